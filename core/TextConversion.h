@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/SecureString.h"
+
+#include <string_view>
+
+namespace vaultlet {
+
+// Text in memory is narrow text in the system's ANSI code page (on Windows CP_ACP; elsewhere UTF-8);
+// every file format is UTF-8 or UTF-16. These are the only places where one becomes the other.
+// Characters that the target cannot represent become the system's replacement character; invalid
+// input sequences become U+FFFD (or the ANSI replacement), never raw garbage.
+//
+// All results are secure strings because the converted text is often a password.
+
+SecureU16String Utf8ToUtf16(std::string_view utf8);
+SecureString Utf16ToUtf8(std::u16string_view utf16);
+
+// Implemented per platform.
+SecureU16String AnsiToUtf16(std::string_view ansi);
+SecureString Utf16ToAnsi(std::u16string_view utf16);
+
+SecureString AnsiToUtf8(std::string_view ansi);
+SecureString Utf8ToAnsi(std::string_view utf8);
+
+} // namespace vaultlet

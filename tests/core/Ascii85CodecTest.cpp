@@ -1,0 +1,96 @@
+#include "core/Ascii85Codec.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace vaultlet;
+
+namespace {
+
+SecureString EncodeText(std::string_view bytes) {
+    return Ascii85Codec::Encode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+std::string DecodeToString(std::string_view text, bool* ok = nullptr) {
+    SecureBytes bytes;
+    const bool result = Ascii85Codec::Decode(text, bytes);
+    if (ok != nullptr) {
+        *ok = result;
+    }
+    return std::string(bytes.data(), bytes.data() + bytes.size());
+}
+
+} // namespace
+
+TEST(Ascii85CodecTest, EncodesZeroGroupsAsZAndSubstitutesBrackets) {
+    EXPECT_EQ(EncodeText(std::string(4, '\0')), "<~z~>");
+    EXPECT_EQ(EncodeText("U"), "<~xx~>"); // plain Ascii85 writes "<<"
+    EXPECT_EQ(DecodeToString("<~xx~>"), "U");
+    // Adobe's reference example for a short text, with "<" and ">" substituted where they appear.
+    EXPECT_EQ(EncodeText("Man "), "<~9jqo^~>");
+    EXPECT_EQ(EncodeText(""), "<~~>");
+}
+
+TEST(Ascii85CodecTest, EncodedTextNeverContainsCdataBreakingCharacters) {
+    std::mt19937 random(7);
+    std::vector<std::uint8_t> data(4096);
+    for (auto& byte : data) {
+        byte = static_cast<std::uint8_t>(random());
+    }
+    const SecureString text = Ascii85Codec::Encode(data.data(), data.size());
+    const std::string_view inner = text.Viewed().substr(2, text.size() - 4);
+    EXPECT_EQ(inner.find_first_of("<>[]"), std::string_view::npos);
+}
+
+TEST(Ascii85CodecTest, BreaksLongDataIntoLinesOf73Characters) {
+    std::vector<std::uint8_t> data(1000, 0x41);
+    const SecureString text = Ascii85Codec::Encode(data.data(), data.size());
+    std::size_t lineStart = 0;
+    std::size_t lines = 0;
+    for (std::size_t pos = text.find('\n'); pos != std::string::npos; pos = text.find('\n', lineStart)) {
+        EXPECT_EQ(pos - lineStart, 73u) << "line " << lines;
+        lineStart = pos + 1;
+        ++lines;
+    }
+    EXPECT_GT(lines, 10u);
+    EXPECT_LE(text.size() - lineStart, 73u + 2);
+}
+
+TEST(Ascii85CodecTest, RoundTripsEveryLengthAndByteValue) {
+    std::mt19937 random(11);
+    for (std::size_t length = 1; length < 300; ++length) { // empty data is never encoded
+        std::vector<std::uint8_t> data(length);
+        for (auto& byte : data) {
+            // Mix runs of zeros in so that "z" groups appear at every alignment.
+            byte = random() % 3 == 0 ? 0 : static_cast<std::uint8_t>(random());
+        }
+        const SecureString text = Ascii85Codec::Encode(data.data(), data.size());
+        SecureBytes decoded;
+        ASSERT_TRUE(Ascii85Codec::Decode(text, decoded)) << "length " << length;
+        ASSERT_EQ(std::vector<std::uint8_t>(decoded.data(), decoded.data() + decoded.size()), data);
+    }
+}
+
+TEST(Ascii85CodecTest, DecoderSkipsWhiteSpaceAndControlBytes) {
+    const std::string text = std::string("<~9j\r\n q\to^\x7f\x0c~>");
+    EXPECT_EQ(DecodeToString(text), "Man ");
+}
+
+TEST(Ascii85CodecTest, DecoderRejectsDamagedTextButKeepsBytesBeforeTheDamage) {
+    bool ok = true;
+    EXPECT_EQ(DecodeToString("no delimiters", &ok), "");
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(DecodeToString("<~~>", &ok), "");
+    EXPECT_FALSE(ok) << "nothing between the delimiters";
+    EXPECT_EQ(DecodeToString("~><~9jqo^", &ok), "");
+    EXPECT_FALSE(ok) << "end before start";
+    EXPECT_EQ(DecodeToString("<~9jqo^9jz~>", &ok), "Man ");
+    EXPECT_FALSE(ok) << "z inside a group";
+    EXPECT_EQ(DecodeToString("<~9jqo^{~>", &ok), "Man ");
+    EXPECT_FALSE(ok) << "character outside the alphabet";
+    EXPECT_EQ(DecodeToString("<~9~>", &ok), "");
+    EXPECT_TRUE(ok) << "a single leftover character yields nothing";
+}
