@@ -6,3 +6,7 @@
 
 #define IDR_MANIFEST 1
 #define IDI_PROGRAM 128
+
+// Raw resources read by the program itself.
+#define IDR_DEFAULT_LANGUAGE 254 // type "XML": the built-in vaultlet_lang.xml
+#define IDR_EXPORT_STYLESHEET 281 // type "CSS": the stylesheet of the HTML export page
