@@ -20,3 +20,7 @@
 // Product title: the caption of every message box and the title the single-instance hand-over
 // looks for.
 #define IDS_PRODUCT_TITLE 128
+
+// Progress captions of loading and saving a database.
+#define IDS_LOADING 172
+#define IDS_SAVING 173
