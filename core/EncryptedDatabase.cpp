@@ -5,6 +5,7 @@
 #include "core/KeySearch.h"
 #include "core/ModifiedFlag.h"
 #include "core/SafeFileWriter.h"
+#include "core/SliceCipher.h"
 #include "core/TextConversion.h"
 #include "core/crypto/GeneratorRandom.h"
 #include "core/crypto/Ripemd.h"
@@ -20,8 +21,6 @@ namespace {
 constexpr std::uint8_t kCheckSalt[16] = {0x6B, 0x1E, 0x90, 0xD4, 0x37, 0xA2, 0x5C, 0x08,
                                          0xF1, 0x4D, 0x83, 0x2A, 0x9E, 0x66, 0xC5, 0xB0};
 constexpr std::size_t kKeySize = 32;
-// Data is encrypted and decrypted in slices of this size so progress can be reported in between.
-constexpr std::size_t kSliceSize = 64 * 1024;
 // A file must be at least this long for ProbeFile to consider it.
 constexpr std::uint64_t kMinimumProbeSize = 66;
 
@@ -38,25 +37,6 @@ SecureBytes CheckValueOf(const std::u16string& headerName, std::size_t blockSize
         hash.Finish(value.data());
     }
     return value;
-}
-
-// Runs the cipher over the buffer in slices, setting the key for each, and reports progress.
-bool ProcessSlices(Cipher& cipher, const SecureArray<32>& key, bool encrypt, std::uint8_t* data, std::size_t size,
-                   ProgressSink* progress) {
-    const std::size_t slice = kSliceSize - kSliceSize % cipher.BlockSize();
-    for (std::size_t done = 0; done < size; done += slice) {
-        const std::size_t length = std::min(slice, size - done);
-        cipher.SetKey(key.data(), kKeySize);
-        const bool ok = encrypt ? cipher.Encrypt(data + done, data + done, length)
-                                : cipher.Decrypt(data + done, data + done, length);
-        if (!ok) {
-            return false;
-        }
-        if (progress != nullptr) {
-            progress->SetPercent(static_cast<int>(std::min<std::size_t>(99, (done + length) * 100 / size)));
-        }
-    }
-    return true;
 }
 
 // Takes the document text out of the decrypted data: up to the first zero byte, with CR LF pairs
@@ -164,7 +144,7 @@ bool EncryptedDatabase::WriteFile(const std::string& path, const SecureBytes& pl
 
     ProgressScope scope(progress, IDS_SAVING);
     SecureBytes data = plaintext.Copy();
-    if (!ProcessSlices(cipher, fileKey, true, data.data(), data.size(), progress)) {
+    if (!SliceCipher::Run(cipher.Id(), fileKey, true, data.data(), data.size(), progress)) {
         return false;
     }
     const std::vector<std::uint8_t> headerBytes = header.Serialize();
@@ -238,7 +218,7 @@ LoadResult EncryptedDatabase::ReadFile(InputFile& file, std::uint64_t size, Prog
     if (file.Read(plaintext.data(), plaintext.size()) != plaintext.size()) {
         return LoadResult::ReadFailure;
     }
-    if (!ProcessSlices(*cipher, *fileKey, false, plaintext.data(), plaintext.size(), progress)) {
+    if (!SliceCipher::Run(m_cipherId, *fileKey, false, plaintext.data(), plaintext.size(), progress)) {
         return LoadResult::ReadFailure;
     }
     const SecureString text = DocumentTextOf(plaintext);
