@@ -54,7 +54,7 @@
 #define IDI_UPDATE_WAIT 298        // the "checking for new version" window
 
 // ---- Bitmaps and cursors ------------------------------------------------------------------------
-#define IDB_KEYBOARD_SKIN 288 // four key states stacked vertically
+#define IDB_KEYBOARD_SKIN 288   // four key states stacked vertically
 #define IDCUR_DRAG_MOVE 273     // a valid move inside the main window
 #define IDCUR_DRAG_PASSCARD 276 // a passcard dragged over another program's window
 #define IDCUR_DRAG_ITEM 278     // an item dragged over another program's window
@@ -71,10 +71,10 @@
 #define IDR_EXPIRATION_MENU 270
 
 // Positions inside the main menu that code relies on.
-#define VAULTLET_MENU_POS_EDIT 1            // the "&Edit" popup, also the tree's context menu
-#define VAULTLET_MENU_POS_OPTIONS 3         // the "&Options" popup
-#define VAULTLET_MENU_POS_BOOKMARKS 4       // the "&Bookmarks" popup
-#define VAULTLET_OPTIONS_POS_LANGUAGE 4     // where the "&Language" popup goes inside "&Options"
+#define VAULTLET_MENU_POS_EDIT 1             // the "&Edit" popup, also the tree's context menu
+#define VAULTLET_MENU_POS_OPTIONS 3          // the "&Options" popup
+#define VAULTLET_MENU_POS_BOOKMARKS 4        // the "&Bookmarks" popup
+#define VAULTLET_OPTIONS_POS_LANGUAGE 4      // where the "&Language" popup goes inside "&Options"
 #define VAULTLET_BOOKMARKS_POS_FIRST_ENTRY 3 // bookmark entries follow the two commands and a separator
 
 // ---- Commands -----------------------------------------------------------------------------------
@@ -136,8 +136,8 @@
 #define ID_HELP_CHECK_UPDATES 32884
 // Tray and keyboard-only commands
 #define ID_TRAY_SHOW_WINDOW 32824
-#define ID_NEXT_FOCUS 32800  // Tab: tree, list, note, tree
-#define ID_ESCAPE 32869      // Esc: minimise when "MinimizeOnEsc" is set
+#define ID_NEXT_FOCUS 32800 // Tab: tree, list, note, tree
+#define ID_ESCAPE 32869     // Esc: minimise when "MinimizeOnEsc" is set
 // Expiration menu of the passcard dialog
 #define ID_EXPIRE_NOW 32885
 #define ID_EXPIRE_DAY 32886
@@ -149,22 +149,22 @@
 #define ID_EXPIRE_YEAR 32892
 
 // ---- Private window messages (other threads and processes rely on these numbers) ----------------
-#define MSG_MAIN_TRAY_NOTIFY 0x06FD       // tray icon callback of the main window
-#define MSG_SELECT_NODE 0x06AD            // select the node given in lParam in the tree
-#define MSG_PUT_CLIPBOARD 0x0AFE          // put the text at lParam on the clipboard
-#define MSG_TRAY_NOTIFY 0x2A80            // tray icon callback of the login dialog
-#define MSG_OPEN_FILE 0x2A81              // open the file named by the "OpenFile" setting
-#define MSG_UPDATE_AVAILABLE 0x2415       // a newer version was found
-#define MSG_UPDATE_CHECK_STARTED 0x2416   // a reported update check has begun
-#define MSG_UPDATE_CHECK_FINISHED 0x2417  // a reported update check ended; wParam 1 found, 0 not
-#define MSG_SET_OPACITY 0x9E68            // opacity request of the settings dialog (ignored)
+#define MSG_MAIN_TRAY_NOTIFY 0x06FD      // tray icon callback of the main window
+#define MSG_SELECT_NODE 0x06AD           // select the node given in lParam in the tree
+#define MSG_PUT_CLIPBOARD 0x0AFE         // put the text at lParam on the clipboard
+#define MSG_TRAY_NOTIFY 0x2A80           // tray icon callback of the login dialog
+#define MSG_OPEN_FILE 0x2A81             // open the file named by the "OpenFile" setting
+#define MSG_UPDATE_AVAILABLE 0x2415      // a newer version was found
+#define MSG_UPDATE_CHECK_STARTED 0x2416  // a reported update check has begun
+#define MSG_UPDATE_CHECK_FINISHED 0x2417 // a reported update check ended; wParam 1 found, 0 not
+#define MSG_SET_OPACITY 0x9E68           // opacity request of the settings dialog (ignored)
 
 // ---- Timers -------------------------------------------------------------------------------------
-#define TIMER_LOGIN_HIDE 1              // login dialog: hide itself when started hidden (200 ms)
-#define TIMER_SEARCH_START 1            // database search window: start scanning (500 ms)
-#define TIMER_CLIPBOARD_COUNTDOWN 63    // main window, 1 s
-#define TIMER_TREE_REFRESH 64           // main window, 5 s
-#define TIMER_WINDOW_MONITOR 65         // main window, 2 s
+#define TIMER_LOGIN_HIDE 1           // login dialog: hide itself when started hidden (200 ms)
+#define TIMER_SEARCH_START 1         // database search window: start scanning (500 ms)
+#define TIMER_CLIPBOARD_COUNTDOWN 63 // main window, 1 s
+#define TIMER_TREE_REFRESH 64        // main window, 5 s
+#define TIMER_WINDOW_MONITOR 65      // main window, 2 s
 
 // ---- Dialogs and their controls -----------------------------------------------------------------
 // A control whose text the language file replaces is addressed there by its id, so these numbers
@@ -371,9 +371,9 @@
 #define IDC_CRASH_PROGRESS 10013
 
 // Virtual keyboard keys (built in memory); the ids run through the layout in table order.
-#define IDC_VKEY_FIRST 11234       // row 1, the backtick key
+#define IDC_VKEY_FIRST 11234 // row 1, the backtick key
 #define IDC_VKEY_BACKSPACE 11247
-#define IDC_VKEY_ROW2_FIRST 11249  // row 2, q
+#define IDC_VKEY_ROW2_FIRST 11249 // row 2, q
 #define IDC_VKEY_CAPS 11262
 #define IDC_VKEY_OK 11274
 #define IDC_VKEY_SHIFT 11275
