@@ -1,7 +1,7 @@
 #include "shell/IniFile.h"
 
 #include "core/TextConversion.h"
-#include "shell/FileReplace.h"
+#include "core/SafeFileWriter.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -108,23 +108,7 @@ std::string IniFile::Format() const {
 
 bool IniFile::Save(const std::string& path) const {
     const SecureString utf8 = AnsiToUtf8(Format());
-    const std::string temporary = path + ".new";
-    {
-        File file(std::fopen(temporary.c_str(), "wb"));
-        if (!file) {
-            return false;
-        }
-        const bool written = std::fwrite(utf8.data(), 1, utf8.size(), file.get()) == utf8.size();
-        if (std::fclose(file.release()) != 0 || !written) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (!ReplaceFileWith(temporary, path)) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return WriteFileSafely(FileSystem::Real(), path, utf8.data(), utf8.size());
 }
 
 std::optional<std::string> IniFile::Get(const std::string& section, const std::string& key) const {

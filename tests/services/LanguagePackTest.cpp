@@ -3,7 +3,7 @@
 #include "core/TextConversion.h"
 #include "resources/StringIds.h"
 #include "services/BuiltinStringTable.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 namespace vaultlet {
 namespace {
 
-using test::TempFolder;
+using test::TempDir;
 using test::WriteFileBytes;
 
 // The compiled-in file of these tests: a German and an English section.
@@ -35,7 +35,7 @@ protected:
         return pack;
     }
 
-    TempFolder m_folder;
+    TempDir m_folder;
 };
 
 TEST_F(LanguagePackTest, AFileBesideTheProgramReplacesTheEmbeddedOne) {

@@ -1,7 +1,7 @@
 #include "shell/IniFile.h"
 
 #include "core/TextConversion.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace vaultlet {
 namespace {
 
 using test::ReadFileBytes;
-using test::TempFolder;
+using test::TempDir;
 using test::WriteFileBytes;
 
 TEST(IniFileTest, ValuesSurviveAWriteAndARead) {
@@ -31,7 +31,7 @@ TEST(IniFileTest, ValuesSurviveAWriteAndARead) {
         "==",
         "\\\\server\\share",
     };
-    TempFolder folder;
+    TempDir folder;
     const std::string path = folder.File("round.ini");
     IniFile written;
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -105,7 +105,7 @@ TEST(IniFileTest, ATwelveEntryListReadsBackInKeyOrder) {
     for (int i = 0; i < 12; ++i) {
         list.push_back("entry" + std::to_string(i));
     }
-    TempFolder folder;
+    TempDir folder;
     IniFile ini;
     ini.ReplaceList("DataBaseList", list);
     ASSERT_TRUE(ini.Save(folder.File("list.ini")));
@@ -124,7 +124,7 @@ TEST(IniFileTest, TextIsUtf8OnDiskAndAnsiInMemory) {
     const std::string utf8 = "Gr\xC3\xBC\xC3\x9F"
                              "e \xC3\xA9t\xC3\xA9";
     const std::string ansi(Utf8ToAnsi(utf8).Viewed());
-    TempFolder folder;
+    TempDir folder;
     IniFile ini;
     ini.Set("Quillmoth Keyhaven", "Name", ansi);
     ASSERT_TRUE(ini.Save(folder.File("utf8.ini")));
@@ -138,7 +138,7 @@ TEST(IniFileTest, TextIsUtf8OnDiskAndAnsiInMemory) {
 }
 
 TEST(IniFileTest, MissingAndUnreadableFilesAreToldApart) {
-    TempFolder folder;
+    TempDir folder;
     IniFile ini;
     ini.Set("s", "k", "v");
     EXPECT_EQ(ini.Load(folder.File("absent.ini")), IniFile::LoadResult::Missing);
@@ -152,14 +152,14 @@ TEST(IniFileTest, MissingAndUnreadableFilesAreToldApart) {
 }
 
 TEST(IniFileTest, SavingReplacesTheWholeFile) {
-    TempFolder folder;
+    TempDir folder;
     const std::string path = folder.File("replace.ini");
     ASSERT_TRUE(WriteFileBytes(path, "[Old]\r\nstale=1\r\n"));
     IniFile ini;
     ini.Set("New", "fresh", "1");
     ASSERT_TRUE(ini.Save(path));
     EXPECT_EQ(ReadFileBytes(path), "\r\n[New]\r\nfresh=1\r\n");
-    EXPECT_EQ(ReadFileBytes(path + ".new"), "");
+    EXPECT_EQ(folder.List(), std::vector<std::string>{"replace.ini"}) << "no temporary file stays behind";
 }
 
 } // namespace

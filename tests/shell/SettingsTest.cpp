@@ -2,7 +2,7 @@
 
 #include "shell/IniFile.h"
 #include "shell/SettingsLocation.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace vaultlet {
 namespace {
 
 using test::ReadFileBytes;
-using test::TempFolder;
+using test::TempDir;
 using test::WriteFileBytes;
 
 // Every test runs against a private ini file; the previous location is restored afterwards.
@@ -26,7 +26,7 @@ protected:
     }
     void TearDown() override { SettingsLocation::Set(m_previous); }
 
-    TempFolder m_folder;
+    TempDir m_folder;
     std::string m_path;
     std::string m_previous;
 };

@@ -44,9 +44,11 @@ std::vector<std::string> TempDir::List() const {
     return names;
 }
 
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
 }
 
 } // namespace vaultlet::test

@@ -23,6 +23,7 @@ private:
     std::string m_path;
 };
 
-void WriteFileBytes(const std::string& path, const std::string& bytes);
+// Writes bytes to a file, replacing it; false when it cannot be written.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
 
 } // namespace vaultlet::test

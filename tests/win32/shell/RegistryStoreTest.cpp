@@ -3,7 +3,7 @@
 #include "shell/IniFile.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -165,7 +165,7 @@ TEST_F(RegistryStoreTest, ExportCopiesTheRegistryIntoAPortableFile) {
     Settings::WriteString("OpenFile", "C:\\hand\\over.kvtdat");
     Settings::WriteList(setting::kDataBaseList, {"C:\\one.kvtdat", "C:\\two.kvtdat"});
     SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "CheckUpdatesOnStart", REG_DWORD, std::string("\1\0\0\0", 4));
-    test::TempFolder folder;
+    test::TempDir folder;
     const std::string path = folder.File("Vaultlet.ini");
     ASSERT_TRUE(Settings::ExportSettingsToIni(path));
 
@@ -199,7 +199,7 @@ TEST_F(RegistryStoreTest, TheStartupEntryNamesThisCopy) {
     EXPECT_EQ(RegistryStore::ReadStartupEntry(), RegistryStore::ExecutablePath() + " -minimize");
 
     // The same in ini mode: the start-up entry always lives in the registry.
-    test::TempFolder folder;
+    test::TempDir folder;
     SettingsLocation::Set(folder.File("Vaultlet.ini"));
     EXPECT_TRUE(Settings::StartupEntryPointsHere());
 
