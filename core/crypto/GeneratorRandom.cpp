@@ -4,17 +4,17 @@ namespace vaultlet {
 
 namespace {
 
-thread_local std::uint32_t tState = 1;
+thread_local std::uint32_t gState = 1;
 
 } // namespace
 
 void GeneratorRandom::Seed(std::uint32_t seed) noexcept {
-    tState = seed;
+    gState = seed;
 }
 
 int GeneratorRandom::Next() noexcept {
-    tState = tState * 214013u + 2531011u;
-    return static_cast<int>((tState >> 16) & kMax);
+    gState = gState * 214013u + 2531011u;
+    return static_cast<int>((gState >> 16) & kMax);
 }
 
 } // namespace vaultlet

@@ -18,6 +18,9 @@ constexpr std::size_t kBlockSize = 64;
 template <typename Compress>
 void Add(std::uint8_t* buffer, std::size_t& buffered, const std::uint8_t* data, std::size_t length,
          Compress&& compress) {
+    if (length == 0) {
+        return; // data may be null then
+    }
     if (buffered != 0) {
         const std::size_t take = std::min(length, kBlockSize - buffered);
         std::memcpy(buffer + buffered, data, take);
