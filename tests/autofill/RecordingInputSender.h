@@ -47,6 +47,23 @@ private:
     void Type(std::uint8_t virtualKey);
 };
 
+// Passes every call on to a sender that outlives it, for code that owns the sender it is given.
+class ForwardingInputSender : public InputSender {
+public:
+    explicit ForwardingInputSender(InputSender& target) : m_target(target) {}
+
+    KeyCode KeyForChar(char character) const override { return m_target.KeyForChar(character); }
+    void SendKey(std::uint8_t virtualKey, bool down) override { m_target.SendKey(virtualKey, down); }
+    void SendCharacter(char16_t unit, bool down) override { m_target.SendCharacter(unit, down); }
+    bool SetClipboardText(std::string_view text) override { return m_target.SetClipboardText(text); }
+    void EmptyClipboard() override { m_target.EmptyClipboard(); }
+    void ActivateWindow(WindowHandle target) override { m_target.ActivateWindow(target); }
+    void Pause(unsigned milliseconds) override { m_target.Pause(milliseconds); }
+
+private:
+    InputSender& m_target;
+};
+
 std::string KeyName(std::uint8_t virtualKey);
 
 } // namespace vaultlet::test
