@@ -2,11 +2,13 @@
 
 #include "autofill/SpecialKeyTable.h"
 #include "core/Passcard.h"
+#include "core/TextConversion.h"
 #include "tests/autofill/RecordingInputSender.h"
 #include "tests/support/ModelFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -182,23 +184,45 @@ TEST_F(AutofillEngineTest, ATargetIsActivatedBeforeAnythingIsSent) {
 }
 
 // Mended: a character the layout cannot type used to become virtual key 255 with Shift, Ctrl and
-// Alt held; it is now typed as a Unicode character event.
+// Alt held; it is now typed as Unicode character events, converted from the system's narrow text
+// (UTF-8 outside Windows, so a run of bytes can be one character; the ANSI code page on Windows).
 TEST_F(AutofillEngineTest, CharactersWithoutAKeyAreTypedAsUnicodeCharacters) {
-    // Narrow text outside Windows is UTF-8: e-acute, then a character outside the BMP.
-    AddItem("Password", "p\xC3\xA9!\xF0\x9F\x98\x80");
-    Type("<Password>\xC3\xA9", false);
-    EXPECT_EQ(m_sender.KeyEvents(), (Events{"+P", "-P", "+U+00E9", "-U+00E9", "+Shift", "+1", "-1", "-Shift", "+U+D83D",
-                                            "-U+D83D", "+U+DE00", "-U+DE00", "+U+00E9", "-U+00E9"}));
-    EXPECT_TRUE(m_sender.pressed.empty());
-    for (const std::string& event : m_sender.events) {
-        EXPECT_NE(event, "+0xFF");
+    const std::string eAcute = "\xC3\xA9";
+    const std::string grinning = "\xF0\x9F\x98\x80";
+    AddItem("Password", "p" + eAcute + "!" + grinning);
+    Type("<Password>" + eAcute, false);
+
+    auto characterEvents = [](std::string_view narrow) {
+        Events events;
+        for (const char16_t unit : AnsiToUtf16(narrow)) {
+            char name[16];
+            std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(unit));
+            events.push_back(std::string("+") + name);
+            events.push_back(std::string("-") + name);
+        }
+        return events;
+    };
+    Events expected{"+P", "-P"};
+    for (const Events& part : {characterEvents(eAcute), Events{"+Shift", "+1", "-1", "-Shift"},
+                               characterEvents(grinning), characterEvents(eAcute)}) {
+        expected.insert(expected.end(), part.begin(), part.end());
     }
+    EXPECT_EQ(m_sender.KeyEvents(), expected);
+    EXPECT_TRUE(m_sender.pressed.empty());
+    if (AnsiToUtf16(eAcute).size() == 1) {
+        EXPECT_EQ(characterEvents(grinning), (Events{"+U+D83D", "-U+D83D", "+U+DE00", "-U+DE00"}));
+    }
+
     // Literals in clipboard mode take the same way; the value itself is pasted unchanged.
     RecordingInputSender clipboardSender;
     AutofillEngine engine(clipboardSender, AutofillOptions{true, 0});
-    ASSERT_TRUE(engine.PrepareTemplate("\xC3\xA9<Password>", &m_passcard));
+    ASSERT_TRUE(engine.PrepareTemplate(eAcute + "<Password>", &m_passcard));
     engine.Send();
-    EXPECT_EQ(clipboardSender.typed, "\xC3\xA9p\xC3\xA9!\xF0\x9F\x98\x80");
+    const Events events = clipboardSender.KeyEvents();
+    const Events literal = characterEvents(eAcute);
+    ASSERT_GT(events.size(), literal.size());
+    EXPECT_EQ(Events(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(literal.size())), literal);
+    EXPECT_EQ(events[literal.size()], "clip p" + eAcute + "!" + grinning);
 }
 
 // Mended: when the clipboard cannot take a value, pasting would type whatever it held before.
