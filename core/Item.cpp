@@ -17,13 +17,20 @@ struct TypeDefaults {
 };
 
 constexpr TypeDefaults kTypeDefaults[] = {
-    {ItemType::Password, "Password", 1, true},      {ItemType::Login, "Login", 2, false},
-    {ItemType::Url, "URL", 4, false},               {ItemType::Location, "Location", 0, false},
-    {ItemType::CardNumber, "Card Number", 15, false}, {ItemType::Mail, "Mail", 10, false},
-    {ItemType::Serial, "Serial", 11, false},        {ItemType::Phone, "Phone", 12, false},
-    {ItemType::Host, "Host", 13, false},            {ItemType::Ip, "IP", 14, false},
-    {ItemType::File, "File", 30, false},            {ItemType::Exec, "Exec", 21, false},
-    {ItemType::PrivateKey, "Private key", 29, false}, {ItemType::KeyPassphrase, "Key passphrase", 24, true},
+    {ItemType::Password, "Password", 1, true},
+    {ItemType::Login, "Login", 2, false},
+    {ItemType::Url, "URL", 4, false},
+    {ItemType::Location, "Location", 0, false},
+    {ItemType::CardNumber, "Card Number", 15, false},
+    {ItemType::Mail, "Mail", 10, false},
+    {ItemType::Serial, "Serial", 11, false},
+    {ItemType::Phone, "Phone", 12, false},
+    {ItemType::Host, "Host", 13, false},
+    {ItemType::Ip, "IP", 14, false},
+    {ItemType::File, "File", 30, false},
+    {ItemType::Exec, "Exec", 21, false},
+    {ItemType::PrivateKey, "Private key", 29, false},
+    {ItemType::KeyPassphrase, "Key passphrase", 24, true},
 };
 
 // Image of a custom item that has none of its own.

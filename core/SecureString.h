@@ -36,6 +36,16 @@ public:
 
     View Viewed() const noexcept { return View(this->data(), this->size()); }
     SecureBasicString Copy() const { return SecureBasicString(Viewed()); }
+
+    // Comparisons with every kind of text, so the allocator difference never gets in the way.
+    friend bool operator==(const SecureBasicString& a, const SecureBasicString& b) noexcept {
+        return a.Viewed() == b.Viewed();
+    }
+    friend bool operator==(const SecureBasicString& a, const CharT* b) noexcept { return a.Viewed() == View(b); }
+    friend bool operator==(const SecureBasicString& a, View b) noexcept { return a.Viewed() == b; }
+    friend bool operator==(const SecureBasicString& a, const std::basic_string<CharT>& b) noexcept {
+        return a.Viewed() == View(b);
+    }
 };
 
 using SecureString = SecureBasicString<char>;

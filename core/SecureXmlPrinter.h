@@ -14,7 +14,8 @@ public:
 
 protected:
     void PrintSpace(int depth) override;
-    void Print(const char* format, ...) override;
+    // Not used by tinyxml2 for documents, but kept consistent with the other outputs.
+    void Print(const char* format, ...) override __attribute__((format(printf, 2, 3)));
     void Write(const char* data, size_t size) override;
     void Putc(char ch) override;
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace vaultlet {
+
+// A file opened for reading.
+class InputFile {
+public:
+    virtual ~InputFile() = default;
+    virtual bool Size(std::uint64_t& size) = 0;
+    // Reads up to `size` bytes at the current position; returns how many arrived (fewer at the end of
+    // the file or on an error).
+    virtual std::size_t Read(void* data, std::size_t size) = 0;
+};
+
+// A new file being written.
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    virtual bool Write(const void* data, std::size_t size) = 0;
+    // Forces what was written onto the disk.
+    virtual bool Flush() = 0;
+    virtual bool Close() = 0;
+};
+
+// The few file operations the database code needs, behind an interface so tests can make any one
+// of them fail. Paths are narrow text in the system code page.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) = 0;
+    // Creates a new, empty file in the folder of `path`, under a name no other file has, readable
+    // and writable only by its owner where the system has such permissions.
+    virtual std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) = 0;
+    // Puts `source` in place of `target` in one step. An existing target's attributes (read-only,
+    // hidden, permissions) carry over to the new file, and a read-only target can be replaced. On
+    // failure the target is left as it was.
+    virtual bool Replace(const std::string& source, const std::string& target) = 0;
+    virtual bool Remove(const std::string& path) = 0;
+    virtual bool Exists(const std::string& path) = 0;
+
+    // The operating system's file system.
+    static FileSystem& Real();
+};
+
+} // namespace vaultlet

@@ -1,0 +1,64 @@
+#include "core/SafeFileWriter.h"
+
+#include <utility>
+
+namespace vaultlet {
+
+SafeFileWriter::SafeFileWriter(FileSystem& fileSystem, std::string path)
+    : m_fileSystem(fileSystem), m_path(std::move(path)) {}
+
+SafeFileWriter::~SafeFileWriter() {
+    Discard();
+}
+
+bool SafeFileWriter::Open() {
+    Discard();
+    m_failed = false;
+    m_file = m_fileSystem.CreateBeside(m_path, m_temporaryPath);
+    if (!m_file) {
+        m_temporaryPath.clear();
+        m_failed = true;
+    }
+    return !m_failed;
+}
+
+bool SafeFileWriter::Write(const void* data, std::size_t size) {
+    if (m_failed || !m_file || !m_file->Write(data, size)) {
+        m_failed = true;
+    }
+    return !m_failed;
+}
+
+bool SafeFileWriter::Commit() {
+    if (m_failed || !m_file) {
+        Discard();
+        return false;
+    }
+    const bool flushed = m_file->Flush();
+    const bool closed = m_file->Close();
+    m_file.reset();
+    if (!flushed || !closed || !m_fileSystem.Replace(m_temporaryPath, m_path)) {
+        Discard();
+        return false;
+    }
+    m_temporaryPath.clear();
+    return true;
+}
+
+void SafeFileWriter::Discard() {
+    if (m_file) {
+        m_file->Close();
+        m_file.reset();
+    }
+    if (!m_temporaryPath.empty()) {
+        m_fileSystem.Remove(m_temporaryPath);
+        m_temporaryPath.clear();
+    }
+}
+
+bool WriteFileSafely(FileSystem& fileSystem, const std::string& path, const void* data, std::size_t size) {
+    SafeFileWriter writer(fileSystem, path);
+    return writer.Open() && writer.Write(data, size) && writer.Commit();
+}
+
+} // namespace vaultlet

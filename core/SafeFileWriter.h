@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/FileSystem.h"
+
+#include <memory>
+#include <string>
+
+namespace vaultlet {
+
+// Writes a whole file so that afterwards either the complete new content is in place or the old file
+// is untouched: the data goes to a new file beside the target, is flushed to disk and then replaces
+// the target in one step. Without a successful Commit the new file is removed again.
+class SafeFileWriter {
+public:
+    SafeFileWriter(FileSystem& fileSystem, std::string path);
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    bool Open();
+    bool Write(const void* data, std::size_t size);
+    // Flushes, closes and replaces the target. Returns false (leaving the target alone) when any step
+    // or any earlier write failed.
+    bool Commit();
+
+private:
+    void Discard();
+
+    FileSystem& m_fileSystem;
+    std::string m_path;
+    std::string m_temporaryPath;
+    std::unique_ptr<OutputFile> m_file;
+    bool m_failed = false;
+};
+
+// One-call form for content that is already in memory.
+bool WriteFileSafely(FileSystem& fileSystem, const std::string& path, const void* data, std::size_t size);
+
+} // namespace vaultlet

@@ -1,0 +1,164 @@
+#include "core/FileSystem.h"
+
+#include "core/SystemEntropy.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vaultlet {
+namespace {
+
+class PosixInputFile : public InputFile {
+public:
+    explicit PosixInputFile(int fd) : m_fd(fd) {}
+    ~PosixInputFile() override { ::close(m_fd); }
+
+    bool Size(std::uint64_t& size) override {
+        struct stat info {};
+        if (::fstat(m_fd, &info) != 0) {
+            return false;
+        }
+        size = static_cast<std::uint64_t>(info.st_size);
+        return true;
+    }
+
+    std::size_t Read(void* data, std::size_t size) override {
+        auto* out = static_cast<char*>(data);
+        std::size_t total = 0;
+        while (total < size) {
+            const ssize_t got = ::read(m_fd, out + total, size - total);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got <= 0) {
+                break;
+            }
+            total += static_cast<std::size_t>(got);
+        }
+        return total;
+    }
+
+private:
+    int m_fd;
+};
+
+class PosixOutputFile : public OutputFile {
+public:
+    explicit PosixOutputFile(int fd) : m_fd(fd) {}
+    ~PosixOutputFile() override { Close(); }
+
+    bool Write(const void* data, std::size_t size) override {
+        const auto* in = static_cast<const char*>(data);
+        while (size > 0 && m_fd >= 0) {
+            const ssize_t written = ::write(m_fd, in, size);
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                return false;
+            }
+            in += written;
+            size -= static_cast<std::size_t>(written);
+        }
+        return m_fd >= 0;
+    }
+
+    bool Flush() override { return m_fd >= 0 && ::fsync(m_fd) == 0; }
+
+    bool Close() override {
+        if (m_fd < 0) {
+            return true;
+        }
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes the rename itself durable.
+void SyncFolder(const std::string& path) {
+    const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+class PosixFileSystem : public FileSystem {
+public:
+    std::unique_ptr<InputFile> OpenForReading(const std::string& path) override {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return nullptr;
+        }
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+            ::close(fd);
+            return nullptr;
+        }
+        return std::make_unique<PosixInputFile>(fd);
+    }
+
+    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) override {
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            std::uint8_t random[4];
+            if (!FillSystemRandom(random, sizeof random)) {
+                return nullptr;
+            }
+            char suffix[32];
+            std::snprintf(suffix, sizeof suffix, ".%02x%02x%02x%02x.tmp", random[0], random[1], random[2], random[3]);
+            const std::string candidate = path + suffix;
+            const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd >= 0) {
+                createdPath = candidate;
+                return std::make_unique<PosixOutputFile>(fd);
+            }
+            if (errno != EEXIST) {
+                return nullptr;
+            }
+        }
+        return nullptr;
+    }
+
+    bool Replace(const std::string& source, const std::string& target) override {
+        struct stat info {};
+        if (::stat(target.c_str(), &info) == 0 && ::chmod(source.c_str(), info.st_mode & 07777) != 0) {
+            return false;
+        }
+        if (::rename(source.c_str(), target.c_str()) != 0) {
+            return false;
+        }
+        SyncFolder(target);
+        return true;
+    }
+
+    bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
+
+    bool Exists(const std::string& path) override {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0;
+    }
+};
+
+} // namespace
+
+FileSystem& FileSystem::Real() {
+    static PosixFileSystem fileSystem;
+    return fileSystem;
+}
+
+} // namespace vaultlet

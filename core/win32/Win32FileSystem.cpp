@@ -1,0 +1,149 @@
+#include "core/FileSystem.h"
+
+#include "core/SystemEntropy.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+namespace vaultlet {
+namespace {
+
+class Win32InputFile : public InputFile {
+public:
+    explicit Win32InputFile(HANDLE handle) : m_handle(handle) {}
+    ~Win32InputFile() override { CloseHandle(m_handle); }
+
+    bool Size(std::uint64_t& size) override {
+        LARGE_INTEGER value{};
+        if (!GetFileSizeEx(m_handle, &value)) {
+            return false;
+        }
+        size = static_cast<std::uint64_t>(value.QuadPart);
+        return true;
+    }
+
+    std::size_t Read(void* data, std::size_t size) override {
+        auto* out = static_cast<char*>(data);
+        std::size_t total = 0;
+        while (total < size) {
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - total, 1u << 30));
+            DWORD got = 0;
+            if (!ReadFile(m_handle, out + total, chunk, &got, nullptr) || got == 0) {
+                break;
+            }
+            total += got;
+        }
+        return total;
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+class Win32OutputFile : public OutputFile {
+public:
+    explicit Win32OutputFile(HANDLE handle) : m_handle(handle) {}
+    ~Win32OutputFile() override { Close(); }
+
+    bool Write(const void* data, std::size_t size) override {
+        const auto* in = static_cast<const char*>(data);
+        while (size > 0 && m_handle != INVALID_HANDLE_VALUE) {
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+            DWORD written = 0;
+            if (!WriteFile(m_handle, in, chunk, &written, nullptr) || written == 0) {
+                return false;
+            }
+            in += written;
+            size -= written;
+        }
+        return m_handle != INVALID_HANDLE_VALUE;
+    }
+
+    bool Flush() override { return m_handle != INVALID_HANDLE_VALUE && FlushFileBuffers(m_handle); }
+
+    bool Close() override {
+        if (m_handle == INVALID_HANDLE_VALUE) {
+            return true;
+        }
+        HANDLE handle = m_handle;
+        m_handle = INVALID_HANDLE_VALUE;
+        return CloseHandle(handle) != 0;
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+// Attributes that keep MoveFileEx from replacing a file; they are restored on the new file.
+constexpr DWORD kBlockingAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+class Win32FileSystem : public FileSystem {
+public:
+    std::unique_ptr<InputFile> OpenForReading(const std::string& path) override {
+        HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            return nullptr;
+        }
+        return std::make_unique<Win32InputFile>(handle);
+    }
+
+    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) override {
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            std::uint8_t random[4];
+            if (!FillSystemRandom(random, sizeof random)) {
+                return nullptr;
+            }
+            char suffix[32];
+            std::snprintf(suffix, sizeof suffix, ".%02x%02x%02x%02x.tmp", random[0], random[1], random[2], random[3]);
+            const std::string candidate = path + suffix;
+            HANDLE handle =
+                CreateFileA(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (handle != INVALID_HANDLE_VALUE) {
+                createdPath = candidate;
+                return std::make_unique<Win32OutputFile>(handle);
+            }
+            if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) {
+                return nullptr;
+            }
+        }
+        return nullptr;
+    }
+
+    bool Replace(const std::string& source, const std::string& target) override {
+        const DWORD attributes = GetFileAttributesA(target.c_str());
+        const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+        if (exists && (attributes & kBlockingAttributes) != 0 &&
+            !SetFileAttributesA(target.c_str(), attributes & ~kBlockingAttributes)) {
+            return false;
+        }
+        if (!MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            if (exists) {
+                SetFileAttributesA(target.c_str(), attributes);
+            }
+            return false;
+        }
+        if (exists) {
+            SetFileAttributesA(target.c_str(), attributes);
+        }
+        return true;
+    }
+
+    bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
+
+    bool Exists(const std::string& path) override {
+        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+};
+
+} // namespace
+
+FileSystem& FileSystem::Real() {
+    static Win32FileSystem fileSystem;
+    return fileSystem;
+}
+
+} // namespace vaultlet

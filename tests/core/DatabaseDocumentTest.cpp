@@ -1,0 +1,207 @@
+#include "core/DatabaseDocument.h"
+
+#include "core/Database.h"
+#include "core/ModifiedFlag.h"
+#include "core/TextConversion.h"
+#include "core/WindowIdRegistry.h"
+#include "tests/support/ModelComparison.h"
+#include "tests/support/ModelFixture.h"
+#include "tests/support/SampleDatabases.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+
+namespace {
+
+class DatabaseDocumentTest : public test::ModelFixture {
+protected:
+    static std::string Print(const Database& database) {
+        SecureString text;
+        EXPECT_TRUE(DatabaseDocument::Print(database, text));
+        return std::string(text.Viewed());
+    }
+
+    // Parses a document whose root holds the given body.
+    static std::unique_ptr<Database> ParseBody(const std::string& body, bool expectSuccess = true) {
+        auto database = std::make_unique<Database>();
+        const std::string text = "<?xml version=\"1.0\"?><database name=\"db\">" + body + "</database>";
+        EXPECT_EQ(DatabaseDocument::Parse(text, *database), expectSuccess) << text;
+        return database;
+    }
+
+    static std::unique_ptr<Database> BuildSmallDatabase() {
+        auto database = std::make_unique<Database>();
+        database->SetName("Home");
+        database->SetTime(1700000000);
+        auto group = std::make_unique<Group>("Mail");
+        group->SetImage(5);
+        group->SetComment(std::string(Utf8ToAnsi("Personal & work in Z\xC3\xBCrich").Viewed()));
+        group->SetTime(1700000001);
+
+        auto inbox = std::make_unique<Passcard>();
+        inbox->SetName("Inbox");
+        inbox->SetImage(10);
+        inbox->SetTime(1700000002);
+        inbox->SetBookmark(true);
+        inbox->SetExpiration(0x01DA1234ABCD5678ull);
+        inbox->SetAutofillString("<Login>{TAB}<Password>{ENTER}");
+        inbox->SetWindow("Inbox - Mail");
+        inbox->SetWindowId("#32770|Login");
+        const auto addItem = [&](ItemType type, const char* value) -> Item* {
+            auto item = std::make_unique<Item>();
+            item->ApplyTypeDefaults(type);
+            item->SetValue(value);
+            item->SetTime(1700000003);
+            Item* raw = item.get();
+            inbox->Add(std::move(item));
+            return raw;
+        };
+        addItem(ItemType::Login, "alice");
+        addItem(ItemType::Password, "p<a>\"ss&'")->SetMeta("x");
+        const std::uint8_t key[] = {0, 0, 0, 0, 'U'};
+        Item* keyItem = addItem(ItemType::PrivateKey, "");
+        keyItem->SetName("Key");
+        keyItem->SetBinary(key, sizeof key);
+        group->Add(std::move(inbox));
+
+        auto empty = std::make_unique<Passcard>();
+        empty->SetName("Empty");
+        empty->SetTime(0);
+        group->Add(std::move(empty));
+        database->Add(std::move(group));
+        return database;
+    }
+};
+
+} // namespace
+
+TEST_F(DatabaseDocumentTest, PrintsTheExactDocumentForASmallModel) {
+    const auto database = BuildSmallDatabase();
+    EXPECT_EQ(Print(*database), test::ReadFileBytes(test::DataPath("SmallDatabaseDocument.xml")));
+}
+
+TEST_F(DatabaseDocumentTest, EveryFieldSurvivesPrintAndParse) {
+    const auto original = test::BuildEveryFieldDatabase();
+    const std::string text = Print(*original);
+
+    Clock::SetFixed(kNow + 1000); // times must come from the document, not the clock
+    Database parsed;
+    ASSERT_TRUE(DatabaseDocument::Parse(text, parsed));
+    EXPECT_TRUE(test::ModelsEqual(*original, parsed));
+    EXPECT_EQ(Print(parsed), text) << "a second round gives the same bytes";
+    EXPECT_TRUE(WindowIdRegistry::Instance().IsRegistered("#32770|Enter passphrase|Edit|Button"));
+}
+
+TEST_F(DatabaseDocumentTest, PrintAndParseBothClearModifiedFlag) {
+    const auto database = BuildSmallDatabase();
+    ASSERT_TRUE(ModifiedFlag::IsRaised());
+    const std::string text = Print(*database);
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+
+    Database parsed;
+    ModifiedFlag::Raise();
+    ASSERT_TRUE(DatabaseDocument::Parse(text, parsed));
+    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "adding children while reading must not leave the flag raised";
+
+    ModifiedFlag::Raise();
+    EXPECT_FALSE(DatabaseDocument::Parse("<notxml", parsed));
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+}
+
+TEST_F(DatabaseDocumentTest, AbsentOptionalAttributesGetTheirDefaults) {
+    const auto database = ParseBody("<group name=\"G\"><passcard name=\"P\">"
+                                    "<item name=\"I\" type=\"1\" value=\"v\"/></passcard></group>");
+    ASSERT_EQ(database->Count(), 1u);
+    const Group* group = database->At(0);
+    EXPECT_EQ(group->Image(), -1);
+    EXPECT_EQ(group->Time(), kNow) << "no time attribute: the moment of reading";
+    const Passcard* passcard = group->At(0);
+    EXPECT_FALSE(passcard->Bookmark());
+    EXPECT_FALSE(passcard->UseAutofill());
+    EXPECT_EQ(passcard->Expiration(), 0u);
+    EXPECT_EQ(passcard->AutofillString(), Passcard::kDefaultAutofillString);
+    const Item* item = passcard->At(0);
+    EXPECT_FALSE(item->Hidden());
+    EXPECT_EQ(item->Image(), -1);
+    EXPECT_EQ(item->Meta(), "");
+    EXPECT_EQ(item->Type(), ItemType::Login);
+}
+
+TEST_F(DatabaseDocumentTest, ElementsMissingRequiredAttributesAreDroppedWithTheirSubtree) {
+    const auto database = ParseBody("<group><passcard name=\"lost\"/></group>"
+                                    "<group name=\"Kept\">"
+                                    "<passcard name=\"P\">"
+                                    "<item name=\"no type\" value=\"v\"/>"
+                                    "<item name=\"no value\" type=\"0\"/>"
+                                    "<item type=\"0\" value=\"no name\"/>"
+                                    "<item name=\"ok\" type=\"0\" value=\"v\"/>"
+                                    "</passcard>"
+                                    "<Passcard name=\"wrong case\"/><other name=\"x\"/>"
+                                    "</group>");
+    ASSERT_EQ(database->Count(), 1u);
+    const Group* group = database->At(0);
+    EXPECT_EQ(group->Name(), "Kept");
+    ASSERT_EQ(group->Count(), 1u);
+    ASSERT_EQ(group->At(0)->Count(), 1u);
+    EXPECT_EQ(group->At(0)->At(0)->Name(), "ok");
+}
+
+TEST_F(DatabaseDocumentTest, NumbersAndFlagsAreReadLeniently) {
+    const auto database = ParseBody("<group name=\"G\" image=\"12abc\" time=\"x\">"
+                                    "<passcard name=\"P\" bookmark=\"7\" use_autofill=\"-1\" expiration=\"1A2B\">"
+                                    "<item name=\"I\" type=\"15\" hide=\"2\" value=\"v\" image=\" 4\"/></passcard>"
+                                    "<passcard name=\"Q\" expiration=\"\"/>"
+                                    "<passcard name=\"R\" expiration=\"0X00000001FFFFFFFF\"/>"
+                                    "</group>");
+    const Group* group = database->At(0);
+    EXPECT_EQ(group->Image(), 12);
+    EXPECT_EQ(group->Time(), 0);
+    const Passcard* passcard = group->At(0);
+    EXPECT_TRUE(passcard->Bookmark());
+    EXPECT_TRUE(passcard->UseAutofill());
+    EXPECT_EQ(passcard->Expiration(), 0x1A2Bu) << "hex without the 0x prefix";
+    EXPECT_TRUE(passcard->At(0)->Hidden());
+    EXPECT_EQ(passcard->At(0)->Image(), 4);
+    EXPECT_EQ(group->At(1)->Expiration(), 0u) << "an empty expiration counts as absent";
+    EXPECT_EQ(group->At(2)->Expiration(), 0x1FFFFFFFFull);
+}
+
+TEST_F(DatabaseDocumentTest, DamagedBinaryKeepsTheBytesDecodedBeforeTheDamage) {
+    const auto database =
+        ParseBody("<group name=\"G\"><passcard name=\"P\">"
+                  "<item name=\"A\" type=\"11\" value=\"\"><binary><![CDATA[<~9jqo^{~>]]></binary></item>"
+                  "<item name=\"B\" type=\"11\" value=\"\"><binary/></item>"
+                  "</passcard></group>");
+    const Passcard* passcard = database->At(0)->At(0);
+    ASSERT_EQ(passcard->Count(), 2u);
+    ASSERT_EQ(passcard->At(0)->BinarySize(), 4u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(passcard->At(0)->BinaryData()), 4), "Man ");
+    EXPECT_EQ(passcard->At(1)->BinarySize(), 0u);
+}
+
+TEST_F(DatabaseDocumentTest, DocumentsWithoutAUsableRootFailAndLeaveNoGroups) {
+    const char* broken[] = {
+        "",
+        "not xml at all",
+        "<?xml version=\"1.0\"?><Database name=\"x\"/>",
+        "<?xml version=\"1.0\"?><db name=\"x\"><group name=\"g\"/></db>",
+        "<?xml version=\"1.0\"?><database><group name=\"g\"/></database>",
+        "<?xml version=\"1.0\"?><database name=\"x\"><group name=\"g\">",
+    };
+    for (const char* text : broken) {
+        Database database;
+        database.Add(std::make_unique<Group>("stale"));
+        EXPECT_FALSE(DatabaseDocument::Parse(text, database)) << text;
+        EXPECT_EQ(database.Count(), 0u) << text;
+    }
+}
+
+TEST_F(DatabaseDocumentTest, TextOutsideTheCodePageBecomesTheReplacementCharacter) {
+    // U+4E2D is in no Western code page; natively the narrow text is UTF-8 and keeps it.
+    const auto database = ParseBody("<group name=\"A\xE4\xB8\xAD\"/>");
+    const SecureString expected = Utf16ToAnsi(u"A\u4E2D");
+    EXPECT_EQ(database->At(0)->Name(), expected);
+    EXPECT_EQ(database->At(0)->Name().size(), expected.size());
+}

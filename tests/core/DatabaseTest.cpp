@@ -1,0 +1,175 @@
+#include "core/Database.h"
+
+#include "core/ModifiedFlag.h"
+#include "tests/support/ModelFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+
+namespace {
+
+class DatabaseTest : public test::ModelFixture {
+protected:
+    // Adds a group with the given number of passcards, each holding `items` items.
+    static Group* AddGroup(Database& database, const char* name, int passcards = 0, int items = 0) {
+        auto group = std::make_unique<Group>(name);
+        for (int p = 0; p < passcards; ++p) {
+            auto passcard = std::make_unique<Passcard>();
+            passcard->SetName("card " + std::to_string(p));
+            for (int i = 0; i < items; ++i) {
+                passcard->Add(std::make_unique<Item>());
+            }
+            group->Add(std::move(passcard));
+        }
+        Group* raw = group.get();
+        database.Add(std::move(group));
+        return raw;
+    }
+};
+
+std::vector<std::string> GroupNames(const Database& database) {
+    std::vector<std::string> names;
+    for (const auto& group : database.Children()) {
+        names.emplace_back(group->Name().Viewed());
+    }
+    return names;
+}
+
+} // namespace
+
+TEST_F(DatabaseTest, ConstructionLeavesModifiedFlagCleared) {
+    ModifiedFlag::Raise();
+    Database database;
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(database.Kind(), NodeKind::Database);
+    EXPECT_EQ(database.ChildElementName(), "group");
+}
+
+TEST_F(DatabaseTest, CountsSumOverGroupsAndPasscards) {
+    Database database;
+    AddGroup(database, "Empty");
+    Group* mail = AddGroup(database, "Mail", 2, 3);
+    AddGroup(database, "Bank", 1, 4);
+    EXPECT_EQ(database.GroupCount(), 3u);
+    EXPECT_EQ(database.PasscardCount(), 3u);
+    EXPECT_EQ(database.ItemCount(), 10u);
+    EXPECT_EQ(mail->PasscardCount(), 2u);
+    EXPECT_EQ(mail->ItemCount(), 6u);
+    EXPECT_EQ(mail->At(0)->Count(), 3u);
+}
+
+TEST_F(DatabaseTest, AddAndRemoveKeepOrderParentsAndRaiseTheFlag) {
+    Database database;
+    Group* a = AddGroup(database, "A");
+    Group* b = AddGroup(database, "B");
+    Group* c = AddGroup(database, "C");
+    EXPECT_EQ(b->Parent(), &database);
+    EXPECT_EQ(GroupNames(database), (std::vector<std::string>{"A", "B", "C"}));
+
+    ModifiedFlag::Clear();
+    database.Add(nullptr);
+    EXPECT_EQ(database.Count(), 3u);
+    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "a null child is ignored";
+
+    Group stranger("Stranger");
+    ModifiedFlag::Clear();
+    database.Remove(&stranger);
+    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "removing a child it does not hold changes nothing";
+
+    database.Remove(b);
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(GroupNames(database), (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(database.IndexOf(c), 1);
+    EXPECT_EQ(database.FindByName("A"), a);
+    EXPECT_EQ(database.FindByName("a"), nullptr);
+
+    ModifiedFlag::Clear();
+    database.DeleteAll();
+    EXPECT_EQ(database.Count(), 0u);
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+}
+
+TEST_F(DatabaseTest, DeleteNodeDispatchesOnKind) {
+    Database database;
+    Group* group = AddGroup(database, "G", 2, 2);
+    Passcard* first = group->At(0);
+    Item* item = first->At(1);
+
+    database.DeleteNode(item);
+    EXPECT_EQ(first->Count(), 1u);
+    database.DeleteNode(group->At(1));
+    EXPECT_EQ(group->Count(), 1u);
+    database.DeleteNode(&database);
+    EXPECT_EQ(database.Count(), 1u);
+
+    Item detached;
+    database.DeleteNode(&detached); // no parent: ignored
+    database.DeleteNode(nullptr);
+
+    database.DeleteNode(group);
+    EXPECT_EQ(database.Count(), 0u);
+}
+
+TEST_F(DatabaseTest, MergeRenamesClashesIncludingThoseAmongImportedGroups) {
+    Database database;
+    AddGroup(database, "Mail");
+    Database imported;
+    AddGroup(imported, "Mail", 1, 2);
+    AddGroup(imported, "Mail");
+    AddGroup(imported, "Mail 1");
+    AddGroup(imported, "Bank");
+
+    EXPECT_EQ(database.MergeGroups(imported), 4);
+    EXPECT_EQ(GroupNames(database), (std::vector<std::string>{"Mail", "Mail 1", "Mail 2", "Mail 1 1", "Bank"}));
+    EXPECT_EQ(imported.Count(), 0u);
+    EXPECT_EQ(database.At(1)->Parent(), &database);
+    EXPECT_EQ(database.At(1)->At(0)->Count(), 2u) << "moved groups keep their passcards";
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    Database empty;
+    EXPECT_EQ(database.MergeGroups(empty), 0);
+}
+
+TEST_F(DatabaseTest, GroupCloneIsDeepAndFresh) {
+    Database database;
+    Group* group = AddGroup(database, "G", 2, 3);
+    group->SetComment("c");
+    group->SetImage(5);
+    group->At(0)->SetBookmark(true);
+    auto clone = group->Clone();
+    EXPECT_EQ(clone->Name(), "G");
+    EXPECT_EQ(clone->Comment(), "c");
+    EXPECT_EQ(clone->Image(), 5);
+    EXPECT_EQ(clone->Parent(), nullptr);
+    ASSERT_EQ(clone->Count(), 2u);
+    EXPECT_NE(clone->At(0), group->At(0));
+    EXPECT_EQ(clone->At(0)->Parent(), clone.get());
+    EXPECT_EQ(clone->ItemCount(), 6u);
+    EXPECT_FALSE(clone->At(0)->Bookmark());
+}
+
+TEST_F(DatabaseTest, DetachHandsOverOwnership) {
+    Database database;
+    Group* from = AddGroup(database, "From", 2);
+    Group* to = AddGroup(database, "To");
+    Passcard* moving = from->At(0);
+    auto owned = from->Detach(moving);
+    ASSERT_EQ(owned.get(), moving);
+    EXPECT_EQ(moving->Parent(), nullptr);
+    to->Add(std::move(owned));
+    EXPECT_EQ(moving->Parent(), to);
+    EXPECT_EQ(from->Count(), 1u);
+    EXPECT_EQ(from->Detach(moving), nullptr);
+}
+
+TEST_F(DatabaseTest, FormatTimeIsEmptyForTimeZero) {
+    Group group("G");
+    EXPECT_FALSE(group.FormatTime().empty());
+    group.SetTime(0);
+    EXPECT_EQ(group.FormatTime(), "");
+    group.Clear();
+    EXPECT_EQ(group.Time(), kNow);
+    EXPECT_EQ(group.Name(), "");
+    EXPECT_EQ(group.Image(), -1);
+}

@@ -1,0 +1,176 @@
+#include "core/Item.h"
+
+#include "core/ModifiedFlag.h"
+#include "tests/support/ModelFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+
+namespace {
+
+class ItemTest : public test::ModelFixture {};
+
+} // namespace
+
+TEST_F(ItemTest, NewItemIsCustomWithoutImage) {
+    Item item;
+    EXPECT_EQ(item.Type(), ItemType::Custom);
+    EXPECT_EQ(item.Image(), -1);
+    EXPECT_FALSE(item.Hidden());
+    EXPECT_EQ(item.Time(), kNow);
+    EXPECT_EQ(item.Kind(), NodeKind::Item);
+}
+
+TEST_F(ItemTest, CustomTypeDefaultsOnlyFillAMissingImage) {
+    Item item;
+    item.SetName("Note");
+    item.ApplyTypeDefaults(ItemType::Custom);
+    EXPECT_EQ(item.Image(), 3);
+    EXPECT_EQ(item.Name(), "Note");
+
+    Item withImage;
+    withImage.SetImage(7);
+    withImage.SetHidden(true);
+    withImage.ApplyTypeDefaults(ItemType::Custom);
+    EXPECT_EQ(withImage.Image(), 7);
+    EXPECT_TRUE(withImage.Hidden());
+}
+
+TEST_F(ItemTest, TypeDefaultsSetNameImageAndHiddenWithoutTouchingModifiedFlag) {
+    struct Expected {
+        ItemType type;
+        const char* name;
+        int image;
+        bool hidden;
+    };
+    const Expected table[] = {
+        {ItemType::Password, "Password", 1, true},
+        {ItemType::Login, "Login", 2, false},
+        {ItemType::Url, "URL", 4, false},
+        {ItemType::Location, "Location", 0, false},
+        {ItemType::CardNumber, "Card Number", 15, false},
+        {ItemType::Mail, "Mail", 10, false},
+        {ItemType::Serial, "Serial", 11, false},
+        {ItemType::Phone, "Phone", 12, false},
+        {ItemType::Host, "Host", 13, false},
+        {ItemType::Ip, "IP", 14, false},
+        {ItemType::File, "File", 30, false},
+        {ItemType::Exec, "Exec", 21, false},
+        {ItemType::PrivateKey, "Private key", 29, false},
+        {ItemType::KeyPassphrase, "Key passphrase", 24, true},
+    };
+    for (const auto& expected : table) {
+        Item item;
+        item.SetName("Note");
+        item.SetHidden(!expected.hidden);
+        ModifiedFlag::Clear();
+        item.ApplyTypeDefaults(expected.type);
+        EXPECT_EQ(item.Name(), expected.name);
+        EXPECT_EQ(item.Image(), expected.image) << expected.name;
+        EXPECT_EQ(item.Hidden(), expected.hidden) << expected.name;
+        EXPECT_EQ(item.Type(), expected.type);
+        EXPECT_FALSE(ModifiedFlag::IsRaised()) << expected.name;
+    }
+
+    // A raised flag stays raised.
+    Item item;
+    ModifiedFlag::Raise();
+    item.ApplyTypeDefaults(ItemType::Password);
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+}
+
+TEST_F(ItemTest, UnknownTypesChangeOnlyTheTypeNumber) {
+    for (std::uint32_t number : {13u, 16u, 0xFFFFFFFFu}) {
+        Item item;
+        item.SetName("Keep");
+        item.ApplyTypeDefaults(static_cast<ItemType>(number));
+        EXPECT_EQ(static_cast<std::uint32_t>(item.Type()), number);
+        EXPECT_EQ(item.Name(), "Keep");
+        EXPECT_EQ(item.Image(), -1);
+    }
+}
+
+TEST_F(ItemTest, SettersRaiseModifiedFlagOnlyOnChangeButBinaryAlways) {
+    Item item;
+    item.SetName("Login");
+    item.SetValue("alice");
+    item.SetMeta("meta");
+    item.SetHidden(true);
+    item.SetType(ItemType::Login);
+    ModifiedFlag::Clear();
+
+    item.SetName("Login");
+    item.SetValue("alice");
+    item.SetMeta("meta");
+    item.SetHidden(true);
+    item.SetType(ItemType::Login);
+    item.SetComment("");
+    item.SetImage(-1);
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+
+    item.SetValue("Alice"); // comparison is case-sensitive
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    const std::uint8_t data[] = {1, 0, 2};
+    item.SetBinary(data, sizeof data);
+    ModifiedFlag::Clear();
+    item.SetBinary(data, sizeof data);
+    EXPECT_TRUE(ModifiedFlag::IsRaised()) << "setting the same binary content still counts as a change";
+}
+
+TEST_F(ItemTest, BinaryKeepsZeroBytesAndEmptyMeansNone) {
+    Item item;
+    EXPECT_EQ(item.BinaryData(), nullptr);
+    const std::uint8_t data[] = {0, 0, 7, 0};
+    item.SetBinary(data, sizeof data);
+    ASSERT_EQ(item.BinarySize(), 4u);
+    EXPECT_EQ(std::vector<std::uint8_t>(item.BinaryData(), item.BinaryData() + 4),
+              std::vector<std::uint8_t>(data, data + 4));
+    item.SetBinary(data, 0);
+    EXPECT_EQ(item.BinarySize(), 0u);
+    EXPECT_EQ(item.BinaryData(), nullptr);
+    item.SetBinary(nullptr, 4);
+    EXPECT_EQ(item.BinarySize(), 0u);
+}
+
+TEST_F(ItemTest, CopyConstructionCopiesEveryFieldButGetsAFreshTime) {
+    Item source;
+    source.SetName("Key");
+    source.SetComment("comment");
+    source.SetImage(29);
+    source.SetMeta("id_rsa");
+    source.SetValue("secret");
+    source.SetType(ItemType::PrivateKey);
+    source.SetHidden(true);
+    const std::uint8_t data[] = {9, 8, 7};
+    source.SetBinary(data, sizeof data);
+    source.SetTime(100);
+
+    Item copy(source);
+    EXPECT_EQ(copy.Name(), "Key");
+    EXPECT_EQ(copy.Comment(), "comment");
+    EXPECT_EQ(copy.Image(), 29);
+    EXPECT_EQ(copy.Meta(), "id_rsa");
+    EXPECT_EQ(copy.Value(), "secret");
+    EXPECT_EQ(copy.Type(), ItemType::PrivateKey);
+    EXPECT_TRUE(copy.Hidden());
+    ASSERT_EQ(copy.BinarySize(), 3u);
+    EXPECT_NE(copy.BinaryData(), source.BinaryData());
+    EXPECT_EQ(copy.BinaryData()[2], 7);
+    EXPECT_EQ(copy.Time(), kNow);
+}
+
+TEST(ItemTypeTest, PickableListHasTheDialogOrderAndEndsWithTerminator) {
+    // (type, string id) pairs as the item dialog lists them; the ids are those of the string table.
+    const int expected[][2] = {{10, 288}, {0, 278}, {1, 279}, {2, 280}, {3, 281}, {5, 283},
+                               {8, 286},  {9, 287}, {4, 282}, {6, 284}, {7, 285}, {15, 293}};
+    std::size_t index = 0;
+    for (; kPickableItemTypes[index].type != -1; ++index) {
+        ASSERT_LT(index, std::size(expected));
+        EXPECT_EQ(kPickableItemTypes[index].type, expected[index][0]);
+        EXPECT_EQ(kPickableItemTypes[index].stringId, expected[index][1]);
+    }
+    EXPECT_EQ(index, std::size(expected));
+    EXPECT_EQ(kPickableItemTypes[index].stringId, -1);
+}

@@ -1,0 +1,54 @@
+#include "tests/support/FaultyFileSystem.h"
+
+namespace vaultlet::test {
+
+class FaultyOutputFile : public OutputFile {
+public:
+    FaultyOutputFile(std::unique_ptr<OutputFile> real, FaultyFileSystem& owner)
+        : m_real(std::move(real)), m_owner(owner) {}
+
+    bool Write(const void* data, std::size_t size) override {
+        ++m_owner.m_writes;
+        if (m_owner.m_fault == FaultyFileSystem::Fault::Write && m_owner.m_writes == m_owner.m_failingWrite) {
+            // Like a full disk: part of the data may have arrived.
+            m_real->Write(data, size / 2);
+            return false;
+        }
+        return m_real->Write(data, size);
+    }
+    bool Flush() override { return m_owner.m_fault != FaultyFileSystem::Fault::Flush && m_real->Flush(); }
+    bool Close() override { return m_real->Close(); }
+
+private:
+    std::unique_ptr<OutputFile> m_real;
+    FaultyFileSystem& m_owner;
+};
+
+std::unique_ptr<InputFile> FaultyFileSystem::OpenForReading(const std::string& path) {
+    return FileSystem::Real().OpenForReading(path);
+}
+
+std::unique_ptr<OutputFile> FaultyFileSystem::CreateBeside(const std::string& path, std::string& createdPath) {
+    if (m_fault == Fault::Create) {
+        return nullptr;
+    }
+    auto real = FileSystem::Real().CreateBeside(path, createdPath);
+    if (!real) {
+        return nullptr;
+    }
+    return std::make_unique<FaultyOutputFile>(std::move(real), *this);
+}
+
+bool FaultyFileSystem::Replace(const std::string& source, const std::string& target) {
+    return m_fault != Fault::Replace && FileSystem::Real().Replace(source, target);
+}
+
+bool FaultyFileSystem::Remove(const std::string& path) {
+    return FileSystem::Real().Remove(path);
+}
+
+bool FaultyFileSystem::Exists(const std::string& path) {
+    return FileSystem::Real().Exists(path);
+}
+
+} // namespace vaultlet::test

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/FileSystem.h"
+
+namespace vaultlet::test {
+
+// The real file system with one operation made to fail on purpose: the k-th write (counted from 1
+// over all files), the flush, the creation of a new file or the final replace. It also counts the
+// writes of an undisturbed run, so a test can try every k.
+class FaultyFileSystem : public FileSystem {
+public:
+    enum class Fault { None, Write, Flush, Create, Replace };
+
+    explicit FaultyFileSystem(Fault fault = Fault::None, int failingWrite = 0)
+        : m_fault(fault), m_failingWrite(failingWrite) {}
+
+    int WriteCount() const noexcept { return m_writes; }
+
+    std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
+    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) override;
+    bool Replace(const std::string& source, const std::string& target) override;
+    bool Remove(const std::string& path) override;
+    bool Exists(const std::string& path) override;
+
+private:
+    friend class FaultyOutputFile;
+
+    Fault m_fault;
+    int m_failingWrite;
+    int m_writes = 0;
+};
+
+} // namespace vaultlet::test
