@@ -143,9 +143,7 @@ TEST_F(WindowMonitorTest, AmbiguousOrCaseMismatchedKeyNamesTypeNothing) {
     // The template matched (case-insensitively), so the window counts as handled all the same.
     EXPECT_EQ(m_monitor.LastHandled(), prompt);
 
-    WindowMonitor fresh(
-        m_windows, [this](WindowHandle) { return std::make_unique<RecordingInputSender>(); },
-        [this] { return m_options; });
+    WindowMonitor fresh(m_windows, MakeSenderFactory(), [this] { return m_options; });
     fresh.AddBuiltInTemplates();
     fresh.SetDatabase(&m_database);
     AddItem(AddPasscard("Work"), ItemType::KeyPassphrase, "mykey", "first");
