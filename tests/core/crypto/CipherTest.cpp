@@ -1,0 +1,211 @@
+#include "core/crypto/Aes128Cipher.h"
+#include "core/crypto/Aes256Cipher.h"
+#include "core/crypto/Blowfish.h"
+#include "core/crypto/BlowfishCipher.h"
+#include "core/crypto/CipherRegistry.h"
+#include "core/crypto/Rijndael.h"
+#include "core/crypto/Ripemd.h"
+#include "core/crypto/Twofish.h"
+#include "core/crypto/TwofishCipher.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <random>
+#include <vector>
+
+using namespace vaultlet;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes RandomBytes(std::mt19937& random, std::size_t size) {
+    Bytes bytes(size);
+    for (auto& byte : bytes) {
+        byte = static_cast<std::uint8_t>(random());
+    }
+    return bytes;
+}
+
+// What a cipher must compute for a given key buffer, built from the separately verified algorithms.
+Bytes RunAlgorithm(int id, const Bytes& buffer, bool encrypting, const Bytes& in) {
+    Bytes out(in.size());
+    if (id == Aes256Cipher::kId || id == Aes128Cipher::kId) {
+        Rijndael aes;
+        EXPECT_EQ(aes.MakeKey(buffer.data(), buffer.size()), RijndaelResult::Ok);
+        EXPECT_EQ(encrypting ? aes.Encrypt(in.data(), out.data(), in.size())
+                             : aes.Decrypt(in.data(), out.data(), in.size()),
+                  RijndaelResult::Ok);
+    } else if (id == TwofishCipher::kId) {
+        Twofish twofish;
+        EXPECT_TRUE(twofish.SetKey(buffer.data(), buffer.size()));
+        encrypting ? twofish.EncryptBlocks(in.data(), out.data(), in.size() / 16)
+                   : twofish.DecryptBlocks(in.data(), out.data(), in.size() / 16);
+    } else {
+        Blowfish blowfish;
+        EXPECT_TRUE(blowfish.SetKey(buffer.data(), buffer.size()));
+        encrypting ? blowfish.EncryptBlocks(in.data(), out.data(), in.size() / 8)
+                   : blowfish.DecryptBlocks(in.data(), out.data(), in.size() / 8);
+    }
+    return out;
+}
+
+// The key buffer SetKey(key) leaves in a fresh cipher: a RIPEMD digest for AES, the copied bytes over
+// the zeroed buffer for the others.
+Bytes BufferFor(int id, const Bytes& key) {
+    if (id == Aes256Cipher::kId || id == Aes128Cipher::kId) {
+        const RipemdVariant variant = id == Aes256Cipher::kId ? RipemdVariant::Ripemd256 : RipemdVariant::Ripemd128;
+        Bytes digest(Ripemd::DigestSize(variant));
+        Ripemd::Hash(variant, key.data(), key.size(), digest.data());
+        return digest;
+    }
+    Bytes buffer(32, 0);
+    std::copy_n(key.begin(), std::min<std::size_t>(key.size(), 32), buffer.begin());
+    return buffer;
+}
+
+Bytes Call(Cipher& cipher, bool encrypting, const Bytes& in, bool* ok = nullptr) {
+    Bytes out(in.size(), 0xEE);
+    const bool result = encrypting ? cipher.Encrypt(in.data(), out.data(), in.size())
+                                   : cipher.Decrypt(in.data(), out.data(), in.size());
+    if (ok != nullptr) {
+        *ok = result;
+    }
+    return out;
+}
+
+class CipherTest : public ::testing::Test {
+protected:
+    CipherRegistry m_registry;
+    std::mt19937 m_random{61};
+};
+
+} // namespace
+
+TEST_F(CipherTest, RunsTheAlgorithmWithTheKeyBufferOverWholeBlocks) {
+    for (int i = 0; i < m_registry.Count(); ++i) {
+        Cipher& cipher = *m_registry.At(i);
+        const std::size_t block = cipher.BlockSize();
+        // Twofish switches to precomputed S-boxes for longer runs; cover both sides.
+        for (std::size_t blocks : {1u, 2u, 7u, 8u, 9u, 20u}) {
+            const Bytes key = RandomBytes(m_random, 32);
+            const Bytes plain = RandomBytes(m_random, block * blocks);
+            cipher.SetKey(key.data(), key.size());
+            bool ok = false;
+            const Bytes encrypted = Call(cipher, true, plain, &ok);
+            EXPECT_TRUE(ok);
+            EXPECT_EQ(encrypted, RunAlgorithm(cipher.Id(), BufferFor(cipher.Id(), key), true, plain))
+                << cipher.Name() << " " << blocks;
+            cipher.SetKey(key.data(), key.size());
+            EXPECT_EQ(Call(cipher, false, encrypted, &ok), plain) << cipher.Name() << " " << blocks;
+            EXPECT_TRUE(ok);
+        }
+    }
+}
+
+TEST_F(CipherTest, AesHashesKeysOfAnyLength) {
+    for (int id : {Aes256Cipher::kId, Aes128Cipher::kId}) {
+        Cipher& cipher = *m_registry.FindById(id);
+        for (std::size_t length : {0u, 1u, 5u, 16u, 31u, 33u, 100u}) {
+            const Bytes key = RandomBytes(m_random, length);
+            const Bytes plain = RandomBytes(m_random, 32);
+            cipher.SetKey(key.data(), key.size());
+            EXPECT_EQ(Call(cipher, true, plain), RunAlgorithm(id, BufferFor(id, key), true, plain))
+                << cipher.Name() << " " << length;
+        }
+    }
+}
+
+TEST_F(CipherTest, TwofishAndBlowfishCopyAtMost32BytesOverTheOldBuffer) {
+    for (int id : {TwofishCipher::kId, BlowfishCipher::kId}) {
+        Cipher& cipher = *m_registry.FindById(id);
+        const Bytes plain = RandomBytes(m_random, 32);
+
+        const Bytes longKey = RandomBytes(m_random, 40);
+        cipher.SetKey(longKey.data(), longKey.size());
+        const Bytes first32(longKey.begin(), longKey.begin() + 32);
+        EXPECT_EQ(Call(cipher, true, plain), RunAlgorithm(id, first32, true, plain)) << cipher.Name();
+
+        // A short key only replaces the start of whatever the buffer held: two calls in a row,
+        // without an encryption (which would wipe the buffer) in between.
+        const Bytes full = RandomBytes(m_random, 32);
+        const Bytes shortKey = RandomBytes(m_random, 5);
+        cipher.SetKey(full.data(), full.size());
+        cipher.SetKey(shortKey.data(), shortKey.size());
+        Bytes mixed = full;
+        std::copy(shortKey.begin(), shortKey.end(), mixed.begin());
+        EXPECT_EQ(Call(cipher, true, plain), RunAlgorithm(id, mixed, true, plain)) << cipher.Name();
+    }
+}
+
+TEST_F(CipherTest, EveryCallWipesTheKeyBuffer) {
+    for (int i = 0; i < m_registry.Count(); ++i) {
+        Cipher& cipher = *m_registry.At(i);
+        const std::size_t keyBytes = cipher.Id() == Aes128Cipher::kId ? 16 : 32;
+        const Bytes zeroBuffer(keyBytes, 0);
+        const Bytes plain = RandomBytes(m_random, 2 * cipher.BlockSize());
+        const Bytes key = RandomBytes(m_random, 32);
+
+        for (bool encryptingFirst : {true, false}) {
+            cipher.SetKey(key.data(), key.size());
+            (void)Call(cipher, encryptingFirst, plain);
+            // No SetKey: the zeroed buffer itself is the key (for AES not a digest of it).
+            EXPECT_EQ(Call(cipher, true, plain), RunAlgorithm(cipher.Id(), zeroBuffer, true, plain)) << cipher.Name();
+            EXPECT_EQ(Call(cipher, false, plain), RunAlgorithm(cipher.Id(), zeroBuffer, false, plain)) << cipher.Name();
+        }
+
+        // An empty call succeeds, writes nothing and still wipes.
+        cipher.SetKey(key.data(), key.size());
+        std::uint8_t untouched = 0x5A;
+        EXPECT_TRUE(cipher.Encrypt(plain.data(), &untouched, 0)) << cipher.Name();
+        EXPECT_EQ(untouched, 0x5A);
+        EXPECT_EQ(Call(cipher, true, plain), RunAlgorithm(cipher.Id(), zeroBuffer, true, plain)) << cipher.Name();
+    }
+}
+
+TEST_F(CipherTest, PartialBlocksAreRefusedAndKeepTheKey) {
+    for (int i = 0; i < m_registry.Count(); ++i) {
+        Cipher& cipher = *m_registry.At(i);
+        const std::size_t block = cipher.BlockSize();
+        const Bytes key = RandomBytes(m_random, 32);
+        const Bytes plain = RandomBytes(m_random, 3 * block);
+        for (std::size_t length : {std::size_t{1}, block - 1, block + 1, std::size_t{24}, 3 * block - 1}) {
+            if (length % block == 0) {
+                continue;
+            }
+            cipher.SetKey(key.data(), key.size());
+            const Bytes partial(plain.begin(), plain.begin() + static_cast<std::ptrdiff_t>(length));
+            bool ok = true;
+            EXPECT_EQ(Call(cipher, true, partial, &ok), Bytes(length, 0xEE)) << cipher.Name() << " " << length;
+            EXPECT_FALSE(ok);
+            EXPECT_EQ(Call(cipher, false, partial, &ok), Bytes(length, 0xEE)) << cipher.Name() << " " << length;
+            EXPECT_FALSE(ok);
+            // The key set before the refused calls is still there.
+            EXPECT_EQ(Call(cipher, true, plain), RunAlgorithm(cipher.Id(), BufferFor(cipher.Id(), key), true, plain))
+                << cipher.Name() << " " << length;
+        }
+    }
+}
+
+TEST_F(CipherTest, WorksInPlaceAndChainsNothingBetweenBlocks) {
+    for (int i = 0; i < m_registry.Count(); ++i) {
+        Cipher& cipher = *m_registry.At(i);
+        const std::size_t block = cipher.BlockSize();
+        const Bytes key = RandomBytes(m_random, 32);
+        Bytes data = RandomBytes(m_random, block);
+        data.insert(data.end(), data.begin(), data.end()); // two equal blocks
+        const Bytes plain = data;
+
+        cipher.SetKey(key.data(), key.size());
+        ASSERT_TRUE(cipher.Encrypt(data.data(), data.data(), data.size()));
+        EXPECT_TRUE(std::equal(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(block),
+                               data.begin() + static_cast<std::ptrdiff_t>(block)))
+            << cipher.Name();
+        EXPECT_NE(data, plain);
+        cipher.SetKey(key.data(), key.size());
+        ASSERT_TRUE(cipher.Decrypt(data.data(), data.data(), data.size()));
+        EXPECT_EQ(data, plain) << cipher.Name();
+    }
+}

@@ -1,0 +1,61 @@
+#include "core/crypto/Md5.h"
+
+#include "tests/core/crypto/Hex.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace vaultlet;
+using vaultlet::test::Bytes;
+using vaultlet::test::ToHex;
+
+namespace {
+
+std::string Digest(const std::vector<std::uint8_t>& message) {
+    std::uint8_t digest[Md5::kDigestSize];
+    Md5::Hash(message.data(), message.size(), digest);
+    return ToHex(digest, sizeof digest);
+}
+
+} // namespace
+
+// The test suite of RFC 1321, appendix A.5.
+TEST(Md5Test, MatchesTheRfc1321TestSuite) {
+    EXPECT_EQ(Digest(Bytes("")), "d41d8cd98f00b204e9800998ecf8427e");
+    EXPECT_EQ(Digest(Bytes("a")), "0cc175b9c0f1b6a831c399e269772661");
+    EXPECT_EQ(Digest(Bytes("abc")), "900150983cd24fb0d6963f7d28e17f72");
+    EXPECT_EQ(Digest(Bytes("message digest")), "f96b697d7cb7938d525a2f31aaf161d0");
+    EXPECT_EQ(Digest(Bytes("abcdefghijklmnopqrstuvwxyz")), "c3fcd3d76192e4007dfb496cca67e13b");
+    EXPECT_EQ(Digest(Bytes("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789")),
+              "d174ab98d277d9f5a5611c2c9f419d9f");
+    EXPECT_EQ(Digest(Bytes("12345678901234567890123456789012345678901234567890123456789012345678901234567890")),
+              "57edf4a22be3c955ac49da2e2107b67a");
+}
+
+TEST(Md5Test, PiecewiseAddsGiveTheDigestOfTheWhole) {
+    std::mt19937 random(21);
+    for (std::size_t length : {0u, 1u, 55u, 56u, 63u, 64u, 65u, 119u, 120u, 128u, 1000u}) {
+        std::vector<std::uint8_t> message(length);
+        for (auto& byte : message) {
+            byte = static_cast<std::uint8_t>(random());
+        }
+        Md5 hash;
+        std::size_t offset = 0;
+        while (offset < length) {
+            const std::size_t piece = std::min<std::size_t>(random() % 70, length - offset);
+            hash.Add(message.data() + offset, piece);
+            offset += piece;
+        }
+        std::uint8_t digest[Md5::kDigestSize];
+        hash.Finish(digest);
+        EXPECT_EQ(ToHex(digest, sizeof digest), Digest(message)) << length;
+
+        // Finish started over: the same object hashes the next message from scratch.
+        hash.Add(message.data(), message.size());
+        hash.Finish(digest);
+        EXPECT_EQ(ToHex(digest, sizeof digest), Digest(message)) << length;
+    }
+}

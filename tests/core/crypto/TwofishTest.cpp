@@ -1,0 +1,142 @@
+#include "core/crypto/Twofish.h"
+
+#include "tests/core/crypto/Hex.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace vaultlet;
+using vaultlet::test::FromHex;
+using vaultlet::test::Lower;
+using vaultlet::test::ToHex;
+
+namespace {
+
+using Keying = Twofish::Keying;
+
+const Keying kKeyings[] = {Keying::Compact, Keying::Full};
+
+std::vector<std::uint8_t> Encrypt(Keying keying, const std::vector<std::uint8_t>& key,
+                                  const std::vector<std::uint8_t>& plain) {
+    Twofish twofish;
+    EXPECT_TRUE(twofish.SetKey(key.data(), key.size(), keying));
+    std::vector<std::uint8_t> cipher(plain.size());
+    twofish.EncryptBlocks(plain.data(), cipher.data(), plain.size() / Twofish::kBlockSize);
+    return cipher;
+}
+
+std::vector<std::uint8_t> Decrypt(Keying keying, const std::vector<std::uint8_t>& key,
+                                  const std::vector<std::uint8_t>& cipher) {
+    Twofish twofish;
+    EXPECT_TRUE(twofish.SetKey(key.data(), key.size(), keying));
+    std::vector<std::uint8_t> plain(cipher.size());
+    twofish.DecryptBlocks(cipher.data(), plain.data(), cipher.size() / Twofish::kBlockSize);
+    return plain;
+}
+
+std::vector<std::uint8_t> RandomBytes(std::mt19937& random, std::size_t size) {
+    std::vector<std::uint8_t> bytes(size);
+    for (auto& byte : bytes) {
+        byte = static_cast<std::uint8_t>(random());
+    }
+    return bytes;
+}
+
+} // namespace
+
+// B. Schneier et al., "Twofish: A 128-Bit Block Cipher", appendix A.2 (ecb_ival.txt): the all-zero
+// block under a zero 128-bit key and under the counting 192- and 256-bit keys.
+TEST(TwofishTest, MatchesThePapersVectors) {
+    const std::vector<std::uint8_t> zero(16, 0);
+    const struct {
+        const char* key;
+        const char* cipher;
+    } vectors[] = {
+        {"00000000000000000000000000000000", "9F589F5CF6122C32B6BFEC2F2AE8C35A"},
+        {"0123456789ABCDEFFEDCBA98765432100011223344556677", "CFD1D2E5A9BE9CDF501F13B892BD2248"},
+        {"0123456789ABCDEFFEDCBA987654321000112233445566778899AABBCCDDEEFF", "37527BE0052334B89F0CFCCAE87CFA20"},
+    };
+    for (Keying keying : kKeyings) {
+        for (const auto& v : vectors) {
+            EXPECT_EQ(ToHex(Encrypt(keying, FromHex(v.key), zero)), Lower(v.cipher)) << v.key;
+            EXPECT_EQ(Decrypt(keying, FromHex(v.key), FromHex(v.cipher)), zero) << v.key;
+        }
+    }
+}
+
+// The paper's iterated table test (ecb_tbl.txt): start from zero key and block; each step the next
+// block is this step's ciphertext and the next key is this block followed by the start of this key.
+// The published values of step 49 pin down 49 chained key schedules per key length.
+TEST(TwofishTest, MatchesTheIteratedTableTest) {
+    const struct {
+        std::size_t keyLength;
+        const char* key49;
+        const char* plain49;
+        const char* cipher49;
+    } tables[] = {
+        {16, "BCA724A54533C6987E14AA827952F921", "6B459286F3FFD28D49F15B1581B08E42",
+         "5D9D4EEFFA9151575524F115815A12E0"},
+        {24, "FB66522C332FCC4C042ABE32FA9E902FDEA4F3DA75EC7A8E", "F0AB73301125FA21EF70BE5385FB76B6",
+         "E75449212BEEF9F4A390BD860A640941"},
+        {32, "248A7F3528B168ACFDD1386E3F51E30C2E2158BC3E5FC714C1EEECA0EA696D48", "431058F4DBC7F734DA4F02F04CC4F459",
+         "37FE26FF1CF66175F5DDF4C33B97A205"},
+    };
+    for (Keying keying : kKeyings) {
+        for (const auto& table : tables) {
+            std::vector<std::uint8_t> key(table.keyLength, 0);
+            std::vector<std::uint8_t> plain(16, 0);
+            std::vector<std::uint8_t> cipher = Encrypt(keying, key, plain);
+            for (int step = 2; step <= 49; ++step) {
+                std::vector<std::uint8_t> next(plain);
+                next.insert(next.end(), key.begin(), key.begin() + static_cast<std::ptrdiff_t>(key.size() - 16));
+                key = next;
+                plain = cipher;
+                cipher = Encrypt(keying, key, plain);
+            }
+            EXPECT_EQ(ToHex(key), Lower(table.key49)) << table.keyLength;
+            EXPECT_EQ(ToHex(plain), Lower(table.plain49)) << table.keyLength;
+            EXPECT_EQ(ToHex(cipher), Lower(table.cipher49)) << table.keyLength;
+        }
+    }
+}
+
+// Precomputed and evaluated S-boxes compute the same function, one block at a time or interleaved,
+// and the blocks do not depend on each other.
+TEST(TwofishTest, KeyingsAndBlockRunsAgree) {
+    std::mt19937 random(41);
+    for (std::size_t keyLength : {16u, 24u, 32u}) {
+        for (std::size_t blocks : {1u, 2u, 3u, 4u, 7u, 12u}) {
+            const auto key = RandomBytes(random, keyLength);
+            const auto plain = RandomBytes(random, 16 * blocks);
+            const auto compact = Encrypt(Keying::Compact, key, plain);
+            const auto full = Encrypt(Keying::Full, key, plain);
+            EXPECT_EQ(compact, full) << keyLength << "/" << blocks;
+            for (std::size_t i = 0; i < blocks; ++i) {
+                const std::vector<std::uint8_t> one(plain.begin() + 16 * i, plain.begin() + 16 * (i + 1));
+                EXPECT_EQ(ToHex(Encrypt(Keying::Full, key, one)), ToHex(full.data() + 16 * i, 16));
+            }
+            EXPECT_EQ(Decrypt(Keying::Compact, key, full), plain);
+            EXPECT_EQ(Decrypt(Keying::Full, key, compact), plain);
+
+            // In place.
+            auto buffer = plain;
+            Twofish twofish;
+            ASSERT_TRUE(twofish.SetKey(key.data(), key.size()));
+            twofish.EncryptBlocks(buffer.data(), buffer.data(), blocks);
+            EXPECT_EQ(buffer, full);
+            twofish.DecryptBlocks(buffer.data(), buffer.data(), blocks);
+            EXPECT_EQ(buffer, plain);
+        }
+    }
+}
+
+TEST(TwofishTest, RefusesOtherKeyLengths) {
+    const std::vector<std::uint8_t> key(40, 1);
+    Twofish twofish;
+    for (std::size_t length : {0u, 8u, 15u, 17u, 20u, 31u, 33u, 40u}) {
+        EXPECT_FALSE(twofish.SetKey(key.data(), length)) << length;
+    }
+}
