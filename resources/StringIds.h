@@ -1,7 +1,100 @@
 #pragma once
 
 // String-table ids. Plain numbers so that portable code, the resource script and the language
-// files agree; resource.h includes this file.
+// files agree; resource.h includes this file. The English texts are in BuiltinStrings.def. The
+// status-bar prompts of the menu commands are strings too, under the command ids of resource.h.
+
+// Product title: the caption of every message box and the title the single-instance hand-over
+// looks for.
+#define IDS_PRODUCT_TITLE 128
+
+// Name dialog: title, header line and the kind words put into them.
+#define IDS_EDIT_NAME_TITLE 129
+#define IDS_ENTER_NAME 130
+#define IDS_KIND_GROUP 131
+#define IDS_KIND_DATABASE 132
+#define IDS_KIND_PASSCARD 133
+
+// Delete confirmations.
+#define IDS_CONFIRM_DELETE_PASSCARD 134
+#define IDS_CONFIRM_DELETE_GROUP 135
+#define IDS_CONFIRM_DELETE_ITEM 136
+
+// Names of new nodes.
+#define IDS_NEW_GROUP 137
+#define IDS_NEW_PASSCARD 138
+
+// Database list, login and new databases.
+#define IDS_NEW_DATABASE_ENTRY 139
+#define IDS_INVALID_PASSWORD 140
+#define IDS_PASSWORDS_DIFFER 141
+#define IDS_INVALID_DATABASE_NAME 142
+#define IDS_SAVE_NEW_DATABASE_FAILED 143
+#define IDS_DATABASE_FILE_FILTER 144
+#define IDS_INCORRECT_FILE_FORMAT 145
+#define IDS_DATABASE_EXTENSION 146
+#define IDS_CONFIRM_REMOVE_DATABASE 147
+
+// Main window panes.
+#define IDS_PANE_TREE 148
+#define IDS_PANE_ITEMS 149
+#define IDS_PANE_NOTE 150
+
+// Install on removable media.
+#define IDS_REMOVABLE_DISK 151
+#define IDS_NO_REMOVABLE_DISKS 152
+#define IDS_INSTALL_SUCCEEDED 153
+
+// Status bar and save prompts.
+#define IDS_STATUS_STATISTICS 154
+#define IDS_SAVE_BEFORE_CLOSING 155
+#define IDS_SAVE_BEFORE_LOCKING 156
+#define IDS_SAVE_BEFORE_LOGOFF 157
+#define IDS_STATUS_CLIPBOARD_COUNTDOWN 158
+
+// List column titles.
+#define IDS_COLUMN_DATABASE 159
+#define IDS_COLUMN_FILE 160
+#define IDS_COLUMN_NAME 161
+#define IDS_COLUMN_VALUE 162
+#define IDS_COLUMN_CREATION_TIME 163
+
+#define IDS_LANGUAGE_MENU 164
+
+// Tooltips of the passcard dialog's small buttons.
+#define IDS_TIP_EXPIRATION_DATE 165
+#define IDS_TIP_SPECIAL_KEYS 166
+#define IDS_TIP_PASSCARD_ITEMS 167
+
+#define IDS_NEW_VERSION_RELEASED 170
+
+// Progress captions of loading and saving a database.
+#define IDS_LOADING 172
+#define IDS_SAVING 173
+
+// Captions of the four pages of the program settings dialog.
+#define IDS_SETTINGS_PAGE_TRAY 177
+#define IDS_SETTINGS_PAGE_VIEW 178
+#define IDS_SETTINGS_PAGE_COMMON 179
+#define IDS_SETTINGS_PAGE_AUTOFILL 180
+
+// Label of the field dialog's extra row, by item type.
+#define IDS_FIELD_COMMENT_LABEL 175
+#define IDS_KEY_NAME_LABEL 176
+
+// Dialog titles.
+#define IDS_TITLE_PASSCARD_FIELD 209
+#define IDS_TITLE_CHANGE_MASTER_PASSWORD 216
+#define IDS_TITLE_NEW_DATABASE 217
+#define IDS_TITLE_PROGRAM_SETTINGS 218
+#define IDS_TITLE_MANAGE_DATABASE_LIST 221
+#define IDS_TITLE_INSTALL_REMOVABLE 226
+#define IDS_TITLE_DATABASE_SETTINGS 246
+#define IDS_TITLE_PASSWORD_GENERATOR 255
+#define IDS_TITLE_SELECT_ICON 267
+#define IDS_TITLE_AUTOFILL 268
+#define IDS_TITLE_EDIT_PASSCARD 269
+#define IDS_TITLE_NEW_VERSION 277
 
 // Item type labels.
 #define IDS_TYPE_PASSWORD 278
@@ -15,8 +108,26 @@
 #define IDS_TYPE_HOST 286
 #define IDS_TYPE_IP 287
 #define IDS_TYPE_CUSTOM 288
+
+// Import results.
+#define IDS_IMPORT_RESULT 289
+#define IDS_IMPORT_FAILED 290
+
 #define IDS_TYPE_KEY_PASSPHRASE 293
 
-// Product title: the caption of every message box and the title the single-instance hand-over
-// looks for.
-#define IDS_PRODUCT_TITLE 128
+#define IDS_TIP_VIRTUAL_KEYBOARD 309
+#define IDS_NO_NEW_UPDATES 312
+
+// Texts of dialog controls that code also sets or that share their control's id.
+#define IDS_NEW_DATABASE_WARNING 1045
+#define IDS_TIP_IMAGE 1049
+#define IDS_LOGIN_HEADER 1054
+#define IDS_SEARCHING_DATABASES 1057
+#define IDS_HEADER_CHANGE_MASTER_PASSWORD 1066
+#define IDS_HEADER_INSTALL_REMOVABLE 1068
+#define IDS_HEADER_MANAGE_DATABASE_LIST 1069
+#define IDS_HEADER_NEW_DATABASE 1070
+#define IDS_HEADER_AUTOFILL 1106
+#define IDS_CLOSE 1118
+
+#define IDS_QUICK_SEARCH_HINT 10000

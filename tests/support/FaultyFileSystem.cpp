@@ -1,5 +1,7 @@
 #include "tests/support/FaultyFileSystem.h"
 
+#include <algorithm>
+
 namespace vaultlet::test {
 
 class FaultyOutputFile : public OutputFile {
@@ -24,8 +26,31 @@ private:
     FaultyFileSystem& m_owner;
 };
 
+// Reads stop short after a number of bytes, as on a failing disk; the size still reads correctly.
+class FaultyInputFile : public InputFile {
+public:
+    FaultyInputFile(std::unique_ptr<InputFile> real, std::size_t readable)
+        : m_real(std::move(real)), m_readable(readable) {}
+
+    bool Size(std::uint64_t& size) override { return m_real->Size(size); }
+    std::size_t Read(void* data, std::size_t size) override {
+        const std::size_t allowed = std::min(size, m_readable);
+        const std::size_t got = m_real->Read(data, allowed);
+        m_readable -= got;
+        return got;
+    }
+
+private:
+    std::unique_ptr<InputFile> m_real;
+    std::size_t m_readable;
+};
+
 std::unique_ptr<InputFile> FaultyFileSystem::OpenForReading(const std::string& path) {
-    return FileSystem::Real().OpenForReading(path);
+    auto real = FileSystem::Real().OpenForReading(path);
+    if (real && m_fault == Fault::Read) {
+        return std::make_unique<FaultyInputFile>(std::move(real), static_cast<std::size_t>(m_failingWrite));
+    }
+    return real;
 }
 
 std::unique_ptr<OutputFile> FaultyFileSystem::CreateBeside(const std::string& path, std::string& createdPath) {

@@ -5,14 +5,14 @@
 namespace vaultlet::test {
 
 // The real file system with one operation made to fail on purpose: the k-th write (counted from 1
-// over all files), the flush, the creation of a new file or the final replace. It also counts the
-// writes of an undisturbed run, so a test can try every k.
+// over all files), the flush, the creation of a new file, the final replace, or reading past the
+// first k bytes of a file. It also counts the writes of an undisturbed run, so a test can try every k.
 class FaultyFileSystem : public FileSystem {
 public:
-    enum class Fault { None, Write, Flush, Create, Replace };
+    enum class Fault { None, Write, Flush, Create, Replace, Read };
 
-    explicit FaultyFileSystem(Fault fault = Fault::None, int failingWrite = 0)
-        : m_fault(fault), m_failingWrite(failingWrite) {}
+    // `k` is the failing write for Fault::Write and the number of readable bytes for Fault::Read.
+    explicit FaultyFileSystem(Fault fault = Fault::None, int k = 0) : m_fault(fault), m_failingWrite(k) {}
 
     int WriteCount() const noexcept { return m_writes; }
 

@@ -1,0 +1,240 @@
+#include "core/EncryptedDatabase.h"
+
+#include "core/DatabaseDocument.h"
+#include "core/DatabaseFileHeader.h"
+#include "core/KeySearch.h"
+#include "core/ModifiedFlag.h"
+#include "core/SafeFileWriter.h"
+#include "core/SliceCipher.h"
+#include "core/TextConversion.h"
+#include "core/crypto/GeneratorRandom.h"
+#include "core/crypto/Ripemd.h"
+#include "resources/StringIds.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+namespace vaultlet {
+namespace {
+
+constexpr std::uint8_t kCheckSalt[16] = {0x6B, 0x1E, 0x90, 0xD4, 0x37, 0xA2, 0x5C, 0x08,
+                                         0xF1, 0x4D, 0x83, 0x2A, 0x9E, 0x66, 0xC5, 0xB0};
+constexpr std::size_t kKeySize = 32;
+// A file must be at least this long for ProbeFile to consider it.
+constexpr std::uint64_t kMinimumProbeSize = 66;
+
+// The block the check block must decrypt to: a RIPEMD digest of the salt and the name as wide as
+// the block, or zeros for block sizes no RIPEMD width matches.
+SecureBytes CheckValueOf(const std::u16string& headerName, std::size_t blockSize) {
+    SecureBytes value(blockSize);
+    const std::optional<RipemdVariant> variant = Ripemd::ForDigestSize(blockSize);
+    if (variant) {
+        const SecureString name = Utf16ToAnsi(headerName);
+        Ripemd hash(*variant);
+        hash.Add(kCheckSalt, sizeof kCheckSalt);
+        hash.Add(reinterpret_cast<const std::uint8_t*>(name.data()), name.size());
+        hash.Finish(value.data());
+    }
+    return value;
+}
+
+// Takes the document text out of the decrypted data: up to the first zero byte, with CR LF pairs
+// and lone CRs turned into LF.
+SecureString DocumentTextOf(const SecureBytes& plaintext) {
+    const auto* begin = reinterpret_cast<const char*>(plaintext.data());
+    const std::size_t length = std::find(begin, begin + plaintext.size(), '\0') - begin;
+    SecureString text;
+    text.reserve(length);
+    for (std::size_t i = 0; i < length; ++i) {
+        if (begin[i] != '\r') {
+            text.push_back(begin[i]);
+        } else {
+            text.push_back('\n');
+            if (i + 1 < length && begin[i + 1] == '\n') {
+                ++i;
+            }
+        }
+    }
+    return text;
+}
+
+class ProgressScope {
+public:
+    ProgressScope(ProgressSink* sink, int captionId) : m_sink(sink) {
+        if (m_sink != nullptr) {
+            m_sink->Begin(captionId);
+        }
+    }
+    ~ProgressScope() {
+        if (m_sink != nullptr) {
+            m_sink->End();
+        }
+    }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+private:
+    ProgressSink* m_sink;
+};
+
+} // namespace
+
+EncryptedDatabase::EncryptedDatabase(FileSystem& fileSystem) : m_fileSystem(fileSystem) {
+    SeedRandomFromMachine();
+}
+
+EncryptedDatabase::~EncryptedDatabase() = default;
+
+void EncryptedDatabase::SetPassword(std::string_view password) {
+    Ripemd::Hash(RipemdVariant::Ripemd256, reinterpret_cast<const std::uint8_t*>(password.data()), password.size(),
+                 m_baseKey.data());
+}
+
+bool EncryptedDatabase::CheckPassword(std::string_view password) const {
+    SecureArray<32> key;
+    Ripemd::Hash(RipemdVariant::Ripemd256, reinterpret_cast<const std::uint8_t*>(password.data()), password.size(),
+                 key.data());
+    return key == m_baseKey;
+}
+
+bool EncryptedDatabase::Save(const std::string& path, ProgressSink* progress) {
+    const std::string& target = path.empty() ? m_path : path;
+    Cipher* cipher = CurrentCipher();
+    if (cipher == nullptr || target.empty() || m_keyIterations == 0) {
+        return false;
+    }
+    SecureString text;
+    if (!DatabaseDocument::Print(*this, text)) {
+        ModifiedFlag::Raise();
+        return false;
+    }
+    // The text, a terminating zero, then zeros up to a whole number of blocks.
+    const std::size_t blockSize = cipher->BlockSize();
+    const std::size_t length = (text.size() + 1 + blockSize - 1) / blockSize * blockSize;
+    SecureBytes plaintext(length);
+    std::memcpy(plaintext.data(), text.data(), text.size());
+    text.clear();
+
+    const bool saved = WriteFile(target, plaintext, progress);
+    if (!saved) {
+        // The document was built (which cleared the flag) but never reached the disk.
+        ModifiedFlag::Raise();
+    }
+    return saved;
+}
+
+bool EncryptedDatabase::WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress) {
+    Cipher& cipher = *CurrentCipher();
+    DatabaseFileHeader header;
+    header.cipherId = static_cast<std::uint16_t>(cipher.Id());
+    header.keyIterations = m_keyIterations;
+    header.name = HeaderNameOf(Name());
+
+    SecureArray<32> fileKey = m_baseKey;
+    Ripemd::HashChain256(fileKey.data(), m_keyIterations);
+    const auto extra = static_cast<std::uint32_t>(GeneratorRandom::Next()) % m_keyIterations;
+    Ripemd::HashChain256(fileKey.data(), extra);
+
+    SecureBytes checkBlock = CheckValueOf(header.name, cipher.BlockSize());
+    cipher.SetKey(fileKey.data(), kKeySize);
+    if (!cipher.Encrypt(checkBlock.data(), checkBlock.data(), checkBlock.size())) {
+        return false;
+    }
+
+    ProgressScope scope(progress, IDS_SAVING);
+    SecureBytes data = plaintext.Copy();
+    if (!SliceCipher::Run(cipher.Id(), fileKey, true, data.data(), data.size(), progress)) {
+        return false;
+    }
+    const std::vector<std::uint8_t> headerBytes = header.Serialize();
+    SafeFileWriter writer(m_fileSystem, path);
+    return writer.Open() && writer.Write(headerBytes.data(), headerBytes.size()) &&
+           writer.Write(checkBlock.data(), checkBlock.size()) && writer.Write(data.data(), data.size()) &&
+           writer.Commit();
+}
+
+LoadResult EncryptedDatabase::Load(const std::string& path, ProgressSink* progress) {
+    if (!path.empty()) {
+        m_path = path;
+    }
+    const std::unique_ptr<InputFile> file = m_fileSystem.OpenForReading(m_path);
+    if (!file) {
+        return LoadResult::CannotOpen;
+    }
+    std::uint64_t size = 0;
+    LoadResult result = LoadResult::NotADatabase;
+    if (file->Size(size) && size > DatabaseFileHeader::kFixedSize) {
+        result = ReadFile(*file, size, progress);
+    }
+    if (result != LoadResult::Loaded) {
+        DeleteAll();
+    }
+    return result;
+}
+
+LoadResult EncryptedDatabase::ReadFile(InputFile& file, std::uint64_t size, ProgressSink* progress) {
+    DatabaseFileHeader header;
+    if (!header.ReadFrom(file)) {
+        return LoadResult::NotADatabase;
+    }
+    m_keyIterations = header.keyIterations;
+    m_cipherId = header.cipherId;
+    Cipher* cipher = CurrentCipher();
+    if (cipher == nullptr) {
+        return LoadResult::UnknownCipher;
+    }
+    if (m_keyIterations > kMaxKeyIterations) {
+        return LoadResult::NotADatabase;
+    }
+    const std::size_t blockSize = cipher->BlockSize();
+    if (size <= DatabaseFileHeader::kFixedSize + header.name.size() + blockSize) {
+        return LoadResult::NotADatabase;
+    }
+    SecureBytes checkBlock(blockSize);
+    if (file.Read(checkBlock.data(), blockSize) != blockSize) {
+        return LoadResult::ReadFailure;
+    }
+
+    const SecureBytes checkValue = CheckValueOf(header.name, blockSize);
+    KeySearch::Task task;
+    task.baseKey = &m_baseKey;
+    task.iterations = m_keyIterations;
+    task.cipherId = m_cipherId;
+    task.checkBlock = checkBlock.data();
+    task.checkValue = checkValue.data();
+    task.blockSize = blockSize;
+    const std::optional<SecureArray<32>> fileKey = KeySearch::Find(task);
+    if (!fileKey) {
+        return LoadResult::WrongPassword;
+    }
+
+    const std::uint64_t dataSize = size - header.Size() - blockSize;
+    if (dataSize % blockSize != 0 || dataSize > SIZE_MAX) {
+        return LoadResult::NotADatabase;
+    }
+    ProgressScope scope(progress, IDS_LOADING);
+    SecureBytes plaintext(static_cast<std::size_t>(dataSize));
+    if (file.Read(plaintext.data(), plaintext.size()) != plaintext.size()) {
+        return LoadResult::ReadFailure;
+    }
+    if (!SliceCipher::Run(m_cipherId, *fileKey, false, plaintext.data(), plaintext.size(), progress)) {
+        return LoadResult::ReadFailure;
+    }
+    const SecureString text = DocumentTextOf(plaintext);
+    return DatabaseDocument::Parse(text, *this) ? LoadResult::Loaded : LoadResult::NotADatabase;
+}
+
+bool ProbeFile(const std::string& path, std::string& name, int& cipherId, FileSystem& fileSystem) {
+    const std::unique_ptr<InputFile> file = fileSystem.OpenForReading(path);
+    std::uint64_t size = 0;
+    DatabaseFileHeader header;
+    if (!file || !file->Size(size) || size < kMinimumProbeSize || !header.ReadFrom(*file)) {
+        return false;
+    }
+    name = std::string(Utf16ToAnsi(header.name).Viewed());
+    cipherId = header.cipherId;
+    return true;
+}
+
+} // namespace vaultlet

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/Database.h"
+#include "core/FileSystem.h"
+#include "core/LoadResult.h"
+#include "core/ProgressSink.h"
+#include "core/SecureBytes.h"
+#include "core/crypto/CipherRegistry.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vaultlet {
+
+// A database bound to an encrypted .kvtdat file: the path, the hashed master password, the cipher
+// and the key iteration count. Only the RIPEMD-256 hash of the master password is kept.
+class EncryptedDatabase : public Database {
+public:
+    static constexpr std::uint32_t kDefaultKeyIterations = 100000;
+    // Iteration counts above this in a file mean a damaged header: opening would take hours.
+    static constexpr std::uint32_t kMaxKeyIterations = 1000000;
+    static constexpr int kDefaultCipherId = 1;
+
+    explicit EncryptedDatabase(FileSystem& fileSystem = FileSystem::Real());
+    // Wipes the hashed password.
+    ~EncryptedDatabase() override;
+
+    const std::string& Path() const noexcept { return m_path; }
+    void SetPath(std::string path) { m_path = std::move(path); }
+    // The stored identifier; a file may carry one that no cipher has.
+    int CipherId() const noexcept { return m_cipherId; }
+    // Does not touch ModifiedFlag: a changed cipher takes effect at the next save.
+    void SetCipherId(int cipherId) noexcept { m_cipherId = cipherId; }
+    std::uint32_t KeyIterations() const noexcept { return m_keyIterations; }
+    // For new databases only; Load sets the count from the file.
+    void SetKeyIterations(std::uint32_t keyIterations) noexcept { m_keyIterations = keyIterations; }
+
+    // The key becomes the RIPEMD-256 of the password's bytes; it takes effect at the next save.
+    void SetPassword(std::string_view password);
+    bool CheckPassword(std::string_view password) const;
+
+    const CipherRegistry& Ciphers() const noexcept { return m_ciphers; }
+    // The cipher of the current identifier, or null.
+    Cipher* CurrentCipher() const noexcept { return m_ciphers.FindById(m_cipherId); }
+
+    // Saves to the given path (empty: the stored one, which stays unchanged). The file is replaced
+    // in one step only after the new content is safely on disk: on failure the old file is left as
+    // it was and ModifiedFlag is raised again.
+    bool Save(const std::string& path = {}, ProgressSink* progress = nullptr);
+    // Loads the file at the given path (stored first when not empty; empty: the stored path).
+    // SetPassword must have been called.
+    LoadResult Load(const std::string& path = {}, ProgressSink* progress = nullptr);
+
+private:
+    bool WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress);
+    LoadResult ReadFile(InputFile& file, std::uint64_t size, ProgressSink* progress);
+
+    FileSystem& m_fileSystem;
+    CipherRegistry m_ciphers;
+    SecureArray<32> m_baseKey;
+    std::string m_path;
+    std::uint32_t m_keyIterations = kDefaultKeyIterations;
+    int m_cipherId = kDefaultCipherId;
+};
+
+// Reads the name and cipher id of a database file without the password. False when the file cannot
+// be opened, is shorter than 66 bytes, or its header or name cannot be read.
+bool ProbeFile(const std::string& path, std::string& name, int& cipherId, FileSystem& fileSystem = FileSystem::Real());
+
+// Re-seeds the process's pseudo-random source from facts of this machine and moment.
+void SeedRandomFromMachine();
+
+} // namespace vaultlet

@@ -1,0 +1,403 @@
+#include "core/EncryptedDatabase.h"
+
+#include "core/DatabaseDocument.h"
+#include "core/ModifiedFlag.h"
+#include "core/TextConversion.h"
+#include "core/crypto/Ripemd.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/ModelComparison.h"
+#include "tests/support/ModelFixture.h"
+#include "tests/support/ReferenceDatabaseFile.h"
+#include "tests/support/SampleDatabases.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace vaultlet;
+using test::FaultyFileSystem;
+
+namespace {
+
+constexpr int kAllCipherIds[] = {1, 0, 2, 3};
+// Small enough to keep the tests fast; files of the program carry 100000.
+constexpr std::uint32_t kTestIterations = 40;
+
+class EncryptedDatabaseTest : public test::ModelFixture {
+protected:
+    // A database holding the every-field sample, ready to save.
+    static std::unique_ptr<EncryptedDatabase> MakeDatabase(int cipherId, FileSystem& fileSystem = FileSystem::Real()) {
+        auto database = std::make_unique<EncryptedDatabase>(fileSystem);
+        const auto sample = test::BuildEveryFieldDatabase();
+        database->CopyFrom(*sample);
+        database->SetTime(sample->Time());
+        for (const auto& group : sample->Children()) {
+            auto clone = group->Clone();
+            clone->SetTime(group->Time());
+            for (std::size_t p = 0; p < group->Count(); ++p) {
+                clone->At(p)->SetTime(group->At(p)->Time());
+                for (std::size_t i = 0; i < group->At(p)->Count(); ++i) {
+                    clone->At(p)->At(i)->SetTime(group->At(p)->At(i)->Time());
+                }
+            }
+            database->Add(std::move(clone));
+        }
+        database->SetCipherId(cipherId);
+        database->SetKeyIterations(kTestIterations);
+        database->SetPassword("correct horse");
+        return database;
+    }
+
+    static LoadResult Open(const std::string& path, const std::string& password, EncryptedDatabase& into) {
+        into.SetPassword(password);
+        return into.Load(path);
+    }
+
+    static std::string DocumentOf(const Database& database) {
+        SecureString text;
+        EXPECT_TRUE(DatabaseDocument::Print(database, text));
+        return std::string(text.Viewed());
+    }
+
+    test::TempDir m_dir;
+};
+
+class RecordingProgress : public ProgressSink {
+public:
+    void SetPercent(int percent) override { percents.push_back(percent); }
+    void Begin(int captionId) override { captions.push_back(captionId); }
+    void End() override { ++ends; }
+
+    std::vector<int> percents;
+    std::vector<int> captions;
+    int ends = 0;
+};
+
+} // namespace
+
+TEST_F(EncryptedDatabaseTest, EveryCipherRoundTripsEveryField) {
+    for (const int cipherId : kAllCipherIds) {
+        const std::string path = m_dir.File("db" + std::to_string(cipherId) + ".kvtdat");
+        auto original = MakeDatabase(cipherId);
+        RecordingProgress saving;
+        ASSERT_TRUE(original->Save(path, &saving)) << cipherId;
+        EXPECT_EQ(saving.captions, std::vector<int>{173});
+        EXPECT_EQ(saving.ends, 1);
+        EXPECT_FALSE(saving.percents.empty());
+        EXPECT_FALSE(ModifiedFlag::IsRaised());
+        EXPECT_TRUE(original->Path().empty()) << "saving to a given path does not change the stored one";
+
+        EncryptedDatabase loaded;
+        RecordingProgress loading;
+        loaded.SetPassword("correct horse");
+        ASSERT_EQ(loaded.Load(path, &loading), LoadResult::Loaded) << cipherId;
+        EXPECT_EQ(loading.captions, std::vector<int>{172});
+        EXPECT_EQ(loading.ends, 1);
+        EXPECT_EQ(loaded.Path(), path);
+        EXPECT_EQ(loaded.CipherId(), cipherId);
+        EXPECT_EQ(loaded.KeyIterations(), kTestIterations);
+        EXPECT_TRUE(test::ModelsEqual(*original, loaded)) << cipherId;
+        EXPECT_FALSE(ModifiedFlag::IsRaised());
+    }
+}
+
+TEST_F(EncryptedDatabaseTest, FilesOfTheReferenceWriterOpenForEveryExtraIterationCount) {
+    const std::string text = "<?xml version=\"1.0\"?>\r\n<database name=\"Ref\">\r<group name=\"G\"/></database>";
+    for (const int cipherId : kAllCipherIds) {
+        for (std::uint32_t r = 0; r < 9; ++r) {
+            test::ReferenceFile file;
+            file.documentText = text;
+            file.name = "Ref";
+            file.cipherId = cipherId;
+            file.iterations = 9;
+            file.extraIterations = r;
+            file.password = "pw";
+            const std::string path = m_dir.File("ref.kvtdat");
+            test::WriteFileBytes(path, test::WriteReferenceFile(file));
+
+            EncryptedDatabase database;
+            ASSERT_EQ(Open(path, "pw", database), LoadResult::Loaded) << "cipher " << cipherId << " r " << r;
+            EXPECT_EQ(database.Name(), "Ref");
+            ASSERT_EQ(database.Count(), 1u) << "CR LF and lone CR are line breaks";
+            EXPECT_EQ(Open(path, "PW", database), LoadResult::WrongPassword);
+        }
+    }
+}
+
+TEST_F(EncryptedDatabaseTest, SavedFilesOpenInTheReferenceReader) {
+    for (const int cipherId : kAllCipherIds) {
+        const std::string path = m_dir.File("ours.kvtdat");
+        auto database = MakeDatabase(cipherId);
+        ASSERT_TRUE(database->Save(path));
+        const test::ReferenceOpenResult opened = test::ReadReferenceFile(test::ReadFileBytes(path), "correct horse");
+        ASSERT_EQ(opened.result, 0) << cipherId;
+        EXPECT_LT(opened.extraIterations, kTestIterations);
+        EXPECT_EQ(opened.documentText, DocumentOf(*database));
+    }
+}
+
+TEST_F(EncryptedDatabaseTest, HeaderOfADatabaseNamedHome) {
+    const std::string path = m_dir.File("home.kvtdat");
+    EncryptedDatabase database;
+    database.SetName("Home");
+    database.SetTime(0); // so the document is exactly 63 bytes
+    database.SetPassword("pw");
+    database.SetKeyIterations(5);
+    ASSERT_TRUE(database.Save(path));
+    const std::string bytes = test::ReadFileBytes(path);
+
+    ASSERT_EQ(bytes.size(), 48u + 8 + 16 + 64) << "63 bytes of text and its zero fill exactly four blocks";
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[16]), 1);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[20]), 5);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[44]), 4);
+    EXPECT_EQ(bytes.substr(48, 8), std::string("H\0o\0m\0e\0", 8));
+    for (const std::size_t reserved : {18, 19, 24, 25, 26, 27, 28, 35, 43, 45, 46, 47}) {
+        EXPECT_EQ(bytes[reserved], 0) << reserved;
+    }
+
+    // The check block decrypts to RIPEMD-128 of the salt and the name's bytes.
+    const test::ReferenceOpenResult opened = test::ReadReferenceFile(bytes, "pw");
+    ASSERT_EQ(opened.result, 0);
+    const std::uint8_t salted[] = {0x6B, 0x1E, 0x90, 0xD4, 0x37, 0xA2, 0x5C, 0x08, 0xF1, 0x4D,
+                                   0x83, 0x2A, 0x9E, 0x66, 0xC5, 0xB0, 'H',  'o',  'm',  'e'};
+    std::uint8_t expected[16];
+    Ripemd::Hash(RipemdVariant::Ripemd128, salted, sizeof salted, expected);
+    SecureArray<32> key;
+    Ripemd::Hash(RipemdVariant::Ripemd256, reinterpret_cast<const std::uint8_t*>("pw"), 2, key.data());
+    Ripemd::HashChain256(key.data(), 5 + opened.extraIterations);
+    CipherRegistry ciphers;
+    Cipher* aes = ciphers.FindById(1);
+    std::uint8_t decrypted[16];
+    aes->SetKey(key.data(), 32);
+    ASSERT_TRUE(aes->Decrypt(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 56, decrypted, 16));
+    EXPECT_EQ(0, std::memcmp(decrypted, expected, 16));
+}
+
+TEST_F(EncryptedDatabaseTest, BlowfishUsesEightByteBlocksAndAZeroCheckValue) {
+    const std::string path = m_dir.File("fish.kvtdat");
+    EncryptedDatabase database;
+    database.SetName("Home");
+    database.SetTime(0);
+    database.SetPassword("pw");
+    database.SetKeyIterations(3);
+    database.SetCipherId(3);
+    ASSERT_TRUE(database.Save(path));
+    const std::string bytes = test::ReadFileBytes(path);
+    ASSERT_EQ(bytes.size(), 48u + 8 + 8 + 64) << "eight blocks of eight bytes";
+
+    test::ReferenceFile file;
+    file.name = "Home";
+    file.cipherId = 3;
+    file.iterations = 3;
+    file.password = "pw";
+    const test::ReferenceOpenResult opened = test::ReadReferenceFile(bytes, "pw");
+    ASSERT_EQ(opened.result, 0);
+    file.extraIterations = opened.extraIterations;
+    file.documentText = opened.documentText;
+    EXPECT_EQ(test::WriteReferenceFile(file).substr(0, 64), bytes.substr(0, 64))
+        << "the check block is the encrypted zero block";
+}
+
+TEST_F(EncryptedDatabaseTest, EveryLoadResultFromCraftedFiles) {
+    test::ReferenceFile good;
+    good.documentText = "<?xml version=\"1.0\"?><database name=\"Ok\"/>";
+    good.name = "Ok";
+    good.iterations = 4;
+    good.password = "pw";
+    const std::string valid = test::WriteReferenceFile(good);
+
+    const auto withDocument = [&](const std::string& text) {
+        test::ReferenceFile file = good;
+        file.documentText = text;
+        return test::WriteReferenceFile(file);
+    };
+    const auto withByte = [&](std::size_t offset, std::uint8_t value) {
+        std::string bytes = valid;
+        bytes[offset] = static_cast<char>(value);
+        return bytes;
+    };
+    std::string iterationsZero = valid;
+    iterationsZero[20] = 0;
+    std::string iterationsHuge = valid;
+    iterationsHuge[23] = '\x7F';
+
+    struct Case {
+        const char* what;
+        std::string bytes;
+        LoadResult expected;
+    };
+    const Case cases[] = {
+        {"valid", valid, LoadResult::Loaded},
+        {"48 bytes", valid.substr(0, 48), LoadResult::NotADatabase},
+        {"empty", "", LoadResult::NotADatabase},
+        {"wrong magic", withByte(3, 0), LoadResult::NotADatabase},
+        {"name longer than the file", withByte(44, 200).substr(0, 100), LoadResult::NotADatabase},
+        {"check block cut short", valid.substr(0, 48 + 2 + 16 + 1), LoadResult::ReadFailure},
+        {"data not whole blocks", valid.substr(0, valid.size() - 3), LoadResult::NotADatabase},
+        {"no data at all", valid.substr(0, 48 + 4 + 16), LoadResult::NotADatabase},
+        {"broken XML", withDocument("<database name=\"x\""), LoadResult::NotADatabase},
+        {"root without name", withDocument("<database/>"), LoadResult::NotADatabase},
+        {"root with another name", withDocument("<db name=\"x\"/>"), LoadResult::NotADatabase},
+        {"cipher id 7", withByte(16, 7), LoadResult::UnknownCipher},
+        {"cipher id 257", withByte(17, 1), LoadResult::UnknownCipher},
+        {"iteration count 0", iterationsZero, LoadResult::WrongPassword},
+        {"iteration count of a damaged header", iterationsHuge, LoadResult::NotADatabase},
+    };
+    for (const auto& c : cases) {
+        const std::string path = m_dir.File("crafted.kvtdat");
+        test::WriteFileBytes(path, c.bytes);
+        EncryptedDatabase database;
+        database.Add(std::make_unique<Group>("stale"));
+        EXPECT_EQ(Open(path, "pw", database), c.expected) << c.what;
+        if (c.expected != LoadResult::Loaded) {
+            EXPECT_EQ(database.Count(), 0u) << c.what << ": a failed load leaves no groups";
+        }
+    }
+
+    EncryptedDatabase database;
+    test::WriteFileBytes(m_dir.File("seven.kvtdat"), withByte(16, 7));
+    EXPECT_EQ(Open(m_dir.File("seven.kvtdat"), "pw", database), LoadResult::UnknownCipher);
+    EXPECT_EQ(database.CipherId(), 7) << "the header's values stay after a failed load";
+    EXPECT_EQ(database.KeyIterations(), 4u);
+    EXPECT_EQ(Open(m_dir.File("missing.kvtdat"), "pw", database), LoadResult::CannotOpen);
+    EXPECT_EQ(Open(m_dir.Path(), "pw", database), LoadResult::CannotOpen);
+}
+
+TEST_F(EncryptedDatabaseTest, DataThatCannotBeReadWholeIsAReadFailure) {
+    const std::string path = m_dir.File("db.kvtdat");
+    auto database = MakeDatabase(1);
+    ASSERT_TRUE(database->Save(path));
+    const auto size = static_cast<int>(test::ReadFileBytes(path).size());
+
+    FaultyFileSystem failing(FaultyFileSystem::Fault::Read, size - 16);
+    EncryptedDatabase loaded(failing);
+    EXPECT_EQ(Open(path, "correct horse", loaded), LoadResult::ReadFailure);
+    EXPECT_EQ(loaded.Count(), 0u);
+}
+
+TEST_F(EncryptedDatabaseTest, ProbeFileReadsNameAndCipherWithoutThePassword) {
+    auto database = MakeDatabase(2);
+    database->SetName("Caf\xC3\xA9");
+    const std::string path = m_dir.File("probe.kvtdat");
+    ASSERT_TRUE(database->Save(path));
+    std::string name;
+    int cipherId = -1;
+    ASSERT_TRUE(ProbeFile(path, name, cipherId));
+    EXPECT_EQ(name, database->Name());
+    EXPECT_EQ(cipherId, 2);
+
+    // A valid header is not enough: the file must have room for a check block and data.
+    std::string bytes = test::ReadFileBytes(path).substr(0, 48);
+    bytes[44] = 0;
+    bytes.resize(65, 'x');
+    test::WriteFileBytes(path, bytes);
+    EXPECT_FALSE(ProbeFile(path, name, cipherId));
+    bytes.resize(66, 'x');
+    test::WriteFileBytes(path, bytes);
+    EXPECT_TRUE(ProbeFile(path, name, cipherId));
+    EXPECT_EQ(name, "");
+
+    bytes[0] = 'X';
+    test::WriteFileBytes(path, bytes);
+    EXPECT_FALSE(ProbeFile(path, name, cipherId));
+    EXPECT_FALSE(ProbeFile(m_dir.File("missing"), name, cipherId));
+}
+
+TEST_F(EncryptedDatabaseTest, NamesLongerThanTheHeaderHoldsAreCutThereOnly) {
+    const std::string longName(300, 'n');
+    auto database = MakeDatabase(1);
+    database->SetName(longName);
+    const std::string path = m_dir.File("long.kvtdat");
+    ASSERT_TRUE(database->Save(path));
+
+    std::string name;
+    int cipherId = 0;
+    ASSERT_TRUE(ProbeFile(path, name, cipherId));
+    EXPECT_EQ(name, std::string(255, 'n'));
+    EncryptedDatabase loaded;
+    ASSERT_EQ(Open(path, "correct horse", loaded), LoadResult::Loaded);
+    EXPECT_EQ(loaded.Name(), longName) << "the document keeps the whole name";
+    EXPECT_EQ(test::ReadReferenceFile(test::ReadFileBytes(path), "correct horse").result, 0);
+}
+
+TEST_F(EncryptedDatabaseTest, AFailedSaveKeepsTheOldFileAndRaisesModifiedFlag) {
+    const std::string path = m_dir.File("db.kvtdat");
+    auto original = MakeDatabase(1);
+    ASSERT_TRUE(original->Save(path));
+    const std::string before = test::ReadFileBytes(path);
+
+    FaultyFileSystem counting;
+    auto changed = MakeDatabase(1, counting);
+    changed->SetName("changed");
+    ASSERT_TRUE(changed->Save(m_dir.File("probe.kvtdat")));
+    std::filesystem::remove(m_dir.File("probe.kvtdat"));
+    ASSERT_GE(counting.WriteCount(), 2);
+
+    std::vector<FaultyFileSystem> faults;
+    for (int k = 1; k <= counting.WriteCount(); ++k) {
+        faults.emplace_back(FaultyFileSystem::Fault::Write, k);
+    }
+    faults.emplace_back(FaultyFileSystem::Fault::Flush);
+    faults.emplace_back(FaultyFileSystem::Fault::Create);
+    faults.emplace_back(FaultyFileSystem::Fault::Replace);
+    for (auto& fileSystem : faults) {
+        auto database = MakeDatabase(1, fileSystem);
+        database->SetName("changed");
+        ModifiedFlag::Clear();
+        EXPECT_FALSE(database->Save(path));
+        EXPECT_TRUE(ModifiedFlag::IsRaised()) << "a failed save must not look saved";
+        EXPECT_EQ(test::ReadFileBytes(path), before);
+        EXPECT_EQ(m_dir.List(), std::vector<std::string>{"db.kvtdat"});
+        EncryptedDatabase reopened;
+        ASSERT_EQ(Open(path, "correct horse", reopened), LoadResult::Loaded);
+        EXPECT_TRUE(test::ModelsEqual(*original, reopened));
+    }
+}
+
+TEST_F(EncryptedDatabaseTest, SavingRefusesWhatCannotBeWrittenCorrectly) {
+    auto database = MakeDatabase(1);
+    ModifiedFlag::Clear();
+    EXPECT_FALSE(database->Save()) << "no path";
+    database->SetCipherId(9);
+    EXPECT_FALSE(database->Save(m_dir.File("x.kvtdat"))) << "unknown cipher";
+    database->SetCipherId(1);
+    database->SetKeyIterations(0);
+    EXPECT_FALSE(database->Save(m_dir.File("x.kvtdat"))) << "zero iterations could never be opened";
+    EXPECT_TRUE(m_dir.List().empty());
+}
+
+TEST_F(EncryptedDatabaseTest, SavingOverAReadOnlyFileWorksAndKeepsItReadOnly) {
+    const std::string path = m_dir.File("ro.kvtdat");
+    auto database = MakeDatabase(1);
+    database->SetPath(path);
+    ASSERT_TRUE(database->Save());
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    database->SetName("second");
+    ASSERT_TRUE(database->Save());
+    EXPECT_EQ((std::filesystem::status(path).permissions() & std::filesystem::perms::owner_write),
+              std::filesystem::perms::none);
+    EncryptedDatabase loaded;
+    ASSERT_EQ(Open(path, "correct horse", loaded), LoadResult::Loaded);
+    EXPECT_EQ(loaded.Name(), "second");
+}
+
+TEST_F(EncryptedDatabaseTest, PasswordCheckComparesTheWholeHash) {
+    EncryptedDatabase database;
+    database.SetPassword("secret");
+    EXPECT_TRUE(database.CheckPassword("secret"));
+    EXPECT_FALSE(database.CheckPassword("Secret"));
+    EXPECT_FALSE(database.CheckPassword(""));
+    database.SetPassword("");
+    EXPECT_TRUE(database.CheckPassword(""));
+}
+
+TEST_F(EncryptedDatabaseTest, DefaultsOfANewObject) {
+    EncryptedDatabase database;
+    EXPECT_EQ(database.CipherId(), 1);
+    EXPECT_EQ(database.KeyIterations(), 100000u);
+    EXPECT_EQ(database.Count(), 0u);
+    ASSERT_NE(database.CurrentCipher(), nullptr);
+    EXPECT_STREQ(database.CurrentCipher()->Name(), "AES (Rijndael) using 256-bit key");
+}

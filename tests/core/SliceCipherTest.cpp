@@ -1,0 +1,80 @@
+#include "core/SliceCipher.h"
+
+#include "core/crypto/CipherRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace vaultlet;
+
+namespace {
+
+class RecordingProgress : public ProgressSink {
+public:
+    void SetPercent(int percent) override { percents.push_back(percent); }
+    void Begin(int) override {}
+    void End() override {}
+    std::vector<int> percents;
+};
+
+// The same buffer processed the plain way: one key set-up per block.
+std::vector<std::uint8_t> PerBlock(int cipherId, const SecureArray<32>& key, bool encrypt,
+                                   std::vector<std::uint8_t> data) {
+    CipherRegistry ciphers;
+    Cipher* cipher = ciphers.FindById(cipherId);
+    for (std::size_t i = 0; i < data.size(); i += cipher->BlockSize()) {
+        cipher->SetKey(key.data(), 32);
+        EXPECT_TRUE(encrypt ? cipher->Encrypt(&data[i], &data[i], cipher->BlockSize())
+                            : cipher->Decrypt(&data[i], &data[i], cipher->BlockSize()));
+    }
+    return data;
+}
+
+} // namespace
+
+TEST(SliceCipherTest, SlicesOnAnyNumberOfThreadsEqualBlockByBlockProcessing) {
+    SecureArray<32> key;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        key[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    }
+    const std::size_t slice = SliceCipher::kSliceSize;
+    for (const int cipherId : {1, 0, 2, 3}) {
+        for (const std::size_t size : {std::size_t{0}, std::size_t{16}, slice - 16, slice, 3 * slice + 48}) {
+            std::vector<std::uint8_t> data(size);
+            for (std::size_t i = 0; i < size; ++i) {
+                data[i] = static_cast<std::uint8_t>(i * 31 + size);
+            }
+            for (const bool encrypt : {true, false}) {
+                const std::vector<std::uint8_t> expected = PerBlock(cipherId, key, encrypt, data);
+                for (const unsigned threads : {1u, 2u, 5u}) {
+                    std::vector<std::uint8_t> actual = data;
+                    ASSERT_TRUE(
+                        SliceCipher::Run(cipherId, key, encrypt, actual.data(), actual.size(), nullptr, threads));
+                    EXPECT_EQ(actual, expected) << cipherId << " size " << size << " threads " << threads;
+                }
+            }
+        }
+    }
+}
+
+TEST(SliceCipherTest, ReportsRisingProgressBelowOneHundredOnTheCallingThread) {
+    SecureArray<32> key;
+    std::vector<std::uint8_t> data(10 * SliceCipher::kSliceSize);
+    RecordingProgress progress;
+    ASSERT_TRUE(SliceCipher::Run(1, key, true, data.data(), data.size(), &progress, 3));
+    ASSERT_FALSE(progress.percents.empty());
+    EXPECT_LE(progress.percents.back(), 99);
+    for (std::size_t i = 1; i < progress.percents.size(); ++i) {
+        EXPECT_LE(progress.percents[i - 1], progress.percents[i]);
+    }
+}
+
+TEST(SliceCipherTest, RefusesPartialBlocksAndUnknownCiphersWithoutTouchingTheData) {
+    SecureArray<32> key;
+    std::vector<std::uint8_t> data(40, 0xAB);
+    EXPECT_FALSE(SliceCipher::Run(1, key, true, data.data(), data.size(), nullptr)) << "40 is not a multiple of 16";
+    EXPECT_FALSE(SliceCipher::Run(9, key, true, data.data(), 32, nullptr));
+    EXPECT_EQ(data, std::vector<std::uint8_t>(40, 0xAB));
+    EXPECT_TRUE(SliceCipher::Run(3, key, true, data.data(), data.size(), nullptr)) << "Blowfish blocks are 8 bytes";
+}

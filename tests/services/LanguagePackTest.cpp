@@ -1,0 +1,174 @@
+#include "services/LanguagePack.h"
+
+#include "core/TextConversion.h"
+#include "resources/StringIds.h"
+#include "services/BuiltinStringTable.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+namespace vaultlet {
+namespace {
+
+using test::TempFolder;
+using test::WriteFileBytes;
+
+// The compiled-in file of these tests: a German and an English section.
+constexpr std::string_view kEmbedded = R"(<?xml version="1.0" encoding="UTF-8"?>
+<strings>
+    <German><string id="129" string="Embedded German"/></German>
+    <English><string id="129" string="Embedded English"/></English>
+</strings>)";
+
+std::string Ansi(const char* utf8) {
+    return std::string(Utf8ToAnsi(utf8).Viewed());
+}
+
+class LanguagePackTest : public ::testing::Test {
+protected:
+    LanguagePack PackWithFile(const std::string& content) {
+        EXPECT_TRUE(WriteFileBytes(m_folder.File(LanguagePack::kFileName), content));
+        LanguagePack pack(kEmbedded);
+        pack.setExecutableFolder(m_folder.Path());
+        return pack;
+    }
+
+    TempFolder m_folder;
+};
+
+TEST_F(LanguagePackTest, AFileBesideTheProgramReplacesTheEmbeddedOne) {
+    auto pack = PackWithFile(R"(<strings><Russian><string id="129" string="Изменить %s"/></Russian></strings>)");
+    EXPECT_EQ(pack.availableLanguages(), std::vector<std::string>{"Russian"});
+    EXPECT_TRUE(pack.setLanguage("Russian"));
+    EXPECT_EQ(pack.languageName(), "Russian");
+    EXPECT_EQ(pack.getString(IDS_EDIT_NAME_TITLE), Ansi("Изменить %s"));
+
+    // The file has neither German nor English: nothing is loaded, the built-in texts show, the
+    // name stays, and the embedded file (which has both) is not consulted.
+    EXPECT_FALSE(pack.setLanguage("German"));
+    EXPECT_EQ(pack.languageName(), "Russian");
+    EXPECT_EQ(pack.getString(IDS_EDIT_NAME_TITLE), BuiltinStringTable::Find(IDS_EDIT_NAME_TITLE));
+}
+
+TEST_F(LanguagePackTest, BrokenOrMissingFilesFallBackToTheEmbeddedOne) {
+    auto broken = PackWithFile("<strings><Russian><string id=\"129\" string=\"x\"/></Russian>");
+    EXPECT_EQ(broken.availableLanguages(), (std::vector<std::string>{"German", "English"}));
+    EXPECT_TRUE(broken.setLanguage("German"));
+    EXPECT_EQ(broken.getString(IDS_EDIT_NAME_TITLE), "Embedded German");
+
+    LanguagePack noFolder(kEmbedded);
+    EXPECT_TRUE(noFolder.setLanguage("English"));
+    EXPECT_EQ(noFolder.getString(IDS_EDIT_NAME_TITLE), "Embedded English");
+
+    LanguagePack missingFile(kEmbedded);
+    missingFile.setExecutableFolder(m_folder.File("nowhere"));
+    EXPECT_EQ(missingFile.availableLanguages().size(), 2U);
+
+    // A well-formed file without a "strings" element is still the source: it just has nothing.
+    auto empty = PackWithFile("<other/>");
+    EXPECT_TRUE(empty.availableLanguages().empty());
+    EXPECT_FALSE(empty.setLanguage("English"));
+
+    LanguagePack noSource("");
+    EXPECT_TRUE(noSource.availableLanguages().empty());
+    EXPECT_FALSE(noSource.setLanguage("English"));
+    EXPECT_EQ(noSource.languageName(), "English");
+    EXPECT_EQ(noSource.getString(IDS_PRODUCT_TITLE), "Quillmoth Keyhaven");
+    EXPECT_EQ(noSource.getString(4242), "");
+}
+
+TEST_F(LanguagePackTest, AMissingLanguageFallsBackToEnglishOfTheSameSource) {
+    auto pack = PackWithFile(R"(<strings>
+        <English><string id="131" string="File group"/></English>
+        <Russian><string id="131" string="Группа"/></Russian>
+    </strings>)");
+    EXPECT_TRUE(pack.setLanguage("Klingon"));
+    EXPECT_EQ(pack.languageName(), "Klingon");
+    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "File group");
+    EXPECT_EQ(pack.getString(IDS_KIND_PASSCARD), "Passcard") << "ids the language lacks come from the table";
+}
+
+TEST_F(LanguagePackTest, StringEntriesFollowTheirRules) {
+    auto pack = PackWithFile(R"(<strings><English>
+        <!-- comments are ignored -->
+        <string id="0" string="never stored"/>
+        <string string="no id, so id 0"/>
+        <string id="abc" string="not a number, so id 0"/>
+        <string id="131" string="first"/>
+        <string id="131" string="second"/>
+        <string id="132"/>
+        <string id="133" string="line&#x0A;break and&#x09;tab &amp; &quot;quotes&quot;"/>
+        <menu id="128">
+            <string id="0" string="zero"/>
+            <string string="also zero, later"/>
+            <string id="4" string="four"/>
+            <string id="5"/>
+            <menu id="0"><string id="0" string="nested"/><menu id="2"><string id="1" string="deeper"/></menu></menu>
+        </menu>
+    </English></strings>)");
+    ASSERT_TRUE(pack.setLanguage("English"));
+    EXPECT_EQ(pack.getString(0), "");
+    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "second");
+    EXPECT_EQ(pack.getString(IDS_KIND_DATABASE), "Database") << "an entry without text is skipped";
+    EXPECT_EQ(pack.getString(IDS_KIND_PASSCARD), "line\nbreak and\ttab & \"quotes\"");
+
+    const MenuTexts* menu = pack.menuTexts(128);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->texts, (std::map<int, std::string>{{0, "also zero, later"}, {4, "four"}}));
+    ASSERT_EQ(menu->submenus.count(0), 1U);
+    EXPECT_EQ(menu->submenus.at(0).texts.at(0), "nested");
+    EXPECT_EQ(menu->submenus.at(0).submenus.at(2).texts.at(1), "deeper");
+    EXPECT_EQ(pack.menuTexts(219), nullptr);
+}
+
+TEST_F(LanguagePackTest, MenusAloneDoNotMakeALanguage) {
+    auto pack = PackWithFile(R"(<strings>
+        <Russian><string id="131" string="Группа"/></Russian>
+        <Menus><menu id="270"><string id="0" string="Now!"/></menu></Menus>
+    </strings>)");
+    ASSERT_TRUE(pack.setLanguage("Russian"));
+    EXPECT_FALSE(pack.setLanguage("Menus"));
+    EXPECT_EQ(pack.languageName(), "Russian");
+    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "Group") << "the strings of the earlier language are gone";
+    ASSERT_NE(pack.menuTexts(270), nullptr) << "menu texts that were read stay in force";
+    EXPECT_EQ(pack.menuTexts(270)->texts.at(0), "Now!");
+}
+
+TEST_F(LanguagePackTest, KoreanAndJapanAreHiddenButLoadable) {
+    auto pack = PackWithFile(R"(<strings>
+        <Korean><string id="131" string="K"/></Korean>
+        <English><string id="131" string="E"/></English>
+        <Japan><string id="131" string="J"/></Japan>
+        <japan><string id="131" string="j"/></japan>
+    </strings>)");
+    EXPECT_EQ(pack.availableLanguages(), (std::vector<std::string>{"English", "japan"}));
+    ASSERT_TRUE(pack.setLanguage("Japan"));
+    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "J");
+    ASSERT_TRUE(pack.setLanguage("Korean"));
+    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "K");
+}
+
+TEST_F(LanguagePackTest, TheSourceIsReadAnewEachTime) {
+    auto pack = PackWithFile(R"(<strings><English><string id="131" string="one"/></English></strings>)");
+    ASSERT_TRUE(pack.setLanguage("English"));
+    ASSERT_TRUE(WriteFileBytes(m_folder.File(LanguagePack::kFileName),
+                               R"(<strings><English><string id="131" string="two"/></English><Extra/></strings>)"));
+    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "one") << "loaded texts stay until the next setLanguage";
+    EXPECT_EQ(pack.availableLanguages().size(), 2U);
+    ASSERT_TRUE(pack.setLanguage("English"));
+    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "two");
+}
+
+TEST(LanguagePackInstanceTest, EveryThreadGetsTheSameInstance) {
+    auto first = std::async(std::launch::async, [] { return &LanguagePack::Instance(); });
+    auto second = std::async(std::launch::async, [] { return &LanguagePack::Instance(); });
+    LanguagePack* fromFirst = first.get();
+    EXPECT_EQ(fromFirst, second.get());
+    EXPECT_EQ(&LanguagePack::Instance(), fromFirst);
+    EXPECT_EQ(LanguagePack::Instance().getString(IDS_PRODUCT_TITLE), "Quillmoth Keyhaven");
+}
+
+} // namespace
+} // namespace vaultlet

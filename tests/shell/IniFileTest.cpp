@@ -1,0 +1,166 @@
+#include "shell/IniFile.h"
+
+#include "core/TextConversion.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+namespace vaultlet {
+namespace {
+
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
+
+TEST(IniFileTest, ValuesSurviveAWriteAndARead) {
+    const std::vector<std::string> values = {
+        "a=b",
+        "[section]",
+        "x]y[z",
+        "two\r\nlines",
+        "cr\ronly",
+        "lf\nonly",
+        "C:\\new\\db.kvtdat",
+        "C:\\Users\\root\\db.kvtdat",
+        "C:\\3dfiles\\5b\\5d\\5c",
+        "trailing\\",
+        "\\r\\n",
+        "",
+        "  leading blanks",
+        "==",
+        "\\\\server\\share",
+    };
+    TempFolder folder;
+    const std::string path = folder.File("round.ini");
+    IniFile written;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        written.Set("Values", "k" + std::to_string(i), values[i]);
+    }
+    ASSERT_TRUE(written.Save(path));
+
+    IniFile read;
+    ASSERT_EQ(read.Load(path), IniFile::LoadResult::Loaded);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(read.Get("Values", "k" + std::to_string(i)), values[i]) << "value " << i;
+    }
+    // Nothing of a value may break the line structure of the file.
+    const std::string bytes = ReadFileBytes(path);
+    EXPECT_EQ(bytes.find("two\r\nlines"), std::string::npos);
+    EXPECT_NE(bytes.find("k3=two\\r\\nlines\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("k6=C:\\5cnew\\5cdb.kvtdat\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("k0=a\\3db\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("k1=\\5bsection\\5d\r\n"), std::string::npos);
+}
+
+TEST(IniFileTest, BackslashesOfOlderFilesReadAsBefore) {
+    // Files written before backslashes were escaped: a backslash that starts no escape is itself,
+    // one that does is read as that escape.
+    EXPECT_EQ(IniFile::UnescapeValue("C:\\Users\\Bob\\db.kvtdat"), "C:\\Users\\Bob\\db.kvtdat");
+    EXPECT_EQ(IniFile::UnescapeValue("C:\\Users\\root"), "C:\\Users\root");
+    EXPECT_EQ(IniFile::UnescapeValue("C:\\new"), "C:\new");
+    EXPECT_EQ(IniFile::UnescapeValue("a\\3db\\5bc\\5d"), "a=b[c]");
+    EXPECT_EQ(IniFile::UnescapeValue("a\\3Db"), "a\\3Db");
+    EXPECT_EQ(IniFile::UnescapeValue("end\\"), "end\\");
+    EXPECT_EQ(IniFile::UnescapeValue("\\5c\\5c"), "\\\\");
+}
+
+TEST(IniFileTest, ParsingFollowsTheLineRules) {
+    IniFile ini;
+    ini.Parse("orphan=before any section\r\n"
+              "  [[Main]]  \r\n"
+              "; comment=not a value\r\n"
+              "  Key One  =  value with blanks\r\n"
+              "=no key\r\n"
+              "no equals sign\r\n"
+              "dup=first\n"
+              "dup=second\r"
+              "[]\r\n"
+              "lost=in an empty section\r\n"
+              "[Other]\r\n"
+              "x=1=2\r\n");
+    EXPECT_EQ(ini.Sections().size(), 2U);
+    EXPECT_EQ(ini.Get("Main", "Key One"), "  value with blanks");
+    EXPECT_EQ(ini.Get("Main", "dup"), "second");
+    EXPECT_EQ(ini.Get("Main", "orphan"), std::nullopt);
+    EXPECT_EQ(ini.Get("Main", "; comment"), std::nullopt);
+    EXPECT_EQ(ini.Sections().at("Main").size(), 2U);
+    EXPECT_EQ(ini.Get("Other", "x"), "1=2");
+    EXPECT_EQ(ini.Get("", "lost"), std::nullopt);
+}
+
+TEST(IniFileTest, OutputIsSortedAndStartsWithAnEmptyLine) {
+    IniFile ini;
+    ini.Set("b", "z", "1");
+    ini.Set("b", "A", "2");
+    ini.Set("a", "y", "3");
+    ini.Set("B", "k", "4");
+    EXPECT_EQ(ini.Format(), "\r\n[B]\r\nk=4\r\n"
+                            "\r\n[a]\r\ny=3\r\n"
+                            "\r\n[b]\r\nA=2\r\nz=1\r\n");
+}
+
+TEST(IniFileTest, ATwelveEntryListReadsBackInKeyOrder) {
+    std::vector<std::string> list;
+    for (int i = 0; i < 12; ++i) {
+        list.push_back("entry" + std::to_string(i));
+    }
+    TempFolder folder;
+    IniFile ini;
+    ini.ReplaceList("DataBaseList", list);
+    ASSERT_TRUE(ini.Save(folder.File("list.ini")));
+    IniFile read;
+    read.Load(folder.File("list.ini"));
+    const std::vector<std::string> expected = {"entry0", "entry1", "entry10", "entry11", "entry2", "entry3",
+                                               "entry4", "entry5", "entry6",  "entry7",  "entry8", "entry9"};
+    EXPECT_EQ(read.List("DataBaseList"), expected);
+
+    // Replacing the list drops entries beyond the new length.
+    read.ReplaceList("DataBaseList", {"only"});
+    EXPECT_EQ(read.List("DataBaseList"), std::vector<std::string>{"only"});
+}
+
+TEST(IniFileTest, TextIsUtf8OnDiskAndAnsiInMemory) {
+    const std::string utf8 = "Gr\xC3\xBC\xC3\x9F"
+                             "e \xC3\xA9t\xC3\xA9";
+    const std::string ansi(Utf8ToAnsi(utf8).Viewed());
+    TempFolder folder;
+    IniFile ini;
+    ini.Set("Quillmoth Keyhaven", "Name", ansi);
+    ASSERT_TRUE(ini.Save(folder.File("utf8.ini")));
+    const std::string bytes = ReadFileBytes(folder.File("utf8.ini"));
+    EXPECT_NE(bytes.find("Name=" + utf8 + "\r\n"), std::string::npos);
+    EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
+
+    IniFile read;
+    read.Load(folder.File("utf8.ini"));
+    EXPECT_EQ(read.Get("Quillmoth Keyhaven", "Name"), ansi);
+}
+
+TEST(IniFileTest, MissingAndUnreadableFilesAreToldApart) {
+    TempFolder folder;
+    IniFile ini;
+    ini.Set("s", "k", "v");
+    EXPECT_EQ(ini.Load(folder.File("absent.ini")), IniFile::LoadResult::Missing);
+    EXPECT_TRUE(ini.Sections().empty());
+    // A folder in place of the file cannot be read as one (nor written over).
+    EXPECT_EQ(ini.Load(folder.Path()), IniFile::LoadResult::Unreadable);
+    EXPECT_TRUE(ini.Sections().empty());
+    ini.Set("s", "k", "v");
+    EXPECT_FALSE(ini.Save(folder.Path()));
+    EXPECT_FALSE(ini.Save(folder.File("no-such-folder/x.ini")));
+}
+
+TEST(IniFileTest, SavingReplacesTheWholeFile) {
+    TempFolder folder;
+    const std::string path = folder.File("replace.ini");
+    ASSERT_TRUE(WriteFileBytes(path, "[Old]\r\nstale=1\r\n"));
+    IniFile ini;
+    ini.Set("New", "fresh", "1");
+    ASSERT_TRUE(ini.Save(path));
+    EXPECT_EQ(ReadFileBytes(path), "\r\n[New]\r\nfresh=1\r\n");
+    EXPECT_EQ(ReadFileBytes(path + ".new"), "");
+}
+
+} // namespace
+} // namespace vaultlet

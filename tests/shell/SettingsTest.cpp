@@ -1,0 +1,175 @@
+#include "shell/Settings.h"
+
+#include "shell/IniFile.h"
+#include "shell/SettingsLocation.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace vaultlet {
+namespace {
+
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
+
+// Every test runs against a private ini file; the previous location is restored afterwards.
+class SettingsIniTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_previous = SettingsLocation::Get();
+        m_path = m_folder.File("Vaultlet.ini");
+        SettingsLocation::Set(m_path);
+    }
+    void TearDown() override { SettingsLocation::Set(m_previous); }
+
+    TempFolder m_folder;
+    std::string m_path;
+    std::string m_previous;
+};
+
+TEST_F(SettingsIniTest, EveryReaderReturnsItsDefaultWithoutAFile) {
+    for (const IntSetting& option : setting::kExportedInts) {
+        EXPECT_EQ(Settings::Read(option), option.defaultValue) << option.key;
+    }
+    EXPECT_EQ(Settings::Read(setting::kMonitor), 0);
+    EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
+    EXPECT_EQ(Settings::Read(setting::kLastSelected), "");
+    EXPECT_EQ(Settings::ReadInt("NoSuchKey", -7), -7);
+    EXPECT_EQ(Settings::ReadString("NoSuchKey", "fallback"), "fallback");
+    EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
+    EXPECT_EQ(Settings::ReadCheckUpdatesOnStart(), 0);
+    EXPECT_EQ(ReadFileBytes(m_path), "") << "reading must not create the file";
+}
+
+TEST_F(SettingsIniTest, WritesRoundTripAndAreSeenAtOnce) {
+    Settings::WriteInt("AutoDestroyTimeout", 25);
+    Settings::WriteInt("MainWindowLeft", -1);
+    Settings::WriteInt("PaneTree", -350);
+    Settings::WriteString("LastSelected", "C:\\new\\db.kvtdat");
+    Settings::WriteString("OpenFile", "");
+    EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), 25);
+    EXPECT_EQ(Settings::ReadInt("MainWindowLeft", 0), -1);
+    EXPECT_EQ(Settings::ReadInt("PaneTree", 0), -350);
+    EXPECT_EQ(Settings::ReadString("LastSelected", ""), "C:\\new\\db.kvtdat");
+    EXPECT_EQ(Settings::ReadString("OpenFile", "default"), "");
+
+    // Another process rewriting the file is seen by the next read: nothing is cached.
+    IniFile other;
+    other.Load(m_path);
+    other.Set(Settings::kIniSection, "AutoDestroyTimeout", "40");
+    ASSERT_TRUE(other.Save(m_path));
+    EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), 40);
+    EXPECT_EQ(Settings::ReadString("LastSelected", ""), "C:\\new\\db.kvtdat");
+}
+
+TEST_F(SettingsIniTest, ListsReplaceTheirWholeSection) {
+    const std::vector<std::string> paths = {"C:\\a.kvtdat", "D:\\new\\b.kvtdat", "E:\\[c]=.kvtdat"};
+    Settings::WriteList(setting::kDataBaseList, paths);
+    Settings::WriteString("Language", "Russian");
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), paths);
+    Settings::WriteList(setting::kDataBaseList, {"only"});
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{"only"});
+    Settings::WriteList(setting::kDataBaseList, {});
+    EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
+    EXPECT_EQ(Settings::ReadString("Language", ""), "Russian");
+}
+
+TEST_F(SettingsIniTest, StoredIntegersReadByTheirLeadingDigits) {
+    ASSERT_TRUE(WriteFileBytes(m_path, "[Quillmoth Keyhaven]\r\nA=12abc\r\nB=abc\r\nC=-5\r\nD=\r\nE= 7\r\n"
+                                       "F=99999999999999999999\r\nG=-99999999999999999999\r\n"));
+    EXPECT_EQ(Settings::ReadInt("A", 1), 12);
+    EXPECT_EQ(Settings::ReadInt("B", 1), 0);
+    EXPECT_EQ(Settings::ReadInt("C", 1), -5);
+    EXPECT_EQ(Settings::ReadInt("D", 1), 0);
+    EXPECT_EQ(Settings::ReadInt("E", 1), 7);
+    EXPECT_EQ(Settings::ReadInt("F", 1), INT_MAX);
+    EXPECT_EQ(Settings::ReadInt("G", 1), INT_MIN);
+}
+
+TEST_F(SettingsIniTest, AnUnreadableFileGivesDefaultsAndDropsWrites) {
+    // A folder standing where the ini file should be: it cannot be read, and it must not be
+    // replaced by a file holding only the one value being written.
+    SettingsLocation::Set(m_folder.Path());
+    EXPECT_EQ(Settings::ReadInt("ShowTrayIcon", 1), 1);
+    Settings::WriteInt("ShowTrayIcon", 0);
+    Settings::WriteList(setting::kDataBaseList, {"x"});
+    EXPECT_EQ(Settings::ReadInt("ShowTrayIcon", 1), 1);
+    EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
+
+    // A location in a folder that does not exist: reads give defaults, writes vanish quietly.
+    SettingsLocation::Set(m_folder.File("missing/Vaultlet.ini"));
+    Settings::WriteString("Language", "Ukrainian");
+    EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
+}
+
+TEST_F(SettingsIniTest, ExportWritesACompletePortableFile) {
+    Settings::WriteInt("AutoDestroyTimeout", 33);
+    Settings::WriteInt("Monitor", 1);
+    Settings::WriteString("Language", "Ukrainian");
+    Settings::WriteList(setting::kDataBaseList, {"C:\\db\\one.kvtdat", "C:\\two.kvtdat"});
+    const std::string exported = m_folder.File("export/Vaultlet.ini");
+    ASSERT_FALSE(Settings::ExportSettingsToIni(exported)) << "the target folder does not exist yet";
+    const std::string target = m_folder.File("Exported.ini");
+    ASSERT_TRUE(WriteFileBytes(target, "[Stale]\r\nold=1\r\n"));
+    ASSERT_TRUE(Settings::ExportSettingsToIni(target));
+
+    IniFile ini;
+    ASSERT_EQ(ini.Load(target), IniFile::LoadResult::Loaded);
+    EXPECT_EQ(ini.Sections().count("Stale"), 0U);
+    const auto& values = ini.Sections().at(Settings::kIniSection);
+    std::set<std::string> keys;
+    for (const auto& entry : values) {
+        keys.insert(entry.first);
+    }
+    const std::set<std::string> expected = {
+        "SaveWindowPos",
+        "ShowTrayIcon",
+        "MinimizeToTray",
+        "AutoLogOff",
+        "ShowToolbar",
+        "ShowStatusBar",
+        "CompactMode",
+        "LastSelected",
+        "OpenFile",
+        "CopyOnMiddleClick",
+        "ListLines",
+        "LinesIntoTree",
+        "EnableAutoDestroy",
+        "AutoDestroyTimeout",
+        "Language",
+        "HonKeyKey",
+        "HonKeyModifier",
+        "AutoTypeTimeout",
+        "PassGenPasswordLen",
+        "PassGenExcludeSimilar",
+        "PassGenExcludeDuplicate",
+        "PassGenType",
+        "PassGenCase",
+        "CloseToTray",
+        "CheckUpdatesOnStart",
+        "MinimizeOnEsc",
+        "KeepOnTop",
+        "AutofillFromClipboard",
+        "Transparency",
+        "MainWindowLeft",
+        "MainWindowRight",
+        "MainWindowTop",
+        "MainWindowBottom",
+        "PaneTree",
+        "PaneItems",
+    };
+    EXPECT_EQ(keys, expected);
+    EXPECT_EQ(ini.Get(Settings::kIniSection, "AutoDestroyTimeout"), "33");
+    EXPECT_EQ(ini.Get(Settings::kIniSection, "HonKeyKey"), "70");
+    EXPECT_EQ(ini.Get(Settings::kIniSection, "MainWindowTop"), "-1");
+    EXPECT_EQ(ini.Get(Settings::kIniSection, "Language"), "Ukrainian");
+    EXPECT_EQ(ini.Get(Settings::kIniSection, "CheckUpdatesOnStart"), "0");
+    EXPECT_EQ(ini.List(setting::kDataBaseList), (std::vector<std::string>{"C:\\db\\one.kvtdat", "C:\\two.kvtdat"}));
+}
+
+} // namespace
+} // namespace vaultlet

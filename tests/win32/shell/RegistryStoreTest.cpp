@@ -1,0 +1,214 @@
+#include "shell/RegistryStore.h"
+
+#include "shell/IniFile.h"
+#include "shell/Settings.h"
+#include "shell/SettingsLocation.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace vaultlet {
+namespace {
+
+constexpr const char* kProductKey = "SOFTWARE\\Quillmoth\\Keyhaven";
+constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const char* kRunValue = "Quillmoth Keyhaven";
+
+struct RawValue {
+    DWORD type = 0;
+    std::string data;
+};
+
+std::optional<RawValue> QueryRaw(HKEY root, const std::string& path, const std::string& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    RawValue value;
+    char buffer[4096];
+    DWORD size = sizeof buffer;
+    const LONG status =
+        RegQueryValueExA(key, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(buffer), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    value.data.assign(buffer, size);
+    return value;
+}
+
+void SetRaw(HKEY root, const std::string& path, const std::string& name, DWORD type, const std::string& data) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                   static_cast<DWORD>(data.size()));
+    RegCloseKey(key);
+}
+
+void ClearStores() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Quillmoth");
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Quillmoth");
+    Settings::DeleteStartupEntry();
+}
+
+// Registry mode: an empty SettingsLocation, and the product keys removed before and after each
+// test so every case starts from an empty store in the private Wine prefix.
+class RegistryStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_previous = SettingsLocation::Get();
+        SettingsLocation::Set("");
+        ClearStores();
+    }
+    void TearDown() override {
+        ClearStores();
+        SettingsLocation::Set(m_previous);
+    }
+
+    std::string m_previous;
+};
+
+TEST_F(RegistryStoreTest, EveryReaderReturnsItsDefaultOnAnEmptyStore) {
+    for (const IntSetting& option : setting::kExportedInts) {
+        EXPECT_EQ(Settings::Read(option), option.defaultValue) << option.key;
+    }
+    EXPECT_EQ(Settings::Read(setting::kMonitor), 0);
+    for (const StringSetting& option : setting::kExportedStrings) {
+        EXPECT_EQ(Settings::Read(option), option.defaultValue) << option.key;
+    }
+    EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
+    EXPECT_EQ(Settings::ReadMachineInt("CheckUpdatesOnStart", 5), 5);
+    EXPECT_EQ(Settings::ReadCheckUpdatesOnStart(), 0);
+    EXPECT_FALSE(Settings::IsInstalledCopy());
+    EXPECT_FALSE(Settings::StartupEntryPointsHere());
+    // Reading creates nothing.
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryStoreTest, ValuesAreStoredWithTheirRegistryTypes) {
+    Settings::WriteInt("PaneTree", -1);
+    Settings::WriteInt("AutoDestroyTimeout", 25);
+    Settings::WriteString("LastSelected", "C:\\new\\db.kvtdat");
+    EXPECT_EQ(Settings::ReadInt("PaneTree", 0), -1);
+    EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), 25);
+    EXPECT_EQ(Settings::ReadString("LastSelected", ""), "C:\\new\\db.kvtdat");
+
+    const auto dword = QueryRaw(HKEY_CURRENT_USER, kProductKey, "AutoDestroyTimeout");
+    ASSERT_TRUE(dword);
+    EXPECT_EQ(dword->type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(dword->data, std::string("\x19\0\0\0", 4));
+    const auto text = QueryRaw(HKEY_CURRENT_USER, kProductKey, "LastSelected");
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(text->data, std::string("C:\\new\\db.kvtdat") + '\0');
+}
+
+TEST_F(RegistryStoreTest, ValuesOfTheWrongShapeReadAsDefaults) {
+    SetRaw(HKEY_CURRENT_USER, kProductKey, "ShowToolbar", REG_SZ, std::string("0") + '\0');
+    SetRaw(HKEY_CURRENT_USER, kProductKey, "ShowStatusBar", REG_BINARY, std::string("\0\0", 2));
+    SetRaw(HKEY_CURRENT_USER, kProductKey, "Language", REG_DWORD, std::string("\1\0\0\0", 4));
+    SetRaw(HKEY_CURRENT_USER, kProductKey, "Fits", REG_SZ, std::string(1022, 'x') + '\0');
+    SetRaw(HKEY_CURRENT_USER, kProductKey, "TooLong", REG_SZ, std::string(1023, 'x') + '\0');
+    EXPECT_EQ(Settings::Read(setting::kShowToolbar), 1);
+    EXPECT_EQ(Settings::Read(setting::kShowStatusBar), 1);
+    EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
+    EXPECT_EQ(Settings::ReadString("Fits", ""), std::string(1022, 'x'));
+    EXPECT_EQ(Settings::ReadString("TooLong", "default"), "default");
+}
+
+TEST_F(RegistryStoreTest, ListsAreRewrittenAsAWholeSubKey) {
+    const std::vector<std::string> paths = {"C:\\a.kvtdat", "D:\\new\\b.kvtdat", "E:\\c.kvtdat"};
+    Settings::WriteList(setting::kDataBaseList, paths);
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), paths);
+    const std::string listKey = std::string(kProductKey) + "\\DataBaseList";
+    const auto second = QueryRaw(HKEY_CURRENT_USER, listKey, "1");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->data, std::string("D:\\new\\b.kvtdat") + '\0');
+
+    Settings::WriteList(setting::kDataBaseList, {"only"});
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{"only"});
+    EXPECT_FALSE(QueryRaw(HKEY_CURRENT_USER, listKey, "2"));
+    Settings::WriteList(setting::kDataBaseList, {});
+    EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
+}
+
+TEST_F(RegistryStoreTest, TheMachineKeyGivesDefaultsAndTheInstalledFolder) {
+    SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "CheckUpdatesOnStart", REG_DWORD, std::string("\1\0\0\0", 4));
+    EXPECT_EQ(Settings::ReadMachineInt("CheckUpdatesOnStart", 0), 1);
+    EXPECT_EQ(Settings::ReadCheckUpdatesOnStart(), 1);
+    Settings::WriteInt("CheckUpdatesOnStart", 0);
+    EXPECT_EQ(Settings::ReadCheckUpdatesOnStart(), 0);
+
+    const std::string executable = RegistryStore::ExecutablePath();
+    ASSERT_FALSE(executable.empty());
+    const std::string folder = executable.substr(0, executable.rfind('\\'));
+    SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, RegistryStore::ToLower(folder) + '\0');
+    EXPECT_TRUE(Settings::IsInstalledCopy());
+    std::string upper = folder;
+    CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
+    SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, upper + '\0');
+    EXPECT_TRUE(Settings::IsInstalledCopy());
+    SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ,
+           "C:\\Program Files\\Elsewhere" + std::string(1, '\0'));
+    EXPECT_FALSE(Settings::IsInstalledCopy());
+    SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, std::string(1, '\0'));
+    EXPECT_FALSE(Settings::IsInstalledCopy());
+}
+
+TEST_F(RegistryStoreTest, ExportCopiesTheRegistryIntoAPortableFile) {
+    Settings::WriteInt("HonKeyKey", 71);
+    Settings::WriteInt("Monitor", 1);
+    Settings::WriteString("OpenFile", "C:\\hand\\over.kvtdat");
+    Settings::WriteList(setting::kDataBaseList, {"C:\\one.kvtdat", "C:\\two.kvtdat"});
+    SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "CheckUpdatesOnStart", REG_DWORD, std::string("\1\0\0\0", 4));
+    test::TempFolder folder;
+    const std::string path = folder.File("Vaultlet.ini");
+    ASSERT_TRUE(Settings::ExportSettingsToIni(path));
+
+    IniFile ini;
+    ASSERT_EQ(ini.Load(path), IniFile::LoadResult::Loaded);
+    const auto& values = ini.Sections().at(Settings::kIniSection);
+    EXPECT_EQ(values.size(), setting::kExportedInts.size() + setting::kExportedStrings.size());
+    EXPECT_EQ(values.count("Monitor"), 0U);
+    EXPECT_EQ(ini.Get(Settings::kIniSection, "HonKeyKey"), "71");
+    EXPECT_EQ(ini.Get(Settings::kIniSection, "HonKeyModifier"), "6");
+    EXPECT_EQ(ini.Get(Settings::kIniSection, "CheckUpdatesOnStart"), "0");
+    EXPECT_EQ(ini.Get(Settings::kIniSection, "OpenFile"), "C:\\hand\\over.kvtdat");
+    EXPECT_EQ(ini.List(setting::kDataBaseList), (std::vector<std::string>{"C:\\one.kvtdat", "C:\\two.kvtdat"}));
+
+    // The exported file serves a portable copy as it is.
+    SettingsLocation::Set(path);
+    EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 71);
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList).size(), 2U);
+}
+
+TEST_F(RegistryStoreTest, TheStartupEntryNamesThisCopy) {
+    EXPECT_FALSE(RegistryStore::ReadStartupEntry());
+    Settings::DeleteStartupEntry(); // a missing entry is no error
+    ASSERT_TRUE(Settings::WriteStartupEntry());
+    EXPECT_TRUE(Settings::StartupEntryPointsHere());
+    const auto raw = QueryRaw(HKEY_CURRENT_USER, kRunKey, kRunValue);
+    ASSERT_TRUE(raw);
+    EXPECT_EQ(raw->type, static_cast<DWORD>(REG_SZ));
+    // Written without its terminating zero; the "A" query may add one of its own.
+    EXPECT_EQ(raw->data.substr(0, raw->data.find('\0')), RegistryStore::ExecutablePath() + " -minimize");
+    EXPECT_EQ(RegistryStore::ReadStartupEntry(), RegistryStore::ExecutablePath() + " -minimize");
+
+    // The same in ini mode: the start-up entry always lives in the registry.
+    test::TempFolder folder;
+    SettingsLocation::Set(folder.File("Vaultlet.ini"));
+    EXPECT_TRUE(Settings::StartupEntryPointsHere());
+
+    SetRaw(HKEY_CURRENT_USER, kRunKey, kRunValue, REG_SZ, "C:\\Other\\Vaultlet.exe -minimize");
+    EXPECT_FALSE(Settings::StartupEntryPointsHere());
+    Settings::DeleteStartupEntry();
+    EXPECT_FALSE(QueryRaw(HKEY_CURRENT_USER, kRunKey, kRunValue));
+    EXPECT_FALSE(Settings::StartupEntryPointsHere());
+}
+
+} // namespace
+} // namespace vaultlet
