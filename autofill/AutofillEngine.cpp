@@ -1,0 +1,133 @@
+#include "autofill/AutofillEngine.h"
+
+#include "autofill/TemplatePreparation.h"
+#include "core/Passcard.h"
+
+#include <utility>
+
+namespace vaultlet {
+
+AutofillEngine::AutofillEngine(InputSender& sender, AutofillOptionsSource options)
+    : m_sender(sender), m_options(std::move(options)) {}
+
+AutofillEngine::AutofillEngine(InputSender& sender, const AutofillOptions& options)
+    : AutofillEngine(sender, [options] { return options; }) {}
+
+bool AutofillEngine::PrepareTemplate(std::string_view autofillTemplate, const Passcard* passcard) {
+    Clear();
+    m_passcard = passcard;
+    if (passcard == nullptr) {
+        return false;
+    }
+    if (m_options().fromClipboard) {
+        PrepareTemplateActions(autofillTemplate, *passcard, m_sender, m_actions);
+    } else {
+        PrepareTemplateKeys(autofillTemplate, *passcard, m_sender, m_keys);
+    }
+    return HasInput();
+}
+
+bool AutofillEngine::PrepareText(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    Clear();
+    if (m_options().fromClipboard) {
+        m_actions.push_back(AutofillAction{AutofillAction::Kind::Text, {}, SecureString(text)});
+    } else {
+        PrepareTextKeys(text, m_sender, m_keys);
+    }
+    return HasInput();
+}
+
+void AutofillEngine::Send(WindowHandle target) {
+    if (target != nullptr) {
+        m_sender.ActivateWindow(target);
+    }
+    const AutofillOptions options = m_options();
+    m_holdTime = options.keyHoldTime > 0 ? static_cast<unsigned>(options.keyHoldTime) : 0;
+    if (!options.fromClipboard) {
+        for (const KeyStroke& key : m_keys) {
+            PressKey(key);
+        }
+        return;
+    }
+    for (const AutofillAction& action : m_actions) {
+        if (action.kind == AutofillAction::Kind::Key) {
+            PressKey(action.key);
+        } else {
+            Paste(action.text);
+        }
+    }
+}
+
+void AutofillEngine::Clear() {
+    m_keys.clear();
+    m_actions.clear();
+    m_passcard = nullptr;
+}
+
+void AutofillEngine::PressKey(const KeyStroke& key) {
+    if (key.IsCharacter()) {
+        PressCharacter(key.unit);
+    } else {
+        PressCode(key.code);
+    }
+}
+
+void AutofillEngine::PressCode(KeyCode code) {
+    const std::uint8_t modifiers = ModifiersOf(code);
+    HoldModifier(modifiers, kShiftBit, kVirtualKeyShift, m_shiftDown);
+    HoldModifier(modifiers, kCtrlBit, kVirtualKeyControl, m_ctrlDown);
+    HoldModifier(modifiers, kAltBit, kVirtualKeyAlt, m_altDown);
+    m_sender.SendKey(VirtualKeyOf(code), true);
+    Hold();
+    m_sender.SendKey(VirtualKeyOf(code), false);
+    ReleaseModifiers();
+}
+
+void AutofillEngine::PressCharacter(char16_t unit) {
+    m_sender.SendCharacter(unit, true);
+    Hold();
+    m_sender.SendCharacter(unit, false);
+}
+
+void AutofillEngine::Hold() {
+    if (m_holdTime != 0) {
+        m_sender.Pause(m_holdTime);
+    }
+}
+
+void AutofillEngine::HoldModifier(std::uint8_t modifiers, std::uint8_t bit, std::uint8_t virtualKey, bool& held) {
+    if ((modifiers & bit) != 0 && !held) {
+        m_sender.SendKey(virtualKey, true);
+        held = true;
+    }
+}
+
+void AutofillEngine::ReleaseModifiers() {
+    const std::pair<bool*, std::uint8_t> modifiers[] = {
+        {&m_shiftDown, kVirtualKeyShift}, {&m_ctrlDown, kVirtualKeyControl}, {&m_altDown, kVirtualKeyAlt}};
+    for (const auto& [held, virtualKey] : modifiers) {
+        if (*held) {
+            m_sender.SendKey(virtualKey, false);
+            *held = false;
+        }
+    }
+}
+
+void AutofillEngine::Paste(const SecureString& text) {
+    // Pasting after a failed hand-over would type whatever the clipboard held before, possibly
+    // another secret, so the paste is skipped.
+    if (!m_sender.SetClipboardText(text.Viewed())) {
+        return;
+    }
+    // Ctrl with the key that types "v" in the current layout; a layout without a "v" key (Cyrillic,
+    // Greek) still pastes with the key in the V position.
+    const KeyCode v = m_sender.KeyForChar('v');
+    const std::uint8_t virtualKey = v == kNoKey ? kVirtualKeyV : VirtualKeyOf(v);
+    PressCode(MakeKeyCode(virtualKey, kCtrlBit));
+    m_sender.EmptyClipboard();
+}
+
+} // namespace vaultlet

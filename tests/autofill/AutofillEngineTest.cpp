@@ -1,0 +1,265 @@
+#include "autofill/AutofillEngine.h"
+
+#include "autofill/SpecialKeyTable.h"
+#include "core/Passcard.h"
+#include "core/TextConversion.h"
+#include "tests/autofill/RecordingInputSender.h"
+#include "tests/support/ModelFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace vaultlet;
+using vaultlet::test::RecordingInputSender;
+using Events = std::vector<std::string>;
+
+namespace {
+
+class AutofillEngineTest : public vaultlet::test::ModelFixture {
+protected:
+    void AddItem(std::string_view name, std::string_view value) {
+        auto item = std::make_unique<Item>();
+        item->SetName(name);
+        item->SetValue(value);
+        m_passcard.Add(std::move(item));
+    }
+
+    // Prepares the template in the given mode and sends it without a target.
+    void Type(std::string_view autofillTemplate, bool fromClipboard, int holdTime = 0) {
+        AutofillEngine engine(m_sender, AutofillOptions{fromClipboard, holdTime});
+        ASSERT_TRUE(engine.PrepareTemplate(autofillTemplate, &m_passcard));
+        engine.Send();
+    }
+
+    Passcard m_passcard;
+    RecordingInputSender m_sender;
+};
+
+} // namespace
+
+TEST_F(AutofillEngineTest, DefaultTemplateInKeystrokeMode) {
+    AddItem("Login", "u");
+    AddItem("Password", "p");
+    Type(m_passcard.AutofillString(), false);
+    EXPECT_EQ(m_sender.KeyEvents(), (Events{"+U", "-U", "+Tab", "-Tab", "+P", "-P"}));
+    EXPECT_EQ(m_sender.typed, "u\tp");
+}
+
+TEST_F(AutofillEngineTest, DefaultTemplateInClipboardModePastesValuesAndEmptiesTheClipboard) {
+    AddItem("Login", "u");
+    AddItem("Password", "p");
+    m_sender.clipboard = "what the user copied";
+    Type(m_passcard.AutofillString(), true);
+    EXPECT_EQ(m_sender.KeyEvents(), (Events{"clip u", "+Ctrl", "+V", "-V", "-Ctrl", "empty", "+Tab", "-Tab", "clip p",
+                                            "+Ctrl", "+V", "-V", "-Ctrl", "empty"}));
+    EXPECT_EQ(m_sender.typed, "u\tp");
+    EXPECT_EQ(m_sender.clipboard, "");
+    EXPECT_TRUE(m_sender.pressed.empty());
+}
+
+TEST_F(AutofillEngineTest, SpecialKeyNamesAreCaseSensitive) {
+    Type("{ENTER}{enter}", false);
+    EXPECT_EQ(m_sender.typed, "\r{enter}");
+    const Events events = m_sender.KeyEvents();
+    ASSERT_GE(events.size(), 2u);
+    EXPECT_EQ(events[0], "+Enter");
+    // In clipboard mode special keys and literals are typed as well.
+    RecordingInputSender clipboardSender;
+    AutofillEngine engine(clipboardSender, AutofillOptions{true, 0});
+    ASSERT_TRUE(engine.PrepareTemplate("{TAB}{F12}x{F1}{F10}", &m_passcard));
+    engine.Send();
+    EXPECT_EQ(clipboardSender.KeyEvents(),
+              (Events{"+Tab", "-Tab", "+0x7B", "-0x7B", "+X", "-X", "+0x70", "-0x70", "+0x79", "-0x79"}));
+}
+
+TEST_F(AutofillEngineTest, FieldReferences) {
+    AddItem("Login", "first");
+    AddItem("Login", "second");
+    AddItem("Note", "");
+    AddItem("", "nameless");
+    Type("<Login>|<Unknown>|a<Note>b|<>", false);
+    EXPECT_EQ(m_sender.typed, "first|<Unknown>|ab|<>");
+
+    RecordingInputSender clipboardSender;
+    AutofillEngine engine(clipboardSender, AutofillOptions{true, 0});
+    ASSERT_TRUE(engine.PrepareTemplate("a<Note>b<login><Login>", &m_passcard));
+    engine.Send();
+    EXPECT_EQ(clipboardSender.typed, "ab<login>first");
+    // Only the non-empty value travelled through the clipboard.
+    int pastes = 0;
+    for (const AutofillAction& action : engine.Actions()) {
+        pastes += action.kind == AutofillAction::Kind::Text ? 1 : 0;
+    }
+    EXPECT_EQ(pastes, 1);
+}
+
+TEST_F(AutofillEngineTest, ModifiersArePressedAroundEachKeyAndReleasedInOrder) {
+    Type("aB!|", false, 30);
+    EXPECT_EQ(m_sender.events, (Events{"+A",     "pause 30", "-A",                             // a
+                                       "+Shift", "+B",       "pause 30", "-B",       "-Shift", // B
+                                       "+Shift", "+1",       "pause 30", "-1",       "-Shift", // !
+                                       "+Ctrl",  "+Alt",     "+0xE2",    "pause 30", "-0xE2",  "-Ctrl", "-Alt"}));
+    EXPECT_EQ(m_sender.typed, "aB!|");
+    EXPECT_TRUE(m_sender.pressed.empty());
+}
+
+TEST_F(AutofillEngineTest, HoldTimeComesFromTheOptionsAtSendTime) {
+    AutofillOptions options{false, 0};
+    AutofillEngine engine(m_sender, [&options] { return options; });
+    ASSERT_TRUE(engine.PrepareText("ab"));
+    engine.Send();
+    EXPECT_EQ(m_sender.events, (Events{"+A", "-A", "+B", "-B"}));
+
+    m_sender.events.clear();
+    options.keyHoldTime = 7;
+    engine.Send();
+    EXPECT_EQ(m_sender.events, (Events{"+A", "pause 7", "-A", "+B", "pause 7", "-B"}));
+
+    m_sender.events.clear();
+    options.keyHoldTime = -5;
+    engine.Send();
+    EXPECT_EQ(m_sender.events, (Events{"+A", "-A", "+B", "-B"}));
+
+    // The mode is read again too: a key list prepared for keystroke mode is not sent in clipboard mode.
+    m_sender.events.clear();
+    options.fromClipboard = true;
+    engine.Send();
+    EXPECT_TRUE(m_sender.events.empty());
+}
+
+TEST_F(AutofillEngineTest, PrepareTextTakesTheTextLiterally) {
+    AddItem("Login", "u");
+    AutofillEngine keys(m_sender, AutofillOptions{false, 0});
+    ASSERT_TRUE(keys.PrepareTemplate("<Login>", &m_passcard));
+    ASSERT_TRUE(keys.PrepareText("{TAB}<Login>"));
+    EXPECT_EQ(keys.PreparedPasscard(), nullptr);
+    keys.Send();
+    EXPECT_EQ(m_sender.typed, "{TAB}<Login>");
+
+    RecordingInputSender clipboardSender;
+    AutofillEngine paste(clipboardSender, AutofillOptions{true, 0});
+    ASSERT_TRUE(paste.PrepareText("{TAB}x"));
+    ASSERT_EQ(paste.Actions().size(), 1u);
+    paste.Send();
+    EXPECT_EQ(clipboardSender.KeyEvents(), (Events{"clip {TAB}x", "+Ctrl", "+V", "-V", "-Ctrl", "empty"}));
+}
+
+TEST_F(AutofillEngineTest, NothingToSend) {
+    AutofillEngine engine(m_sender, AutofillOptions{false, 0});
+    EXPECT_FALSE(engine.PrepareText(""));
+    EXPECT_FALSE(engine.HasInput());
+    engine.Send();
+    EXPECT_TRUE(m_sender.events.empty());
+
+    EXPECT_FALSE(engine.PrepareTemplate("abc", nullptr));
+    EXPECT_FALSE(engine.HasInput());
+    AddItem("Note", "");
+    EXPECT_FALSE(engine.PrepareTemplate("<Note>", &m_passcard));
+    AutofillEngine paste(m_sender, AutofillOptions{true, 0});
+    EXPECT_FALSE(paste.PrepareTemplate("<Note>", &m_passcard));
+    EXPECT_FALSE(paste.PrepareTemplate("", &m_passcard));
+    paste.Send();
+    EXPECT_TRUE(m_sender.events.empty());
+}
+
+TEST_F(AutofillEngineTest, PreparingAgainReplacesTheEarlierInput) {
+    AutofillEngine engine(m_sender, AutofillOptions{false, 0});
+    ASSERT_TRUE(engine.PrepareTemplate("abc", &m_passcard));
+    ASSERT_TRUE(engine.PrepareTemplate("d", &m_passcard));
+    engine.Send();
+    EXPECT_EQ(m_sender.typed, "d");
+}
+
+TEST_F(AutofillEngineTest, ATargetIsActivatedBeforeAnythingIsSent) {
+    int window = 0;
+    AutofillEngine engine(m_sender, AutofillOptions{false, 0});
+    ASSERT_TRUE(engine.PrepareText("x"));
+    engine.Send(&window);
+    EXPECT_EQ(m_sender.KeyEvents(), (Events{"activate", "+X", "-X"}));
+    EXPECT_EQ(m_sender.activated, std::vector<WindowHandle>{&window});
+}
+
+// Mended: a character the layout cannot type used to become virtual key 255 with Shift, Ctrl and
+// Alt held; it is now typed as Unicode character events, converted from the system's narrow text
+// (UTF-8 outside Windows, so a run of bytes can be one character; the ANSI code page on Windows).
+TEST_F(AutofillEngineTest, CharactersWithoutAKeyAreTypedAsUnicodeCharacters) {
+    const std::string eAcute = "\xC3\xA9";
+    const std::string grinning = "\xF0\x9F\x98\x80";
+    AddItem("Password", "p" + eAcute + "!" + grinning);
+    Type("<Password>" + eAcute, false);
+
+    auto characterEvents = [](std::string_view narrow) {
+        Events events;
+        for (const char16_t unit : AnsiToUtf16(narrow)) {
+            char name[16];
+            std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(unit));
+            events.push_back(std::string("+") + name);
+            events.push_back(std::string("-") + name);
+        }
+        return events;
+    };
+    Events expected{"+P", "-P"};
+    for (const Events& part : {characterEvents(eAcute), Events{"+Shift", "+1", "-1", "-Shift"},
+                               characterEvents(grinning), characterEvents(eAcute)}) {
+        expected.insert(expected.end(), part.begin(), part.end());
+    }
+    EXPECT_EQ(m_sender.KeyEvents(), expected);
+    EXPECT_TRUE(m_sender.pressed.empty());
+    if (AnsiToUtf16(eAcute).size() == 1) {
+        EXPECT_EQ(characterEvents(grinning), (Events{"+U+D83D", "-U+D83D", "+U+DE00", "-U+DE00"}));
+    }
+
+    // Literals in clipboard mode take the same way; the value itself is pasted unchanged.
+    RecordingInputSender clipboardSender;
+    AutofillEngine engine(clipboardSender, AutofillOptions{true, 0});
+    ASSERT_TRUE(engine.PrepareTemplate(eAcute + "<Password>", &m_passcard));
+    engine.Send();
+    const Events events = clipboardSender.KeyEvents();
+    const Events literal = characterEvents(eAcute);
+    ASSERT_GT(events.size(), literal.size());
+    EXPECT_EQ(Events(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(literal.size())), literal);
+    EXPECT_EQ(events[literal.size()], "clip p" + eAcute + "!" + grinning);
+}
+
+// Mended: when the clipboard cannot take a value, pasting would type whatever it held before.
+TEST_F(AutofillEngineTest, APasteWhoseClipboardCouldNotBeSetIsSkipped) {
+    AddItem("Login", "u");
+    AddItem("Password", "p");
+    m_sender.clipboard = "another secret";
+    m_sender.clipboardFails = true;
+    Type(m_passcard.AutofillString(), true);
+    EXPECT_EQ(m_sender.KeyEvents(), (Events{"clip failed", "+Tab", "-Tab", "clip failed"}));
+    EXPECT_EQ(m_sender.typed, "\t");
+}
+
+TEST_F(AutofillEngineTest, PasteUsesTheLayoutsVKeyOrTheVPosition) {
+    m_sender.layout.withoutLatinV = true;
+    AutofillEngine engine(m_sender, AutofillOptions{true, 0});
+    ASSERT_TRUE(engine.PrepareText("x"));
+    engine.Send();
+    EXPECT_EQ(m_sender.KeyEvents(), (Events{"clip x", "+Ctrl", "+V", "-V", "-Ctrl", "empty"}));
+}
+
+TEST(SpecialKeyTableTest, NamesAndCodesInMenuOrder) {
+    ASSERT_EQ(SpecialKeys().size(), 25u);
+    EXPECT_STREQ(kSpecialKeyTable[25].name, "");
+    EXPECT_EQ(kSpecialKeyTable[25].code, 0);
+    EXPECT_STREQ(SpecialKeys().front().name, "{BACK}");
+    EXPECT_STREQ(SpecialKeys().back().name, "{F12}");
+    // Windows virtual-key codes: VK_BACK, VK_END, VK_UP, VK_DELETE, VK_F1, VK_F12.
+    const std::pair<const char*, int> expected[] = {{"{BACK}", 0x08},   {"{END}", 0x23}, {"{UP}", 0x26},
+                                                    {"{DELETE}", 0x2E}, {"{F1}", 0x70},  {"{F12}", 0x7B}};
+    for (const auto& [name, code] : expected) {
+        const SpecialKey* key = FindSpecialKeyAt(name);
+        ASSERT_NE(key, nullptr) << name;
+        EXPECT_STREQ(key->name, name);
+        EXPECT_EQ(key->code, code) << name;
+    }
+    EXPECT_STREQ(FindSpecialKeyAt("{F10}x")->name, "{F10}");
+    EXPECT_EQ(FindSpecialKeyAt("{Tab}"), nullptr);
+    EXPECT_EQ(FindSpecialKeyAt("{TAB"), nullptr);
+}

@@ -1,0 +1,20 @@
+#include "autofill/PhoneticSpelling.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+
+TEST(PhoneticSpellingTest, WordsPerCharacterJoinedWithDashes) {
+    EXPECT_EQ(SpellPhonetically("aB3"), "air - BIT - three");
+    EXPECT_EQ(SpellPhonetically("Z0q"), "ZEN - zero - quiz");
+    EXPECT_EQ(SpellPhonetically("UxX9"), "UNIT - xmas - XMAS - nine");
+    EXPECT_EQ(SpellPhonetically("t"), "tia");
+    EXPECT_EQ(SpellPhonetically(""), "");
+}
+
+TEST(PhoneticSpellingTest, AnythingButAsciiLettersAndDigitsGivesNothing) {
+    EXPECT_EQ(SpellPhonetically("x:y"), "");
+    EXPECT_EQ(SpellPhonetically("ab c"), "");
+    EXPECT_EQ(SpellPhonetically("caf\xE9"), "");
+    EXPECT_EQ(SpellPhonetically(std::string_view("a\0b", 3)), "");
+}

@@ -1,0 +1,183 @@
+#include "tests/autofill/RecordingInputSender.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace vaultlet::test {
+namespace {
+
+constexpr std::uint8_t kVirtualKeyTab = 0x09;
+constexpr std::uint8_t kVirtualKeyReturn = 0x0D;
+constexpr std::uint8_t kVirtualKeySpace = 0x20;
+constexpr std::uint8_t kVirtualKeyOem102 = 0xE2;
+
+// US punctuation keys: unshifted character, shifted character, virtual key.
+struct PunctuationKey {
+    char plain;
+    char shifted;
+    std::uint8_t virtualKey;
+};
+
+constexpr PunctuationKey kPunctuation[] = {
+    {';', ':', 0xBA}, {'=', '+', 0xBB}, {',', '<', 0xBC},  {'-', '_', 0xBD}, {'.', '>', 0xBE},  {'/', '?', 0xBF},
+    {'`', '~', 0xC0}, {'[', '{', 0xDB}, {'\\', '|', 0xDC}, {']', '}', 0xDD}, {'\'', '"', 0xDE},
+};
+
+constexpr char kShiftedDigits[] = ")!@#$%^&*(";
+
+void AppendUtf8(std::string& text, char16_t unit) {
+    if (unit < 0x80) {
+        text.push_back(static_cast<char>(unit));
+    } else if (unit < 0x800) {
+        text.push_back(static_cast<char>(0xC0 | (unit >> 6)));
+        text.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+    } else {
+        text.push_back(static_cast<char>(0xE0 | (unit >> 12)));
+        text.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
+        text.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+    }
+}
+
+} // namespace
+
+KeyCode FakeUsLayout::KeyForChar(char character) const {
+    const auto c = static_cast<unsigned char>(character);
+    if (c >= 'a' && c <= 'z') {
+        return withoutLatinV && c == 'v' ? kNoKey : MakeKeyCode(static_cast<std::uint8_t>(c - 'a' + 'A'));
+    }
+    if (c >= 'A' && c <= 'Z') {
+        return MakeKeyCode(c, kShiftBit);
+    }
+    if (c >= '0' && c <= '9') {
+        return MakeKeyCode(c);
+    }
+    if (const char* digit = std::strchr(kShiftedDigits, c); digit != nullptr && c != 0) {
+        return MakeKeyCode(static_cast<std::uint8_t>('0' + (digit - kShiftedDigits)), kShiftBit);
+    }
+    if (c == '|') {
+        return MakeKeyCode(kVirtualKeyOem102, kCtrlBit | kAltBit);
+    }
+    for (const PunctuationKey& key : kPunctuation) {
+        if (key.plain == character) {
+            return MakeKeyCode(key.virtualKey);
+        }
+        if (key.shifted == character) {
+            return MakeKeyCode(key.virtualKey, kShiftBit);
+        }
+    }
+    switch (c) {
+    case ' ':
+        return MakeKeyCode(kVirtualKeySpace);
+    case '\t':
+        return MakeKeyCode(kVirtualKeyTab);
+    case '\r':
+        return MakeKeyCode(kVirtualKeyReturn);
+    case '\n':
+        return MakeKeyCode(kVirtualKeyReturn, kCtrlBit);
+    default:
+        return kNoKey;
+    }
+}
+
+std::string KeyName(std::uint8_t virtualKey) {
+    switch (virtualKey) {
+    case kVirtualKeyShift:
+        return "Shift";
+    case kVirtualKeyControl:
+        return "Ctrl";
+    case kVirtualKeyAlt:
+        return "Alt";
+    case kVirtualKeyTab:
+        return "Tab";
+    case kVirtualKeyReturn:
+        return "Enter";
+    case kVirtualKeySpace:
+        return "Space";
+    default:
+        break;
+    }
+    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) {
+        return std::string(1, static_cast<char>(virtualKey));
+    }
+    char name[8];
+    std::snprintf(name, sizeof name, "0x%02X", virtualKey);
+    return name;
+}
+
+void RecordingInputSender::SendKey(std::uint8_t virtualKey, bool down) {
+    events.push_back((down ? "+" : "-") + KeyName(virtualKey));
+    if (down) {
+        pressed.insert(virtualKey);
+        Type(virtualKey);
+    } else {
+        pressed.erase(virtualKey);
+    }
+}
+
+void RecordingInputSender::SendCharacter(char16_t unit, bool down) {
+    char name[16];
+    std::snprintf(name, sizeof name, "%cU+%04X", down ? '+' : '-', static_cast<unsigned>(unit));
+    events.push_back(name);
+    if (down) {
+        AppendUtf8(typed, unit);
+    }
+}
+
+bool RecordingInputSender::SetClipboardText(std::string_view text) {
+    if (clipboardFails) {
+        events.push_back("clip failed");
+        return false;
+    }
+    events.push_back("clip " + std::string(text));
+    clipboard = text;
+    return true;
+}
+
+void RecordingInputSender::EmptyClipboard() {
+    events.push_back("empty");
+    clipboard.clear();
+}
+
+void RecordingInputSender::ActivateWindow(WindowHandle target) {
+    events.push_back("activate");
+    activated.push_back(target);
+}
+
+void RecordingInputSender::Pause(unsigned milliseconds) {
+    events.push_back("pause " + std::to_string(milliseconds));
+}
+
+std::vector<std::string> RecordingInputSender::KeyEvents() const {
+    std::vector<std::string> keys;
+    for (const std::string& event : events) {
+        if (!event.starts_with("pause")) {
+            keys.push_back(event);
+        }
+    }
+    return keys;
+}
+
+// What an edit control does with a key-down: the layout's character for the held modifiers, or
+// the clipboard for Ctrl+V.
+void RecordingInputSender::Type(std::uint8_t virtualKey) {
+    const bool shift = pressed.count(kVirtualKeyShift) != 0;
+    const bool ctrl = pressed.count(kVirtualKeyControl) != 0;
+    const bool alt = pressed.count(kVirtualKeyAlt) != 0;
+    if (virtualKey == kVirtualKeyShift || virtualKey == kVirtualKeyControl || virtualKey == kVirtualKeyAlt) {
+        return;
+    }
+    if (ctrl && !alt && virtualKey == kVirtualKeyV) {
+        typed += clipboard;
+        return;
+    }
+    const std::uint8_t modifiers = (shift ? kShiftBit : 0) | (ctrl ? kCtrlBit : 0) | (alt ? kAltBit : 0);
+    for (int c = 1; c < 128; ++c) {
+        if (layout.KeyForChar(static_cast<char>(c)) == MakeKeyCode(virtualKey, modifiers)) {
+            typed.push_back(static_cast<char>(c));
+            return;
+        }
+    }
+    typed += "<" + KeyName(virtualKey) + ">";
+}
+
+} // namespace vaultlet::test

@@ -1,0 +1,167 @@
+// The auto-type engine typing into real windows of another thread through the Win32 sender.
+#include "autofill/win32/Win32InputSender.h"
+
+#include "autofill/AutofillEngine.h"
+#include "autofill/win32/WindowDescription.h"
+#include "core/Passcard.h"
+#include "core/TextConversion.h"
+#include "tests/autofill/RecordingInputSender.h"
+#include "tests/support/ModelFixture.h"
+#include "tests/win32/autofill/Win32TestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+using namespace vaultlet;
+using namespace vaultlet::test;
+
+namespace {
+
+// Waits before the clipboard is emptied until the pasted text has arrived in the target. The
+// target processes its input asynchronously on its own thread; without this the test would depend
+// on winning that race.
+class PasteWaitingSender : public ForwardingInputSender {
+public:
+    PasteWaitingSender(InputSender& target, std::function<std::string()> readTarget)
+        : ForwardingInputSender(target), m_readTarget(std::move(readTarget)) {}
+
+    bool SetClipboardText(std::string_view text) override {
+        m_pending = text;
+        ++pastes;
+        return ForwardingInputSender::SetClipboardText(text);
+    }
+    void EmptyClipboard() override {
+        arrived = arrived && PumpUntil([this] { return m_readTarget().ends_with(m_pending); });
+        ForwardingInputSender::EmptyClipboard();
+    }
+
+    int pastes = 0;
+    bool arrived = true;
+
+private:
+    std::function<std::string()> m_readTarget;
+    std::string m_pending;
+};
+
+bool PutOnClipboard(HWND owner, std::string_view text) {
+    if (!OpenClipboard(owner)) {
+        return false;
+    }
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    auto* data = static_cast<char*>(GlobalLock(block));
+    std::copy(text.begin(), text.end(), data);
+    data[text.size()] = '\0';
+    GlobalUnlock(block);
+    const bool set = SetClipboardData(CF_TEXT, block) != nullptr;
+    CloseClipboard();
+    return set;
+}
+
+class Win32InputSenderTest : public ModelFixture {
+protected:
+    void SetUp() override {
+        ModelFixture::SetUp();
+        m_owner = CreateOwnerWindow();
+        ASSERT_NE(m_owner, nullptr);
+        // A character the US layout has no key for, in the system's ANSI code page.
+        m_eAcute = Utf16ToAnsi(u"\u00e9").Viewed();
+        AddItem("Login", "User.Name@example.com");
+        AddItem("Password", "p@ss W0rd!~" + m_eAcute + "{}");
+    }
+    void TearDown() override {
+        DestroyWindow(m_owner);
+        ModelFixture::TearDown();
+    }
+
+    void AddItem(std::string_view name, std::string_view value) {
+        auto item = std::make_unique<Item>();
+        item->SetName(name);
+        item->SetValue(value);
+        m_passcard.Add(std::move(item));
+    }
+
+    static std::string LoginAndPassword(const WindowThread& form) {
+        return WindowTextOf(form.Control(kLoginEditId)) + WindowTextOf(form.Control(kPasswordEditId));
+    }
+
+    static bool FocusIs(const WindowThread& form, int id) { return FindFocusWindow(form.Window()) == form.Control(id); }
+
+    HWND m_owner = nullptr;
+    std::string m_eAcute;
+    Passcard m_passcard;
+};
+
+} // namespace
+
+TEST_F(Win32InputSenderTest, KeystrokeModeTypesTheTemplateIntoTheFocusedControls) {
+    WindowThread form(CreateLoginForm);
+    ASSERT_TRUE(form.BringToFront());
+    ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
+
+    Win32InputSender sender(m_owner);
+    // The e-acute takes the character-event path, and "@" and "{" need Shift.
+    ASSERT_EQ(sender.KeyForChar(m_eAcute.front()), kNoKey);
+    ASSERT_EQ(ModifiersOf(sender.KeyForChar('{')), kShiftBit);
+    AutofillEngine engine(sender, AutofillOptions{false, 1});
+    ASSERT_TRUE(engine.PrepareTemplate(m_passcard.AutofillString(), &m_passcard));
+    engine.Send(form.Window());
+
+    const std::string password = "p@ss W0rd!~" + m_eAcute + "{}";
+    EXPECT_TRUE(PumpUntil([&] { return WindowTextOf(form.Control(kPasswordEditId)) == password; }))
+        << WindowTextOf(form.Control(kPasswordEditId));
+    EXPECT_EQ(WindowTextOf(form.Control(kLoginEditId)), "User.Name@example.com");
+    EXPECT_TRUE(FocusIs(form, kPasswordEditId));
+    EXPECT_TRUE(NoKeyIsPressed());
+}
+
+TEST_F(Win32InputSenderTest, ClipboardModePastesValuesAndLeavesTheClipboardEmpty) {
+    ASSERT_TRUE(PutOnClipboard(m_owner, "what the user copied before"));
+    WindowThread form(CreateLoginForm);
+    ASSERT_TRUE(form.BringToFront());
+    ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
+
+    Win32InputSender win32(m_owner);
+    PasteWaitingSender sender(win32, [&form] { return LoginAndPassword(form); });
+    AutofillEngine engine(sender, AutofillOptions{true, 1});
+    ASSERT_TRUE(engine.PrepareTemplate("<Login>{TAB}<Password>" + m_eAcute, &m_passcard));
+    engine.Send(form.Window());
+
+    const std::string password = "p@ss W0rd!~" + m_eAcute + "{}" + m_eAcute;
+    EXPECT_EQ(sender.pastes, 2);
+    EXPECT_TRUE(sender.arrived);
+    EXPECT_TRUE(PumpUntil([&] { return WindowTextOf(form.Control(kPasswordEditId)) == password; }))
+        << WindowTextOf(form.Control(kPasswordEditId));
+    EXPECT_EQ(WindowTextOf(form.Control(kLoginEditId)), "User.Name@example.com");
+    EXPECT_TRUE(NoKeyIsPressed());
+    EXPECT_FALSE(ClipboardHasText(m_owner));
+}
+
+// Mended: with the clipboard held open by someone else the value cannot be handed over; pasting
+// anyway would type what the clipboard held before.
+TEST_F(Win32InputSenderTest, ClipboardThatCannotBeOpenedIsNotPasted) {
+    ASSERT_TRUE(PutOnClipboard(m_owner, "another secret"));
+    WindowThread holder(
+        [] {
+            HWND window = CreateOwnerWindow();
+            OpenClipboard(window);
+            return window;
+        },
+        [] { CloseClipboard(); });
+    WindowThread form(CreateLoginForm);
+    ASSERT_TRUE(form.BringToFront());
+    ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
+
+    Win32InputSender sender(m_owner);
+    ASSERT_FALSE(sender.SetClipboardText("value"));
+    AutofillEngine engine(sender, AutofillOptions{true, 1});
+    ASSERT_TRUE(engine.PrepareTemplate("<Login>{TAB}<Password>x", &m_passcard));
+    engine.Send(form.Window());
+
+    // The Tab and the literal after the skipped pastes still arrive, in order.
+    EXPECT_TRUE(PumpUntil([&] { return WindowTextOf(form.Control(kPasswordEditId)) == "x"; }));
+    EXPECT_EQ(WindowTextOf(form.Control(kLoginEditId)), "");
+    EXPECT_TRUE(NoKeyIsPressed());
+}
