@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/SecureString.h"
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace vaultlet {
+
+// Base of every dialog: a static dialog procedure stores `this` on WM_INITDIALOG and forwards each
+// message to virtual handlers. Exceptions stop at this edge; they never cross into the system.
+//
+// A concrete dialog states its inputs and outputs as members, sets its controls up in OnInit and
+// reads them back in OnOk.
+class Dialog {
+public:
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    virtual ~Dialog();
+
+    // Runs the dialog modally; returns the code passed to End (IDOK, IDCANCEL, ...), or -1 when the
+    // dialog could not be created.
+    INT_PTR RunModal(HWND owner);
+    // Creates the dialog without a message loop of its own; null on failure.
+    HWND CreateModeless(HWND owner);
+    // Ends a modal dialog with the result, or destroys a modeless one.
+    void End(INT_PTR result);
+
+    HWND Handle() const noexcept { return m_window; }
+
+protected:
+    // A dialog from the program's resources.
+    explicit Dialog(int templateId) : m_templateId(templateId) {}
+    // A dialog built in memory (see DialogTemplate); the template must outlive the window.
+    explicit Dialog(const DLGTEMPLATE* memoryTemplate) : m_memoryTemplate(memoryTemplate) {}
+
+    // Returns true to let the system give the focus to the first control.
+    virtual bool OnInit() { return true; }
+    // A WM_COMMAND from a control, menu or accelerator; true when handled.
+    virtual bool OnCommand(int id, int code, HWND control);
+    // A WM_NOTIFY; true when handled, with `result` as the answer.
+    virtual bool OnNotify(const NMHDR& header, LRESULT& result);
+    virtual void OnTimer(UINT_PTR timerId);
+    virtual void OnOk() { End(IDOK); }
+    virtual void OnCancel() { End(IDCANCEL); }
+    virtual void OnDestroy() {}
+    // Any other message; true when handled, with `result` as the dialog procedure's answer.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+
+    HWND Item(int id) const noexcept { return GetDlgItem(m_window, id); }
+    void EnableItem(int id, bool enabled) const { EnableWindow(Item(id), enabled ? TRUE : FALSE); }
+    void ShowItem(int id, bool shown) const { ShowWindow(Item(id), shown ? SW_SHOW : SW_HIDE); }
+    std::string ItemText(int id) const;
+    // For password boxes: the text never passes through an unwiped buffer.
+    SecureString ItemSecret(int id) const;
+    void SetItemText(int id, std::string_view text) const;
+    bool IsChecked(int id) const { return IsDlgButtonChecked(m_window, id) == BST_CHECKED; }
+    void SetChecked(int id, bool checked) const { CheckDlgButton(m_window, id, checked ? BST_CHECKED : BST_UNCHECKED); }
+    void FocusItem(int id) const;
+
+private:
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    int m_templateId = 0;
+    const DLGTEMPLATE* m_memoryTemplate = nullptr;
+    HWND m_window = nullptr;
+    bool m_modal = false;
+};
+
+} // namespace vaultlet

@@ -1,0 +1,39 @@
+#include "shell/win32/ui/MessageBoxes.h"
+
+#include "resources/StringIds.h"
+#include "services/LanguagePack.h"
+
+#include <mutex>
+
+namespace vaultlet {
+namespace {
+
+std::mutex g_answererLock;
+MessageBoxes::Answerer g_answerer;
+
+} // namespace
+
+int MessageBoxes::Show(HWND owner, std::string_view text, UINT flags) {
+    const std::string message(text);
+    Answerer answerer;
+    {
+        std::lock_guard<std::mutex> lock(g_answererLock);
+        answerer = g_answerer;
+    }
+    if (answerer) {
+        return answerer(message, flags);
+    }
+    const std::string caption = LanguagePack::Instance().getString(IDS_PRODUCT_TITLE);
+    return MessageBoxA(owner, message.c_str(), caption.c_str(), flags);
+}
+
+int MessageBoxes::ShowString(HWND owner, int stringId, UINT flags) {
+    return Show(owner, LanguagePack::Instance().getString(stringId), flags);
+}
+
+void MessageBoxes::SetAnswerer(Answerer answerer) {
+    std::lock_guard<std::mutex> lock(g_answererLock);
+    g_answerer = std::move(answerer);
+}
+
+} // namespace vaultlet
