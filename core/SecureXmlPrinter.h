@@ -14,7 +14,7 @@ public:
 
 protected:
     void PrintSpace(int depth) override;
-    void Print(const char* format, ...) override;
+    [[gnu::format(printf, 2, 3)]] void Print(const char* format, ...) override;
     void Write(const char* data, size_t size) override;
     void Putc(char ch) override;
 
