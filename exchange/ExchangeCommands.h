@@ -23,7 +23,7 @@ enum class ExportOutcome {
 // Exports through the format of the chosen filter (the index alone decides, whatever the file's
 // extension).
 ExportOutcome ExportThroughFilter(const ExportFormatList& formats, int filterIndex, const std::string& fileName,
-                                  const Database& database, const ModelNode* node);
+                                  const Database& database, const ModelNode* node) noexcept;
 
 // What an import brought: the imported database's counts, taken before the merge.
 struct ImportCounts {
@@ -49,6 +49,6 @@ struct ImportOutcome {
 // into existing groups; the imported database's own name and comment are dropped). The open
 // database is changed only when the status is Merged.
 ImportOutcome ImportThroughFilter(const ImportFormatList& formats, int filterIndex, const std::string& fileName,
-                                  Database& openDatabase);
+                                  Database& openDatabase) noexcept;
 
 } // namespace vaultlet

@@ -14,13 +14,8 @@ std::string_view HtmlExport::displayName() const {
 }
 
 bool HtmlExport::exportTo(const std::string& fileName, const Database& database, const ModelNode* node) const {
-    try {
-        const SecureString page = HtmlPage::Build(database, node, HtmlPageVariant::File);
-        return !page.empty() && WriteExportFile(fileName, page);
-    } catch (...) {
-        // Out of memory while building the page: the export simply fails.
-        return false;
-    }
+    const SecureString page = HtmlPage::Build(database, node, HtmlPageVariant::File);
+    return !page.empty() && WriteExportFile(fileName, page);
 }
 
 } // namespace vaultlet

@@ -5,6 +5,7 @@
 #include "core/TextConversion.h"
 #include "exchange/ExportSelection.h"
 #include "exchange/ExportStylesheet.h"
+#include "exchange/WipedXmlDocument.h"
 
 #include <tinyxml2.h>
 
@@ -177,17 +178,24 @@ void CloseEmptyElements(XMLElement* element) {
     }
 }
 
-// Owns the page's element tree and wipes its text before it goes away.
-class PageDocument {
-public:
-    PageDocument() : m_document(true, tinyxml2::PRESERVE_WHITESPACE) {}
-    ~PageDocument() { WipeXmlDocument(m_document, false); }
-    tinyxml2::XMLDocument& operator*() noexcept { return m_document; }
-    tinyxml2::XMLDocument* operator->() noexcept { return &m_document; }
+SecureString BuildPage(const Database& database, const ExportSelection& selection, HtmlPageVariant variant,
+                       std::string_view stylesheet) {
+    WipedXmlDocument document;
+    XMLElement* html = document->NewElement("html");
+    document->InsertEndChild(html);
+    WriteHead(html, database, variant, stylesheet);
+    XMLElement* main = AppendElement(AppendElement(html, "body"), "div", "main");
+    XMLElement* databaseBlock = AppendElement(main, "div", "database");
+    AppendText(databaseBlock, "h1", database.Name());
+    AppendCommentParagraph(databaseBlock, database.Comment());
+    WriteSelection(databaseBlock, database, selection);
+    CloseEmptyElements(html);
 
-private:
-    tinyxml2::XMLDocument m_document;
-};
+    SecureString page;
+    SecureXmlPrinter printer(page);
+    document->Print(&printer);
+    return page;
+}
 
 } // namespace
 
@@ -201,21 +209,12 @@ SecureString HtmlPage::Build(const Database& database, const ModelNode* node, Ht
     if (!selection) {
         return {};
     }
-    PageDocument document;
-    XMLElement* html = document->NewElement("html");
-    document->InsertEndChild(html);
-    WriteHead(html, database, variant, stylesheet);
-    XMLElement* main = AppendElement(AppendElement(html, "body"), "div", "main");
-    XMLElement* databaseBlock = AppendElement(main, "div", "database");
-    AppendText(databaseBlock, "h1", database.Name());
-    AppendCommentParagraph(databaseBlock, database.Comment());
-    WriteSelection(databaseBlock, database, *selection);
-    CloseEmptyElements(html);
-
-    SecureString page;
-    SecureXmlPrinter printer(page);
-    document->Print(&printer);
-    return page;
+    try {
+        return BuildPage(database, *selection, variant, stylesheet);
+    } catch (...) {
+        // Out of memory on a huge database: no page, which the callers treat as failure.
+        return {};
+    }
 }
 
 } // namespace vaultlet

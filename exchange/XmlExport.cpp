@@ -5,6 +5,7 @@
 #include "exchange/ExchangeXmlPrinter.h"
 #include "exchange/ExportFile.h"
 #include "exchange/ExportSelection.h"
+#include "exchange/WipedXmlDocument.h"
 #include "exchange/XmlFormatNames.h"
 
 #include <tinyxml2.h>
@@ -105,17 +106,22 @@ void WriteSelection(XMLElement* groups, const Database& database, const ExportSe
     }
 }
 
-// Owns the document and wipes its text before it goes away.
-class ExportDocument {
-public:
-    ExportDocument() : m_document(true, tinyxml2::PRESERVE_WHITESPACE) {}
-    ~ExportDocument() { WipeXmlDocument(m_document, false); }
-    tinyxml2::XMLDocument& operator*() noexcept { return m_document; }
-    tinyxml2::XMLDocument* operator->() noexcept { return &m_document; }
+SecureString PrintDocument(const Database& database, const ExportSelection& selection) {
+    WipedXmlDocument document;
+    // The library's default declaration: version "1.0", encoding "UTF-8", no standalone value.
+    document->InsertEndChild(document->NewDeclaration());
+    XMLElement* root = document->NewElement(xml::kRoot);
+    document->InsertEndChild(root);
+    XMLElement* databaseElement = root->InsertNewChildElement(xml::kDatabase);
+    AppendTextElement(databaseElement, xml::kName, database.Name());
+    AppendTextElement(databaseElement, xml::kComment, database.Comment());
+    WriteSelection(databaseElement->InsertNewChildElement(xml::kGroups), database, selection);
 
-private:
-    tinyxml2::XMLDocument m_document;
-};
+    SecureString printed;
+    ExchangeXmlPrinter printer(printed);
+    document->Print(&printer);
+    return printed;
+}
 
 } // namespace
 
@@ -132,31 +138,18 @@ bool XmlExport::Print(const Database& database, const ModelNode* node, SecureStr
     if (!selection) {
         return false;
     }
-    ExportDocument document;
-    // The library's default declaration: version "1.0", encoding "UTF-8", no standalone value.
-    document->InsertEndChild(document->NewDeclaration());
-    XMLElement* root = document->NewElement(xml::kRoot);
-    document->InsertEndChild(root);
-    XMLElement* databaseElement = root->InsertNewChildElement(xml::kDatabase);
-    AppendTextElement(databaseElement, xml::kName, database.Name());
-    AppendTextElement(databaseElement, xml::kComment, database.Comment());
-    WriteSelection(databaseElement->InsertNewChildElement(xml::kGroups), database, *selection);
-
-    SecureString printed;
-    ExchangeXmlPrinter printer(printed);
-    document->Print(&printer);
-    text = std::move(printed);
-    return true;
+    try {
+        text = PrintDocument(database, *selection);
+        return true;
+    } catch (...) {
+        // Out of memory on a huge database: nothing to write.
+        return false;
+    }
 }
 
 bool XmlExport::exportTo(const std::string& fileName, const Database& database, const ModelNode* node) const {
-    try {
-        SecureString text;
-        return Print(database, node, text) && WriteExportFile(fileName, text);
-    } catch (...) {
-        // Out of memory while building the document: the export simply fails.
-        return false;
-    }
+    SecureString text;
+    return Print(database, node, text) && WriteExportFile(fileName, text);
 }
 
 } // namespace vaultlet

@@ -1,9 +1,8 @@
 // Imports real KeePass 2 XML made at test time by keepassxc-cli (Debian package keepassxc, which CI
 // installs): the test fails, never skips, when the program is missing.
+#include "core/Database.h"
 #include "exchange/ImportReport.h"
 #include "exchange/KeePass2Import.h"
-
-#include "core/Database.h"
 #include "tests/exchange/ExchangeTestSupport.h"
 #include "tests/exchange/KeePassXcExpectations.h"
 #include "tests/support/ModelFixture.h"

@@ -1,10 +1,9 @@
 // Behaviour that only Windows shows: the ANSI code page of the model's text, and files that other
 // programs hold open.
+#include "core/Database.h"
 #include "exchange/ExportFile.h"
 #include "exchange/KeePass2Import.h"
 #include "exchange/XmlExport.h"
-
-#include "core/Database.h"
 #include "tests/exchange/ExchangeTestSupport.h"
 #include "tests/support/ModelFixture.h"
 #include "tests/support/TestData.h"
