@@ -113,7 +113,10 @@ TEST_F(ExchangeCommandsTest, FailedOrEmptyImportsLeaveTheOpenDatabaseAlone) {
     const ImportFormatList formats;
     ModifiedFlag::Clear();
 
-    ImportOutcome outcome = ImportThroughFilter(formats, 2, file, open);
+    ImportOutcome outcome = ImportThroughFilter(formats, 1, DataPath("KeePass1Export.xml"), open);
+    EXPECT_EQ(outcome.status, ImportOutcome::Status::Failed) << "root is not Cofferbook";
+    EXPECT_EQ(outcome.displayName, "Quillmoth Keyhaven XML");
+    outcome = ImportThroughFilter(formats, 2, file, open);
     EXPECT_EQ(outcome.status, ImportOutcome::Status::Failed) << "own XML read as KeePass 2";
     EXPECT_EQ(outcome.displayName, "KeePass 2 XML");
     outcome = ImportThroughFilter(formats, 3, DataPath("KeePass2Export.xml"), open);

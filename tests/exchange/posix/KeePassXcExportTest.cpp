@@ -88,7 +88,7 @@ std::string MakeExport(const TempDir& dir) {
     // Changing the password keeps the old entry in the entry's history.
     EXPECT_TRUE(cli.Run("edit -q -p " + db + " 'Mail/Primary mail'", {kMasterPassword, "second password"}));
     const std::string file = dir.File("export.xml");
-    EXPECT_TRUE(cli.Run("export -q -f xml " + db, {kMasterPassword}, file));
+    EXPECT_TRUE(cli.Run("export -q --format xml " + db, {kMasterPassword}, file));
     return ReadFileBytes(file);
 }
 
