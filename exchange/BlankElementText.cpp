@@ -1,13 +1,11 @@
 #include "exchange/BlankElementText.h"
 
+#include "exchange/AsciiText.h"
+
 namespace vaultlet {
 namespace {
 
 constexpr auto npos = std::string_view::npos;
-
-bool IsXmlSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
 
 struct Markup {
     std::size_t end = npos;    // one past the closing '>'

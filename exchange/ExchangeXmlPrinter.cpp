@@ -1,15 +1,12 @@
 #include "exchange/ExchangeXmlPrinter.h"
 
 #include "core/SecureString.h"
+#include "exchange/AsciiText.h"
 
 #include <string_view>
 
 namespace vaultlet {
 namespace {
-
-bool IsXmlSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
 
 bool IsAllSpace(std::string_view text) {
     for (const char c : text) {

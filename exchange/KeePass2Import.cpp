@@ -1,6 +1,7 @@
 #include "exchange/KeePass2Import.h"
 
 #include "core/Database.h"
+#include "exchange/AsciiText.h"
 #include "exchange/ExchangeXml.h"
 #include "exchange/ImportDocument.h"
 #include "exchange/ImportGuard.h"
@@ -31,19 +32,6 @@ constexpr KeyType kKeyTypes[] = {
     {"Serial", ItemType::Serial},     {"Host", ItemType::Host},
 };
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 ItemType TypeOfKey(std::string_view key) {
     for (const auto& entry : kKeyTypes) {
         if (EqualsIgnoringAsciiCase(key, entry.key)) {
@@ -70,6 +58,28 @@ std::unique_ptr<Item> ReadString(const XMLElement& string) {
     return item;
 }
 
+// An entry as a passcard: "Title" names it, "Notes" comments it, every other string is an item.
+std::unique_ptr<Passcard> ReadEntry(const XMLElement& entry) {
+    auto passcard = std::make_unique<Passcard>();
+    // Direct children only: older versions of the entry inside its "History" are not read.
+    for (const XMLElement* string = entry.FirstChildElement("String"); string != nullptr;
+         string = string->NextSiblingElement("String")) {
+        std::unique_ptr<Item> item = ReadString(*string);
+        if (!item) {
+            continue;
+        }
+        const bool custom = item->Type() == ItemType::Custom;
+        if (custom && item->Name().Viewed() == "Notes") {
+            passcard->SetComment(item->Value());
+        } else if (custom && item->Name().Viewed() == "Title") {
+            passcard->SetName(item->Value());
+        } else {
+            passcard->Add(std::move(item));
+        }
+    }
+    return passcard;
+}
+
 } // namespace
 
 KeePass2Import::KeePass2Import() = default;
@@ -86,24 +96,30 @@ std::string_view KeePass2Import::displayName() const {
 
 std::unique_ptr<Database> KeePass2Import::importFrom(const std::string& fileName) {
     m_database.reset();
-    return GuardedImport([&]() -> std::unique_ptr<Database> {
+    auto database = GuardedImport([&]() -> std::unique_ptr<Database> {
         ImportDocument document;
         if (document.LoadFile(fileName)) {
             Read(document.Document());
         }
         return std::move(m_database);
     });
+    // After a failure part of a database may be left here; it is never handed over.
+    m_database.reset();
+    return database;
 }
 
 std::unique_ptr<Database> KeePass2Import::importFromText(std::string_view text) {
     m_database.reset();
-    return GuardedImport([&]() -> std::unique_ptr<Database> {
+    auto database = GuardedImport([&]() -> std::unique_ptr<Database> {
         ImportDocument document;
         if (document.LoadText(text)) {
             Read(document.Document());
         }
         return std::move(m_database);
     });
+    // After a failure part of a database may be left here; it is never handed over.
+    m_database.reset();
+    return database;
 }
 
 void KeePass2Import::Read(const tinyxml2::XMLDocument& document) {
@@ -152,27 +168,6 @@ void KeePass2Import::ReadGroupContent(const XMLElement& group, std::string_view 
         m_database->Add(std::move(created));
         ReadGroupContent(*child, childName);
     }
-}
-
-std::unique_ptr<Passcard> KeePass2Import::ReadEntry(const XMLElement& entry) const {
-    auto passcard = std::make_unique<Passcard>();
-    // Direct children only: older versions of the entry inside its "History" are not read.
-    for (const XMLElement* string = entry.FirstChildElement("String"); string != nullptr;
-         string = string->NextSiblingElement("String")) {
-        std::unique_ptr<Item> item = ReadString(*string);
-        if (!item) {
-            continue;
-        }
-        const bool custom = item->Type() == ItemType::Custom;
-        if (custom && item->Name().Viewed() == "Notes") {
-            passcard->SetComment(item->Value());
-        } else if (custom && item->Name().Viewed() == "Title") {
-            passcard->SetName(item->Value());
-        } else {
-            passcard->Add(std::move(item));
-        }
-    }
-    return passcard;
 }
 
 } // namespace vaultlet

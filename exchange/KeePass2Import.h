@@ -11,8 +11,6 @@ class XMLElement;
 
 namespace vaultlet {
 
-class Passcard;
-
 // Reads the XML export of KeePass 2. Groups lose their nesting: every KeePass group becomes a
 // top-level group, in document pre-order, and the entries of the root group go to "General".
 // Entries are filed by group name, so the entries of two groups of the same name share the first.
@@ -33,7 +31,6 @@ private:
     // Fills m_database from the document; leaves it null when the file is not a KeePass 2 export.
     void Read(const tinyxml2::XMLDocument& document);
     void ReadGroupContent(const tinyxml2::XMLElement& group, std::string_view groupName);
-    std::unique_ptr<Passcard> ReadEntry(const tinyxml2::XMLElement& entry) const;
 
     // The database under construction, valid during one import only.
     std::unique_ptr<Database> m_database;

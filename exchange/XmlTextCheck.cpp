@@ -1,5 +1,7 @@
 #include "exchange/XmlTextCheck.h"
 
+#include "exchange/AsciiText.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -12,10 +14,6 @@ constexpr char32_t kMaxCodePoint = 0x10FFFF;
 bool IsXmlChar(char32_t c) {
     return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
            (c >= 0x10000 && c <= kMaxCodePoint);
-}
-
-bool IsXmlSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
 // Decodes the UTF-8 sequence at text[pos] and advances past it; nothing when it is ill-formed
@@ -142,19 +140,6 @@ bool ReferencesAllowed(std::string_view text) {
             }
         } else {
             ++pos;
-        }
-    }
-    return true;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
         }
     }
     return true;
