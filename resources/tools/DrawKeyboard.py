@@ -12,8 +12,9 @@ import os
 import struct
 import sys
 
-import DrawIcons
-from DrawIcons import line, polygon, rgb
+sys.dont_write_bytecode = True  # the build must not leave a cache in the source tree
+import DrawIcons  # noqa: E402
+from DrawIcons import line, polygon, rgb  # noqa: E402
 
 FRAME_WIDTH = 32
 FRAME_HEIGHT = 22
