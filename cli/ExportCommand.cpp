@@ -1,0 +1,86 @@
+#include "cli/ExportCommand.h"
+
+#include "cli/CliFailure.h"
+#include "cli/CommandContext.h"
+#include "cli/DatabaseFile.h"
+#include "cli/NodePath.h"
+#include "cli/OutputText.h"
+#include "core/DatabaseDocument.h"
+#include "core/SafeFileWriter.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vaultlet {
+namespace {
+
+constexpr OptionSpec kOptions[] = {{"node", true}};
+constexpr CommandSyntax kSyntax{"export", "FILE document|xml|html OUT [--node PATH]", 3, 3, kOptions};
+
+constexpr std::string_view kStandardOutput = "-";
+
+enum class Format { Document, Xml, Html };
+
+Format FormatOf(std::string_view name) {
+    if (name == "document") {
+        return Format::Document;
+    }
+    if (name == "xml") {
+        return Format::Xml;
+    }
+    if (name == "html") {
+        return Format::Html;
+    }
+    throw UsageError("unknown export format \"" + OneLine(name) + "\" (document, xml or html)");
+}
+
+// Writing the export over the database would replace the encrypted file with plain text.
+void RequireOtherFile(std::string_view databasePath, std::string_view outPath) {
+    std::error_code error;
+    if (std::filesystem::equivalent(std::filesystem::path(databasePath), std::filesystem::path(outPath), error)) {
+        throw UsageError("OUT \"" + OneLine(outPath) + "\" is the database file itself");
+    }
+}
+
+SecureString DocumentText(const Database& database) {
+    SecureString text;
+    if (!DatabaseDocument::Print(database, text)) {
+        throw CliFailure(ExitStatus::Internal, "the database document could not be built");
+    }
+    return text;
+}
+
+} // namespace
+
+const CommandSyntax& ExportCommand::Syntax() const noexcept {
+    return kSyntax;
+}
+
+void ExportCommand::Run(const ParsedArguments& arguments, CommandContext& context) {
+    const std::string_view databasePath = arguments.Positional(0);
+    const Format format = FormatOf(arguments.Positional(1));
+    const std::string_view outPath = arguments.Positional(2);
+    std::optional<NodePath> node;
+    if (const std::optional<std::string_view> nodeText = arguments.Value("node")) {
+        if (format == Format::Document) {
+            throw UsageError("--node does not apply to the document, which is always the whole database");
+        }
+        node = NodePath::Parse(*nodeText);
+    }
+    if (outPath != kStandardOutput) {
+        RequireOtherFile(databasePath, outPath);
+    }
+    const auto database = DatabaseFile::Open(databasePath, context);
+    if (format != Format::Document) {
+        throw CliFailure(ExitStatus::Usage, "export to xml and html is not available yet");
+    }
+    const SecureString text = DocumentText(*database);
+    if (outPath == kStandardOutput) {
+        context.out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    } else if (!WriteFileSafely(context.fileSystem, std::string(outPath), text.data(), text.size())) {
+        throw CliFailure(ExitStatus::SaveFailed, "could not write \"" + OneLine(outPath) + "\"");
+    }
+}
+
+} // namespace vaultlet

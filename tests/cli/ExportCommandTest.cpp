@@ -1,0 +1,70 @@
+#include "cli/ExportCommand.h"
+
+#include "tests/cli/CliFixture.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/ReferenceDatabaseFile.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+using test::CliRun;
+
+namespace {
+
+class ExportCommandTest : public test::CliFixture {
+protected:
+    void SetUp() override {
+        CliFixture::SetUp();
+        m_path = MakeDatabase();
+        ASSERT_EQ(Run({"add", m_path, "Internet/Shop & <Co>"}).status, 0);
+        ASSERT_EQ(Run({"add", m_path, "Internet/Shop & <Co>/Password", "--type", "password", "--value-stdin"},
+                      "pw\n\"quoted\"\ttab\nline\n")
+                      .status,
+                  0);
+    }
+
+    // The document as the file holds it, decrypted by the test's own reader.
+    std::string StoredDocument() {
+        const test::ReferenceOpenResult opened = test::ReadReferenceFile(test::ReadFileBytes(m_path), kPassword);
+        EXPECT_EQ(opened.result, 0);
+        return opened.documentText;
+    }
+
+    std::string m_path;
+};
+
+} // namespace
+
+TEST_F(ExportCommandTest, TheDocumentIsTheDecryptedTextExactlyAsStored) {
+    const CliRun run = Run({"export", m_path, "document", "-"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, StoredDocument());
+    EXPECT_NE(run.out.find("value=\"&quot;quoted&quot;\ttab\nline\""), std::string::npos) << run.out;
+
+    const std::string out = Path("plain.xml");
+    ASSERT_EQ(Run({"export", m_path, "document", out}).status, 0);
+    EXPECT_EQ(test::ReadFileBytes(out), run.out);
+    // An existing file is replaced.
+    ASSERT_TRUE(test::WriteFileBytes(out, std::string(100000, 'x')));
+    ASSERT_EQ(Run({"export", m_path, "document", out}).status, 0);
+    EXPECT_EQ(test::ReadFileBytes(out), run.out);
+}
+
+TEST_F(ExportCommandTest, MistakesAreRefusedAndAFailedWriteKeepsTheOldFile) {
+    const std::string database = test::ReadFileBytes(m_path);
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", m_path}), 64, "is the database file itself");
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "csv", "-"}), 64,
+                       "unknown export format \"csv\" (document, xml or html)");
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", "-", "--node", "Internet"}), 64,
+                       "--node does not apply to the document");
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", "-"}, "PW\n"), 1, "wrong password");
+    EXPECT_EQ(test::ReadFileBytes(m_path), database);
+
+    const std::string out = Path("old.xml");
+    ASSERT_TRUE(test::WriteFileBytes(out, "old content"));
+    test::FaultyFileSystem failing(test::FaultyFileSystem::Fault::Write, 1);
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", out}, "pw\n", failing), 6, "could not write \"" + out + "\"");
+    EXPECT_EQ(test::ReadFileBytes(out), "old content");
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", Path("missing/out.xml")}), 6, "could not write");
+}
