@@ -29,7 +29,8 @@ constexpr const char* kHelpNotes =
     "write a \"/\" inside a name as \"\\/\".\n"
     "\n"
     "Exit status: 0 success; 1 wrong password; 2 not a database or damaged; 3 cannot open;\n"
-    "4 read failure; 5 unknown cipher; 6 a save or write failed; 7 an import failed; 64 usage error.\n";
+    "4 read failure; 5 unknown cipher; 6 a save or write failed; 7 an import failed; 64 usage error;\n"
+    "70 internal failure.\n";
 
 std::vector<OptionSpec> OptionsWithCommonOnes(const CommandSyntax& syntax) {
     std::vector<OptionSpec> options(syntax.options.begin(), syntax.options.end());

@@ -141,6 +141,16 @@ TEST_F(CliConsoleTest, ThePasswordIsTypedIntoTheConsoleWithoutEcho) {
         EXPECT_EQ(session.Screen().find(L"cret"), std::wstring::npos);
         EXPECT_EQ(session.InputMode(), modeBefore);
     }
+    {
+        // Output to a console window goes through the console's wide-character interface.
+        ConsoleSession session({"ls", db});
+        ASSERT_TRUE(session.Attached());
+        ASSERT_TRUE(session.WaitFor(L"Password for"));
+        session.Type(L"s\u00e9cret\r");
+        EXPECT_EQ(session.Finish(), 0);
+        EXPECT_NE(session.Screen().find(L"Network"), std::wstring::npos);
+        EXPECT_NE(session.Screen().find(L"HomeBanking"), std::wstring::npos);
+    }
     // The typed password is the ANSI form of what was typed, as the program's login takes it.
     std::string password = "s";
     password += '\xE9';
