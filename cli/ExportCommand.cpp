@@ -7,6 +7,8 @@
 #include "cli/OutputText.h"
 #include "core/DatabaseDocument.h"
 #include "core/SafeFileWriter.h"
+#include "exchange/HtmlPage.h"
+#include "exchange/XmlExport.h"
 
 #include <filesystem>
 #include <optional>
@@ -43,10 +45,25 @@ void RequireOtherFile(std::string_view databasePath, std::string_view outPath) {
     }
 }
 
-SecureString DocumentText(const Database& database) {
+// The text the format writes: the database document as the file holds it, or what the program's XML
+// and HTML exports put into their files.
+SecureString ExportText(Format format, const Database& database, const ModelNode* node) {
     SecureString text;
-    if (!DatabaseDocument::Print(database, text)) {
-        throw CliFailure(ExitStatus::Internal, "the database document could not be built");
+    bool built = false;
+    switch (format) {
+    case Format::Document:
+        built = DatabaseDocument::Print(database, text);
+        break;
+    case Format::Xml:
+        built = XmlExport::Print(database, node, text);
+        break;
+    case Format::Html:
+        text = HtmlPage::Build(database, node, HtmlPageVariant::File);
+        built = !text.empty();
+        break;
+    }
+    if (!built) {
+        throw CliFailure(ExitStatus::Internal, "the export could not be built");
     }
     return text;
 }
@@ -72,10 +89,8 @@ void ExportCommand::Run(const ParsedArguments& arguments, CommandContext& contex
         RequireOtherFile(databasePath, outPath);
     }
     const auto database = DatabaseFile::Open(databasePath, context);
-    if (format != Format::Document) {
-        throw CliFailure(ExitStatus::Usage, "export to xml and html is not available yet");
-    }
-    const SecureString text = DocumentText(*database);
+    const ModelNode* selected = node ? node->Resolve(*database).Last() : nullptr;
+    const SecureString text = ExportText(format, *database, selected);
     if (outPath == kStandardOutput) {
         context.out.write(text.data(), static_cast<std::streamsize>(text.size()));
     } else if (!WriteFileSafely(context.fileSystem, std::string(outPath), text.data(), text.size())) {

@@ -62,6 +62,23 @@ TEST_F(CliBinaryTest, FromCreateToExport) {
     EXPECT_EQ(document.out.find('\r'), std::string::npos); // line feeds only, also on Windows
     ExpectSuccess(Cli({"--password-stdin", "export", db, "document", Path("plain.xml")}, "new master\n"), "");
     EXPECT_EQ(test::ReadFileBytes(Path("plain.xml")), document.out);
+
+    ExpectSuccess(Cli({"--password-stdin", "export", db, "xml", Path("home.xml")}, "new master\n"), "");
+    const std::string xml = test::ReadFileBytes(Path("home.xml"));
+    EXPECT_NE(xml.find("<Cofferbook>"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<Name>Web / Mail</Name>"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<Data>correct horse</Data>"), std::string::npos) << xml;
+    const ProcessResult html =
+        Cli({"--password-stdin", "export", db, "html", "-", "--node", "Internet/Web \\/ Mail"}, "new master\n");
+    EXPECT_EQ(html.status, 0) << html.err;
+    EXPECT_NE(html.out.find("correct horse"), std::string::npos) << html.out;
+    EXPECT_EQ(html.out.find("HomeBanking"), std::string::npos) << "only the passcard's group is written";
+
+    // The own XML export comes back in as a second copy of every group.
+    const ProcessResult imported = Cli({"--password-stdin", "import", db, "xml", Path("home.xml")}, "new master\n");
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "Imported: 5 Group(s), 1 Passcard(s), 1 Fields(s)\n");
+    ExpectSuccess(Cli({"--password-stdin", "ls", db, "Internet 1"}, "new master\n"), "Web / Mail\n");
 }
 
 TEST_F(CliBinaryTest, CreateKeepsTheProgramsDefaultsAndRefusesToOverwrite) {
@@ -106,6 +123,8 @@ TEST_F(CliBinaryTest, EveryFailureHasItsExitStatusAndOneLineOnStandardError) {
                   "could not save");
     ExpectFailure(Cli({"--password-stdin", "export", db, "document", Path("no/such/out.xml")}, "pw\n"), 6,
                   "could not write");
+    ExpectFailure(Cli({"--password-stdin", "import", db, "keepass2", Path("text.kvtdat")}, "pw\n"), 7,
+                  "Error while importing \"KeePass 2 XML\" file.");
 
     ExpectFailure(Cli({}), 64, "no command given");
     ExpectFailure(Cli({"frobnicate"}), 64, "unknown command \"frobnicate\"");
@@ -148,6 +167,21 @@ TEST_F(CliBinaryTest, ValuesFromStandardInputArriveByteForByteOrAreRefused) {
     ExpectFailure(Cli({"--password-stdin", "add", db, "Network/Key/Crlf", "--value-stdin"}, "pw\nx\r\ny\n"), 64,
                   "contains a carriage return");
     EXPECT_EQ(test::ReadFileBytes(db), before);
+}
+
+TEST_F(CliBinaryTest, KeePassExportsComeIn) {
+    const std::string db = MakeDatabase("db.kvtdat");
+    const ProcessResult one =
+        Cli({"--password-stdin", "import", db, "keepass1", test::DataPath("KeePass1Export.xml")}, "pw\n");
+    EXPECT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(one.out.rfind("Imported: 4 Group(s), ", 0), 0u) << one.out;
+    const ProcessResult two =
+        Cli({"--password-stdin", "import", db, "keepass2", test::DataPath("KeePass2Export.xml")}, "pw\n");
+    EXPECT_EQ(two.status, 0) << two.err;
+    EXPECT_EQ(two.out.rfind("Imported: ", 0), 0u) << two.out;
+    const ProcessResult groups = Cli({"--password-stdin", "ls", db}, "pw\n");
+    EXPECT_NE(groups.out.find("Internet\nE-Mail\nHomeBanking\nSoftware\nInternet 1\n"), std::string::npos)
+        << groups.out;
 }
 
 TEST_F(CliBinaryTest, GenerateDrawsNewPasswordsEveryRun) {

@@ -1,5 +1,7 @@
 #include "cli/ExportCommand.h"
 
+#include "exchange/HtmlExport.h"
+#include "exchange/XmlExport.h"
 #include "tests/cli/CliFixture.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/ReferenceDatabaseFile.h"
@@ -49,6 +51,46 @@ TEST_F(ExportCommandTest, TheDocumentIsTheDecryptedTextExactlyAsStored) {
     ASSERT_TRUE(test::WriteFileBytes(out, std::string(100000, 'x')));
     ASSERT_EQ(Run({"export", m_path, "document", out}).status, 0);
     EXPECT_EQ(test::ReadFileBytes(out), run.out);
+}
+
+// The same bytes as the program's own export commands write, for the whole database and for one
+// node of each kind.
+TEST_F(ExportCommandTest, XmlAndHtmlAreThoseOfTheProgramsExport) {
+    ASSERT_EQ(Run({"add", m_path, "Internet/Shop & <Co>/Login", "--type", "login", "--value", "me"}).status, 0);
+    const auto database = Load(m_path);
+    const Group& internet = *database->At(1);
+    const struct {
+        std::vector<std::string> node;
+        const ModelNode* expected;
+    } selections[] = {{{}, nullptr},
+                      {{"--node", "Internet"}, &internet},
+                      {{"--node", "Internet/Shop & <Co>"}, internet.At(0)},
+                      {{"--node", "Internet/Shop & <Co>/Login"}, internet.At(0)->At(1)}};
+    const XmlExport xml;
+    const HtmlExport html;
+    for (const auto& selection : selections) {
+        for (const auto& [name, format] : {std::pair<const char*, const ExportFormat*>{"xml", &xml},
+                                           std::pair<const char*, const ExportFormat*>{"html", &html}}) {
+            const std::string expectedFile = Path(std::string("expected.") + name);
+            ASSERT_TRUE(format->exportTo(expectedFile, *database, selection.expected));
+            const std::string expected = test::ReadFileBytes(expectedFile);
+
+            std::vector<std::string> toOutput = {"export", m_path, name, "-"};
+            toOutput.insert(toOutput.end(), selection.node.begin(), selection.node.end());
+            const CliRun run = Run(toOutput);
+            ASSERT_EQ(run.status, 0) << run.err;
+            EXPECT_EQ(run.out, expected) << name;
+
+            std::vector<std::string> toFile = {"export", m_path, name, Path("out")};
+            toFile.insert(toFile.end(), selection.node.begin(), selection.node.end());
+            ASSERT_EQ(Run(toFile).status, 0);
+            EXPECT_EQ(test::ReadFileBytes(Path("out")), expected) << name;
+        }
+    }
+    // Hidden values are written in clear: that is what an export is for.
+    EXPECT_NE(Run({"export", m_path, "xml", "-"}).out.find("<Data>\"quoted\"\ttab\nline</Data>"), std::string::npos);
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "xml", "-", "--node", "Internet/Nope"}), 64,
+                       "no passcard \"Internet/Nope\"");
 }
 
 TEST_F(ExportCommandTest, MistakesAreRefusedAndAFailedWriteKeepsTheOldFile) {
