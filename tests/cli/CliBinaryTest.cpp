@@ -73,6 +73,10 @@ TEST_F(CliBinaryTest, FromCreateToExport) {
     EXPECT_EQ(html.status, 0) << html.err;
     EXPECT_NE(html.out.find("correct horse"), std::string::npos) << html.out;
     EXPECT_EQ(html.out.find("HomeBanking"), std::string::npos) << "only the passcard's group is written";
+    // The page carries the program's stylesheet (on Windows a resource of the program).
+    const std::string stylesheet = test::ReadFileBytes(test::DataPath("../../resources/ExportStyle.css"));
+    ASSERT_FALSE(stylesheet.empty());
+    EXPECT_NE(html.out.find(stylesheet.substr(0, stylesheet.find('}') + 1)), std::string::npos) << html.out;
 
     // The own XML export comes back in as a second copy of every group.
     const ProcessResult imported = Cli({"--password-stdin", "import", db, "xml", Path("home.xml")}, "new master\n");
