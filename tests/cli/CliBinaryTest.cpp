@@ -198,12 +198,3 @@ TEST_F(CliBinaryTest, GenerateDrawsNewPasswordsEveryRun) {
     EXPECT_NE(first.out, second.out);
     EXPECT_EQ(Cli({"generate", "--type", "numbers", "--length", "12"}).out.find_first_not_of("23456789"), 12u);
 }
-
-TEST_F(CliBinaryTest, HelpAndVersion) {
-    const ProcessResult help = Cli({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("  import FILE xml|keepass2|keepass1 IN\n"), std::string::npos);
-    const ProcessResult version = Cli({"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out.rfind("vaultlet-cli ", 0), 0u);
-}
