@@ -13,16 +13,17 @@ std::string Quoted(std::string_view path) {
 
 } // namespace
 
-std::unique_ptr<EncryptedDatabase> DatabaseFile::Open(std::string_view path, CommandContext& context) {
+std::unique_ptr<EncryptedDatabase> DatabaseFile::Open(std::string_view path, CommandContext& context,
+                                                      SecureString* storedText) {
     const SecureString password = context.passwords.Existing("Password for " + Quoted(path) + ": ");
-    return OpenWith(path, password.Viewed(), context);
+    return OpenWith(path, password.Viewed(), context, storedText);
 }
 
 std::unique_ptr<EncryptedDatabase> DatabaseFile::OpenWith(std::string_view path, std::string_view password,
-                                                          CommandContext& context) {
+                                                          CommandContext& context, SecureString* storedText) {
     auto database = std::make_unique<EncryptedDatabase>(context.fileSystem);
     database->SetPassword(password);
-    const LoadResult result = database->Load(std::string(path));
+    const LoadResult result = database->Load(std::string(path), nullptr, storedText);
     if (result != LoadResult::Loaded) {
         throw CliFailure(ExitStatusOf(result), LoadFailureMessage(result, path, database->CipherId()));
     }

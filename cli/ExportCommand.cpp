@@ -5,7 +5,6 @@
 #include "cli/DatabaseFile.h"
 #include "cli/NodePath.h"
 #include "cli/OutputText.h"
-#include "core/DatabaseDocument.h"
 #include "core/SafeFileWriter.h"
 #include "exchange/HtmlPage.h"
 #include "exchange/XmlExport.h"
@@ -45,22 +44,15 @@ void RequireOtherFile(std::string_view databasePath, std::string_view outPath) {
     }
 }
 
-// The text the format writes: the database document as the file holds it, or what the program's XML
-// and HTML exports put into their files.
-SecureString ExportText(Format format, const Database& database, const ModelNode* node) {
+// The text the program's XML or HTML export puts into its file.
+SecureString ExchangeText(Format format, const Database& database, const ModelNode* node) {
     SecureString text;
     bool built = false;
-    switch (format) {
-    case Format::Document:
-        built = DatabaseDocument::Print(database, text);
-        break;
-    case Format::Xml:
+    if (format == Format::Xml) {
         built = XmlExport::Print(database, node, text);
-        break;
-    case Format::Html:
+    } else {
         text = HtmlPage::Build(database, node, HtmlPageVariant::File);
         built = !text.empty();
-        break;
     }
     if (!built) {
         throw CliFailure(ExitStatus::Internal, "the export could not be built");
@@ -88,9 +80,13 @@ void ExportCommand::Run(const ParsedArguments& arguments, CommandContext& contex
     if (outPath != kStandardOutput) {
         RequireOtherFile(databasePath, outPath);
     }
-    const auto database = DatabaseFile::Open(databasePath, context);
-    const ModelNode* selected = node ? node->Resolve(*database).Last() : nullptr;
-    const SecureString text = ExportText(format, *database, selected);
+    // The document is the decrypted text as stored, not the model printed again: line ends and
+    // anything else the model reads differently stay as the file has them.
+    SecureString text;
+    const auto database = DatabaseFile::Open(databasePath, context, format == Format::Document ? &text : nullptr);
+    if (format != Format::Document) {
+        text = ExchangeText(format, *database, node ? node->Resolve(*database).Last() : nullptr);
+    }
     if (outPath == kStandardOutput) {
         context.out.write(text.data(), static_cast<std::streamsize>(text.size()));
     } else if (!WriteFileSafely(context.fileSystem, std::string(outPath), text.data(), text.size())) {

@@ -53,6 +53,21 @@ TEST_F(ExportCommandTest, TheDocumentIsTheDecryptedTextExactlyAsStored) {
     EXPECT_EQ(test::ReadFileBytes(out), run.out);
 }
 
+// The program's note pane keeps Windows line ends, which reading a file turns into line feeds: the
+// export still gives the document as the file holds it, carriage returns and all.
+TEST_F(ExportCommandTest, TheDocumentKeepsTheLineEndsOfTheFile) {
+    {
+        auto database = Load(m_path);
+        database->At(0)->SetComment("first line\r\nsecond line\rthird");
+        ASSERT_TRUE(database->Save());
+    }
+    const std::string stored = StoredDocument();
+    ASSERT_NE(stored.find("first line\r\nsecond line\rthird"), std::string::npos);
+    const CliRun run = Run({"export", m_path, "document", "-"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, stored);
+}
+
 // The same bytes as the program's own export commands write, for the whole database and for one
 // node of each kind.
 TEST_F(ExportCommandTest, XmlAndHtmlAreThoseOfTheProgramsExport) {
