@@ -5,7 +5,7 @@
 #include "core/TextConversion.h"
 #include "exchange/ExportSelection.h"
 #include "exchange/ExportStylesheet.h"
-#include "exchange/WipedXmlDocument.h"
+#include "core/WipedXmlDocument.h"
 
 #include <tinyxml2.h>
 

@@ -5,7 +5,7 @@
 #include "exchange/ExchangeXmlPrinter.h"
 #include "exchange/ExportFile.h"
 #include "exchange/ExportSelection.h"
-#include "exchange/WipedXmlDocument.h"
+#include "core/WipedXmlDocument.h"
 #include "exchange/XmlFormatNames.h"
 
 #include <tinyxml2.h>

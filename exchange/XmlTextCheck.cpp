@@ -1,5 +1,6 @@
 #include "exchange/XmlTextCheck.h"
 
+#include "core/TextConversion.h"
 #include "exchange/AsciiText.h"
 
 #include <cstdint>
@@ -16,50 +17,10 @@ bool IsXmlChar(char32_t c) {
            (c >= 0x10000 && c <= kMaxCodePoint);
 }
 
-// Decodes the UTF-8 sequence at text[pos] and advances past it; nothing when it is ill-formed
-// (overlong forms, encoded surrogates, values above U+10FFFF and truncated sequences included).
-std::optional<char32_t> DecodeStrict(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int length = 0;
-    char32_t code = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-        low = lead == 0xE0 ? 0xA0 : low;
-        high = lead == 0xED ? 0x9F : high;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-        low = lead == 0xF0 ? 0x90 : low;
-        high = lead == 0xF4 ? 0x8F : high;
-    } else {
-        return std::nullopt;
-    }
-    for (int i = 1; i < length; ++i) {
-        if (pos >= text.size()) {
-            return std::nullopt;
-        }
-        const auto byte = static_cast<unsigned char>(text[pos++]);
-        if (byte < (i == 1 ? low : 0x80) || byte > (i == 1 ? high : 0xBF)) {
-            return std::nullopt;
-        }
-        code = (code << 6) | (byte & 0x3F);
-    }
-    return code;
-}
-
 bool AllCharactersAllowed(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const auto code = DecodeStrict(text, pos);
+        const auto code = DecodeUtf8Char(text, pos);
         if (!code || !IsXmlChar(*code)) {
             return false;
         }
