@@ -10,7 +10,7 @@ namespace {
 
 const OptionSpec* FindOption(std::span<const OptionSpec> options, std::string_view name) {
     const auto found =
-        std::find_if(options.begin(), options.end(), [name](const OptionSpec& spec) { return spec.name == name; });
+        std::find_if(options.begin(), options.end(), [name](const OptionSpec& option) { return option.name == name; });
     return found == options.end() ? nullptr : &*found;
 }
 
@@ -55,22 +55,22 @@ void ParsedArguments::AddOption(std::span<const OptionSpec> options, std::string
         inlineValue = name.substr(equals + 1);
         name = name.substr(0, equals);
     }
-    const OptionSpec* spec = FindOption(options, name);
-    if (spec == nullptr) {
+    const OptionSpec* option = FindOption(options, name);
+    if (option == nullptr) {
         throw UsageError("unknown option --" + std::string(name));
     }
     if (Has(name)) {
         throw UsageError("option --" + std::string(name) + " given twice");
     }
-    if (!spec->takesValue && inlineValue) {
+    if (!option->takesValue && inlineValue) {
         throw UsageError("option --" + std::string(name) + " takes no value");
     }
     std::string_view value;
-    if (spec->takesValue) {
+    if (option->takesValue) {
         usedNext = !inlineValue;
         value = inlineValue ? *inlineValue : next;
     }
-    m_options.emplace_back(spec->name, value);
+    m_options.emplace_back(option->name, value);
 }
 
 bool ParsedArguments::Has(std::string_view option) const noexcept {
