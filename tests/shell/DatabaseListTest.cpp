@@ -30,7 +30,17 @@ protected:
     }
     void TearDown() override { SettingsLocation::Set(m_previous); }
 
-    std::string Path(const std::string& relative) const { return m_root.File(relative); }
+    // A path below the temporary folder written with "/", in the form the system uses.
+    std::string Path(const std::string& relative) const {
+        std::string path = m_root.Path();
+        std::size_t start = 0;
+        for (std::size_t slash = relative.find('/'); start <= relative.size(); slash = relative.find('/', start)) {
+            const std::size_t end = slash == std::string::npos ? relative.size() : slash;
+            path = DatabaseList::JoinPath(path, relative.substr(start, end - start));
+            start = end + 1;
+        }
+        return path;
+    }
     std::string Make(const std::string& relative, const std::string& name) const {
         const std::string path = Path(relative);
         EXPECT_TRUE(MakeDatabaseFile(path, name));
