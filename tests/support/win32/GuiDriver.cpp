@@ -196,6 +196,19 @@ ModalThread::ModalThread(std::function<INT_PTR()> body) : m_started(CreateEventA
 }
 
 ModalThread::~ModalThread() {
+    // A test that failed half-way may leave a dialog open: close what the thread shows until the
+    // body returns, so one failure does not hang the whole run.
+    constexpr int kAttempts = 30;
+    for (int attempt = 0; attempt < kAttempts && !WaitUntil([this] { return m_done; }, attempt == 0 ? 0 : 1000);
+         ++attempt) {
+        EnumThreadWindows(
+            m_threadId,
+            [](HWND window, LPARAM) {
+                PostMessageA(window, WM_CLOSE, 0, 0);
+                return TRUE;
+            },
+            0);
+    }
     m_thread.join();
     CloseHandle(m_started);
 }

@@ -51,7 +51,8 @@ bool IsFileDialog(HWND dialog);
 void TypeFileName(HWND fileDialog, const std::string& path);
 
 // Runs a modal dialog (or anything with a message loop) on a thread of its own, so the test thread
-// can drive it. The destructor waits for the thread to end.
+// can drive it. The destructor waits for the thread to end, closing the thread's windows if the
+// body has not returned (a test that failed half-way).
 class ModalThread {
 public:
     explicit ModalThread(std::function<INT_PTR()> body);
