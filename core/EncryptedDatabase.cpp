@@ -184,7 +184,7 @@ LoadResult EncryptedDatabase::ReadFile(InputFile& file, std::uint64_t size, Prog
     if (cipher == nullptr) {
         return LoadResult::UnknownCipher;
     }
-    if (m_keyIterations > kMaxKeyIterations) {
+    if (m_keyIterations > m_iterationLimit) {
         return LoadResult::NotADatabase;
     }
     const std::size_t blockSize = cipher->BlockSize();

@@ -35,6 +35,9 @@ public:
     std::uint32_t KeyIterations() const noexcept { return m_keyIterations; }
     // For new databases only; Load sets the count from the file.
     void SetKeyIterations(std::uint32_t keyIterations) noexcept { m_keyIterations = keyIterations; }
+    // The largest count Load accepts from a file (kMaxKeyIterations unless lowered, as the fuzz
+    // targets do to keep each run short).
+    void SetIterationLimit(std::uint32_t limit) noexcept { m_iterationLimit = limit; }
 
     // The key becomes the RIPEMD-256 of the password's bytes; it takes effect at the next save.
     void SetPassword(std::string_view password);
@@ -61,6 +64,7 @@ private:
     SecureArray<32> m_baseKey;
     std::string m_path;
     std::uint32_t m_keyIterations = kDefaultKeyIterations;
+    std::uint32_t m_iterationLimit = kMaxKeyIterations;
     int m_cipherId = kDefaultCipherId;
 };
 

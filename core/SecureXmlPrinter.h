@@ -15,7 +15,7 @@ public:
 protected:
     void PrintSpace(int depth) override;
     // Not used by tinyxml2 for documents, but kept consistent with the other outputs.
-    void Print(const char* format, ...) override __attribute__((format(printf, 2, 3)));
+    [[gnu::format(printf, 2, 3)]] void Print(const char* format, ...) override;
     void Write(const char* data, size_t size) override;
     void Putc(char ch) override;
 

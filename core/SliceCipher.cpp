@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -20,7 +22,8 @@ public:
         : m_cipherId(cipherId), m_key(key), m_encrypt(encrypt), m_data(data), m_size(size), m_slice(slice),
           m_slices((size + slice - 1) / slice) {}
 
-    // Processes slices until none is left; `progress` (if any) hears of the work of every thread.
+    // Processes slices until none is left; `progress` (given on the calling thread only) hears of
+    // the work of every thread.
     void Work(ProgressSink* progress) {
         CipherRegistry ciphers;
         Cipher* cipher = ciphers.FindById(m_cipherId);
@@ -30,13 +33,53 @@ public:
             cipher->SetKey(m_key.data(), kKeySize);
             const bool ok = m_encrypt ? cipher->Encrypt(m_data + offset, m_data + offset, length)
                                       : cipher->Decrypt(m_data + offset, m_data + offset, length);
-            if (!ok) {
-                m_failed = true;
+            std::size_t done = 0;
+            {
+                std::lock_guard<std::mutex> lock(m_lock);
+                m_failed = m_failed || !ok;
+                done = ++m_done;
             }
-            const std::size_t done = ++m_done;
-            if (progress != nullptr) {
-                progress->SetPercent(static_cast<int>(std::min<std::size_t>(99, done * 100 / m_slices)));
+            m_changed.notify_one();
+            Report(progress, done);
+        }
+    }
+
+    void HelperStarted() {
+        std::lock_guard<std::mutex> lock(m_lock);
+        ++m_helpers;
+    }
+
+    void HelperWork() {
+        Work(nullptr);
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            --m_helpers;
+        }
+        m_changed.notify_one();
+    }
+
+    // On the calling thread: waits until the helpers are done, reporting as their slices finish,
+    // and reports the final count once more.
+    void WaitForHelpers(ProgressSink* progress) {
+        std::unique_lock<std::mutex> lock(m_lock);
+        std::size_t reported = 0;
+        while (m_helpers > 0) {
+            m_changed.wait(lock);
+            if (m_done != reported) {
+                reported = m_done;
+                lock.unlock();
+                Report(progress, reported);
+                lock.lock();
             }
+        }
+        const std::size_t done = m_done;
+        lock.unlock();
+        Report(progress, done);
+    }
+
+    void Report(ProgressSink* progress, std::size_t done) const {
+        if (progress != nullptr && m_slices != 0) {
+            progress->SetPercent(static_cast<int>(std::min<std::size_t>(99, done * 100 / m_slices)));
         }
     }
 
@@ -52,8 +95,11 @@ private:
     std::size_t m_slice;
     std::size_t m_slices;
     std::atomic<std::size_t> m_next{0};
-    std::atomic<std::size_t> m_done{0};
     std::atomic<bool> m_failed{false};
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    std::size_t m_done = 0;    // guarded by m_lock
+    std::size_t m_helpers = 0; // guarded by m_lock
 };
 
 } // namespace
@@ -79,12 +125,15 @@ bool SliceCipher::Run(int cipherId, const SecureArray<32>& key, bool encrypt, st
     std::vector<std::thread> helpers;
     for (unsigned i = 1; i < count; ++i) {
         try {
-            helpers.emplace_back([&job] { job.Work(nullptr); });
+            job.HelperStarted();
+            helpers.emplace_back([&job] { job.HelperWork(); });
         } catch (...) {
-            break; // fewer helpers; this thread still finishes the job
+            job.HelperWork(); // the thread did not start: take its place in the count at once
+            break;            // fewer helpers; this thread still finishes the job
         }
     }
     job.Work(progress);
+    job.WaitForHelpers(progress);
     for (auto& helper : helpers) {
         helper.join();
     }

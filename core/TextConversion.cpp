@@ -11,54 +11,6 @@ bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Decodes one code point starting at text[pos] and advances pos. Invalid input yields U+FFFD and
-// consumes the maximal subpart of an ill-formed sequence (one byte at least), as Unicode recommends.
-char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int length = 0;
-    char32_t code = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-        if (lead == 0xE0) {
-            low = 0xA0; // no overlong forms
-        } else if (lead == 0xED) {
-            high = 0x9F; // no encoded surrogates
-        }
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-        if (lead == 0xF0) {
-            low = 0x90;
-        } else if (lead == 0xF4) {
-            high = 0x8F; // nothing above U+10FFFF
-        }
-    } else {
-        return kReplacement;
-    }
-    for (int i = 1; i < length; ++i) {
-        if (pos >= text.size()) {
-            return kReplacement;
-        }
-        const auto byte = static_cast<unsigned char>(text[pos]);
-        const bool inRange = i == 1 ? (byte >= low && byte <= high) : IsContinuation(byte);
-        if (!inRange) {
-            return kReplacement;
-        }
-        code = (code << 6) | (byte & 0x3F);
-        ++pos;
-    }
-    return code;
-}
-
 void AppendUtf16(SecureU16String& out, char32_t code) {
     if (code < 0x10000) {
         out.push_back(static_cast<char16_t>(code));
@@ -102,12 +54,52 @@ char32_t DecodeUtf16(std::u16string_view text, std::size_t& pos) {
 
 } // namespace
 
+std::optional<char32_t> DecodeUtf8Char(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos++]);
+    if (lead < 0x80) {
+        return lead;
+    }
+    int length = 0;
+    char32_t code = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : low;   // no overlong forms
+        high = lead == 0xED ? 0x9F : high; // no encoded surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high; // nothing above U+10FFFF
+    } else {
+        return std::nullopt;
+    }
+    for (int i = 1; i < length; ++i) {
+        if (pos >= text.size()) {
+            return std::nullopt;
+        }
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        const bool inRange = i == 1 ? (byte >= low && byte <= high) : IsContinuation(byte);
+        if (!inRange) {
+            return std::nullopt;
+        }
+        code = (code << 6) | (byte & 0x3F);
+        ++pos;
+    }
+    return code;
+}
+
 SecureU16String Utf8ToUtf16(std::string_view utf8) {
     SecureU16String out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        AppendUtf16(out, DecodeUtf8(utf8, pos));
+        AppendUtf16(out, DecodeUtf8Char(utf8, pos).value_or(kReplacement));
     }
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include "core/SecureString.h"
 
+#include <optional>
 #include <string_view>
 
 namespace vaultlet {
@@ -12,6 +13,11 @@ namespace vaultlet {
 // input sequences become U+FFFD (or the ANSI replacement), never raw garbage.
 //
 // All results are secure strings because the converted text is often a password.
+
+// Decodes the UTF-8 sequence at text[pos] and advances past it. Nothing when it is ill-formed
+// (overlong forms, encoded surrogates, values above U+10FFFF and truncated sequences included); pos
+// then stands after the longest part that could have started a valid sequence, one byte at least.
+std::optional<char32_t> DecodeUtf8Char(std::string_view text, std::size_t& pos);
 
 SecureU16String Utf8ToUtf16(std::string_view utf8);
 SecureString Utf16ToUtf8(std::u16string_view utf16);

@@ -380,12 +380,15 @@
 #define IDC_CRASH_STATUS 10012
 #define IDC_CRASH_PROGRESS 10013
 
-// Virtual keyboard keys (built in memory); the ids run through the layout in table order.
-#define IDC_VKEY_FIRST 11234 // row 1, the backtick key
+// Virtual keyboard keys (built in memory); the ids run through the layout in table order, each
+// row's character keys numbered on from the first of them. 11248 is not used.
+#define IDC_VKEY_FIRST 11234 // row 1, the backtick key, up to 11246 (=)
 #define IDC_VKEY_BACKSPACE 11247
-#define IDC_VKEY_ROW2_FIRST 11249 // row 2, q
+#define IDC_VKEY_ROW2_FIRST 11249 // row 2, q, up to 11261 (backslash)
 #define IDC_VKEY_CAPS 11262
+#define IDC_VKEY_ROW3_FIRST 11263 // row 3, a, up to 11273 (quote)
 #define IDC_VKEY_OK 11274
 #define IDC_VKEY_SHIFT 11275
+#define IDC_VKEY_ROW4_FIRST 11276 // row 4, z, up to 11285 (slash)
 #define IDC_VKEY_SHIFT_RIGHT 11286
 #define IDC_VKEY_SPACE 11287

@@ -2,6 +2,8 @@
 
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
+#include "shell/win32/PasswordGeneratorDialog.h"
+#include "shell/win32/VirtualKeyboard.h"
 
 namespace vaultlet {
 namespace {
@@ -15,7 +17,6 @@ void SetUp(HWND dialog, int buttonId, int iconId, int tipId, const ToolTip& tool
                                                     kPictureSize, kPictureSize, LR_SHARED));
     SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     toolTip.Add(button, LanguagePack::Instance().getString(tipId));
-    EnableWindow(button, FALSE);
 }
 
 } // namespace
@@ -26,6 +27,14 @@ void FieldButtons::SetUpKeyboardButton(HWND dialog, int buttonId, const ToolTip&
 
 void FieldButtons::SetUpGeneratorButton(HWND dialog, int buttonId, const ToolTip& toolTip) {
     SetUp(dialog, buttonId, IDI_GENERATOR_BUTTON, IDS_TITLE_PASSWORD_GENERATOR, toolTip);
+}
+
+void FieldButtons::ToggleKeyboard(HWND field) {
+    VirtualKeyboard::Toggle(field);
+}
+
+void FieldButtons::FillFromGenerator(HWND owner, HWND field) {
+    RunPasswordGenerator(owner, field);
 }
 
 } // namespace vaultlet

@@ -16,6 +16,7 @@
 #include "shell/win32/ProgramVersion.h"
 #include "shell/win32/RizeThread.h"
 #include "shell/win32/SearchDatabasesDialog.h"
+#include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
 namespace vaultlet {
@@ -32,6 +33,7 @@ bool TrayAllows(const IntSetting& option) {
 const CommandTable<LoginDialog> LoginDialog::kCommands = {
     {IDC_LOGIN_MANAGE_LINK, &LoginDialog::OnManageList},
     {IDC_LOGIN_ADD_LINK, &LoginDialog::OnAddExisting},
+    {IDC_LOGIN_KEYBOARD, &LoginDialog::OnKeyboard},
     {IDC_LOGIN_DATABASE, &LoginDialog::OnSelectionChange, CBN_SELCHANGE},
     {ID_TRAY_SHOW_WINDOW, &LoginDialog::OnShowWindow},
     {ID_APP_ABOUT, &LoginDialog::OnAbout},
@@ -70,6 +72,9 @@ void LoginDialog::SetUpWindow() {
     SetWindowTextA(Handle(), ProductTitle().c_str());
     m_icons.Apply(Handle(), IDI_PROGRAM);
     language.translateWindow(Handle());
+    // The band's first line is the dialog's title; the language file gives only the second.
+    SetItemText(IDC_LOGIN_HEADER, ProductTitle() + "\n" + language.getString(IDS_LOGIN_HEADER));
+    HeaderBand::SetIcon(Item(IDC_LOGIN_HEADER), m_icons.Large());
     SetItemText(IDCANCEL, language.getString(IDS_CLOSE));
     m_toolTip.Create(Handle());
     FieldButtons::SetUpKeyboardButton(Handle(), IDC_LOGIN_KEYBOARD, m_toolTip);
@@ -200,6 +205,10 @@ void LoginDialog::OnAddExisting() {
         m_options.fileToOpen = path;
         FillList();
     }
+}
+
+void LoginDialog::OnKeyboard() {
+    FieldButtons::ToggleKeyboard(Item(IDC_LOGIN_PASSWORD));
 }
 
 void LoginDialog::OnShowWindow() {

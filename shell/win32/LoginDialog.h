@@ -65,6 +65,7 @@ private:
 
     void OnManageList();
     void OnAddExisting();
+    void OnKeyboard();
     void OnShowWindow();
     void OnAbout();
     void OnExit();

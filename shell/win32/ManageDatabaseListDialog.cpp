@@ -7,6 +7,7 @@
 #include "shell/win32/CreateNewDatabase.h"
 #include "shell/win32/SearchDatabasesDialog.h"
 #include "shell/win32/SharedIcons.h"
+#include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
 #include <cstring>
@@ -34,6 +35,7 @@ bool ManageDatabaseListDialog::OnInit() {
     m_icons.Apply(Handle(), IDI_PROGRAM);
     SetWindowTextA(Handle(), language.getString(IDS_TITLE_MANAGE_DATABASE_LIST).c_str());
     language.translateWindow(Handle());
+    HeaderBand::SetIcon(Item(IDC_MANAGEDB_HEADER), m_icons.Large());
 
     m_view = ListView(Item(IDC_MANAGEDB_LIST));
     m_view.SetExtendedStyle(LVS_EX_FULLROWSELECT);

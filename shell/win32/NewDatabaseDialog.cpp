@@ -4,6 +4,7 @@
 #include "services/LanguagePack.h"
 #include "shell/win32/FieldButtons.h"
 #include "shell/win32/ui/ComboBox.h"
+#include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
 namespace vaultlet {
@@ -14,6 +15,12 @@ constexpr WPARAM kMaxNameLength = 255;
 
 } // namespace
 
+const CommandTable<NewDatabaseDialog> NewDatabaseDialog::kCommands = {
+    {IDC_NEWDB_PASSWORD_KEYBOARD, &NewDatabaseDialog::OnPasswordKeyboard},
+    {IDC_NEWDB_CONFIRM_KEYBOARD, &NewDatabaseDialog::OnConfirmKeyboard},
+    {IDC_NEWDB_GENERATOR, &NewDatabaseDialog::OnGenerator},
+};
+
 NewDatabaseDialog::NewDatabaseDialog(std::string proposedName)
     : Dialog(IDD_NEW_DATABASE), m_name(std::move(proposedName)) {}
 
@@ -22,6 +29,7 @@ bool NewDatabaseDialog::OnInit() {
     m_icons.Apply(Handle(), IDI_PROGRAM);
     SetWindowTextA(Handle(), language.getString(IDS_TITLE_NEW_DATABASE).c_str());
     language.translateWindow(Handle());
+    HeaderBand::SetIcon(Item(IDC_NEWDB_HEADER), m_icons.Large());
     SendMessageA(Item(IDC_NEWDB_NAME), EM_LIMITTEXT, kMaxNameLength, 0);
     SetItemText(IDC_NEWDB_NAME, m_name);
     FillCiphers();
@@ -32,6 +40,22 @@ bool NewDatabaseDialog::OnInit() {
     FieldButtons::SetUpGeneratorButton(Handle(), IDC_NEWDB_GENERATOR, m_toolTip);
     FocusItem(IDC_NEWDB_PASSWORD);
     return false;
+}
+
+bool NewDatabaseDialog::OnCommand(int id, int code, HWND control) {
+    return kCommands.Dispatch(*this, id, code) || Dialog::OnCommand(id, code, control);
+}
+
+void NewDatabaseDialog::OnPasswordKeyboard() {
+    FieldButtons::ToggleKeyboard(Item(IDC_NEWDB_PASSWORD));
+}
+
+void NewDatabaseDialog::OnConfirmKeyboard() {
+    FieldButtons::ToggleKeyboard(Item(IDC_NEWDB_CONFIRM));
+}
+
+void NewDatabaseDialog::OnGenerator() {
+    FieldButtons::FillFromGenerator(Handle(), Item(IDC_NEWDB_PASSWORD));
 }
 
 void NewDatabaseDialog::FillCiphers() {

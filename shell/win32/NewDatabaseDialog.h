@@ -2,6 +2,7 @@
 
 #include "core/SecureString.h"
 #include "core/crypto/CipherRegistry.h"
+#include "shell/win32/ui/CommandTable.h"
 #include "shell/win32/ui/Dialog.h"
 #include "shell/win32/ui/ToolTip.h"
 #include "shell/win32/ui/WindowIcons.h"
@@ -25,12 +26,18 @@ public:
 
 protected:
     bool OnInit() override;
+    bool OnCommand(int id, int code, HWND control) override;
     void OnOk() override;
 
 private:
     void FillCiphers();
+    void OnPasswordKeyboard();
+    void OnConfirmKeyboard();
+    void OnGenerator();
     // Shows the message, focuses the field and returns false.
     bool Reject(int messageId, int fieldId);
+
+    static const CommandTable<NewDatabaseDialog> kCommands;
 
     std::string m_name;
     SecureString m_password;

@@ -15,6 +15,7 @@
 #include "shell/win32/RizeThread.h"
 #include "shell/win32/SharedIcons.h"
 #include "shell/win32/SingleInstance.h"
+#include "shell/win32/VirtualKeyboard.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
 #include <windows.h>
@@ -102,6 +103,7 @@ int RunFirstInstance(const CommandLine& commandLine, HANDLE instanceEvent) {
         // yet: the process ends as after a cancelled login.
         login.RunModal(GetActiveWindow());
     }
+    VirtualKeyboard::Close();
     rize.Shutdown();
     return 0;
 }

@@ -118,6 +118,25 @@ TEST_F(LoginFlowTest, LoginFailuresAreToldApartAndTheRightPasswordOpens) {
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (Texts{home, damaged, held}));
 }
 
+TEST_F(LoginFlowTest, TheMasterPasswordCanBeTypedWithTheVirtualKeyboard) {
+    const std::string home = MakeDatabase("home.kvtdat", "Home", "right");
+    Settings::WriteList(setting::kDataBaseList, {home});
+    const auto program = m_copy.Start();
+    const HWND login = program->WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    Click(login, IDC_LOGIN_KEYBOARD);
+    const HWND keyboard = program->WaitForDialogWithControl(IDC_VKEY_SPACE);
+    ASSERT_NE(keyboard, nullptr);
+    // r, i, g, h, t: the fourth, eighth keys of the q row and the fifth, sixth of the a row, then t.
+    for (const int key : {IDC_VKEY_ROW2_FIRST + 3, IDC_VKEY_ROW2_FIRST + 7, IDC_VKEY_ROW3_FIRST + 4,
+                          IDC_VKEY_ROW3_FIRST + 5, IDC_VKEY_ROW2_FIRST + 4}) {
+        Click(keyboard, key);
+    }
+    Click(login, IDOK);
+    ASSERT_TRUE(program->WaitForExit()) << "the typed password opened the database";
+    EXPECT_EQ(Settings::Read(setting::kLastSelected), home);
+}
+
 TEST_F(LoginFlowTest, NewThenCancellingTheSaveDialogLeavesNothingSelected) {
     const std::string home = MakeDatabase("home.kvtdat", "Home");
     Settings::WriteList(setting::kDataBaseList, {home});

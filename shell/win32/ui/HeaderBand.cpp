@@ -1,122 +1,152 @@
 #include "shell/win32/ui/HeaderBand.h"
 
-#include "resources/resource.h"
 #include "shell/win32/ui/ScopedHandles.h"
 
-#include <memory>
+#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace vaultlet {
 namespace {
 
-// Pixel layout of the band.
-constexpr int kTextLeft = 12;
+// Margins in pixels around the texts and the icon.
+constexpr int kMargin = 10;
 constexpr int kDescriptionIndent = 12;
-constexpr int kTitleTop = 8;
-constexpr int kLineGap = 4;
 constexpr int kIconSize = 32;
-constexpr int kIconMargin = 10;
+constexpr int kLineGap = 2;
+constexpr UINT kTitleFormat = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+constexpr UINT kDescriptionFormat = DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS;
 
+// What the band keeps besides its text: the fonts and the icon (not owned).
 struct BandState {
     HFONT font = nullptr;
     UniqueGdiObject boldFont;
-    UniqueIcon icon;
+    HICON icon = nullptr;
 };
 
-BandState* StateOf(HWND window) {
-    return reinterpret_cast<BandState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+BandState* StateOf(HWND band) noexcept {
+    return reinterpret_cast<BandState*>(GetWindowLongPtrA(band, 0));
 }
 
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+std::string TextOf(HWND band) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(band)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(band, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-void SplitLines(HWND band, std::string& title, std::string& description) {
-    const std::string text = WindowText(band);
-    const std::size_t lineBreak = text.find('\n');
-    if (lineBreak == std::string::npos) {
-        title = WindowText(GetParent(band));
-        description = text;
-        return;
-    }
-    title = text.substr(0, lineBreak);
-    description = text.substr(lineBreak + 1);
-    if (!title.empty() && title.back() == '\r') {
-        title.pop_back();
-    }
-}
-
-void SetFont(HWND window, BandState& state, HFONT font) {
+void SetFont(HWND band, BandState& state, HFONT font) {
     state.font = font;
     LOGFONTA bold{};
-    GetObjectA(font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT), sizeof bold, &bold);
+    if (font == nullptr || GetObjectA(font, sizeof bold, &bold) == 0) {
+        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof bold, &bold);
+    }
     bold.lfWeight = FW_BOLD;
     state.boldFont.Reset(CreateFontIndirectA(&bold));
-    InvalidateRect(window, nullptr, TRUE);
+    InvalidateRect(band, nullptr, TRUE);
 }
 
-int DrawLine(HDC dc, HGDIOBJ font, const std::string& text, RECT area) {
-    SelectObject(dc, font);
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area,
-              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    return metrics.tmHeight;
-}
-
-void Paint(HWND window, const BandState& state) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    RECT client{};
-    GetClientRect(window, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
-    RECT edge = client;
-    edge.top = edge.bottom - 2;
-    DrawEdge(dc, &edge, EDGE_ETCHED, BF_BOTTOM);
-
-    std::string title;
-    std::string description;
-    SplitLines(window, title, description);
-    const HGDIOBJ previous = SelectObject(dc, state.boldFont.Get());
+// The title line in bold and the description, wrapped and indented, under it; both centred
+// vertically in the area.
+void DrawLines(HDC dc, const BandState& state, const RECT& text, const std::string& all) {
+    const std::size_t split = all.find('\n');
+    const std::string title = all.substr(0, split);
+    const std::string description = split == std::string::npos ? std::string() : all.substr(split + 1);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    const int textRight = client.right - kIconSize - 2 * kIconMargin;
-    RECT line{kTextLeft, kTitleTop, textRight, client.bottom};
-    line.top += DrawLine(dc, state.boldFont.Get(), title, line) + kLineGap;
-    line.left += kDescriptionIndent;
-    HGDIOBJ normal = state.font != nullptr ? state.font : GetStockObject(DEFAULT_GUI_FONT);
-    DrawLine(dc, normal, description, line);
+    const HFONT normal = state.font != nullptr ? state.font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const HGDIOBJ previous = SelectObject(dc, state.boldFont ? state.boldFont.Get() : normal);
 
-    if (state.icon) {
-        const int top = (client.bottom - kIconSize) / 2;
-        DrawIconEx(dc, client.right - kIconSize - kIconMargin, top, state.icon.Get(), kIconSize, kIconSize, 0, nullptr,
-                   DI_NORMAL);
-    }
+    // Both lines together are centred in the band.
+    RECT titleRect = text;
+    DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &titleRect, kTitleFormat | DT_CALCRECT);
+    SelectObject(dc, normal);
+    RECT descriptionRect = {text.left + kDescriptionIndent, 0, text.right, 0};
+    DrawTextA(dc, description.c_str(), static_cast<int>(description.size()), &descriptionRect,
+              kDescriptionFormat | DT_CALCRECT);
+    const int titleHeight = titleRect.bottom - titleRect.top;
+    const int descriptionHeight = descriptionRect.bottom - descriptionRect.top;
+    const int top =
+        std::max<int>(text.top, text.top + (text.bottom - text.top - titleHeight - kLineGap - descriptionHeight) / 2);
+    titleRect = {text.left, top, text.right, top + titleHeight};
+    descriptionRect = {text.left + kDescriptionIndent, titleRect.bottom + kLineGap, text.right, text.bottom};
+
+    DrawTextA(dc, description.c_str(), static_cast<int>(description.size()), &descriptionRect, kDescriptionFormat);
+    SelectObject(dc, state.boldFont ? state.boldFont.Get() : normal);
+    DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &titleRect, kTitleFormat);
     SelectObject(dc, previous);
-    EndPaint(window, &paint);
 }
 
-LRESULT Create(HWND window, WPARAM wParam, LPARAM lParam) {
-    auto state = std::make_unique<BandState>();
-    state->icon.Reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
-                                                    IMAGE_ICON, kIconSize, kIconSize, LR_DEFAULTCOLOR)));
-    SetFont(window, *state, nullptr);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
-    return DefWindowProcA(window, WM_NCCREATE, wParam, lParam);
+void Paint(HWND band, const BandState& state) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(band, &paint);
+    RECT client;
+    GetClientRect(band, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    RECT line = client;
+    DrawEdge(dc, &line, EDGE_ETCHED, BF_BOTTOM);
+
+    RECT text = {client.left + kMargin, client.top + 2, client.right - kMargin, client.bottom - 2};
+    if (state.icon != nullptr) {
+        const int top = (client.bottom - kIconSize) / 2;
+        DrawIconEx(dc, client.right - kMargin - kIconSize, top, state.icon, kIconSize, kIconSize, 0, nullptr,
+                   DI_NORMAL);
+        text.right -= kIconSize + kMargin;
+    }
+    DrawLines(dc, state, text, TextOf(band));
+    EndPaint(band, &paint);
 }
 
-void Destroy(HWND window) {
-    std::unique_ptr<BandState> state(StateOf(window));
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+LRESULT HandleMessage(HWND band, UINT message, WPARAM wParam, LPARAM lParam) {
+    BandState* state = StateOf(band);
+    switch (message) {
+    case WM_NCCREATE:
+        SetWindowLongPtrA(band, 0, reinterpret_cast<LONG_PTR>(new BandState));
+        break;
+    case WM_NCDESTROY:
+        delete state;
+        SetWindowLongPtrA(band, 0, 0);
+        break;
+    case WM_SETFONT:
+        if (state != nullptr) {
+            SetFont(band, *state, reinterpret_cast<HFONT>(wParam));
+        }
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(state != nullptr ? state->font : nullptr);
+    case STM_SETICON:
+        if (state != nullptr) {
+            const HICON previous = std::exchange(state->icon, reinterpret_cast<HICON>(wParam));
+            InvalidateRect(band, nullptr, TRUE);
+            return reinterpret_cast<LRESULT>(previous);
+        }
+        return 0;
+    case WM_SETTEXT: {
+        const LRESULT result = DefWindowProcA(band, message, wParam, lParam);
+        InvalidateRect(band, nullptr, TRUE);
+        return result;
+    }
+    case WM_ERASEBKGND:
+        return 1; // WM_PAINT fills everything
+    case WM_PAINT:
+        if (state != nullptr) {
+            Paint(band, *state);
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(band, message, wParam, lParam);
 }
 
-LRESULT SetTextAndRepaint(HWND window, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = DefWindowProcA(window, WM_SETTEXT, wParam, lParam);
-    InvalidateRect(window, nullptr, TRUE);
-    return result;
+LRESULT CALLBACK BandProcedure(HWND band, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return HandleMessage(band, message, wParam, lParam);
+    } catch (...) {
+        // Out of memory while creating or painting: the band stays blank, nothing unwinds into
+        // the system. A band that could not get its state refuses to be created.
+        return message == WM_NCCREATE ? FALSE : 0;
+    }
 }
 
 } // namespace
@@ -124,43 +154,19 @@ LRESULT SetTextAndRepaint(HWND window, WPARAM wParam, LPARAM lParam) {
 bool HeaderBand::Register() {
     static const bool registered = [] {
         WNDCLASSA windowClass{};
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
-        windowClass.lpfnWndProc = Procedure;
+        windowClass.lpfnWndProc = BandProcedure;
+        windowClass.cbWndExtra = sizeof(BandState*);
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.style = CS_HREDRAW | CS_VREDRAW;
         windowClass.lpszClassName = kClassName;
         return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();
     return registered;
 }
 
-LRESULT CALLBACK HeaderBand::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        return Create(window, wParam, lParam);
-    }
-    BandState* state = StateOf(window);
-    if (state == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    switch (message) {
-    case WM_NCDESTROY:
-        Destroy(window);
-        return 0;
-    case WM_PAINT:
-        Paint(window, *state);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1; // painted whole in WM_PAINT
-    case WM_SETFONT:
-        SetFont(window, *state, reinterpret_cast<HFONT>(wParam));
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->font);
-    case WM_SETTEXT:
-        return SetTextAndRepaint(window, wParam, lParam);
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+void HeaderBand::SetIcon(HWND band, HICON icon) noexcept {
+    SendMessageA(band, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
 } // namespace vaultlet

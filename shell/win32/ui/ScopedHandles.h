@@ -1,5 +1,7 @@
 #pragma once
 
+#include "autofill/win32/ClipboardSession.h" // the clipboard session lives with the auto-fill code
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -65,24 +67,6 @@ using UniqueIcon = ScopedHandle<HICON, IconTraits>;
 using UniqueMenu = ScopedHandle<HMENU, MenuTraits>;
 using UniqueGdiObject = ScopedHandle<HGDIOBJ, GdiObjectTraits>;
 using UniqueImageList = ScopedHandle<HIMAGELIST, ImageListTraits>;
-
-// An open clipboard, closed again when the session ends.
-class ClipboardSession {
-public:
-    explicit ClipboardSession(HWND owner) noexcept : m_open(OpenClipboard(owner) != 0) {}
-    ~ClipboardSession() {
-        if (m_open) {
-            CloseClipboard();
-        }
-    }
-    ClipboardSession(const ClipboardSession&) = delete;
-    ClipboardSession& operator=(const ClipboardSession&) = delete;
-
-    bool IsOpen() const noexcept { return m_open; }
-
-private:
-    bool m_open;
-};
 
 // A window timer, killed when the owner object goes away.
 class WindowTimer {

@@ -12,6 +12,8 @@ class WindowIcons {
 public:
     // Loads the icon resource and gives both sizes to the window.
     void Apply(HWND window, int iconId);
+    // The large icon, for a header band; null before Apply.
+    HICON Large() const noexcept { return m_large.Get(); }
 
 private:
     UniqueIcon m_large;

@@ -52,9 +52,9 @@ const Vector kFips197[] = {
      "8ea2b7ca516745bfeafc49904b496089"},
 };
 
-// Rijndael with 192- and 256-bit blocks: the vectors for every block and key length in B. Gladman,
-// "A Specification for Rijndael, the AES Algorithm" (key and plaintext are prefixes of the digits of e
-// and pi); the 128-bit block rows also cross the AES vectors above.
+// Rijndael with 192- and 256-bit blocks: the vectors for every block and key length in Brian Gladman's
+// description of Rijndael and AES (key and plaintext are prefixes of the digits of e and pi); the
+// 128-bit block rows also cross the AES vectors above.
 const char* const kGladmanKey = "2b7e151628aed2a6abf7158809cf4f3c762e7160f38b4da56a784d9045190cfe";
 const char* const kGladmanPlain = "3243f6a8885a308d313198a2e03707344a4093822299f31d0082efa98ec4e6c8";
 

@@ -35,6 +35,10 @@ bool IsLogin(HWND window) {
     return test::HasControl(window, IDC_LOGIN_PASSWORD);
 }
 
+bool IsKeyboard(HWND window) {
+    return test::HasControl(window, IDC_VKEY_SPACE);
+}
+
 class LoginDialogTest : public test::ShellGuiFixture {
 protected:
     // Runs the dialog on a thread of its own and waits until it is up.
@@ -360,6 +364,31 @@ TEST_F(LoginDialogTest, TheDialogHoldsTheHotKeyAndItsTrayIconWhileItIsUp) {
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &icon)) << "closing removes the icon";
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "and releases the hot key";
     UnregisterHotKey(nullptr, 1);
+}
+
+TEST_F(LoginDialogTest, TheKeyboardButtonTypesThePasswordAndTheKeyboardGoesWithTheDialog) {
+    MakeDatabase(DocumentsFile("home.kvtdat"), "Home", "qa");
+    Settings::WriteList(setting::kDataBaseList, {DocumentsFile("home.kvtdat")});
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsItemEnabled(window, IDC_LOGIN_KEYBOARD));
+
+    Click(window, IDC_LOGIN_KEYBOARD);
+    HWND keyboard = m_run->WaitForDialogWhere(IsKeyboard);
+    ASSERT_NE(keyboard, nullptr);
+    Click(keyboard, IDC_VKEY_ROW2_FIRST); // q
+    Click(keyboard, IDC_VKEY_ROW3_FIRST); // a
+    ASSERT_TRUE(test::WaitUntil([&] { return ItemTextOf(window, IDC_LOGIN_PASSWORD) == "qa"; }));
+    Click(window, IDC_LOGIN_KEYBOARD);
+    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); })) << "the button closes it again";
+
+    Click(window, IDC_LOGIN_KEYBOARD);
+    keyboard = m_run->WaitForDialogWhere(IsKeyboard);
+    ASSERT_NE(keyboard, nullptr);
+    Click(window, IDOK);
+    EXPECT_EQ(Finish(), IDOK);
+    EXPECT_FALSE(IsWindow(keyboard)) << "the keyboard closes with the login";
+    ASSERT_NE(CurrentDatabase::Get(), nullptr);
 }
 
 } // namespace

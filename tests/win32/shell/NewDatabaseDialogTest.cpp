@@ -29,6 +29,14 @@ bool IsDetails(HWND window) {
     return test::HasControl(window, IDC_NEWDB_CONFIRM);
 }
 
+bool IsKeyboard(HWND window) {
+    return test::HasControl(window, IDC_VKEY_SPACE);
+}
+
+bool IsGenerator(HWND window) {
+    return test::HasControl(window, IDC_GENERATOR_GENERATE);
+}
+
 HWND FocusOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -83,6 +91,47 @@ TEST_F(NewDatabaseDialogTest, ChecksNamePasswordAndConfirmationInThatOrder) {
     EXPECT_EQ(dialog.Password(), "one");
     EXPECT_EQ(dialog.CipherId(), ciphers.At(2)->Id());
     EXPECT_EQ(Messages().size(), 3u);
+}
+
+TEST_F(NewDatabaseDialogTest, TheGeneratorFillsThePasswordAndEachKeyboardButtonServesItsField) {
+    NewDatabaseDialog dialog("Generated");
+    test::ModalThread run([&] { return dialog.RunModal(nullptr); });
+    const HWND window = run.WaitForDialogWhere(IsDetails);
+    ASSERT_NE(window, nullptr);
+
+    Click(window, IDC_NEWDB_GENERATOR);
+    const HWND generator = run.WaitForDialogWhere(IsGenerator);
+    ASSERT_NE(generator, nullptr);
+    const std::string generated = test::ItemTextOf(generator, IDC_GENERATOR_PASSWORD);
+    ASSERT_FALSE(generated.empty());
+    Click(generator, IDOK);
+    ASSERT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(window, IDC_NEWDB_PASSWORD) == generated; }));
+    EXPECT_EQ(test::ItemTextOf(window, IDC_NEWDB_CONFIRM), "") << "the confirmation is the user's to type";
+
+    // The confirmation's keyboard types into the confirmation only.
+    Click(window, IDC_NEWDB_CONFIRM_KEYBOARD);
+    HWND keyboard = run.WaitForDialogWhere(IsKeyboard);
+    ASSERT_NE(keyboard, nullptr);
+    Click(keyboard, IDC_VKEY_ROW2_FIRST);
+    ASSERT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(window, IDC_NEWDB_CONFIRM) == "q"; }));
+    EXPECT_EQ(test::ItemTextOf(window, IDC_NEWDB_PASSWORD), generated);
+    // Any keyboard button closes an open keyboard; pressed again, it opens one for its own field.
+    Click(window, IDC_NEWDB_PASSWORD_KEYBOARD);
+    ASSERT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
+    Click(window, IDC_NEWDB_PASSWORD_KEYBOARD);
+    keyboard = run.WaitForDialogWhere(IsKeyboard);
+    ASSERT_NE(keyboard, nullptr);
+    Click(keyboard, IDC_VKEY_ROW3_FIRST);
+    // The keyboard types at the caret, which setting the text left at the start.
+    ASSERT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(window, IDC_NEWDB_PASSWORD) == "a" + generated; }));
+
+    SetItemTextOf(window, IDC_NEWDB_CONFIRM, "a" + generated);
+    Click(window, IDOK);
+    ASSERT_TRUE(run.WaitForEnd());
+    EXPECT_EQ(run.Result(), IDOK);
+    EXPECT_EQ(dialog.Password(), "a" + generated);
+    EXPECT_FALSE(IsWindow(keyboard));
+    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(NewDatabaseDialogTest, CancellingTheDetailsCreatesNothing) {

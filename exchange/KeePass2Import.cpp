@@ -1,0 +1,173 @@
+#include "exchange/KeePass2Import.h"
+
+#include "core/Database.h"
+#include "exchange/AsciiText.h"
+#include "exchange/ExchangeXml.h"
+#include "exchange/ImportDocument.h"
+#include "exchange/ImportGuard.h"
+
+#include <tinyxml2.h>
+
+#include <cstring>
+
+namespace vaultlet {
+namespace {
+
+using tinyxml2::XMLElement;
+
+constexpr const char* kGenerator = "KeePass";
+constexpr std::string_view kDefaultDatabaseName = "Imported KeePass 2.X Database";
+constexpr std::string_view kRootGroupName = "General";
+
+struct KeyType {
+    const char* key;
+    ItemType type;
+};
+
+// Keys with a type of their own, compared ignoring case; any other key makes a custom item.
+constexpr KeyType kKeyTypes[] = {
+    {"Password", ItemType::Password}, {"URL", ItemType::Url},
+    {"UserName", ItemType::Login},    {"IP", ItemType::Ip},
+    {"Mail", ItemType::Mail},         {"Phone", ItemType::Phone},
+    {"Serial", ItemType::Serial},     {"Host", ItemType::Host},
+};
+
+ItemType TypeOfKey(std::string_view key) {
+    for (const auto& entry : kKeyTypes) {
+        if (EqualsIgnoringAsciiCase(key, entry.key)) {
+            return entry.type;
+        }
+    }
+    return ItemType::Custom;
+}
+
+// One "String" of an entry as an item; null when its key or its value is empty.
+std::unique_ptr<Item> ReadString(const XMLElement& string) {
+    const SecureString key = ChildText(&string, "Key");
+    SecureString value = ChildText(&string, "Value");
+    if (key.empty() || value.empty()) {
+        return nullptr;
+    }
+    auto item = std::make_unique<Item>();
+    const ItemType type = TypeOfKey(key);
+    if (type == ItemType::Custom) {
+        item->SetName(key);
+    }
+    item->ApplyTypeDefaults(type);
+    item->SetValue(value);
+    return item;
+}
+
+// An entry as a passcard: "Title" names it, "Notes" comments it, every other string is an item.
+std::unique_ptr<Passcard> ReadEntry(const XMLElement& entry) {
+    auto passcard = std::make_unique<Passcard>();
+    // Direct children only: older versions of the entry inside its "History" are not read.
+    for (const XMLElement* string = entry.FirstChildElement("String"); string != nullptr;
+         string = string->NextSiblingElement("String")) {
+        std::unique_ptr<Item> item = ReadString(*string);
+        if (!item) {
+            continue;
+        }
+        const bool custom = item->Type() == ItemType::Custom;
+        if (custom && item->Name().Viewed() == "Notes") {
+            passcard->SetComment(item->Value());
+        } else if (custom && item->Name().Viewed() == "Title") {
+            passcard->SetName(item->Value());
+        } else {
+            passcard->Add(std::move(item));
+        }
+    }
+    return passcard;
+}
+
+} // namespace
+
+KeePass2Import::KeePass2Import() = default;
+
+KeePass2Import::~KeePass2Import() = default;
+
+std::string_view KeePass2Import::fileFilter() const {
+    return "KeePass 2 XML (*.xml)%*.xml%";
+}
+
+std::string_view KeePass2Import::displayName() const {
+    return "KeePass 2 XML";
+}
+
+std::unique_ptr<Database> KeePass2Import::importFrom(const std::string& fileName) {
+    m_database.reset();
+    auto database = GuardedImport([&]() -> std::unique_ptr<Database> {
+        ImportDocument document;
+        if (document.LoadFile(fileName)) {
+            Read(document.Document());
+        }
+        return std::move(m_database);
+    });
+    // After a failure part of a database may be left here; it is never handed over.
+    m_database.reset();
+    return database;
+}
+
+std::unique_ptr<Database> KeePass2Import::importFromText(std::string_view text) {
+    m_database.reset();
+    auto database = GuardedImport([&]() -> std::unique_ptr<Database> {
+        ImportDocument document;
+        if (document.LoadText(text)) {
+            Read(document.Document());
+        }
+        return std::move(m_database);
+    });
+    // After a failure part of a database may be left here; it is never handed over.
+    m_database.reset();
+    return database;
+}
+
+void KeePass2Import::Read(const tinyxml2::XMLDocument& document) {
+    const XMLElement* file = document.FirstChildElement("KeePassFile");
+    const XMLElement* root = file != nullptr ? file->FirstChildElement("Root") : nullptr;
+    const XMLElement* meta = file != nullptr ? file->FirstChildElement("Meta") : nullptr;
+    if (root == nullptr || meta == nullptr) {
+        return;
+    }
+    const char* generator = ChildTextUtf8(meta, "Generator");
+    if (generator == nullptr || std::strcmp(generator, kGenerator) != 0) {
+        return;
+    }
+    const XMLElement* rootGroup = root->FirstChildElement("Group");
+    if (rootGroup == nullptr) {
+        return;
+    }
+    SecureString name = ChildText(meta, "DatabaseName");
+    if (name.empty()) {
+        name = kDefaultDatabaseName;
+    }
+    m_database = std::make_unique<Database>();
+    m_database->SetName(name);
+    m_database->SetComment(ChildText(meta, "DatabaseDescription"));
+    // The root group's own name and notes are not used.
+    ReadGroupContent(*rootGroup, kRootGroupName);
+}
+
+// The parser limits the nesting depth, which bounds this recursion.
+void KeePass2Import::ReadGroupContent(const XMLElement& group, std::string_view groupName) {
+    for (const XMLElement* entry = group.FirstChildElement("Entry"); entry != nullptr;
+         entry = entry->NextSiblingElement("Entry")) {
+        Group* target = m_database->FindByName(groupName);
+        if (target == nullptr) {
+            auto created = std::make_unique<Group>(groupName);
+            target = created.get();
+            m_database->Add(std::move(created));
+        }
+        target->Add(ReadEntry(*entry));
+    }
+    for (const XMLElement* child = group.FirstChildElement("Group"); child != nullptr;
+         child = child->NextSiblingElement("Group")) {
+        auto created = std::make_unique<Group>(ChildText(child, "Name"));
+        created->SetComment(ChildText(child, "Notes"));
+        const SecureString childName = created->Name().Copy();
+        m_database->Add(std::move(created));
+        ReadGroupContent(*child, childName);
+    }
+}
+
+} // namespace vaultlet

@@ -1,0 +1,160 @@
+#include "tests/exchange/ExchangeTestSupport.h"
+
+#include "core/TextConversion.h"
+
+#include <gtest/gtest.h>
+#include <tinyxml2.h>
+
+#include <atomic>
+#include <fstream>
+#include <random>
+
+namespace vaultlet::test {
+
+SecureString Ansi(std::string_view utf8) {
+    return Utf8ToAnsi(utf8);
+}
+
+TempDir::TempDir() {
+    static std::atomic<int> counter{0};
+    std::random_device random;
+    const auto base = std::filesystem::temp_directory_path();
+    do {
+        m_path = base / ("vaultlet-exchange-" + std::to_string(random()) + "-" + std::to_string(counter++));
+    } while (!std::filesystem::create_directory(m_path));
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::string TempDir::File(const std::string& name) const {
+    return (m_path / name).string();
+}
+
+void WriteFile(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << path;
+}
+
+Group& AddGroup(Database& database, std::string_view name, std::string_view comment) {
+    auto group = std::make_unique<Group>(Ansi(name));
+    group->SetComment(Ansi(comment));
+    Group& added = *group;
+    database.Add(std::move(group));
+    return added;
+}
+
+Passcard& AddPasscard(Group& group, std::string_view name, std::string_view comment) {
+    auto passcard = std::make_unique<Passcard>();
+    passcard->SetName(Ansi(name));
+    passcard->SetComment(Ansi(comment));
+    Passcard& added = *passcard;
+    group.Add(std::move(passcard));
+    return added;
+}
+
+Item& AddItem(Passcard& passcard, ItemType type, std::string_view name, std::string_view value) {
+    auto item = std::make_unique<Item>();
+    item->ApplyTypeDefaults(type);
+    item->SetName(Ansi(name));
+    item->SetValue(Ansi(value));
+    Item& added = *item;
+    passcard.Add(std::move(item));
+    return added;
+}
+
+std::unique_ptr<Database> MakeRichDatabase() {
+    auto database = std::make_unique<Database>();
+    database->SetName(Ansi("Fam\xC3\xADlia & <Friends>"));
+    database->SetComment(Ansi("  two lines\r\nsecond\tline  "));
+
+    Group& mail = AddGroup(*database, "Mail", "");
+    Passcard& web = AddPasscard(mail, "Webmail \"primary\"", "Notes with\nLF only\rand lone CR\r\n\r\n");
+    web.SetBookmark(true);
+    web.SetUseAutofill(true);
+    web.SetAutofillString("<Login>{TAB}<Password>{ENTER}");
+    web.SetExpiration(0x01D9F1A2B3C4D5E6ull);
+    AddItem(web, ItemType::Login, "Login", "  user@example.org ");
+    Item& password = AddItem(web, ItemType::Password, "Password", "p<a>&s\"s'w\xC3\xB6rd\t");
+    password.SetMeta(Ansi("hint: ]]> not CDATA"));
+    AddItem(web, ItemType::Url, "URL", "https://mail.example.org/?a=1&b=2");
+    Item& blank = AddItem(web, ItemType::Custom, "Just blanks", "   ");
+    blank.SetImage(-1);
+    AddItem(web, ItemType::Custom, "Just a line break", "\r\n");
+    AddItem(web, ItemType::Custom, "Empty", "");
+    Item& odd = AddItem(web, static_cast<ItemType>(13), "Odd type", "x");
+    odd.SetImage(2147483647);
+    odd.SetHidden(true);
+    Item& wrapped = AddItem(web, static_cast<ItemType>(0xFFFFFFF0u), "Wrapped type", "y");
+    wrapped.SetImage(-2147483647 - 1);
+
+    Group& empty = AddGroup(*database, "", " ");
+    AddPasscard(empty, "", "");
+    Passcard& expired = AddPasscard(empty, "Expires", "");
+    expired.SetExpiration(0xFFFFFFFFFFFFFFFFull);
+    Item& key = AddItem(expired, ItemType::KeyPassphrase, "Key passphrase", "phrase");
+    key.SetMeta(Ansi("id_ed25519"));
+
+    AddGroup(*database, "Mail", "same name, second group");
+    return database;
+}
+
+void ExpectSameExchangeContent(const Database& expected, const Database& actual) {
+    EXPECT_EQ(expected.Name(), actual.Name());
+    EXPECT_EQ(expected.Comment(), actual.Comment());
+    ASSERT_EQ(expected.Count(), actual.Count());
+    for (std::size_t g = 0; g < expected.Count(); ++g) {
+        const Group& want = *expected.At(g);
+        const Group& got = *actual.At(g);
+        SCOPED_TRACE("group " + std::to_string(g));
+        EXPECT_EQ(want.Name(), got.Name());
+        EXPECT_EQ(want.Comment(), got.Comment());
+        ASSERT_EQ(want.Count(), got.Count());
+        for (std::size_t p = 0; p < want.Count(); ++p) {
+            const Passcard& wantCard = *want.At(p);
+            const Passcard& gotCard = *got.At(p);
+            SCOPED_TRACE("passcard " + std::to_string(p));
+            EXPECT_EQ(wantCard.Name(), gotCard.Name());
+            EXPECT_EQ(wantCard.Comment(), gotCard.Comment());
+            EXPECT_EQ(wantCard.Bookmark(), gotCard.Bookmark());
+            EXPECT_EQ(wantCard.UseAutofill(), gotCard.UseAutofill());
+            EXPECT_EQ(wantCard.StoredAutofillString(), gotCard.StoredAutofillString());
+            EXPECT_EQ(wantCard.Expiration(), gotCard.Expiration());
+            ASSERT_EQ(wantCard.Count(), gotCard.Count());
+            for (std::size_t i = 0; i < wantCard.Count(); ++i) {
+                const Item& wantItem = *wantCard.At(i);
+                const Item& gotItem = *gotCard.At(i);
+                SCOPED_TRACE("item " + std::to_string(i));
+                EXPECT_EQ(wantItem.Name(), gotItem.Name());
+                EXPECT_EQ(wantItem.Value(), gotItem.Value());
+                EXPECT_EQ(wantItem.Meta(), gotItem.Meta());
+                EXPECT_EQ(wantItem.Image(), gotItem.Image());
+                EXPECT_EQ(wantItem.Type(), gotItem.Type());
+                EXPECT_EQ(wantItem.Hidden(), gotItem.Hidden());
+            }
+        }
+    }
+}
+
+SecureString DescribeItems(const Passcard& passcard) {
+    SecureString text;
+    for (const auto& item : passcard.Children()) {
+        text.append(item->Name()).append("/").append(std::to_string(static_cast<unsigned>(item->Type())));
+        text.append("=").append(item->Value()).append("|");
+    }
+    return text;
+}
+
+std::string ChildNames(const tinyxml2::XMLElement* element) {
+    std::string names;
+    for (auto* child = element->FirstChildElement(); child != nullptr; child = child->NextSiblingElement()) {
+        names += names.empty() ? "" : " ";
+        names += child->Name();
+    }
+    return names;
+}
+
+} // namespace vaultlet::test

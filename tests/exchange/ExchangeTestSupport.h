@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/Database.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tinyxml2 {
+class XMLElement;
+}
+
+namespace vaultlet::test {
+
+// The in-memory (ANSI) form of a UTF-8 text: the same bytes natively, the code page's under Windows.
+SecureString Ansi(std::string_view utf8);
+
+// A fresh directory under the system's temporary folder, removed with its content at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::string File(const std::string& name) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+void WriteFile(const std::string& path, std::string_view bytes);
+
+// Builders taking UTF-8 text; they return the node they appended.
+Group& AddGroup(Database& database, std::string_view name, std::string_view comment = {});
+Passcard& AddPasscard(Group& group, std::string_view name, std::string_view comment = {});
+Item& AddItem(Passcard& passcard, ItemType type, std::string_view name, std::string_view value);
+
+// Every value that the own XML format carries, with text that tends to get lost on the way: line
+// breaks in both forms, tabs, leading and trailing blanks, values of white space only, markup
+// characters, non-ASCII text, unusual numbers.
+std::unique_ptr<Database> MakeRichDatabase();
+
+// Expects the two databases to agree in every value that the own XML format carries.
+void ExpectSameExchangeContent(const Database& expected, const Database& actual);
+
+// "name/type=value|" for each item of the passcard, in order.
+SecureString DescribeItems(const Passcard& passcard);
+
+// Names of the element children of an element, in order, joined by blanks.
+std::string ChildNames(const tinyxml2::XMLElement* element);
+
+} // namespace vaultlet::test

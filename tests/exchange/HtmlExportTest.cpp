@@ -1,0 +1,43 @@
+#include "exchange/HtmlExport.h"
+
+#include "core/Database.h"
+#include "exchange/HtmlPage.h"
+#include "tests/exchange/ExchangeTestSupport.h"
+#include "tests/support/ModelFixture.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace vaultlet;
+using namespace vaultlet::test;
+
+namespace {
+
+using HtmlExportTest = ModelFixture;
+
+TEST_F(HtmlExportTest, WritesTheFilePageAsItIsAndReplacesAnOldFile) {
+    TempDir dir;
+    const auto database = MakeRichDatabase();
+    const std::string file = dir.File("page.html");
+    WriteFile(file, std::string(100000, 'x'));
+    const ModelNode* nodes[] = {nullptr, database->At(0), database->At(0)->At(0), database->At(0)->At(0)->At(1)};
+    for (const ModelNode* node : nodes) {
+        ASSERT_TRUE(HtmlExport().exportTo(file, *database, node));
+        const std::string written = ReadFileBytes(file);
+        EXPECT_EQ(written, HtmlPage::Build(*database, node, HtmlPageVariant::File).Viewed());
+        EXPECT_TRUE(written.starts_with("<html>")) << "no byte-order mark";
+    }
+}
+
+TEST_F(HtmlExportTest, FailsForAnEmptyPageOrAFileThatCannotBeCreated) {
+    TempDir dir;
+    const auto database = MakeRichDatabase();
+    Item detached;
+    EXPECT_FALSE(HtmlExport().exportTo(dir.File("page.html"), *database, &detached));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("page.html")));
+    EXPECT_FALSE(HtmlExport().exportTo(dir.File("no folder/page.html"), *database, nullptr));
+}
+
+} // namespace

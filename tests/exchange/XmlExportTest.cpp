@@ -1,0 +1,137 @@
+#include "exchange/XmlExport.h"
+
+#include "core/Database.h"
+#include "core/ModifiedFlag.h"
+#include "tests/exchange/ExchangeTestSupport.h"
+#include "tests/support/ModelFixture.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+#include <tinyxml2.h>
+
+#include <filesystem>
+
+using namespace vaultlet;
+using namespace vaultlet::test;
+
+namespace {
+
+class XmlExportTest : public ModelFixture {
+protected:
+    // Parses what the export writes for the node.
+    void Export(const ModelNode* node) {
+        ASSERT_TRUE(XmlExport().exportTo(m_file, *m_database, node));
+        ASSERT_EQ(m_document.LoadFile(m_file.c_str()), tinyxml2::XML_SUCCESS);
+        m_groups =
+            m_document.FirstChildElement("Cofferbook")->FirstChildElement("Database")->FirstChildElement("Groups");
+    }
+
+    TempDir m_dir;
+    std::string m_file = m_dir.File("export.xml");
+    std::unique_ptr<Database> m_database = MakeRichDatabase();
+    tinyxml2::XMLDocument m_document;
+    const tinyxml2::XMLElement* m_groups = nullptr;
+};
+
+std::unique_ptr<Database> MakeSmallDatabase() {
+    auto database = std::make_unique<Database>();
+    database->SetName(Ansi("Home \xC3\xA9"));
+    Group& web = AddGroup(*database, "Web", "Sites & <stuff>");
+    Passcard& mail = AddPasscard(web, "Mail", "line1\r\nline2");
+    mail.SetBookmark(true);
+    AddItem(mail, ItemType::Login, "Login", "me");
+    AddItem(mail, ItemType::Password, "Password", "  s3cr\"t  ").SetMeta("old one");
+    AddItem(mail, ItemType::Custom, "Space", " \t");
+    Passcard& empty = AddPasscard(web, "Empty");
+    empty.SetUseAutofill(true);
+    empty.SetAutofillString("{USER}");
+    empty.SetExpiration(0x0123456789ABCDEFull);
+    AddGroup(*database, "Blank");
+    return database;
+}
+
+TEST_F(XmlExportTest, WritesTheExpectedFileForASmallDatabase) {
+    const auto database = MakeSmallDatabase();
+    ASSERT_TRUE(XmlExport().exportTo(m_file, *database, nullptr));
+    EXPECT_EQ(ReadFileBytes(m_file), ReadFileBytes(DataPath("XmlExportSmallDatabase.xml")));
+    // The database node itself selects the same as no node.
+    ASSERT_TRUE(XmlExport().exportTo(m_file, *database, database.get()));
+    EXPECT_EQ(ReadFileBytes(m_file), ReadFileBytes(DataPath("XmlExportSmallDatabase.xml")));
+}
+
+TEST_F(XmlExportTest, WholeDatabaseKeepsModelOrderAndWritesEveryElement) {
+    Export(nullptr);
+    EXPECT_EQ(ChildNames(m_groups), "Group Group Group");
+    const auto* group = m_groups->FirstChildElement("Group");
+    EXPECT_EQ(ChildNames(group), "Name Comment Passcards");
+    const auto* passcard = group->FirstChildElement("Passcards")->FirstChildElement("Passcard");
+    EXPECT_EQ(ChildNames(passcard), "Name Comment Bookmarked Autofill AutofillString ExpirationTimeUTC Items");
+    EXPECT_STREQ(passcard->FirstChildElement("ExpirationTimeUTC")->GetText(), "0x01D9F1A2B3C4D5E6");
+    EXPECT_EQ(ChildNames(passcard->FirstChildElement("Items")), "Item Item Item Item Item Item Item Item");
+    const auto* login = passcard->FirstChildElement("Items")->FirstChildElement("Item");
+    // Meta only when it has text; the empty elements are there nonetheless.
+    EXPECT_EQ(ChildNames(login), "Name Data Image Type Hide");
+    EXPECT_EQ(ChildNames(login->NextSiblingElement("Item")), "Name Data Meta Image Type Hide");
+    // A group without passcards and a passcard without items still get their list elements.
+    const auto* third = group->NextSiblingElement("Group")->NextSiblingElement("Group");
+    ASSERT_NE(third->FirstChildElement("Passcards"), nullptr);
+    EXPECT_TRUE(third->FirstChildElement("Passcards")->NoChildren());
+    const auto* unnamed = group->NextSiblingElement("Group")->FirstChildElement("Passcards")->FirstChildElement();
+    ASSERT_NE(unnamed->FirstChildElement("Items"), nullptr);
+    EXPECT_EQ(unnamed->FirstChildElement("Name")->GetText(), nullptr);
+    EXPECT_STREQ(unnamed->FirstChildElement("ExpirationTimeUTC")->GetText(), "0x0000000000000000");
+}
+
+TEST_F(XmlExportTest, NodeSelectsGroupPasscardOrItemWithTheirShells) {
+    Group& mail = *m_database->At(0);
+    Passcard& web = *mail.At(0);
+    const Item& url = *web.At(2);
+    AddPasscard(mail, "Second card");
+
+    Export(&mail);
+    EXPECT_EQ(ChildNames(m_groups), "Group");
+    EXPECT_EQ(ChildNames(m_groups->FirstChildElement("Group")->FirstChildElement("Passcards")), "Passcard Passcard");
+
+    Export(&web);
+    const auto* group = m_groups->FirstChildElement("Group");
+    EXPECT_EQ(ChildNames(m_groups), "Group");
+    EXPECT_STREQ(group->FirstChildElement("Name")->GetText(), "Mail");
+    EXPECT_EQ(ChildNames(group->FirstChildElement("Passcards")), "Passcard");
+    EXPECT_EQ(
+        ChildNames(group->FirstChildElement("Passcards")->FirstChildElement("Passcard")->FirstChildElement("Items")),
+        "Item Item Item Item Item Item Item Item");
+
+    Export(&url);
+    group = m_groups->FirstChildElement("Group");
+    EXPECT_EQ(ChildNames(m_groups), "Group");
+    EXPECT_EQ(ChildNames(group), "Name Comment Passcards");
+    const auto* passcard = group->FirstChildElement("Passcards")->FirstChildElement("Passcard");
+    EXPECT_EQ(ChildNames(group->FirstChildElement("Passcards")), "Passcard");
+    // The passcard's own values, and its items list holding this one item only.
+    EXPECT_EQ(ChildNames(passcard), "Name Comment Bookmarked Autofill AutofillString ExpirationTimeUTC Items");
+    EXPECT_STREQ(passcard->FirstChildElement("Bookmarked")->GetText(), "1");
+    EXPECT_EQ(ChildNames(passcard->FirstChildElement("Items")), "Item");
+    EXPECT_STREQ(passcard->FirstChildElement("Items")->FirstChildElement("Item")->FirstChildElement("Data")->GetText(),
+                 "https://mail.example.org/?a=1&b=2");
+}
+
+TEST_F(XmlExportTest, FailsWithoutWritingForNodesOutsideTheDatabaseOrUnwritableFiles) {
+    Database other;
+    Group& foreign = AddGroup(other, "Foreign");
+    Item detached;
+    EXPECT_FALSE(XmlExport().exportTo(m_file, *m_database, &foreign));
+    EXPECT_FALSE(XmlExport().exportTo(m_file, *m_database, &detached));
+    EXPECT_FALSE(std::filesystem::exists(m_file));
+    EXPECT_FALSE(XmlExport().exportTo(m_dir.File("missing-folder/export.xml"), *m_database, nullptr));
+}
+
+TEST_F(XmlExportTest, ExportingLeavesTheModelAndItsModifiedFlagAlone) {
+    ModifiedFlag::Raise();
+    ASSERT_TRUE(XmlExport().exportTo(m_file, *m_database, nullptr));
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    ModifiedFlag::Clear();
+    ASSERT_TRUE(XmlExport().exportTo(m_file, *m_database, nullptr));
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+}
+
+} // namespace

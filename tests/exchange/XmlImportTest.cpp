@@ -1,0 +1,185 @@
+#include "exchange/XmlImport.h"
+
+#include "core/Database.h"
+#include "core/ModifiedFlag.h"
+#include "exchange/ImportDocument.h"
+#include "exchange/XmlExport.h"
+#include "tests/exchange/ExchangeTestSupport.h"
+#include "tests/support/ModelFixture.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+using namespace vaultlet::test;
+
+namespace {
+
+class XmlImportTest : public ModelFixture {
+protected:
+    TempDir m_dir;
+};
+
+std::string Document(std::string_view groups) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Cofferbook><Database><Name>D</Name><Groups>" +
+           std::string(groups) + "</Groups></Database></Cofferbook>\n";
+}
+
+TEST_F(XmlImportTest, RoundTripKeepsEveryValueTheFormatCarries) {
+    const auto original = MakeRichDatabase();
+    const std::string file = m_dir.File("round trip.xml");
+    ASSERT_TRUE(XmlExport().exportTo(file, *original, nullptr));
+    const auto imported = XmlImport().importFrom(file);
+    ASSERT_NE(imported, nullptr);
+    ExpectSameExchangeContent(*original, *imported);
+    // The format carries no creation times: the import's nodes are new.
+    EXPECT_EQ(imported->At(0)->At(0)->At(0)->Time(), kNow);
+}
+
+TEST_F(XmlImportTest, ReadsTheHandWrittenExpectedFileBack) {
+    const auto imported = XmlImport().importFrom(DataPath("XmlExportSmallDatabase.xml"));
+    ASSERT_NE(imported, nullptr);
+    EXPECT_EQ(imported->Name(), Ansi("Home \xC3\xA9"));
+    const Passcard& mail = *imported->At(0)->At(0);
+    EXPECT_EQ(mail.Comment(), "line1\r\nline2");
+    EXPECT_EQ(mail.At(1)->Value(), "  s3cr\"t  ");
+    EXPECT_EQ(mail.At(2)->Value(), " \t");
+    EXPECT_EQ(imported->At(0)->At(1)->Expiration(), 0x0123456789ABCDEFull);
+}
+
+TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndTypesAreTakenAsWritten) {
+    const auto database =
+        XmlImport().importFromText(Document("<Group><Passcards><Passcard><Items>"
+                                            "<Item><Name>Bare</Name></Item>"
+                                            "<Item><Name>Typed</Name><Type>0</Type><Data>x</Data></Item>"
+                                            "<Item><Type>2abc</Type><Image>junk</Image><Hide>-3</Hide><Meta/></Item>"
+                                            "</Items></Passcard></Passcards></Group>"
+                                            "<Group><Name>No lists</Name></Group>"));
+    ASSERT_NE(database, nullptr);
+    ASSERT_EQ(database->Count(), 2u);
+    const Group& first = *database->At(0);
+    EXPECT_EQ(first.Name(), "");
+    const Passcard& passcard = *first.At(0);
+    EXPECT_FALSE(passcard.Bookmark());
+    EXPECT_EQ(passcard.Expiration(), 0u);
+    EXPECT_EQ(passcard.AutofillString(), Passcard::kDefaultAutofillString);
+
+    const Item& bare = *passcard.At(0);
+    EXPECT_EQ(bare.Type(), ItemType::Custom);
+    EXPECT_EQ(bare.Image(), -1);
+    EXPECT_FALSE(bare.Hidden());
+    // Type 0 is a password, but its name, image and hidden flag come only from the file.
+    const Item& typed = *passcard.At(1);
+    EXPECT_EQ(typed.Type(), ItemType::Password);
+    EXPECT_EQ(typed.Name(), "Typed");
+    EXPECT_EQ(typed.Image(), -1);
+    EXPECT_FALSE(typed.Hidden());
+    // Lenient numbers: the leading number counts, text that is no number reads as 0.
+    const Item& lenient = *passcard.At(2);
+    EXPECT_EQ(lenient.Type(), ItemType::Url);
+    EXPECT_EQ(lenient.Image(), 0);
+    EXPECT_TRUE(lenient.Hidden());
+    EXPECT_EQ(lenient.Meta(), "");
+
+    EXPECT_EQ(database->At(1)->Count(), 0u);
+}
+
+TEST_F(XmlImportTest, ExpirationIsHexadecimalWithOrWithoutPrefix) {
+    const auto database = XmlImport().importFromText(
+        Document("<Group><Passcards>"
+                 "<Passcard><ExpirationTimeUTC>0x00000000000000FF</ExpirationTimeUTC></Passcard>"
+                 "<Passcard><ExpirationTimeUTC>1F</ExpirationTimeUTC></Passcard>"
+                 "<Passcard><ExpirationTimeUTC>never</ExpirationTimeUTC></Passcard>"
+                 "</Passcards></Group>"));
+    ASSERT_NE(database, nullptr);
+    EXPECT_EQ(database->At(0)->At(0)->Expiration(), 0xFFu);
+    EXPECT_EQ(database->At(0)->At(1)->Expiration(), 0x1Fu);
+    EXPECT_EQ(database->At(0)->At(2)->Expiration(), 0u);
+}
+
+TEST_F(XmlImportTest, WhiteSpaceWrittenByOtherProgramsIsKept) {
+    // Raw white space as another writer would leave it: only the XML line-end rule applies.
+    const auto database = XmlImport().importFromText(
+        Document("<Group><Name>   </Name><Comment>\n</Comment><Passcards><Passcard><Name>\tx </Name>"
+                 "<Comment><![CDATA[ <raw> ]]></Comment><Items><Item><Data>a\r\n\tb</Data></Item></Items>"
+                 "</Passcard></Passcards></Group>"));
+    ASSERT_NE(database, nullptr);
+    EXPECT_EQ(database->At(0)->Name(), "   ");
+    EXPECT_EQ(database->At(0)->Comment(), "\n");
+    EXPECT_EQ(database->At(0)->At(0)->Name(), "\tx ");
+    EXPECT_EQ(database->At(0)->At(0)->Comment(), " <raw> ");
+    EXPECT_EQ(database->At(0)->At(0)->At(0)->Value(), "a\n\tb");
+}
+
+TEST_F(XmlImportTest, FilesOfAnotherShapeFailButAFileWithoutGroupsIsAnEmptyDatabase) {
+    XmlImport import;
+    EXPECT_EQ(import.importFromText("<Keyring><Database/></Keyring>"), nullptr);
+    EXPECT_EQ(import.importFromText("<Cofferbook><Groups/></Cofferbook>"), nullptr);
+    const auto empty = import.importFromText("<Cofferbook><Database><Comment>c</Comment></Database></Cofferbook>");
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->Count(), 0u);
+    EXPECT_EQ(empty->Name(), "");
+    EXPECT_EQ(empty->Comment(), "c");
+}
+
+TEST_F(XmlImportTest, BrokenOrForeignInputFailsCleanly) {
+    XmlImport import;
+    const std::string valid = Document("<Group><Name>G</Name></Group>");
+    ASSERT_NE(import.importFromText(valid), nullptr);
+    EXPECT_EQ(import.importFromText(""), nullptr);
+    EXPECT_EQ(import.importFromText("Name;Password\nmail;secret\n"), nullptr) << "not XML";
+    EXPECT_EQ(import.importFromText(valid.substr(0, valid.size() / 2)), nullptr) << "truncated";
+    EXPECT_EQ(import.importFromText(valid + std::string(1, '\0') + "<x/>"), nullptr) << "NUL byte";
+    EXPECT_EQ(import.importFromText(Document("<Group><Name>\xE9t\xE9</Name></Group>")), nullptr) << "Latin-1 bytes";
+    std::string latin1 = Document("<Group><Name>caf\xE9</Name></Group>");
+    latin1.replace(latin1.find("UTF-8"), 5, "ISO-8859-1");
+    EXPECT_EQ(import.importFromText(latin1), nullptr) << "declared Latin-1";
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : valid) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    EXPECT_EQ(import.importFromText(utf16), nullptr) << "UTF-16";
+    EXPECT_EQ(import.importFromText(Document("<Group><Name>a&#0;b</Name></Group>")), nullptr) << "encoded NUL";
+    EXPECT_EQ(import.importFromText(std::string(100000, '<')), nullptr);
+    const auto nested = [](int depth) {
+        std::string opening;
+        std::string closing;
+        for (int i = 0; i < depth; ++i) {
+            opening += "<Deeper>";
+            closing += "</Deeper>";
+        }
+        return Document("<Group><Name>G</Name>" + opening + closing + "</Group>");
+    };
+    EXPECT_NE(import.importFromText(nested(50)), nullptr) << "unknown children are ignored";
+    EXPECT_EQ(import.importFromText(nested(20000)), nullptr) << "nesting beyond the parser's limit";
+    EXPECT_EQ(import.importFrom(m_dir.File("no such file.xml")), nullptr);
+    EXPECT_EQ(import.importFrom(m_dir.File("")), nullptr) << "a folder";
+}
+
+TEST_F(XmlImportTest, FilesAboveTheSizeLimitAreRefused) {
+    const std::string file = m_dir.File("huge.xml");
+    std::string content = Document("<Group><Name>G</Name></Group>");
+    const std::size_t padding = ImportDocument::kMaxBytes - content.size();
+    content.insert(content.find("<Cofferbook>"), padding, '\n');
+    WriteFile(file, content);
+    EXPECT_NE(XmlImport().importFrom(file), nullptr) << "exactly at the limit";
+    content.insert(0, "\n");
+    WriteFile(file, content);
+    EXPECT_EQ(XmlImport().importFrom(file), nullptr);
+}
+
+TEST_F(XmlImportTest, ImportLeavesTheOpenDatabasesModifiedFlagAsItWas) {
+    const std::string text = Document("<Group><Name>G</Name></Group>");
+    XmlImport import;
+    ModifiedFlag::Raise();
+    EXPECT_NE(import.importFromText(text), nullptr);
+    EXPECT_TRUE(ModifiedFlag::IsRaised()) << "a new Database clears the flag of the open one";
+    EXPECT_EQ(import.importFromText("broken"), nullptr);
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    ModifiedFlag::Clear();
+    EXPECT_NE(import.importFromText(text), nullptr);
+    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "building the import raises it";
+}
+
+} // namespace
