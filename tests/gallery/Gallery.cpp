@@ -21,29 +21,43 @@
 #include <filesystem>
 #include <iostream>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace vaultlet::gallery {
 namespace {
 
-std::map<std::string, Show>& MutableEntries() {
-    static std::map<std::string, Show> entries;
+std::map<std::string, Entry>& MutableEntries() {
+    static std::map<std::string, Entry> entries;
     return entries;
 }
 
-// The first visible top-level window of the thread.
-HWND VisibleWindowOf(DWORD threadId) {
-    HWND found = nullptr;
+// The visible top-level windows of the thread.
+std::vector<HWND> VisibleWindowsOf(DWORD threadId) {
+    std::vector<HWND> found;
     EnumThreadWindows(
         threadId,
         [](HWND window, LPARAM parameter) {
             if (IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(parameter) = window;
-                return FALSE;
+                reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
             }
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&found));
     return found;
+}
+
+// The step of Scene::Later, run by a thread timer of the scene's thread.
+std::function<void(HWND)> g_laterStep;
+
+void CALLBACK RunLater(HWND, UINT, UINT_PTR timer, DWORD) {
+    const std::vector<HWND> windows = VisibleWindowsOf(GetCurrentThreadId());
+    if (windows.empty() || !g_laterStep) {
+        return;
+    }
+    KillTimer(nullptr, timer);
+    const auto step = std::exchange(g_laterStep, nullptr);
+    step(windows.back());
 }
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
@@ -57,27 +71,39 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
     return true;
 }
 
-int ShowOne(const Show& show) {
+int ShowOne(const Entry& entry) {
     std::atomic<DWORD> threadId{0};
     std::atomic<bool> done{false};
     std::thread ui([&] {
         threadId = GetCurrentThreadId();
         Scene scene;
-        show(scene);
+        entry.show(scene);
         done = true;
     });
-    HWND window = nullptr;
-    const bool shown = WaitFor([&] { return threadId != 0 && (window = VisibleWindowOf(threadId)) != nullptr; },
-                               std::chrono::seconds(30));
+    std::vector<HWND> windows;
+    const bool shown = WaitFor(
+        [&] {
+            windows = threadId != 0 ? VisibleWindowsOf(threadId) : std::vector<HWND>();
+            return static_cast<int>(windows.size()) >= entry.windows;
+        },
+        std::chrono::seconds(30));
     if (shown) {
         // Each round trip lets the dialog's thread finish what it queued; the redraw paints it whole.
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
-        RedrawWindow(window, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
         RECT place{};
-        GetWindowRect(window, &place);
+        for (const HWND window : windows) {
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+            RECT bounds{};
+            GetWindowRect(window, &bounds);
+            if (IsRectEmpty(&place)) {
+                place = bounds;
+            } else {
+                UnionRect(&place, &place, &bounds);
+            }
+        }
         std::printf("ready %ld %ld %ld %ld\n", place.left, place.top, place.right - place.left,
                     place.bottom - place.top);
         std::fflush(stdout);
@@ -119,6 +145,12 @@ std::string Scene::File(const std::string& name) const {
     return (std::filesystem::path(m_folder) / name).string();
 }
 
+void Scene::Later(std::function<void(HWND)> step) {
+    constexpr UINT kPollMilliseconds = 100;
+    g_laterStep = std::move(step);
+    SetTimer(nullptr, 0, kPollMilliseconds, RunLater);
+}
+
 std::string Scene::MakeDatabase(const std::string& fileName, const std::string& name) const {
     const std::string path = File(fileName);
     auto database = NewDatabase::Create(path, name, "sample", 1);
@@ -127,11 +159,11 @@ std::string Scene::MakeDatabase(const std::string& fileName, const std::string& 
     return path;
 }
 
-Registration::Registration(const char* name, Show show) {
-    MutableEntries()[name] = std::move(show);
+Registration::Registration(const char* name, Show show, int windows) {
+    MutableEntries()[name] = Entry{std::move(show), windows};
 }
 
-const std::map<std::string, Show>& Entries() {
+const std::map<std::string, Entry>& Entries() {
     return MutableEntries();
 }
 

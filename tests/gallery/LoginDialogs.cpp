@@ -62,6 +62,18 @@ const Registration kLoginHandedOver("login-handed-over", [](Scene& scene) {
     RunLogin(scene, std::move(options));
 });
 
+const Registration kLoginWithKeyboard(
+    "login-with-keyboard",
+    [](Scene& scene) {
+        ThreeDatabases(scene);
+        scene.Later([](HWND login) {
+            SendMessageA(login, WM_COMMAND, MAKEWPARAM(IDC_LOGIN_KEYBOARD, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(login, IDC_LOGIN_KEYBOARD)));
+        });
+        RunLogin(scene, {});
+    },
+    2);
+
 const Registration kNewDatabase("new-database", [](Scene&) {
     NewDatabaseDialog dialog("Passwords");
     dialog.RunModal(nullptr);
