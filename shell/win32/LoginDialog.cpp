@@ -23,6 +23,8 @@ namespace vaultlet {
 namespace {
 
 constexpr UINT kHideDelayMilliseconds = 200;
+// WM_SYSCOMMAND: the system uses the low four bits of the command itself.
+constexpr WPARAM kSystemCommandMask = 0xFFF0;
 
 bool TrayAllows(const IntSetting& option) {
     return Settings::Read(option) != 0 && Settings::Read(setting::kShowTrayIcon) != 0;
@@ -288,7 +290,7 @@ void LoginDialog::OnHotKey() {
 }
 
 bool LoginDialog::OnSysCommand(WPARAM command) {
-    switch (command & 0xFFF0) {
+    switch (command & kSystemCommandMask) {
     case SC_MINIMIZE:
         if (!TrayAllows(setting::kMinimizeToTray)) {
             return false;
