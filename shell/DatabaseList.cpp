@@ -131,7 +131,9 @@ std::string DatabaseList::JoinPath(const std::string& folder, const std::string&
     if (folder.empty() || folder.back() == '\\' || folder.back() == '/') {
         return folder + name;
     }
-    const char separator = folder.find('\\') != std::string::npos ? '\\' : '/';
+    // A drive's root folder ("E:") has no separator yet; only POSIX paths use "/" alone.
+    const bool posix = folder.find('/') != std::string::npos && folder.find('\\') == std::string::npos;
+    const char separator = posix ? '/' : '\\';
     return folder + separator + name;
 }
 

@@ -58,7 +58,8 @@ public:
     static std::string DisplayText(const DatabaseEntry& entry);
     // Case-insensitive comparison of two paths, as the system compares file names.
     static bool SamePath(const std::string& a, const std::string& b);
-    // folder + separator + name, with the separator the folder already uses (a backslash on Windows).
+    // folder + separator + name, with the separator the folder already uses: "/" for POSIX paths, a
+    // backslash otherwise (also for a drive's root, "E:", which has none).
     static std::string JoinPath(const std::string& folder, const std::string& name);
 
 private:

@@ -171,6 +171,7 @@ TEST(DatabaseListTextTest, DisplayTextShowsTheNameAndTheFileName) {
     EXPECT_EQ(DatabaseList::DisplayText({"", "D:\\x.kvtdat"}), " [x.kvtdat]");
     EXPECT_EQ(DatabaseList::JoinPath("C:\\data", "a.kvtdat"), "C:\\data\\a.kvtdat");
     EXPECT_EQ(DatabaseList::JoinPath("C:\\", "a.kvtdat"), "C:\\a.kvtdat");
+    EXPECT_EQ(DatabaseList::JoinPath("E:", "a.kvtdat"), "E:\\a.kvtdat") << "a program at the root of a drive";
     EXPECT_EQ(DatabaseList::JoinPath("/tmp/x", "a.kvtdat"), "/tmp/x/a.kvtdat");
 }
 
