@@ -22,7 +22,6 @@ public:
     // Adds the icon; true when the shell took it.
     bool Show();
     void Remove();
-    bool IsShown() const noexcept { return m_shown; }
 
     // A right-button release opens the context menu, whose command goes to the owner as WM_COMMAND;
     // a double click shows the owner and brings it to the front. True for the double click, which

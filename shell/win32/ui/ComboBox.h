@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <string>
 #include <string_view>
 
 namespace vaultlet {
@@ -22,7 +21,6 @@ public:
     int Selection() const { return static_cast<int>(SendMessageA(m_window, CB_GETCURSEL, 0, 0)); }
     // Selects an index (-1 clears the selection) without notifying the parent.
     void Select(int index) const { SendMessageA(m_window, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
-    std::string ItemText(int index) const;
 
 private:
     HWND m_window = nullptr;

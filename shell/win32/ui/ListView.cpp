@@ -30,9 +30,4 @@ void ListView::AddRow(int row, int image) const {
     SendMessageA(m_window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void ListView::Select(int row) const {
-    ListView_SetItemState(m_window, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_EnsureVisible(m_window, row, FALSE);
-}
-
 } // namespace vaultlet

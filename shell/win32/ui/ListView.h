@@ -27,7 +27,6 @@ public:
     int Count() const { return ListView_GetItemCount(m_window); }
     // The first selected row, or -1.
     int Selection() const { return ListView_GetNextItem(m_window, -1, LVNI_SELECTED); }
-    void Select(int row) const;
 
 private:
     HWND m_window = nullptr;

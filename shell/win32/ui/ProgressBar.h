@@ -18,8 +18,6 @@ public:
     void Begin(int captionId) override;
     void End() override;
 
-    HWND Handle() const noexcept { return m_window; }
-
 private:
     HWND m_window = nullptr;
 };

@@ -14,7 +14,6 @@ public:
     bool Create(HWND owner);
     // Shows text while the mouse rests on the control (the tooltip keeps its own copy).
     void Add(HWND control, std::string_view text) const;
-    HWND Handle() const noexcept { return m_window; }
 
 private:
     HWND m_owner = nullptr;
