@@ -154,7 +154,7 @@ bool EncryptedDatabase::WriteFile(const std::string& path, const SecureBytes& pl
            writer.Commit();
 }
 
-LoadResult EncryptedDatabase::Load(const std::string& path, ProgressSink* progress) {
+LoadResult EncryptedDatabase::Load(const std::string& path, ProgressSink* progress, SecureString* storedText) {
     if (!path.empty()) {
         m_path = path;
     }
@@ -165,7 +165,7 @@ LoadResult EncryptedDatabase::Load(const std::string& path, ProgressSink* progre
     std::uint64_t size = 0;
     LoadResult result = LoadResult::NotADatabase;
     if (file->Size(size) && size > DatabaseFileHeader::kFixedSize) {
-        result = ReadFile(*file, size, progress);
+        result = ReadFile(*file, size, progress, storedText);
     }
     if (result != LoadResult::Loaded) {
         DeleteAll();
@@ -173,7 +173,8 @@ LoadResult EncryptedDatabase::Load(const std::string& path, ProgressSink* progre
     return result;
 }
 
-LoadResult EncryptedDatabase::ReadFile(InputFile& file, std::uint64_t size, ProgressSink* progress) {
+LoadResult EncryptedDatabase::ReadFile(InputFile& file, std::uint64_t size, ProgressSink* progress,
+                                       SecureString* storedText) {
     DatabaseFileHeader header;
     if (!header.ReadFrom(file)) {
         return LoadResult::NotADatabase;
@@ -222,7 +223,15 @@ LoadResult EncryptedDatabase::ReadFile(InputFile& file, std::uint64_t size, Prog
         return LoadResult::ReadFailure;
     }
     const SecureString text = DocumentTextOf(plaintext);
-    return DatabaseDocument::Parse(text, *this) ? LoadResult::Loaded : LoadResult::NotADatabase;
+    if (!DatabaseDocument::Parse(text, *this)) {
+        return LoadResult::NotADatabase;
+    }
+    if (storedText != nullptr) {
+        const auto* begin = reinterpret_cast<const char*>(plaintext.data());
+        const auto length = static_cast<std::size_t>(std::find(begin, begin + plaintext.size(), '\0') - begin);
+        *storedText = std::string_view(begin, length);
+    }
+    return LoadResult::Loaded;
 }
 
 bool ProbeFile(const std::string& path, std::string& name, int& cipherId, FileSystem& fileSystem) {

@@ -52,12 +52,14 @@ public:
     // it was and ModifiedFlag is raised again.
     bool Save(const std::string& path = {}, ProgressSink* progress = nullptr);
     // Loads the file at the given path (stored first when not empty; empty: the stored path).
-    // SetPassword must have been called.
-    LoadResult Load(const std::string& path = {}, ProgressSink* progress = nullptr);
+    // SetPassword must have been called. When storedText is given and the file loads, it receives
+    // the decrypted document exactly as the file holds it: the text before its terminating zero
+    // byte, with its line ends as they are (the model reads them as line feeds).
+    LoadResult Load(const std::string& path = {}, ProgressSink* progress = nullptr, SecureString* storedText = nullptr);
 
 private:
     bool WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress);
-    LoadResult ReadFile(InputFile& file, std::uint64_t size, ProgressSink* progress);
+    LoadResult ReadFile(InputFile& file, std::uint64_t size, ProgressSink* progress, SecureString* storedText);
 
     FileSystem& m_fileSystem;
     CipherRegistry m_ciphers;

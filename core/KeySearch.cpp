@@ -1,6 +1,8 @@
 #include "core/KeySearch.h"
 
 #include "core/crypto/Aes256Cipher.h"
+#include "core/crypto/Blowfish.h"
+#include "core/crypto/BlowfishCipher.h"
 #include "core/crypto/CipherRegistry.h"
 #include "core/crypto/Rijndael.h"
 #include "core/crypto/Ripemd.h"
@@ -48,55 +50,123 @@ public:
         return match;
     }
 
+    // Blowfish candidates are tried two at a time: their key schedules, built in step, overlap.
+    bool TestsInPairs() const noexcept { return m_task.cipherId == BlowfishCipher::kId; }
+
+    // Tests the candidates at `first` and `second` (Blowfish); 1 or 2 for the first that matches,
+    // else 0.
+    int MatchesPair(const std::uint8_t* first, const std::uint8_t* second) {
+        std::uint8_t blocks[2][Blowfish::kBlockSize];
+        int match = 0;
+        if (Blowfish::SetKeyPair(m_blowfish[0], first, m_blowfish[1], second, kKeySize)) {
+            m_blowfish[0].EncryptBlocks(m_task.checkValue, blocks[0], 1);
+            m_blowfish[1].EncryptBlocks(m_task.checkValue, blocks[1], 1);
+            if (std::memcmp(blocks[0], m_task.checkBlock, Blowfish::kBlockSize) == 0) {
+                match = 1;
+            } else if (std::memcmp(blocks[1], m_task.checkBlock, Blowfish::kBlockSize) == 0) {
+                match = 2;
+            }
+        }
+        m_blowfish[0].Wipe();
+        m_blowfish[1].Wipe();
+        SecureWipe(blocks, sizeof blocks);
+        return match;
+    }
+
 private:
     const KeySearch::Task& m_task;
     CipherRegistry m_ciphers;
     Cipher* m_cipher = nullptr;
     Rijndael m_aes;
+    Blowfish m_blowfish[2];
 };
 
 // The chain of candidates, shared by the threads: slot j holds candidate j once `produced` > j.
+// Candidates are published and claimed in batches, and every shared counter has a cache line of its
+// own, so the threads do not wait on each other's cache traffic at every key.
 class CandidateChain {
 public:
     CandidateChain(const KeySearch::Task& task)
         : m_task(task), m_keys((static_cast<std::size_t>(task.iterations) + 1) * kKeySize) {}
 
-    void Produce() {
-        std::uint8_t* slot = m_keys.data();
-        std::memcpy(slot, m_task.baseKey->data(), kKeySize);
-        Ripemd::HashChain256(slot, m_task.iterations);
-        m_produced.store(1, std::memory_order_release);
-        for (std::uint32_t j = 1; j <= m_task.iterations; ++j) {
-            if (m_best.load(std::memory_order_relaxed) < j) {
-                break; // a match was found earlier in the chain
+    // The producing thread: extends the chain, keeping a lead over the testers, and tests batches
+    // itself whenever the lead is big enough, so no thread makes keys nobody will need.
+    void Produce(CandidateTester& tester) {
+        std::memcpy(m_keys.data(), m_task.baseKey->data(), kKeySize);
+        Ripemd::HashChain256(m_keys.data(), m_task.iterations);
+        std::uint32_t made = 1; // slots 0 .. made - 1 hold candidates
+        m_produced.value.store(made, std::memory_order_release);
+        const std::uint32_t needed = m_task.iterations + 1; // candidate j is tested with j + 1 beside it
+        while (made < needed && m_best.value.load(std::memory_order_relaxed) == kNone) {
+            const std::uint32_t claimed = m_next.value.load(std::memory_order_relaxed);
+            if (made >= claimed + kLead && TestMadeBatch(tester, made)) {
+                continue;
             }
-            Ripemd::Hash256Of32(slot, slot + kKeySize);
-            slot += kKeySize;
-            m_produced.store(j + 1, std::memory_order_release);
+            const std::uint32_t batchEnd = std::min(needed, made + kBatch);
+            for (; made < batchEnd; ++made) {
+                const std::uint8_t* previous = m_keys.data() + static_cast<std::size_t>(made - 1) * kKeySize;
+                Ripemd::Hash256Of32(previous, m_keys.data() + static_cast<std::size_t>(made) * kKeySize);
+            }
+            m_produced.value.store(made, std::memory_order_release);
         }
-        m_producing.store(false, std::memory_order_release);
+        m_producing.value.store(false, std::memory_order_release);
+        Test(tester);
     }
 
+    // A testing thread: claims batches of candidates until none is left or a match makes the rest
+    // pointless.
     void Test(CandidateTester& tester) {
+        std::uint32_t available = 0;
         for (;;) {
-            const std::uint32_t j = m_next.fetch_add(1, std::memory_order_relaxed);
-            if (j >= m_task.iterations || j > m_best.load(std::memory_order_relaxed)) {
+            const std::uint32_t first = m_next.value.fetch_add(kBatch, std::memory_order_relaxed);
+            if (first >= m_task.iterations || !TestBatch(tester, first, available)) {
                 return;
-            }
-            if (!WaitFor(j + 2)) {
-                return;
-            }
-            const std::uint8_t* key = m_keys.data() + static_cast<std::size_t>(j) * kKeySize;
-            if (tester.Matches(key, key + kKeySize)) {
-                std::uint32_t best = m_best.load(std::memory_order_relaxed);
-                while (j < best && !m_best.compare_exchange_weak(best, j)) {
-                }
             }
         }
+    }
+
+    // Claims and tests the next batch if all its candidates are made already; false otherwise.
+    bool TestMadeBatch(CandidateTester& tester, std::uint32_t made) {
+        std::uint32_t first = m_next.value.load(std::memory_order_relaxed);
+        do {
+            if (first >= m_task.iterations || first + kBatch + 1 > made) {
+                return false;
+            }
+        } while (!m_next.value.compare_exchange_weak(first, first + kBatch, std::memory_order_relaxed));
+        TestBatch(tester, first, made);
+        return true;
+    }
+
+    // Tests candidates first .. first + kBatch - 1 (as far as they exist); `available` is how many
+    // candidates are known to be made. False when the search is over for this thread.
+    bool TestBatch(CandidateTester& tester, std::uint32_t first, std::uint32_t& available) {
+        const std::uint32_t end = std::min<std::uint64_t>(std::uint64_t{first} + kBatch, m_task.iterations);
+        const std::uint32_t step = tester.TestsInPairs() ? 2 : 1;
+        for (std::uint32_t j = first; j < end; j += step) {
+            if (j > m_best.value.load(std::memory_order_relaxed)) {
+                return false; // everything from here on comes after a match
+            }
+            const bool pair = step == 2 && j + 1 < end;
+            const std::uint32_t needed = j + (pair ? 3 : 2);
+            if (available < needed && !WaitFor(needed, available)) {
+                return false;
+            }
+            const std::uint8_t* key = m_keys.data() + static_cast<std::size_t>(j) * kKeySize;
+            const int match =
+                pair ? tester.MatchesPair(key, key + kKeySize) : (tester.Matches(key, key + kKeySize) ? 1 : 0);
+            if (match != 0) {
+                const std::uint32_t found = j + static_cast<std::uint32_t>(match) - 1;
+                std::uint32_t best = m_best.value.load(std::memory_order_relaxed);
+                while (found < best && !m_best.value.compare_exchange_weak(best, found)) {
+                }
+                return false;
+            }
+        }
+        return end < m_task.iterations;
     }
 
     std::optional<SecureArray<32>> Result() const {
-        const std::uint32_t best = m_best.load();
+        const std::uint32_t best = m_best.value.load();
         if (best == kNone) {
             return std::nullopt;
         }
@@ -107,24 +177,37 @@ public:
 
 private:
     static constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+    static constexpr std::uint32_t kBatch = 256;
+    // How far the chain runs ahead of the claimed candidates before its thread tests too.
+    static constexpr std::uint32_t kLead = 4 * kBatch;
 
-    // Waits until `count` candidates exist; false when the producer stopped before (a better match).
-    bool WaitFor(std::uint32_t count) const {
-        while (m_produced.load(std::memory_order_acquire) < count) {
-            if (!m_producing.load(std::memory_order_acquire)) {
-                return m_produced.load(std::memory_order_acquire) >= count;
+    template <typename T>
+    struct alignas(64) Shared {
+        std::atomic<T> value;
+    };
+
+    // Waits until `count` candidates exist and notes how many do; false when the producer stopped
+    // before (after a better match).
+    bool WaitFor(std::uint32_t count, std::uint32_t& available) const {
+        for (;;) {
+            const bool producing = m_producing.value.load(std::memory_order_acquire);
+            available = m_produced.value.load(std::memory_order_acquire);
+            if (available >= count) {
+                return true;
+            }
+            if (!producing) {
+                return false;
             }
             std::this_thread::yield();
         }
-        return true;
     }
 
     const KeySearch::Task& m_task;
     SecureBytes m_keys;
-    std::atomic<std::uint32_t> m_produced{0};
-    std::atomic<bool> m_producing{true};
-    std::atomic<std::uint32_t> m_next{0};
-    std::atomic<std::uint32_t> m_best{kNone};
+    Shared<std::uint32_t> m_produced{0};
+    Shared<bool> m_producing{true};
+    Shared<std::uint32_t> m_next{0};
+    Shared<std::uint32_t> m_best{kNone};
 };
 
 // The plain search for a single thread: no chain is kept, and it stops at the first match.
@@ -175,10 +258,9 @@ std::optional<SecureArray<32>> KeySearch::Find(const Task& task, unsigned thread
             break; // fewer threads: the search is still complete
         }
     }
-    // This thread extends the chain, then helps testing.
-    chain.Produce();
+    // This thread extends the chain and tests as well.
     CandidateTester own(task);
-    chain.Test(own);
+    chain.Produce(own);
     for (auto& worker : workers) {
         worker.join();
     }

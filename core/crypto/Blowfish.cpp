@@ -40,6 +40,39 @@ template <bool Encrypting>
     right = l;
 }
 
+// Encrypts one block under each of two schedules, round by round in step.
+[[gnu::always_inline]] inline void CryptPair(const Schedule& a, std::uint32_t& leftA, std::uint32_t& rightA,
+                                             const Schedule& b, std::uint32_t& leftB, std::uint32_t& rightB) {
+    std::uint32_t la = leftA ^ a.p[0];
+    std::uint32_t ra = rightA;
+    std::uint32_t lb = leftB ^ b.p[0];
+    std::uint32_t rb = rightB;
+    for (int i = 0; i < 16; i += 2) {
+        ra = Settled(ra ^ a.p[i + 1]) ^ F(a, la);
+        rb = Settled(rb ^ b.p[i + 1]) ^ F(b, lb);
+        la = Settled(la ^ a.p[i + 2]) ^ F(a, ra);
+        lb = Settled(lb ^ b.p[i + 2]) ^ F(b, rb);
+    }
+    leftA = ra ^ a.p[17];
+    rightA = la;
+    leftB = rb ^ b.p[17];
+    rightB = lb;
+}
+
+// The first step of the key schedule: the initial S-boxes, and the P-array XORed with the key.
+void StartSchedule(Schedule& k, const std::uint8_t* key, std::size_t length) {
+    std::memcpy(k.s, blowfish::kInitialS, sizeof k.s);
+    std::size_t next = 0;
+    for (int i = 0; i < 18; ++i) {
+        std::uint32_t word = 0;
+        for (int b = 0; b < 4; ++b) {
+            word = (word << 8) | key[next];
+            next = next + 1 == length ? 0 : next + 1;
+        }
+        k.p[i] = blowfish::kInitialP[i] ^ word;
+    }
+}
+
 // Independent blocks interleaved, so the lookups of one block overlap the dependency chain of another.
 constexpr std::size_t kLanes = 4;
 
@@ -96,16 +129,7 @@ bool Blowfish::SetKey(const std::uint8_t* key, std::size_t length) noexcept {
         return false;
     }
     Schedule& k = m_schedule;
-    std::memcpy(k.s, blowfish::kInitialS, sizeof k.s);
-    std::size_t next = 0;
-    for (int i = 0; i < 18; ++i) {
-        std::uint32_t word = 0;
-        for (int b = 0; b < 4; ++b) {
-            word = (word << 8) | key[next];
-            next = next + 1 == length ? 0 : next + 1;
-        }
-        k.p[i] = blowfish::kInitialP[i] ^ word;
-    }
+    StartSchedule(k, key, length);
     // Encrypt the all-zero block over and over with the schedule built so far, replacing the
     // P-array and then the S-boxes two words at a time.
     std::uint32_t l = 0;
@@ -123,6 +147,40 @@ bool Blowfish::SetKey(const std::uint8_t* key, std::size_t length) noexcept {
         }
     }
     m_keyed = true;
+    return true;
+}
+
+bool Blowfish::SetKeyPair(Blowfish& first, const std::uint8_t* firstKey, Blowfish& second,
+                          const std::uint8_t* secondKey, std::size_t length) noexcept {
+    if (firstKey == nullptr || secondKey == nullptr || length == 0 || length > kMaxKeyLength || &first == &second) {
+        return false;
+    }
+    Schedule& a = first.m_schedule;
+    Schedule& b = second.m_schedule;
+    StartSchedule(a, firstKey, length);
+    StartSchedule(b, secondKey, length);
+    std::uint32_t la = 0;
+    std::uint32_t ra = 0;
+    std::uint32_t lb = 0;
+    std::uint32_t rb = 0;
+    for (int i = 0; i < 18; i += 2) {
+        CryptPair(a, la, ra, b, lb, rb);
+        a.p[i] = la;
+        a.p[i + 1] = ra;
+        b.p[i] = lb;
+        b.p[i + 1] = rb;
+    }
+    for (int box = 0; box < 4; ++box) {
+        for (int i = 0; i < 256; i += 2) {
+            CryptPair(a, la, ra, b, lb, rb);
+            a.s[box][i] = la;
+            a.s[box][i + 1] = ra;
+            b.s[box][i] = lb;
+            b.s[box][i + 1] = rb;
+        }
+    }
+    first.m_keyed = true;
+    second.m_keyed = true;
     return true;
 }
 

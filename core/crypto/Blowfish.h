@@ -22,6 +22,12 @@ public:
 
     // False, with nothing set, for an empty key or one longer than 56 bytes.
     [[nodiscard]] bool SetKey(const std::uint8_t* key, std::size_t length) noexcept;
+    // Sets two keys of the same length on two objects at once, with the same result as SetKey on
+    // each. The key schedule is one long chain of dependent lookups; running two of them interleaved
+    // lets the processor overlap them, which nearly doubles the rate at which candidate keys of a
+    // password search can be tried.
+    [[nodiscard]] static bool SetKeyPair(Blowfish& first, const std::uint8_t* firstKey, Blowfish& second,
+                                         const std::uint8_t* secondKey, std::size_t length) noexcept;
     // Whole blocks, each on its own; in and out may be the same buffer.
     void EncryptBlocks(const std::uint8_t* in, std::uint8_t* out, std::size_t blocks) const noexcept;
     void DecryptBlocks(const std::uint8_t* in, std::uint8_t* out, std::size_t blocks) const noexcept;

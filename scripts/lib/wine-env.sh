@@ -11,31 +11,38 @@ vaultlet_wine_env() {
 }
 
 # Creates the prefix on first use, with crash dialogs switched off so that a crash ends the process
-# instead of waiting for a debugger that never finishes under a virtual display. Safe to call from
-# parallel processes. Output is detached: the prefix's background services outlive the call and
-# must not hold a caller's pipes open.
-#
-# "vaultlet_wine_init unmanaged" (the build tree's test prefix) also tells Wine that no window
-# manager handles its windows. Under a bare virtual display none does, and Wine would otherwise wait
-# two seconds for one every time a window is hidden or destroyed.
+# instead of waiting for a debugger that never finishes under a virtual display, and with windows
+# not handed to a window manager. Parallel callers wait for the one that does the work. The lock is
+# a directory, not a locked file descriptor: Wine's background services would inherit such a
+# descriptor and hold the lock for as long as they live. Output is detached for the same reason.
 vaultlet_wine_init() {
-    local mode=${1:-}
-    (
-        flock 9
-        if [ ! -f "$WINEPREFIX/.vaultlet-ready" ]; then
-            "$VAULTLET_WINE" wineboot -i </dev/null >/dev/null 2>&1 || true
-            "$VAULTLET_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-                /v Debugger /t REG_SZ /d '' /f </dev/null >/dev/null 2>&1
-            "$VAULTLET_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-                /v Auto /t REG_SZ /d 1 /f </dev/null >/dev/null 2>&1
-            touch "$WINEPREFIX/.vaultlet-ready"
-        fi
-        if [ "$mode" = unmanaged ] && [ ! -f "$WINEPREFIX/.vaultlet-unmanaged" ]; then
-            "$VAULTLET_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
-                </dev/null >/dev/null 2>&1
-            touch "$WINEPREFIX/.vaultlet-unmanaged"
-        fi
-    ) 9>"$WINEPREFIX/.vaultlet-init.lock"
+    local ready="$WINEPREFIX/.vaultlet-ready"
+    local lock="$WINEPREFIX/.vaultlet-init"
+    [ -f "$ready" ] && return 0
+    if mkdir "$lock" 2>/dev/null; then
+        "$VAULTLET_WINE" wineboot -i </dev/null >/dev/null 2>&1 || true
+        "$VAULTLET_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+            /v Debugger /t REG_SZ /d '' /f </dev/null >/dev/null 2>&1
+        "$VAULTLET_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+            /v Auto /t REG_SZ /d 1 /f </dev/null >/dev/null 2>&1
+        # There is no window manager on the virtual display: without this Wine waits up to two
+        # seconds for one whenever a window is hidden or destroyed. The auto-type tests keep
+        # managed windows: with unmanaged ones the X focus can arrive after the first synthesized
+        # keys and Wine then drops the Shift state they set.
+        "$VAULTLET_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+            </dev/null >/dev/null 2>&1
+        "$VAULTLET_WINE" reg add 'HKCU\Software\Wine\AppDefaults\autofill_tests.exe\X11 Driver' \
+            /v Managed /d Y /f </dev/null >/dev/null 2>&1
+        touch "$ready"
+        rmdir "$lock"
+        return 0
+    fi
+    local waited=0
+    while [ ! -f "$ready" ] && [ $waited -lt 600 ]; do
+        sleep 0.5
+        waited=$((waited + 1))
+    done
+    [ -f "$ready" ]
 }
 
 VAULTLET_WINE=/usr/lib/wine/wine64

@@ -126,6 +126,37 @@ TEST_F(EncryptedDatabaseTest, FilesOfTheReferenceWriterOpenForEveryExtraIteratio
     }
 }
 
+// The stored text is handed out as the file holds it (line ends untouched, nothing after the zero
+// byte), and only when the file loads.
+TEST_F(EncryptedDatabaseTest, LoadCanHandOutTheDocumentAsStored) {
+    const std::string text = "<?xml version=\"1.0\"?>\r\n<database name=\"Ref\">\r<group name=\"G\"/></database>\n";
+    test::ReferenceFile file;
+    file.documentText = text;
+    file.name = "Ref";
+    file.iterations = 3;
+    file.password = "pw";
+    const std::string path = m_dir.File("ref.kvtdat");
+    test::WriteFileBytes(path, test::WriteReferenceFile(file));
+
+    EncryptedDatabase database;
+    database.SetPassword("pw");
+    SecureString stored;
+    ASSERT_EQ(database.Load(path, nullptr, &stored), LoadResult::Loaded);
+    EXPECT_EQ(stored, text);
+    EXPECT_EQ(database.Count(), 1u);
+
+    SecureString untouched("before");
+    database.SetPassword("PW");
+    EXPECT_EQ(database.Load(path, nullptr, &untouched), LoadResult::WrongPassword);
+    EXPECT_EQ(untouched, "before");
+    test::ReferenceFile broken = file;
+    broken.documentText = "<?xml version=\"1.0\"?><nodatabase/>";
+    test::WriteFileBytes(path, test::WriteReferenceFile(broken));
+    database.SetPassword("pw");
+    EXPECT_EQ(database.Load(path, nullptr, &untouched), LoadResult::NotADatabase);
+    EXPECT_EQ(untouched, "before");
+}
+
 TEST_F(EncryptedDatabaseTest, SavedFilesOpenInTheReferenceReader) {
     for (const int cipherId : kAllCipherIds) {
         const std::string path = m_dir.File("ours.kvtdat");

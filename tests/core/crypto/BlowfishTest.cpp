@@ -137,3 +137,35 @@ TEST(BlowfishTest, RefusesEmptyAndOverlongKeys) {
     EXPECT_FALSE(blowfish.SetKey(key.data(), 57));
     EXPECT_TRUE(blowfish.SetKey(key.data(), 56));
 }
+
+// Two key schedules built in step give exactly what two separate SetKey calls give, for every key
+// length, and keep nothing of one key in the other.
+TEST(BlowfishTest, KeyPairsEqualSeparateKeys) {
+    std::mt19937 random(77);
+    for (std::size_t length = 1; length <= Blowfish::kMaxKeyLength; ++length) {
+        std::vector<std::uint8_t> first(length);
+        std::vector<std::uint8_t> second(length);
+        for (std::size_t i = 0; i < length; ++i) {
+            first[i] = static_cast<std::uint8_t>(random());
+            second[i] = static_cast<std::uint8_t>(random());
+        }
+        std::vector<std::uint8_t> plain(16);
+        for (auto& byte : plain) {
+            byte = static_cast<std::uint8_t>(random());
+        }
+        Blowfish a;
+        Blowfish b;
+        ASSERT_TRUE(Blowfish::SetKeyPair(a, first.data(), b, second.data(), length));
+        std::vector<std::uint8_t> outA(16);
+        std::vector<std::uint8_t> outB(16);
+        a.EncryptBlocks(plain.data(), outA.data(), 2);
+        b.EncryptBlocks(plain.data(), outB.data(), 2);
+        EXPECT_EQ(outA, Encrypt(first, plain)) << length;
+        EXPECT_EQ(outB, Encrypt(second, plain)) << length;
+    }
+    Blowfish a;
+    const std::uint8_t key[8] = {};
+    EXPECT_FALSE(Blowfish::SetKeyPair(a, key, a, key, 8)) << "one object cannot hold two schedules";
+    Blowfish b;
+    EXPECT_FALSE(Blowfish::SetKeyPair(a, key, b, key, 0));
+}

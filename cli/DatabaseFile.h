@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/EncryptedDatabase.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace vaultlet {
+
+struct CommandContext;
+
+// Opening and saving the database file a command names, with the exit status of each failure.
+class DatabaseFile {
+public:
+    // Asks for the file's password and loads it. Throws CliFailure with the load result as status.
+    // When storedText is given it receives the decrypted document as the file holds it.
+    static std::unique_ptr<EncryptedDatabase> Open(std::string_view path, CommandContext& context,
+                                                   SecureString* storedText = nullptr);
+    // Opens with a password already at hand.
+    static std::unique_ptr<EncryptedDatabase> OpenWith(std::string_view path, std::string_view password,
+                                                       CommandContext& context, SecureString* storedText = nullptr);
+    // Saves to the database's own path. Throws CliFailure (status 6) when the save fails; the file on
+    // disk is then as it was before.
+    static void Save(EncryptedDatabase& database);
+
+    // Why a file could not be opened, as one line.
+    static std::string LoadFailureMessage(LoadResult result, std::string_view path, int cipherId);
+};
+
+} // namespace vaultlet

@@ -1,0 +1,127 @@
+#include "cli/ExportCommand.h"
+
+#include "exchange/HtmlExport.h"
+#include "exchange/XmlExport.h"
+#include "tests/cli/CliFixture.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/ReferenceDatabaseFile.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+using test::CliRun;
+
+namespace {
+
+class ExportCommandTest : public test::CliFixture {
+protected:
+    void SetUp() override {
+        CliFixture::SetUp();
+        m_path = MakeDatabase();
+        ASSERT_EQ(Run({"add", m_path, "Internet/Shop & <Co>"}).status, 0);
+        ASSERT_EQ(Run({"add", m_path, "Internet/Shop & <Co>/Password", "--type", "password", "--value-stdin"},
+                      "pw\n\"quoted\"\ttab\nline\n")
+                      .status,
+                  0);
+    }
+
+    // The document as the file holds it, decrypted by the test's own reader.
+    std::string StoredDocument() {
+        const test::ReferenceOpenResult opened = test::ReadReferenceFile(test::ReadFileBytes(m_path), kPassword);
+        EXPECT_EQ(opened.result, 0);
+        return opened.documentText;
+    }
+
+    std::string m_path;
+};
+
+} // namespace
+
+TEST_F(ExportCommandTest, TheDocumentIsTheDecryptedTextExactlyAsStored) {
+    const CliRun run = Run({"export", m_path, "document", "-"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, StoredDocument());
+    EXPECT_NE(run.out.find("value=\"&quot;quoted&quot;\ttab\nline\""), std::string::npos) << run.out;
+
+    const std::string out = Path("plain.xml");
+    ASSERT_EQ(Run({"export", m_path, "document", out}).status, 0);
+    EXPECT_EQ(test::ReadFileBytes(out), run.out);
+    // An existing file is replaced.
+    ASSERT_TRUE(test::WriteFileBytes(out, std::string(100000, 'x')));
+    ASSERT_EQ(Run({"export", m_path, "document", out}).status, 0);
+    EXPECT_EQ(test::ReadFileBytes(out), run.out);
+}
+
+// The program's note pane keeps Windows line ends, which reading a file turns into line feeds: the
+// export still gives the document as the file holds it, carriage returns and all.
+TEST_F(ExportCommandTest, TheDocumentKeepsTheLineEndsOfTheFile) {
+    {
+        auto database = Load(m_path);
+        database->At(0)->SetComment("first line\r\nsecond line\rthird");
+        ASSERT_TRUE(database->Save());
+    }
+    const std::string stored = StoredDocument();
+    ASSERT_NE(stored.find("first line\r\nsecond line\rthird"), std::string::npos);
+    const CliRun run = Run({"export", m_path, "document", "-"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, stored);
+}
+
+// The same bytes as the program's own export commands write, for the whole database and for one
+// node of each kind.
+TEST_F(ExportCommandTest, XmlAndHtmlAreThoseOfTheProgramsExport) {
+    ASSERT_EQ(Run({"add", m_path, "Internet/Shop & <Co>/Login", "--type", "login", "--value", "me"}).status, 0);
+    const auto database = Load(m_path);
+    const Group& internet = *database->At(1);
+    const struct {
+        std::vector<std::string> node;
+        const ModelNode* expected;
+    } selections[] = {{{}, nullptr},
+                      {{"--node", "Internet"}, &internet},
+                      {{"--node", "Internet/Shop & <Co>"}, internet.At(0)},
+                      {{"--node", "Internet/Shop & <Co>/Login"}, internet.At(0)->At(1)}};
+    const XmlExport xml;
+    const HtmlExport html;
+    for (const auto& selection : selections) {
+        for (const auto& [name, format] : {std::pair<const char*, const ExportFormat*>{"xml", &xml},
+                                           std::pair<const char*, const ExportFormat*>{"html", &html}}) {
+            const std::string expectedFile = Path(std::string("expected.") + name);
+            ASSERT_TRUE(format->exportTo(expectedFile, *database, selection.expected));
+            const std::string expected = test::ReadFileBytes(expectedFile);
+
+            std::vector<std::string> toOutput = {"export", m_path, name, "-"};
+            toOutput.insert(toOutput.end(), selection.node.begin(), selection.node.end());
+            const CliRun run = Run(toOutput);
+            ASSERT_EQ(run.status, 0) << run.err;
+            EXPECT_EQ(run.out, expected) << name;
+
+            std::vector<std::string> toFile = {"export", m_path, name, Path("out")};
+            toFile.insert(toFile.end(), selection.node.begin(), selection.node.end());
+            ASSERT_EQ(Run(toFile).status, 0);
+            EXPECT_EQ(test::ReadFileBytes(Path("out")), expected) << name;
+        }
+    }
+    // Hidden values are written in clear: that is what an export is for.
+    EXPECT_NE(Run({"export", m_path, "xml", "-"}).out.find("<Data>\"quoted\"\ttab\nline</Data>"), std::string::npos);
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "xml", "-", "--node", "Internet/Nope"}), 64,
+                       "no passcard \"Internet/Nope\"");
+}
+
+TEST_F(ExportCommandTest, MistakesAreRefusedAndAFailedWriteKeepsTheOldFile) {
+    const std::string database = test::ReadFileBytes(m_path);
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", m_path}), 64, "is the database file itself");
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "csv", "-"}), 64,
+                       "unknown export format \"csv\" (document, xml or html)");
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", "-", "--node", "Internet"}), 64,
+                       "--node does not apply to the document");
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", "-"}, "PW\n"), 1, "wrong password");
+    EXPECT_EQ(test::ReadFileBytes(m_path), database);
+
+    const std::string out = Path("old.xml");
+    ASSERT_TRUE(test::WriteFileBytes(out, "old content"));
+    test::FaultyFileSystem failing(test::FaultyFileSystem::Fault::Write, 1);
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", out}, "pw\n", failing), 6, "could not write \"" + out + "\"");
+    EXPECT_EQ(test::ReadFileBytes(out), "old content");
+    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", Path("missing/out.xml")}), 6, "could not write");
+}

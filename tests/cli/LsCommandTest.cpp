@@ -1,0 +1,59 @@
+#include "cli/LsCommand.h"
+
+#include "tests/cli/CliFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+using test::CliRun;
+
+namespace {
+
+class LsCommandTest : public test::CliFixture {
+protected:
+    void SetUp() override {
+        CliFixture::SetUp();
+        m_path = MakeDatabase();
+        for (const std::vector<std::string>& add : std::vector<std::vector<std::string>>{
+                 {"Internet/Mail"},
+                 {"Internet/Bank"},
+                 {"Internet/Mail/Login", "--type", "login", "--value", "me@example.org"},
+                 {"Internet/Mail/Password", "--type", "password", "--value", "s3cret"},
+                 {"Internet/Mail/Note", "--value", "line one\nline two", "--hidden"}}) {
+            std::vector<std::string> arguments = {"add", m_path};
+            arguments.insert(arguments.end(), add.begin(), add.end());
+            ASSERT_EQ(Run(arguments).status, 0) << add[0];
+        }
+    }
+
+    std::string m_path;
+};
+
+} // namespace
+
+TEST_F(LsCommandTest, ListsTheChildrenOfTheDatabaseAGroupOrAPasscard) {
+    EXPECT_EQ(Run({"ls", m_path}).out, "Network\nInternet\nE-Mail\nHomeBanking\nSoftware\n");
+    EXPECT_EQ(Run({"ls", m_path, "Internet"}).out, "Mail\nBank\n");
+    EXPECT_EQ(Run({"ls", m_path, "Network"}).out, "");
+    EXPECT_EQ(Run({"ls", m_path, "Internet/Mail"}).out, "Login: me@example.org\n"
+                                                        "Password: **********\n"
+                                                        "Note: **********\n");
+    EXPECT_EQ(Run({"ls", "--reveal", m_path, "Internet/Mail"}).out, "Login: me@example.org\n"
+                                                                    "Password: s3cret\n"
+                                                                    "Note: line one\\nline two\n");
+    EXPECT_EQ(Run({"ls", m_path, "Internet/Mail/Password"}).out, "Password: **********\n");
+    EXPECT_EQ(Run({"ls", m_path, "Internet/Mail/Password", "--reveal"}).out, "Password: s3cret\n");
+}
+
+TEST_F(LsCommandTest, AMissingNodeOrWrongPasswordPrintsNothing) {
+    const CliRun missing = Run({"ls", m_path, "Internet/mail"});
+    EXPECT_CLI_FAILURE(missing, 64, "no passcard \"Internet/mail\"");
+    EXPECT_EQ(missing.out, "");
+    const CliRun wrong = Run({"ls", m_path}, "PW\n");
+    EXPECT_CLI_FAILURE(wrong, 1, "wrong password for \"" + m_path + "\"");
+    EXPECT_EQ(wrong.out, "");
+    // A bad path is reported before the password is asked for.
+    EXPECT_CLI_FAILURE(RunTyped({"ls", m_path, "a//b"}, {"pw"}), 64, "empty name");
+    EXPECT_TRUE(m_cli.terminal.prompts.empty());
+    EXPECT_CLI_FAILURE(Run({"ls", m_path, "a", "b"}), 64, "unexpected argument \"b\"; usage: vaultlet-cli ls FILE");
+}

@@ -1,0 +1,94 @@
+#include "cli/NodePath.h"
+
+#include "cli/CliFailure.h"
+#include "core/Database.h"
+#include "tests/support/ModelFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+
+namespace {
+
+class NodePathTest : public test::ModelFixture {
+protected:
+    std::string UsageErrorOf(std::string_view text) {
+        try {
+            NodePath::Parse(text).Resolve(m_database);
+        } catch (const CliFailure& failure) {
+            EXPECT_EQ(failure.Status(), ExitStatus::Usage);
+            return failure.what();
+        }
+        return {};
+    }
+
+    Database m_database;
+};
+
+std::vector<std::string> NamesOf(const NodePath& path) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < path.Depth(); ++i) {
+        names.push_back(path.Name(i));
+    }
+    return names;
+}
+
+} // namespace
+
+TEST_F(NodePathTest, SplitsAtSlashesAndKeepsEscapedSlashesInNames) {
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(NamesOf(NodePath::Parse("Internet")), Names({"Internet"}));
+    EXPECT_EQ(NamesOf(NodePath::Parse("Internet/Mail/Password")), Names({"Internet", "Mail", "Password"}));
+    EXPECT_EQ(NamesOf(NodePath::Parse("TCP\\/IP/a\\/b\\/c")), Names({"TCP/IP", "a/b/c"}));
+    // Other backslashes are plain characters: Windows account names stay as they are.
+    EXPECT_EQ(NamesOf(NodePath::Parse("DOMAIN\\user/x\\")), Names({"DOMAIN\\user", "x\\"}));
+    EXPECT_EQ(NamesOf(NodePath::Parse("a\\\\/b")), Names({"a\\/b"}));
+    EXPECT_EQ(NamesOf(NodePath::Parse(" spaced name / b ")), Names({" spaced name ", " b "}));
+
+    const NodePath path = NodePath::Parse("TCP\\/IP/Router/Pass");
+    EXPECT_EQ(path.Text(), "TCP\\/IP/Router/Pass");
+    EXPECT_EQ(path.ParentText(), "TCP\\/IP/Router");
+    EXPECT_EQ(path.LastName(), "Pass");
+}
+
+TEST_F(NodePathTest, EmptyNamesAndDeepPathsAreUsageErrors) {
+    for (const std::string_view text : {"", "/", "a/", "/a", "a//b", "a/b/"}) {
+        EXPECT_NE(UsageErrorOf(text).find("has an empty name"), std::string::npos) << text;
+    }
+    EXPECT_EQ(UsageErrorOf("a/b/c/d"), "PATH \"a/b/c/d\" has more than three names (GROUP/PASSCARD/ITEM)");
+}
+
+TEST_F(NodePathTest, ResolvesTheFirstNodeWithExactlyThatName) {
+    auto first = std::make_unique<Group>("Mail");
+    auto passcard = std::make_unique<Passcard>();
+    passcard->SetName("Box");
+    auto item = std::make_unique<Item>();
+    item->SetName("Pass");
+    Item* const pass = item.get();
+    passcard->Add(std::move(item));
+    Passcard* const box = passcard.get();
+    first->Add(std::move(passcard));
+    Group* const mail = first.get();
+    m_database.Add(std::make_unique<Group>("mail"));
+    m_database.Add(std::move(first));
+    m_database.Add(std::make_unique<Group>("Mail"));
+    m_database.Add(std::make_unique<Group>("a/b"));
+
+    EXPECT_EQ(NodePath::Parse("Mail").Resolve(m_database).Last(), mail);
+    EXPECT_EQ(NodePath::Parse("mail").Resolve(m_database).Last(), m_database.At(0));
+    EXPECT_EQ(NodePath::Parse("a\\/b").Resolve(m_database).Last(), m_database.At(3));
+    const NodePath::Nodes nodes = NodePath::Parse("Mail/Box/Pass").Resolve(m_database);
+    EXPECT_EQ(nodes.group, mail);
+    EXPECT_EQ(nodes.passcard, box);
+    EXPECT_EQ(nodes.item, pass);
+    EXPECT_EQ(nodes.Last(), pass);
+    const NodePath::Nodes parents = NodePath::Parse("Mail/Box/New").ResolveParent(m_database);
+    EXPECT_EQ(parents.passcard, box);
+    EXPECT_EQ(parents.item, nullptr);
+
+    EXPECT_EQ(UsageErrorOf("MAIL"), "no group \"MAIL\"");
+    EXPECT_EQ(UsageErrorOf("Mail/box"), "no passcard \"Mail/box\"");
+    EXPECT_EQ(UsageErrorOf("Mail/Box/pass"), "no item \"Mail/Box/pass\"");
+    EXPECT_EQ(UsageErrorOf("a\\/b/x"), "no passcard \"a\\/b/x\"");
+    EXPECT_EQ(UsageErrorOf("Mail\nx"), "no group \"Mail\\nx\"");
+}

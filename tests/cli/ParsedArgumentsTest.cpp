@@ -1,0 +1,89 @@
+#include "cli/ParsedArguments.h"
+
+#include "cli/CliFailure.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace vaultlet;
+
+namespace {
+
+constexpr OptionSpec kOptions[] = {{"name", true}, {"force", false}, {"count", true}};
+
+ParsedArguments Parse(const std::vector<std::string_view>& arguments) {
+    return ParsedArguments::Parse(arguments, kOptions);
+}
+
+// The message of the usage error the arguments cause, or "" when they parse.
+std::string UsageErrorOf(const std::vector<std::string_view>& arguments) {
+    try {
+        Parse(arguments);
+    } catch (const CliFailure& failure) {
+        EXPECT_EQ(failure.Status(), ExitStatus::Usage);
+        return failure.what();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(ParsedArgumentsTest, OptionsStandAnywhereAndTakeTheirValueInEitherForm) {
+    const ParsedArguments parsed = Parse({"--force", "a.kvtdat", "--name", "Home", "b", "--count=3"});
+    ASSERT_EQ(parsed.PositionalCount(), 2u);
+    EXPECT_EQ(parsed.Positional(0), "a.kvtdat");
+    EXPECT_EQ(parsed.Positional(1), "b");
+    EXPECT_TRUE(parsed.Has("force"));
+    EXPECT_EQ(parsed.Value("name"), "Home");
+    EXPECT_EQ(parsed.Value("count"), "3");
+    EXPECT_FALSE(parsed.Has("missing"));
+    EXPECT_FALSE(parsed.Value("missing").has_value());
+
+    // A value may be empty, start with a dash or look like an option.
+    const ParsedArguments odd = Parse({"--name=", "--count", "--force"});
+    EXPECT_EQ(odd.Value("name"), "");
+    EXPECT_EQ(odd.Value("count"), "--force");
+    EXPECT_FALSE(odd.Has("force"));
+}
+
+TEST(ParsedArgumentsTest, DashAloneAndEverythingAfterDoubleDashArePositional) {
+    const ParsedArguments parsed = Parse({"-", "--", "--force", "-x"});
+    ASSERT_EQ(parsed.PositionalCount(), 3u);
+    EXPECT_EQ(parsed.Positional(0), "-");
+    EXPECT_EQ(parsed.Positional(1), "--force");
+    EXPECT_EQ(parsed.Positional(2), "-x");
+    EXPECT_FALSE(parsed.Has("force"));
+}
+
+TEST(ParsedArgumentsTest, MistakesAreUsageErrorsThatNameTheOption) {
+    EXPECT_EQ(UsageErrorOf({"--unknown"}), "unknown option --unknown");
+    EXPECT_EQ(UsageErrorOf({"-f"}), "unknown option -f");
+    EXPECT_EQ(UsageErrorOf({"--force", "--force"}), "option --force given twice");
+    EXPECT_EQ(UsageErrorOf({"--name", "a", "--name=b"}), "option --name given twice");
+    EXPECT_EQ(UsageErrorOf({"file", "--name"}), "option --name needs a value");
+    EXPECT_EQ(UsageErrorOf({"--force=yes"}), "option --force takes no value");
+    EXPECT_EQ(UsageErrorOf({"--name", "x", "file"}), "");
+}
+
+TEST(ParsedArgumentsTest, NumbersMustBeWholeAndWithinTheBounds) {
+    const auto number = [](std::string_view text) {
+        const std::vector<std::string_view> arguments = {"--count", text};
+        return Parse(arguments).Number("count", 7, 1, 1000000);
+    };
+    EXPECT_EQ(Parse({}).Number("count", 7, 1, 1000000), 7u);
+    EXPECT_EQ(number("1"), 1u);
+    EXPECT_EQ(number("1000000"), 1000000u);
+    EXPECT_EQ(number("0042"), 42u);
+    for (const std::string_view bad :
+         {"0", "1000001", "", "-1", "+1", "1x", " 1", "1.5", "4294967297", "99999999999"}) {
+        try {
+            number(bad);
+            ADD_FAILURE() << "accepted \"" << bad << "\"";
+        } catch (const CliFailure& failure) {
+            EXPECT_EQ(failure.Status(), ExitStatus::Usage);
+            EXPECT_STREQ(failure.what(), "--count must be a whole number from 1 to 1000000");
+        }
+    }
+}

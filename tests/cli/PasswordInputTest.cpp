@@ -1,0 +1,62 @@
+#include "cli/PasswordInput.h"
+
+#include "cli/CliFailure.h"
+#include "tests/cli/CliHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+using namespace vaultlet;
+
+namespace {
+
+std::string UsageErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const CliFailure& failure) {
+        EXPECT_EQ(failure.Status(), ExitStatus::Usage);
+        return failure.what();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(PasswordInputTest, TheTerminalIsAskedOnceForAnExistingPasswordAndTwiceForANewOne) {
+    test::FakeTerminal terminal;
+    std::istringstream in("not read\n");
+    PasswordInput passwords(false, in, terminal);
+    terminal.answers = {"old secret", "new secret", "new secret"};
+    EXPECT_EQ(passwords.Existing("Password: "), "old secret");
+    EXPECT_EQ(passwords.New("New: ", "Again: "), "new secret");
+    EXPECT_EQ(terminal.prompts, (std::vector<std::string>{"Password: ", "New: ", "Again: "}));
+    // Standard input is left alone.
+    EXPECT_EQ(in.peek(), 'n');
+
+    terminal.answers = {"one", "other"};
+    EXPECT_EQ(UsageErrorOf([&] { passwords.New("New: ", "Again: "); }), "the passwords do not match");
+    terminal.answers = {""};
+    EXPECT_EQ(UsageErrorOf([&] { passwords.New("New: ", "Again: "); }), "the password must not be empty");
+    // An empty password can still be tried on an existing file.
+    terminal.answers = {""};
+    EXPECT_EQ(passwords.Existing("Password: "), "");
+    terminal.answers = {};
+    EXPECT_EQ(UsageErrorOf([&] { passwords.Existing("Password: "); }), "no password entered");
+    terminal.present = false;
+    EXPECT_EQ(UsageErrorOf([&] { passwords.Existing("Password: "); }),
+              "no terminal to ask for the password; give it on standard input with --password-stdin");
+}
+
+TEST(PasswordInputTest, StandardInputGivesOnePasswordALineAndNoRepetition) {
+    test::FakeTerminal terminal;
+    std::istringstream in("current\r\nnext\n\n");
+    PasswordInput passwords(true, in, terminal);
+    EXPECT_EQ(passwords.Existing("Password: "), "current");
+    EXPECT_EQ(passwords.New("New: ", "Again: "), "next");
+    EXPECT_EQ(UsageErrorOf([&] { passwords.New("New: ", "Again: "); }), "the password must not be empty");
+    EXPECT_EQ(UsageErrorOf([&] { passwords.Existing("Password: "); }),
+              "standard input ended before a password line (--password-stdin)");
+    EXPECT_TRUE(terminal.prompts.empty());
+}

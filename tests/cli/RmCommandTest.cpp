@@ -1,0 +1,33 @@
+#include "cli/RmCommand.h"
+
+#include "tests/cli/CliFixture.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+
+namespace {
+
+class RmCommandTest : public test::CliFixture {};
+
+} // namespace
+
+TEST_F(RmCommandTest, RemovesAnItemAPasscardOrAGroupWithEverythingBelowIt) {
+    const std::string path = MakeDatabase();
+    for (const char* node : {"Internet/Mail", "Internet/Mail/Login", "Internet/Mail/Password", "Internet/Shop"}) {
+        ASSERT_EQ(Run({"add", path, node}).status, 0) << node;
+    }
+    ASSERT_EQ(Run({"rm", path, "Internet/Mail/Login"}).status, 0);
+    EXPECT_EQ(Run({"ls", path, "Internet/Mail"}).out, "Password: \n");
+    ASSERT_EQ(Run({"rm", path, "Internet/Mail"}).status, 0);
+    EXPECT_EQ(Run({"ls", path, "Internet"}).out, "Shop\n");
+    ASSERT_EQ(Run({"rm", path, "Internet"}).status, 0);
+    EXPECT_EQ(Run({"ls", path}).out, "Network\nE-Mail\nHomeBanking\nSoftware\n");
+
+    const std::string before = test::ReadFileBytes(path);
+    EXPECT_CLI_FAILURE(Run({"rm", path, "Internet"}), 64, "no group \"Internet\"");
+    EXPECT_CLI_FAILURE(Run({"rm", path, "Network"}, "nope\n"), 1, "wrong password");
+    EXPECT_CLI_FAILURE(Run({"rm", path}), 64, "missing arguments; usage: vaultlet-cli rm FILE PATH");
+    EXPECT_EQ(test::ReadFileBytes(path), before);
+}
