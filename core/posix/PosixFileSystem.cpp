@@ -3,8 +3,8 @@
 #include "core/SystemEntropy.h"
 
 #include <cerrno>
-#include <dirent.h>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
