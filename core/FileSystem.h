@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vaultlet {
 
@@ -43,6 +44,9 @@ public:
     virtual bool Replace(const std::string& source, const std::string& target) = 0;
     virtual bool Remove(const std::string& path) = 0;
     virtual bool Exists(const std::string& path) = 0;
+    // Names (not paths) of the files directly inside `folder`, in no particular order; folders and
+    // the "." and ".." entries are left out. Empty when the folder cannot be read.
+    virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
 
     // The operating system's file system.
     static FileSystem& Real();

@@ -67,10 +67,14 @@
 #define IDS_TIP_PASSCARD_ITEMS 167
 
 #define IDS_NEW_VERSION_RELEASED 170
+#define IDS_TITLE_ABOUT 171
 
 // Progress captions of loading and saving a database.
 #define IDS_LOADING 172
 #define IDS_SAVING 173
+
+// A database file that cannot be opened or read at login.
+#define IDS_DATABASE_UNREADABLE 174
 
 // Captions of the four pages of the program settings dialog.
 #define IDS_SETTINGS_PAGE_TRAY 177

@@ -52,6 +52,8 @@
 #define IDI_KEYBOARD_SHIFT 286     // the virtual keyboard's Shift keys
 #define IDI_KEYBOARD_BACKSPACE 287 // its Backspace key
 #define IDI_UPDATE_WAIT 298        // the "checking for new version" window
+#define IDI_KEYBOARD_BUTTON 292    // buttons that open the virtual keyboard for a field
+#define IDI_GENERATOR_BUTTON 294   // buttons that fill a field from the password generator
 
 // ---- Bitmaps and cursors ------------------------------------------------------------------------
 #define IDB_KEYBOARD_SKIN 288   // four key states stacked vertically
@@ -167,6 +169,9 @@
 #define TIMER_WINDOW_MONITOR 65      // main window, 2 s
 
 // ---- Dialogs and their controls -----------------------------------------------------------------
+// Labels and lines that code never addresses.
+#define IDC_STATIC (-1)
+
 // A control whose text the language file replaces is addressed there by its id, so these numbers
 // do not clash with string ids of other meaning; where a control shows one string, both share
 // the number (IDC_LOGIN_HEADER and IDS_LOGIN_HEADER).
@@ -205,7 +210,6 @@
 #define IDC_NEWDB_HEADER 1070
 #define IDC_NEWDB_NAME_LABEL 1220
 #define IDC_NEWDB_NAME 1221
-#define IDC_NEWDB_NAME_KEYBOARD 1222
 #define IDC_NEWDB_PASSWORD_LABEL 1223
 #define IDC_NEWDB_PASSWORD 1224
 #define IDC_NEWDB_PASSWORD_KEYBOARD 1225
@@ -355,6 +359,12 @@
 #define IDC_NEWVERSION_CHECK_ON_START 1119
 #define IDC_UPDATE_WAIT_ICON 1420
 #define IDC_UPDATE_WAIT_TEXT 1421
+
+// About box
+#define IDC_ABOUT_ICON 1440
+#define IDC_ABOUT_PRODUCT 1441
+#define IDC_ABOUT_VERSION 1442
+#define IDC_ABOUT_DESCRIPTION 1443
 
 // Crash report dialog (built in memory by the crash-report process)
 #define IDC_CRASH_LINE 10001

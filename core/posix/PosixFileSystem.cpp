@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -151,6 +152,24 @@ public:
     bool Exists(const std::string& path) override {
         struct stat info {};
         return ::stat(path.c_str(), &info) == 0;
+    }
+
+    std::vector<std::string> ListFiles(const std::string& folder) override {
+        std::vector<std::string> names;
+        DIR* directory = ::opendir(folder.c_str());
+        if (directory == nullptr) {
+            return names;
+        }
+        while (const dirent* entry = ::readdir(directory)) {
+            const std::string name = entry->d_name;
+            struct stat info {};
+            // stat follows links, so a link to a file counts as a file, as it does on Windows.
+            if (::stat((folder + "/" + name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+                names.push_back(name);
+            }
+        }
+        ::closedir(directory);
+        return names;
     }
 };
 

@@ -137,6 +137,27 @@ public:
     bool Exists(const std::string& path) override {
         return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
+
+    std::vector<std::string> ListFiles(const std::string& folder) override {
+        std::vector<std::string> names;
+        if (folder.empty()) {
+            return names;
+        }
+        const char last = folder.back();
+        const std::string pattern = folder + (last == '\\' || last == '/' ? "*" : "\\*");
+        WIN32_FIND_DATAA found{};
+        HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) {
+            return names;
+        }
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                names.emplace_back(found.cFileName);
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+        return names;
+    }
 };
 
 } // namespace

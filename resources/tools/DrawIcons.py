@@ -182,6 +182,27 @@ def clock(cx, cy, r, face, edge):
     ]
 
 
+def keyboard():
+    """The buttons that open the virtual keyboard: a keyboard with three rows of keys."""
+    shapes = outlined(rect(0.5, 3.5, 15.5, 12.5, 1.2), rect(1.4, 4.4, 14.6, 11.6, 0.6), INK, LIGHT_GREY)
+    for row, y in enumerate((5.2, 7.4)):
+        for column in range(6):
+            x = 2.2 + column * 2.1 + (0.6 if row else 0)
+            shapes.append((rect(x, y, x + 1.5, y + 1.4, 0.3), WHITE))
+    shapes.append((rect(4.3, 9.6, 11.7, 11.0, 0.3), WHITE))
+    return shapes
+
+
+def generator():
+    """The buttons that fill a field from the password generator: a die beside a masked field."""
+    die = outlined(rect(0.5, 0.5, 10, 10, 1.6), rect(1.5, 1.5, 9, 9, 1.0), DARK_RED, RED)
+    for x, y in ((3.1, 3.1), (5.25, 5.25), (7.4, 7.4)):
+        die.append((ellipse(x, y, 1.0), WHITE))
+    field = outlined(rect(4.5, 10, 15.5, 15.5, 1.0), rect(5.4, 10.9, 14.6, 14.6, 0.5), INK, rgb(0xFFF6D5))
+    field += [(ellipse(x, 12.75, 0.9), INK) for x in (7.4, 10, 12.6)]
+    return die + field
+
+
 def program():
     shield = polygon([(8, 0.6), (14.8, 3), (14.2, 9.5), (8, 15.4), (1.8, 9.5), (1.2, 3)])
     inner = polygon([(8, 1.8), (13.6, 3.8), (13.1, 9.1), (8, 14), (2.9, 9.1), (2.4, 3.8)])
@@ -367,6 +388,8 @@ def main():
     os.makedirs(folder, exist_ok=True)
     assert sorted(NODE_ORDER) == sorted(PICTURES) and len(NODE_ORDER) == 34
     write_icon(os.path.join(folder, 'program.ico'), program(), (16, 32, 48))
+    write_icon(os.path.join(folder, 'keyboard_button.ico'), keyboard(), (16, 32))
+    write_icon(os.path.join(folder, 'generator_button.ico'), generator(), (16, 32))
     for number in NODE_ORDER:
         write_icon(os.path.join(folder, 'node%d.ico' % number), PICTURES[number], (16, 32))
 

@@ -76,4 +76,8 @@ bool FaultyFileSystem::Exists(const std::string& path) {
     return FileSystem::Real().Exists(path);
 }
 
+std::vector<std::string> FaultyFileSystem::ListFiles(const std::string& folder) {
+    return FileSystem::Real().ListFiles(folder);
+}
+
 } // namespace vaultlet::test

@@ -21,6 +21,7 @@ public:
     bool Replace(const std::string& source, const std::string& target) override;
     bool Remove(const std::string& path) override;
     bool Exists(const std::string& path) override;
+    std::vector<std::string> ListFiles(const std::string& folder) override;
 
 private:
     friend class FaultyOutputFile;

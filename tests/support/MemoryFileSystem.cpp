@@ -71,4 +71,19 @@ bool MemoryFileSystem::Exists(const std::string& path) {
     return files.count(path) != 0;
 }
 
+std::vector<std::string> MemoryFileSystem::ListFiles(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& [path, content] : files) {
+        if (path.size() <= folder.size() + 1 || path.compare(0, folder.size(), folder) != 0) {
+            continue;
+        }
+        const char separator = path[folder.size()];
+        const std::string name = path.substr(folder.size() + 1);
+        if ((separator == '\\' || separator == '/') && name.find_first_of("\\/") == std::string::npos) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
 } // namespace vaultlet::test

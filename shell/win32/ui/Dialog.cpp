@@ -1,5 +1,7 @@
 #include "shell/win32/ui/Dialog.h"
 
+#include "shell/win32/ui/ControlClasses.h"
+
 namespace vaultlet {
 
 Dialog::~Dialog() {
@@ -10,6 +12,7 @@ Dialog::~Dialog() {
 }
 
 INT_PTR Dialog::RunModal(HWND owner) {
+    RegisterControlClasses();
     m_modal = true;
     const HINSTANCE module = GetModuleHandleA(nullptr);
     const auto self = reinterpret_cast<LPARAM>(this);
@@ -20,6 +23,7 @@ INT_PTR Dialog::RunModal(HWND owner) {
 }
 
 HWND Dialog::CreateModeless(HWND owner) {
+    RegisterControlClasses();
     m_modal = false;
     const HINSTANCE module = GetModuleHandleA(nullptr);
     const auto self = reinterpret_cast<LPARAM>(this);
@@ -87,6 +91,17 @@ SecureString Dialog::ItemSecret(int id) const {
 void Dialog::SetItemText(int id, std::string_view text) const {
     const std::string copy(text);
     SetWindowTextA(Item(id), copy.c_str());
+}
+
+void Dialog::ClearSecret(int id) const {
+    const HWND item = Item(id);
+    const int length = GetWindowTextLengthA(item);
+    if (length > 0) {
+        // Same length, so the edit control rewrites its buffer in place rather than allocating anew.
+        const std::string mask(static_cast<std::size_t>(length), '*');
+        SetWindowTextA(item, mask.c_str());
+    }
+    SetWindowTextA(item, "");
 }
 
 void Dialog::FocusItem(int id) const {

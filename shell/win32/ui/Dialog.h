@@ -56,6 +56,8 @@ protected:
     // For password boxes: the text never passes through an unwiped buffer.
     SecureString ItemSecret(int id) const;
     void SetItemText(int id, std::string_view text) const;
+    // Empties a password box, first overwriting the text it held in the control's own buffer.
+    void ClearSecret(int id) const;
     bool IsChecked(int id) const { return IsDlgButtonChecked(m_window, id) == BST_CHECKED; }
     void SetChecked(int id, bool checked) const { CheckDlgButton(m_window, id, checked ? BST_CHECKED : BST_UNCHECKED); }
     void FocusItem(int id) const;

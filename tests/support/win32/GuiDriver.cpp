@@ -54,29 +54,135 @@ bool IsChecked(HWND dialog, int id) {
 
 namespace {
 
+// Ids of the file-name field of the system's file dialogs: the explorer-style combo box and the
+// plain edit of the older layout.
+constexpr int kFileNameCombo = 1148;
+constexpr int kFileNameEdit = 1152;
+
+bool IsVisibleDialog(HWND window) {
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    return IsWindowVisible(window) && std::string(className) == "#32770";
+}
+
 struct Search {
-    std::string title;
+    DWORD processId = 0;
+    const std::function<bool(HWND)>* accept = nullptr;
     HWND found = nullptr;
 };
 
-BOOL CALLBACK MatchDialog(HWND window, LPARAM parameter) {
+BOOL CALLBACK Match(HWND window, LPARAM parameter) {
     auto* search = reinterpret_cast<Search*>(parameter);
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (IsWindowVisible(window) && std::string(className) == "#32770" &&
-        (search->title.empty() || TextOf(window) == search->title)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if ((search->processId == 0 || owner == search->processId) && IsVisibleDialog(window) &&
+        (*search->accept)(window)) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM parameter) {
+    reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> ChildrenOf(HWND window) {
+    std::vector<HWND> children;
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
 } // namespace
 
 HWND FindDialogOfThread(DWORD threadId, const std::string& title) {
-    Search search{title};
-    EnumThreadWindows(threadId, MatchDialog, reinterpret_cast<LPARAM>(&search));
+    const std::function<bool(HWND)> accept = [&](HWND window) { return title.empty() || TextOf(window) == title; };
+    Search search{0, &accept, nullptr};
+    EnumThreadWindows(threadId, Match, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND FindDialog(DWORD processId, const std::function<bool(HWND)>& accept) {
+    Search search{processId, &accept, nullptr};
+    EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& accept, int timeoutMilliseconds) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindDialog(processId, accept)) != nullptr; }, timeoutMilliseconds);
+    return found;
+}
+
+bool HasControl(HWND dialog, int id) {
+    return GetDlgItem(dialog, id) != nullptr;
+}
+
+std::vector<std::string> ComboItemsOf(HWND dialog, int id) {
+    const HWND combo = GetDlgItem(dialog, id);
+    std::vector<std::string> items;
+    const auto count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::vector<wchar_t> text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        items.emplace_back(Utf16ToAnsi(reinterpret_cast<const char16_t*>(text.data())).Viewed());
+    }
+    return items;
+}
+
+int ComboSelectionOf(HWND dialog, int id) {
+    return static_cast<int>(SendMessageW(GetDlgItem(dialog, id), CB_GETCURSEL, 0, 0));
+}
+
+void ChooseComboItem(HWND dialog, int id, int index) {
+    const HWND combo = GetDlgItem(dialog, id);
+    PostMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+std::string MessageTextOf(HWND box) {
+    std::string text;
+    for (const HWND child : ChildrenOf(box)) {
+        if (ClassOf(child) == "Static" && !TextOf(child).empty()) {
+            text = TextOf(child);
+        }
+    }
+    return text;
+}
+
+HWND WaitForMessageBox(DWORD processId, int timeoutMilliseconds) {
+    return WaitForDialog(
+        processId,
+        [](HWND window) {
+            bool hasButton = false;
+            for (const HWND child : ChildrenOf(window)) {
+                const std::string className = ClassOf(child);
+                if (className != "Static" && className != "Button") {
+                    return false;
+                }
+                hasButton = hasButton || className == "Button";
+            }
+            return hasButton && !MessageTextOf(window).empty();
+        },
+        timeoutMilliseconds);
+}
+
+bool IsFileDialog(HWND dialog) {
+    return HasControl(dialog, kFileNameCombo) || HasControl(dialog, kFileNameEdit);
+}
+
+void TypeFileName(HWND fileDialog, const std::string& path) {
+    const int field = HasControl(fileDialog, kFileNameCombo) ? kFileNameCombo : kFileNameEdit;
+    SetItemTextOf(fileDialog, field, path);
+    Click(fileDialog, IDOK);
 }
 
 ModalThread::ModalThread(std::function<INT_PTR()> body) : m_started(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
@@ -90,6 +196,19 @@ ModalThread::ModalThread(std::function<INT_PTR()> body) : m_started(CreateEventA
 }
 
 ModalThread::~ModalThread() {
+    // A test that failed half-way may leave a dialog open: close what the thread shows until the
+    // body returns, so one failure does not hang the whole run.
+    constexpr int kAttempts = 30;
+    for (int attempt = 0; attempt < kAttempts && !WaitUntil([this] { return m_done; }, attempt == 0 ? 0 : 1000);
+         ++attempt) {
+        EnumThreadWindows(
+            m_threadId,
+            [](HWND window, LPARAM) {
+                PostMessageA(window, WM_CLOSE, 0, 0);
+                return TRUE;
+            },
+            0);
+    }
     m_thread.join();
     CloseHandle(m_started);
 }
@@ -98,6 +217,18 @@ HWND ModalThread::WaitForDialog(const std::string& title, int timeoutMillisecond
     HWND dialog = nullptr;
     WaitUntil([&] { return (dialog = FindDialogOfThread(m_threadId, title)) != nullptr; }, timeoutMilliseconds);
     return dialog;
+}
+
+HWND ModalThread::WaitForDialogWhere(const std::function<bool(HWND)>& accept, int timeoutMilliseconds) const {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            Search search{0, &accept, nullptr};
+            EnumThreadWindows(m_threadId, Match, reinterpret_cast<LPARAM>(&search));
+            return (found = search.found) != nullptr;
+        },
+        timeoutMilliseconds);
+    return found;
 }
 
 bool ModalThread::WaitForEnd(int timeoutMilliseconds) const {

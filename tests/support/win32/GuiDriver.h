@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace vaultlet::test {
 
@@ -27,8 +28,31 @@ bool IsChecked(HWND dialog, int id);
 // The first visible top-level window of the thread whose class is the dialog class, or null.
 HWND FindDialogOfThread(DWORD threadId, const std::string& title = {});
 
+// Drop-down lists, read through the wide API so that it works across processes.
+std::vector<std::string> ComboItemsOf(HWND dialog, int id);
+int ComboSelectionOf(HWND dialog, int id);
+// Selects an item (-1: none) and tells the dialog, as a user's choice would; does not wait.
+void ChooseComboItem(HWND dialog, int id, int index);
+
+// The first visible top-level dialog of a process (0: any process) for which `accept` is true.
+HWND FindDialog(DWORD processId, const std::function<bool(HWND)>& accept);
+// Waits for such a dialog; null on timeout.
+HWND WaitForDialog(DWORD processId, const std::function<bool(HWND)>& accept, int timeoutMilliseconds = 10000);
+bool HasControl(HWND dialog, int id);
+
+// A message box: its text, and a wait for one of a process (0: any), recognised by having no
+// control of the program's own dialogs but a static text and a button.
+std::string MessageTextOf(HWND box);
+HWND WaitForMessageBox(DWORD processId, int timeoutMilliseconds = 10000);
+
+// The system's open and save dialogs: recognised by their file-name field; TypeFileName enters a
+// full path there and presses the default button, Cancel presses Cancel.
+bool IsFileDialog(HWND dialog);
+void TypeFileName(HWND fileDialog, const std::string& path);
+
 // Runs a modal dialog (or anything with a message loop) on a thread of its own, so the test thread
-// can drive it. The destructor waits for the thread to end.
+// can drive it. The destructor waits for the thread to end, closing the thread's windows if the
+// body has not returned (a test that failed half-way).
 class ModalThread {
 public:
     explicit ModalThread(std::function<INT_PTR()> body);
@@ -40,6 +64,9 @@ public:
     HWND WaitForDialog(const std::string& title = {}, int timeoutMilliseconds = 10000) const;
     // Waits for the body to return; false on timeout.
     bool WaitForEnd(int timeoutMilliseconds = 10000) const;
+    // Waits for a visible dialog of that thread for which `accept` is true.
+    HWND WaitForDialogWhere(const std::function<bool(HWND)>& accept, int timeoutMilliseconds = 10000) const;
+    DWORD ThreadId() const noexcept { return m_threadId; }
     INT_PTR Result() const { return m_result; }
 
 private:

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace vaultlet {
+
+// "Quillmoth Keyhaven" as the program's own string resources hold it, never from the language pack:
+// the login dialog and the main window carry exactly this title, and a second start of the program
+// finds the running copy by it.
+std::string ProductTitle();
+
+} // namespace vaultlet

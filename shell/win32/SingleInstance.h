@@ -1,0 +1,39 @@
+#pragma once
+
+#include "shell/InstanceRequest.h"
+#include "shell/win32/ui/ScopedHandles.h"
+
+#include <windows.h>
+
+namespace vaultlet {
+
+// One interactive copy of the program per user. The first copy creates a named event and keeps it
+// for its whole life; a later start finds the event, signals it (the first copy's RizeThread then
+// raises its window), passes its request on and ends without a window of its own. A path travels
+// through the "OpenFile" setting, so both copies must use the same settings location.
+class SingleInstance {
+public:
+    static constexpr const char* kEventName = "{181769CA-D547-48f4-8DE8-F87F61A03F74}";
+
+    // Opens the running copy's event, or creates it for this process.
+    SingleInstance();
+
+    bool IsFirst() const noexcept { return m_first; }
+    HANDLE Event() const noexcept { return m_event.Get(); }
+
+    // For a second copy: signals the running one and acts on the request (Raise, Minimize, Restart
+    // or HandOver).
+    void PassOn(const InstanceRequest& request);
+
+    // The running copy's login dialog or main window, found by the product title; null if none.
+    static HWND FindRunningWindow();
+
+private:
+    void Restart();
+    void HandOver(const std::string& path) const;
+
+    UniqueHandle m_event;
+    bool m_first = false;
+};
+
+} // namespace vaultlet

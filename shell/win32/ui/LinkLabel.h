@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+namespace vaultlet {
+
+// A text that acts like a hyperlink: drawn in the link colour and underlined, with the hand cursor.
+// A click, the space bar while it has the focus, or BM_CLICK sends the parent WM_COMMAND with
+// BN_CLICKED, like a button. Unlike the system's link control its text is plain, so the language
+// file can replace it like any other control text.
+//
+// Used from dialog resources as: CONTROL "text", id, "VaultletLink", WS_CHILD | WS_VISIBLE | WS_TABSTOP, ...
+class LinkLabel {
+public:
+    static constexpr const char* kClassName = "VaultletLink";
+
+    static bool Register();
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+} // namespace vaultlet

@@ -1,0 +1,33 @@
+#include "shell/win32/ui/ListView.h"
+
+#include <string>
+
+namespace vaultlet {
+
+void ListView::AddColumn(int index, std::string_view title, int width) const {
+    std::string text(title);
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = text.data();
+    column.cx = width;
+    column.iSubItem = index;
+    SendMessageA(m_window, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+}
+
+int ListView::ClientWidth() const {
+    RECT client{};
+    GetClientRect(m_window, &client);
+    return client.right - client.left;
+}
+
+void ListView::AddRow(int row, int image) const {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = row;
+    item.pszText = LPSTR_TEXTCALLBACKA;
+    item.iImage = image;
+    item.lParam = row;
+    SendMessageA(m_window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+} // namespace vaultlet

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string_view>
+
+namespace vaultlet {
+
+// A report-style list view whose rows take their texts from the caller's model on demand
+// (LVN_GETDISPINFO); the control stores no copies. Does not own the window.
+class ListView {
+public:
+    ListView() noexcept = default;
+    explicit ListView(HWND window) noexcept : m_window(window) {}
+
+    HWND Handle() const noexcept { return m_window; }
+    void SetExtendedStyle(DWORD style) const { ListView_SetExtendedListViewStyle(m_window, style); }
+    // The list does not take ownership: the control needs LVS_SHAREIMAGELISTS.
+    void SetSmallImages(HIMAGELIST images) const { ListView_SetImageList(m_window, images, LVSIL_SMALL); }
+    void AddColumn(int index, std::string_view title, int width) const;
+    int ClientWidth() const;
+    void Clear() const { ListView_DeleteAllItems(m_window); }
+    // Inserts a row whose texts come from LVN_GETDISPINFO; its item data is the row number.
+    void AddRow(int row, int image) const;
+    int Count() const { return ListView_GetItemCount(m_window); }
+    // The first selected row, or -1.
+    int Selection() const { return ListView_GetNextItem(m_window, -1, LVNI_SELECTED); }
+
+private:
+    HWND m_window = nullptr;
+};
+
+} // namespace vaultlet

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "shell/win32/ui/ScopedHandles.h"
+#include "tests/support/TempDir.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vaultlet::e2e {
+
+// One started Vaultlet.exe. A process that is still running when this object goes is ended.
+class RunningProgram {
+public:
+    RunningProgram(UniqueHandle process, DWORD id) : m_process(std::move(process)), m_id(id) {}
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    DWORD Id() const noexcept { return m_id; }
+    bool HasEnded() const;
+    // Waits for the process to end; false on timeout.
+    bool WaitForExit(int timeoutMilliseconds = 20000) const;
+    DWORD ExitCode() const;
+
+    // The process's login dialog once it is visible (or hidden, when `visible` is false); null on
+    // timeout.
+    HWND WaitForLogin(int timeoutMilliseconds = 20000) const;
+    HWND FindLogin() const;
+    HWND WaitForDialogWithControl(int controlId, int timeoutMilliseconds = 20000) const;
+
+private:
+    UniqueHandle m_process;
+    DWORD m_id;
+};
+
+// A private copy of the program in a folder of its own, with its settings file "Vaultlet.ini" beside
+// it: exactly what a copy without "-c" would use too.
+class ProgramCopy {
+public:
+    ProgramCopy();
+
+    const std::string& Folder() const noexcept { return m_folder.Path(); }
+    std::string File(const std::string& name) const { return m_folder.File(name); }
+    std::string Ini() const { return File("Vaultlet.ini"); }
+    std::string Executable() const { return File("Vaultlet.exe"); }
+
+    // Starts the copy with "-c <its ini>" followed by `arguments`, or with `arguments` alone.
+    std::unique_ptr<RunningProgram> Start(const std::string& arguments = {}, bool withSettingsOption = true) const;
+
+private:
+    test::TempDir m_folder;
+};
+
+// Processes of any copy of the program now running, by id.
+std::vector<DWORD> RunningCopies();
+// The login dialog of some process other than those given; null if none.
+HWND FindLoginOfAnotherProcess(const std::vector<DWORD>& known);
+
+} // namespace vaultlet::e2e

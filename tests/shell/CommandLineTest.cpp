@@ -1,0 +1,71 @@
+#include "shell/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+
+namespace {
+
+using Tokens = std::vector<std::string>;
+
+} // namespace
+
+TEST(CommandLineTest, SplitsOnWhitespaceAndKeepsQuotedTokensWhole) {
+    EXPECT_EQ(CommandLine("Vaultlet.exe").Tokens(), Tokens{"Vaultlet.exe"});
+    EXPECT_EQ(CommandLine("  \"C:\\Program Files\\Vaultlet.exe\"\t-c  x.ini ").Tokens(),
+              (Tokens{"C:\\Program Files\\Vaultlet.exe", "-c", "x.ini"}));
+    // A quote inside a token does not end it unless whitespace follows.
+    EXPECT_EQ(CommandLine("a \"b\"c d\" e").Tokens(), (Tokens{"a", "b\"c d", "e"}));
+    EXPECT_EQ(CommandLine("a \"unterminated text").Tokens(), (Tokens{"a", "unterminated text"}));
+    EXPECT_EQ(CommandLine("a \"\" b").Tokens(), (Tokens{"a", "", "b"}));
+    EXPECT_TRUE(CommandLine("   ").Tokens().empty());
+    EXPECT_EQ(CommandLine("   ").ArgumentText(), "");
+}
+
+TEST(CommandLineTest, TheFirstSettingsOptionWithAValueWins) {
+    EXPECT_EQ(CommandLine("v.exe -c \" D:\\cfg\\Vaultlet.ini \"").SettingsPath(), "D:\\cfg\\Vaultlet.ini");
+    EXPECT_EQ(CommandLine("v.exe -c first.ini -c second.ini").SettingsPath(), "first.ini");
+    EXPECT_EQ(CommandLine("v.exe -c").SettingsPath(), "") << "-c as the last token is ignored";
+    EXPECT_EQ(CommandLine("v.exe -c \"\"").SettingsPath(), "") << "an empty value leaves the default";
+    EXPECT_EQ(CommandLine("v.exe -C x.ini").SettingsPath(), "") << "the option is case-sensitive";
+    EXPECT_EQ(CommandLine("v.exe -cx.ini").SettingsPath(), "");
+}
+
+TEST(CommandLineTest, ArgumentTextIsTheRawRestWithoutTheSettingsOption) {
+    EXPECT_EQ(CommandLine("v.exe").ArgumentText(), "");
+    EXPECT_EQ(CommandLine("\"C:\\My Apps\\v.exe\"   \"D:\\db\\home.kvtdat\"  ").ArgumentText(),
+              "\"D:\\db\\home.kvtdat\"");
+    EXPECT_EQ(CommandLine("v.exe -c \"D:\\cfg\\Vaultlet.ini\" \"D:\\db\\home.kvtdat\"").ArgumentText(),
+              "\"D:\\db\\home.kvtdat\"");
+    EXPECT_EQ(CommandLine("v.exe \"D:\\db\\home.kvtdat\" -c D:\\cfg\\Vaultlet.ini").ArgumentText(),
+              "\"D:\\db\\home.kvtdat\"");
+    EXPECT_EQ(CommandLine("v.exe -c x.ini -minimize").ArgumentText(), "-minimize");
+    EXPECT_EQ(CommandLine("v.exe -c x.ini").ArgumentText(), "");
+    EXPECT_EQ(CommandLine("v.exe -c a.ini -restart -c b.ini").ArgumentText(), "-restart")
+        << "every -c pair leaves the text, not only the one that counts";
+    EXPECT_EQ(CommandLine("v.exe -c").ArgumentText(), "-c") << "a -c without a value is not an option";
+    EXPECT_EQ(CommandLine("v.exe D:\\two  spaces.kvtdat").ArgumentText(), "D:\\two  spaces.kvtdat")
+        << "the text between tokens stays as typed";
+}
+
+TEST(CommandLineTest, CrashReportModeNeedsExactlyThreeTokens) {
+    const CommandLine crash("v.exe /crash_report \"C:\\t\\report.txt\"");
+    EXPECT_TRUE(crash.IsCrashReport());
+    EXPECT_EQ(crash.CrashReportFile(), "C:\\t\\report.txt");
+    EXPECT_FALSE(CommandLine("v.exe /crash_report").IsCrashReport());
+    EXPECT_FALSE(CommandLine("v.exe /crash_report a b").IsCrashReport());
+    EXPECT_FALSE(CommandLine("v.exe /CRASH_REPORT a").IsCrashReport());
+    EXPECT_EQ(CommandLine("v.exe x a").CrashReportFile(), "");
+}
+
+TEST(CommandLineTest, DrivePathTestAndQuoteRemoval) {
+    EXPECT_TRUE(CommandLine::LooksLikeDrivePath("C:\\data\\my.kvtdat"));
+    EXPECT_TRUE(CommandLine::LooksLikeDrivePath("\"C:\\data\\my.kvtdat\""));
+    EXPECT_TRUE(CommandLine::LooksLikeDrivePath("C:\\a"));
+    EXPECT_FALSE(CommandLine::LooksLikeDrivePath("C:\\")) << "three characters are not enough";
+    EXPECT_FALSE(CommandLine::LooksLikeDrivePath("my.kvtdat"));
+    EXPECT_FALSE(CommandLine::LooksLikeDrivePath("\\\\server\\share\\a.kvtdat"));
+    EXPECT_FALSE(CommandLine::LooksLikeDrivePath("-minimize"));
+    EXPECT_EQ(CommandLine::RemoveQuotes("\"C:\\a \"b\".kvtdat\""), "C:\\a b.kvtdat");
+    EXPECT_EQ(CommandLine::Trim(" \t x y \r\n"), "x y");
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace vaultlet::test {
+
+// Writes a new database file with the default groups. The iteration count is kept small so tests
+// that open the file stay fast; the header is that of any other database.
+bool MakeDatabaseFile(const std::string& path, const std::string& name, const std::string& password = "secret",
+                      int cipherId = 1, unsigned keyIterations = 50);
+
+} // namespace vaultlet::test

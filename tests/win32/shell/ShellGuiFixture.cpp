@@ -1,0 +1,68 @@
+#include "tests/win32/shell/ShellGuiFixture.h"
+
+#include "shell/CurrentDatabase.h"
+#include "shell/SettingsLocation.h"
+#include "shell/win32/ui/MessageBoxes.h"
+#include "tests/support/DatabaseFiles.h"
+#include "tests/support/win32/GuiDriver.h"
+
+#include <filesystem>
+
+namespace vaultlet::test {
+
+void ShellGuiFixture::SetUp() {
+    m_previousLocation = SettingsLocation::Get();
+    SettingsLocation::Set(m_root.File("Vaultlet.ini"));
+    std::filesystem::create_directory(m_root.File("program"));
+    std::filesystem::create_directory(m_root.File("documents"));
+    CurrentDatabase::Reset();
+    MessageBoxes::SetAnswerer([this](const std::string& text, UINT) {
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_messages.push_back(text);
+        return m_answer;
+    });
+}
+
+void ShellGuiFixture::TearDown() {
+    MessageBoxes::SetAnswerer(nullptr);
+    CurrentDatabase::Reset();
+    SettingsLocation::Set(m_previousLocation);
+}
+
+DatabaseFolders ShellGuiFixture::Folders(bool removable) const {
+    DatabaseFolders folders;
+    folders.executableFolder = m_root.File("program");
+    folders.searchFolders = {folders.executableFolder, m_root.File("documents")};
+    folders.executableOnRemovableDrive = removable;
+    return folders;
+}
+
+std::string ShellGuiFixture::ProgramFile(const std::string& name) const {
+    return m_root.File("program\\" + name);
+}
+
+std::string ShellGuiFixture::DocumentsFile(const std::string& name) const {
+    return m_root.File("documents\\" + name);
+}
+
+std::string ShellGuiFixture::MakeDatabase(const std::string& path, const std::string& name, const std::string& password,
+                                          int cipherId) const {
+    EXPECT_TRUE(MakeDatabaseFile(path, name, password, cipherId)) << path;
+    return path;
+}
+
+std::vector<std::string> ShellGuiFixture::Messages() const {
+    std::lock_guard<std::mutex> lock(m_lock);
+    return m_messages;
+}
+
+bool ShellGuiFixture::WaitForMessages(std::size_t count) const {
+    return WaitUntil([&] { return Messages().size() >= count; });
+}
+
+void ShellGuiFixture::SetAnswer(int answer) {
+    std::lock_guard<std::mutex> lock(m_lock);
+    m_answer = answer;
+}
+
+} // namespace vaultlet::test

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "shell/DatabaseFolders.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace vaultlet::test {
+
+// The surroundings of a shell dialog under test: a private settings file, a program folder and a
+// documents folder in a fresh temporary folder, no open database, and message boxes answered by the
+// test (every text is recorded; the answer is `answer`).
+class ShellGuiFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Folders for the database list: the program folder first, then the documents folder.
+    DatabaseFolders Folders(bool removable = false) const;
+    std::string ProgramFile(const std::string& name) const;
+    std::string DocumentsFile(const std::string& name) const;
+    // Creates a database file (with few key iterations) and returns its path.
+    std::string MakeDatabase(const std::string& path, const std::string& name, const std::string& password = "secret",
+                             int cipherId = 1) const;
+
+    std::vector<std::string> Messages() const;
+    bool WaitForMessages(std::size_t count) const;
+    void SetAnswer(int answer);
+
+private:
+    TempDir m_root;
+    std::string m_previousLocation;
+    mutable std::mutex m_lock;
+    std::vector<std::string> m_messages;
+    int m_answer = IDOK;
+};
+
+} // namespace vaultlet::test
