@@ -20,6 +20,8 @@ namespace {
 
 constexpr std::size_t kKeySize = 32;
 constexpr unsigned kMaxThreads = 16;
+// Below this many iterations a search runs on the calling thread alone.
+constexpr std::uint32_t kParallelFrom = 4096;
 
 // Tests candidate keys for one thread. A cipher is a permutation, so encrypting the check value and
 // comparing with the stored block answers the same question as decrypting the block, without the
@@ -243,7 +245,8 @@ std::optional<SecureArray<32>> KeySearch::Find(const Task& task, unsigned thread
             return std::nullopt;
         }
     }
-    const unsigned count = ThreadCount(threads);
+    // Short searches end before helper threads would have started.
+    const unsigned count = task.iterations < kParallelFrom && threads == 0 ? 1 : ThreadCount(threads);
     if (count == 1) {
         return FindSequentially(task);
     }
