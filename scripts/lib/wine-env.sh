@@ -33,6 +33,11 @@ vaultlet_wine_init() {
             </dev/null >/dev/null 2>&1
         "$VAULTLET_WINE" reg add 'HKCU\Software\Wine\AppDefaults\autofill_tests.exe\X11 Driver' \
             /v Managed /d Y /f </dev/null >/dev/null 2>&1
+        # The processes wineboot left running (the desktop among them) were started before these
+        # settings existed and would keep the managed windows for this whole session: end them, so
+        # that everything from here on starts with the settings in place.
+        "$VAULTLET_WINESERVER" -k 2>/dev/null
+        "$VAULTLET_WINESERVER" -w 2>/dev/null
         touch "$ready"
         rmdir "$lock"
         return 0

@@ -9,6 +9,13 @@ using namespace vaultlet;
 
 namespace {
 
+// `count` copies of `c` followed by `tail`.
+std::string Repeated(char c, std::size_t count, std::string_view tail) {
+    std::string text(count, c);
+    text.append(tail);
+    return text;
+}
+
 // Compiles and matches; "-" stands for a match group that took no part, "!" for no match at all.
 std::vector<std::string> Groups(std::string_view pattern, std::string_view input, bool caseSensitive = true) {
     TemplateRegex regex;
@@ -233,10 +240,10 @@ TEST(TemplateRegexTest, AFailedCompilationLeavesNothingToMatch) {
 }
 
 TEST(TemplateRegexTest, DeepNestingIsRefusedInsteadOfExhaustingTheStack) {
-    const std::string deep = std::string(5000, '(') + "a" + std::string(5000, ')');
+    const std::string deep = Repeated('(', 5000, "a") + std::string(5000, ')');
     EXPECT_EQ(CompileError(deep), kTemplateOutOfMemory);
-    EXPECT_EQ(CompileError(std::string(5000, '!') + "a"), kTemplateOutOfMemory);
-    const std::string fine = std::string(50, '(') + "a" + std::string(50, ')');
+    EXPECT_EQ(CompileError(Repeated('!', 5000, "a")), kTemplateOutOfMemory);
+    const std::string fine = Repeated('(', 50, "a") + std::string(50, ')');
     EXPECT_EQ(Whole(fine, "xa"), "a");
 }
 
@@ -260,19 +267,19 @@ TEST(TemplateRegexTest, StepBudgetEndsPathologicalMatchesAsNoMatch) {
     EXPECT_FALSE(regex.Match(std::string(40, 'a'), match));
     EXPECT_TRUE(match.BudgetExhausted());
     // The same pattern still matches where a match is found early, with the default budget.
-    EXPECT_TRUE(regex.Match(std::string(40, 'a') + "b", match));
+    EXPECT_TRUE(regex.Match(Repeated('a', 40, "b"), match));
     EXPECT_FALSE(match.BudgetExhausted());
 
     // A long description with the built-in ".+" shape stays well inside the default budget.
     TemplateRegex window;
     ASSERT_EQ(window.Compile("Static:{.+}:Edit:FOCUSED", false), kTemplateSuccess);
-    const std::string description = std::string(4000, 'x') + ":Static:key:Edit:FOCUSED:" + std::string(4000, 'y');
+    const std::string description = Repeated('x', 4000, ":Static:key:Edit:FOCUSED:") + std::string(4000, 'y');
     ASSERT_TRUE(window.Match(description, match));
     EXPECT_EQ(match.Group(0).In(description), "key");
 
     // A smaller budget turns a match that needs more steps into "no match".
     regex.SetStepBudget(100);
-    EXPECT_FALSE(regex.Match(std::string(40, 'a') + "b", match));
+    EXPECT_FALSE(regex.Match(Repeated('a', 40, "b"), match));
     EXPECT_TRUE(match.BudgetExhausted());
 }
 
