@@ -6,6 +6,8 @@
 #include "core/crypto/CipherRegistry.h"
 #include "core/crypto/Rijndael.h"
 #include "core/crypto/Ripemd.h"
+#include "core/crypto/Twofish.h"
+#include "core/crypto/TwofishCipher.h"
 
 #include <algorithm>
 #include <atomic>
@@ -52,35 +54,57 @@ public:
         return match;
     }
 
-    // Blowfish candidates are tried two at a time: their key schedules, built in step, overlap.
-    bool TestsInPairs() const noexcept { return m_task.cipherId == BlowfishCipher::kId; }
+    // Blowfish and Twofish candidates are tried two at a time: Blowfish's key schedules, built in
+    // step, overlap, and so do the rounds of Twofish's check block under two keys.
+    bool TestsInPairs() const noexcept {
+        return m_task.cipherId == BlowfishCipher::kId || m_task.cipherId == TwofishCipher::kId;
+    }
 
-    // Tests the candidates at `first` and `second` (Blowfish); 1 or 2 for the first that matches,
-    // else 0.
+    // Tests the candidates at `first` and `second`; 1 or 2 for the first that matches, else 0.
     int MatchesPair(const std::uint8_t* first, const std::uint8_t* second) {
-        std::uint8_t blocks[2][Blowfish::kBlockSize];
+        std::uint8_t blocks[2][kKeySize];
+        const bool encrypted = m_task.cipherId == BlowfishCipher::kId ? EncryptBlowfishPair(first, second, blocks)
+                                                                      : EncryptTwofishPair(first, second, blocks);
         int match = 0;
-        if (Blowfish::SetKeyPair(m_blowfish[0], first, m_blowfish[1], second, kKeySize)) {
-            m_blowfish[0].EncryptBlocks(m_task.checkValue, blocks[0], 1);
-            m_blowfish[1].EncryptBlocks(m_task.checkValue, blocks[1], 1);
-            if (std::memcmp(blocks[0], m_task.checkBlock, Blowfish::kBlockSize) == 0) {
+        if (encrypted) {
+            if (std::memcmp(blocks[0], m_task.checkBlock, m_task.blockSize) == 0) {
                 match = 1;
-            } else if (std::memcmp(blocks[1], m_task.checkBlock, Blowfish::kBlockSize) == 0) {
+            } else if (std::memcmp(blocks[1], m_task.checkBlock, m_task.blockSize) == 0) {
                 match = 2;
             }
         }
-        m_blowfish[0].Wipe();
-        m_blowfish[1].Wipe();
         SecureWipe(blocks, sizeof blocks);
         return match;
     }
 
 private:
+    bool EncryptBlowfishPair(const std::uint8_t* first, const std::uint8_t* second, std::uint8_t (*blocks)[kKeySize]) {
+        const bool ok = Blowfish::SetKeyPair(m_blowfish[0], first, m_blowfish[1], second, kKeySize);
+        if (ok) {
+            m_blowfish[0].EncryptBlocks(m_task.checkValue, blocks[0], 1);
+            m_blowfish[1].EncryptBlocks(m_task.checkValue, blocks[1], 1);
+        }
+        m_blowfish[0].Wipe();
+        m_blowfish[1].Wipe();
+        return ok;
+    }
+
+    // Compact keying, as the cipher itself uses for a single block.
+    bool EncryptTwofishPair(const std::uint8_t* first, const std::uint8_t* second, std::uint8_t (*blocks)[kKeySize]) {
+        const bool ok = m_twofish[0].SetKey(first, kKeySize, Twofish::Keying::Compact) &&
+                        m_twofish[1].SetKey(second, kKeySize, Twofish::Keying::Compact) &&
+                        Twofish::EncryptBlockPair(m_twofish[0], m_twofish[1], m_task.checkValue, blocks[0], blocks[1]);
+        m_twofish[0].Wipe();
+        m_twofish[1].Wipe();
+        return ok;
+    }
+
     const KeySearch::Task& m_task;
     CipherRegistry m_ciphers;
     Cipher* m_cipher = nullptr;
     Rijndael m_aes;
     Blowfish m_blowfish[2];
+    Twofish m_twofish[2];
 };
 
 // The chain of candidates, shared by the threads: slot j holds candidate j once `produced` > j.

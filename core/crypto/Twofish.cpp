@@ -127,6 +127,41 @@ template <int N, typename G>
     }
 }
 
+// One block under two keys in lockstep; the same rounds as EncryptLanes.
+template <typename G>
+void EncryptUnderTwoKeys(const std::uint32_t* const (&k)[2], const G (&g)[2], const std::uint8_t* in,
+                         std::uint8_t* const (&out)[2]) {
+    std::uint32_t a[2], b[2], c[2], d[2];
+    for (int n = 0; n < 2; ++n) {
+        a[n] = bytes::LoadLe32(in) ^ k[n][0];
+        b[n] = bytes::LoadLe32(in + 4) ^ k[n][1];
+        c[n] = bytes::LoadLe32(in + 8) ^ k[n][2];
+        d[n] = bytes::LoadLe32(in + 12) ^ k[n][3];
+    }
+    for (int r = 0; r < 16; r += 2) {
+#pragma GCC unroll 2
+        for (int n = 0; n < 2; ++n) {
+            const std::uint32_t t0 = g[n](a[n]);
+            const std::uint32_t t1 = g[n](std::rotl(b[n], 8));
+            c[n] = std::rotr(c[n] ^ (t0 + t1 + k[n][2 * r + 8]), 1);
+            d[n] = std::rotl(d[n], 1) ^ (t0 + 2 * t1 + k[n][2 * r + 9]);
+        }
+#pragma GCC unroll 2
+        for (int n = 0; n < 2; ++n) {
+            const std::uint32_t t0 = g[n](c[n]);
+            const std::uint32_t t1 = g[n](std::rotl(d[n], 8));
+            a[n] = std::rotr(a[n] ^ (t0 + t1 + k[n][2 * r + 10]), 1);
+            b[n] = std::rotl(b[n], 1) ^ (t0 + 2 * t1 + k[n][2 * r + 11]);
+        }
+    }
+    for (int n = 0; n < 2; ++n) {
+        bytes::StoreLe32(out[n], c[n] ^ k[n][4]);
+        bytes::StoreLe32(out[n] + 4, d[n] ^ k[n][5]);
+        bytes::StoreLe32(out[n] + 8, a[n] ^ k[n][6]);
+        bytes::StoreLe32(out[n] + 12, b[n] ^ k[n][7]);
+    }
+}
+
 template <bool Encrypting, int N, typename G>
 [[gnu::always_inline]] inline void Lanes(const std::uint32_t* k, G g, const std::uint8_t* in, std::uint8_t* out) {
     if constexpr (Encrypting) {
@@ -213,6 +248,13 @@ void Run(const std::uint32_t* subkeys, const std::uint32_t* sboxKey, const std::
     }
 }
 
+template <int K>
+void EncryptCompactPair(const std::uint32_t* const (&subkeys)[2], const std::uint32_t* const (&sboxKeys)[2],
+                        const std::uint8_t* in, std::uint8_t* const (&out)[2]) {
+    const CompactG<K> g[2] = {{sboxKeys[0]}, {sboxKeys[1]}};
+    EncryptUnderTwoKeys(subkeys, g, in, out);
+}
+
 } // namespace
 
 Twofish::~Twofish() {
@@ -267,6 +309,33 @@ void Twofish::EncryptBlocks(const std::uint8_t* in, std::uint8_t* out, std::size
 
 void Twofish::DecryptBlocks(const std::uint8_t* in, std::uint8_t* out, std::size_t blocks) const noexcept {
     Run<false>(m_subkeys, m_sboxKey, m_sbox, m_keyWords, m_keying, in, out, blocks);
+}
+
+bool Twofish::EncryptBlockPair(const Twofish& first, const Twofish& second, const std::uint8_t* in,
+                               std::uint8_t* firstOut, std::uint8_t* secondOut) noexcept {
+    if (first.m_keyWords == 0 || first.m_keyWords != second.m_keyWords || first.m_keying != second.m_keying) {
+        return false;
+    }
+    const std::uint32_t* const subkeys[2] = {first.m_subkeys, second.m_subkeys};
+    std::uint8_t* const out[2] = {firstOut, secondOut};
+    if (first.m_keying == Keying::Full) {
+        const FullG g[2] = {{first.m_sbox}, {second.m_sbox}};
+        EncryptUnderTwoKeys(subkeys, g, in, out);
+        return true;
+    }
+    const std::uint32_t* const sboxKeys[2] = {first.m_sboxKey, second.m_sboxKey};
+    switch (first.m_keyWords) {
+    case 2:
+        EncryptCompactPair<2>(subkeys, sboxKeys, in, out);
+        break;
+    case 3:
+        EncryptCompactPair<3>(subkeys, sboxKeys, in, out);
+        break;
+    default:
+        EncryptCompactPair<4>(subkeys, sboxKeys, in, out);
+        break;
+    }
+    return true;
 }
 
 } // namespace vaultlet

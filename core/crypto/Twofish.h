@@ -26,6 +26,11 @@ public:
     // Whole blocks, each on its own; in and out may be the same buffer.
     void EncryptBlocks(const std::uint8_t* in, std::uint8_t* out, std::size_t blocks) const noexcept;
     void DecryptBlocks(const std::uint8_t* in, std::uint8_t* out, std::size_t blocks) const noexcept;
+    // One block under each of two keys of the same length, in step: the rounds of one hide the
+    // lookup latency of the other, which a single block cannot. False, with nothing written, unless
+    // both keys are set with the same length and keying.
+    [[nodiscard]] static bool EncryptBlockPair(const Twofish& first, const Twofish& second, const std::uint8_t* in,
+                                               std::uint8_t* firstOut, std::uint8_t* secondOut) noexcept;
     void Wipe() noexcept;
 
 private:

@@ -140,3 +140,45 @@ TEST(TwofishTest, RefusesOtherKeyLengths) {
         EXPECT_FALSE(twofish.SetKey(key.data(), length)) << length;
     }
 }
+
+// A block under two keys in step gives what each key gives alone, for every length and keying; keys
+// of different shapes are refused with nothing written.
+TEST(TwofishTest, BlockPairsEqualSeparateBlocks) {
+    std::mt19937 random(43);
+    for (const Keying keying : kKeyings) {
+        for (std::size_t keyLength : {16u, 24u, 32u}) {
+            for (int round = 0; round < 8; ++round) {
+                const auto first = RandomBytes(random, keyLength);
+                const auto second = RandomBytes(random, keyLength);
+                const auto plain = RandomBytes(random, Twofish::kBlockSize);
+                Twofish a;
+                Twofish b;
+                ASSERT_TRUE(a.SetKey(first.data(), first.size(), keying));
+                ASSERT_TRUE(b.SetKey(second.data(), second.size(), keying));
+                std::vector<std::uint8_t> outA(Twofish::kBlockSize);
+                std::vector<std::uint8_t> outB(Twofish::kBlockSize);
+                ASSERT_TRUE(Twofish::EncryptBlockPair(a, b, plain.data(), outA.data(), outB.data()));
+                EXPECT_EQ(outA, Encrypt(keying, first, plain)) << keyLength;
+                EXPECT_EQ(outB, Encrypt(keying, second, plain)) << keyLength;
+            }
+        }
+    }
+
+    const auto key = RandomBytes(random, 32);
+    const std::vector<std::uint8_t> plain(Twofish::kBlockSize, 7);
+    Twofish longKey;
+    Twofish shortKey;
+    Twofish full;
+    Twofish unset;
+    ASSERT_TRUE(longKey.SetKey(key.data(), 32, Keying::Compact));
+    ASSERT_TRUE(shortKey.SetKey(key.data(), 16, Keying::Compact));
+    ASSERT_TRUE(full.SetKey(key.data(), 32, Keying::Full));
+    std::vector<std::uint8_t> outA(Twofish::kBlockSize, 0xEE);
+    std::vector<std::uint8_t> outB(Twofish::kBlockSize, 0xEE);
+    const std::vector<std::uint8_t> untouched(Twofish::kBlockSize, 0xEE);
+    EXPECT_FALSE(Twofish::EncryptBlockPair(longKey, shortKey, plain.data(), outA.data(), outB.data()));
+    EXPECT_FALSE(Twofish::EncryptBlockPair(longKey, full, plain.data(), outA.data(), outB.data()));
+    EXPECT_FALSE(Twofish::EncryptBlockPair(unset, unset, plain.data(), outA.data(), outB.data()));
+    EXPECT_EQ(outA, untouched);
+    EXPECT_EQ(outB, untouched);
+}
