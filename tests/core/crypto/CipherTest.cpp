@@ -7,6 +7,7 @@
 #include "core/crypto/Ripemd.h"
 #include "core/crypto/Twofish.h"
 #include "core/crypto/TwofishCipher.h"
+#include "tests/core/crypto/RandomBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -16,18 +17,11 @@
 #include <vector>
 
 using namespace vaultlet;
+using vaultlet::test::RandomBytes;
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes RandomBytes(std::mt19937& random, std::size_t size) {
-    Bytes bytes(size);
-    for (auto& byte : bytes) {
-        byte = static_cast<std::uint8_t>(random());
-    }
-    return bytes;
-}
 
 // What a cipher must compute for a given key buffer, built from the separately verified algorithms.
 Bytes RunAlgorithm(int id, const Bytes& buffer, bool encrypting, const Bytes& in) {

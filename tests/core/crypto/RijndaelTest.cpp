@@ -1,6 +1,7 @@
 #include "core/crypto/Rijndael.h"
 
 #include "tests/core/crypto/Hex.h"
+#include "tests/core/crypto/RandomBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 using namespace vaultlet;
 using vaultlet::test::FromHex;
+using vaultlet::test::RandomBytes;
 using vaultlet::test::ToHex;
 
 namespace {
@@ -75,14 +77,6 @@ const GladmanVector kGladman[] = {
     {32, 24, "5d7101727bb25781bf6715b0e6955282b9610e23a43c2eb062699f0ebf5887b2"},
     {32, 32, "a49406115dfb30a40418aafa4869b7c6a886ff31602a7dd19c889dc64f7e4e7a"},
 };
-
-std::vector<std::uint8_t> RandomBytes(std::mt19937& random, std::size_t size) {
-    std::vector<std::uint8_t> bytes(size);
-    for (auto& byte : bytes) {
-        byte = static_cast<std::uint8_t>(random());
-    }
-    return bytes;
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "core/crypto/Ripemd.h"
 
 #include "tests/core/crypto/Hex.h"
+#include "tests/core/crypto/RandomBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 using namespace vaultlet;
 using vaultlet::test::Bytes;
+using vaultlet::test::RandomBytes;
 using vaultlet::test::ToHex;
 
 namespace {
@@ -71,14 +73,6 @@ const std::vector<Published> kPublished = {
       "557888af5f6d8ed62ab66945c6d2a0a47ecd5341e915eb8fea1d0524955f825dc717e4a008ab2d42",
       "bdee37f4371e20646b8b0d862dda16292ae36f40965e8c8509e63d1dbddecc503e2b63eb9245bb66"}},
 };
-
-std::vector<std::uint8_t> RandomBytes(std::mt19937& random, std::size_t size) {
-    std::vector<std::uint8_t> bytes(size);
-    for (auto& byte : bytes) {
-        byte = static_cast<std::uint8_t>(random());
-    }
-    return bytes;
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "core/crypto/Twofish.h"
 
 #include "tests/core/crypto/Hex.h"
+#include "tests/core/crypto/RandomBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 using namespace vaultlet;
 using vaultlet::test::FromHex;
 using vaultlet::test::Lower;
+using vaultlet::test::RandomBytes;
 using vaultlet::test::ToHex;
 
 namespace {
@@ -35,14 +37,6 @@ std::vector<std::uint8_t> Decrypt(Keying keying, const std::vector<std::uint8_t>
     std::vector<std::uint8_t> plain(cipher.size());
     twofish.DecryptBlocks(cipher.data(), plain.data(), cipher.size() / Twofish::kBlockSize);
     return plain;
-}
-
-std::vector<std::uint8_t> RandomBytes(std::mt19937& random, std::size_t size) {
-    std::vector<std::uint8_t> bytes(size);
-    for (auto& byte : bytes) {
-        byte = static_cast<std::uint8_t>(random());
-    }
-    return bytes;
 }
 
 } // namespace

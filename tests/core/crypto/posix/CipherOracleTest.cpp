@@ -8,6 +8,7 @@
 #include "core/crypto/Rijndael.h"
 #include "core/crypto/Twofish.h"
 #include "core/crypto/TwofishCipher.h"
+#include "tests/core/crypto/RandomBytes.h"
 
 #include <cryptopp/aes.h>
 #include <cryptopp/blowfish.h>
@@ -21,18 +22,11 @@
 #include <vector>
 
 using namespace vaultlet;
+using vaultlet::test::RandomBytes;
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes RandomBytes(std::mt19937& random, std::size_t size) {
-    Bytes bytes(size);
-    for (auto& byte : bytes) {
-        byte = static_cast<std::uint8_t>(random());
-    }
-    return bytes;
-}
 
 template <typename Algorithm>
 Bytes Oracle(bool encrypting, const Bytes& key, const Bytes& in) {

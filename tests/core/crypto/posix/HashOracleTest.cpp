@@ -4,6 +4,7 @@
 #include "core/crypto/Ripemd.h"
 
 #include "tests/core/crypto/Hex.h"
+#include "tests/core/crypto/RandomBytes.h"
 
 #define CRYPTOPP_ENABLE_NAMESPACE_WEAK 1
 #include <cryptopp/md5.h>
@@ -15,17 +16,10 @@
 #include <vector>
 
 using namespace vaultlet;
+using vaultlet::test::RandomBytes;
 using vaultlet::test::ToHex;
 
 namespace {
-
-std::vector<std::uint8_t> RandomBytes(std::mt19937& random, std::size_t size) {
-    std::vector<std::uint8_t> bytes(size);
-    for (auto& byte : bytes) {
-        byte = static_cast<std::uint8_t>(random());
-    }
-    return bytes;
-}
 
 template <typename Oracle>
 std::string OracleDigest(const std::vector<std::uint8_t>& message) {
