@@ -74,6 +74,11 @@ public:
 
     HWND WaitForHost(const std::string& title) const { return m_run.WaitForDialog(title); }
     HWND WaitForKeyboard() const { return m_run.WaitForDialog(kKeyboardTitle); }
+    // Clicks a box's keyboard button and waits for the keyboard.
+    HWND OpenKeyboard(HWND host, int button = kPasswordButton) const {
+        test::Click(host, button);
+        return WaitForKeyboard();
+    }
     bool WaitForEnd() const { return m_run.WaitForEnd(); }
 
     std::vector<bool> keyboardAtCancel;
@@ -125,8 +130,7 @@ TEST(VirtualKeyboardTest, ClicksTypeIntoThePasswordBoxWithoutTakingTheFocus) {
     HostRun run({"Host"});
     HWND host = run.WaitForHost("Host");
     ASSERT_NE(host, nullptr);
-    test::Click(host, kPasswordButton);
-    HWND keyboard = run.WaitForKeyboard();
+    HWND keyboard = run.OpenKeyboard(host);
     ASSERT_NE(keyboard, nullptr);
     EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard)); }));
 
@@ -167,8 +171,7 @@ TEST(VirtualKeyboardTest, BackspaceDeletesAndLeavesShiftOn) {
     ASSERT_NE(host, nullptr);
     test::SetItemTextOf(host, kPasswordBox, "xy");
     SendMessageA(GetDlgItem(host, kPasswordBox), EM_SETSEL, 2, 2);
-    test::Click(host, kPasswordButton);
-    HWND keyboard = run.WaitForKeyboard();
+    HWND keyboard = run.OpenKeyboard(host);
     ASSERT_NE(keyboard, nullptr);
 
     // Backspace goes through the input queue; wait for it before the next click.
@@ -187,8 +190,7 @@ TEST(VirtualKeyboardTest, FollowsTheDialogWhenMovedAndHidesWithIt) {
     HostRun run({"Host"});
     HWND host = run.WaitForHost("Host");
     ASSERT_NE(host, nullptr);
-    test::Click(host, kPasswordButton);
-    HWND keyboard = run.WaitForKeyboard();
+    HWND keyboard = run.OpenKeyboard(host);
     ASSERT_NE(keyboard, nullptr);
     const ScreenPoint before = ExpectedPlace(host, keyboard);
     EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, before); }));
@@ -218,16 +220,14 @@ TEST(VirtualKeyboardTest, ClosingTheDialogClosesTheKeyboardFirstAndAnyEndDestroy
     HostRun run({"First", "Second", "Third"});
     HWND host = run.WaitForHost("First");
     ASSERT_NE(host, nullptr);
-    test::Click(host, kPasswordButton);
-    HWND keyboard = run.WaitForKeyboard();
+    HWND keyboard = run.OpenKeyboard(host);
     ASSERT_NE(keyboard, nullptr);
     PostMessageA(host, WM_CLOSE, 0, 0);
     EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
 
     host = run.WaitForHost("Second");
     ASSERT_NE(host, nullptr);
-    test::Click(host, kNameButton);
-    keyboard = run.WaitForKeyboard();
+    keyboard = run.OpenKeyboard(host, kNameButton);
     ASSERT_NE(keyboard, nullptr);
     test::Click(keyboard, IDC_VKEY_SHIFT);
     test::Click(keyboard, IDC_VKEY_CAPS);
@@ -237,8 +237,7 @@ TEST(VirtualKeyboardTest, ClosingTheDialogClosesTheKeyboardFirstAndAnyEndDestroy
 
     host = run.WaitForHost("Third");
     ASSERT_NE(host, nullptr);
-    test::Click(host, kNameButton);
-    keyboard = run.WaitForKeyboard();
+    keyboard = run.OpenKeyboard(host, kNameButton);
     ASSERT_NE(keyboard, nullptr);
     EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_SHIFT));
     EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
@@ -254,8 +253,7 @@ TEST(VirtualKeyboardTest, ToggleClosesAndReopensFreshForTheClickedBox) {
     HostRun run({"Host"});
     HWND host = run.WaitForHost("Host");
     ASSERT_NE(host, nullptr);
-    test::Click(host, kPasswordButton);
-    HWND keyboard = run.WaitForKeyboard();
+    HWND keyboard = run.OpenKeyboard(host);
     ASSERT_NE(keyboard, nullptr);
     test::Click(keyboard, IDC_VKEY_CAPS);
     test::Click(keyboard, IDC_VKEY_SHIFT);
@@ -264,8 +262,7 @@ TEST(VirtualKeyboardTest, ToggleClosesAndReopensFreshForTheClickedBox) {
     // The same button closes it; again opens a fresh one.
     test::Click(host, kPasswordButton);
     EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
-    test::Click(host, kPasswordButton);
-    keyboard = run.WaitForKeyboard();
+    keyboard = run.OpenKeyboard(host);
     ASSERT_NE(keyboard, nullptr);
     EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_SHIFT));
     EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
@@ -274,8 +271,7 @@ TEST(VirtualKeyboardTest, ToggleClosesAndReopensFreshForTheClickedBox) {
     // While shown, any box's button closes it; the next click opens it under that box.
     test::Click(host, kNameButton);
     EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
-    test::Click(host, kNameButton);
-    keyboard = run.WaitForKeyboard();
+    keyboard = run.OpenKeyboard(host, kNameButton);
     ASSERT_NE(keyboard, nullptr);
     EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard, kNameBox)); }));
     EXPECT_EQ(Type(keyboard, host, {kA}, 1, kNameBox), "a");
@@ -284,8 +280,7 @@ TEST(VirtualKeyboardTest, ToggleClosesAndReopensFreshForTheClickedBox) {
     // The keyboard's own OK key closes it; the button then opens a new one.
     test::Click(keyboard, IDC_VKEY_OK);
     EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
-    test::Click(host, kNameButton);
-    keyboard = run.WaitForKeyboard();
+    keyboard = run.OpenKeyboard(host, kNameButton);
     ASSERT_NE(keyboard, nullptr);
 
     test::Click(host, IDOK);
