@@ -1,0 +1,46 @@
+#include "shell/CommandAvailability.h"
+
+#include "resources/resource.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vaultlet {
+namespace {
+
+// Commands whose window or behaviour the program does not have yet: shown, but never enabled.
+constexpr std::array kNotYetAvailable = {
+    ID_FILE_INSTALL_REMOVABLE, ID_FILE_EXPORT,      ID_FILE_IMPORT,     ID_FILE_PRINT,        ID_EDIT_ADD_GROUP,
+    ID_EDIT_ADD_PASSCARD,      ID_EDIT_ADD_ITEM,    ID_EDIT_ADD,        ID_EDIT_EDIT,         ID_EDIT_DELETE,
+    ID_EDIT_DUPLICATE,         ID_EDIT_EXPORT_ITEM, ID_EDIT_PRINT_ITEM, ID_VIEW_COMPACT_MODE, ID_OPTIONS_SETTINGS,
+    ID_BOOKMARKS_ADD,          ID_BOOKMARKS_REMOVE, ID_HELP_USER_GUIDE, ID_HELP_HOME_PAGE,    ID_HELP_REPORT_BUG,
+    ID_HELP_CHECK_UPDATES,
+};
+
+bool NotYetAvailable(int commandId) {
+    return std::find(kNotYetAvailable.begin(), kNotYetAvailable.end(), commandId) != kNotYetAvailable.end();
+}
+
+} // namespace
+
+CommandState CommandStateOf(int commandId, const FrameState& state) {
+    if (NotYetAvailable(commandId)) {
+        return {false, false};
+    }
+    switch (commandId) {
+    case ID_EDIT_COPY:
+        return {state.selected.has_value(), false};
+    case ID_EDIT_SELECT_ALL:
+        return {state.noteFocused, false};
+    case ID_VIEW_TOOLBAR:
+        return {true, state.toolbarShown};
+    case ID_VIEW_STATUS_BAR:
+        return {true, state.statusBarShown};
+    case ID_VIEW_ALWAYS_ON_TOP:
+        return {true, state.keepOnTop};
+    default:
+        return {true, false};
+    }
+}
+
+} // namespace vaultlet

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/NodeKind.h"
+
+#include <optional>
+
+namespace vaultlet {
+
+// Whether each command of the main window is enabled and checked: a plain function of what is
+// selected and which views are on, so menus and toolbar agree and tests can go through every case.
+struct FrameState {
+    // The node that Copy and the editing commands would act on (the list's row when the list has
+    // the focus, else the tree's selection); none when nothing is selected.
+    std::optional<NodeKind> selected;
+    bool noteFocused = false;
+    bool toolbarShown = true;
+    bool statusBarShown = true;
+    bool keepOnTop = false;
+};
+
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+};
+
+CommandState CommandStateOf(int commandId, const FrameState& state);
+
+} // namespace vaultlet

@@ -1,0 +1,42 @@
+#pragma once
+
+namespace vaultlet {
+
+// Decisions of the main window that need no window: what minimising and the close button do, and
+// whether a stored window rectangle may be used.
+namespace main_window {
+
+enum class MinimizeAction {
+    Minimize,   // the system's own minimise, to the taskbar
+    HideToTray, // hide; the tray icon brings the window back
+    LockHidden, // lock the database and wait hidden for the password
+};
+
+struct TraySettings {
+    bool showTrayIcon = true;
+    bool minimizeToTray = true;
+    bool autoLogOff = false;
+    bool closeToTray = false;
+};
+
+// `busy`: a dialog of the main window or a transition is running. Locking then would pull the
+// database out from under it, so the window only minimises.
+MinimizeAction ChooseMinimizeAction(const TraySettings& settings, bool busy);
+
+// The title bar's close button minimises instead when closing to the tray is wanted (and there is a
+// tray icon to come back through), and always in the compact layout.
+bool CloseButtonMinimizes(const TraySettings& settings, bool compact);
+
+struct StoredRect {
+    int left = -1;
+    int top = -1;
+    int right = -1;
+    int bottom = -1;
+};
+
+// A stored rectangle is used when every edge was stored (none negative), it is not empty, and its
+// top-left corner lies on the screen.
+bool AcceptStoredRect(const StoredRect& rect, int screenWidth, int screenHeight);
+
+} // namespace main_window
+} // namespace vaultlet

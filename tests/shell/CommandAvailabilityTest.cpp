@@ -1,0 +1,46 @@
+#include "shell/CommandAvailability.h"
+
+#include "resources/resource.h"
+
+#include <gtest/gtest.h>
+
+namespace vaultlet {
+namespace {
+
+TEST(CommandAvailabilityTest, CopyNeedsASelectionAndSelectAllTheNote) {
+    FrameState state;
+    EXPECT_FALSE(CommandStateOf(ID_EDIT_COPY, state).enabled);
+    EXPECT_FALSE(CommandStateOf(ID_EDIT_SELECT_ALL, state).enabled);
+    for (NodeKind kind : {NodeKind::Database, NodeKind::Group, NodeKind::Passcard, NodeKind::Item}) {
+        state.selected = kind;
+        EXPECT_TRUE(CommandStateOf(ID_EDIT_COPY, state).enabled);
+    }
+    state.noteFocused = true;
+    EXPECT_TRUE(CommandStateOf(ID_EDIT_SELECT_ALL, state).enabled);
+}
+
+TEST(CommandAvailabilityTest, ViewChecksFollowTheViews) {
+    FrameState state;
+    state.toolbarShown = false;
+    state.keepOnTop = true;
+    EXPECT_FALSE(CommandStateOf(ID_VIEW_TOOLBAR, state).checked);
+    EXPECT_TRUE(CommandStateOf(ID_VIEW_STATUS_BAR, state).checked);
+    EXPECT_TRUE(CommandStateOf(ID_VIEW_ALWAYS_ON_TOP, state).checked);
+}
+
+TEST(CommandAvailabilityTest, CommandsWithoutTheirWindowsStayDisabledWhateverIsSelected) {
+    FrameState state;
+    state.selected = NodeKind::Passcard;
+    state.noteFocused = true;
+    for (int id :
+         {ID_FILE_EXPORT, ID_FILE_PRINT, ID_EDIT_ADD_ITEM, ID_EDIT_EDIT, ID_OPTIONS_SETTINGS, ID_HELP_CHECK_UPDATES}) {
+        EXPECT_FALSE(CommandStateOf(id, state).enabled) << id;
+    }
+    for (int id : {ID_FILE_SAVE, ID_FILE_LOCK, ID_FILE_CHANGE_MASTER_PASSWORD, ID_FILE_DATABASE_SETTINGS,
+                   ID_TOOLS_PASSWORD_GENERATOR, ID_EDIT_EXPAND_ALL}) {
+        EXPECT_TRUE(CommandStateOf(id, state).enabled) << id;
+    }
+}
+
+} // namespace
+} // namespace vaultlet

@@ -1,0 +1,172 @@
+#include "shell/DatabaseSession.h"
+
+#include "core/ModifiedFlag.h"
+#include "resources/StringIds.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/DatabaseList.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/SettingsLocation.h"
+#include "tests/support/DatabaseFiles.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vaultlet {
+namespace {
+
+using Answer = SessionPrompts::Answer;
+
+// Answers the save question as told and records what the session asked and reported.
+class RecordedPrompts final : public SessionPrompts {
+public:
+    Answer answer = Answer::Yes;
+    std::vector<int> questions;
+    int failures = 0;
+    int noteCommits = 0;
+    // Stands for text the user typed into the note pane and has not stored yet.
+    std::string pendingNote;
+
+    Answer AskToSave(int stringId) override {
+        questions.push_back(stringId);
+        return answer;
+    }
+    void ReportSaveFailure() override { ++failures; }
+    void CommitNote() override {
+        ++noteCommits;
+        if (!pendingNote.empty() && CurrentDatabase::Get() != nullptr) {
+            CurrentDatabase::Get()->SetComment(pendingNote);
+        }
+    }
+    ProgressSink* SaveProgress() override { return nullptr; }
+};
+
+class DatabaseSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_previousLocation = SettingsLocation::Get();
+        SettingsLocation::Set(m_root.File("settings.ini"));
+        m_path = m_root.File("Home.kvtdat");
+        ASSERT_TRUE(test::MakeDatabaseFile(m_path, "Home"));
+        auto database = std::make_unique<EncryptedDatabase>();
+        database->SetPassword("secret");
+        ASSERT_EQ(database->Load(m_path), LoadResult::Loaded);
+        CurrentDatabase::Set(std::move(database));
+    }
+    void TearDown() override {
+        CurrentDatabase::Reset();
+        ModifiedFlag::Clear();
+        SettingsLocation::Set(m_previousLocation);
+    }
+
+    // A change the user made in the open database.
+    static void Change(const char* comment = "changed") { CurrentDatabase::Get()->SetComment(comment); }
+    // Reading a file clears the process-wide modified flag; the check leaves it as it was.
+    std::string CommentOnDisk(const std::string& path) const {
+        const bool modified = ModifiedFlag::IsRaised();
+        EncryptedDatabase reread;
+        reread.SetPassword("secret");
+        EXPECT_EQ(reread.Load(path), LoadResult::Loaded);
+        if (modified) {
+            ModifiedFlag::Raise();
+        }
+        return std::string(reread.Comment().Viewed());
+    }
+    // A folder that does not exist, so every save into it fails.
+    std::string Unwritable() const { return m_root.File("missing") + "/Home.kvtdat"; }
+
+    test::TempDir m_root;
+    std::string m_previousLocation;
+    std::string m_path;
+    RecordedPrompts m_prompts;
+    DatabaseList m_list{DatabaseFolders{m_root.File("program"), {}, false}};
+    DatabaseSession m_session{m_prompts, m_list};
+};
+
+TEST_F(DatabaseSessionTest, PromptAsksOnlyForUnsavedChangesOfAFile) {
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::No);
+    Change();
+    CurrentDatabase::Get()->SetPath("");
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::No);
+    CurrentDatabase::Reset();
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::No);
+    EXPECT_TRUE(m_prompts.questions.empty());
+}
+
+TEST_F(DatabaseSessionTest, PromptAnswersDecideWhetherTheFileIsWritten) {
+    Change("first");
+    m_prompts.answer = Answer::No;
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING), Answer::No);
+    m_prompts.answer = Answer::Cancel;
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_LOGOFF), Answer::Cancel);
+    EXPECT_EQ(CommentOnDisk(m_path), "");
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    m_prompts.answer = Answer::Yes;
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Yes);
+    EXPECT_EQ(CommentOnDisk(m_path), "first");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(m_prompts.questions,
+              (std::vector<int>{IDS_SAVE_BEFORE_LOCKING, IDS_SAVE_BEFORE_LOGOFF, IDS_SAVE_BEFORE_CLOSING}));
+}
+
+TEST_F(DatabaseSessionTest, NoteTypedBeforeAPromptIsAskedAboutAndSaved) {
+    m_prompts.pendingNote = "typed into the note";
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Yes);
+    EXPECT_EQ(m_prompts.questions.size(), 1u);
+    EXPECT_EQ(CommentOnDisk(m_path), "typed into the note");
+
+    m_prompts.pendingNote = "typed before Save";
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
+    EXPECT_EQ(CommentOnDisk(m_path), "typed before Save");
+}
+
+TEST_F(DatabaseSessionTest, FailedSaveIsReportedStopsTheTransitionAndKeepsTheChanges) {
+    Change();
+    CurrentDatabase::Get()->SetPath(Unwritable());
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Failed);
+    EXPECT_EQ(m_prompts.failures, 2);
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    // Nothing was written, and the next prompt still asks.
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
+    EXPECT_EQ(m_prompts.questions.size(), 2u);
+}
+
+TEST_F(DatabaseSessionTest, SaveWithoutPathLeavesTheFlagForSaveAs) {
+    Change();
+    CurrentDatabase::Get()->SetPath("");
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::NoPath);
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+}
+
+TEST_F(DatabaseSessionTest, SaveAsTakesTheNewPathOnlyAfterASuccessfulSave) {
+    Change("moved");
+    EXPECT_EQ(m_session.SaveAs(Unwritable()), DatabaseSession::SaveResult::Failed);
+    EXPECT_EQ(CurrentDatabase::Get()->Path(), m_path);
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
+
+    const std::string copy = m_root.File("Copy.kvtdat");
+    EXPECT_EQ(m_session.SaveAs(copy), DatabaseSession::SaveResult::Saved);
+    EXPECT_EQ(CurrentDatabase::Get()->Path(), copy);
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(CommentOnDisk(copy), "moved");
+    EXPECT_EQ(CommentOnDisk(m_path), "");
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{copy});
+}
+
+TEST_F(DatabaseSessionTest, EndOfSessionSavesOnlyWhenTheSessionReallyEnds) {
+    m_prompts.pendingNote = "at shutdown";
+    m_session.EndSession(false);
+    EXPECT_EQ(CommentOnDisk(m_path), "");
+    m_session.EndSession(true);
+    EXPECT_EQ(CommentOnDisk(m_path), "at shutdown");
+    EXPECT_TRUE(m_prompts.questions.empty());
+    EXPECT_EQ(m_prompts.failures, 0);
+}
+
+} // namespace
+} // namespace vaultlet
