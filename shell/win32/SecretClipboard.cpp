@@ -1,5 +1,6 @@
 #include "shell/win32/SecretClipboard.h"
 
+#include "autofill/win32/ClipboardSession.h"
 #include "autofill/win32/SecretClipboardFormats.h"
 #include "shell/Settings.h"
 
