@@ -50,7 +50,8 @@ ClipboardAccess::ClearOutcome SecretClipboard::TryClear() {
         Forget();
         return ClearOutcome::NotOurs;
     }
-    ClipboardSession clipboard(m_owner);
+    // At exit the owner window may be gone before this object; the clipboard still opens without it.
+    ClipboardSession clipboard(IsWindow(m_owner) ? m_owner : nullptr);
     if (!clipboard.IsOpen()) {
         return ClearOutcome::Busy;
     }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <utility>
 
 using namespace vaultlet;
 using namespace vaultlet::test;
@@ -184,11 +185,20 @@ TEST_F(SecretClipboardTest, GoingAwayClearsOurValue) {
     EXPECT_EQ(ClipboardText(m_other), std::nullopt);
 
     // The explicit clear before the window goes ends the countdown as well.
+    {
+        SecretClipboard clipboard(m_owner, kTimerId);
+        ASSERT_TRUE(clipboard.Copy("s3cret"));
+        clipboard.ClearIfOurs();
+        EXPECT_EQ(clipboard.SecondsLeft(), 0);
+        EXPECT_FALSE(StopTimer());
+        EXPECT_EQ(ClipboardText(m_other), std::nullopt);
+    }
+
+    // A main window's members go after its window.
     SecretClipboard clipboard(m_owner, kTimerId);
     ASSERT_TRUE(clipboard.Copy("s3cret"));
+    DestroyWindow(std::exchange(m_owner, nullptr));
     clipboard.ClearIfOurs();
-    EXPECT_EQ(clipboard.SecondsLeft(), 0);
-    EXPECT_FALSE(StopTimer());
     EXPECT_EQ(ClipboardText(m_other), std::nullopt);
 }
 
