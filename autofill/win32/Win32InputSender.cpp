@@ -1,9 +1,7 @@
 #include "autofill/win32/Win32InputSender.h"
 
 #include "autofill/win32/ClipboardSession.h"
-#include "core/SecureWipe.h"
-
-#include <cstring>
+#include "autofill/win32/SecretClipboardFormats.h"
 
 namespace vaultlet {
 namespace {
@@ -28,31 +26,6 @@ void SendSystemCommand(HWND target, WPARAM command, LPARAM parameter) {
     SendMessageTimeoutA(target, WM_SYSCOMMAND, command, parameter, SMTO_ABORTIFHUNG, kActivationTimeout, &result);
 }
 
-// A global block holding the text and its terminating zero, ready for the clipboard.
-HGLOBAL CopyToGlobal(std::string_view text) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (block == nullptr) {
-        return nullptr;
-    }
-    auto* data = static_cast<char*>(GlobalLock(block));
-    if (data == nullptr) {
-        GlobalFree(block);
-        return nullptr;
-    }
-    std::memcpy(data, text.data(), text.size());
-    data[text.size()] = '\0';
-    GlobalUnlock(block);
-    return block;
-}
-
-void WipeAndFree(HGLOBAL block) {
-    if (void* data = GlobalLock(block)) {
-        SecureWipe(data, GlobalSize(block));
-        GlobalUnlock(block);
-    }
-    GlobalFree(block);
-}
-
 } // namespace
 
 KeyCode Win32InputSender::KeyForChar(char character) const {
@@ -72,16 +45,7 @@ bool Win32InputSender::SetClipboardText(std::string_view text) {
     if (!clipboard.IsOpen() || !::EmptyClipboard()) {
         return false;
     }
-    HGLOBAL block = CopyToGlobal(text);
-    if (block == nullptr) {
-        return false;
-    }
-    // Once handed over the block belongs to the system; only a refused one is ours to release.
-    if (SetClipboardData(CF_TEXT, block) == nullptr) {
-        WipeAndFree(block);
-        return false;
-    }
-    return true;
+    return SecretClipboardFormats::Put(text);
 }
 
 void Win32InputSender::EmptyClipboard() {

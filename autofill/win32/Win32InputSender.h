@@ -8,7 +8,7 @@ namespace vaultlet {
 
 // Auto-type into the real desktop: SendInput (one event per call, so the hold time can separate
 // key-down from key-up), the layout of the calling thread (VkKeyScanA) and the clipboard, opened
-// for the owner window.
+// for the owner window, with the copy marked as a secret (SecretClipboardFormats).
 class Win32InputSender : public InputSender {
 public:
     explicit Win32InputSender(HWND owner) noexcept : m_owner(owner) {}

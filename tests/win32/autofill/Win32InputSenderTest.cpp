@@ -7,6 +7,7 @@
 #include "core/TextConversion.h"
 #include "tests/autofill/RecordingInputSender.h"
 #include "tests/support/ModelFixture.h"
+#include "tests/support/win32/ClipboardContents.h"
 #include "tests/win32/autofill/Win32TestWindows.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +25,15 @@ namespace {
 // on winning that race.
 class PasteWaitingSender : public ForwardingInputSender {
 public:
-    PasteWaitingSender(InputSender& target, std::function<std::string()> readTarget)
-        : ForwardingInputSender(target), m_readTarget(std::move(readTarget)) {}
+    PasteWaitingSender(InputSender& target, HWND owner, std::function<std::string()> readTarget)
+        : ForwardingInputSender(target), m_owner(owner), m_readTarget(std::move(readTarget)) {}
 
     bool SetClipboardText(std::string_view text) override {
         m_pending = text;
         ++pastes;
-        return ForwardingInputSender::SetClipboardText(text);
+        const bool set = ForwardingInputSender::SetClipboardText(text);
+        markerFaults += SecretMarkerFaults(m_owner);
+        return set;
     }
     void EmptyClipboard() override {
         arrived = arrived && PumpUntil([this] { return m_readTarget().ends_with(m_pending); });
@@ -39,26 +42,14 @@ public:
 
     int pastes = 0;
     bool arrived = true;
+    // What each pasted copy lacked of the markers that keep it out of clipboard history.
+    std::string markerFaults;
 
 private:
+    HWND m_owner;
     std::function<std::string()> m_readTarget;
     std::string m_pending;
 };
-
-bool PutOnClipboard(HWND owner, std::string_view text) {
-    if (!OpenClipboard(owner)) {
-        return false;
-    }
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    auto* data = static_cast<char*>(GlobalLock(block));
-    std::copy(text.begin(), text.end(), data);
-    data[text.size()] = '\0';
-    GlobalUnlock(block);
-    const bool set = SetClipboardData(CF_TEXT, block) != nullptr;
-    CloseClipboard();
-    return set;
-}
 
 class Win32InputSenderTest : public ModelFixture {
 protected:
@@ -117,14 +108,14 @@ TEST_F(Win32InputSenderTest, KeystrokeModeTypesTheTemplateIntoTheFocusedControls
     EXPECT_TRUE(NoKeyIsPressed());
 }
 
-TEST_F(Win32InputSenderTest, ClipboardModePastesValuesAndLeavesTheClipboardEmpty) {
-    ASSERT_TRUE(PutOnClipboard(m_owner, "what the user copied before"));
+TEST_F(Win32InputSenderTest, ClipboardModePastesMarkedValuesAndLeavesTheClipboardEmpty) {
+    ASSERT_TRUE(PutClipboardText(m_owner, "what the user copied before"));
     WindowThread form(CreateLoginForm);
     ASSERT_TRUE(form.BringToFront());
     ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
 
     Win32InputSender win32(m_owner);
-    PasteWaitingSender sender(win32, [&form] { return LoginAndPassword(form); });
+    PasteWaitingSender sender(win32, m_owner, [&form] { return LoginAndPassword(form); });
     AutofillEngine engine(sender, AutofillOptions{true, 1});
     ASSERT_TRUE(engine.PrepareTemplate("<Login>{TAB}<Password>" + m_eAcute, &m_passcard));
     engine.Send(form.Window());
@@ -132,6 +123,7 @@ TEST_F(Win32InputSenderTest, ClipboardModePastesValuesAndLeavesTheClipboardEmpty
     const std::string password = "p@ss W0rd!~" + m_eAcute + "{}" + m_eAcute;
     EXPECT_EQ(sender.pastes, 2);
     EXPECT_TRUE(sender.arrived);
+    EXPECT_EQ(sender.markerFaults, "");
     EXPECT_TRUE(PumpUntil([&] { return WindowTextOf(form.Control(kPasswordEditId)) == password; }))
         << WindowTextOf(form.Control(kPasswordEditId));
     EXPECT_EQ(WindowTextOf(form.Control(kLoginEditId)), "User.Name@example.com");
@@ -142,7 +134,7 @@ TEST_F(Win32InputSenderTest, ClipboardModePastesValuesAndLeavesTheClipboardEmpty
 // Mended: with the clipboard held open by someone else the value cannot be handed over; pasting
 // anyway would type what the clipboard held before.
 TEST_F(Win32InputSenderTest, ClipboardThatCannotBeOpenedIsNotPasted) {
-    ASSERT_TRUE(PutOnClipboard(m_owner, "another secret"));
+    ASSERT_TRUE(PutClipboardText(m_owner, "another secret"));
     WindowThread holder(
         [] {
             HWND window = CreateOwnerWindow();
