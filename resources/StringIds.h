@@ -51,6 +51,8 @@
 #define IDS_SAVE_BEFORE_LOCKING 156
 #define IDS_SAVE_BEFORE_LOGOFF 157
 #define IDS_STATUS_CLIPBOARD_COUNTDOWN 158
+// A save of the open database failed; the changes stay open.
+#define IDS_SAVE_FAILED 168
 
 // List column titles.
 #define IDS_COLUMN_DATABASE 159

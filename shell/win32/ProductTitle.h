@@ -9,4 +9,7 @@ namespace vaultlet {
 // finds the running copy by it.
 std::string ProductTitle();
 
+// The window class of the main window, which tests in other processes look for.
+inline constexpr const char* kMainFrameClassName = "QuillmothKeyhavenMainFrame";
+
 } // namespace vaultlet

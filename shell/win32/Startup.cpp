@@ -12,6 +12,7 @@
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
 #include "shell/win32/LoginDialog.h"
+#include "shell/win32/MainFrame.h"
 #include "shell/win32/RizeThread.h"
 #include "shell/win32/SharedIcons.h"
 #include "shell/win32/SingleInstance.h"
@@ -89,7 +90,7 @@ LoginDialog::Options FirstInstanceOptions(const CommandLine& commandLine, const 
     return options;
 }
 
-int RunFirstInstance(const CommandLine& commandLine, HANDLE instanceEvent) {
+int RunFirstInstance(const CommandLine& commandLine, HANDLE instanceEvent, int showCommand) {
     const DatabaseFolders folders = DatabaseFolders::ForThisProgram();
     LoginDialog::Options options = FirstInstanceOptions(commandLine, folders);
     RizeThread rize(instanceEvent);
@@ -97,20 +98,26 @@ int RunFirstInstance(const CommandLine& commandLine, HANDLE instanceEvent) {
         rize.WaitRunning(INFINITE);
     }
     options.rizeThread = &rize;
+    int exitCode = 0;
+    INT_PTR login = 0;
     {
-        LoginDialog login(std::move(options), folders);
-        // After a login the session continues in the main window, which this program does not have
-        // yet: the process ends as after a cancelled login.
-        login.RunModal(GetActiveWindow());
+        LoginDialog dialog(std::move(options), folders);
+        login = dialog.RunModal(GetActiveWindow());
+    }
+    if (login == IDOK && CurrentDatabase::Get() != nullptr) {
+        MainFrame frame(&rize, folders);
+        if (frame.Create(showCommand)) {
+            exitCode = frame.Run();
+        }
     }
     VirtualKeyboard::Close();
     rize.Shutdown();
-    return 0;
+    return exitCode;
 }
 
 } // namespace
 
-int Startup::Run(std::string_view commandLineText, int) {
+int Startup::Run(std::string_view commandLineText, int showCommand) {
     // Declared first so that the instance event is the last thing to go.
     std::optional<SingleInstance> instance;
     int exitCode = 0;
@@ -125,7 +132,7 @@ int Startup::Run(std::string_view commandLineText, int) {
         ChooseSettingsAndLanguage(commandLine);
         instance.emplace();
         if (instance->IsFirst()) {
-            exitCode = RunFirstInstance(commandLine, instance->Event());
+            exitCode = RunFirstInstance(commandLine, instance->Event(), showCommand);
         } else {
             instance->PassOn(InstanceRequest::ForSecondInstance(commandLine.ArgumentText()));
         }

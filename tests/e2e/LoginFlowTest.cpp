@@ -112,7 +112,11 @@ TEST_F(LoginFlowTest, LoginFailuresAreToldApartAndTheRightPasswordOpens) {
     EXPECT_EQ(Settings::Read(setting::kLastSelected), damaged);
 
     LogIn(login, "right");
-    ASSERT_TRUE(program->WaitForExit()) << "with no main window yet, a login ends the program";
+    const HWND main = program->WaitForMainWindow();
+    ASSERT_NE(main, nullptr) << "the database opens in the main window";
+    EXPECT_FALSE(IsWindow(login));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program->WaitForExit()) << "an unchanged database closes without a question";
     EXPECT_EQ(program->ExitCode(), 0u);
     EXPECT_EQ(Settings::Read(setting::kLastSelected), home);
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (Texts{home, damaged, held}));
@@ -133,7 +137,7 @@ TEST_F(LoginFlowTest, TheMasterPasswordCanBeTypedWithTheVirtualKeyboard) {
         Click(keyboard, key);
     }
     Click(login, IDOK);
-    ASSERT_TRUE(program->WaitForExit()) << "the typed password opened the database";
+    ASSERT_NE(program->WaitForMainWindow(), nullptr) << "the typed password opened the database";
     EXPECT_EQ(Settings::Read(setting::kLastSelected), home);
 }
 
@@ -183,8 +187,7 @@ TEST_F(LoginFlowTest, ANewDatabaseIsCreatedThroughTheSaveDialogWithItsChecks) {
     ChooseComboItem(details, IDC_NEWDB_CIPHER, 2);
     Click(details, IDOK);
 
-    ASSERT_TRUE(program->WaitForExit(60000)) << "the new database is open: the login is over";
-    EXPECT_EQ(program->ExitCode(), 0u);
+    ASSERT_NE(program->WaitForMainWindow(60000), nullptr) << "the new database is open: the login is over";
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), Texts{path}) << "the new file is listed";
     std::string name;
     int cipherId = -1;

@@ -1,5 +1,7 @@
 #include "tests/e2e/ProgramCopy.h"
 
+#include "shell/win32/ProductTitle.h"
+
 #include "resources/resource.h"
 #include "tests/support/win32/GuiDriver.h"
 
@@ -44,6 +46,9 @@ RunningProgram::~RunningProgram() {
         if (const HWND login = FindLogin()) {
             PostMessageA(login, WM_COMMAND, ID_APP_EXIT, 0);
         }
+        if (const HWND main = FindMainWindow()) {
+            PostMessageA(main, WM_CLOSE, 0, 0);
+        }
         if (!WaitForExit(5000)) {
             TerminateProcess(m_process.Get(), 1);
             WaitForExit(5000);
@@ -78,6 +83,24 @@ HWND RunningProgram::WaitForLogin(int timeoutMilliseconds) const {
 HWND RunningProgram::WaitForDialogWithControl(int controlId, int timeoutMilliseconds) const {
     return test::WaitForDialog(
         m_id, [controlId](HWND window) { return GetDlgItem(window, controlId) != nullptr; }, timeoutMilliseconds);
+}
+
+HWND RunningProgram::FindMainWindow() const {
+    for (HWND window = FindWindowExA(nullptr, nullptr, kMainFrameClassName, nullptr); window != nullptr;
+         window = FindWindowExA(nullptr, window, kMainFrameClassName, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == m_id) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+HWND RunningProgram::WaitForMainWindow(int timeoutMilliseconds) const {
+    HWND main = nullptr;
+    test::WaitUntil([&] { return (main = FindMainWindow()) != nullptr && IsWindowVisible(main); }, timeoutMilliseconds);
+    return main != nullptr && IsWindowVisible(main) ? main : nullptr;
 }
 
 ProgramCopy::ProgramCopy() {

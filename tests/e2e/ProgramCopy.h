@@ -30,6 +30,10 @@ public:
     HWND WaitForLogin(int timeoutMilliseconds = 20000) const;
     HWND FindLogin() const;
     HWND WaitForDialogWithControl(int controlId, int timeoutMilliseconds = 20000) const;
+    // The process's main window (visible or not), or null.
+    HWND FindMainWindow() const;
+    // The main window once it is visible; null on timeout.
+    HWND WaitForMainWindow(int timeoutMilliseconds = 20000) const;
 
 private:
     UniqueHandle m_process;

@@ -1,0 +1,123 @@
+#include "shell/win32/ItemList.h"
+
+#include "core/Database.h"
+#include "core/Group.h"
+#include "core/Item.h"
+#include "core/Passcard.h"
+#include "resources/StringIds.h"
+#include "services/LanguagePack.h"
+#include "shell/win32/PasscardTree.h"
+#include "shell/win32/SharedIcons.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace vaultlet {
+namespace {
+
+constexpr int kColumnTitles[] = {IDS_COLUMN_NAME, IDS_COLUMN_VALUE, IDS_COLUMN_CREATION_TIME};
+constexpr int kColumnWidths[] = {120, 160, 130};
+
+template <typename Container>
+void Collect(const Container& container, std::vector<ModelNode*>& rows) {
+    for (const auto& child : container.Children()) {
+        rows.push_back(child.get());
+    }
+}
+
+void CopyText(std::string_view text, NMLVDISPINFOA& info) {
+    if (info.item.cchTextMax <= 0) {
+        return;
+    }
+    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
+    std::memcpy(info.item.pszText, text.data(), length);
+    info.item.pszText[length] = '\0';
+}
+
+} // namespace
+
+bool ItemList::Create(HWND parent, int id) {
+    const DWORD style =
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
+    const HWND window =
+        CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (window == nullptr) {
+        return false;
+    }
+    m_list = ListView(window);
+    m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    m_list.SetSmallImages(SharedIcons::Get());
+    const LanguagePack& language = LanguagePack::Instance();
+    for (int column = 0; column < 3; ++column) {
+        m_list.AddColumn(column, language.getString(kColumnTitles[column]), kColumnWidths[column]);
+    }
+    return true;
+}
+
+void ItemList::TitleColumns() const {
+    const LanguagePack& language = LanguagePack::Instance();
+    for (int column = 0; column < 3; ++column) {
+        std::string title = language.getString(kColumnTitles[column]);
+        LVCOLUMNA data{};
+        data.mask = LVCF_TEXT;
+        data.pszText = title.data();
+        SendMessageA(m_list.Handle(), LVM_SETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&data));
+    }
+}
+
+void ItemList::Show(ModelNode* parent) {
+    Clear();
+    if (parent == nullptr) {
+        return;
+    }
+    switch (parent->Kind()) {
+    case NodeKind::Database:
+        Collect(static_cast<Database&>(*parent), m_rows);
+        break;
+    case NodeKind::Group:
+        Collect(static_cast<Group&>(*parent), m_rows);
+        break;
+    case NodeKind::Passcard:
+        Collect(static_cast<Passcard&>(*parent), m_rows);
+        break;
+    case NodeKind::Item:
+        return;
+    }
+    SendMessageA(m_list.Handle(), WM_SETREDRAW, FALSE, 0);
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        m_list.AddRow(static_cast<int>(row), PasscardTree::ImageOf(*m_rows[row]));
+    }
+    SendMessageA(m_list.Handle(), WM_SETREDRAW, TRUE, 0);
+}
+
+void ItemList::Clear() {
+    m_list.Clear();
+    m_rows.clear();
+}
+
+ModelNode* ItemList::NodeAt(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < m_rows.size() ? m_rows[static_cast<std::size_t>(row)] : nullptr;
+}
+
+void ItemList::OnGetDispInfo(NMLVDISPINFOA& info) const {
+    const ModelNode* node = NodeAt(info.item.iItem);
+    if (node == nullptr || (info.item.mask & LVIF_TEXT) == 0) {
+        return;
+    }
+    const Item* item = node->Kind() == NodeKind::Item ? static_cast<const Item*>(node) : nullptr;
+    switch (info.item.iSubItem) {
+    case 0:
+        CopyText(node->Name().Viewed(), info);
+        break;
+    case 1:
+        CopyText(item == nullptr ? std::string_view() : item->Hidden() ? kMaskedValue : item->Value().Viewed(), info);
+        break;
+    default:
+        CopyText(node->FormatTime(), info);
+        break;
+    }
+}
+
+} // namespace vaultlet

@@ -1,0 +1,265 @@
+#include "shell/win32/MainFrame.h"
+
+#include "autofill/win32/Win32InputSender.h"
+#include "resources/resource.h"
+#include "services/LanguagePack.h"
+#include "shell/CommandAvailability.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/win32/ProductTitle.h"
+#include "shell/win32/RizeThread.h"
+#include "shell/win32/SharedIcons.h"
+
+#include <windowsx.h>
+
+namespace vaultlet {
+namespace {
+
+constexpr UINT kRefreshMilliseconds = 5000;
+constexpr UINT kMonitorMilliseconds = 2000;
+
+AutofillOptions OptionsFromSettings() {
+    AutofillOptions options;
+    options.fromClipboard = Settings::Read(setting::kAutofillFromClipboard) != 0;
+    options.keyHoldTime = Settings::Read(setting::kAutoTypeTimeout);
+    return options;
+}
+
+} // namespace
+
+const CommandTable<MainFrame> MainFrame::kCommands = {
+    {ID_FILE_NEW, &MainFrame::OnNew},
+    {ID_FILE_OPEN, &MainFrame::OnOpen},
+    {ID_FILE_SAVE, &MainFrame::OnSave},
+    {ID_FILE_SAVE_AS, &MainFrame::OnSaveAs},
+    {ID_FILE_LOCK, &MainFrame::OnLock},
+    {ID_FILE_LOGOFF, &MainFrame::OnLogoff},
+    {ID_FILE_CHANGE_MASTER_PASSWORD, &MainFrame::OnChangePassword},
+    {ID_FILE_DATABASE_SETTINGS, &MainFrame::OnDatabaseSettings},
+    {ID_APP_EXIT, &MainFrame::OnExit},
+    {ID_EDIT_COPY, &MainFrame::OnCopy},
+    {ID_EDIT_SELECT_ALL, &MainFrame::OnSelectAll},
+    {ID_EDIT_COLLAPSE_ALL, &MainFrame::OnCollapseAll},
+    {ID_EDIT_EXPAND_ALL, &MainFrame::OnExpandAll},
+    {ID_VIEW_TOOLBAR, &MainFrame::OnToggleToolbar},
+    {ID_VIEW_STATUS_BAR, &MainFrame::OnToggleStatusBar},
+    {ID_VIEW_ALWAYS_ON_TOP, &MainFrame::OnAlwaysOnTop},
+    {ID_OPTIONS_MANAGE_DATABASES, &MainFrame::OnManageDatabases},
+    {ID_TOOLS_PASSWORD_GENERATOR, &MainFrame::OnGenerator},
+    {ID_APP_ABOUT, &MainFrame::OnAbout},
+    {ID_TRAY_SHOW_WINDOW, &MainFrame::OnShowWindow},
+    {ID_NEXT_FOCUS, &MainFrame::OnNextFocus},
+    {ID_ESCAPE, &MainFrame::OnEscape},
+};
+
+MainFrame::MainFrame(RizeThread* rizeThread, DatabaseFolders folders)
+    : m_rizeThread(rizeThread), m_folders(std::move(folders)), m_list(m_folders), m_session(*this, m_list),
+      m_monitor(
+          m_windowSystem,
+          [](WindowHandle owner) { return std::make_unique<Win32InputSender>(static_cast<HWND>(owner)); },
+          OptionsFromSettings) {}
+
+MainFrame::~MainFrame() = default;
+
+bool MainFrame::Create(int showCommand) {
+    m_menu.Reset(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU)));
+    LanguagePack::Instance().translateMenu(m_menu.Get(), IDR_MAIN_MENU);
+    m_accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_ACCELERATORS));
+    const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
+    const DWORD extendedStyle = Settings::Read(setting::kKeepOnTop) != 0 ? WS_EX_TOPMOST : 0;
+    if (!Window::Create(kClassName, ProductTitle().c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, extendedStyle,
+                        m_menu.Get(), icon)) {
+        return false;
+    }
+    // The window owns its menu now and destroys it with itself.
+    m_menu.Release();
+    RestorePlacement();
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
+    SetFocus(m_tree.Handle());
+    return true;
+}
+
+int MainFrame::Run() {
+    return RunMessageLoop(Handle(), m_accelerators);
+}
+
+bool MainFrame::OnCreate() {
+    m_monitor.AddBuiltInTemplates();
+    if (!CreateChildren()) {
+        return false;
+    }
+    m_clipboard = std::make_unique<SecretClipboard>(Handle(), TIMER_CLIPBOARD_COUNTDOWN);
+    Rebuild();
+    if (m_rizeThread != nullptr) {
+        m_rizeThread->SetWindow(Handle());
+    }
+    RegisterHotKey();
+    m_refreshTimer.Start(Handle(), TIMER_TREE_REFRESH, kRefreshMilliseconds);
+    m_monitorTimer.Start(Handle(), TIMER_WINDOW_MONITOR, kMonitorMilliseconds);
+    return true;
+}
+
+bool MainFrame::OnCommand(int id, int code, HWND) {
+    if (code == 1 && OnEditKey(id)) {
+        return true;
+    }
+    if (m_busy > 0 && id != ID_TRAY_SHOW_WINDOW) {
+        // Only the tray menu reaches the window while one of its dialogs runs.
+        BringModalForward();
+        return true;
+    }
+    if (!CommandStateOf(id, CurrentState()).enabled) {
+        return true;
+    }
+    return kCommands.Dispatch(*this, id, code);
+}
+
+bool MainFrame::OnNotify(const NMHDR& header, LRESULT& result) {
+    result = 0;
+    if (header.code == TTN_GETDISPINFOA) {
+        return m_toolbar.OnToolTip(*reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(&header)));
+    }
+    if (header.hwndFrom == m_tree.Handle()) {
+        switch (header.code) {
+        case TVN_GETDISPINFOA:
+            m_tree.OnGetDispInfo(*reinterpret_cast<NMTVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+            return true;
+        case TVN_SELCHANGEDA:
+            OnSelectionChanged();
+            return true;
+        case NM_RCLICK:
+            ShowContextMenu(m_tree.Handle());
+            result = 1;
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (header.hwndFrom == m_items.Handle()) {
+        switch (header.code) {
+        case LVN_GETDISPINFOA:
+            m_items.OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+            return true;
+        case LVN_ITEMCHANGED:
+            UpdateToolbar();
+            return true;
+        case NM_RCLICK:
+            ShowContextMenu(m_items.Handle());
+            return true;
+        default:
+            return false;
+        }
+    }
+    return false;
+}
+
+void MainFrame::OnTimer(UINT_PTR timerId) {
+    switch (timerId) {
+    case TIMER_CLIPBOARD_COUNTDOWN:
+        m_clipboard->OnTimer();
+        RefreshStatus();
+        break;
+    case TIMER_TREE_REFRESH:
+        m_tree.RefreshPasscards();
+        break;
+    case TIMER_WINDOW_MONITOR:
+        OnMonitorTick();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainFrame::OnSize(int, int) {
+    LayoutChildren();
+}
+
+void MainFrame::OnDestroy() {
+    m_refreshTimer.Stop();
+    m_monitorTimer.Stop();
+    // The secret goes with the program: it is not left on the clipboard after exit.
+    m_clipboard.reset();
+    m_tray.reset();
+    m_hotKey.Unregister();
+    ClearViews(false);
+    if (m_rizeThread != nullptr && m_rizeThread->Window() == Handle()) {
+        m_rizeThread->SetWindow(nullptr);
+    }
+    PostQuitMessage(0);
+}
+
+bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == TrayIcon::TaskbarCreatedMessage()) {
+        if (m_tray) {
+            m_tray->HandleTaskbarCreated();
+        }
+        return true;
+    }
+    switch (message) {
+    case MSG_MAIN_TRAY_NOTIFY:
+        if (m_tray && m_login == nullptr) {
+            m_tray->HandleCallback(lParam);
+        }
+        return true;
+    case MSG_OPEN_FILE:
+        HandOver();
+        return true;
+    case MSG_PUT_CLIPBOARD:
+        OnPutClipboard(lParam);
+        return true;
+    case MSG_SELECT_NODE:
+        OnSelectNode(lParam);
+        return true;
+    case WM_HOTKEY:
+        OnHotKey();
+        return true;
+    case WM_SYSCOMMAND:
+        return OnSysCommand(wParam);
+    case WM_WINDOWPOSCHANGING:
+        return OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
+    case WM_CLOSE:
+        if (m_busy == 0) {
+            TryClose();
+        } else {
+            BringModalForward();
+        }
+        return true;
+    case WM_ENDSESSION:
+        m_session.EndSession(wParam != FALSE);
+        return true;
+    case WM_GETMINMAXINFO: {
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        limits->ptMinTrackSize = {532, 400};
+        return true;
+    }
+    case WM_INITMENUPOPUP:
+        UpdateMenu(reinterpret_cast<HMENU>(wParam));
+        return true;
+    case WM_MENUSELECT:
+        ShowMenuPrompt(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        return true;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_MBUTTONDOWN && Settings::Read(setting::kCopyOnMiddleClick) != 0) {
+            const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (ChildWindowFromPoint(Handle(), point) == m_items.Handle()) {
+                CopyNode(m_items.SelectedNode());
+            }
+        }
+        return false;
+    case WM_SETCURSOR:
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+        if (OnSplitterMouse(message, lParam)) {
+            result = TRUE;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace vaultlet

@@ -1,0 +1,107 @@
+// The main window's commands that are not transitions of the open database.
+#include "core/Item.h"
+#include "resources/resource.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/win32/AboutDialog.h"
+#include "shell/win32/ChangeMasterPasswordDialog.h"
+#include "shell/win32/DatabaseSettingsDialog.h"
+#include "shell/win32/MainFrame.h"
+#include "shell/win32/ManageDatabaseListDialog.h"
+#include "shell/win32/PasswordGeneratorDialog.h"
+
+namespace vaultlet {
+
+void MainFrame::OnChangePassword() {
+    ChangeMasterPasswordDialog dialog(*CurrentDatabase::Get());
+    RunDialog(dialog);
+}
+
+void MainFrame::OnDatabaseSettings() {
+    DatabaseSettingsDialog dialog(*CurrentDatabase::Get());
+    RunDialog(dialog);
+}
+
+void MainFrame::OnExit() {
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+void MainFrame::OnCopy() {
+    CopyNode(CommandNode());
+}
+
+void MainFrame::OnSelectAll() {
+    SendMessageA(m_note.Handle(), EM_SETSEL, 0, -1);
+}
+
+void MainFrame::OnCollapseAll() {
+    m_tree.CollapseGroups();
+}
+
+void MainFrame::OnExpandAll() {
+    m_tree.ExpandAll();
+}
+
+void MainFrame::OnToggleToolbar() {
+    const bool shown = !m_toolbar.IsShown();
+    m_toolbar.Show(shown);
+    Settings::Write(setting::kShowToolbar, shown ? 1 : 0);
+    LayoutChildren();
+}
+
+void MainFrame::OnToggleStatusBar() {
+    const bool shown = IsWindowVisible(m_status.Handle()) == FALSE;
+    ShowWindow(m_status.Handle(), shown ? SW_SHOW : SW_HIDE);
+    Settings::Write(setting::kShowStatusBar, shown ? 1 : 0);
+    LayoutChildren();
+}
+
+void MainFrame::OnAlwaysOnTop() {
+    const bool onTop = Settings::Read(setting::kKeepOnTop) == 0;
+    Settings::Write(setting::kKeepOnTop, onTop ? 1 : 0);
+    SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void MainFrame::OnManageDatabases() {
+    ManageDatabaseListDialog dialog(m_folders);
+    RunDialog(dialog);
+}
+
+void MainFrame::OnGenerator() {
+    PasswordGeneratorDialog dialog;
+    RunDialog(dialog);
+}
+
+void MainFrame::OnAbout() {
+    AboutDialog dialog;
+    RunDialog(dialog);
+}
+
+void MainFrame::OnShowWindow() {
+    if (m_login != nullptr) {
+        RaiseLogin();
+        return;
+    }
+    ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(Handle());
+}
+
+void MainFrame::OnNextFocus() {
+    const HWND focus = GetFocus();
+    HWND next = m_tree.Handle();
+    if (focus == m_tree.Handle()) {
+        next = m_items.Handle();
+    } else if (focus == m_items.Handle()) {
+        next = m_note.Handle();
+    }
+    SetFocus(next);
+}
+
+void MainFrame::OnEscape() {
+    if (Settings::Read(setting::kMinimizeOnEsc) != 0) {
+        PostMessageA(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    }
+}
+
+} // namespace vaultlet

@@ -1,0 +1,235 @@
+// The life cycle of the open database as the main window runs it. Every transition first asks its
+// save question; a Cancel, or a save that failed, leaves everything as it was.
+#include "core/EncryptedDatabase.h"
+#include "resources/resource.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/win32/AddExistingDatabase.h"
+#include "shell/win32/CreateNewDatabase.h"
+#include "shell/win32/LoginDialog.h"
+#include "shell/win32/MainFrame.h"
+#include "shell/win32/RizeThread.h"
+#include "shell/win32/ui/MessageBoxes.h"
+
+namespace vaultlet {
+
+MainFrame::BusyScope::~BusyScope() {
+    if (--m_frame.m_busy == 0 && m_frame.m_pendingHandOver && m_frame.Handle() != nullptr) {
+        // A second start handed a file over while a dialog was up: take it now.
+        m_frame.m_pendingHandOver = false;
+        PostMessageA(m_frame.Handle(), MSG_OPEN_FILE, 0, 0);
+    }
+}
+
+SessionPrompts::Answer MainFrame::AskToSave(int stringId) {
+    switch (MessageBoxes::ShowString(Handle(), stringId, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        return Answer::Yes;
+    case IDNO:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void MainFrame::ReportSaveFailure() {
+    MessageBoxes::Error(Handle(), IDS_SAVE_FAILED);
+}
+
+void MainFrame::CommitNote() {
+    m_note.Commit();
+}
+
+ProgressSink* MainFrame::SaveProgress() {
+    return &m_status;
+}
+
+void MainFrame::BringModalForward() const {
+    if (m_login != nullptr) {
+        RaiseLogin();
+        return;
+    }
+    const HWND popup = GetLastActivePopup(Handle());
+    if (popup != nullptr && popup != Handle()) {
+        SetForegroundWindow(popup);
+    }
+}
+
+void MainFrame::OnSave() {
+    BusyScope busy(*this);
+    if (m_session.Save() == DatabaseSession::SaveResult::NoPath) {
+        OnSaveAs();
+    }
+}
+
+void MainFrame::OnSaveAs() {
+    BusyScope busy(*this);
+    if (CurrentDatabase::Get() == nullptr) {
+        return;
+    }
+    const std::string path = ChooseNewDatabaseFile(Handle());
+    if (!path.empty()) {
+        m_session.SaveAs(path);
+    }
+}
+
+void MainFrame::OnNew() {
+    BusyScope busy(*this);
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+        return;
+    }
+    m_list.Load();
+    std::unique_ptr<EncryptedDatabase> database = CreateNewDatabase(Handle(), m_list);
+    if (database == nullptr) {
+        return;
+    }
+    ClearViews(false);
+    CurrentDatabase::Set(std::move(database));
+    Rebuild();
+}
+
+void MainFrame::OnOpen() {
+    BusyScope busy(*this);
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+        return;
+    }
+    m_list.Load();
+    const std::string path = AddExistingDatabase(Handle(), m_list);
+    if (!path.empty()) {
+        OpenDatabase(path);
+    }
+}
+
+void MainFrame::OnLock() {
+    Lock(true);
+}
+
+void MainFrame::OnLogoff() {
+    Logoff();
+}
+
+void MainFrame::Lock(bool shown) {
+    BusyScope busy(*this);
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING) == Answer::Cancel) {
+        return;
+    }
+    const EncryptedDatabase* locked = CurrentDatabase::Get();
+    const ModelNode* selected = m_tree.SelectedNode();
+    const std::string path = locked->Path();
+    if (!path.empty()) {
+        m_list.Load();
+        m_list.AddFile(path);
+    }
+    // Nothing of the database stays in the hidden window's controls while it is locked.
+    ClearViews(true);
+    for (;;) {
+        const INT_PTR result = RunLogin(path, true, shown);
+        if (result == IDOK) {
+            // The login may have replaced the database (a new one made from its list).
+            ReturnFromLogin(CurrentDatabase::Get() == locked ? selected : nullptr);
+            return;
+        }
+        // Closing from the lock asks about unsaved changes again; a Cancel there goes back to
+        // the lock, never to an unlocked hidden window.
+        if (TryClose()) {
+            return;
+        }
+        shown = true;
+    }
+}
+
+void MainFrame::Logoff() {
+    BusyScope busy(*this);
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_LOGOFF) == Answer::Cancel) {
+        return;
+    }
+    ClearViews(false);
+    CurrentDatabase::Reset();
+    if (RunLogin("", false, true) == IDOK) {
+        ReturnFromLogin(nullptr);
+    } else {
+        TryClose();
+    }
+}
+
+void MainFrame::OpenDatabase(const std::string& path) {
+    ClearViews(false);
+    CurrentDatabase::Reset();
+    if (RunLogin(path, true, true) == IDOK) {
+        ReturnFromLogin(nullptr);
+    } else {
+        TryClose();
+    }
+}
+
+void MainFrame::HandOver() {
+    if (m_login != nullptr) {
+        // The login of a lock or log-off is up: it takes the file itself.
+        PostMessageA(m_login->Handle(), MSG_OPEN_FILE, 0, 0);
+        return;
+    }
+    if (m_busy > 0) {
+        m_pendingHandOver = true;
+        return;
+    }
+    BusyScope busy(*this);
+    const std::string path = Settings::Read(setting::kOpenFile);
+    if (path.empty() || m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+        return;
+    }
+    std::string name;
+    int cipherId = 0;
+    if (!ProbeFile(path, name, cipherId)) {
+        MessageBoxes::Error(Handle(), IDS_INCORRECT_FILE_FORMAT);
+        return;
+    }
+    m_list.Load();
+    m_list.AddFile(path);
+    OpenDatabase(path);
+}
+
+bool MainFrame::TryClose() {
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+        return false;
+    }
+    StorePlacement();
+    DestroyWindow(Handle());
+    return true;
+}
+
+INT_PTR MainFrame::RunLogin(const std::string& file, bool fileGiven, bool shown) {
+    m_tray.reset();
+    m_hotKey.Unregister();
+    ShowPanes(false);
+    ShowWindow(Handle(), SW_HIDE);
+    LoginDialog login({file, fileGiven, shown, m_rizeThread}, m_folders);
+    m_login = &login;
+    // Not owned by the hidden main window, so it has a taskbar button of its own.
+    const INT_PTR result = login.RunModal(nullptr);
+    m_login = nullptr;
+    return result;
+}
+
+void MainFrame::ReturnFromLogin(const ModelNode* reselect) {
+    ShowPanes(true);
+    Rebuild();
+    if (reselect != nullptr) {
+        m_tree.Select(reselect);
+    }
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    if (m_rizeThread != nullptr) {
+        m_rizeThread->SetWindow(Handle());
+    }
+    RegisterHotKey();
+}
+
+void MainFrame::RaiseLogin() const {
+    if (m_login != nullptr && m_login->Handle() != nullptr) {
+        ShowWindow(m_login->Handle(), SW_SHOW);
+        SetForegroundWindow(m_login->Handle());
+    }
+}
+
+} // namespace vaultlet

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+namespace vaultlet {
+
+class Database;
+class ModelNode;
+
+// The main window's tree: the database as root, its groups, their passcards. Each tree item carries
+// its node and takes the text from the model when shown (TVN_GETDISPINFO), so the control keeps no
+// copies. Does not own the model; Clear() before destroying nodes the tree shows.
+class PasscardTree {
+public:
+    static constexpr int kGroupImage = 5;
+    static constexpr int kDatabaseImage = 6;
+    static constexpr int kPasscardImage = 7;
+    static constexpr int kBookmarkImage = 16;
+    static constexpr int kExpiredImage = 27;
+
+    bool Create(HWND parent, int id, bool lines);
+    HWND Handle() const noexcept { return m_window; }
+
+    // Empties the tree, then inserts the database and everything down to the passcards, expanded,
+    // with the root selected.
+    void Fill(Database& database);
+    void Clear();
+    void SetLines(bool lines) const;
+
+    ModelNode* SelectedNode() const;
+    ModelNode* NodeOf(HTREEITEM item) const;
+    // The item that shows the node, found by identity without reading through the pointer; null when
+    // the tree does not show it (a stale or foreign pointer).
+    HTREEITEM Find(const ModelNode* node) const;
+    bool Select(const ModelNode* node) const;
+    void ExpandAll() const;
+    void CollapseGroups() const;
+    // Passcard images follow bookmarks and expiry without a rebuild; selection and expansion stay.
+    void RefreshPasscards() const;
+
+    // TVN_GETDISPINFO: the node's name and image.
+    void OnGetDispInfo(NMTVDISPINFOA& info) const;
+
+    static int ImageOf(const ModelNode& node);
+
+private:
+    HTREEITEM Insert(HTREEITEM parent, ModelNode& node) const;
+    void ExpandBelow(HTREEITEM item, UINT action) const;
+
+    HWND m_window = nullptr;
+};
+
+} // namespace vaultlet

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/ProgressSink.h"
+#include "shell/win32/ui/ScopedHandles.h"
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace vaultlet {
+
+class Database;
+
+// The main window's status bar: a text pane (menu prompts) and a fixed pane with an icon that shows
+// either the database's statistics or the clipboard countdown. A long save shows its progress in
+// the text pane.
+class StatusBar final : public ProgressSink {
+public:
+    static constexpr int kInfoPaneWidth = 340;
+    static constexpr int kTextPart = 0;
+    static constexpr int kInfoPart = 1;
+
+    bool Create(HWND parent, int id);
+    HWND Handle() const noexcept { return m_window; }
+    // Sizes itself along the parent's bottom edge and re-divides its panes.
+    void Layout() const;
+    int Height() const;
+
+    void SetText(std::string_view text) const;
+    // The statistics of the database, or nothing without one.
+    void ShowStatistics(const Database* database);
+    void ShowCountdown(int seconds);
+
+    // ProgressSink
+    void Begin(int captionId) override;
+    void SetPercent(int percent) override;
+    void End() override;
+
+private:
+    void SetInfo(std::string_view text, int image);
+
+    HWND m_window = nullptr;
+    UniqueIcon m_icon;
+    int m_image = -1;
+    std::string m_caption;
+};
+
+} // namespace vaultlet

@@ -1,0 +1,84 @@
+// The real program after the login: its main window shows the database, a changed note is saved
+// when the user says so at closing, and a locked database cannot be shown without its password.
+#include "core/EncryptedDatabase.h"
+#include "resources/resource.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "tests/e2e/ProgramFixture.h"
+#include "tests/support/win32/GuiDriver.h"
+
+#include <commctrl.h>
+
+namespace vaultlet::e2e {
+namespace {
+
+class MainWindowTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        m_home = MakeDatabase("home.kvtdat", "Home");
+        Settings::WriteList(setting::kDataBaseList, {m_home});
+    }
+    // Starts the program, logs in and returns the main window.
+    HWND StartAndLogIn(std::unique_ptr<RunningProgram>& program) {
+        program = m_copy.Start();
+        const HWND login = program->WaitForLogin();
+        EXPECT_NE(login, nullptr);
+        if (login == nullptr) {
+            return nullptr;
+        }
+        LogIn(login, "secret");
+        return program->WaitForMainWindow();
+    }
+    std::string CommentOnDisk() const {
+        EncryptedDatabase reread;
+        reread.SetPassword("secret");
+        EXPECT_EQ(reread.Load(m_home), LoadResult::Loaded);
+        return std::string(reread.Comment().Viewed());
+    }
+
+    std::string m_home;
+};
+
+TEST_F(MainWindowTest, TheDatabaseOpensInTheMainWindowAndAChangedNoteIsSavedOnYes) {
+    std::unique_ptr<RunningProgram> program;
+    HWND main = StartAndLogIn(program);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(test::TextOf(main), "Quillmoth Keyhaven");
+    const HWND tree = GetDlgItem(main, IDC_MAIN_TREE);
+    EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 6) << "the database and its five groups";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program->WaitForExit()) << "nothing changed, nothing asked";
+
+    main = StartAndLogIn(program);
+    ASSERT_NE(main, nullptr);
+    SendMessageW(GetDlgItem(main, IDC_MAIN_NOTE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"remember the milk"));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(AnswerMessageBox(*program, IDYES), Text(IDS_SAVE_BEFORE_CLOSING));
+    ASSERT_TRUE(program->WaitForExit());
+    EXPECT_EQ(program->ExitCode(), 0u);
+    EXPECT_EQ(CommentOnDisk(), "remember the milk");
+}
+
+TEST_F(MainWindowTest, ASecondStartWhileLockedShowsTheLoginNotTheData) {
+    std::unique_ptr<RunningProgram> program;
+    const HWND main = StartAndLogIn(program);
+    ASSERT_NE(main, nullptr);
+    PostMessageA(main, WM_COMMAND, ID_FILE_LOCK, 0);
+    const HWND login = program->WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    EXPECT_FALSE(IsWindowVisible(main));
+
+    const auto second = m_copy.Start();
+    ASSERT_TRUE(second->WaitForExit());
+    EXPECT_TRUE(IsWindowVisible(login));
+    EXPECT_FALSE(IsWindowVisible(main)) << "the database stays behind its password";
+
+    LogIn(login, "secret");
+    ASSERT_EQ(program->WaitForMainWindow(), main);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program->WaitForExit());
+}
+
+} // namespace
+} // namespace vaultlet::e2e
