@@ -1,0 +1,76 @@
+// The main window with a small database as a user keeps one.
+#include "tests/gallery/Gallery.h"
+
+#include "core/Group.h"
+#include "core/Item.h"
+#include "core/NewDatabase.h"
+#include "core/Passcard.h"
+#include "resources/resource.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/win32/MainFrame.h"
+
+#include <commctrl.h>
+
+#include <filesystem>
+
+namespace vaultlet::gallery {
+namespace {
+
+void AddPasscard(Group& group, const char* name, std::initializer_list<std::pair<ItemType, const char*>> items) {
+    auto passcard = std::make_unique<Passcard>();
+    passcard->SetName(name);
+    for (const auto& [type, value] : items) {
+        auto item = std::make_unique<Item>();
+        item->ApplyTypeDefaults(type);
+        item->SetValue(value);
+        passcard->Add(std::move(item));
+    }
+    group.Add(std::move(passcard));
+}
+
+// The database of someone who has just started to fill in the default groups.
+void OpenSampleDatabase(const Scene& scene) {
+    auto database = NewDatabase::Create(scene.File("Home.kvtdat"), "Home", "sample", 1);
+    database->SetKeyIterations(50);
+    Group& internet = *database->At(1);
+    AddPasscard(internet, "Bookshop",
+                {{ItemType::Url, "https://books.example.org"},
+                 {ItemType::Login, "reader42"},
+                 {ItemType::Password, "Tq8-vorb-Lxe2"}});
+    AddPasscard(internet, "Forum", {{ItemType::Login, "quillmoth"}, {ItemType::Password, "n0t-a-real-one"}});
+    AddPasscard(*database->At(2), "Personal mail", {{ItemType::Mail, "me@example.org"}, {ItemType::Password, "x"}});
+    AddPasscard(*database->At(3), "Savings",
+                {{ItemType::CardNumber, "4000 0000 0000 0002"}, {ItemType::Password, "1234"}});
+    database->At(1)->At(0)->SetComment("Member since 2019.\nThe password was changed in March.");
+    database->Save();
+    CurrentDatabase::Set(std::move(database));
+}
+
+DatabaseFolders FoldersOf(const Scene& scene) {
+    std::filesystem::create_directories(scene.File("program"));
+    return DatabaseFolders{scene.File("program"), {scene.File("program")}, false};
+}
+
+void RunMainWindow(Scene& scene, std::function<void(HWND)> step) {
+    OpenSampleDatabase(scene);
+    scene.Later(std::move(step));
+    MainFrame frame(nullptr, FoldersOf(scene));
+    if (frame.Create(SW_SHOW)) {
+        frame.Run();
+    }
+    CurrentDatabase::Reset();
+}
+
+// Selects the first passcard of the Internet group, so the list shows its items and the note its comment.
+void SelectBookshop(HWND frame) {
+    const HWND tree = GetDlgItem(frame, IDC_MAIN_TREE);
+    const HTREEITEM internet = TreeView_GetNextSibling(tree, TreeView_GetChild(tree, TreeView_GetRoot(tree)));
+    TreeView_SelectItem(tree, TreeView_GetChild(tree, internet));
+}
+
+const Registration kMainWindow("main-window", [](Scene& scene) { RunMainWindow(scene, SelectBookshop); });
+
+} // namespace
+} // namespace vaultlet::gallery
