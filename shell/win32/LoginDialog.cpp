@@ -98,10 +98,19 @@ void LoginDialog::FillList() {
     if (plan.selectedEntry >= 0) {
         m_databases.Select(plan.selectedEntry + 1);
     }
-    EnableItem(IDC_LOGIN_DATABASE, !plan.locked);
-    EnableItem(IDC_LOGIN_MANAGE_LINK, !plan.locked);
-    EnableItem(IDC_LOGIN_ADD_LINK, !plan.locked);
-    ApplySelectionRule();
+    // Unlocking compares the password with the open database and needs no file: the choice stays
+    // locked and the password usable even when the file has gone meanwhile (a removed drive).
+    const bool unlocking = CurrentDatabase::Get() != nullptr;
+    const bool locked = plan.locked || unlocking;
+    EnableItem(IDC_LOGIN_DATABASE, !locked);
+    EnableItem(IDC_LOGIN_MANAGE_LINK, !locked);
+    EnableItem(IDC_LOGIN_ADD_LINK, !locked);
+    if (unlocking) {
+        EnableItem(IDC_LOGIN_PASSWORD, true);
+        EnableItem(IDOK, true);
+    } else {
+        ApplySelectionRule();
+    }
     FocusItem(IDC_LOGIN_PASSWORD);
 }
 

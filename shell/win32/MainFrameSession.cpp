@@ -164,12 +164,14 @@ void MainFrame::OpenDatabase(const std::string& path) {
 }
 
 void MainFrame::HandOver() {
-    if (m_login != nullptr) {
-        // The login of a lock or log-off is up: it takes the file itself.
+    if (m_login != nullptr && CurrentDatabase::Get() == nullptr) {
+        // The login of a log-off or open is up: it takes the file itself.
         PostMessageA(m_login->Handle(), MSG_OPEN_FILE, 0, 0);
         return;
     }
     if (m_busy > 0) {
+        // After the dialog, or after the unlock: the file then replaces the database through the
+        // usual save question.
         m_pendingHandOver = true;
         return;
     }

@@ -282,6 +282,21 @@ TEST_F(MainFrameTest, LockedDatabaseShowsOnlyTheLogin) {
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "the main window holds it again";
 }
 
+TEST_F(MainFrameTest, UnlockNeedsOnlyThePasswordWhenTheFileHasGone) {
+    Start();
+    // The drive was removed before the lock: the database list no longer holds the file.
+    ASSERT_TRUE(DeleteFileA(m_path.c_str()));
+    Command(ID_FILE_LOCK);
+    const HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    EXPECT_FALSE(test::IsItemEnabled(login, IDC_LOGIN_DATABASE)) << "no other database can be chosen";
+    EXPECT_TRUE(test::IsItemEnabled(login, IDOK));
+    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
+    Click(login, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
+    EXPECT_EQ(TreeText(Root()), "Home");
+}
+
 TEST_F(MainFrameTest, ClosingFromTheLockCanBeCancelledBackIntoTheLock) {
     Start();
     TypeNote("unsaved");
