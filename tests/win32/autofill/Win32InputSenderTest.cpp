@@ -8,7 +8,7 @@
 #include "tests/autofill/RecordingInputSender.h"
 #include "tests/support/ModelFixture.h"
 #include "tests/support/win32/ClipboardContents.h"
-#include "tests/win32/autofill/Win32TestWindows.h"
+#include "tests/support/win32/Win32TestWindows.h"
 
 #include <gtest/gtest.h>
 

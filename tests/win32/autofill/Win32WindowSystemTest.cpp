@@ -7,7 +7,7 @@
 #include "core/Database.h"
 #include "tests/autofill/RecordingInputSender.h"
 #include "tests/support/ModelFixture.h"
-#include "tests/win32/autofill/Win32TestWindows.h"
+#include "tests/support/win32/Win32TestWindows.h"
 
 #include <gtest/gtest.h>
 

@@ -14,6 +14,7 @@
 #include "shell/Settings.h"
 #include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/Win32TestWindows.h"
 #include "tests/win32/shell/ShellGuiFixture.h"
 
 #include <commctrl.h>
@@ -368,6 +369,34 @@ TEST_F(MainFrameTest, CopyPutsTheValueAndTheCountdownTakesItOff) {
     SendMessageA(m_frame, WM_TIMER, TIMER_CLIPBOARD_COUNTDOWN, 0);
     EXPECT_EQ(test::ClipboardText(nullptr).value_or(""), "");
     EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 1 Passcard(s), 2 Fields(s)");
+}
+
+TEST_F(MainFrameTest, TheMonitorTypesNothingFromALockedDatabase) {
+    auto item = std::make_unique<Item>();
+    item->ApplyTypeDefaults(ItemType::KeyPassphrase);
+    item->SetMeta("mykey");
+    item->SetValue("pass phrase");
+    CurrentDatabase::Get()->At(1)->At(0)->Add(std::move(item));
+    ASSERT_TRUE(CurrentDatabase::Get()->Save());
+    Settings::Write(setting::kMonitor, 1);
+    Start();
+    Command(ID_FILE_LOCK);
+    const HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+
+    // Another program's passphrase prompt comes to the front while the database is locked.
+    test::WindowThread prompt([] { return test::CreatePassphrasePrompt(L"mykey"); });
+    ASSERT_TRUE(prompt.BringToFront());
+    const HWND edit = prompt.Control(test::kPromptEditId);
+    Send(WM_TIMER, TIMER_WINDOW_MONITOR);
+    EXPECT_EQ(test::WindowTextOf(edit), "");
+
+    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
+    Click(login, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
+    ASSERT_TRUE(prompt.BringToFront());
+    Send(WM_TIMER, TIMER_WINDOW_MONITOR);
+    EXPECT_TRUE(test::PumpUntil([&] { return test::WindowTextOf(edit) == "pass phrase"; })) << "unlocked, it fills";
 }
 
 TEST_F(MainFrameTest, EndOfSessionSavesOnlyWhenTheSessionEnds) {

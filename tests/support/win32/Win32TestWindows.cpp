@@ -1,4 +1,4 @@
-#include "tests/win32/autofill/Win32TestWindows.h"
+#include "tests/support/win32/Win32TestWindows.h"
 
 #include <cwchar>
 
