@@ -12,6 +12,7 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/Win32TestWindows.h"
@@ -204,8 +205,20 @@ TEST_F(MainFrameTest, CloseAsksAboutUnsavedChangesAndSavesOnYes) {
     EXPECT_TRUE(Ended());
     EXPECT_EQ(CommentOnDisk(m_path), "typed, never selected away");
     // The window's place is remembered for the next start.
-    EXPECT_GE(Settings::Read(setting::kMainWindowLeft), 0);
+    const RECT stored{Settings::Read(setting::kMainWindowLeft), Settings::Read(setting::kMainWindowTop),
+                      Settings::Read(setting::kMainWindowRight) + 40, Settings::Read(setting::kMainWindowBottom)};
     EXPECT_EQ(Settings::Read(setting::kPaneTree), 180);
+    Settings::Write(setting::kMainWindowRight, stored.right);
+    Settings::Write(setting::kPaneTree, 250);
+    LoadCurrent();
+    Start();
+    RECT place{};
+    GetWindowRect(m_frame, &place);
+    EXPECT_EQ(place.left, stored.left);
+    EXPECT_EQ(place.right, stored.right);
+    RECT tree{};
+    GetWindowRect(m_tree, &tree);
+    EXPECT_EQ(tree.right - tree.left, 250);
 }
 
 TEST_F(MainFrameTest, UnchangedDatabaseClosesWithoutAQuestion) {
@@ -407,6 +420,63 @@ TEST_F(MainFrameTest, EndOfSessionSavesOnlyWhenTheSessionEnds) {
     SendMessageA(m_frame, WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(CommentOnDisk(m_path), "at shutdown");
     EXPECT_TRUE(Messages().empty());
+}
+
+// Presses Ctrl+Alt+F, the default global hot key, as the user's keyboard would.
+void PressHotKey() {
+    INPUT keys[6] = {};
+    const WORD codes[3] = {VK_CONTROL, VK_MENU, 'F'};
+    for (int i = 0; i < 3; ++i) {
+        keys[i].type = keys[5 - i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = keys[5 - i].ki.wVk = codes[i];
+        keys[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(6, keys, sizeof(INPUT));
+}
+
+TEST_F(MainFrameTest, TrayAndHotKeyBringTheHiddenWindowBack) {
+    Start();
+    Send(WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_FALSE(IsWindowVisible(m_frame)) << "minimised into the tray";
+    Send(MSG_MAIN_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+
+    // The close button and Esc minimise as configured.
+    Settings::Write(setting::kCloseToTray, 1);
+    Send(WM_SYSCOMMAND, SC_CLOSE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
+    Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+    Send(WM_COMMAND, MAKEWPARAM(ID_ESCAPE, 1));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
+
+    // The global hot key, pressed while another program is in front, brings the database back.
+    test::WindowThread other([] { return test::CreateLoginForm(); });
+    ASSERT_TRUE(other.BringToFront());
+    PressHotKey();
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
+}
+
+TEST_F(MainFrameTest, AHandedOverFileIsCheckedThenOpenedThroughItsLogin) {
+    const std::string work = MakeDatabase(DocumentsFile("work.kvtdat"), "Work", "work secret");
+    const std::string notes = DocumentsFile("notes.txt");
+    ASSERT_TRUE(test::WriteFileBytes(notes, "not a database"));
+    Start();
+    Settings::Write(setting::kOpenFile, notes);
+    SetAnswer(IDOK);
+    Send(MSG_OPEN_FILE);
+    ExpectMessage(Text(IDS_INCORRECT_FILE_FORMAT));
+    EXPECT_EQ(TreeText(Root()), "Home") << "the open database stays";
+
+    Settings::Write(setting::kOpenFile, work);
+    PostMessageA(m_frame, MSG_OPEN_FILE, 0, 0);
+    const HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    EXPECT_FALSE(test::IsItemEnabled(login, IDC_LOGIN_DATABASE)) << "the handed-over file is the one to open";
+    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "work secret");
+    Click(login, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }, 20000));
+    EXPECT_EQ(TreeText(Root()), "Work");
 }
 
 TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {
