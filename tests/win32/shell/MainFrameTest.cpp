@@ -479,6 +479,35 @@ TEST_F(MainFrameTest, AHandedOverFileIsCheckedThenOpenedThroughItsLogin) {
     EXPECT_EQ(TreeText(Root()), "Work");
 }
 
+TEST_F(MainFrameTest, ViewCommandsToggleTheirBarsAndRememberThem) {
+    Start();
+    const HMENU view = GetSubMenu(GetMenu(m_frame), 2);
+    const auto checked = [&](int id) {
+        Send(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 2);
+        return (GetMenuState(view, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    EXPECT_TRUE(checked(ID_VIEW_TOOLBAR));
+    Send(WM_COMMAND, ID_VIEW_TOOLBAR);
+    Send(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    Send(WM_COMMAND, ID_VIEW_ALWAYS_ON_TOP);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_REBAR)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_STATUS)));
+    EXPECT_NE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_FALSE(checked(ID_VIEW_TOOLBAR));
+    EXPECT_FALSE(checked(ID_VIEW_STATUS_BAR));
+    EXPECT_TRUE(checked(ID_VIEW_ALWAYS_ON_TOP));
+    EXPECT_EQ(Settings::Read(setting::kShowToolbar), 0);
+    EXPECT_EQ(Settings::Read(setting::kShowStatusBar), 0);
+    EXPECT_EQ(Settings::Read(setting::kKeepOnTop), 1);
+    // The panes take the room the bars gave up.
+    RECT client{};
+    RECT tree{};
+    GetClientRect(m_frame, &client);
+    GetWindowRect(m_tree, &tree);
+    MapWindowPoints(nullptr, m_frame, reinterpret_cast<POINT*>(&tree), 2);
+    EXPECT_EQ(tree.bottom, client.bottom);
+}
+
 TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {
     Start();
     Command(ID_FILE_CHANGE_MASTER_PASSWORD);
