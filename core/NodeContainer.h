@@ -5,6 +5,8 @@
 
 #include <tinyxml2.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,6 +39,9 @@ public:
 
     // Appends the child and becomes its parent. A null child is ignored.
     void Add(std::unique_ptr<Child> child);
+    // Inserts the child before the one at `position` (at the end when past it) and becomes its
+    // parent. A null child is ignored.
+    void Insert(std::unique_ptr<Child> child, std::size_t position);
     // Destroys the child if this container holds it (found by identity).
     void Remove(const Child* child);
     // Takes the child out of the list without destroying it; null when it is not held here.
@@ -99,6 +104,17 @@ void NodeContainer<Child>::Add(std::unique_ptr<Child> child) {
     }
     child->SetParent(this);
     m_children.push_back(std::move(child));
+    ModifiedFlag::Raise();
+}
+
+template <typename Child>
+void NodeContainer<Child>::Insert(std::unique_ptr<Child> child, std::size_t position) {
+    if (!child) {
+        return;
+    }
+    child->SetParent(this);
+    m_children.insert(m_children.begin() + static_cast<std::ptrdiff_t>(std::min(position, m_children.size())),
+                      std::move(child));
     ModifiedFlag::Raise();
 }
 

@@ -127,7 +127,9 @@
 #define ID_BOOKMARKS_REMOVE 32846
 #define ID_BOOKMARK_BASE 62000  // an entry at menu position p has the id ID_BOOKMARK_BASE + p
 #define ID_BOOKMARK_FIRST 62003 // the first bookmark entry of the main menu
+#define ID_BOOKMARK_LAST 62999  // entries stop before the language ids
 #define ID_LANGUAGE_FIRST 63001 // language i of availableLanguages has the id ID_LANGUAGE_FIRST + i
+#define ID_LANGUAGE_LAST 63999
 // Tools
 #define ID_TOOLS_PASSWORD_GENERATOR 32864
 // Help
@@ -370,6 +372,7 @@
 #define IDC_MAIN_NOTE_TITLE 1456
 #define IDC_MAIN_NOTE 1457
 #define IDC_MAIN_STATUS 1458
+#define IDC_MAIN_QUICK_SEARCH 1459
 // About box
 #define IDC_ABOUT_ICON 1440
 #define IDC_ABOUT_PRODUCT 1441

@@ -12,6 +12,8 @@ struct FrameState {
     // The node that Copy and the editing commands would act on (the list's row when the list has
     // the focus, else the tree's selection); none when nothing is selected.
     std::optional<NodeKind> selected;
+    // The selected node is a bookmarked passcard.
+    bool bookmarked = false;
     bool noteFocused = false;
     bool toolbarShown = true;
     bool statusBarShown = true;

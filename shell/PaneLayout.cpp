@@ -23,8 +23,13 @@ PaneLayout::Rect PaneLayout::TreeTitle() const {
     return {m_area.left, m_area.top, m_area.left + m_treeWidth, m_area.top + kTitleHeight};
 }
 
+PaneLayout::Rect PaneLayout::Search() const {
+    const int top = m_area.top + kTitleHeight;
+    return {m_area.left, top, m_area.left + m_treeWidth, std::min(top + kSearchHeight, m_area.bottom)};
+}
+
 PaneLayout::Rect PaneLayout::Tree() const {
-    return {m_area.left, m_area.top + kTitleHeight, m_area.left + m_treeWidth, m_area.bottom};
+    return {m_area.left, Search().bottom, m_area.left + m_treeWidth, std::max(m_area.bottom, Search().bottom)};
 }
 
 PaneLayout::Rect PaneLayout::ItemsTitle() const {

@@ -22,6 +22,7 @@ public:
     static constexpr int kDefaultItemsHeight = 200;
     static constexpr int kSplitterSize = 4;
     static constexpr int kTitleHeight = 18;
+    static constexpr int kSearchHeight = 22;
     // Neither pane can be dragged smaller than this, so none can vanish for good.
     static constexpr int kMinimumPane = 40;
 
@@ -33,6 +34,8 @@ public:
     int ItemsHeight() const noexcept { return m_itemsHeight; }
 
     Rect TreeTitle() const;
+    // The quick-search box above the tree.
+    Rect Search() const;
     Rect Tree() const;
     Rect ItemsTitle() const;
     Rect Items() const;

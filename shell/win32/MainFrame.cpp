@@ -39,6 +39,10 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
     {ID_FILE_DATABASE_SETTINGS, &MainFrame::OnDatabaseSettings},
     {ID_APP_EXIT, &MainFrame::OnExit},
     {ID_EDIT_COPY, &MainFrame::OnCopy},
+    {ID_EDIT_DELETE, &MainFrame::OnDelete},
+    {ID_EDIT_DUPLICATE, &MainFrame::OnDuplicate},
+    {ID_BOOKMARKS_ADD, &MainFrame::OnAddBookmark},
+    {ID_BOOKMARKS_REMOVE, &MainFrame::OnRemoveBookmark},
     {ID_EDIT_SELECT_ALL, &MainFrame::OnSelectAll},
     {ID_EDIT_COLLAPSE_ALL, &MainFrame::OnCollapseAll},
     {ID_EDIT_EXPAND_ALL, &MainFrame::OnExpandAll},
@@ -63,17 +67,13 @@ MainFrame::MainFrame(RizeThread* rizeThread, DatabaseFolders folders)
 MainFrame::~MainFrame() = default;
 
 bool MainFrame::Create(int showCommand) {
-    m_menu.Reset(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU)));
-    LanguagePack::Instance().translateMenu(m_menu.Get(), IDR_MAIN_MENU);
     m_accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_ACCELERATORS));
     const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
     const DWORD extendedStyle = Settings::Read(setting::kKeepOnTop) != 0 ? WS_EX_TOPMOST : 0;
     if (!Window::Create(kClassName, ProductTitle().c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, extendedStyle,
-                        m_menu.Get(), icon)) {
+                        nullptr, icon)) {
         return false;
     }
-    // The window owns its menu now and destroys it with itself.
-    m_menu.Release();
     RestorePlacement();
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
@@ -87,7 +87,7 @@ int MainFrame::Run() {
 
 bool MainFrame::OnCreate() {
     m_monitor.AddBuiltInTemplates();
-    if (!CreateChildren()) {
+    if (!BuildMenu() || !CreateChildren()) {
         return false;
     }
     m_clipboard = std::make_unique<SecretClipboard>(Handle(), TIMER_CLIPBOARD_COUNTDOWN);
@@ -102,12 +102,19 @@ bool MainFrame::OnCreate() {
 }
 
 bool MainFrame::OnCommand(int id, int code, HWND) {
+    if (id == IDC_MAIN_QUICK_SEARCH) {
+        OnSearchEvent(code);
+        return true;
+    }
     if (code == 1 && OnEditKey(id)) {
         return true;
     }
     if (m_busy > 0 && id != ID_TRAY_SHOW_WINDOW) {
         // Only the tray menu reaches the window while one of its dialogs runs.
         BringModalForward();
+        return true;
+    }
+    if (OnRangeCommand(id)) {
         return true;
     }
     if (!CommandStateOf(id, CurrentState()).enabled) {

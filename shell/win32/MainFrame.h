@@ -21,10 +21,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vaultlet {
 
 class LoginDialog;
+class Passcard;
 class RizeThread;
 struct FrameState;
 
@@ -91,14 +93,32 @@ private:
     void RefreshStatus();
     ModelNode* CommandNode() const;
     FrameState CurrentState() const;
-    void UpdateMenu(HMENU popup) const;
     void UpdateToolbar() const;
-    void ShowMenuPrompt(UINT item, UINT flags, HMENU menu) const;
-    void ShowContextMenu(HWND control);
     void RestorePlacement();
     void StorePlacement() const;
     bool OnSplitterMouse(UINT message, LPARAM lParam);
     bool OnEditKey(int id);
+    void RetitlePanes();
+
+    // Menus, bookmarks and the language (MainFrameMenus.cpp)
+    bool BuildMenu();
+    void InsertLanguageMenu(HMENU menu) const;
+    void RebuildBookmarks();
+    void UpdateMenu(HMENU popup) const;
+    void ShowMenuPrompt(UINT item, UINT flags, HMENU menu) const;
+    void ShowContextMenu(HWND control);
+    bool OnRangeCommand(int id);
+    void OnBookmark(int id);
+    void OnLanguage(int id);
+
+    // Editing the tree (MainFrameEditing.cpp)
+    void OnDelete();
+    void OnDuplicate();
+    void OnAddBookmark();
+    void OnRemoveBookmark();
+    void SetBookmark(bool bookmark);
+    void OnSearchEvent(int code);
+    void ShowSearchHint(bool shown);
 
     // Commands (MainFrameCommands.cpp)
     void OnNew();
@@ -154,7 +174,6 @@ private:
     DatabaseFolders m_folders;
     DatabaseList m_list;
     DatabaseSession m_session;
-    UniqueMenu m_menu;
     HACCEL m_accelerators = nullptr;
     MainToolbar m_toolbar;
     PasscardTree m_tree;
@@ -164,6 +183,11 @@ private:
     HWND m_treeTitle = nullptr;
     HWND m_itemsTitle = nullptr;
     HWND m_noteTitle = nullptr;
+    HWND m_search = nullptr;
+    // The search box shows its hint, not text the user typed.
+    bool m_searchHint = false;
+    // The bookmarked passcards in menu order, as the Bookmarks entries were last built.
+    std::vector<Passcard*> m_bookmarks;
     int m_treeWidth = PaneLayout::kDefaultTreeWidth;
     int m_itemsHeight = PaneLayout::kDefaultItemsHeight;
     PaneLayout::Splitter m_dragging = PaneLayout::Splitter::None;

@@ -2,6 +2,7 @@
 // window's place on the screen.
 #include "core/Database.h"
 #include "core/Item.h"
+#include "core/Passcard.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/CommandAvailability.h"
@@ -21,10 +22,6 @@ namespace {
 constexpr int kDefaultWidth = 532;
 constexpr int kDefaultHeight = 450;
 
-std::string FirstLine(const std::string& text) {
-    return text.substr(0, text.find('\n'));
-}
-
 } // namespace
 
 bool MainFrame::CreateChildren() {
@@ -34,6 +31,11 @@ bool MainFrame::CreateChildren() {
     m_treeTitle = CreateTitle(IDC_MAIN_TREE_TITLE, IDS_PANE_TREE);
     m_itemsTitle = CreateTitle(IDC_MAIN_ITEMS_TITLE, IDS_PANE_ITEMS);
     m_noteTitle = CreateTitle(IDC_MAIN_NOTE_TITLE, IDS_PANE_NOTE);
+    m_search = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
+                               0, 0, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MAIN_QUICK_SEARCH)),
+                               GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(m_search, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    ShowSearchHint(true);
     if (!m_tree.Create(Handle(), IDC_MAIN_TREE, Settings::Read(setting::kLinesIntoTree) != 0) ||
         !m_items.Create(Handle(), IDC_MAIN_LIST) || !m_note.Create(Handle(), IDC_MAIN_NOTE)) {
         return false;
@@ -63,6 +65,7 @@ void MainFrame::LayoutChildren() {
         MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
     };
     place(m_treeTitle, layout.TreeTitle());
+    place(m_search, layout.Search());
     place(m_tree.Handle(), layout.Tree());
     place(m_itemsTitle, layout.ItemsTitle());
     place(m_items.Handle(), layout.Items());
@@ -138,6 +141,7 @@ FrameState MainFrame::CurrentState() const {
                                                                                                 : m_tree.SelectedNode();
     if (node != nullptr) {
         state.selected = node->Kind();
+        state.bookmarked = node->Kind() == NodeKind::Passcard && static_cast<const Passcard*>(node)->Bookmark();
     }
     state.noteFocused = GetFocus() == m_note.Handle();
     state.toolbarShown = m_toolbar.IsShown();
@@ -146,56 +150,9 @@ FrameState MainFrame::CurrentState() const {
     return state;
 }
 
-void MainFrame::UpdateMenu(HMENU popup) const {
-    const FrameState state = CurrentState();
-    const int count = GetMenuItemCount(popup);
-    for (int position = 0; position < count; ++position) {
-        const UINT id = GetMenuItemID(popup, position);
-        if (id == 0 || id == static_cast<UINT>(-1)) {
-            continue; // a separator or a popup
-        }
-        const CommandState command = CommandStateOf(static_cast<int>(id), state);
-        EnableMenuItem(popup, id, MF_BYCOMMAND | (command.enabled ? MF_ENABLED : MF_GRAYED));
-        CheckMenuItem(popup, id, MF_BYCOMMAND | (command.checked ? MF_CHECKED : MF_UNCHECKED));
-    }
-}
-
 void MainFrame::UpdateToolbar() const {
     const FrameState state = CurrentState();
     m_toolbar.ForEachCommand([&](int id) { m_toolbar.Enable(id, CommandStateOf(id, state).enabled); });
-}
-
-void MainFrame::ShowMenuPrompt(UINT item, UINT flags, HMENU menu) const {
-    if (menu == nullptr && flags == 0xFFFF) {
-        m_status.SetText(""); // the menu closed
-        return;
-    }
-    if ((flags & (MF_POPUP | MF_SEPARATOR)) != 0) {
-        m_status.SetText("");
-        return;
-    }
-    m_status.SetText(FirstLine(LanguagePack::Instance().getString(static_cast<int>(item))));
-}
-
-void MainFrame::ShowContextMenu(HWND control) {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    if (control == m_tree.Handle()) {
-        // A right click selects the item under it first.
-        TVHITTESTINFO hit{};
-        hit.pt = cursor;
-        ScreenToClient(control, &hit.pt);
-        const HTREEITEM item = TreeView_HitTest(control, &hit);
-        if (item != nullptr) {
-            TreeView_SelectItem(control, item);
-        }
-    }
-    SetFocus(control);
-    const HMENU menu = GetMenu(Handle());
-    const HMENU edit = GetSubMenu(menu, VAULTLET_MENU_POS_EDIT);
-    if (edit != nullptr) {
-        TrackPopupMenu(edit, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
-    }
 }
 
 void MainFrame::RestorePlacement() {
@@ -292,10 +249,26 @@ bool MainFrame::OnSplitterMouse(UINT message, LPARAM lParam) {
     }
 }
 
+void MainFrame::RetitlePanes() {
+    const LanguagePack& language = LanguagePack::Instance();
+    SetWindowTextA(m_treeTitle, language.getString(IDS_PANE_TREE).c_str());
+    SetWindowTextA(m_itemsTitle, language.getString(IDS_PANE_ITEMS).c_str());
+    SetWindowTextA(m_noteTitle, language.getString(IDS_PANE_NOTE).c_str());
+    m_items.TitleColumns();
+    if (m_searchHint) {
+        ShowSearchHint(true);
+    }
+}
+
 bool MainFrame::OnEditKey(int id) {
-    // Standard editing keys typed into the note stay with the note.
-    const HWND note = m_note.Handle();
-    if (GetFocus() != note) {
+    // Standard editing keys typed into the note or the search box stay there.
+    const HWND focus = GetFocus();
+    if (focus == m_search && (id == ID_EDIT_EDIT || id == ID_ESCAPE)) {
+        SetFocus(m_tree.Handle()); // Enter or Esc: the search is done
+        return true;
+    }
+    const HWND note = focus == m_search ? m_search : m_note.Handle();
+    if (focus != note) {
         return false;
     }
     switch (id) {

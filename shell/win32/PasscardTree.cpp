@@ -36,12 +36,7 @@ void PasscardTree::Fill(Database& database) {
     Clear();
     SendMessageA(m_window, WM_SETREDRAW, FALSE, 0);
     const HTREEITEM root = Insert(TVI_ROOT, database);
-    for (const auto& group : database.Children()) {
-        const HTREEITEM groupItem = Insert(root, *group);
-        for (const auto& passcard : group->Children()) {
-            Insert(groupItem, *passcard);
-        }
-    }
+    InsertChildren(root, database);
     ExpandAll();
     SendMessageA(m_window, WM_SETREDRAW, TRUE, 0);
     TreeView_SelectItem(m_window, root);
@@ -52,10 +47,38 @@ void PasscardTree::Clear() {
     TreeView_DeleteAllItems(m_window);
 }
 
-HTREEITEM PasscardTree::Insert(HTREEITEM parent, ModelNode& node) const {
+void PasscardTree::InsertChildren(HTREEITEM item, ModelNode& node) const {
+    if (node.Kind() == NodeKind::Database) {
+        for (const auto& group : static_cast<Database&>(node).Children()) {
+            InsertChildren(Insert(item, *group), *group);
+        }
+    } else if (node.Kind() == NodeKind::Group) {
+        for (const auto& passcard : static_cast<Group&>(node).Children()) {
+            Insert(item, *passcard);
+        }
+    }
+}
+
+HTREEITEM PasscardTree::InsertAfter(const ModelNode& previous, ModelNode& node) const {
+    const HTREEITEM before = Find(&previous);
+    if (before == nullptr) {
+        return nullptr;
+    }
+    const HTREEITEM item = Insert(TreeView_GetParent(m_window, before), node, before);
+    InsertChildren(item, node);
+    return item;
+}
+
+void PasscardTree::Remove(const ModelNode* node) const {
+    if (const HTREEITEM item = Find(node)) {
+        TreeView_DeleteItem(m_window, item);
+    }
+}
+
+HTREEITEM PasscardTree::Insert(HTREEITEM parent, ModelNode& node, HTREEITEM after) const {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
+    insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
     insert.item.pszText = LPSTR_TEXTCALLBACKA;
     insert.item.iImage = ImageOf(node);
@@ -137,6 +160,11 @@ void PasscardTree::ExpandBelow(HTREEITEM item, UINT action) const {
         TreeView_Expand(m_window, child, action);
         ExpandBelow(TreeView_GetChild(m_window, child), action);
     }
+}
+
+void PasscardTree::ExpandBranch(HTREEITEM item) const {
+    TreeView_Expand(m_window, item, TVE_EXPAND);
+    ExpandBelow(TreeView_GetChild(m_window, item), TVE_EXPAND);
 }
 
 void PasscardTree::ExpandAll() const {

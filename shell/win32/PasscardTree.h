@@ -35,7 +35,14 @@ public:
     // the tree does not show it (a stale or foreign pointer).
     HTREEITEM Find(const ModelNode* node) const;
     bool Select(const ModelNode* node) const;
+    // Inserts the node's tree item (with its passcards, for a group) right after the item of
+    // `previous`, under the same parent; null when `previous` is not shown.
+    HTREEITEM InsertAfter(const ModelNode& previous, ModelNode& node) const;
+    // Deletes the node's item and everything below it; the selection moves as the control decides.
+    void Remove(const ModelNode* node) const;
     void ExpandAll() const;
+    // Expands the node's item and everything below it.
+    void ExpandBranch(HTREEITEM item) const;
     void CollapseGroups() const;
     // Passcard images follow bookmarks and expiry without a rebuild; selection and expansion stay.
     void RefreshPasscards() const;
@@ -46,7 +53,8 @@ public:
     static int ImageOf(const ModelNode& node);
 
 private:
-    HTREEITEM Insert(HTREEITEM parent, ModelNode& node) const;
+    HTREEITEM Insert(HTREEITEM parent, ModelNode& node, HTREEITEM after = TVI_LAST) const;
+    void InsertChildren(HTREEITEM item, ModelNode& node) const;
     void ExpandBelow(HTREEITEM item, UINT action) const;
 
     HWND m_window = nullptr;

@@ -19,6 +19,24 @@ TEST(CommandAvailabilityTest, CopyNeedsASelectionAndSelectAllTheNote) {
     EXPECT_TRUE(CommandStateOf(ID_EDIT_SELECT_ALL, state).enabled);
 }
 
+TEST(CommandAvailabilityTest, EditingCommandsFollowTheKindOfTheSelection) {
+    FrameState state;
+    state.selected = NodeKind::Database;
+    EXPECT_FALSE(CommandStateOf(ID_EDIT_DELETE, state).enabled) << "the database cannot be deleted";
+    EXPECT_FALSE(CommandStateOf(ID_EDIT_DUPLICATE, state).enabled);
+    state.selected = NodeKind::Item;
+    EXPECT_TRUE(CommandStateOf(ID_EDIT_DELETE, state).enabled);
+    EXPECT_FALSE(CommandStateOf(ID_EDIT_DUPLICATE, state).enabled);
+    EXPECT_FALSE(CommandStateOf(ID_BOOKMARKS_ADD, state).enabled);
+    state.selected = NodeKind::Passcard;
+    EXPECT_TRUE(CommandStateOf(ID_EDIT_DUPLICATE, state).enabled);
+    EXPECT_TRUE(CommandStateOf(ID_BOOKMARKS_ADD, state).enabled);
+    EXPECT_FALSE(CommandStateOf(ID_BOOKMARKS_REMOVE, state).enabled);
+    state.bookmarked = true;
+    EXPECT_FALSE(CommandStateOf(ID_BOOKMARKS_ADD, state).enabled);
+    EXPECT_TRUE(CommandStateOf(ID_BOOKMARKS_REMOVE, state).enabled);
+}
+
 TEST(CommandAvailabilityTest, ViewChecksFollowTheViews) {
     FrameState state;
     state.toolbarShown = false;

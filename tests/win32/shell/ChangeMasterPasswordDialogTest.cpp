@@ -4,7 +4,7 @@
 
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
-#include "services/BuiltinStringTable.h"
+#include "services/LanguagePack.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/win32/shell/ShellGuiFixture.h"
 
@@ -15,7 +15,7 @@ using test::Click;
 using test::SetItemTextOf;
 
 std::string Text(int id) {
-    return BuiltinStringTable::Find(id);
+    return LanguagePack::Instance().getString(id);
 }
 
 bool IsChangePassword(HWND window) {

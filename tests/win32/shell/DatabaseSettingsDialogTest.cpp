@@ -4,7 +4,7 @@
 
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
-#include "services/BuiltinStringTable.h"
+#include "services/LanguagePack.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/win32/shell/ShellGuiFixture.h"
 
@@ -54,7 +54,7 @@ TEST_F(DatabaseSettingsDialogTest, OpensOnTheFilesCipherAndTheChoiceIsWrittenByT
     }
     const HWND window = ShowFor(kBlowfishId);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(test::TextOf(window), BuiltinStringTable::Find(IDS_TITLE_DATABASE_SETTINGS));
+    EXPECT_EQ(test::TextOf(window), LanguagePack::Instance().getString(IDS_TITLE_DATABASE_SETTINGS));
     EXPECT_EQ(test::ComboItemsOf(window, IDC_DBSETTINGS_CIPHER), names);
     EXPECT_EQ(test::ComboSelectionOf(window, IDC_DBSETTINGS_CIPHER), PositionOf(ciphers, kBlowfishId));
 

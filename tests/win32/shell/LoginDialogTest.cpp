@@ -4,7 +4,7 @@
 
 #include "core/EncryptedDatabase.h"
 #include "resources/resource.h"
-#include "services/BuiltinStringTable.h"
+#include "services/LanguagePack.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
@@ -28,7 +28,7 @@ using test::SetItemTextOf;
 using Items = std::vector<std::string>;
 
 std::string Text(int id) {
-    return BuiltinStringTable::Find(id);
+    return LanguagePack::Instance().getString(id);
 }
 
 bool IsLogin(HWND window) {

@@ -8,7 +8,7 @@
 #include "core/ModifiedFlag.h"
 #include "core/Passcard.h"
 #include "resources/resource.h"
-#include "services/BuiltinStringTable.h"
+#include "services/LanguagePack.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
@@ -28,7 +28,7 @@ using test::SetItemTextOf;
 using test::WaitUntil;
 
 std::string Text(int id) {
-    return BuiltinStringTable::Find(id);
+    return LanguagePack::Instance().getString(id);
 }
 
 bool IsLogin(HWND window) {
@@ -406,10 +406,14 @@ TEST_F(MainFrameTest, TheMonitorTypesNothingFromALockedDatabase) {
 
     SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
     Click(login, IDOK);
+    // The unlocked window comes to the front, and may take it back once more while the system
+    // settles its focus; the prompt is brought forward until the monitor has seen it.
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
-    ASSERT_TRUE(prompt.BringToFront());
-    Send(WM_TIMER, TIMER_WINDOW_MONITOR);
-    EXPECT_TRUE(test::PumpUntil([&] { return test::WindowTextOf(edit) == "pass phrase"; })) << "unlocked, it fills";
+    EXPECT_TRUE(WaitUntil([&] {
+        prompt.BringToFront();
+        Send(WM_TIMER, TIMER_WINDOW_MONITOR);
+        return test::WindowTextOf(edit) == "pass phrase";
+    })) << "unlocked, it fills";
 }
 
 TEST_F(MainFrameTest, EndOfSessionSavesOnlyWhenTheSessionEnds) {
@@ -506,6 +510,98 @@ TEST_F(MainFrameTest, ViewCommandsToggleTheirBarsAndRememberThem) {
     GetWindowRect(m_tree, &tree);
     MapWindowPoints(nullptr, m_frame, reinterpret_cast<POINT*>(&tree), 2);
     EXPECT_EQ(tree.bottom, client.bottom);
+}
+
+TEST_F(MainFrameTest, DeleteAsksAndDuplicateCopiesRightAfterTheSource) {
+    Start();
+    const HTREEITEM internet = Child(Root(), 1);
+    SelectInTree(Child(internet, 0));
+    Send(WM_COMMAND, ID_EDIT_DUPLICATE);
+    EXPECT_EQ(TreeText(Child(internet, 1)), "Mail Copy");
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail Copy");
+    EXPECT_EQ(CurrentDatabase::Get()->At(1)->At(1)->Count(), 2u) << "with its items";
+
+    // Delete acts on the focused tree's selection after a Yes.
+    SetFocus(m_tree); // no effect across threads; the frame focused the tree itself
+    SetAnswer(IDNO);
+    Send(WM_COMMAND, ID_EDIT_DELETE);
+    ExpectMessage("Are you sure you want to delete passcard \"Mail Copy\"?");
+    EXPECT_EQ(CurrentDatabase::Get()->At(1)->Count(), 2u);
+    SetAnswer(IDYES);
+    Send(WM_COMMAND, ID_EDIT_DELETE);
+    ExpectMessage("Are you sure you want to delete passcard \"Mail Copy\"?");
+    EXPECT_EQ(CurrentDatabase::Get()->At(1)->Count(), 1u);
+    EXPECT_EQ(TreeView_GetNextSibling(m_tree, Child(internet, 0)), nullptr);
+    EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 1 Passcard(s), 2 Fields(s)");
+    EXPECT_NE(TreeView_GetSelection(m_tree), nullptr);
+
+    // The database itself cannot go.
+    SelectInTree(Root());
+    Send(WM_COMMAND, ID_EDIT_DELETE);
+    EXPECT_EQ(Messages().size(), m_seen);
+}
+
+TEST_F(MainFrameTest, BookmarksListTheMarkedPasscardsAndSelectThem) {
+    Start();
+    const HMENU bookmarks = GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_BOOKMARKS);
+    EXPECT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY);
+    SelectInTree(Child(Child(Root(), 1), 0));
+    Send(WM_COMMAND, ID_BOOKMARKS_ADD);
+    ASSERT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY + 1);
+    char text[64] = {};
+    GetMenuStringA(bookmarks, ID_BOOKMARK_FIRST, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "Internet\\Mail");
+    EXPECT_TRUE(CurrentDatabase::Get()->At(1)->At(0)->Bookmark());
+
+    SelectInTree(Root());
+    Send(WM_COMMAND, ID_BOOKMARK_FIRST);
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail");
+    Send(WM_COMMAND, ID_BOOKMARKS_REMOVE);
+    EXPECT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY);
+    EXPECT_FALSE(CurrentDatabase::Get()->At(1)->At(0)->Bookmark());
+}
+
+TEST_F(MainFrameTest, QuickSearchSelectsTheFirstMatchAsTheUserTypes) {
+    Start();
+    const HWND search = GetDlgItem(m_frame, IDC_MAIN_QUICK_SEARCH);
+    EXPECT_EQ(test::TextOf(search), Text(IDS_QUICK_SEARCH_HINT));
+    // A click gives the box the focus, which takes the hint away; then the user types.
+    PostMessageA(search, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(search, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(WaitUntil([&] { return test::TextOf(search).empty(); }));
+    for (const char key : {'m', 'A'}) {
+        PostMessageA(search, WM_CHAR, static_cast<WPARAM>(key), 0);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return test::TextOf(search) == "mA"; }));
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail");
+}
+
+TEST_F(MainFrameTest, LanguageSwitchRetranslatesMenusPanesAndColumns) {
+    Start();
+    const HMENU options = GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_OPTIONS);
+    const HMENU languages = GetSubMenu(options, VAULTLET_OPTIONS_POS_LANGUAGE);
+    ASSERT_NE(languages, nullptr);
+    ASSERT_GE(GetMenuItemCount(languages), 3);
+    char name[64] = {};
+    GetMenuStringA(languages, ID_LANGUAGE_FIRST + 1, name, sizeof name, MF_BYCOMMAND);
+    EXPECT_STREQ(name, "Russian");
+
+    const HWND title = GetDlgItem(m_frame, IDC_MAIN_TREE_TITLE);
+    const std::string english = test::TextOf(title);
+    Send(WM_COMMAND, ID_LANGUAGE_FIRST + 1);
+    EXPECT_EQ(Settings::Read(setting::kLanguage), "Russian");
+    EXPECT_NE(test::TextOf(title), english);
+    char file[64] = {};
+    GetMenuStringA(GetMenu(m_frame), 0, file, sizeof file, MF_BYPOSITION);
+    EXPECT_STRNE(file, "&File");
+    const HMENU russian =
+        GetSubMenu(GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_OPTIONS), VAULTLET_OPTIONS_POS_LANGUAGE);
+    EXPECT_NE(GetMenuState(russian, ID_LANGUAGE_FIRST + 1, MF_BYCOMMAND) & MF_CHECKED, 0u);
+
+    Send(WM_COMMAND, ID_LANGUAGE_FIRST);
+    EXPECT_EQ(test::TextOf(title), english);
+    GetMenuStringA(GetMenu(m_frame), 0, file, sizeof file, MF_BYPOSITION);
+    EXPECT_STREQ(file, "&File");
 }
 
 TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {

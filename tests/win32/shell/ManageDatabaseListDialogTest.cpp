@@ -3,7 +3,7 @@
 #include "shell/win32/ManageDatabaseListDialog.h"
 
 #include "resources/resource.h"
-#include "services/BuiltinStringTable.h"
+#include "services/LanguagePack.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/win32/SharedIcons.h"
@@ -76,7 +76,7 @@ TEST_F(ManageDatabaseListDialogTest, ListsEveryDatabaseWithItsPlaceAndRemovesOnl
     Settings::WriteList(setting::kDataBaseList, {home, work});
     const HWND window = Start();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(test::TextOf(window), BuiltinStringTable::Find(IDS_TITLE_MANAGE_DATABASE_LIST));
+    EXPECT_EQ(test::TextOf(window), LanguagePack::Instance().getString(IDS_TITLE_MANAGE_DATABASE_LIST));
     EXPECT_EQ(Rows(window), (Paths{Row(SharedIcons::kLocalDatabaseFileImage, "Local", local),
                                    Row(SharedIcons::kDatabaseFileImage, "Home", home),
                                    Row(SharedIcons::kDatabaseFileImage, "Work", work)}));
@@ -141,7 +141,7 @@ TEST_F(ManageDatabaseListDialogTest, AddTakesDatabasesAndRefusesOtherFiles) {
     ASSERT_NE(open, nullptr);
     test::TypeFileName(open, text);
     ASSERT_TRUE(WaitForMessages(1));
-    EXPECT_EQ(Messages()[0], BuiltinStringTable::Find(IDS_INCORRECT_FILE_FORMAT));
+    EXPECT_EQ(Messages()[0], LanguagePack::Instance().getString(IDS_INCORRECT_FILE_FORMAT));
     EXPECT_TRUE(Rows(window).empty());
 
     Click(window, IDC_MANAGEDB_ADD);

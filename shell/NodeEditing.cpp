@@ -1,0 +1,129 @@
+#include "shell/NodeEditing.h"
+
+#include "core/Database.h"
+#include "core/Group.h"
+#include "core/Item.h"
+#include "core/Passcard.h"
+#include "resources/StringIds.h"
+
+#include <cctype>
+
+namespace vaultlet::node_editing {
+namespace {
+
+template <typename Node>
+Node* InsertCopyAfter(Node& source, std::unique_ptr<Node> copy, const std::string& suffix) {
+    auto* parent = static_cast<NodeContainer<Node>*>(source.Parent());
+    const int index = parent == nullptr ? -1 : parent->IndexOf(&source);
+    if (index < 0) {
+        return nullptr;
+    }
+    copy->SetName(std::string(source.Name().Viewed()) + suffix);
+    Node* inserted = copy.get();
+    parent->Insert(std::move(copy), static_cast<std::size_t>(index) + 1);
+    return inserted;
+}
+
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+} // namespace
+
+ModelNode* Duplicate(ModelNode& node, const std::string& suffix) {
+    switch (node.Kind()) {
+    case NodeKind::Group: {
+        auto& group = static_cast<Group&>(node);
+        return InsertCopyAfter(group, group.Clone(), suffix);
+    }
+    case NodeKind::Passcard: {
+        auto& passcard = static_cast<Passcard&>(node);
+        return InsertCopyAfter(passcard, passcard.Clone(), suffix);
+    }
+    default:
+        return nullptr;
+    }
+}
+
+DeleteQuestion QuestionForDeleting(const ModelNode& node) {
+    const std::string name(node.Name().Viewed());
+    switch (node.Kind()) {
+    case NodeKind::Group:
+        return {IDS_CONFIRM_DELETE_GROUP, {name}};
+    case NodeKind::Passcard:
+        return {IDS_CONFIRM_DELETE_PASSCARD, {name}};
+    case NodeKind::Item: {
+        const ModelNode* passcard = node.Parent();
+        return {IDS_CONFIRM_DELETE_ITEM,
+                {name, passcard == nullptr ? std::string() : std::string(passcard->Name().Viewed())}};
+    }
+    case NodeKind::Database:
+        break;
+    }
+    return {};
+}
+
+bool IsWithin(const ModelNode* node, const ModelNode* ancestor) {
+    for (; node != nullptr; node = node->Parent()) {
+        if (node == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<Bookmark> Bookmarks(const Database& database, std::size_t limit) {
+    std::vector<Bookmark> found;
+    for (const auto& group : database.Children()) {
+        for (const auto& passcard : group->Children()) {
+            if (found.size() >= limit) {
+                return found;
+            }
+            if (passcard->Bookmark()) {
+                found.push_back({passcard.get(),
+                                 std::string(group->Name().Viewed()) + "\\" + std::string(passcard->Name().Viewed())});
+            }
+        }
+    }
+    return found;
+}
+
+bool QuickSearchMatches(std::string_view name, std::string_view typed) {
+    if (name.empty() || typed.empty()) {
+        return false;
+    }
+    const std::size_t length = std::min(name.size(), typed.size());
+    for (std::size_t i = 0; i < length; ++i) {
+        if (Lower(name[i]) != Lower(typed[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItems) {
+    if (QuickSearchMatches(database.Name().Viewed(), typed)) {
+        return &database;
+    }
+    for (const auto& group : database.Children()) {
+        if (QuickSearchMatches(group->Name().Viewed(), typed)) {
+            return group.get();
+        }
+        for (const auto& passcard : group->Children()) {
+            if (QuickSearchMatches(passcard->Name().Viewed(), typed)) {
+                return passcard.get();
+            }
+            if (!withItems) {
+                continue;
+            }
+            for (const auto& item : passcard->Children()) {
+                if (QuickSearchMatches(item->Name().Viewed(), typed)) {
+                    return item.get();
+                }
+            }
+        }
+    }
+    return nullptr;
+}
+
+} // namespace vaultlet::node_editing

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vaultlet {
+
+class Database;
+class ModelNode;
+class Passcard;
+
+// Editing operations of the main window that need no window: what they change in the model and
+// what they refuse.
+namespace node_editing {
+
+// A deep copy of a group or passcard named "<name> Copy", inserted right after the source in its
+// parent. Null (and nothing changed) for any other node.
+ModelNode* Duplicate(ModelNode& node, const std::string& suffix = " Copy");
+
+// The delete question's string id and its arguments for the node; 0 for the database, which cannot
+// be deleted.
+struct DeleteQuestion {
+    int stringId = 0;
+    std::vector<std::string> arguments;
+};
+DeleteQuestion QuestionForDeleting(const ModelNode& node);
+
+// True when `node` is `ancestor` or lies below it.
+bool IsWithin(const ModelNode* node, const ModelNode* ancestor);
+
+// The bookmarked passcards in the order the Bookmarks menu lists them (groups in database order,
+// then passcards in group order), at most `limit` of them, each with its menu text
+// "group\passcard".
+struct Bookmark {
+    Passcard* passcard;
+    std::string text;
+};
+std::vector<Bookmark> Bookmarks(const Database& database, std::size_t limit);
+
+// Quick search: the shorter of the node's name and the typed text is the start of the longer,
+// compared without regard to ASCII case. A node without a name never matches.
+bool QuickSearchMatches(std::string_view name, std::string_view typed);
+// The first node, in pre-order from the database, whose name matches; null when none does.
+// `withItems`: items count too (the compact layout shows them in the tree).
+ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItems);
+
+} // namespace node_editing
+} // namespace vaultlet

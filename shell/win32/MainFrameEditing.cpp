@@ -1,0 +1,119 @@
+// Editing the open database from the main window: delete, duplicate, bookmarks and the quick search.
+#include "core/Database.h"
+#include "core/Passcard.h"
+#include "resources/resource.h"
+#include "services/LanguagePack.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/NodeEditing.h"
+#include "shell/TextFormat.h"
+#include "shell/win32/MainFrame.h"
+#include "shell/win32/ui/MessageBoxes.h"
+
+#include <string>
+
+namespace vaultlet {
+
+void MainFrame::OnDelete() {
+    ModelNode* node = CommandNode();
+    EncryptedDatabase* database = CurrentDatabase::Get();
+    if (node == nullptr || database == nullptr) {
+        return;
+    }
+    const node_editing::DeleteQuestion question = node_editing::QuestionForDeleting(*node);
+    if (question.stringId == 0) {
+        return;
+    }
+    const std::vector<std::string_view> arguments(question.arguments.begin(), question.arguments.end());
+    std::string text = LanguagePack::Instance().getString(question.stringId);
+    text = FormatText(text, {arguments.empty() ? std::string_view() : arguments[0],
+                             arguments.size() < 2 ? std::string_view() : arguments[1]});
+    BusyScope busy(*this);
+    if (MessageBoxes::Show(Handle(), text, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        return;
+    }
+    // The note and both views let go of the node before it is destroyed.
+    m_note.Commit();
+    m_note.Forget();
+    m_items.Clear();
+    m_ignoreSelection = true;
+    m_tree.Remove(node);
+    m_ignoreSelection = false;
+    database->DeleteNode(node);
+    OnSelectionChanged();
+    RefreshStatus();
+    RebuildBookmarks();
+}
+
+void MainFrame::OnDuplicate() {
+    ModelNode* source = CommandNode() != nullptr ? CommandNode() : m_tree.SelectedNode();
+    if (source == nullptr) {
+        return;
+    }
+    m_note.Commit();
+    ModelNode* copy = node_editing::Duplicate(*source);
+    if (copy == nullptr) {
+        return;
+    }
+    m_tree.InsertAfter(*source, *copy);
+    m_tree.Select(copy);
+    SetFocus(m_tree.Handle());
+    RefreshStatus();
+    RebuildBookmarks();
+}
+
+void MainFrame::OnAddBookmark() {
+    SetBookmark(true);
+}
+
+void MainFrame::OnRemoveBookmark() {
+    SetBookmark(false);
+}
+
+void MainFrame::SetBookmark(bool bookmark) {
+    ModelNode* node = CommandNode() != nullptr ? CommandNode() : m_tree.SelectedNode();
+    if (node == nullptr || node->Kind() != NodeKind::Passcard) {
+        return;
+    }
+    static_cast<Passcard*>(node)->SetBookmark(bookmark);
+    m_tree.RefreshPasscards();
+    RebuildBookmarks();
+}
+
+void MainFrame::ShowSearchHint(bool shown) {
+    m_searchHint = shown;
+    const std::string text = shown ? LanguagePack::Instance().getString(IDS_QUICK_SEARCH_HINT) : std::string();
+    SetWindowTextA(m_search, text.c_str());
+}
+
+void MainFrame::OnSearchEvent(int code) {
+    switch (code) {
+    case EN_SETFOCUS:
+        if (m_searchHint) {
+            ShowSearchHint(false);
+        }
+        break;
+    case EN_KILLFOCUS:
+        if (GetWindowTextLengthA(m_search) == 0) {
+            ShowSearchHint(true);
+        }
+        break;
+    case EN_UPDATE: {
+        EncryptedDatabase* database = CurrentDatabase::Get();
+        if (m_searchHint || GetFocus() != m_search || database == nullptr) {
+            return;
+        }
+        char typed[256] = {};
+        GetWindowTextA(m_search, typed, sizeof typed);
+        const ModelNode* found = node_editing::QuickSearch(*database, typed, false);
+        if (const HTREEITEM item = found == nullptr ? nullptr : m_tree.Find(found)) {
+            m_tree.ExpandBranch(item);
+            m_tree.Select(found);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace vaultlet

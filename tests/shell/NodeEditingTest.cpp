@@ -1,0 +1,102 @@
+#include "shell/NodeEditing.h"
+
+#include "core/Database.h"
+#include "core/Group.h"
+#include "core/Item.h"
+#include "core/ModifiedFlag.h"
+#include "core/Passcard.h"
+#include "resources/StringIds.h"
+
+#include <gtest/gtest.h>
+
+namespace vaultlet::node_editing {
+namespace {
+
+Passcard& AddPasscard(Group& group, const char* name, bool bookmark = false) {
+    auto passcard = std::make_unique<Passcard>();
+    passcard->SetName(name);
+    passcard->SetBookmark(bookmark);
+    auto item = std::make_unique<Item>();
+    item->SetName("Password");
+    item->SetValue("s3cret");
+    passcard->Add(std::move(item));
+    Passcard& added = *passcard;
+    group.Add(std::move(passcard));
+    return added;
+}
+
+class NodeEditingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_database.SetName("Home");
+        for (const char* name : {"Internet", "Mail", "Bank"}) {
+            m_database.Add(std::make_unique<Group>(name));
+        }
+        AddPasscard(*m_database.At(0), "Forum", true);
+        AddPasscard(*m_database.At(0), "Bookshop");
+        AddPasscard(*m_database.At(2), "Savings", true);
+        ModifiedFlag::Clear();
+    }
+    void TearDown() override { ModifiedFlag::Clear(); }
+
+    Database m_database;
+};
+
+TEST_F(NodeEditingTest, DuplicateInsertsADeepCopyRightAfterTheSource) {
+    ModelNode* copy = Duplicate(*m_database.At(0)->At(0));
+    ASSERT_NE(copy, nullptr);
+    const Group& internet = *m_database.At(0);
+    ASSERT_EQ(internet.Count(), 3u);
+    EXPECT_EQ(internet.At(1), copy);
+    EXPECT_EQ(copy->Name().Viewed(), "Forum Copy");
+    EXPECT_EQ(copy->Parent(), &internet);
+    EXPECT_EQ(internet.At(1)->At(0)->Value().Viewed(), "s3cret");
+    EXPECT_NE(internet.At(1)->At(0), internet.At(0)->At(0)) << "its own items, not shared ones";
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    ModelNode* group = Duplicate(*m_database.At(2));
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(m_database.Count(), 4u);
+    EXPECT_EQ(m_database.At(3), group) << "after the last group";
+    EXPECT_EQ(m_database.At(3)->At(0)->Name().Viewed(), "Savings");
+
+    EXPECT_EQ(Duplicate(m_database), nullptr);
+    EXPECT_EQ(Duplicate(*m_database.At(0)->At(0)->At(0)), nullptr) << "items are not duplicated";
+}
+
+TEST_F(NodeEditingTest, DeleteQuestionNamesTheNodeAndTheDatabaseCannotGo) {
+    const Passcard& forum = *m_database.At(0)->At(0);
+    EXPECT_EQ(QuestionForDeleting(*m_database.At(0)).stringId, IDS_CONFIRM_DELETE_GROUP);
+    EXPECT_EQ(QuestionForDeleting(forum).arguments, std::vector<std::string>{"Forum"});
+    const DeleteQuestion item = QuestionForDeleting(*forum.At(0));
+    EXPECT_EQ(item.stringId, IDS_CONFIRM_DELETE_ITEM);
+    EXPECT_EQ(item.arguments, (std::vector<std::string>{"Password", "Forum"}));
+    EXPECT_EQ(QuestionForDeleting(m_database).stringId, 0);
+    EXPECT_TRUE(IsWithin(forum.At(0), m_database.At(0)));
+    EXPECT_FALSE(IsWithin(m_database.At(0), &forum));
+}
+
+TEST_F(NodeEditingTest, BookmarksFollowTheDatabaseOrderUpToTheLimit) {
+    const std::vector<Bookmark> all = Bookmarks(m_database, 10);
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].text, "Internet\\Forum");
+    EXPECT_EQ(all[1].passcard, m_database.At(2)->At(0));
+    EXPECT_EQ(Bookmarks(m_database, 1).size(), 1u);
+}
+
+TEST_F(NodeEditingTest, QuickSearchFindsTheFirstPrefixMatchInTreeOrder) {
+    EXPECT_EQ(QuickSearch(m_database, "bo", false), m_database.At(0)->At(1));
+    EXPECT_EQ(QuickSearch(m_database, "MAIL", false), m_database.At(1));
+    // A short name is a prefix of the longer typed text.
+    EXPECT_EQ(QuickSearch(m_database, "Savings account", false), m_database.At(2)->At(0));
+    EXPECT_EQ(QuickSearch(m_database, "x", false), nullptr);
+    EXPECT_EQ(QuickSearch(m_database, "pass", false), nullptr);
+    EXPECT_EQ(QuickSearch(m_database, "pass", true), m_database.At(0)->At(0)->At(0));
+    // A node without a name would otherwise match every search.
+    m_database.At(0)->SetName("");
+    EXPECT_EQ(QuickSearch(m_database, "i", false), nullptr);
+    EXPECT_FALSE(QuickSearchMatches("", ""));
+}
+
+} // namespace
+} // namespace vaultlet::node_editing
