@@ -94,6 +94,29 @@ TEST_F(DatabaseDocumentTest, EveryFieldSurvivesPrintAndParse) {
     EXPECT_TRUE(WindowIdRegistry::Instance().IsRegistered("#32770|Enter passphrase|Edit|Button"));
 }
 
+TEST_F(DatabaseDocumentTest, CarriageReturnsAndControlCharactersSurvivePrintAndParse) {
+    const std::string text = "a\r\nb\rc\x01\x1F\td\n";
+    Database original;
+    original.SetName(text);
+    original.SetComment(text);
+    auto group = std::make_unique<Group>(text);
+    group->SetComment(text);
+    auto passcard = std::make_unique<Passcard>();
+    passcard->SetName(text);
+    passcard->SetAutofillString(text);
+    auto item = std::make_unique<Item>();
+    item->SetName(text);
+    item->SetValue(text);
+    item->SetMeta(text);
+    passcard->Add(std::move(item));
+    group->Add(std::move(passcard));
+    original.Add(std::move(group));
+
+    Database parsed;
+    ASSERT_TRUE(DatabaseDocument::Parse(Print(original), parsed));
+    EXPECT_TRUE(test::ModelsEqual(original, parsed));
+}
+
 TEST_F(DatabaseDocumentTest, PrintAndParseBothClearModifiedFlag) {
     const auto database = BuildSmallDatabase();
     ASSERT_TRUE(ModifiedFlag::IsRaised());
