@@ -5,6 +5,7 @@ namespace {
 
 constexpr std::size_t kLineWidth = 72;
 constexpr std::uint32_t kPowers[5] = {85u * 85 * 85 * 85, 85u * 85 * 85, 85u * 85, 85u, 1u};
+constexpr std::uint64_t kMaxGroup = 0xFFFFFFFFu;
 
 char Substitute(char c) {
     switch (c) {
@@ -83,6 +84,43 @@ void PutBigEndian(SecureBytes& bytes, std::uint32_t number, int count) {
     }
 }
 
+// Five digits can stand for numbers up to 85^5 - 1, above what four bytes hold; such a group is
+// damage, not data, and must not wrap into other bytes.
+bool PutNumber(SecureBytes& bytes, std::uint64_t number, int count) {
+    if (number > kMaxGroup) {
+        return false;
+    }
+    PutBigEndian(bytes, static_cast<std::uint32_t>(number), count);
+    return true;
+}
+
+// Decodes the text between the delimiters; false at the first damage.
+bool DecodeGroups(std::string_view groups, SecureBytes& bytes) {
+    std::uint64_t number = 0;
+    int count = 0;
+    for (const char raw : groups) {
+        const auto c = static_cast<unsigned char>(Restore(raw));
+        if (IsSkipped(c)) {
+            continue;
+        }
+        if (c == 'z' && count == 0) {
+            PutBigEndian(bytes, 0, 4);
+        } else if (c >= '!' && c <= 'u') {
+            number += (c - 33u) * std::uint64_t{kPowers[count]};
+            if (++count == 5) {
+                if (!PutNumber(bytes, number, 4)) {
+                    return false;
+                }
+                number = 0;
+                count = 0;
+            }
+        } else {
+            return false;
+        }
+    }
+    return count == 0 || PutNumber(bytes, number + kPowers[count - 1], count - 1);
+}
+
 } // namespace
 
 SecureString Ascii85Codec::Encode(const std::uint8_t* data, std::size_t size) {
@@ -118,33 +156,11 @@ bool Ascii85Codec::Decode(std::string_view text, SecureBytes& bytes) {
     if (start == std::string_view::npos || end == std::string_view::npos || end <= start + 2) {
         return false;
     }
-    std::uint32_t number = 0;
-    int count = 0;
-    for (std::size_t i = start + 2; i < end; ++i) {
-        const auto c = static_cast<unsigned char>(Restore(text[i]));
-        if (IsSkipped(c)) {
-            continue;
-        }
-        if (c == 'z') {
-            if (count != 0) {
-                return false;
-            }
-            PutBigEndian(bytes, 0, 4);
-        } else if (c >= '!' && c <= 'u') {
-            number += (c - 33u) * kPowers[count];
-            if (++count == 5) {
-                PutBigEndian(bytes, number, 4);
-                number = 0;
-                count = 0;
-            }
-        } else {
-            return false;
-        }
+    SecureBytes decoded;
+    if (!DecodeGroups(text.substr(start + 2, end - start - 2), decoded)) {
+        return false;
     }
-    if (count > 0) {
-        number += kPowers[count - 1];
-        PutBigEndian(bytes, number, count - 1);
-    }
+    bytes.append(decoded.data(), decoded.size());
     return true;
 }
 

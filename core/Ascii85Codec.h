@@ -14,8 +14,9 @@ namespace vaultlet {
 class Ascii85Codec {
 public:
     static SecureString Encode(const std::uint8_t* data, std::size_t size);
-    // Appends the decoded bytes to the output. On a damaged text it returns false, keeping the
-    // bytes decoded before the damage.
+    // Appends the decoded bytes to the output. A damaged text (a character outside the alphabet, a
+    // "z" inside a group, a group above 2^32 - 1, missing delimiters) appends nothing and returns
+    // false: bytes decoded before the damage would be shifted or incomplete.
     static bool Decode(std::string_view text, SecureBytes& bytes);
 };
 

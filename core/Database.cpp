@@ -1,10 +1,28 @@
 #include "core/Database.h"
 
+#include "core/GroupNameIndex.h"
 #include "core/ModifiedFlag.h"
 
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace vaultlet {
+namespace {
+
+// "<base> <n>" for the lowest n above the last one given for this base that no group holds. Groups
+// are only added while merging, so a number once taken stays taken and the search can resume there:
+// the names are those a search from 1 would give, found in linear time overall.
+SecureString FreeNumberedName(const GroupNameIndex& index, std::string_view base, int& last) {
+    SecureString candidate;
+    do {
+        candidate = SecureString(base);
+        candidate.append(" ").append(std::to_string(++last));
+    } while (index.Find(candidate.Viewed()) != nullptr);
+    return candidate;
+}
+
+} // namespace
 
 Database::Database() : NodeContainer<Group>("group") {
     ModifiedFlag::Clear();
@@ -50,15 +68,16 @@ void Database::DeleteNode(ModelNode* node) {
 }
 
 int Database::MergeGroups(Database& source) {
+    GroupNameIndex index(*this);
+    // The last number given per taken name, keyed by the name of the group that holds it bare.
+    std::unordered_map<std::string_view, int> lastNumber;
     int moved = 0;
     for (auto& group : source.ReleaseAll()) {
-        SecureString candidate = group->Name().Copy();
-        for (int n = 1; FindByName(candidate) != nullptr; ++n) {
-            candidate = group->Name().Copy();
-            candidate.append(" ").append(std::to_string(n));
+        if (const Group* holder = index.Find(group->Name().Viewed())) {
+            const std::string_view base = holder->Name().Viewed();
+            group->SetName(FreeNumberedName(index, base, lastNumber[base]));
         }
-        group->SetName(candidate);
-        Add(std::move(group));
+        index.Add(std::move(group));
         ++moved;
     }
     return moved;

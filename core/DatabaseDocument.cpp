@@ -23,7 +23,8 @@ bool DatabaseDocument::Print(const Database& database, SecureString& text) {
         return false;
     }
     SecureString printed;
-    SecureXmlPrinter printer(printed);
+    // Values typed on Windows hold CR LF; references keep the CR through the parser's line-end handling.
+    SecureXmlPrinter printer(printed, SecureXmlPrinter::Controls::References);
     document->Print(&printer);
     text = std::move(printed);
     return true;

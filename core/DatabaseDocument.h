@@ -9,7 +9,8 @@ namespace vaultlet {
 class Database;
 
 // The XML document that is the plaintext of a database file: an XML declaration and one root
-// element "database" holding the model. Printed with one tab per level and line feeds.
+// element "database" holding the model. Printed with one tab per level and line feeds; control
+// characters in texts other than tab and line feed are character references, so they read back exactly.
 class DatabaseDocument {
 public:
     // Prints the model; false (and no text) when the root cannot be written. Clears ModifiedFlag.

@@ -5,9 +5,10 @@
 #include "core/KeySearch.h"
 #include "core/ModifiedFlag.h"
 #include "core/SafeFileWriter.h"
+#include "core/SecureWipe.h"
 #include "core/SliceCipher.h"
+#include "core/SystemEntropy.h"
 #include "core/TextConversion.h"
-#include "core/crypto/GeneratorRandom.h"
 #include "core/crypto/Ripemd.h"
 #include "resources/StringIds.h"
 
@@ -78,6 +79,27 @@ private:
     ProgressSink* m_sink;
 };
 
+// The extra iterations of one save, uniform in [0, iterations). They are not stored (opening tries
+// every count), so they must not be guessable: they come from the system's random source, never from
+// the process's seeded generator. False when the source fails.
+bool DrawExtraIterations(std::uint32_t iterations, std::uint32_t& extra) {
+    constexpr std::uint64_t kSpan = std::uint64_t{1} << 32;
+    const std::uint64_t limit = kSpan - kSpan % iterations; // draws at or above it would favour small counts
+    std::uint8_t bytes[4];
+    std::uint64_t value = 0;
+    do {
+        if (!FillSystemRandom(bytes, sizeof bytes)) {
+            SecureWipe(bytes, sizeof bytes);
+            return false;
+        }
+        value = (std::uint64_t{bytes[0]} << 24) | (std::uint64_t{bytes[1]} << 16) | (std::uint64_t{bytes[2]} << 8) |
+                bytes[3];
+    } while (value >= limit);
+    SecureWipe(bytes, sizeof bytes);
+    extra = static_cast<std::uint32_t>(value % iterations);
+    return true;
+}
+
 } // namespace
 
 EncryptedDatabase::EncryptedDatabase(FileSystem& fileSystem) : m_fileSystem(fileSystem) {
@@ -133,7 +155,10 @@ bool EncryptedDatabase::WriteFile(const std::string& path, const SecureBytes& pl
 
     SecureArray<32> fileKey = m_baseKey;
     Ripemd::HashChain256(fileKey.data(), m_keyIterations);
-    const auto extra = static_cast<std::uint32_t>(GeneratorRandom::Next()) % m_keyIterations;
+    std::uint32_t extra = 0;
+    if (!DrawExtraIterations(m_keyIterations, extra)) {
+        return false;
+    }
     Ripemd::HashChain256(fileKey.data(), extra);
 
     SecureBytes checkBlock = CheckValueOf(header.name, cipher.BlockSize());

@@ -136,7 +136,8 @@ bool Item::Read(const tinyxml2::XMLElement* element) {
     if (const tinyxml2::XMLElement* binary = element->FirstChildElement("binary")) {
         m_binary.clear();
         if (const char* text = binary->GetText()) {
-            // Bytes decoded before a damaged spot are kept; the rest is lost either way.
+            // Damaged data is dropped whole rather than kept in part and written back as if whole;
+            // the rest of the item is fine and stays.
             Ascii85Codec::Decode(text, m_binary);
         }
     }

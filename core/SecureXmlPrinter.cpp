@@ -24,8 +24,35 @@ void SecureXmlPrinter::Print(const char* format, ...) {
     SecureWipe(buffer, sizeof buffer);
 }
 
+namespace {
+
+bool NeedsReference(char c) {
+    return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n';
+}
+
+void AppendWithReferences(SecureString& out, const char* data, size_t size) {
+    for (size_t i = 0; i < size; ++i) {
+        if (NeedsReference(data[i])) {
+            char reference[8];
+            std::snprintf(reference, sizeof reference, "&#%d;", data[i]);
+            out.append(reference);
+            SecureWipe(reference, sizeof reference);
+        } else {
+            out.push_back(data[i]);
+        }
+    }
+}
+
+} // namespace
+
+// Element and attribute names never hold control characters, so every one that passes here belongs
+// to a value or a text.
 void SecureXmlPrinter::Write(const char* data, size_t size) {
-    m_out.append(data, size);
+    if (m_controls == Controls::References) {
+        AppendWithReferences(m_out, data, size);
+    } else {
+        m_out.append(data, size);
+    }
 }
 
 void SecureXmlPrinter::Putc(char ch) {

@@ -10,7 +10,14 @@ namespace vaultlet {
 // tab per level.
 class SecureXmlPrinter : public tinyxml2::XMLPrinter {
 public:
-    explicit SecureXmlPrinter(SecureString& out) : m_out(out) {}
+    // How the control characters below 32 other than tab and line feed are printed. The parser turns
+    // a raw carriage return into a line feed, so a document that must read back exactly writes them
+    // as character references ("&#13;"). Only for documents without CDATA sections or comments that
+    // could hold such a character: the printer cannot tell their text from the rest.
+    enum class Controls { Raw, References };
+
+    explicit SecureXmlPrinter(SecureString& out, Controls controls = Controls::Raw)
+        : m_out(out), m_controls(controls) {}
 
 protected:
     void PrintSpace(int depth) override;
@@ -21,6 +28,7 @@ protected:
 
 private:
     SecureString& m_out;
+    Controls m_controls;
 };
 
 // Overwrites the text of every attribute and text node of a document before it is destroyed, so

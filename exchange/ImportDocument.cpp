@@ -34,6 +34,18 @@ bool ReadWholeFile(const std::string& fileName, std::size_t limit, SecureString&
     return std::ferror(file.get()) == 0;
 }
 
+// Counts the '<' that open markup other than an end tag, stopping past the limit: the parser makes
+// at most one node of each, so the document's size is known before it is built.
+bool HasAtMostElements(std::string_view text, std::size_t limit) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        if (at + 1 < text.size() && text[at + 1] != '/' && ++count > limit) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 ImportDocument::ImportDocument() : m_document(true, tinyxml2::PRESERVE_WHITESPACE) {}
@@ -50,7 +62,7 @@ bool ImportDocument::LoadFile(const std::string& fileName) {
 bool ImportDocument::LoadText(std::string_view text) {
     WipeXmlDocument(m_document, true);
     m_document.Clear();
-    if (text.size() > kMaxBytes || !IsUtf8XmlText(text)) {
+    if (text.size() > kMaxBytes || !HasAtMostElements(text, kMaxElements) || !IsUtf8XmlText(text)) {
         return false;
     }
     const SecureString prepared = KeepBlankElementText(text);

@@ -1,6 +1,7 @@
 #include "exchange/KeePass1Import.h"
 
 #include "core/Database.h"
+#include "core/GroupNameIndex.h"
 #include "exchange/ExchangeXml.h"
 #include "exchange/ImportDocument.h"
 #include "exchange/ImportGuard.h"
@@ -27,7 +28,7 @@ void AppendItem(Passcard& passcard, ItemType type, const SecureString& value) {
     passcard.Add(std::move(item));
 }
 
-void ReadEntry(const XMLElement& entry, Database& database) {
+void ReadEntry(const XMLElement& entry, GroupNameIndex& groups) {
     SecureString groupName = ChildText(&entry, "group");
     SecureString title = ChildText(&entry, "title");
     const SecureString userName = ChildText(&entry, "username");
@@ -44,12 +45,7 @@ void ReadEntry(const XMLElement& entry, Database& database) {
     if (title.empty()) {
         title = kDefaultTitle;
     }
-    Group* group = database.FindByName(groupName);
-    if (group == nullptr) {
-        auto created = std::make_unique<Group>(groupName);
-        group = created.get();
-        database.Add(std::move(created));
-    }
+    Group* group = groups.FindOrAdd(groupName);
     auto passcard = std::make_unique<Passcard>();
     passcard->SetName(title);
     passcard->SetComment(notes);
@@ -91,9 +87,10 @@ std::unique_ptr<Database> KeePass1Import::Read(const tinyxml2::XMLDocument& docu
     auto database = std::make_unique<Database>();
     database->SetName(kDatabaseName);
     database->SetComment(kDatabaseComment);
+    GroupNameIndex groups(*database);
     for (const XMLElement* entry = list->FirstChildElement("pwentry"); entry != nullptr;
          entry = entry->NextSiblingElement("pwentry")) {
-        ReadEntry(*entry, *database);
+        ReadEntry(*entry, groups);
     }
     return database;
 }

@@ -1,6 +1,7 @@
 #include "exchange/KeePass2Import.h"
 
 #include "core/Database.h"
+#include "core/GroupNameIndex.h"
 #include "exchange/AsciiText.h"
 #include "exchange/ExchangeXml.h"
 #include "exchange/ImportDocument.h"
@@ -145,28 +146,23 @@ void KeePass2Import::Read(const tinyxml2::XMLDocument& document) {
     m_database->SetName(name);
     m_database->SetComment(ChildText(meta, "DatabaseDescription"));
     // The root group's own name and notes are not used.
-    ReadGroupContent(*rootGroup, kRootGroupName);
+    GroupNameIndex groups(*m_database);
+    ReadGroupContent(*rootGroup, kRootGroupName, groups);
 }
 
 // The parser limits the nesting depth, which bounds this recursion.
-void KeePass2Import::ReadGroupContent(const XMLElement& group, std::string_view groupName) {
+void KeePass2Import::ReadGroupContent(const XMLElement& group, std::string_view groupName, GroupNameIndex& groups) {
     for (const XMLElement* entry = group.FirstChildElement("Entry"); entry != nullptr;
          entry = entry->NextSiblingElement("Entry")) {
-        Group* target = m_database->FindByName(groupName);
-        if (target == nullptr) {
-            auto created = std::make_unique<Group>(groupName);
-            target = created.get();
-            m_database->Add(std::move(created));
-        }
-        target->Add(ReadEntry(*entry));
+        groups.FindOrAdd(groupName)->Add(ReadEntry(*entry));
     }
     for (const XMLElement* child = group.FirstChildElement("Group"); child != nullptr;
          child = child->NextSiblingElement("Group")) {
         auto created = std::make_unique<Group>(ChildText(child, "Name"));
         created->SetComment(ChildText(child, "Notes"));
         const SecureString childName = created->Name().Copy();
-        m_database->Add(std::move(created));
-        ReadGroupContent(*child, childName);
+        groups.Add(std::move(created));
+        ReadGroupContent(*child, childName, groups);
     }
 }
 

@@ -11,6 +11,8 @@ class XMLElement;
 
 namespace vaultlet {
 
+class GroupNameIndex;
+
 // Reads the XML export of KeePass 2. Groups lose their nesting: every KeePass group becomes a
 // top-level group, in document pre-order, and the entries of the root group go to "General".
 // Entries are filed by group name, so the entries of two groups of the same name share the first.
@@ -30,7 +32,7 @@ public:
 private:
     // Fills m_database from the document; leaves it null when the file is not a KeePass 2 export.
     void Read(const tinyxml2::XMLDocument& document);
-    void ReadGroupContent(const tinyxml2::XMLElement& group, std::string_view groupName);
+    void ReadGroupContent(const tinyxml2::XMLElement& group, std::string_view groupName, GroupNameIndex& groups);
 
     // The database under construction, valid during one import only.
     std::unique_ptr<Database> m_database;

@@ -25,6 +25,13 @@ TEST_F(InfoCommandTest, PrintsTheHeaderWithoutAskingForThePassword) {
     EXPECT_TRUE(m_cli.terminal.prompts.empty());
 }
 
+TEST_F(InfoCommandTest, ControlCharactersOfTheNameDoNotReachTheTerminal) {
+    const std::string path = MakeDatabase("evil.kvtdat", {"--name", "Home\x1b[2J\x1b]0;x\x07\x7f\tend"});
+    const CliRun run = RunTyped({"info", path}, {});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "Name: Home\\x1b[2J\\x1b]0;x\\x07\\x7f\tend\n");
+}
+
 TEST_F(InfoCommandTest, FilesThatAreNoDatabasesFailWithTheLoadResult) {
     EXPECT_CLI_FAILURE(Run({"info", Path("missing.kvtdat")}), 3, "cannot open");
     EXPECT_CLI_FAILURE(Run({"info", m_dir.Path()}), 3, "cannot open");

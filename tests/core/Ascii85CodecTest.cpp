@@ -79,18 +79,25 @@ TEST(Ascii85CodecTest, DecoderSkipsWhiteSpaceAndControlBytes) {
     EXPECT_EQ(DecodeToString(text), "Man ");
 }
 
-TEST(Ascii85CodecTest, DecoderRejectsDamagedTextButKeepsBytesBeforeTheDamage) {
-    bool ok = true;
-    EXPECT_EQ(DecodeToString("no delimiters", &ok), "");
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(DecodeToString("<~~>", &ok), "");
-    EXPECT_FALSE(ok) << "nothing between the delimiters";
-    EXPECT_EQ(DecodeToString("~><~9jqo^", &ok), "");
-    EXPECT_FALSE(ok) << "end before start";
-    EXPECT_EQ(DecodeToString("<~9jqo^9jz~>", &ok), "Man ");
-    EXPECT_FALSE(ok) << "z inside a group";
-    EXPECT_EQ(DecodeToString("<~9jqo^{~>", &ok), "Man ");
-    EXPECT_FALSE(ok) << "character outside the alphabet";
+TEST(Ascii85CodecTest, DecoderRejectsDamagedTextWhole) {
+    const char* const damaged[] = {
+        "no delimiters",
+        "<~~>",            // nothing between the delimiters
+        "~><~9jqo^",       // end before start
+        "<~9jqo^9jz~>",    // z inside a group
+        "<~9jqo^{~>",      // character outside the alphabet
+        "<~9jqo^s8W-\"~>", // 2^32: a group above four bytes
+        "<~9jqo^uuuuu~>",  // 85^5 - 1
+        "<~9jqo^uuu~>",    // a last partial group above its bytes
+    };
+    for (const char* text : damaged) {
+        bool ok = true;
+        EXPECT_EQ(DecodeToString(text, &ok), "") << text;
+        EXPECT_FALSE(ok) << text;
+    }
+    bool ok = false;
+    EXPECT_EQ(DecodeToString("<~s8W-!~>", &ok), "\xFF\xFF\xFF\xFF");
+    EXPECT_TRUE(ok) << "2^32 - 1, the largest group";
     EXPECT_EQ(DecodeToString("<~9~>", &ok), "");
     EXPECT_TRUE(ok) << "a single leftover character yields nothing";
 }

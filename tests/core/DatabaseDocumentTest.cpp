@@ -94,6 +94,29 @@ TEST_F(DatabaseDocumentTest, EveryFieldSurvivesPrintAndParse) {
     EXPECT_TRUE(WindowIdRegistry::Instance().IsRegistered("#32770|Enter passphrase|Edit|Button"));
 }
 
+TEST_F(DatabaseDocumentTest, CarriageReturnsAndControlCharactersSurvivePrintAndParse) {
+    const std::string text = "a\r\nb\rc\x01\x1F\td\n";
+    Database original;
+    original.SetName(text);
+    original.SetComment(text);
+    auto group = std::make_unique<Group>(text);
+    group->SetComment(text);
+    auto passcard = std::make_unique<Passcard>();
+    passcard->SetName(text);
+    passcard->SetAutofillString(text);
+    auto item = std::make_unique<Item>();
+    item->SetName(text);
+    item->SetValue(text);
+    item->SetMeta(text);
+    passcard->Add(std::move(item));
+    group->Add(std::move(passcard));
+    original.Add(std::move(group));
+
+    Database parsed;
+    ASSERT_TRUE(DatabaseDocument::Parse(Print(original), parsed));
+    EXPECT_TRUE(test::ModelsEqual(original, parsed));
+}
+
 TEST_F(DatabaseDocumentTest, PrintAndParseBothClearModifiedFlag) {
     const auto database = BuildSmallDatabase();
     ASSERT_TRUE(ModifiedFlag::IsRaised());
@@ -168,17 +191,22 @@ TEST_F(DatabaseDocumentTest, NumbersAndFlagsAreReadLeniently) {
     EXPECT_EQ(group->At(2)->Expiration(), 0x1FFFFFFFFull);
 }
 
-TEST_F(DatabaseDocumentTest, DamagedBinaryKeepsTheBytesDecodedBeforeTheDamage) {
+TEST_F(DatabaseDocumentTest, DamagedBinaryIsDroppedWholeAndTheItemKept) {
     const auto database =
         ParseBody("<group name=\"G\"><passcard name=\"P\">"
-                  "<item name=\"A\" type=\"11\" value=\"\"><binary><![CDATA[<~9jqo^{~>]]></binary></item>"
-                  "<item name=\"B\" type=\"11\" value=\"\"><binary/></item>"
+                  "<item name=\"A\" type=\"11\" value=\"a\"><binary><![CDATA[<~9jqo^{~>]]></binary></item>"
+                  "<item name=\"B\" type=\"11\" value=\"b\"><binary><![CDATA[<~9jqo^s8W-\"~>]]></binary></item>"
+                  "<item name=\"C\" type=\"11\" value=\"c\"><binary/></item>"
+                  "<item name=\"D\" type=\"11\" value=\"d\"><binary><![CDATA[<~9jqo^~>]]></binary></item>"
                   "</passcard></group>");
     const Passcard* passcard = database->At(0)->At(0);
-    ASSERT_EQ(passcard->Count(), 2u);
-    ASSERT_EQ(passcard->At(0)->BinarySize(), 4u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(passcard->At(0)->BinaryData()), 4), "Man ");
-    EXPECT_EQ(passcard->At(1)->BinarySize(), 0u);
+    ASSERT_EQ(passcard->Count(), 4u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(passcard->At(i)->BinarySize(), 0u) << passcard->At(i)->Name().Viewed();
+        EXPECT_FALSE(passcard->At(i)->Value().empty());
+    }
+    ASSERT_EQ(passcard->At(3)->BinarySize(), 4u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(passcard->At(3)->BinaryData()), 4), "Man ");
 }
 
 TEST_F(DatabaseDocumentTest, DocumentsWithoutAUsableRootFailAndLeaveNoGroups) {

@@ -157,7 +157,7 @@ TEST_F(XmlImportTest, BrokenOrForeignInputFailsCleanly) {
     EXPECT_EQ(import.importFrom(m_dir.File("")), nullptr) << "a folder";
 }
 
-TEST_F(XmlImportTest, FilesAboveTheSizeLimitAreRefused) {
+TEST_F(XmlImportTest, FilesAboveTheSizeOrElementLimitAreRefused) {
     const std::string file = m_dir.File("huge.xml");
     std::string content = Document("<Group><Name>G</Name></Group>");
     const std::size_t padding = ImportDocument::kMaxBytes - content.size();
@@ -167,6 +167,18 @@ TEST_F(XmlImportTest, FilesAboveTheSizeLimitAreRefused) {
     content.insert(0, "\n");
     WriteFile(file, content);
     EXPECT_EQ(XmlImport().importFrom(file), nullptr);
+
+    // Unknown empty elements are ignored, but each costs the parser memory.
+    const auto emptyElements = [&](std::size_t count) {
+        std::string elements;
+        for (std::size_t i = 0; i < count; ++i) {
+            elements += "<x/>";
+        }
+        WriteFile(file, Document("<Group><Name>G</Name>" + elements + "</Group>"));
+        return file;
+    };
+    EXPECT_NE(XmlImport().importFrom(emptyElements(100000)), nullptr);
+    EXPECT_EQ(XmlImport().importFrom(emptyElements(ImportDocument::kMaxElements)), nullptr);
 }
 
 TEST_F(XmlImportTest, ImportLeavesTheOpenDatabasesModifiedFlagAsItWas) {
