@@ -5,6 +5,7 @@
 #include "core/Group.h"
 #include "core/Item.h"
 #include "core/Passcard.h"
+#include "shell/win32/FieldDialog.h"
 #include "shell/win32/IconPickerDialog.h"
 #include "shell/win32/NameDialog.h"
 #include "shell/win32/PasscardDialog.h"
@@ -33,6 +34,16 @@ const Registration kEditPasscard("edit-passcard", [](Scene&) {
     login->ApplyTypeDefaults(ItemType::Login);
     passcard.Add(std::move(login));
     PasscardDialog dialog(passcard);
+    dialog.RunModal(nullptr);
+});
+
+// A key passphrase: the extra row turns into the key's name, the value is masked.
+const Registration kEditField("edit-field", [](Scene&) {
+    Item item;
+    item.ApplyTypeDefaults(ItemType::KeyPassphrase);
+    item.SetValue("correct horse battery");
+    item.SetMeta("id_ed25519");
+    FieldDialog dialog(item, false);
     dialog.RunModal(nullptr);
 });
 
