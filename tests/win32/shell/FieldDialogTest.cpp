@@ -46,11 +46,11 @@ bool IsReadOnly(HWND window, int id) {
     return (GetWindowLongA(GetDlgItem(window, id), GWL_STYLE) & ES_READONLY) != 0;
 }
 
+// As a user's choice, but sent: the dialog has handled it when this returns.
 void ChooseType(HWND window, int row) {
-    test::ChooseComboItem(window, IDC_FIELD_TYPE, row);
-    ASSERT_TRUE(test::WaitUntil([&] { return test::ComboSelectionOf(window, IDC_FIELD_TYPE) == row; }));
-    // The choice is posted; a sent message queues behind it, so its answer means it was handled.
-    SendMessageA(window, WM_NULL, 0, 0);
+    const HWND types = GetDlgItem(window, IDC_FIELD_TYPE);
+    SendMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_FIELD_TYPE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(types));
 }
 
 // Every type a database can hold: the list's twelve, and four it only carries from files.

@@ -11,6 +11,8 @@
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/win32/shell/ShellGuiFixture.h"
 
+#include <algorithm>
+
 namespace vaultlet {
 namespace {
 
@@ -22,6 +24,12 @@ constexpr std::int64_t kPinnedNow = 1748770215;
 
 bool IsPasscardDialog(HWND window) {
     return test::HasControl(window, IDC_PASSCARD_TEMPLATE);
+}
+
+// Waits until every one of the controls is enabled (a click enables them one after the other).
+bool AllEnabled(HWND window, std::initializer_list<int> ids) {
+    return test::WaitUntil(
+        [&] { return std::all_of(ids.begin(), ids.end(), [&](int id) { return IsItemEnabled(window, id); }); });
 }
 
 void Command(HWND window, int id) {
@@ -69,14 +77,10 @@ TEST_F(PasscardDialogTest, ChecksEnableTheirControlsAndThePopupsInsertAtTheCaret
             EXPECT_FALSE(IsItemEnabled(window, id)) << id;
         }
         Click(window, IDC_PASSCARD_USE_AUTOFILL);
-        ASSERT_TRUE(test::WaitUntil([&] { return IsItemEnabled(window, IDC_PASSCARD_TEMPLATE); }));
-        EXPECT_TRUE(IsItemEnabled(window, IDC_PASSCARD_SPECIAL_KEYS));
-        EXPECT_TRUE(IsItemEnabled(window, IDC_PASSCARD_ITEMS));
+        EXPECT_TRUE(AllEnabled(window, {IDC_PASSCARD_TEMPLATE, IDC_PASSCARD_SPECIAL_KEYS, IDC_PASSCARD_ITEMS}));
         EXPECT_FALSE(IsItemEnabled(window, IDC_PASSCARD_DATE));
         Click(window, IDC_PASSCARD_EXPIRATION);
-        ASSERT_TRUE(test::WaitUntil([&] { return IsItemEnabled(window, IDC_PASSCARD_DATE); }));
-        EXPECT_TRUE(IsItemEnabled(window, IDC_PASSCARD_TIME));
-        EXPECT_TRUE(IsItemEnabled(window, IDC_PASSCARD_EXPIRATION_MENU));
+        EXPECT_TRUE(AllEnabled(window, {IDC_PASSCARD_DATE, IDC_PASSCARD_TIME, IDC_PASSCARD_EXPIRATION_MENU}));
 
         // After "<Login>": {ENTER} is the third special key, the only item is the Login.
         SendMessageA(GetDlgItem(window, IDC_PASSCARD_TEMPLATE), EM_SETSEL, 7, 7);
