@@ -121,6 +121,14 @@
 
 #define IDS_TYPE_KEY_PASSPHRASE 293
 
+// The field dialog: labels of the types it shows but does not offer (they come only from files and
+// imports; "%d" is the number of a type the program does not know), and a new custom field's name.
+#define IDS_TYPE_FILE 330
+#define IDS_TYPE_EXEC 331
+#define IDS_TYPE_PRIVATE_KEY 332
+#define IDS_TYPE_UNKNOWN 333
+#define IDS_CUSTOM_FIELD_NAME 334
+
 #define IDS_TIP_VIRTUAL_KEYBOARD 309
 #define IDS_NO_NEW_UPDATES 312
 

@@ -152,6 +152,12 @@
 #define ID_EXPIRE_THREE_MONTHS 32891
 #define ID_EXPIRE_YEAR 32892
 
+// Pop-ups of the passcard dialog's template buttons: one command per entry, counted from the first
+// id of its range (special keys in table order, the passcard's items in item order).
+#define ID_TEMPLATE_SPECIAL_KEY_FIRST 33000
+#define ID_TEMPLATE_ITEM_FIRST 33100
+#define ID_TEMPLATE_ITEM_LAST 33999
+
 // ---- Private window messages (other threads and processes rely on these numbers) ----------------
 #define MSG_MAIN_TRAY_NOTIFY 0x06FD      // tray icon callback of the main window
 #define MSG_SELECT_NODE 0x06AD           // select the node given in lParam in the tree

@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kPictureSize = 16;
 
-void SetUp(HWND dialog, int buttonId, int iconId, int tipId, const ToolTip& toolTip) {
+} // namespace
+
+void FieldButtons::SetUpPictureButton(HWND dialog, int buttonId, int iconId, int tipId, const ToolTip& toolTip) {
     const HWND button = GetDlgItem(dialog, buttonId);
     // A shared icon belongs to the system, which releases it with the module.
     const auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON,
@@ -19,14 +21,12 @@ void SetUp(HWND dialog, int buttonId, int iconId, int tipId, const ToolTip& tool
     toolTip.Add(button, LanguagePack::Instance().getString(tipId));
 }
 
-} // namespace
-
 void FieldButtons::SetUpKeyboardButton(HWND dialog, int buttonId, const ToolTip& toolTip) {
-    SetUp(dialog, buttonId, IDI_KEYBOARD_BUTTON, IDS_TIP_VIRTUAL_KEYBOARD, toolTip);
+    SetUpPictureButton(dialog, buttonId, IDI_KEYBOARD_BUTTON, IDS_TIP_VIRTUAL_KEYBOARD, toolTip);
 }
 
 void FieldButtons::SetUpGeneratorButton(HWND dialog, int buttonId, const ToolTip& toolTip) {
-    SetUp(dialog, buttonId, IDI_GENERATOR_BUTTON, IDS_TITLE_PASSWORD_GENERATOR, toolTip);
+    SetUpPictureButton(dialog, buttonId, IDI_GENERATOR_BUTTON, IDS_TITLE_PASSWORD_GENERATOR, toolTip);
 }
 
 void FieldButtons::ToggleKeyboard(HWND field) {

@@ -13,6 +13,8 @@ class FieldButtons {
 public:
     static void SetUpKeyboardButton(HWND dialog, int buttonId, const ToolTip& toolTip);
     static void SetUpGeneratorButton(HWND dialog, int buttonId, const ToolTip& toolTip);
+    // Any other small button of the same kind: a 16-pixel picture and a tooltip from the string table.
+    static void SetUpPictureButton(HWND dialog, int buttonId, int iconId, int tipId, const ToolTip& toolTip);
 
     // The keyboard button's click: closes the keyboard if it is open, else opens it for the field.
     static void ToggleKeyboard(HWND field);
