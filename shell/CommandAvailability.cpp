@@ -10,10 +10,9 @@ namespace {
 
 // Commands whose window or behaviour the program does not have yet: shown, but never enabled.
 constexpr std::array kNotYetAvailable = {
-    ID_FILE_INSTALL_REMOVABLE, ID_FILE_EXPORT,        ID_FILE_IMPORT,      ID_FILE_PRINT,      ID_EDIT_ADD_GROUP,
-    ID_EDIT_ADD_PASSCARD,      ID_EDIT_ADD_ITEM,      ID_EDIT_ADD,         ID_EDIT_EDIT,       ID_EDIT_EXPORT_ITEM,
-    ID_EDIT_PRINT_ITEM,        ID_VIEW_COMPACT_MODE,  ID_OPTIONS_SETTINGS, ID_HELP_USER_GUIDE, ID_HELP_HOME_PAGE,
-    ID_HELP_REPORT_BUG,        ID_HELP_CHECK_UPDATES,
+    ID_FILE_INSTALL_REMOVABLE, ID_FILE_EXPORT,     ID_FILE_IMPORT,       ID_FILE_PRINT,
+    ID_EDIT_EXPORT_ITEM,       ID_EDIT_PRINT_ITEM, ID_VIEW_COMPACT_MODE, ID_OPTIONS_SETTINGS,
+    ID_HELP_USER_GUIDE,        ID_HELP_HOME_PAGE,  ID_HELP_REPORT_BUG,   ID_HELP_CHECK_UPDATES,
 };
 
 bool NotYetAvailable(int commandId) {
@@ -28,6 +27,15 @@ CommandState CommandStateOf(int commandId, const FrameState& state) {
     }
     switch (commandId) {
     case ID_EDIT_COPY:
+        return {state.selected.has_value(), false};
+    case ID_EDIT_ADD_GROUP:
+        return {state.selected == NodeKind::Database, false};
+    case ID_EDIT_ADD_PASSCARD:
+        return {state.selected == NodeKind::Group, false};
+    case ID_EDIT_ADD_ITEM:
+        return {state.selected == NodeKind::Passcard, false};
+    case ID_EDIT_ADD:
+    case ID_EDIT_EDIT:
         return {state.selected.has_value(), false};
     case ID_EDIT_DELETE:
         return {state.selected.has_value() && *state.selected != NodeKind::Database, false};

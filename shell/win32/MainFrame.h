@@ -112,6 +112,13 @@ private:
     void OnLanguage(int id);
 
     // Editing the tree (MainFrameEditing.cpp)
+    ModelNode* ActionNode() const;
+    void OnAddGroup();
+    void OnAddPasscard();
+    void OnAddItem();
+    void OnAdd();
+    void OnEdit();
+    void ShowAdded(ModelNode& parent, ModelNode& node);
     void OnDelete();
     void OnDuplicate();
     void OnAddBookmark();

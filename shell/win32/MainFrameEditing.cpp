@@ -1,17 +1,134 @@
-// Editing the open database from the main window: delete, duplicate, bookmarks and the quick search.
+// Editing the open database from the main window: add, edit, delete, duplicate, bookmarks and the
+// quick search.
 #include "core/Database.h"
+#include "core/Group.h"
+#include "core/Item.h"
 #include "core/Passcard.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/CurrentDatabase.h"
+#include "shell/NewItemType.h"
 #include "shell/NodeEditing.h"
 #include "shell/TextFormat.h"
+#include "shell/win32/FieldDialog.h"
 #include "shell/win32/MainFrame.h"
+#include "shell/win32/NameDialog.h"
+#include "shell/win32/PasscardDialog.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
 #include <string>
 
 namespace vaultlet {
+
+ModelNode* MainFrame::ActionNode() const {
+    ModelNode* node = CommandNode();
+    return node != nullptr ? node : m_tree.SelectedNode();
+}
+
+void MainFrame::OnAddGroup() {
+    EncryptedDatabase* database = CurrentDatabase::Get();
+    auto group = std::make_unique<Group>(LanguagePack::Instance().getString(IDS_NEW_GROUP));
+    NameDialog dialog(*group);
+    if (database == nullptr || RunDialog(dialog) != IDOK) {
+        return;
+    }
+    Group& added = *group;
+    database->Add(std::move(group));
+    ShowAdded(*database, added);
+}
+
+void MainFrame::OnAddPasscard() {
+    ModelNode* node = ActionNode();
+    if (node == nullptr || node->Kind() != NodeKind::Group) {
+        return;
+    }
+    auto passcard = std::make_unique<Passcard>();
+    passcard->SetName(LanguagePack::Instance().getString(IDS_NEW_PASSCARD));
+    PasscardDialog dialog(*passcard);
+    if (RunDialog(dialog) != IDOK) {
+        return;
+    }
+    Passcard& added = *passcard;
+    static_cast<Group*>(node)->Add(std::move(passcard));
+    ShowAdded(*node, added);
+}
+
+void MainFrame::OnAddItem() {
+    ModelNode* node = ActionNode();
+    if (node != nullptr && node->Kind() == NodeKind::Item) {
+        node = node->Parent();
+    }
+    if (node == nullptr || node->Kind() != NodeKind::Passcard) {
+        return;
+    }
+    auto* passcard = static_cast<Passcard*>(node);
+    auto item = std::make_unique<Item>();
+    item->ApplyTypeDefaults(NewItemType(*passcard));
+    FieldDialog dialog(*item, true);
+    if (RunDialog(dialog) != IDOK) {
+        return;
+    }
+    passcard->Add(std::move(item));
+    if (m_tree.SelectedNode() == passcard) {
+        m_items.Show(passcard);
+    }
+    RefreshStatus();
+}
+
+void MainFrame::OnAdd() {
+    const ModelNode* node = ActionNode();
+    if (node == nullptr) {
+        return;
+    }
+    switch (node->Kind()) {
+    case NodeKind::Database:
+        OnAddGroup();
+        break;
+    case NodeKind::Group:
+        OnAddPasscard();
+        break;
+    case NodeKind::Passcard:
+    case NodeKind::Item:
+        OnAddItem();
+        break;
+    }
+}
+
+void MainFrame::ShowAdded(ModelNode& parent, ModelNode& node) {
+    m_tree.InsertLast(parent, node);
+    m_tree.Select(&node);
+    SetFocus(m_tree.Handle());
+    RefreshStatus();
+}
+
+void MainFrame::OnEdit() {
+    ModelNode* node = ActionNode();
+    if (node == nullptr) {
+        return;
+    }
+    // The note holds what the user typed for the node shown; it goes in first, and the dialog's
+    // result is shown afresh afterwards.
+    m_note.Commit();
+    INT_PTR result = IDCANCEL;
+    if (node->Kind() == NodeKind::Passcard) {
+        PasscardDialog dialog(*static_cast<Passcard*>(node));
+        result = RunDialog(dialog);
+    } else if (node->Kind() == NodeKind::Item) {
+        FieldDialog dialog(*static_cast<Item*>(node), false);
+        result = RunDialog(dialog);
+    } else {
+        NameDialog dialog(*node);
+        result = RunDialog(dialog);
+    }
+    if (result != IDOK) {
+        return;
+    }
+    m_tree.Refresh(node);
+    m_tree.RefreshPasscards();
+    m_note.Forget();
+    OnSelectionChanged();
+    RebuildBookmarks();
+}
 
 void MainFrame::OnDelete() {
     ModelNode* node = CommandNode();

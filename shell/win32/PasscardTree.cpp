@@ -69,6 +69,24 @@ HTREEITEM PasscardTree::InsertAfter(const ModelNode& previous, ModelNode& node) 
     return item;
 }
 
+HTREEITEM PasscardTree::InsertLast(const ModelNode& parent, ModelNode& node) const {
+    const HTREEITEM parentItem = Find(&parent);
+    if (parentItem == nullptr) {
+        return nullptr;
+    }
+    const HTREEITEM item = Insert(parentItem, node);
+    InsertChildren(item, node);
+    TreeView_Expand(m_window, parentItem, TVE_EXPAND);
+    return item;
+}
+
+void PasscardTree::Refresh(const ModelNode* node) const {
+    RECT area{};
+    if (const HTREEITEM item = Find(node); item != nullptr && TreeView_GetItemRect(m_window, item, &area, FALSE)) {
+        InvalidateRect(m_window, &area, TRUE);
+    }
+}
+
 void PasscardTree::Remove(const ModelNode* node) const {
     if (const HTREEITEM item = Find(node)) {
         TreeView_DeleteItem(m_window, item);

@@ -38,6 +38,11 @@ public:
     // Inserts the node's tree item (with its passcards, for a group) right after the item of
     // `previous`, under the same parent; null when `previous` is not shown.
     HTREEITEM InsertAfter(const ModelNode& previous, ModelNode& node) const;
+    // Inserts the node's tree item (with its passcards, for a group) as the last child of the
+    // item of `parent`; null when `parent` is not shown.
+    HTREEITEM InsertLast(const ModelNode& parent, ModelNode& node) const;
+    // Redraws the node's item, whose name may have changed.
+    void Refresh(const ModelNode* node) const;
     // Deletes the node's item and everything below it; the selection moves as the control decides.
     void Remove(const ModelNode* node) const;
     void ExpandAll() const;

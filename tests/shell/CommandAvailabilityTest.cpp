@@ -23,9 +23,12 @@ TEST(CommandAvailabilityTest, EditingCommandsFollowTheKindOfTheSelection) {
     FrameState state;
     state.selected = NodeKind::Database;
     EXPECT_FALSE(CommandStateOf(ID_EDIT_DELETE, state).enabled) << "the database cannot be deleted";
+    EXPECT_TRUE(CommandStateOf(ID_EDIT_ADD_GROUP, state).enabled);
+    EXPECT_FALSE(CommandStateOf(ID_EDIT_ADD_PASSCARD, state).enabled);
     EXPECT_FALSE(CommandStateOf(ID_EDIT_DUPLICATE, state).enabled);
     state.selected = NodeKind::Item;
     EXPECT_TRUE(CommandStateOf(ID_EDIT_DELETE, state).enabled);
+    EXPECT_FALSE(CommandStateOf(ID_EDIT_ADD_ITEM, state).enabled) << "every Add is off for an item";
     EXPECT_FALSE(CommandStateOf(ID_EDIT_DUPLICATE, state).enabled);
     EXPECT_FALSE(CommandStateOf(ID_BOOKMARKS_ADD, state).enabled);
     state.selected = NodeKind::Passcard;
@@ -50,8 +53,7 @@ TEST(CommandAvailabilityTest, CommandsWithoutTheirWindowsStayDisabledWhateverIsS
     FrameState state;
     state.selected = NodeKind::Passcard;
     state.noteFocused = true;
-    for (int id :
-         {ID_FILE_EXPORT, ID_FILE_PRINT, ID_EDIT_ADD_ITEM, ID_EDIT_EDIT, ID_OPTIONS_SETTINGS, ID_HELP_CHECK_UPDATES}) {
+    for (int id : {ID_FILE_EXPORT, ID_FILE_PRINT, ID_EDIT_EXPORT_ITEM, ID_OPTIONS_SETTINGS, ID_HELP_CHECK_UPDATES}) {
         EXPECT_FALSE(CommandStateOf(id, state).enabled) << id;
     }
     for (int id : {ID_FILE_SAVE, ID_FILE_LOCK, ID_FILE_CHANGE_MASTER_PASSWORD, ID_FILE_DATABASE_SETTINGS,

@@ -398,17 +398,20 @@ TEST_F(MainFrameTest, TheMonitorTypesNothingFromALockedDatabase) {
     ASSERT_NE(login, nullptr);
 
     // Another program's passphrase prompt comes to the front while the database is locked.
-    test::WindowThread prompt([] { return test::CreatePassphrasePrompt(L"mykey"); });
-    ASSERT_TRUE(prompt.BringToFront());
-    const HWND edit = prompt.Control(test::kPromptEditId);
-    Send(WM_TIMER, TIMER_WINDOW_MONITOR);
-    EXPECT_EQ(test::WindowTextOf(edit), "");
+    {
+        test::WindowThread prompt([] { return test::CreatePassphrasePrompt(L"mykey"); });
+        ASSERT_TRUE(prompt.BringToFront());
+        Send(WM_TIMER, TIMER_WINDOW_MONITOR);
+        EXPECT_EQ(test::WindowTextOf(prompt.Control(test::kPromptEditId)), "");
+    }
 
     SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
     Click(login, IDOK);
-    // The unlocked window comes to the front, and may take it back once more while the system
-    // settles its focus; the prompt is brought forward until the monitor has seen it.
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == m_frame; }));
+    // Unlocked, the same prompt is filled (the window may take the front back once while the
+    // system settles its focus, so the prompt comes forward until the monitor has seen it).
+    test::WindowThread prompt([] { return test::CreatePassphrasePrompt(L"mykey"); });
+    const HWND edit = prompt.Control(test::kPromptEditId);
     EXPECT_TRUE(WaitUntil([&] {
         prompt.BringToFront();
         Send(WM_TIMER, TIMER_WINDOW_MONITOR);
@@ -539,6 +542,62 @@ TEST_F(MainFrameTest, DeleteAsksAndDuplicateCopiesRightAfterTheSource) {
     SelectInTree(Root());
     Send(WM_COMMAND, ID_EDIT_DELETE);
     EXPECT_EQ(Messages().size(), m_seen);
+}
+
+TEST_F(MainFrameTest, AddAndEditGoThroughTheEditingDialogs) {
+    Start();
+    const auto dialogWith = [&](int control) {
+        return m_run->WaitForDialogWhere([control](HWND w) { return test::HasControl(w, control); });
+    };
+    SelectInTree(Root());
+    Command(ID_EDIT_ADD); // Ins on the database: a group
+    HWND dialog = dialogWith(IDC_NAME_EDIT);
+    ASSERT_NE(dialog, nullptr);
+    SetItemTextOf(dialog, IDC_NAME_EDIT, "Travel");
+    Click(dialog, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return TreeText(TreeView_GetSelection(m_tree)) == "Travel"; }));
+
+    Command(ID_EDIT_ADD_PASSCARD);
+    dialog = dialogWith(IDC_PASSCARD_NAME);
+    ASSERT_NE(dialog, nullptr);
+    SetItemTextOf(dialog, IDC_PASSCARD_NAME, "Airline");
+    Click(dialog, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return TreeText(TreeView_GetSelection(m_tree)) == "Airline"; }));
+
+    Command(ID_EDIT_ADD_ITEM);
+    dialog = dialogWith(IDC_FIELD_DATA);
+    ASSERT_NE(dialog, nullptr);
+    SetItemTextOf(dialog, IDC_FIELD_DATA, "frequent flyer");
+    Click(dialog, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return ListView_GetItemCount(m_list) == 1; }));
+
+    // Cancel leaves everything as it was; Edit renames in place.
+    Command(ID_EDIT_ADD_ITEM);
+    dialog = dialogWith(IDC_FIELD_DATA);
+    ASSERT_NE(dialog, nullptr);
+    Click(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(ListView_GetItemCount(m_list), 1);
+    Command(ID_EDIT_EDIT);
+    dialog = dialogWith(IDC_PASSCARD_NAME);
+    ASSERT_NE(dialog, nullptr);
+    SetItemTextOf(dialog, IDC_PASSCARD_NAME, "Airline miles");
+    Click(dialog, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Airline miles");
+
+    SetAnswer(IDOK);
+    Send(WM_COMMAND, ID_FILE_SAVE);
+    EncryptedDatabase reread;
+    reread.SetPassword("secret");
+    ASSERT_EQ(reread.Load(m_path), LoadResult::Loaded);
+    ASSERT_EQ(reread.GroupCount(), 6u);
+    const Group& travel = *reread.At(5);
+    EXPECT_EQ(travel.Name().Viewed(), "Travel");
+    ASSERT_EQ(travel.Count(), 1u);
+    EXPECT_EQ(travel.At(0)->Name().Viewed(), "Airline miles");
+    ASSERT_EQ(travel.At(0)->Count(), 1u);
+    EXPECT_EQ(travel.At(0)->At(0)->Value().Viewed(), "frequent flyer");
 }
 
 TEST_F(MainFrameTest, BookmarksListTheMarkedPasscardsAndSelectThem) {
