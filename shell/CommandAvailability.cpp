@@ -10,9 +10,9 @@ namespace {
 
 // Commands whose window or behaviour the program does not have yet: shown, but never enabled.
 constexpr std::array kNotYetAvailable = {
-    ID_FILE_INSTALL_REMOVABLE, ID_FILE_EXPORT,     ID_FILE_IMPORT,       ID_FILE_PRINT,
-    ID_EDIT_EXPORT_ITEM,       ID_EDIT_PRINT_ITEM, ID_VIEW_COMPACT_MODE, ID_OPTIONS_SETTINGS,
-    ID_HELP_USER_GUIDE,        ID_HELP_HOME_PAGE,  ID_HELP_REPORT_BUG,   ID_HELP_CHECK_UPDATES,
+    ID_FILE_INSTALL_REMOVABLE, ID_FILE_EXPORT,     ID_FILE_IMPORT,        ID_FILE_PRINT,
+    ID_EDIT_EXPORT_ITEM,       ID_EDIT_PRINT_ITEM, ID_OPTIONS_SETTINGS,   ID_HELP_USER_GUIDE,
+    ID_HELP_HOME_PAGE,         ID_HELP_REPORT_BUG, ID_HELP_CHECK_UPDATES,
 };
 
 bool NotYetAvailable(int commandId) {
@@ -51,6 +51,8 @@ CommandState CommandStateOf(int commandId, const FrameState& state) {
         return {true, state.toolbarShown};
     case ID_VIEW_STATUS_BAR:
         return {true, state.statusBarShown};
+    case ID_VIEW_COMPACT_MODE:
+        return {true, state.compact};
     case ID_VIEW_ALWAYS_ON_TOP:
         return {true, state.keepOnTop};
     default:

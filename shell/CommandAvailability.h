@@ -18,6 +18,7 @@ struct FrameState {
     bool toolbarShown = true;
     bool statusBarShown = true;
     bool keepOnTop = false;
+    bool compact = false;
 };
 
 struct CommandState {

@@ -54,6 +54,7 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
     {ID_VIEW_TOOLBAR, &MainFrame::OnToggleToolbar},
     {ID_VIEW_STATUS_BAR, &MainFrame::OnToggleStatusBar},
     {ID_VIEW_ALWAYS_ON_TOP, &MainFrame::OnAlwaysOnTop},
+    {ID_VIEW_COMPACT_MODE, &MainFrame::OnCompactMode},
     {ID_OPTIONS_MANAGE_DATABASES, &MainFrame::OnManageDatabases},
     {ID_TOOLS_PASSWORD_GENERATOR, &MainFrame::OnGenerator},
     {ID_APP_ABOUT, &MainFrame::OnAbout},
@@ -80,6 +81,9 @@ bool MainFrame::Create(int showCommand) {
         return false;
     }
     RestorePlacement();
+    if (Settings::Read(setting::kCompactMode) != 0) {
+        ApplyCompact(true, false);
+    }
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
     SetFocus(m_tree.Handle());
@@ -243,7 +247,7 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         return true;
     case WM_GETMINMAXINFO: {
         auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-        limits->ptMinTrackSize = {532, 400};
+        limits->ptMinTrackSize = m_compact ? POINT{100, 400} : POINT{532, 400};
         return true;
     }
     case WM_INITMENUPOPUP:

@@ -95,6 +95,10 @@ private:
     FrameState CurrentState() const;
     void UpdateToolbar() const;
     void RestorePlacement();
+    // Switches between the normal and the compact layout; `store` keeps the choice for the next
+    // start (the command does, closing does not).
+    void ApplyCompact(bool compact, bool store);
+    void OnCompactMode();
     void StorePlacement() const;
     bool OnSplitterMouse(UINT message, LPARAM lParam);
     bool OnEditKey(int id);
@@ -198,6 +202,9 @@ private:
     int m_treeWidth = PaneLayout::kDefaultTreeWidth;
     int m_itemsHeight = PaneLayout::kDefaultItemsHeight;
     PaneLayout::Splitter m_dragging = PaneLayout::Splitter::None;
+    bool m_compact = false;
+    // The normal layout's window size while the compact one is shown.
+    SIZE m_normalSize{};
 
     std::unique_ptr<TrayIcon> m_tray;
     HotKeyRegistration m_hotKey;

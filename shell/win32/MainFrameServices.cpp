@@ -97,7 +97,7 @@ bool MainFrame::OnSysCommand(WPARAM command) {
         }
         return false;
     case SC_CLOSE:
-        if (!main_window::CloseButtonMinimizes(ReadTraySettings(), false)) {
+        if (!main_window::CloseButtonMinimizes(ReadTraySettings(), m_compact)) {
             return false;
         }
         PostMessageA(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);

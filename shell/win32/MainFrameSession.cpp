@@ -195,6 +195,11 @@ bool MainFrame::TryClose() {
     if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
         return false;
     }
+    if (m_compact) {
+        // The stored place is the normal layout's; the compact one comes back from its setting.
+        ShowWindow(Handle(), SW_HIDE);
+        ApplyCompact(false, false);
+    }
     StorePlacement();
     DestroyWindow(Handle());
     return true;

@@ -59,8 +59,10 @@ void MainFrame::LayoutChildren() {
     m_status.Layout();
     RECT client{};
     GetClientRect(Handle(), &client);
-    const PaneLayout layout({0, m_toolbar.Height(), client.right, client.bottom - m_status.Height()}, m_treeWidth,
-                            m_itemsHeight);
+    // The compact layout gives the tree pane the whole width; the other panes, hidden, lie beyond.
+    const int extra = m_compact ? PaneLayout::kSplitterSize + PaneLayout::kMinimumPane : 0;
+    const PaneLayout layout({0, m_toolbar.Height(), client.right + extra, client.bottom - m_status.Height()},
+                            m_compact ? client.right : m_treeWidth, m_itemsHeight);
     const auto place = [](HWND window, const PaneLayout::Rect& rect) {
         MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
     };
@@ -100,9 +102,52 @@ void MainFrame::ClearViews(bool commitNote) {
 }
 
 void MainFrame::ShowPanes(bool shown) const {
-    for (HWND pane : {m_tree.Handle(), m_items.Handle(), m_note.Handle()}) {
-        ShowWindow(pane, shown ? SW_SHOW : SW_HIDE);
+    ShowWindow(m_tree.Handle(), shown ? SW_SHOW : SW_HIDE);
+    for (HWND pane : {m_items.Handle(), m_note.Handle(), m_itemsTitle, m_noteTitle}) {
+        ShowWindow(pane, shown && !m_compact ? SW_SHOW : SW_HIDE);
     }
+}
+
+void MainFrame::OnCompactMode() {
+    ApplyCompact(!m_compact, true);
+}
+
+void MainFrame::ApplyCompact(bool compact, bool store) {
+    if (store) {
+        Settings::Write(setting::kCompactMode, compact ? 1 : 0);
+    }
+    if (compact == m_compact) {
+        return;
+    }
+    RECT window{};
+    GetWindowRect(Handle(), &window);
+    if (compact) {
+        m_normalSize = {window.right - window.left, window.bottom - window.top};
+    }
+    m_compact = compact;
+    m_toolbar.Show(!compact && Settings::Read(setting::kShowToolbar) != 0);
+    ShowPanes(m_login == nullptr); // while a login is up, the panes stay hidden
+    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+    SetWindowLongPtrA(Handle(), GWL_EXSTYLE, compact ? (style | WS_EX_TOOLWINDOW) : (style & ~WS_EX_TOOLWINDOW));
+    SIZE size = m_normalSize;
+    if (compact) {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        size.cx = window.right - window.left - client.right + m_treeWidth;
+        size.cy = window.bottom - window.top;
+    }
+    if (size.cx > 0 && size.cy > 0) {
+        SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    // Items appear in the tree, or leave it; the selection stays on the node (or its passcard).
+    ModelNode* selected = m_tree.SelectedNode();
+    if (!compact && selected != nullptr && selected->Kind() == NodeKind::Item) {
+        selected = selected->Parent();
+    }
+    m_tree.SetShowItems(compact);
+    Rebuild();
+    m_tree.Select(selected);
+    LayoutChildren();
 }
 
 void MainFrame::OnSelectionChanged() {
@@ -147,6 +192,7 @@ FrameState MainFrame::CurrentState() const {
     state.toolbarShown = m_toolbar.IsShown();
     state.statusBarShown = IsWindowVisible(m_status.Handle()) != FALSE;
     state.keepOnTop = Settings::Read(setting::kKeepOnTop) != 0;
+    state.compact = m_compact;
     return state;
 }
 
@@ -203,6 +249,9 @@ void MainFrame::StorePlacement() const {
 }
 
 bool MainFrame::OnSplitterMouse(UINT message, LPARAM lParam) {
+    if (m_compact) {
+        return false; // one pane, no splitter
+    }
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (message == WM_SETCURSOR) {
         GetCursorPos(&point);

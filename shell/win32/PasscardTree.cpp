@@ -2,7 +2,9 @@
 
 #include "core/Database.h"
 #include "core/Group.h"
+#include "core/Item.h"
 #include "core/Passcard.h"
+#include "shell/win32/ItemList.h"
 #include "shell/win32/SharedIcons.h"
 
 #include <algorithm>
@@ -54,7 +56,11 @@ void PasscardTree::InsertChildren(HTREEITEM item, ModelNode& node) const {
         }
     } else if (node.Kind() == NodeKind::Group) {
         for (const auto& passcard : static_cast<Group&>(node).Children()) {
-            Insert(item, *passcard);
+            InsertChildren(Insert(item, *passcard), *passcard);
+        }
+    } else if (node.Kind() == NodeKind::Passcard && m_showItems) {
+        for (const auto& field : static_cast<Passcard&>(node).Children()) {
+            Insert(item, *field);
         }
     }
 }
@@ -211,6 +217,8 @@ void PasscardTree::RefreshPasscards() const {
             TreeView_SetItem(m_window, &data);
         }
     }
+    // Texts come from the model when drawn: a repaint shows renamed nodes too.
+    InvalidateRect(m_window, nullptr, FALSE);
 }
 
 void PasscardTree::OnGetDispInfo(NMTVDISPINFOA& info) const {
@@ -218,9 +226,15 @@ void PasscardTree::OnGetDispInfo(NMTVDISPINFOA& info) const {
     if (node == nullptr || (info.item.mask & TVIF_TEXT) == 0 || info.item.cchTextMax <= 0) {
         return;
     }
-    const std::string_view name = node->Name().Viewed();
-    const std::size_t length = std::min(name.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
-    std::memcpy(info.item.pszText, name.data(), length);
+    std::string_view text = node->Name().Viewed();
+    SecureString line;
+    if (node->Kind() == NodeKind::Item) {
+        const auto& field = static_cast<const Item&>(*node);
+        line.append(text).append(": ").append(field.Hidden() ? ItemList::kMaskedValue : field.Value().Viewed());
+        text = line.Viewed();
+    }
+    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
+    std::memcpy(info.item.pszText, text.data(), length);
     info.item.pszText[length] = '\0';
 }
 

@@ -26,6 +26,10 @@ public:
     // Empties the tree, then inserts the database and everything down to the passcards, expanded,
     // with the root selected.
     void Fill(Database& database);
+    // The compact layout shows each passcard's items as a third level ("name: value", the value
+    // masked when hidden); takes effect at the next Fill.
+    void SetShowItems(bool shown) noexcept { m_showItems = shown; }
+    bool ShowsItems() const noexcept { return m_showItems; }
     void Clear();
     void SetLines(bool lines) const;
 
@@ -63,6 +67,7 @@ private:
     void ExpandBelow(HTREEITEM item, UINT action) const;
 
     HWND m_window = nullptr;
+    bool m_showItems = false;
 };
 
 } // namespace vaultlet

@@ -72,5 +72,10 @@ void SelectBookshop(HWND frame) {
 
 const Registration kMainWindow("main-window", [](Scene& scene) { RunMainWindow(scene, SelectBookshop); });
 
+const Registration kCompact("main-window-compact", [](Scene& scene) {
+    Settings::Write(setting::kCompactMode, 1);
+    RunMainWindow(scene, SelectBookshop);
+});
+
 } // namespace
 } // namespace vaultlet::gallery

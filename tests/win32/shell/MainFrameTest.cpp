@@ -663,6 +663,47 @@ TEST_F(MainFrameTest, LanguageSwitchRetranslatesMenusPanesAndColumns) {
     EXPECT_STREQ(file, "&File");
 }
 
+TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize) {
+    Start();
+    RECT normal{};
+    GetWindowRect(m_frame, &normal);
+    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
+    EXPECT_EQ(Settings::Read(setting::kCompactMode), 1);
+    EXPECT_FALSE(IsWindowVisible(m_list));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_REBAR)));
+    EXPECT_NE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    RECT compact{};
+    GetWindowRect(m_frame, &compact);
+    EXPECT_LT(compact.right - compact.left, normal.right - normal.left);
+    const HTREEITEM mail = Child(Child(Root(), 1), 0);
+    EXPECT_EQ(TreeText(Child(mail, 0)), "Login: me@example.org");
+    EXPECT_EQ(TreeText(Child(mail, 1)), "Password: **********");
+
+    // The close button only minimises in this layout.
+    Send(WM_SYSCOMMAND, SC_CLOSE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
+    Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
+
+    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
+    RECT back{};
+    GetWindowRect(m_frame, &back);
+    EXPECT_EQ(back.right - back.left, normal.right - normal.left);
+    EXPECT_TRUE(IsWindowVisible(m_list));
+    EXPECT_EQ(Child(Child(Child(Root(), 1), 0), 0), nullptr) << "items leave the tree";
+
+    // Closing in the compact layout stores the normal place and keeps the layout for next time.
+    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
+    Send(WM_CLOSE);
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(Settings::Read(setting::kMainWindowRight) - Settings::Read(setting::kMainWindowLeft),
+              normal.right - normal.left);
+    EXPECT_EQ(Settings::Read(setting::kCompactMode), 1);
+    LoadCurrent();
+    Start();
+    EXPECT_TRUE(IsWindowVisible(m_tree)) << "the next start opens compact";
+    EXPECT_FALSE(IsWindowVisible(m_list));
+}
+
 TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {
     Start();
     Command(ID_FILE_CHANGE_MASTER_PASSWORD);
