@@ -45,6 +45,63 @@ ModelNode* Duplicate(ModelNode& node, const std::string& suffix) {
     }
 }
 
+namespace {
+
+// Takes the child out of its container and puts it back before `position` of `destination`.
+template <typename Child>
+void Reinsert(Child& child, NodeContainer<Child>& destination, const Child* after) {
+    auto* source = static_cast<NodeContainer<Child>*>(child.Parent());
+    std::unique_ptr<Child> owned = source->Detach(&child);
+    const int index = after == nullptr ? -1 : destination.IndexOf(after);
+    destination.Insert(std::move(owned), index < 0 ? destination.Count() : static_cast<std::size_t>(index) + 1);
+}
+
+template <typename Child, typename Parent>
+MoveKind MoveWithin(Child& dragged, ModelNode& target, NodeKind parentKind) {
+    if (target.Kind() == dragged.Kind()) {
+        auto& sibling = static_cast<Child&>(target);
+        Reinsert(dragged, *static_cast<Parent*>(sibling.Parent()), &sibling);
+        return MoveKind::After;
+    }
+    if (target.Kind() == parentKind) {
+        Reinsert<Child>(dragged, static_cast<Parent&>(target), nullptr);
+        return MoveKind::ToEnd;
+    }
+    return MoveKind::None;
+}
+
+} // namespace
+
+MoveKind MoveKindOf(const ModelNode& dragged, const ModelNode& target) {
+    if (&dragged == &target || dragged.Parent() == nullptr) {
+        return MoveKind::None;
+    }
+    if (target.Kind() == dragged.Kind()) {
+        return target.Parent() == nullptr ? MoveKind::None : MoveKind::After;
+    }
+    const bool toParentKind = (dragged.Kind() == NodeKind::Group && target.Kind() == NodeKind::Database) ||
+                              (dragged.Kind() == NodeKind::Passcard && target.Kind() == NodeKind::Group) ||
+                              (dragged.Kind() == NodeKind::Item && target.Kind() == NodeKind::Passcard);
+    return toParentKind ? MoveKind::ToEnd : MoveKind::None;
+}
+
+MoveKind Move(ModelNode& dragged, ModelNode& target) {
+    if (MoveKindOf(dragged, target) == MoveKind::None) {
+        return MoveKind::None;
+    }
+    switch (dragged.Kind()) {
+    case NodeKind::Group:
+        return MoveWithin<Group, Database>(static_cast<Group&>(dragged), target, NodeKind::Database);
+    case NodeKind::Passcard:
+        return MoveWithin<Passcard, Group>(static_cast<Passcard&>(dragged), target, NodeKind::Group);
+    case NodeKind::Item:
+        return MoveWithin<Item, Passcard>(static_cast<Item&>(dragged), target, NodeKind::Passcard);
+    case NodeKind::Database:
+        break;
+    }
+    return MoveKind::None;
+}
+
 DeleteQuestion QuestionForDeleting(const ModelNode& node) {
     const std::string name(node.Name().Viewed());
     switch (node.Kind()) {

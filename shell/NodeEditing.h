@@ -25,6 +25,15 @@ struct DeleteQuestion {
 };
 DeleteQuestion QuestionForDeleting(const ModelNode& node);
 
+// How a node dragged onto another one moves: a group after another group or to the end of the
+// database, a passcard after another passcard (in that one's group) or to the end of a group, an
+// item after another item (in that one's passcard) or to the end of a passcard. Every other pair,
+// and a node dropped on itself, moves nothing.
+enum class MoveKind { None, After, ToEnd };
+MoveKind MoveKindOf(const ModelNode& dragged, const ModelNode& target);
+// Moves the node as MoveKindOf says; returns what it did.
+MoveKind Move(ModelNode& dragged, ModelNode& target);
+
 // True when `node` is `ancestor` or lies below it.
 bool IsWithin(const ModelNode* node, const ModelNode* ancestor);
 

@@ -145,6 +145,9 @@ bool MainFrame::OnNotify(const NMHDR& header, LRESULT& result) {
         case TVN_SELCHANGEDA:
             OnSelectionChanged();
             return true;
+        case TVN_BEGINDRAGA:
+            BeginDrag(reinterpret_cast<ModelNode*>(reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.lParam));
+            return true;
         case NM_RCLICK:
             ShowContextMenu(m_tree.Handle());
             result = 1;
@@ -160,6 +163,9 @@ bool MainFrame::OnNotify(const NMHDR& header, LRESULT& result) {
             return true;
         case LVN_ITEMCHANGED:
             UpdateToolbar();
+            return true;
+        case LVN_BEGINDRAG:
+            BeginDrag(m_items.NodeAt(reinterpret_cast<const NMLISTVIEW&>(header).iItem));
             return true;
         case NM_RCLICK:
             ShowContextMenu(m_items.Handle());
@@ -264,11 +270,15 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
             }
         }
         return false;
+    case WM_CAPTURECHANGED:
+        m_dragNode = nullptr;
+        TreeView_SelectDropTarget(m_tree.Handle(), nullptr);
+        return false;
     case WM_SETCURSOR:
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
-        if (OnSplitterMouse(message, lParam)) {
+        if (OnDragMouse(message, lParam) || OnSplitterMouse(message, lParam)) {
             result = TRUE;
             return true;
         }

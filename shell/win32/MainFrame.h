@@ -129,6 +129,11 @@ private:
     void OnRemoveBookmark();
     void SetBookmark(bool bookmark);
     void OnSearchEvent(int code);
+    // Moving nodes by dragging them within the tree or the list.
+    void BeginDrag(ModelNode* node);
+    bool OnDragMouse(UINT message, LPARAM lParam);
+    ModelNode* NodeUnder(POINT screen) const;
+    void DropOn(ModelNode& target);
     void ShowSearchHint(bool shown);
 
     // Commands (MainFrameCommands.cpp)
@@ -203,6 +208,8 @@ private:
     int m_itemsHeight = PaneLayout::kDefaultItemsHeight;
     PaneLayout::Splitter m_dragging = PaneLayout::Splitter::None;
     bool m_compact = false;
+    // The node being dragged (the mouse is captured meanwhile), or null.
+    ModelNode* m_dragNode = nullptr;
     // The normal layout's window size while the compact one is shown.
     SIZE m_normalSize{};
 

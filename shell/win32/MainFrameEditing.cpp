@@ -196,6 +196,82 @@ void MainFrame::SetBookmark(bool bookmark) {
     RebuildBookmarks();
 }
 
+void MainFrame::BeginDrag(ModelNode* node) {
+    if (node == nullptr || m_busy > 0) {
+        return;
+    }
+    m_dragNode = node;
+    SetCapture(Handle());
+}
+
+ModelNode* MainFrame::NodeUnder(POINT screen) const {
+    if (WindowFromPoint(screen) == m_tree.Handle()) {
+        TVHITTESTINFO hit{};
+        hit.pt = screen;
+        ScreenToClient(m_tree.Handle(), &hit.pt);
+        return m_tree.NodeOf(TreeView_HitTest(m_tree.Handle(), &hit));
+    }
+    if (WindowFromPoint(screen) == m_items.Handle()) {
+        LVHITTESTINFO hit{};
+        hit.pt = screen;
+        ScreenToClient(m_items.Handle(), &hit.pt);
+        return m_items.NodeAt(ListView_HitTest(m_items.Handle(), &hit));
+    }
+    return nullptr;
+}
+
+bool MainFrame::OnDragMouse(UINT message, LPARAM lParam) {
+    if (m_dragNode == nullptr || (message != WM_MOUSEMOVE && message != WM_LBUTTONUP)) {
+        return false;
+    }
+    POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ClientToScreen(Handle(), &screen);
+    ModelNode* target = NodeUnder(screen);
+    if (message == WM_MOUSEMOVE) {
+        const bool movable =
+            target != nullptr && node_editing::MoveKindOf(*m_dragNode, *target) != node_editing::MoveKind::None;
+        TreeView_SelectDropTarget(m_tree.Handle(), movable ? m_tree.Find(target) : nullptr);
+        SetCursor(LoadCursorA(nullptr, movable ? IDC_ARROW : IDC_NO));
+        return true;
+    }
+    // A release outside the window would fill another program's window, which is not ours to do here.
+    ModelNode* dragged = m_dragNode;
+    ReleaseCapture();
+    if (target != nullptr) {
+        m_dragNode = dragged;
+        DropOn(*target);
+        m_dragNode = nullptr;
+    }
+    return true;
+}
+
+void MainFrame::DropOn(ModelNode& target) {
+    ModelNode& dragged = *m_dragNode;
+    const node_editing::MoveKind kind = node_editing::MoveKindOf(dragged, target);
+    if (kind == node_editing::MoveKind::None) {
+        return;
+    }
+    m_note.Commit();
+    const HTREEITEM shown = m_tree.Find(&dragged);
+    const bool expanded =
+        shown != nullptr && (TreeView_GetItemState(m_tree.Handle(), shown, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    const bool fromList = GetFocus() == m_items.Handle() || shown == nullptr;
+    m_ignoreSelection = true;
+    m_tree.Remove(&dragged);
+    node_editing::Move(dragged, target);
+    const HTREEITEM moved = kind == node_editing::MoveKind::After ? m_tree.InsertAfter(target, dragged)
+                                                                  : m_tree.InsertLast(target, dragged);
+    m_ignoreSelection = false;
+    if (moved != nullptr && expanded) {
+        TreeView_Expand(m_tree.Handle(), moved, TVE_EXPAND);
+    }
+    if (!fromList && moved != nullptr) {
+        m_tree.Select(&dragged);
+    }
+    OnSelectionChanged();
+    RebuildBookmarks();
+}
+
 void MainFrame::ShowSearchHint(bool shown) {
     m_searchHint = shown;
     const std::string text = shown ? LanguagePack::Instance().getString(IDS_QUICK_SEARCH_HINT) : std::string();

@@ -64,6 +64,41 @@ TEST_F(NodeEditingTest, DuplicateInsertsADeepCopyRightAfterTheSource) {
     EXPECT_EQ(Duplicate(*m_database.At(0)->At(0)->At(0)), nullptr) << "items are not duplicated";
 }
 
+TEST_F(NodeEditingTest, MovesFollowTheKindsOfDraggedAndTarget) {
+    Group& internet = *m_database.At(0);
+    Passcard& forum = *internet.At(0);
+    Passcard& savings = *m_database.At(2)->At(0);
+    // A passcard dropped on a passcard of another group goes right after it.
+    EXPECT_EQ(Move(forum, savings), MoveKind::After);
+    EXPECT_EQ(internet.Count(), 1u);
+    EXPECT_EQ(m_database.At(2)->At(1), &forum);
+    EXPECT_EQ(forum.Parent(), m_database.At(2));
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    // Onto a group: to its end. A group onto the database: to the end of the groups.
+    EXPECT_EQ(Move(forum, internet), MoveKind::ToEnd);
+    EXPECT_EQ(internet.At(1), &forum);
+    EXPECT_EQ(Move(internet, m_database), MoveKind::ToEnd);
+    EXPECT_EQ(m_database.At(2), &internet);
+    // A group onto a group: right after it, also backwards.
+    EXPECT_EQ(Move(internet, *m_database.At(0)), MoveKind::After);
+    EXPECT_EQ(m_database.At(1), &internet);
+    // An item onto another passcard: to its end.
+    Item& password = *forum.At(0);
+    EXPECT_EQ(Move(password, savings), MoveKind::ToEnd);
+    EXPECT_EQ(savings.At(1), &password);
+    EXPECT_EQ(forum.Count(), 0u);
+
+    ModifiedFlag::Clear();
+    for (auto [dragged, target] : std::initializer_list<std::pair<ModelNode*, ModelNode*>>{{&forum, &forum},
+                                                                                           {&internet, &forum},
+                                                                                           {&forum, &m_database},
+                                                                                           {&password, &internet},
+                                                                                           {&m_database, &internet}}) {
+        EXPECT_EQ(Move(*dragged, *target), MoveKind::None);
+    }
+    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "a refused move changes nothing";
+}
+
 TEST_F(NodeEditingTest, DeleteQuestionNamesTheNodeAndTheDatabaseCannotGo) {
     const Passcard& forum = *m_database.At(0)->At(0);
     EXPECT_EQ(QuestionForDeleting(*m_database.At(0)).stringId, IDS_CONFIRM_DELETE_GROUP);

@@ -600,6 +600,34 @@ TEST_F(MainFrameTest, AddAndEditGoThroughTheEditingDialogs) {
     EXPECT_EQ(travel.At(0)->At(0)->Value().Viewed(), "frequent flyer");
 }
 
+TEST_F(MainFrameTest, DraggingAPasscardOntoAGroupMovesItThere) {
+    Start();
+    const HTREEITEM mail = Child(Child(Root(), 1), 0);
+    const HTREEITEM email = Child(Root(), 2);
+    TVITEMA data{};
+    data.mask = TVIF_PARAM;
+    data.hItem = mail;
+    TreeView_GetItem(m_tree, &data);
+    NMTREEVIEWA drag{};
+    drag.hdr = {m_tree, IDC_MAIN_TREE, TVN_BEGINDRAGA};
+    drag.itemNew.hItem = mail;
+    drag.itemNew.lParam = data.lParam;
+    Send(WM_NOTIFY, IDC_MAIN_TREE, reinterpret_cast<LPARAM>(&drag));
+    RECT target{};
+    TreeView_GetItemRect(m_tree, email, &target, TRUE);
+    POINT drop{(target.left + target.right) / 2, (target.top + target.bottom) / 2};
+    MapWindowPoints(m_tree, m_frame, &drop, 1);
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+
+    const EncryptedDatabase& database = *CurrentDatabase::Get();
+    EXPECT_EQ(database.At(1)->Count(), 0u);
+    ASSERT_EQ(database.At(2)->Count(), 1u);
+    EXPECT_EQ(database.At(2)->At(0)->Name().Viewed(), "Mail");
+    EXPECT_EQ(TreeText(Child(Child(Root(), 2), 0)), "Mail");
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail");
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+}
+
 TEST_F(MainFrameTest, BookmarksListTheMarkedPasscardsAndSelectThem) {
     Start();
     const HMENU bookmarks = GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_BOOKMARKS);
