@@ -183,4 +183,22 @@ ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItem
     return nullptr;
 }
 
+std::string LinkTarget(std::string_view value) {
+    const bool complete =
+        value.find("://") != std::string_view::npos || value.find("mailto:") != std::string_view::npos;
+    return complete ? std::string(value) : "http://" + std::string(value);
+}
+
+std::string HelpFilePath(std::string_view executablePath) {
+    std::string path(executablePath);
+    for (char& c : path) {
+        c = Lower(c);
+    }
+    const std::size_t extension = path.rfind(".exe");
+    if (extension != std::string::npos && extension + 4 == path.size()) {
+        path.replace(extension, 4, ".chm");
+    }
+    return path;
+}
+
 } // namespace vaultlet::node_editing

@@ -53,5 +53,11 @@ bool QuickSearchMatches(std::string_view name, std::string_view typed);
 // `withItems`: items count too (the compact layout shows them in the tree).
 ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItems);
 
+// What opening an item's value as a link hands to the system: the value, with "http://" in front
+// when it names neither a scheme ("://") nor a mail address ("mailto:").
+std::string LinkTarget(std::string_view value);
+// The help file: the executable's full path, lower-cased, with ".exe" replaced by ".chm".
+std::string HelpFilePath(std::string_view executablePath);
+
 } // namespace node_editing
 } // namespace vaultlet

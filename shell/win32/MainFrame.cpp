@@ -58,6 +58,7 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
     {ID_OPTIONS_MANAGE_DATABASES, &MainFrame::OnManageDatabases},
     {ID_TOOLS_PASSWORD_GENERATOR, &MainFrame::OnGenerator},
     {ID_APP_ABOUT, &MainFrame::OnAbout},
+    {ID_HELP_USER_GUIDE, &MainFrame::OnUserGuide},
     {ID_TRAY_SHOW_WINDOW, &MainFrame::OnShowWindow},
     {ID_NEXT_FOCUS, &MainFrame::OnNextFocus},
     {ID_ESCAPE, &MainFrame::OnEscape},
@@ -152,6 +153,10 @@ bool MainFrame::OnNotify(const NMHDR& header, LRESULT& result) {
             ShowContextMenu(m_tree.Handle());
             result = 1;
             return true;
+        case NM_DBLCLK:
+            OpenLink(m_tree.SelectedNode());
+            return false; // the tree still expands or collapses
+
         default:
             return false;
         }
@@ -169,6 +174,9 @@ bool MainFrame::OnNotify(const NMHDR& header, LRESULT& result) {
             return true;
         case NM_RCLICK:
             ShowContextMenu(m_items.Handle());
+            return true;
+        case NM_DBLCLK:
+            OpenLink(m_items.NodeAt(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem));
             return true;
         default:
             return false;

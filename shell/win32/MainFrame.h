@@ -157,6 +157,8 @@ private:
     void OnGenerator();
     void OnAbout();
     void OnShowWindow();
+    void OnUserGuide();
+    void OpenLink(const ModelNode* node);
     void OnNextFocus();
     void OnEscape();
 

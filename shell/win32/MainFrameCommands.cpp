@@ -2,6 +2,8 @@
 #include "core/Item.h"
 #include "resources/resource.h"
 #include "shell/CurrentDatabase.h"
+#include "shell/NodeEditing.h"
+#include "shell/RegistryStore.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/win32/AboutDialog.h"
@@ -10,6 +12,7 @@
 #include "shell/win32/MainFrame.h"
 #include "shell/win32/ManageDatabaseListDialog.h"
 #include "shell/win32/PasswordGeneratorDialog.h"
+#include "shell/win32/ShellOpen.h"
 
 namespace vaultlet {
 
@@ -85,6 +88,20 @@ void MainFrame::OnShowWindow() {
     }
     ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(Handle());
+}
+
+void MainFrame::OnUserGuide() {
+    ShellOpen::Open(Handle(), node_editing::HelpFilePath(RegistryStore::ExecutablePath()));
+}
+
+void MainFrame::OpenLink(const ModelNode* node) {
+    if (node == nullptr || node->Kind() != NodeKind::Item) {
+        return;
+    }
+    const auto& item = static_cast<const Item&>(*node);
+    if (item.Type() == ItemType::Url && !item.Value().empty()) {
+        ShellOpen::Open(Handle(), node_editing::LinkTarget(item.Value().Viewed()));
+    }
 }
 
 void MainFrame::OnNextFocus() {

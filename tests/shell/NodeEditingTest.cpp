@@ -133,5 +133,13 @@ TEST_F(NodeEditingTest, QuickSearchFindsTheFirstPrefixMatchInTreeOrder) {
     EXPECT_FALSE(QuickSearchMatches("", ""));
 }
 
+TEST(NodeEditingLinkTest, LinksGetASchemeAndHelpSitsBesideTheProgram) {
+    EXPECT_EQ(LinkTarget("books.example.org"), "http://books.example.org");
+    EXPECT_EQ(LinkTarget("https://books.example.org"), "https://books.example.org");
+    EXPECT_EQ(LinkTarget("ftp://files.example.org"), "ftp://files.example.org");
+    EXPECT_EQ(LinkTarget("mailto:me@example.org"), "mailto:me@example.org");
+    EXPECT_EQ(HelpFilePath("C:\\Program Files\\Quillmoth\\Vaultlet.EXE"), "c:\\program files\\quillmoth\\vaultlet.chm");
+}
+
 } // namespace
 } // namespace vaultlet::node_editing

@@ -12,6 +12,7 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "shell/win32/ShellOpen.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
@@ -626,6 +627,28 @@ TEST_F(MainFrameTest, DraggingAPasscardOntoAGroupMovesItThere) {
     EXPECT_EQ(TreeText(Child(Child(Root(), 2), 0)), "Mail");
     EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
+}
+
+TEST_F(MainFrameTest, LinksAndTheUserGuideOpenThroughTheShell) {
+    std::vector<std::string> opened;
+    ShellOpen::SetOpener([&](const std::string& target) { opened.push_back(target); });
+    auto site = std::make_unique<Item>();
+    site->ApplyTypeDefaults(ItemType::Url);
+    site->SetValue("books.example.org");
+    CurrentDatabase::Get()->At(1)->At(0)->Add(std::move(site));
+    Start();
+    SelectInTree(Child(Child(Root(), 1), 0));
+    NMITEMACTIVATE click{};
+    click.hdr = {m_list, IDC_MAIN_LIST, static_cast<UINT>(NM_DBLCLK)};
+    for (int row : {0, 2}) { // the login, then the address
+        click.iItem = row;
+        Send(WM_NOTIFY, IDC_MAIN_LIST, reinterpret_cast<LPARAM>(&click));
+    }
+    Send(WM_COMMAND, ID_HELP_USER_GUIDE);
+    ShellOpen::SetOpener(nullptr);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], "http://books.example.org");
+    EXPECT_EQ(opened[1].substr(opened[1].size() - 15), "shell_tests.chm");
 }
 
 TEST_F(MainFrameTest, BookmarksListTheMarkedPasscardsAndSelectThem) {
