@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/cli/ProcessRunner.h"
+#include "tests/support/ProcessRunner.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>

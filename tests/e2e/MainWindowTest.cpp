@@ -5,6 +5,7 @@
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "tests/e2e/ProgramFixture.h"
+#include "tests/support/ProcessRunner.h"
 #include "tests/support/win32/GuiDriver.h"
 
 #include <commctrl.h>
@@ -78,6 +79,32 @@ TEST_F(MainWindowTest, ASecondStartWhileLockedShowsTheLoginNotTheData) {
     ASSERT_EQ(program->WaitForMainWindow(), main);
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program->WaitForExit());
+}
+
+TEST_F(MainWindowTest, AnEntryAddedThroughTheDialogsIsWhatTheCommandLineToolReads) {
+    std::unique_ptr<RunningProgram> program;
+    const HWND main = StartAndLogIn(program);
+    ASSERT_NE(main, nullptr);
+    const auto fill = [&](int command, int field, const char* text) {
+        PostMessageA(main, WM_COMMAND, command, 0);
+        const HWND dialog = program->WaitForDialogWithControl(field);
+        ASSERT_NE(dialog, nullptr);
+        test::SetItemTextOf(dialog, field, text);
+        test::Click(dialog, IDOK);
+        ASSERT_TRUE(test::WaitUntil([&] { return !IsWindow(dialog); }));
+    };
+    fill(ID_EDIT_ADD_GROUP, IDC_NAME_EDIT, "Travel");         // the database is selected after the login
+    fill(ID_EDIT_ADD_PASSCARD, IDC_PASSCARD_NAME, "Airline"); // the new group is selected
+    fill(ID_EDIT_ADD_ITEM, IDC_FIELD_DATA, "frequent flyer"); // a first item is a password
+    PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program->WaitForExit()) << "saved, so nothing to ask";
+
+    const test::ProcessResult shown = test::RunProcess(
+        VAULTLET_CLI_PATH, {"--password-stdin", "show", m_home, "Travel/Airline/Password", "--reveal"}, "secret\n");
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_NE(shown.out.find("Value: frequent flyer"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("Hidden: yes"), std::string::npos) << shown.out;
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "tests/cli/ProcessRunner.h"
+#include "tests/support/ProcessRunner.h"
 
 #include "tests/support/TempDir.h"
 #include "tests/support/TestData.h"
