@@ -170,7 +170,7 @@ private:
 void BM_SelectPasscard(benchmark::State& state) {
     const OpenFrame frame;
     const HTREEITEM group = frame.Child(frame.Root(), 2);
-    const HTREEITEM targets[] = {frame.Child(group, 10), frame.Child(group, 1500)};
+    const HTREEITEM targets[] = {frame.Child(group, 10), frame.Child(group, static_cast<int>(state.range(0)))};
     if (!frame.IsOpen() || targets[0] == nullptr || targets[1] == nullptr) {
         state.SkipWithError("the main window could not be created");
         return;
@@ -185,7 +185,8 @@ void BM_SelectPasscard(benchmark::State& state) {
         state.SkipWithError("the list does not show the passcard's items");
     }
 }
-BENCHMARK(BM_SelectPasscard)->Unit(benchmark::kMillisecond)->UseRealTime();
+// The next passcard, and one far down the group (the tree scrolls to it).
+BENCHMARK(BM_SelectPasscard)->Arg(11)->Arg(1500)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // From the root (five groups listed) to a group whose 2,000 passcards fill the list, or back.
 void SelectBetweenRootAndGroup(benchmark::State& state, bool toGroup) {
