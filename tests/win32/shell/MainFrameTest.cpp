@@ -125,6 +125,14 @@ protected:
         SendMessageA(m_list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&data));
         return text;
     }
+    int ListImage(int row) const {
+        LVITEMA data{};
+        data.mask = LVIF_IMAGE;
+        data.iItem = row;
+        data.iImage = -1;
+        SendMessageA(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+        return data.iImage;
+    }
     std::string StatusInfo() const {
         char text[256] = {};
         SendMessageA(GetDlgItem(m_frame, IDC_MAIN_STATUS), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
@@ -170,12 +178,14 @@ TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
     EXPECT_EQ(TreeText(Child(Child(Root(), 1), 0)), "Mail");
     EXPECT_EQ(ListView_GetItemCount(m_list), 5);
     EXPECT_EQ(ListText(1, 0), "Internet");
+    EXPECT_EQ(ListImage(1), PasscardTree::kGroupImage);
     EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 1 Passcard(s), 2 Fields(s)");
 
     SelectInTree(Child(Child(Root(), 1), 0));
     ASSERT_EQ(ListView_GetItemCount(m_list), 2);
     EXPECT_EQ(ListText(0, 1), "me@example.org");
     EXPECT_EQ(ListText(1, 1), "**********");
+    EXPECT_EQ(ListImage(1), PasscardTree::ImageOf(*CurrentDatabase::Get()->At(1)->At(0)->At(1)));
     EXPECT_FALSE(ModifiedFlag::IsRaised()) << "showing a node changes nothing";
 
     // A note typed on two lines reaches the model with line feeds when the selection moves on.
