@@ -25,11 +25,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 using namespace vaultlet;
 
@@ -52,7 +54,8 @@ std::unique_ptr<EncryptedDatabase> BuildBigDatabase() {
         for (int p = 0; p < kPasscardsPerGroup; ++p) {
             auto passcard = std::make_unique<Passcard>();
             passcard->SetName(Numbered("Passcard ", g * kPasscardsPerGroup + p));
-            passcard->SetComment("A comment that the note pane shows for this passcard.");
+            // Each its own note, so every selection change really replaces the note pane's text.
+            passcard->SetComment(Numbered("Notes on passcard ", g * kPasscardsPerGroup + p));
             for (ItemType type : kTypes) {
                 auto item = std::make_unique<Item>();
                 item->ApplyTypeDefaults(type);
@@ -98,6 +101,15 @@ private:
 
 PrivateSettings* g_settings = nullptr;
 
+// Wall-clock time in milliseconds. The machine is shared, so with --benchmark_repetitions the
+// fastest repetition is reported too: it shows the cost of the code itself, the median what a user
+// sees under load.
+void Configure(benchmark::internal::Benchmark* bench) {
+    bench->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", [](const std::vector<double>& v) {
+        return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
+    });
+}
+
 // Handles everything the window has queued, painting included. The window's own WM_QUIT (posted
 // when it is destroyed) is not meant for this loop.
 void DrainMessages() {
@@ -127,7 +139,7 @@ void BM_ShowMainWindow(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_ShowMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+BENCHMARK(BM_ShowMainWindow)->Apply(Configure)->MinTime(3.0);
 
 // The main window, open for the whole of one selection benchmark.
 class OpenFrame {
@@ -186,7 +198,7 @@ void BM_SelectPasscard(benchmark::State& state) {
     }
 }
 // The next passcard, and one far down the group (the tree scrolls to it).
-BENCHMARK(BM_SelectPasscard)->Arg(11)->Arg(1500)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SelectPasscard)->Arg(11)->Arg(1500)->Apply(Configure);
 
 // From the root (five groups listed) to a group whose 2,000 passcards fill the list, or back.
 void SelectBetweenRootAndGroup(benchmark::State& state, bool toGroup) {
@@ -213,12 +225,12 @@ void SelectBetweenRootAndGroup(benchmark::State& state, bool toGroup) {
 void BM_SelectGroupFromRoot(benchmark::State& state) {
     SelectBetweenRootAndGroup(state, true);
 }
-BENCHMARK(BM_SelectGroupFromRoot)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SelectGroupFromRoot)->Apply(Configure);
 
 void BM_SelectRootFromGroup(benchmark::State& state) {
     SelectBetweenRootAndGroup(state, false);
 }
-BENCHMARK(BM_SelectRootFromGroup)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SelectRootFromGroup)->Apply(Configure);
 
 } // namespace
 
