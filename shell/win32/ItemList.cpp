@@ -70,26 +70,47 @@ void ItemList::TitleColumns() const {
 }
 
 void ItemList::Show(ModelNode* parent) {
-    // Emptying and refilling are one update of the control: it lays out and repaints once.
-    SendMessageA(m_list.Handle(), WM_SETREDRAW, FALSE, 0);
-    Clear();
+    std::vector<ModelNode*> rows;
     if (parent != nullptr) {
         switch (parent->Kind()) {
         case NodeKind::Database:
-            Collect(static_cast<Database&>(*parent), m_rows);
+            Collect(static_cast<Database&>(*parent), rows);
             break;
         case NodeKind::Group:
-            Collect(static_cast<Group&>(*parent), m_rows);
+            Collect(static_cast<Group&>(*parent), rows);
             break;
         case NodeKind::Passcard:
-            Collect(static_cast<Passcard&>(*parent), m_rows);
+            Collect(static_cast<Passcard&>(*parent), rows);
             break;
         case NodeKind::Item:
             break;
         }
     }
+    const HWND list = m_list.Handle();
+    if (!rows.empty() && rows.size() == m_rows.size()) {
+        // As many rows as before (passcards mostly have the same fields): the layout and the scroll
+        // bars stay, which spares the control a scroll-bar update, slow under Wine. Selection,
+        // position and texts start over as after a refill.
+        m_rows = std::move(rows);
+        for (const UINT which : {LVNI_SELECTED, LVNI_FOCUSED}) {
+            const int row = ListView_GetNextItem(list, -1, which);
+            if (row >= 0) {
+                ListView_SetItemState(list, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
+            }
+        }
+        ListView_SetSelectionMark(list, -1);
+        if (ListView_GetTopIndex(list) != 0) {
+            ListView_EnsureVisible(list, 0, FALSE);
+        }
+        InvalidateRect(list, nullptr, TRUE);
+        return;
+    }
+    // Emptying and refilling are one update of the control: it lays out and repaints once.
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    Clear();
+    m_rows = std::move(rows);
     m_list.SetRowCount(static_cast<int>(m_rows.size()));
-    SendMessageA(m_list.Handle(), WM_SETREDRAW, TRUE, 0);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 }
 
 void ItemList::Clear() {
