@@ -6,16 +6,8 @@ if(NOT CMAKE_CROSSCOMPILING)
     return()
 endif()
 
-set(TINYXML2_FETCH_DIR ${CMAKE_BINARY_DIR}/_deps/tinyxml2)
-set(TINYXML2_SOURCE_DIR ${TINYXML2_FETCH_DIR}/tinyxml2-9.0.0)
-if(NOT EXISTS ${TINYXML2_SOURCE_DIR}/tinyxml2.cpp)
-    message(STATUS "Fetching the tinyxml2 source package from Debian")
-    execute_process(COMMAND ${PROJECT_SOURCE_DIR}/scripts/fetch-tinyxml2 ${TINYXML2_FETCH_DIR}
-                    RESULT_VARIABLE fetch_result)
-    if(NOT fetch_result EQUAL 0 OR NOT EXISTS ${TINYXML2_SOURCE_DIR}/tinyxml2.cpp)
-        message(FATAL_ERROR "Could not fetch the tinyxml2 source package (see scripts/fetch-tinyxml2)")
-    endif()
-endif()
+include(DebianSource)
+vaultlet_debian_source(tinyxml2 9.0.0 TINYXML2_SOURCE_DIR)
 
 add_library(tinyxml2 STATIC ${TINYXML2_SOURCE_DIR}/tinyxml2.cpp)
 target_include_directories(tinyxml2 SYSTEM PUBLIC ${TINYXML2_SOURCE_DIR})

@@ -38,8 +38,10 @@ void CopyText(std::string_view text, NMLVDISPINFOA& info) {
 } // namespace
 
 bool ItemList::Create(HWND parent, int id) {
-    const DWORD style =
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
+    // A virtual list: the control keeps only the row count and asks for every text and image, so
+    // listing a group of thousands of passcards costs no more than listing five items.
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                        LVS_SHAREIMAGELISTS | LVS_OWNERDATA;
     const HWND window =
         CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", style, 0, 0, 0, 0, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
@@ -68,28 +70,47 @@ void ItemList::TitleColumns() const {
 }
 
 void ItemList::Show(ModelNode* parent) {
+    std::vector<ModelNode*> rows;
+    if (parent != nullptr) {
+        switch (parent->Kind()) {
+        case NodeKind::Database:
+            Collect(static_cast<Database&>(*parent), rows);
+            break;
+        case NodeKind::Group:
+            Collect(static_cast<Group&>(*parent), rows);
+            break;
+        case NodeKind::Passcard:
+            Collect(static_cast<Passcard&>(*parent), rows);
+            break;
+        case NodeKind::Item:
+            break;
+        }
+    }
+    const HWND list = m_list.Handle();
+    if (!rows.empty() && rows.size() == m_rows.size()) {
+        // As many rows as before (passcards mostly have the same fields): the layout and the scroll
+        // bars stay, which spares the control a scroll-bar update, slow under Wine. Selection,
+        // position and texts start over as after a refill.
+        m_rows = std::move(rows);
+        for (const UINT which : {LVNI_SELECTED, LVNI_FOCUSED}) {
+            const int row = ListView_GetNextItem(list, -1, which);
+            if (row >= 0) {
+                ListView_SetItemState(list, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
+            }
+        }
+        ListView_SetSelectionMark(list, -1);
+        if (ListView_GetTopIndex(list) != 0) {
+            ListView_EnsureVisible(list, 0, FALSE);
+        }
+        InvalidateRect(list, nullptr, TRUE);
+        return;
+    }
+    // Emptying and refilling are one update of the control: it lays out and repaints once.
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     Clear();
-    if (parent == nullptr) {
-        return;
-    }
-    switch (parent->Kind()) {
-    case NodeKind::Database:
-        Collect(static_cast<Database&>(*parent), m_rows);
-        break;
-    case NodeKind::Group:
-        Collect(static_cast<Group&>(*parent), m_rows);
-        break;
-    case NodeKind::Passcard:
-        Collect(static_cast<Passcard&>(*parent), m_rows);
-        break;
-    case NodeKind::Item:
-        return;
-    }
-    SendMessageA(m_list.Handle(), WM_SETREDRAW, FALSE, 0);
-    for (std::size_t row = 0; row < m_rows.size(); ++row) {
-        m_list.AddRow(static_cast<int>(row), PasscardTree::ImageOf(*m_rows[row]));
-    }
-    SendMessageA(m_list.Handle(), WM_SETREDRAW, TRUE, 0);
+    m_rows = std::move(rows);
+    m_list.SetRowCount(static_cast<int>(m_rows.size()));
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 }
 
 void ItemList::Clear() {
@@ -103,7 +124,13 @@ ModelNode* ItemList::NodeAt(int row) const {
 
 void ItemList::OnGetDispInfo(NMLVDISPINFOA& info) const {
     const ModelNode* node = NodeAt(info.item.iItem);
-    if (node == nullptr || (info.item.mask & LVIF_TEXT) == 0) {
+    if (node == nullptr) {
+        return;
+    }
+    if ((info.item.mask & LVIF_IMAGE) != 0) {
+        info.item.iImage = PasscardTree::ImageOf(*node);
+    }
+    if ((info.item.mask & LVIF_TEXT) == 0) {
         return;
     }
     const Item* item = node->Kind() == NodeKind::Item ? static_cast<const Item*>(node) : nullptr;

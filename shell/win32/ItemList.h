@@ -9,9 +9,9 @@ namespace vaultlet {
 class ModelNode;
 
 // The main window's item list: the children of the node selected in the tree, one row each, in
-// three columns (name, value, creation time). Texts come from the model when a row is drawn, and a
-// hidden item's value shows as asterisks. Does not own the model; Clear() before destroying nodes
-// it lists.
+// three columns (name, value, creation time). A virtual list (LVS_OWNERDATA): texts and images come
+// from the model when a row is drawn, and a hidden item's value shows as asterisks. Does not own the model; Clear()
+// before destroying nodes it lists.
 class ItemList {
 public:
     static constexpr const char* kMaskedValue = "**********";
@@ -27,7 +27,7 @@ public:
     // Column titles from the current language.
     void TitleColumns() const;
 
-    // LVN_GETDISPINFO: the row's texts.
+    // LVN_GETDISPINFO: the row's texts and image.
     void OnGetDispInfo(NMLVDISPINFOA& info) const;
 
 private:

@@ -24,6 +24,8 @@ public:
     void Clear() const { ListView_DeleteAllItems(m_window); }
     // Inserts a row whose texts come from LVN_GETDISPINFO; its item data is the row number.
     void AddRow(int row, int image) const;
+    // For a virtual list (LVS_OWNERDATA): rows 0 to count - 1, everything from LVN_GETDISPINFO.
+    void SetRowCount(int count) const { ListView_SetItemCountEx(m_window, count, 0); }
     int Count() const { return ListView_GetItemCount(m_window); }
     // The first selected row, or -1.
     int Selection() const { return ListView_GetNextItem(m_window, -1, LVNI_SELECTED); }

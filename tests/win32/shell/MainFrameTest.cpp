@@ -128,6 +128,14 @@ protected:
         SendMessageA(m_list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&data));
         return text;
     }
+    int ListImage(int row) const {
+        LVITEMA data{};
+        data.mask = LVIF_IMAGE;
+        data.iItem = row;
+        data.iImage = -1;
+        SendMessageA(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+        return data.iImage;
+    }
     std::string StatusInfo() const {
         char text[256] = {};
         SendMessageA(GetDlgItem(m_frame, IDC_MAIN_STATUS), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
@@ -173,12 +181,14 @@ TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
     EXPECT_EQ(TreeText(Child(Child(Root(), 1), 0)), "Mail");
     EXPECT_EQ(ListView_GetItemCount(m_list), 5);
     EXPECT_EQ(ListText(1, 0), "Internet");
+    EXPECT_EQ(ListImage(1), PasscardTree::kGroupImage);
     EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 1 Passcard(s), 2 Fields(s)");
 
     SelectInTree(Child(Child(Root(), 1), 0));
     ASSERT_EQ(ListView_GetItemCount(m_list), 2);
     EXPECT_EQ(ListText(0, 1), "me@example.org");
     EXPECT_EQ(ListText(1, 1), "**********");
+    EXPECT_EQ(ListImage(1), PasscardTree::ImageOf(*CurrentDatabase::Get()->At(1)->At(0)->At(1)));
     EXPECT_FALSE(ModifiedFlag::IsRaised()) << "showing a node changes nothing";
 
     // A note typed on two lines reaches the model with line feeds when the selection moves on.
@@ -189,6 +199,36 @@ TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     SelectInTree(Child(Child(Root(), 1), 0));
     EXPECT_EQ(test::TextOf(m_note), "first\r\nsecond");
+}
+
+// Lists of the same length reuse the control's rows: nothing of the previous list may show through.
+TEST_F(MainFrameTest, AListOfTheSameLengthStartsOverWithTheNewNodesRows) {
+    auto bank = std::make_unique<Passcard>();
+    bank->SetName("Bank");
+    for (auto [type, value] : {std::pair{ItemType::Login, "account 42"}, std::pair{ItemType::Url, "bank.example"}}) {
+        auto item = std::make_unique<Item>();
+        item->ApplyTypeDefaults(type);
+        item->SetValue(value);
+        bank->Add(std::move(item));
+    }
+    CurrentDatabase::Get()->At(1)->Add(std::move(bank));
+    Start();
+    SelectInTree(Child(Child(Root(), 1), 0));
+    ListView_SetItemState(m_list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ASSERT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), 1);
+
+    SelectInTree(Child(Child(Root(), 1), 1));
+    ASSERT_EQ(ListView_GetItemCount(m_list), 2);
+    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), -1);
+    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_FOCUSED), -1);
+    EXPECT_EQ(ListText(0, 1), "account 42");
+    EXPECT_EQ(ListText(1, 1), "bank.example");
+
+    // The group also has two children, of another kind.
+    SelectInTree(Child(Root(), 1));
+    ASSERT_EQ(ListView_GetItemCount(m_list), 2);
+    EXPECT_EQ(ListText(1, 0), "Bank");
+    EXPECT_EQ(ListImage(1), PasscardTree::kPasscardImage);
 }
 
 TEST_F(MainFrameTest, CloseAsksAboutUnsavedChangesAndSavesOnYes) {
