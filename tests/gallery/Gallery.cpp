@@ -174,8 +174,14 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    LanguagePack::Instance().setLanguage("English");
-    const std::string name = argc > 1 ? argv[1] : "";
+    // NAME-russian shows the scene NAME with the Russian texts.
+    constexpr std::string_view kRussian = "-russian";
+    std::string name = argc > 1 ? argv[1] : "";
+    const bool russian = name.size() > kRussian.size() && name.ends_with(kRussian);
+    if (russian) {
+        name.resize(name.size() - kRussian.size());
+    }
+    LanguagePack::Instance().setLanguage(russian ? "Russian" : "English");
     const auto& entries = gallery::Entries();
     if (name == "--list") {
         for (const auto& entry : entries) {
@@ -185,7 +191,7 @@ int main(int argc, char** argv) {
     }
     const auto entry = entries.find(name);
     if (entry == entries.end()) {
-        std::fprintf(stderr, "usage: dialog_gallery --list | NAME\n");
+        std::fprintf(stderr, "usage: dialog_gallery --list | NAME[-russian]\n");
         return 2;
     }
     return gallery::ShowOne(entry->second);
