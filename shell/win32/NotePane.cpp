@@ -19,10 +19,17 @@ bool NotePane::Create(HWND parent, int id) {
 void NotePane::Show(ModelNode* node) {
     Commit();
     m_node = node;
-    m_shown = node == nullptr ? SecureString() : note_text::ToEdit(node->Comment().Viewed());
-    SetEditText(m_shown);
+    SecureString shown = node == nullptr ? SecureString() : note_text::ToEdit(node->Comment().Viewed());
+    // After Commit the control holds m_shown; most nodes have the same (empty) note, and setting
+    // the text repaints the pane for nothing.
+    if (shown != m_shown) {
+        m_shown = std::move(shown);
+        SetEditText(m_shown);
+    }
     SendMessageA(m_window, EM_SETREADONLY, node == nullptr ? TRUE : FALSE, 0);
     SendMessageA(m_window, EM_SETMODIFY, FALSE, 0);
+    // An undo must never bring one node's note into another's.
+    SendMessageA(m_window, EM_EMPTYUNDOBUFFER, 0, 0);
 }
 
 void NotePane::Commit() {
