@@ -194,9 +194,10 @@ TEST_F(RegistryStoreTest, TheStartupEntryNamesThisCopy) {
     const auto raw = QueryRaw(HKEY_CURRENT_USER, kRunKey, kRunValue);
     ASSERT_TRUE(raw);
     EXPECT_EQ(raw->type, static_cast<DWORD>(REG_SZ));
-    // Written without its terminating zero; the "A" query may add one of its own.
-    EXPECT_EQ(raw->data.substr(0, raw->data.find('\0')), RegistryStore::ExecutablePath() + " -minimize");
-    EXPECT_EQ(RegistryStore::ReadStartupEntry(), RegistryStore::ExecutablePath() + " -minimize");
+    // Written quoted and without its terminating zero; the "A" query may add one of its own.
+    const std::string quoted = "\"" + RegistryStore::ExecutablePath() + "\" -minimize";
+    EXPECT_EQ(raw->data.substr(0, raw->data.find('\0')), quoted);
+    EXPECT_EQ(RegistryStore::ReadStartupEntry(), quoted);
 
     // The same in ini mode: the start-up entry always lives in the registry.
     test::TempDir folder;
