@@ -8,6 +8,7 @@
 #include "shell/win32/ui/MessageBoxes.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <array>
 #include <string>
@@ -87,7 +88,7 @@ const CommandTable<SettingsDialog> SettingsDialog::kCommands = {
     {IDC_SETTINGS_AUTO_DESTROY, &SettingsDialog::ApplyEnableRules},
 };
 
-SettingsDialog::SettingsDialog() : Dialog(IDD_SETTINGS) {
+SettingsDialog::SettingsDialog(Page firstPage) : Dialog(IDD_SETTINGS), m_firstPage(firstPage) {
     // The dialog's controls must exist as classes before the dialog is created.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
@@ -106,12 +107,16 @@ bool SettingsDialog::OnInit() {
     m_chosen = m_original;
     ShowOptions(m_original);
     ApplyEnableRules();
-    ShowPage(0);
+    SendMessageA(Item(IDC_SETTINGS_TABS), TCM_SETCURSEL, m_firstPage, 0);
+    ShowPage(m_firstPage);
     return true;
 }
 
 void SettingsDialog::SetUpTabs() {
     const HWND tabs = Item(IDC_SETTINGS_TABS);
+    // The pages' controls belong to the dialog and paint its background; a themed tab body is
+    // lighter and would show them as grey bands, so the tab control is drawn in the classic style.
+    SetWindowTheme(tabs, L" ", L" ");
     SendMessageA(tabs, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SharedIcons::Get()));
     for (std::size_t i = 0; i < kPages.size(); ++i) {
         std::string caption = LanguagePack::Instance().getString(kPages[i].captionId);

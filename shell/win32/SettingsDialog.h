@@ -18,7 +18,10 @@ namespace vaultlet {
 // top, tree lines, hot key); it names nothing after Cancel.
 class SettingsDialog final : public Dialog {
 public:
-    SettingsDialog();
+    // The pages in the order of their tabs.
+    enum Page { kTrayPage, kViewPage, kCommonPage, kAutofillPage };
+
+    explicit SettingsDialog(Page firstPage = kTrayPage);
 
     // The options as the dialog found them, and as OK stored them (the same after Cancel).
     const ProgramOptions& Original() const noexcept { return m_original; }
@@ -41,6 +44,7 @@ private:
 
     static const CommandTable<SettingsDialog> kCommands;
 
+    Page m_firstPage;
     ProgramOptions m_original;
     ProgramOptions m_chosen;
     WindowIcons m_icons;

@@ -22,9 +22,6 @@
 namespace vaultlet {
 namespace {
 
-constexpr int kCommonPage = 2;
-constexpr int kAutofillPage = 3;
-
 bool IsSettings(HWND window) {
     return test::HasControl(window, IDC_SETTINGS_TABS);
 }
@@ -112,7 +109,7 @@ TEST_F(SettingsDialogTest, OpensOnTheStoredValuesAndCancelWritesNothing) {
     ASSERT_NE(dialog, nullptr);
     const LanguagePack& language = LanguagePack::Instance();
     EXPECT_EQ(test::TextOf(dialog), language.getString(IDS_TITLE_PROGRAM_SETTINGS));
-    EXPECT_EQ(TabCaption(dialog, kAutofillPage), language.getString(IDS_SETTINGS_PAGE_AUTOFILL));
+    EXPECT_EQ(TabCaption(dialog, SettingsDialog::kAutofillPage), language.getString(IDS_SETTINGS_PAGE_AUTOFILL));
     EXPECT_FALSE(test::IsChecked(dialog, IDC_SETTINGS_SHOW_TRAY_ICON));
     EXPECT_TRUE(test::IsChecked(dialog, IDC_SETTINGS_MINIMIZE_TO_TRAY)) << "unstored keys show their default";
     EXPECT_FALSE(test::IsChecked(dialog, IDC_SETTINGS_MINIMIZE_ON_ESC));
@@ -130,7 +127,7 @@ TEST_F(SettingsDialogTest, OpensOnTheStoredValuesAndCancelWritesNothing) {
     // One page at a time: the first at the start, then the one chosen.
     EXPECT_TRUE(IsShown(dialog, IDC_SETTINGS_SHOW_TRAY_ICON));
     EXPECT_FALSE(IsShown(dialog, IDC_SETTINGS_HOTKEY));
-    ChoosePage(dialog, kAutofillPage);
+    ChoosePage(dialog, SettingsDialog::kAutofillPage);
     EXPECT_TRUE(IsShown(dialog, IDC_SETTINGS_HOTKEY));
     EXPECT_TRUE(IsShown(dialog, IDC_SETTINGS_AUTOTYPE_SPIN));
     EXPECT_FALSE(IsShown(dialog, IDC_SETTINGS_SHOW_TRAY_ICON));
@@ -162,7 +159,7 @@ TEST_F(SettingsDialogTest, TrayOptionsFollowTheIconAndTheTimeOutFollowsClearing)
     EXPECT_FALSE(enabled(IDC_SETTINGS_CLOSE_TO_TRAY));
     EXPECT_TRUE(enabled(IDC_SETTINGS_MINIMIZE_ON_ESC));
 
-    ChoosePage(dialog, kCommonPage);
+    ChoosePage(dialog, SettingsDialog::kCommonPage);
     SetBox(dialog, IDC_SETTINGS_AUTO_DESTROY, false);
     EXPECT_FALSE(enabled(IDC_SETTINGS_TIMEOUT));
     EXPECT_FALSE(enabled(IDC_SETTINGS_TIMEOUT_SPIN));
