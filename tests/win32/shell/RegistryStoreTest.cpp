@@ -1,8 +1,10 @@
 #include "shell/RegistryStore.h"
 
 #include "shell/IniFile.h"
+#include "shell/ProgramOptions.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
+#include "shell/StartupEntry.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +107,25 @@ TEST_F(RegistryStoreTest, ValuesAreStoredWithTheirRegistryTypes) {
     ASSERT_TRUE(text);
     EXPECT_EQ(text->type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(text->data, std::string("C:\\new\\db.kvtdat") + '\0');
+}
+
+TEST_F(RegistryStoreTest, ProgramOptionsGoToTheUserKeyAndTheRunEntry) {
+    ProgramOptions options;
+    options.keepOnTop = true;
+    options.showStatusBar = false;
+    options.hotKeyKey = 'Q';
+    options.hotKeyModifiers = 5;
+    options.runAtStartup = true;
+    ASSERT_TRUE(options.Store());
+    EXPECT_EQ(ProgramOptions::Load(), options);
+    const auto modifiers = QueryRaw(HKEY_CURRENT_USER, kProductKey, "HonKeyModifier");
+    ASSERT_TRUE(modifiers);
+    EXPECT_EQ(modifiers->type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(RegistryStore::ReadStartupEntry(), StartupEntry::CommandFor(RegistryStore::ExecutablePath()));
+
+    options.runAtStartup = false;
+    ASSERT_TRUE(options.Store());
+    EXPECT_FALSE(RegistryStore::ReadStartupEntry());
 }
 
 TEST_F(RegistryStoreTest, ValuesOfTheWrongShapeReadAsDefaults) {
