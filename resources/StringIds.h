@@ -83,6 +83,8 @@
 #define IDS_SETTINGS_PAGE_VIEW 178
 #define IDS_SETTINGS_PAGE_COMMON 179
 #define IDS_SETTINGS_PAGE_AUTOFILL 180
+// The program settings dialog's OK when the settings store refused the values.
+#define IDS_SETTINGS_NOT_SAVED 340
 
 // Label of the field dialog's extra row, by item type.
 #define IDS_FIELD_COMMENT_LABEL 175

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vaultlet {
@@ -14,6 +15,8 @@ class RegistryStore {
 public:
     static std::optional<int> ReadInt(const std::string& key);
     static bool WriteInt(const std::string& key, int value);
+    // Writes every value through one opening of the key; false when any of them failed.
+    static bool WriteInts(const std::vector<std::pair<std::string, int>>& values);
     static std::optional<std::string> ReadString(const std::string& key);
     static bool WriteString(const std::string& key, const std::string& value);
     static std::vector<std::string> ReadList(const std::string& name);

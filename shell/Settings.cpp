@@ -3,6 +3,7 @@
 #include "shell/IniFile.h"
 #include "shell/RegistryStore.h"
 #include "shell/SettingsLocation.h"
+#include "shell/StartupEntry.h"
 
 #include <climits>
 #include <cstdint>
@@ -19,13 +20,13 @@ std::optional<std::string> ReadIniValue(const std::string& section, const std::s
 // Loads the ini file, lets change alter the image and writes it back. A file that exists but
 // cannot be read is left alone: writing an empty image over it would lose every other setting.
 template <typename Change>
-void UpdateIni(Change change) {
+bool UpdateIni(Change change) {
     IniFile ini;
     if (ini.Load(SettingsLocation::Get()) == IniFile::LoadResult::Unreadable) {
-        return;
+        return false;
     }
     change(ini);
-    ini.Save(SettingsLocation::Get());
+    return ini.Save(SettingsLocation::Get());
 }
 
 } // namespace
@@ -44,6 +45,17 @@ void Settings::WriteInt(const std::string& key, int value) {
         return;
     }
     UpdateIni([&](IniFile& ini) { ini.Set(kIniSection, key, std::to_string(value)); });
+}
+
+bool Settings::WriteInts(const std::vector<std::pair<std::string, int>>& values) {
+    if (!SettingsLocation::IsIniFile()) {
+        return RegistryStore::WriteInts(values);
+    }
+    return UpdateIni([&](IniFile& ini) {
+        for (const auto& [key, value] : values) {
+            ini.Set(kIniSection, key, std::to_string(value));
+        }
+    });
 }
 
 std::string Settings::ReadString(const std::string& key, const std::string& defaultValue) {
@@ -107,13 +119,12 @@ bool Settings::ExportSettingsToIni(const std::string& path) {
 }
 
 std::string Settings::StartupCommand() {
-    return RegistryStore::ExecutablePath() + " -minimize";
+    return StartupEntry::CommandFor(RegistryStore::ExecutablePath());
 }
 
 bool Settings::StartupEntryPointsHere() {
     const auto entry = RegistryStore::ReadStartupEntry();
-    const std::string executable = RegistryStore::ExecutablePath();
-    return entry && !executable.empty() && entry->rfind(executable, 0) == 0;
+    return entry && StartupEntry::StartsExecutable(*entry, RegistryStore::ExecutablePath());
 }
 
 bool Settings::WriteStartupEntry() {

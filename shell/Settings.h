@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vaultlet {
@@ -20,6 +21,9 @@ public:
 
     static int ReadInt(const std::string& key, int defaultValue);
     static void WriteInt(const std::string& key, int value);
+    // Stores all the values at once: in ini mode one load, one change and one whole-file save, so
+    // either every value lands or none does. False when the store could not take them all.
+    static bool WriteInts(const std::vector<std::pair<std::string, int>>& values);
     static std::string ReadString(const std::string& key, const std::string& defaultValue);
     static void WriteString(const std::string& key, const std::string& value);
     static std::vector<std::string> ReadList(const std::string& name);
@@ -40,7 +44,7 @@ public:
     // "CheckUpdatesOnStart" defaults to the machine-wide choice of the installer, else 0.
     static int ReadCheckUpdatesOnStart();
 
-    // The "Run at Windows Startup" entry, kept in the registry in both modes.
+    // The "Run at Windows Startup" entry, kept in the registry in both modes (see StartupEntry).
     static std::string StartupCommand();
     static bool StartupEntryPointsHere();
     static bool WriteStartupEntry();

@@ -16,6 +16,10 @@ bool RegistryStore::WriteInt(const std::string&, int) {
     return false;
 }
 
+bool RegistryStore::WriteInts(const std::vector<std::pair<std::string, int>>&) {
+    return false;
+}
+
 std::optional<std::string> RegistryStore::ReadString(const std::string&) {
     return std::nullopt;
 }

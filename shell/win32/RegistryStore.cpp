@@ -77,6 +77,11 @@ bool SetString(HKEY key, const char* name, const std::string& value, DWORD size)
     return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), size) == ERROR_SUCCESS;
 }
 
+bool SetDword(HKEY key, const char* name, int value) {
+    const auto data = static_cast<DWORD>(value);
+    return RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
+}
+
 std::string ListKey(const std::string& name) {
     return std::string(kProductKey) + "\\" + name;
 }
@@ -88,13 +93,19 @@ std::optional<int> RegistryStore::ReadInt(const std::string& key) {
 }
 
 bool RegistryStore::WriteInt(const std::string& key, int value) {
+    return WriteInts({{key, value}});
+}
+
+bool RegistryStore::WriteInts(const std::vector<std::pair<std::string, int>>& values) {
     RegistryKey product;
     if (!product.Create(HKEY_CURRENT_USER, kProductKey)) {
         return false;
     }
-    const auto data = static_cast<DWORD>(value);
-    return RegSetValueExA(product.Get(), key.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
-                          sizeof data) == ERROR_SUCCESS;
+    bool written = true;
+    for (const auto& [key, value] : values) {
+        written = SetDword(product.Get(), key.c_str(), value) && written;
+    }
+    return written;
 }
 
 std::optional<std::string> RegistryStore::ReadString(const std::string& key) {

@@ -106,6 +106,22 @@ TEST_F(SettingsIniTest, AnUnreadableFileGivesDefaultsAndDropsWrites) {
     EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
 }
 
+TEST_F(SettingsIniTest, ABatchOfIntsLandsWholeOrReportsFailure) {
+    Settings::WriteString("Language", "Russian");
+    ASSERT_TRUE(Settings::WriteInts({{"HonKeyKey", 71}, {"HonKeyModifier", 3}}));
+    EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 71);
+    EXPECT_EQ(Settings::ReadInt("HonKeyModifier", 6), 3);
+    EXPECT_EQ(Settings::Read(setting::kLanguage), "Russian") << "the batch keeps the other values";
+
+    const std::string before = ReadFileBytes(m_path);
+    for (const std::string& location : {m_folder.Path(), m_folder.File("missing/Vaultlet.ini")}) {
+        SettingsLocation::Set(location);
+        EXPECT_FALSE(Settings::WriteInts({{"HonKeyKey", 72}})) << location;
+        EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 70) << location;
+    }
+    EXPECT_EQ(ReadFileBytes(m_path), before);
+}
+
 TEST_F(SettingsIniTest, ExportWritesACompletePortableFile) {
     Settings::WriteInt("AutoDestroyTimeout", 33);
     Settings::WriteInt("Monitor", 1);

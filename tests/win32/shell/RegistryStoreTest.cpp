@@ -1,8 +1,10 @@
 #include "shell/RegistryStore.h"
 
 #include "shell/IniFile.h"
+#include "shell/ProgramOptions.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
+#include "shell/StartupEntry.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +109,25 @@ TEST_F(RegistryStoreTest, ValuesAreStoredWithTheirRegistryTypes) {
     EXPECT_EQ(text->data, std::string("C:\\new\\db.kvtdat") + '\0');
 }
 
+TEST_F(RegistryStoreTest, ProgramOptionsGoToTheUserKeyAndTheRunEntry) {
+    ProgramOptions options;
+    options.keepOnTop = true;
+    options.showStatusBar = false;
+    options.hotKeyKey = 'Q';
+    options.hotKeyModifiers = 5;
+    options.runAtStartup = true;
+    ASSERT_TRUE(options.Store());
+    EXPECT_EQ(ProgramOptions::Load(), options);
+    const auto modifiers = QueryRaw(HKEY_CURRENT_USER, kProductKey, "HonKeyModifier");
+    ASSERT_TRUE(modifiers);
+    EXPECT_EQ(modifiers->type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(RegistryStore::ReadStartupEntry(), StartupEntry::CommandFor(RegistryStore::ExecutablePath()));
+
+    options.runAtStartup = false;
+    ASSERT_TRUE(options.Store());
+    EXPECT_FALSE(RegistryStore::ReadStartupEntry());
+}
+
 TEST_F(RegistryStoreTest, ValuesOfTheWrongShapeReadAsDefaults) {
     SetRaw(HKEY_CURRENT_USER, kProductKey, "ShowToolbar", REG_SZ, std::string("0") + '\0');
     SetRaw(HKEY_CURRENT_USER, kProductKey, "ShowStatusBar", REG_BINARY, std::string("\0\0", 2));
@@ -194,9 +215,10 @@ TEST_F(RegistryStoreTest, TheStartupEntryNamesThisCopy) {
     const auto raw = QueryRaw(HKEY_CURRENT_USER, kRunKey, kRunValue);
     ASSERT_TRUE(raw);
     EXPECT_EQ(raw->type, static_cast<DWORD>(REG_SZ));
-    // Written without its terminating zero; the "A" query may add one of its own.
-    EXPECT_EQ(raw->data.substr(0, raw->data.find('\0')), RegistryStore::ExecutablePath() + " -minimize");
-    EXPECT_EQ(RegistryStore::ReadStartupEntry(), RegistryStore::ExecutablePath() + " -minimize");
+    // Written quoted and without its terminating zero; the "A" query may add one of its own.
+    const std::string quoted = "\"" + RegistryStore::ExecutablePath() + "\" -minimize";
+    EXPECT_EQ(raw->data.substr(0, raw->data.find('\0')), quoted);
+    EXPECT_EQ(RegistryStore::ReadStartupEntry(), quoted);
 
     // The same in ini mode: the start-up entry always lives in the registry.
     test::TempDir folder;

@@ -1,0 +1,118 @@
+#include "shell/ProgramOptions.h"
+
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+
+#include <algorithm>
+
+namespace vaultlet {
+namespace {
+
+bool ReadFlag(const IntSetting& setting) {
+    return Settings::Read(setting) != 0;
+}
+
+int TimeoutFromText(std::string_view text, int defaultValue, int minimum, int maximum) {
+    if (text.find_first_not_of(" \t") == std::string_view::npos) {
+        return defaultValue;
+    }
+    return std::clamp(Settings::ParseInt(std::string(text)), minimum, maximum);
+}
+
+} // namespace
+
+ProgramOptions ProgramOptions::Load() {
+    ProgramOptions options;
+    options.showTrayIcon = ReadFlag(setting::kShowTrayIcon);
+    options.minimizeToTray = ReadFlag(setting::kMinimizeToTray);
+    options.autoLogOff = ReadFlag(setting::kAutoLogOff);
+    options.closeToTray = ReadFlag(setting::kCloseToTray);
+    options.minimizeOnEsc = ReadFlag(setting::kMinimizeOnEsc);
+    options.showToolbar = ReadFlag(setting::kShowToolbar);
+    options.showStatusBar = ReadFlag(setting::kShowStatusBar);
+    options.saveWindowPos = ReadFlag(setting::kSaveWindowPos);
+    options.linesIntoTree = ReadFlag(setting::kLinesIntoTree);
+    options.keepOnTop = ReadFlag(setting::kKeepOnTop);
+    options.copyOnMiddleClick = ReadFlag(setting::kCopyOnMiddleClick);
+    options.runAtStartup = Settings::StartupEntryPointsHere();
+    options.enableAutoDestroy = ReadFlag(setting::kEnableAutoDestroy);
+    options.autoDestroyTimeout = ClampClipboardTimeout(Settings::Read(setting::kAutoDestroyTimeout));
+    options.checkUpdatesOnStart = Settings::ReadCheckUpdatesOnStart() != 0;
+    options.hotKeyKey = Settings::Read(setting::kHonKeyKey);
+    options.hotKeyModifiers = Settings::Read(setting::kHonKeyModifier);
+    options.autoTypeTimeout = ClampAutoTypeTimeout(Settings::Read(setting::kAutoTypeTimeout));
+    options.autofillFromClipboard = ReadFlag(setting::kAutofillFromClipboard);
+    options.monitor = ReadFlag(setting::kMonitor);
+    return options;
+}
+
+std::vector<std::pair<std::string, int>> ProgramOptions::Values() const {
+    return {
+        {setting::kShowTrayIcon.key, showTrayIcon},
+        {setting::kMinimizeToTray.key, minimizeToTray},
+        {setting::kAutoLogOff.key, autoLogOff},
+        {setting::kCloseToTray.key, closeToTray},
+        {setting::kMinimizeOnEsc.key, minimizeOnEsc},
+        {setting::kShowToolbar.key, showToolbar},
+        {setting::kShowStatusBar.key, showStatusBar},
+        {setting::kSaveWindowPos.key, saveWindowPos},
+        {setting::kLinesIntoTree.key, linesIntoTree},
+        {setting::kKeepOnTop.key, keepOnTop},
+        {setting::kCopyOnMiddleClick.key, copyOnMiddleClick},
+        {setting::kEnableAutoDestroy.key, enableAutoDestroy},
+        {setting::kAutoDestroyTimeout.key, ClampClipboardTimeout(autoDestroyTimeout)},
+        {setting::kCheckUpdatesOnStart.key, checkUpdatesOnStart},
+        {setting::kHonKeyKey.key, hotKeyKey},
+        {setting::kHonKeyModifier.key, hotKeyModifiers},
+        {setting::kAutoTypeTimeout.key, ClampAutoTypeTimeout(autoTypeTimeout)},
+        {setting::kAutofillFromClipboard.key, autofillFromClipboard},
+        {setting::kMonitor.key, monitor},
+    };
+}
+
+bool ProgramOptions::Store() const {
+    if (!Settings::WriteInts(Values())) {
+        return false;
+    }
+    if (runAtStartup) {
+        return Settings::WriteStartupEntry();
+    }
+    Settings::DeleteStartupEntry();
+    return true;
+}
+
+ProgramOptions::Enables ProgramOptions::Enabled() const {
+    return {showTrayIcon, showTrayIcon && minimizeToTray, showTrayIcon, enableAutoDestroy};
+}
+
+ProgramOptions::Changes ProgramOptions::ChangesFrom(const ProgramOptions& before) const {
+    Changes changes;
+    changes.trayIcon = showTrayIcon != before.showTrayIcon || minimizeToTray != before.minimizeToTray ||
+                       closeToTray != before.closeToTray || autoLogOff != before.autoLogOff;
+    changes.toolbar = showToolbar != before.showToolbar;
+    changes.statusBar = showStatusBar != before.showStatusBar;
+    changes.keepOnTop = keepOnTop != before.keepOnTop;
+    changes.treeLines = linesIntoTree != before.linesIntoTree;
+    changes.hotKey = hotKeyKey != before.hotKeyKey || hotKeyModifiers != before.hotKeyModifiers;
+    return changes;
+}
+
+int ProgramOptions::ClipboardTimeoutFromText(std::string_view text) {
+    return TimeoutFromText(text, setting::kAutoDestroyTimeout.defaultValue, kClipboardTimeoutMinimum,
+                           kClipboardTimeoutMaximum);
+}
+
+int ProgramOptions::AutoTypeTimeoutFromText(std::string_view text) {
+    return TimeoutFromText(text, setting::kAutoTypeTimeout.defaultValue, kAutoTypeTimeoutMinimum,
+                           kAutoTypeTimeoutMaximum);
+}
+
+int ProgramOptions::ClampClipboardTimeout(int seconds) {
+    return std::clamp(seconds, kClipboardTimeoutMinimum, kClipboardTimeoutMaximum);
+}
+
+int ProgramOptions::ClampAutoTypeTimeout(int milliseconds) {
+    return std::clamp(milliseconds, kAutoTypeTimeoutMinimum, kAutoTypeTimeoutMaximum);
+}
+
+} // namespace vaultlet

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace vaultlet {
+
+// Everything the "Program Settings" dialog shows and stores: the check boxes, the two time-outs,
+// the auto-fill hot key and the "Run at Windows Startup" entry. Read from the settings store when
+// the dialog opens, written back as one batch on OK.
+struct ProgramOptions {
+    // The clipboard is always cleared eventually: 0 seconds would start a countdown that never
+    // reaches zero. An hour is the longest wait that is still a clearing.
+    static constexpr int kClipboardTimeoutMinimum = 1;
+    static constexpr int kClipboardTimeoutMaximum = 3600;
+    // Auto-type pauses this long per key; a second per key is already more than any window needs.
+    static constexpr int kAutoTypeTimeoutMinimum = 0;
+    static constexpr int kAutoTypeTimeoutMaximum = 1000;
+
+    bool showTrayIcon = true;
+    bool minimizeToTray = true;
+    bool autoLogOff = false;
+    bool closeToTray = false;
+    bool minimizeOnEsc = true;
+    bool showToolbar = true;
+    bool showStatusBar = true;
+    bool saveWindowPos = true;
+    bool linesIntoTree = false;
+    bool keepOnTop = false;
+    bool copyOnMiddleClick = true;
+    bool runAtStartup = false;
+    bool enableAutoDestroy = true;
+    int autoDestroyTimeout = 10;
+    bool checkUpdatesOnStart = false;
+    // Virtual-key code and the hot-key control's modifier bits (1 Shift, 2 Ctrl, 4 Alt, 8 extended).
+    int hotKeyKey = 70;
+    int hotKeyModifiers = 6;
+    int autoTypeTimeout = 30;
+    bool autofillFromClipboard = true;
+    bool monitor = false;
+
+    // Which options may be changed, given the boxes they depend on.
+    struct Enables {
+        bool minimizeToTray;
+        bool autoLogOff;
+        bool closeToTray;
+        bool clipboardTimeout;
+    };
+
+    // What the main window has to redo after the options changed; the other options are read each
+    // time they are used.
+    struct Changes {
+        bool trayIcon = false;
+        bool toolbar = false;
+        bool statusBar = false;
+        bool keepOnTop = false;
+        bool treeLines = false;
+        bool hotKey = false;
+
+        bool Any() const { return trayIcon || toolbar || statusBar || keepOnTop || treeLines || hotKey; }
+    };
+
+    // The stored options, time-outs brought into their ranges.
+    static ProgramOptions Load();
+    // Writes every setting as one batch, then creates or deletes the start-up entry. False when
+    // the store did not take the batch (nothing of it is kept then in ini mode, and the start-up
+    // entry is left alone) or the start-up entry could not be changed.
+    bool Store() const;
+    // The values Store writes, keyed by their settings.
+    std::vector<std::pair<std::string, int>> Values() const;
+
+    Enables Enabled() const;
+    bool operator==(const ProgramOptions&) const = default;
+    Changes ChangesFrom(const ProgramOptions& before) const;
+
+    // A time-out edit's text: its default when empty, otherwise its number clamped into the range.
+    static int ClipboardTimeoutFromText(std::string_view text);
+    static int AutoTypeTimeoutFromText(std::string_view text);
+    static int ClampClipboardTimeout(int seconds);
+    static int ClampAutoTypeTimeout(int milliseconds);
+};
+
+} // namespace vaultlet

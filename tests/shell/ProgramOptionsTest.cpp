@@ -1,0 +1,122 @@
+#include "shell/ProgramOptions.h"
+
+#include "shell/Settings.h"
+#include "shell/SettingsLocation.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace vaultlet {
+namespace {
+
+class ProgramOptionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_previous = SettingsLocation::Get();
+        SettingsLocation::Set(m_folder.File("Vaultlet.ini"));
+    }
+    void TearDown() override { SettingsLocation::Set(m_previous); }
+
+    // Every option away from its default, the start-up entry aside (it lives in the registry).
+    static ProgramOptions Changed() {
+        ProgramOptions options;
+        options.showTrayIcon = false;
+        options.minimizeToTray = false;
+        options.autoLogOff = true;
+        options.closeToTray = true;
+        options.minimizeOnEsc = false;
+        options.showToolbar = false;
+        options.showStatusBar = false;
+        options.saveWindowPos = false;
+        options.linesIntoTree = true;
+        options.keepOnTop = true;
+        options.copyOnMiddleClick = false;
+        options.enableAutoDestroy = false;
+        options.autoDestroyTimeout = 45;
+        options.checkUpdatesOnStart = true;
+        options.hotKeyKey = 'K';
+        options.hotKeyModifiers = 3;
+        options.autoTypeTimeout = 120;
+        options.autofillFromClipboard = false;
+        options.monitor = true;
+        return options;
+    }
+
+    test::TempDir m_folder;
+    std::string m_previous;
+};
+
+TEST_F(ProgramOptionsTest, StoredOptionsLoadBackAndKeepTheRestOfTheFile) {
+    EXPECT_EQ(ProgramOptions::Load(), ProgramOptions{}) << "defaults without a file";
+    Settings::WriteString("Language", "Ukrainian");
+    Settings::WriteList("DataBaseList", {"C:\\a.kvtdat"});
+
+    const ProgramOptions changed = Changed();
+    ASSERT_TRUE(changed.Store());
+    EXPECT_EQ(ProgramOptions::Load(), changed);
+    EXPECT_EQ(Settings::ReadInt("ShowTrayIcon", 1), 0) << "check boxes are stored as 0 and 1";
+    EXPECT_EQ(Settings::ReadInt("LinesIntoTree", 0), 1);
+    EXPECT_EQ(Settings::ReadString("Language", ""), "Ukrainian");
+    EXPECT_EQ(Settings::ReadList("DataBaseList").size(), 1U);
+}
+
+TEST_F(ProgramOptionsTest, TimeOutsAreClampedIntoTheirRanges) {
+    EXPECT_EQ(ProgramOptions::ClipboardTimeoutFromText(""), 10) << "empty means the default";
+    EXPECT_EQ(ProgramOptions::ClipboardTimeoutFromText("25"), 25);
+    EXPECT_EQ(ProgramOptions::ClipboardTimeoutFromText("0"), ProgramOptions::kClipboardTimeoutMinimum);
+    EXPECT_EQ(ProgramOptions::ClipboardTimeoutFromText("99999999999"), ProgramOptions::kClipboardTimeoutMaximum);
+    EXPECT_EQ(ProgramOptions::AutoTypeTimeoutFromText(""), 30);
+    EXPECT_EQ(ProgramOptions::AutoTypeTimeoutFromText("0"), 0) << "no pause is a valid choice";
+    EXPECT_EQ(ProgramOptions::AutoTypeTimeoutFromText("60000"), ProgramOptions::kAutoTypeTimeoutMaximum);
+
+    // A stored 0 is never taken as "never clear", neither when shown nor when written back.
+    Settings::WriteInt("AutoDestroyTimeout", 0);
+    Settings::WriteInt("AutoTypeTimeout", 60000);
+    const ProgramOptions loaded = ProgramOptions::Load();
+    EXPECT_EQ(loaded.autoDestroyTimeout, ProgramOptions::kClipboardTimeoutMinimum);
+    EXPECT_EQ(loaded.autoTypeTimeout, ProgramOptions::kAutoTypeTimeoutMaximum);
+    ProgramOptions typed;
+    typed.autoDestroyTimeout = 0;
+    typed.autoTypeTimeout = -1;
+    ASSERT_TRUE(typed.Store());
+    EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), ProgramOptions::kClipboardTimeoutMinimum);
+    EXPECT_EQ(Settings::ReadInt("AutoTypeTimeout", 30), ProgramOptions::kAutoTypeTimeoutMinimum);
+}
+
+TEST(ProgramOptionsRulesTest, TrayOptionsNeedTheIconAndLogOffNeedsMinimizing) {
+    for (int bits = 0; bits < 8; ++bits) {
+        ProgramOptions options;
+        options.showTrayIcon = (bits & 1) != 0;
+        options.minimizeToTray = (bits & 2) != 0;
+        options.enableAutoDestroy = (bits & 4) != 0;
+        const ProgramOptions::Enables enabled = options.Enabled();
+        SCOPED_TRACE(bits);
+        EXPECT_EQ(enabled.minimizeToTray, options.showTrayIcon);
+        EXPECT_EQ(enabled.closeToTray, options.showTrayIcon);
+        EXPECT_EQ(enabled.autoLogOff, options.showTrayIcon && options.minimizeToTray);
+        EXPECT_EQ(enabled.clipboardTimeout, options.enableAutoDestroy);
+    }
+}
+
+TEST(ProgramOptionsRulesTest, ChangesNameWhatTheMainWindowMustRedo) {
+    const ProgramOptions before;
+    EXPECT_FALSE(before.ChangesFrom(before).Any());
+
+    ProgramOptions after = before;
+    after.autoLogOff = true;
+    after.hotKeyModifiers = 3;
+    const ProgramOptions::Changes changes = after.ChangesFrom(before);
+    EXPECT_TRUE(changes.trayIcon);
+    EXPECT_TRUE(changes.hotKey);
+    EXPECT_FALSE(changes.toolbar || changes.statusBar || changes.keepOnTop || changes.treeLines);
+
+    after = before;
+    after.monitor = true;
+    after.autoTypeTimeout = 99;
+    EXPECT_FALSE(after.ChangesFrom(before).Any()) << "read each time they are used";
+    after.linesIntoTree = true;
+    EXPECT_TRUE(after.ChangesFrom(before).treeLines);
+}
+
+} // namespace
+} // namespace vaultlet

@@ -1,0 +1,31 @@
+#include "shell/StartupEntry.h"
+
+#include <gtest/gtest.h>
+
+namespace vaultlet {
+namespace {
+
+constexpr const char* kHere = "C:\\Program Files\\Quillmoth\\Vaultlet.exe";
+
+TEST(StartupEntryTest, WritesThePathQuotedSoSpacesCannotSplitIt) {
+    const std::string command = StartupEntry::CommandFor(kHere);
+    EXPECT_EQ(command, std::string("\"") + kHere + "\" -minimize");
+    EXPECT_TRUE(StartupEntry::StartsExecutable(command, kHere));
+}
+
+TEST(StartupEntryTest, RecognisesOnlyThisCopyQuotedOrInTheOldForm) {
+    const std::string here = kHere;
+    EXPECT_TRUE(StartupEntry::StartsExecutable(here + " -minimize", here));
+    EXPECT_TRUE(StartupEntry::StartsExecutable(here, here));
+    EXPECT_TRUE(StartupEntry::StartsExecutable("\"" + here + "\"", here));
+
+    EXPECT_FALSE(StartupEntry::StartsExecutable("\"D:\\Tools\\Vaultlet.exe\" -minimize", here));
+    EXPECT_FALSE(StartupEntry::StartsExecutable(here + "2 -minimize", here));
+    EXPECT_FALSE(StartupEntry::StartsExecutable("\"" + here + "2\" -minimize", here));
+    EXPECT_FALSE(StartupEntry::StartsExecutable("\"" + here, here));
+    EXPECT_FALSE(StartupEntry::StartsExecutable("", here));
+    EXPECT_FALSE(StartupEntry::StartsExecutable(here, "")) << "an unknown path names no copy";
+}
+
+} // namespace
+} // namespace vaultlet
