@@ -56,6 +56,7 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
     {ID_VIEW_ALWAYS_ON_TOP, &MainFrame::OnAlwaysOnTop},
     {ID_VIEW_COMPACT_MODE, &MainFrame::OnCompactMode},
     {ID_OPTIONS_MANAGE_DATABASES, &MainFrame::OnManageDatabases},
+    {ID_OPTIONS_SETTINGS, &MainFrame::OnSettings},
     {ID_TOOLS_PASSWORD_GENERATOR, &MainFrame::OnGenerator},
     {ID_APP_ABOUT, &MainFrame::OnAbout},
     {ID_HELP_USER_GUIDE, &MainFrame::OnUserGuide},

@@ -154,6 +154,8 @@ private:
     void OnToggleStatusBar();
     void OnAlwaysOnTop();
     void OnManageDatabases();
+    void OnSettings();
+    void ApplyViewSettings();
     void OnGenerator();
     void OnAbout();
     void OnShowWindow();

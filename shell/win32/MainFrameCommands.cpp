@@ -12,6 +12,7 @@
 #include "shell/win32/MainFrame.h"
 #include "shell/win32/ManageDatabaseListDialog.h"
 #include "shell/win32/PasswordGeneratorDialog.h"
+#include "shell/win32/SettingsDialog.h"
 #include "shell/win32/ShellOpen.h"
 
 namespace vaultlet {
@@ -69,6 +70,28 @@ void MainFrame::OnAlwaysOnTop() {
 void MainFrame::OnManageDatabases() {
     ManageDatabaseListDialog dialog(m_folders);
     RunDialog(dialog);
+}
+
+void MainFrame::OnSettings() {
+    // The dialog's hot-key control must be able to take the current combination.
+    m_hotKey.Unregister();
+    SettingsDialog dialog;
+    if (RunDialog(dialog) == IDOK) {
+        // Re-created so that a changed "ShowTrayIcon" takes effect.
+        m_tray.reset();
+        EnsureTray();
+        ApplyViewSettings();
+    }
+    RegisterHotKey();
+}
+
+void MainFrame::ApplyViewSettings() {
+    m_toolbar.Show(!m_compact && Settings::Read(setting::kShowToolbar) != 0);
+    ShowWindow(m_status.Handle(), Settings::Read(setting::kShowStatusBar) != 0 ? SW_SHOW : SW_HIDE);
+    const bool onTop = Settings::Read(setting::kKeepOnTop) != 0;
+    SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    m_tree.SetLines(Settings::Read(setting::kLinesIntoTree) != 0);
+    LayoutChildren();
 }
 
 void MainFrame::OnGenerator() {

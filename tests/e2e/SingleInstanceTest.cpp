@@ -59,7 +59,7 @@ TEST_F(SingleInstanceTest, MinimizeStartsVisibleWithoutATrayIconAndAsksARunningC
     login = first->WaitForLogin();
     ASSERT_NE(login, nullptr);
     StartSecond("-minimize");
-    EXPECT_TRUE(test::WaitUntil([&] { return !Visible(login); })) << "hidden to the tray";
+    EXPECT_TRUE(test::WaitUntil([&] { return !Visible(login); }, 20000)) << "hidden to the tray";
     EXPECT_FALSE(first->HasEnded());
 }
 

@@ -795,6 +795,23 @@ TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize)
     EXPECT_FALSE(IsWindowVisible(m_list));
 }
 
+TEST_F(MainFrameTest, SettingsAreAppliedWhenTheDialogCloses) {
+    Start();
+    Command(ID_OPTIONS_SETTINGS);
+    const HWND dialog =
+        m_run->WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_SETTINGS_SHOW_TOOLBAR); });
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "free while the dialog may change it";
+    UnregisterHotKey(nullptr, 1);
+    CheckDlgButton(dialog, IDC_SETTINGS_SHOW_TOOLBAR, BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_SETTINGS_KEEP_ON_TOP, BST_CHECKED);
+    Click(dialog, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_REBAR)); }));
+    Send(WM_NULL); // the command has finished
+    EXPECT_NE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "held again";
+}
+
 TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {
     Start();
     Command(ID_FILE_CHANGE_MASTER_PASSWORD);
