@@ -318,6 +318,8 @@ bool LoginDialog::OnSysCommand(WPARAM command) {
 }
 
 void LoginDialog::OnDestroy() {
+    // An edit control frees its text without wiping it.
+    ClearSecret(IDC_LOGIN_PASSWORD);
     m_hideTimer.Stop();
     m_tray.reset();
     m_hotKey.Unregister();

@@ -58,6 +58,12 @@ void NewDatabaseDialog::OnGenerator() {
     FieldButtons::FillFromGenerator(Handle(), Item(IDC_NEWDB_PASSWORD));
 }
 
+void NewDatabaseDialog::OnDestroy() {
+    // Edit controls free their text without wiping it.
+    ClearSecret(IDC_NEWDB_PASSWORD);
+    ClearSecret(IDC_NEWDB_CONFIRM);
+}
+
 void NewDatabaseDialog::FillCiphers() {
     const ComboBox ciphers(Item(IDC_NEWDB_CIPHER));
     for (int i = 0; i < m_ciphers.Count(); ++i) {

@@ -65,7 +65,10 @@ bool PasswordGeneratorDialog::OnInit() {
     HeaderBand::SetIcon(Item(IDC_GENERATOR_HEADER), m_bigIcon.Get());
     UpdateCaseRadios();
 
-    const SecureString source = SecretTextOf(m_source);
+    // A masked box (a master password being typed) is never shown in the clear here: it gets a
+    // fresh password instead.
+    const bool masked = m_source != nullptr && (GetWindowLongPtrA(m_source, GWL_STYLE) & ES_PASSWORD) != 0;
+    const SecureString source = masked ? SecureString() : SecretTextOf(m_source);
     if (source.empty()) {
         Generate();
     } else {
@@ -171,6 +174,12 @@ void PasswordGeneratorDialog::UpdateCaseRadios() {
     for (const int radio : kCaseRadios) {
         EnableItem(radio, letters);
     }
+}
+
+void PasswordGeneratorDialog::OnDestroy() {
+    // The boxes show a password in the clear; their text is freed without being wiped.
+    ClearSecret(IDC_GENERATOR_PASSWORD);
+    ClearSecret(IDC_GENERATOR_PHONETICS);
 }
 
 void PasswordGeneratorDialog::ShowPassword(std::string_view password) {

@@ -28,6 +28,7 @@ protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnOk() override;
+    void OnDestroy() override;
     void OnCancel() override;
 
 private:

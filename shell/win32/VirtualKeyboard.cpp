@@ -194,7 +194,9 @@ void VirtualKeyboard::TypeText(std::string_view text) {
         return;
     }
     const std::string typed(text);
-    SendMessageA(m_target, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed.c_str()));
+    // Not undoable: the edit's undo buffer would keep a copy of what was typed into a password box.
+    SendMessageA(m_target, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(typed.c_str()));
+    SendMessageA(m_target, EM_EMPTYUNDOBUFFER, 0, 0);
 }
 
 void VirtualKeyboard::Relabel() {

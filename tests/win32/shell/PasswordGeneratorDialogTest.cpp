@@ -236,9 +236,10 @@ TEST_F(PasswordGeneratorDialogTest, CopyPutsThePasswordOnTheClipboard) {
 // and on OK the password goes back into the box.
 class SourceBoxRun {
 public:
-    explicit SourceBoxRun(std::string text)
-        : m_run([this, text = std::move(text)] {
-              const HWND edit = CreateWindowExA(0, "EDIT", text.c_str(), WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
+    explicit SourceBoxRun(std::string text, bool masked = false)
+        : m_run([this, text = std::move(text), masked] {
+              const DWORD style = WS_POPUP | (masked ? ES_PASSWORD : 0);
+              const HWND edit = CreateWindowExA(0, "EDIT", text.c_str(), style, 0, 0, 100, 20, nullptr, nullptr,
                                                 GetModuleHandleA(nullptr), nullptr);
               const bool ok = RunPasswordGenerator(nullptr, edit);
               boxAfter = test::TextOf(edit);
@@ -276,6 +277,15 @@ TEST_F(PasswordGeneratorDialogTest, SourceBoxTextIsShownUntilGenerateIsPressed) 
         const std::string password = Generate(window, 12);
         EXPECT_TRUE(run.End(window, IDOK));
         EXPECT_EQ(run.boxAfter, password);
+    }
+    {
+        // A masked box's text (a master password being typed) is never shown in the clear.
+        SourceBoxRun run("my master password", true);
+        HWND window = run.Wait();
+        ASSERT_NE(window, nullptr);
+        EXPECT_NE(Password(window), "my master password");
+        EXPECT_FALSE(run.End(window, IDCANCEL));
+        EXPECT_EQ(run.boxAfter, "my master password") << "Cancel leaves it alone";
     }
     {
         // An empty box gets a fresh password; Cancel leaves the box alone.
