@@ -6,11 +6,24 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vaultlet {
 namespace {
+
+bool StampOf(int fd, FileStamp& stamp) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return false;
+    }
+    stamp.volume = static_cast<std::uint64_t>(info.st_dev);
+    stamp.file = static_cast<std::uint64_t>(info.st_ino);
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return true;
+}
 
 class PosixInputFile : public InputFile {
 public:
@@ -25,6 +38,8 @@ public:
         size = static_cast<std::uint64_t>(info.st_size);
         return true;
     }
+
+    bool Stamp(FileStamp& stamp) override { return StampOf(m_fd, stamp); }
 
     std::size_t Read(void* data, std::size_t size) override {
         auto* out = static_cast<char*>(data);
@@ -99,6 +114,39 @@ void SyncFolder(const std::string& path) {
     }
 }
 
+class PosixFileLock : public FileLock {
+public:
+    explicit PosixFileLock(int fd) : m_fd(fd) {}
+    // Closing the descriptor releases the lock.
+    ~PosixFileLock() override { ::close(m_fd); }
+    PosixFileLock(const PosixFileLock&) = delete;
+    PosixFileLock& operator=(const PosixFileLock&) = delete;
+
+private:
+    int m_fd;
+};
+
+bool WaitForLock(int fd) {
+    while (::flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether the descriptor still is the file the path names: a writer that held the lock before may
+// have put a new file in its place, and a lock on the old one keeps out nobody.
+bool IsStillAt(int fd, const std::string& path) {
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
+// A file replaced this often while we wait is being replaced without end; give up instead.
+constexpr int kLockAttempts = 64;
+
 class PosixFileSystem : public FileSystem {
 public:
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override {
@@ -152,6 +200,24 @@ public:
     bool Exists(const std::string& path) override {
         struct stat info {};
         return ::stat(path.c_str(), &info) == 0;
+    }
+
+    std::unique_ptr<FileLock> Lock(const std::string& path) override {
+        for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
+            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) {
+                return nullptr;
+            }
+            if (!WaitForLock(fd)) {
+                ::close(fd);
+                return nullptr;
+            }
+            if (IsStillAt(fd, path)) {
+                return std::make_unique<PosixFileLock>(fd);
+            }
+            ::close(fd);
+        }
+        return nullptr;
     }
 
     std::vector<std::string> ListFiles(const std::string& folder) override {

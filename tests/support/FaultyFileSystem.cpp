@@ -1,6 +1,9 @@
 #include "tests/support/FaultyFileSystem.h"
 
+#include "core/SafeFileWriter.h"
+
 #include <algorithm>
+#include <cstring>
 
 namespace vaultlet::test {
 
@@ -33,6 +36,7 @@ public:
         : m_real(std::move(real)), m_readable(readable) {}
 
     bool Size(std::uint64_t& size) override { return m_real->Size(size); }
+    bool Stamp(FileStamp& stamp) override { return m_real->Stamp(stamp); }
     std::size_t Read(void* data, std::size_t size) override {
         const std::size_t allowed = std::min(size, m_readable);
         const std::size_t got = m_real->Read(data, allowed);
@@ -57,6 +61,10 @@ std::unique_ptr<OutputFile> FaultyFileSystem::CreateBeside(const std::string& pa
     if (m_fault == Fault::Create) {
         return nullptr;
     }
+    if (m_fault == Fault::Intruder &&
+        !WriteFileSafely(FileSystem::Real(), path, kIntruderContent, std::strlen(kIntruderContent))) {
+        return nullptr;
+    }
     auto real = FileSystem::Real().CreateBeside(path, createdPath);
     if (!real) {
         return nullptr;
@@ -74,6 +82,10 @@ bool FaultyFileSystem::Remove(const std::string& path) {
 
 bool FaultyFileSystem::Exists(const std::string& path) {
     return FileSystem::Real().Exists(path);
+}
+
+std::unique_ptr<FileLock> FaultyFileSystem::Lock(const std::string& path) {
+    return FileSystem::Real().Lock(path);
 }
 
 std::vector<std::string> FaultyFileSystem::ListFiles(const std::string& folder) {

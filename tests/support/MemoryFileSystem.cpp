@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace vaultlet::test {
 namespace {
@@ -12,6 +13,13 @@ public:
 
     bool Size(std::uint64_t& size) override {
         size = m_bytes.size();
+        return true;
+    }
+    // Files in memory have no identity of their own: any change of the content makes a new stamp.
+    bool Stamp(FileStamp& stamp) override {
+        stamp = FileStamp{};
+        stamp.size = m_bytes.size();
+        stamp.modified = static_cast<std::int64_t>(std::hash<std::string>{}(m_bytes));
         return true;
     }
     std::size_t Read(void* data, std::size_t size) override {
@@ -69,6 +77,10 @@ bool MemoryFileSystem::Remove(const std::string& path) {
 
 bool MemoryFileSystem::Exists(const std::string& path) {
     return files.count(path) != 0;
+}
+
+std::unique_ptr<FileLock> MemoryFileSystem::Lock(const std::string& path) {
+    return Exists(path) ? std::make_unique<FileLock>() : nullptr;
 }
 
 std::vector<std::string> MemoryFileSystem::ListFiles(const std::string& folder) {

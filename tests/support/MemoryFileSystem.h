@@ -17,6 +17,8 @@ public:
     bool Replace(const std::string& source, const std::string& target) override;
     bool Remove(const std::string& path) override;
     bool Exists(const std::string& path) override;
+    // One process holds the files, so a lock has nothing to keep out.
+    std::unique_ptr<FileLock> Lock(const std::string& path) override;
     // The files whose path is the folder, a separator ("\\" or "/") and a name without one.
     std::vector<std::string> ListFiles(const std::string& folder) override;
 };

@@ -2,10 +2,15 @@
 #include "core/SafeFileWriter.h"
 
 #include "tests/support/TempDir.h"
+#include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vaultlet;
 
@@ -30,4 +35,22 @@ TEST(PosixFileSystemTest, NewFilesAreOwnerOnlyAndReplacedFilesKeepTheirPermissio
     ASSERT_EQ(::chmod(shared.c_str(), 0640), 0);
     ASSERT_TRUE(WriteFileSafely(FileSystem::Real(), shared, "new", 3));
     EXPECT_EQ(ModeOf(shared), 0640u);
+}
+
+TEST(PosixFileSystemTest, TheLockKeepsOutOthersWhoAskForItUntilReleased) {
+    test::TempDir dir;
+    const std::string path = dir.File("db.kvtdat");
+    ASSERT_TRUE(test::WriteFileBytes(path, "x"));
+    const int other = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(other, 0);
+    {
+        const std::unique_ptr<FileLock> lock = FileSystem::Real().Lock(path);
+        ASSERT_NE(lock, nullptr);
+        EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0);
+        EXPECT_EQ(errno, EWOULDBLOCK);
+        EXPECT_EQ(test::ReadFileBytes(path), "x") << "readers are not kept out";
+    }
+    EXPECT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    ::close(other);
+    EXPECT_EQ(FileSystem::Real().Lock(dir.File("missing")), nullptr);
 }
