@@ -42,6 +42,15 @@ public:
     virtual bool Close() = 0;
 };
 
+// Who may read a new file that takes the place of another.
+enum class NewFileAccess {
+    // The permissions (and group) of the file it replaces, when that is a regular file of this user;
+    // otherwise owner only.
+    LikeTarget,
+    // Owner only whatever the target allows, for plaintext: at most the target's owner bits.
+    Private,
+};
+
 // An advisory lock on a file, held until the object is destroyed. It keeps out only those that ask
 // for the same lock; it does not stop anyone from reading the file.
 class FileLock {
@@ -57,11 +66,13 @@ public:
 
     virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) = 0;
     // Creates a new, empty file in the folder of `path`, under a name no other file has, readable
-    // and writable only by its owner where the system has such permissions.
-    virtual std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) = 0;
+    // and writable only by its owner where the system has such permissions; then, as `access`
+    // says, gives it the permissions of the file at `path` (it never is readable by others first).
+    virtual std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
+                                                     NewFileAccess access) = 0;
     // Puts `source` in place of `target` in one step. An existing target's attributes (read-only,
-    // hidden, permissions) carry over to the new file, and a read-only target can be replaced. On
-    // failure the target is left as it was.
+    // hidden) carry over to the new file, and a read-only target can be replaced. On failure the
+    // target is left as it was.
     virtual bool Replace(const std::string& source, const std::string& target) = 0;
     virtual bool Remove(const std::string& path) = 0;
     virtual bool Exists(const std::string& path) = 0;

@@ -4,8 +4,8 @@
 
 namespace vaultlet {
 
-SafeFileWriter::SafeFileWriter(FileSystem& fileSystem, std::string path)
-    : m_fileSystem(fileSystem), m_path(std::move(path)) {}
+SafeFileWriter::SafeFileWriter(FileSystem& fileSystem, std::string path, NewFileAccess access)
+    : m_fileSystem(fileSystem), m_path(std::move(path)), m_access(access) {}
 
 SafeFileWriter::~SafeFileWriter() {
     Discard();
@@ -14,7 +14,7 @@ SafeFileWriter::~SafeFileWriter() {
 bool SafeFileWriter::Open() {
     Discard();
     m_failed = false;
-    m_file = m_fileSystem.CreateBeside(m_path, m_temporaryPath);
+    m_file = m_fileSystem.CreateBeside(m_path, m_temporaryPath, m_access);
     if (!m_file) {
         m_temporaryPath.clear();
         m_failed = true;
@@ -56,8 +56,9 @@ void SafeFileWriter::Discard() {
     }
 }
 
-bool WriteFileSafely(FileSystem& fileSystem, const std::string& path, const void* data, std::size_t size) {
-    SafeFileWriter writer(fileSystem, path);
+bool WriteFileSafely(FileSystem& fileSystem, const std::string& path, const void* data, std::size_t size,
+                     NewFileAccess access) {
+    SafeFileWriter writer(fileSystem, path, access);
     return writer.Open() && writer.Write(data, size) && writer.Commit();
 }
 

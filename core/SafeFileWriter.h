@@ -12,7 +12,7 @@ namespace vaultlet {
 // the target in one step. Without a successful Commit the new file is removed again.
 class SafeFileWriter {
 public:
-    SafeFileWriter(FileSystem& fileSystem, std::string path);
+    SafeFileWriter(FileSystem& fileSystem, std::string path, NewFileAccess access = NewFileAccess::LikeTarget);
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
@@ -28,12 +28,14 @@ private:
 
     FileSystem& m_fileSystem;
     std::string m_path;
+    NewFileAccess m_access;
     std::string m_temporaryPath;
     std::unique_ptr<OutputFile> m_file;
     bool m_failed = false;
 };
 
 // One-call form for content that is already in memory.
-bool WriteFileSafely(FileSystem& fileSystem, const std::string& path, const void* data, std::size_t size);
+bool WriteFileSafely(FileSystem& fileSystem, const std::string& path, const void* data, std::size_t size,
+                     NewFileAccess access = NewFileAccess::LikeTarget);
 
 } // namespace vaultlet

@@ -147,6 +147,25 @@ bool IsStillAt(int fd, const std::string& path) {
 // A file replaced this often while we wait is being replaced without end; give up instead.
 constexpr int kLockAttempts = 64;
 
+// Gives the new file the access of the one it replaces, through its descriptor so no path can be
+// swapped in between. A target that another user owns lends nothing: a file someone pre-created
+// 0666 in a shared folder must not make our data readable to them. The group is taken along where
+// we may; otherwise the group bits would apply to a group of our choosing, so they are dropped.
+bool TakeAccessOf(int fd, const std::string& target, NewFileAccess access) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) {
+        return true;
+    }
+    mode_t mode = info.st_mode & 0777;
+    if (access == NewFileAccess::Private) {
+        mode &= 0600;
+    }
+    if (::fchown(fd, static_cast<uid_t>(-1), info.st_gid) != 0) {
+        mode &= ~static_cast<mode_t>(070);
+    }
+    return ::fchmod(fd, mode) == 0;
+}
+
 class PosixFileSystem : public FileSystem {
 public:
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override {
@@ -162,7 +181,8 @@ public:
         return std::make_unique<PosixInputFile>(fd);
     }
 
-    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) override {
+    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
+                                             NewFileAccess access) override {
         for (int attempt = 0; attempt < 16; ++attempt) {
             std::uint8_t random[4];
             if (!FillSystemRandom(random, sizeof random)) {
@@ -172,6 +192,11 @@ public:
             std::snprintf(suffix, sizeof suffix, ".%02x%02x%02x%02x.tmp", random[0], random[1], random[2], random[3]);
             const std::string candidate = path + suffix;
             const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd >= 0 && !TakeAccessOf(fd, path, access)) {
+                ::close(fd);
+                ::unlink(candidate.c_str());
+                return nullptr;
+            }
             if (fd >= 0) {
                 createdPath = candidate;
                 return std::make_unique<PosixOutputFile>(fd);
@@ -184,10 +209,6 @@ public:
     }
 
     bool Replace(const std::string& source, const std::string& target) override {
-        struct stat info {};
-        if (::stat(target.c_str(), &info) == 0 && ::chmod(source.c_str(), info.st_mode & 07777) != 0) {
-            return false;
-        }
         if (::rename(source.c_str(), target.c_str()) != 0) {
             return false;
         }

@@ -141,7 +141,9 @@ public:
         return std::make_unique<Win32InputFile>(handle);
     }
 
-    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) override {
+    // New files take the folder's inherited permissions; a target's own security is not copied.
+    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
+                                             NewFileAccess /*access*/) override {
         for (int attempt = 0; attempt < 16; ++attempt) {
             std::uint8_t random[4];
             if (!FillSystemRandom(random, sizeof random)) {

@@ -57,7 +57,8 @@ std::unique_ptr<InputFile> FaultyFileSystem::OpenForReading(const std::string& p
     return real;
 }
 
-std::unique_ptr<OutputFile> FaultyFileSystem::CreateBeside(const std::string& path, std::string& createdPath) {
+std::unique_ptr<OutputFile> FaultyFileSystem::CreateBeside(const std::string& path, std::string& createdPath,
+                                                           NewFileAccess access) {
     if (m_fault == Fault::Create) {
         return nullptr;
     }
@@ -65,7 +66,7 @@ std::unique_ptr<OutputFile> FaultyFileSystem::CreateBeside(const std::string& pa
         !WriteFileSafely(FileSystem::Real(), path, kIntruderContent, std::strlen(kIntruderContent))) {
         return nullptr;
     }
-    auto real = FileSystem::Real().CreateBeside(path, createdPath);
+    auto real = FileSystem::Real().CreateBeside(path, createdPath, access);
     if (!real) {
         return nullptr;
     }

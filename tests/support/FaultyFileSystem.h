@@ -20,7 +20,8 @@ public:
     int WriteCount() const noexcept { return m_writes; }
 
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
-    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) override;
+    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
+                                             NewFileAccess access) override;
     bool Replace(const std::string& source, const std::string& target) override;
     bool Remove(const std::string& path) override;
     bool Exists(const std::string& path) override;

@@ -56,7 +56,8 @@ std::unique_ptr<InputFile> MemoryFileSystem::OpenForReading(const std::string& p
     return found == files.end() ? nullptr : std::make_unique<MemoryInputFile>(found->second);
 }
 
-std::unique_ptr<OutputFile> MemoryFileSystem::CreateBeside(const std::string& path, std::string& createdPath) {
+std::unique_ptr<OutputFile> MemoryFileSystem::CreateBeside(const std::string& path, std::string& createdPath,
+                                                           NewFileAccess /*access*/) {
     createdPath = path + ".new";
     return std::make_unique<MemoryOutputFile>(files[createdPath] = std::string());
 }

@@ -13,7 +13,8 @@ public:
     std::map<std::string, std::string> files;
 
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
-    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) override;
+    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
+                                             NewFileAccess access) override;
     bool Replace(const std::string& source, const std::string& target) override;
     bool Remove(const std::string& path) override;
     bool Exists(const std::string& path) override;

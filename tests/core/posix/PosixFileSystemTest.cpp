@@ -37,6 +37,32 @@ TEST(PosixFileSystemTest, NewFilesAreOwnerOnlyAndReplacedFilesKeepTheirPermissio
     EXPECT_EQ(ModeOf(shared), 0640u);
 }
 
+// The writer's new file takes its access from the file it replaces only where that lends nothing to
+// others: a plaintext file stays owner-only, and a file of another user lends nothing at all.
+TEST(PosixFileSystemTest, ANewFileIsNeverMoreOpenThanItsOwnerAllows) {
+    test::TempDir dir;
+    const std::string path = dir.File("out.xml");
+    ASSERT_TRUE(test::WriteFileBytes(path, "old"));
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+    ASSERT_TRUE(WriteFileSafely(FileSystem::Real(), path, "plain", 5, NewFileAccess::Private));
+    EXPECT_EQ(ModeOf(path), 0600u);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    ASSERT_TRUE(WriteFileSafely(FileSystem::Real(), path, "plain", 5, NewFileAccess::Private));
+    EXPECT_EQ(ModeOf(path), 0400u) << "a read-only target stays read-only";
+
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another user";
+    }
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    ASSERT_TRUE(WriteFileSafely(FileSystem::Real(), path, "mine", 4));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u) << "another user's file lends no permissions";
+    EXPECT_EQ(info.st_uid, ::geteuid());
+    EXPECT_EQ(info.st_gid, ::getegid()) << "nor its group";
+}
+
 TEST(PosixFileSystemTest, TheLockKeepsOutOthersWhoAskForItUntilReleased) {
     test::TempDir dir;
     const std::string path = dir.File("db.kvtdat");
