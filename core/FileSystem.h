@@ -75,6 +75,9 @@ public:
     // target is left as it was.
     virtual bool Replace(const std::string& source, const std::string& target) = 0;
     virtual bool Remove(const std::string& path) = 0;
+    // The path of the file itself where `path` reaches it through symbolic links, so that writing
+    // there replaces the file and leaves the links as they are; `path` when it names no file yet.
+    virtual std::string FilePath(const std::string& path) = 0;
     virtual bool Exists(const std::string& path) = 0;
     // Waits for the exclusive advisory lock of the existing file at `path`; null when the file cannot
     // be opened or locked. The lock stays with the file that is at `path` when it is granted.

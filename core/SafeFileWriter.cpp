@@ -14,7 +14,8 @@ SafeFileWriter::~SafeFileWriter() {
 bool SafeFileWriter::Open() {
     Discard();
     m_failed = false;
-    m_file = m_fileSystem.CreateBeside(m_path, m_temporaryPath, m_access);
+    m_filePath = m_fileSystem.FilePath(m_path);
+    m_file = m_fileSystem.CreateBeside(m_filePath, m_temporaryPath, m_access);
     if (!m_file) {
         m_temporaryPath.clear();
         m_failed = true;
@@ -37,7 +38,7 @@ bool SafeFileWriter::Commit() {
     const bool flushed = m_file->Flush();
     const bool closed = m_file->Close();
     m_file.reset();
-    if (!flushed || !closed || !m_fileSystem.Replace(m_temporaryPath, m_path)) {
+    if (!flushed || !closed || !m_fileSystem.Replace(m_temporaryPath, m_filePath)) {
         Discard();
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -217,6 +218,16 @@ public:
     }
 
     bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
+
+    std::string FilePath(const std::string& path) override {
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (resolved == nullptr) {
+            return path;
+        }
+        std::string filePath(resolved);
+        std::free(resolved);
+        return filePath;
+    }
 
     bool Exists(const std::string& path) override {
         struct stat info {};

@@ -186,6 +186,9 @@ public:
 
     bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
 
+    // Symbolic links to files are rare on Windows and need privileges to create; paths are kept.
+    std::string FilePath(const std::string& path) override { return path; }
+
     bool Exists(const std::string& path) override {
         return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     }

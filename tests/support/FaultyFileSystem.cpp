@@ -81,6 +81,10 @@ bool FaultyFileSystem::Remove(const std::string& path) {
     return FileSystem::Real().Remove(path);
 }
 
+std::string FaultyFileSystem::FilePath(const std::string& path) {
+    return FileSystem::Real().FilePath(path);
+}
+
 bool FaultyFileSystem::Exists(const std::string& path) {
     return FileSystem::Real().Exists(path);
 }

@@ -24,6 +24,7 @@ public:
                                              NewFileAccess access) override;
     bool Replace(const std::string& source, const std::string& target) override;
     bool Remove(const std::string& path) override;
+    std::string FilePath(const std::string& path) override;
     bool Exists(const std::string& path) override;
     std::unique_ptr<FileLock> Lock(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& folder) override;

@@ -76,6 +76,11 @@ bool MemoryFileSystem::Remove(const std::string& path) {
     return files.erase(path) != 0;
 }
 
+// Memory has no links: every path is the file itself.
+std::string MemoryFileSystem::FilePath(const std::string& path) {
+    return path;
+}
+
 bool MemoryFileSystem::Exists(const std::string& path) {
     return files.count(path) != 0;
 }

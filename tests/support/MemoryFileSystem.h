@@ -17,6 +17,7 @@ public:
                                              NewFileAccess access) override;
     bool Replace(const std::string& source, const std::string& target) override;
     bool Remove(const std::string& path) override;
+    std::string FilePath(const std::string& path) override;
     bool Exists(const std::string& path) override;
     // One process holds the files, so a lock has nothing to keep out.
     std::unique_ptr<FileLock> Lock(const std::string& path) override;

@@ -1,3 +1,4 @@
+#include "core/EncryptedDatabase.h"
 #include "core/FileSystem.h"
 #include "core/SafeFileWriter.h"
 
@@ -61,6 +62,32 @@ TEST(PosixFileSystemTest, ANewFileIsNeverMoreOpenThanItsOwnerAllows) {
     EXPECT_EQ(info.st_mode & 07777, 0600u) << "another user's file lends no permissions";
     EXPECT_EQ(info.st_uid, ::geteuid());
     EXPECT_EQ(info.st_gid, ::getegid()) << "nor its group";
+}
+
+TEST(PosixFileSystemTest, SavingThroughASymbolicLinkReplacesTheDatabaseItLeadsTo) {
+    test::TempDir dir;
+    ASSERT_EQ(::mkdir(dir.File("real").c_str(), 0700), 0);
+    const std::string file = dir.File("real/db.kvtdat");
+    const std::string link = dir.File("link.kvtdat");
+    EncryptedDatabase created;
+    created.SetKeyIterations(2);
+    created.SetPassword("pw");
+    ASSERT_TRUE(created.Save(file));
+    ASSERT_EQ(::symlink("real/db.kvtdat", link.c_str()), 0);
+
+    EncryptedDatabase throughLink;
+    throughLink.SetPassword("pw");
+    ASSERT_EQ(throughLink.Load(link), LoadResult::Loaded);
+    throughLink.SetName("new");
+    ASSERT_TRUE(throughLink.Save());
+    struct stat info {};
+    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link stays a link";
+    EncryptedDatabase reopened;
+    reopened.SetPassword("pw");
+    ASSERT_EQ(reopened.Load(file), LoadResult::Loaded);
+    EXPECT_EQ(reopened.Name(), "new");
+    EXPECT_EQ(FileSystem::Real().ListFiles(dir.File("real")), std::vector<std::string>{"db.kvtdat"});
 }
 
 TEST(PosixFileSystemTest, TheLockKeepsOutOthersWhoAskForItUntilReleased) {
