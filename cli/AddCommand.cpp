@@ -119,6 +119,7 @@ void AddCommand::Run(const ParsedArguments& arguments, CommandContext& context) 
         value = ReadRemainingInput(context.in);
         RequireStorableText(value.Viewed(), "the value");
     }
+    const auto lock = DatabaseFile::Lock(path, context);
     const auto database = DatabaseFile::OpenWith(path, password.Viewed(), context);
     AddNode(*database, request, value);
     DatabaseFile::Save(*database);

@@ -30,11 +30,30 @@ std::unique_ptr<EncryptedDatabase> DatabaseFile::OpenWith(std::string_view path,
     return database;
 }
 
-void DatabaseFile::Save(EncryptedDatabase& database) {
-    if (!database.Save()) {
-        throw CliFailure(ExitStatus::SaveFailed,
-                         "could not save " + Quoted(database.Path()) + "; the file on disk is as it was before");
+std::unique_ptr<FileLock> DatabaseFile::Lock(std::string_view path, CommandContext& context) {
+    const std::string file(path);
+    std::unique_ptr<FileLock> lock = context.fileSystem.Lock(file);
+    if (!lock) {
+        throw CliFailure(ExitStatus::CannotOpen, context.fileSystem.Exists(file)
+                                                     ? "cannot lock " + Quoted(path) + " against other writers"
+                                                     : LoadFailureMessage(LoadResult::CannotOpen, path, 0));
     }
+    return lock;
+}
+
+void DatabaseFile::Save(EncryptedDatabase& database) {
+    switch (database.SaveWithResult()) {
+    case SaveResult::Saved:
+        return;
+    case SaveResult::ChangedOnDisk:
+        throw CliFailure(ExitStatus::SaveFailed, Quoted(database.Path()) +
+                                                     " was changed by another program since it was opened; it was "
+                                                     "left as it is and this change was not saved");
+    case SaveResult::Failed:
+        break;
+    }
+    throw CliFailure(ExitStatus::SaveFailed,
+                     "could not save " + Quoted(database.Path()) + "; the file on disk is as it was before");
 }
 
 std::string DatabaseFile::LoadFailureMessage(LoadResult result, std::string_view path, int cipherId) {

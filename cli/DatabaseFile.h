@@ -20,8 +20,12 @@ public:
     // Opens with a password already at hand.
     static std::unique_ptr<EncryptedDatabase> OpenWith(std::string_view path, std::string_view password,
                                                        CommandContext& context, SecureString* storedText = nullptr);
-    // Saves to the database's own path. Throws CliFailure (status 6) when the save fails; the file on
-    // disk is then as it was before.
+    // Takes the lock that keeps other instances of this tool from changing the file between our load
+    // and our save; hold it from before the load until after the save. Throws CliFailure (status 3)
+    // when the file cannot be opened or locked.
+    static std::unique_ptr<FileLock> Lock(std::string_view path, CommandContext& context);
+    // Saves to the database's own path. Throws CliFailure (status 6) when the save fails, or when
+    // another program changed the file since it was loaded; the file on disk is then as it was.
     static void Save(EncryptedDatabase& database);
 
     // Why a file could not be opened, as one line.

@@ -89,7 +89,8 @@ void ExportCommand::Run(const ParsedArguments& arguments, CommandContext& contex
     }
     if (outPath == kStandardOutput) {
         context.out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    } else if (!WriteFileSafely(context.fileSystem, std::string(outPath), text.data(), text.size())) {
+    } else if (!WriteFileSafely(context.fileSystem, std::string(outPath), text.data(), text.size(),
+                                NewFileAccess::Private)) {
         throw CliFailure(ExitStatus::SaveFailed, "could not write \"" + OneLine(outPath) + "\"");
     }
 }

@@ -43,6 +43,7 @@ void ImportCommand::Run(const ParsedArguments& arguments, CommandContext& contex
     if (inPath.empty()) {
         throw UsageError("IN must name a file");
     }
+    const auto lock = DatabaseFile::Lock(arguments.Positional(0), context);
     const auto database = DatabaseFile::Open(arguments.Positional(0), context);
     const ImportFormatList formats;
     const ImportOutcome outcome = ImportThroughFilter(formats, filterIndex, inPath, *database);

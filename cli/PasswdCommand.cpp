@@ -19,6 +19,7 @@ const CommandSyntax& PasswdCommand::Syntax() const noexcept {
 
 void PasswdCommand::Run(const ParsedArguments& arguments, CommandContext& context) {
     const std::string_view path = arguments.Positional(0);
+    const auto lock = DatabaseFile::Lock(path, context);
     const auto database = DatabaseFile::Open(path, context);
     const SecureString password =
         context.passwords.New("New password for \"" + OneLine(path) + "\": ", "Repeat the new password: ");

@@ -17,6 +17,7 @@ const CommandSyntax& RmCommand::Syntax() const noexcept {
 
 void RmCommand::Run(const ParsedArguments& arguments, CommandContext& context) {
     const NodePath path = NodePath::Parse(arguments.Positional(1));
+    const auto lock = DatabaseFile::Lock(arguments.Positional(0), context);
     const auto database = DatabaseFile::Open(arguments.Positional(0), context);
     database->DeleteNode(path.Resolve(*database).Last());
     DatabaseFile::Save(*database);

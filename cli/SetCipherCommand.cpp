@@ -17,6 +17,7 @@ const CommandSyntax& SetCipherCommand::Syntax() const noexcept {
 
 void SetCipherCommand::Run(const ParsedArguments& arguments, CommandContext& context) {
     const int cipherId = CipherIdOfName(arguments.Positional(1));
+    const auto lock = DatabaseFile::Lock(arguments.Positional(0), context);
     const auto database = DatabaseFile::Open(arguments.Positional(0), context);
     database->SetCipherId(cipherId);
     DatabaseFile::Save(*database);

@@ -120,16 +120,16 @@ bool EncryptedDatabase::CheckPassword(std::string_view password) const {
     return key == m_baseKey;
 }
 
-bool EncryptedDatabase::Save(const std::string& path, ProgressSink* progress) {
+SaveResult EncryptedDatabase::SaveWithResult(const std::string& path, ProgressSink* progress) {
     const std::string& target = path.empty() ? m_path : path;
     Cipher* cipher = CurrentCipher();
     if (cipher == nullptr || target.empty() || m_keyIterations == 0) {
-        return false;
+        return SaveResult::Failed;
     }
     SecureString text;
     if (!DatabaseDocument::Print(*this, text)) {
         ModifiedFlag::Raise();
-        return false;
+        return SaveResult::Failed;
     }
     // The text, a terminating zero, then zeros up to a whole number of blocks.
     const std::size_t blockSize = cipher->BlockSize();
@@ -138,15 +138,15 @@ bool EncryptedDatabase::Save(const std::string& path, ProgressSink* progress) {
     std::memcpy(plaintext.data(), text.data(), text.size());
     text.clear();
 
-    const bool saved = WriteFile(target, plaintext, progress);
-    if (!saved) {
+    const SaveResult saved = WriteFile(target, plaintext, progress);
+    if (saved != SaveResult::Saved) {
         // The document was built (which cleared the flag) but never reached the disk.
         ModifiedFlag::Raise();
     }
     return saved;
 }
 
-bool EncryptedDatabase::WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress) {
+SaveResult EncryptedDatabase::WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress) {
     Cipher& cipher = *CurrentCipher();
     DatabaseFileHeader header;
     header.cipherId = static_cast<std::uint16_t>(cipher.Id());
@@ -157,36 +157,74 @@ bool EncryptedDatabase::WriteFile(const std::string& path, const SecureBytes& pl
     Ripemd::HashChain256(fileKey.data(), m_keyIterations);
     std::uint32_t extra = 0;
     if (!DrawExtraIterations(m_keyIterations, extra)) {
-        return false;
+        return SaveResult::Failed;
     }
     Ripemd::HashChain256(fileKey.data(), extra);
 
     SecureBytes checkBlock = CheckValueOf(header.name, cipher.BlockSize());
     cipher.SetKey(fileKey.data(), kKeySize);
     if (!cipher.Encrypt(checkBlock.data(), checkBlock.data(), checkBlock.size())) {
-        return false;
+        return SaveResult::Failed;
     }
 
     ProgressScope scope(progress, IDS_SAVING);
     SecureBytes data = plaintext.Copy();
     if (!SliceCipher::Run(cipher.Id(), fileKey, true, data.data(), data.size(), progress)) {
-        return false;
+        return SaveResult::Failed;
     }
     const std::vector<std::uint8_t> headerBytes = header.Serialize();
     SafeFileWriter writer(m_fileSystem, path);
-    return writer.Open() && writer.Write(headerBytes.data(), headerBytes.size()) &&
-           writer.Write(checkBlock.data(), checkBlock.size()) && writer.Write(data.data(), data.size()) &&
-           writer.Commit();
+    if (!writer.Open() || !writer.Write(headerBytes.data(), headerBytes.size()) ||
+        !writer.Write(checkBlock.data(), checkBlock.size()) || !writer.Write(data.data(), data.size())) {
+        return SaveResult::Failed;
+    }
+    // Checked as late as possible, right before the replace, to leave others the smallest window.
+    if (ChangedOnDisk(path)) {
+        return SaveResult::ChangedOnDisk;
+    }
+    if (!writer.Commit()) {
+        return SaveResult::Failed;
+    }
+    if (path == m_path) {
+        if (const std::unique_ptr<InputFile> written = m_fileSystem.OpenForReading(path)) {
+            RememberStamp(*written);
+        }
+    }
+    return SaveResult::Saved;
+}
+
+bool EncryptedDatabase::ChangedOnDisk(const std::string& path) const {
+    if (path != m_path || !m_stamp) {
+        return false;
+    }
+    const std::unique_ptr<InputFile> file = m_fileSystem.OpenForReading(path);
+    if (!file) {
+        // Gone: writing it again overwrites nobody's change.
+        return false;
+    }
+    FileStamp current;
+    return !file->Stamp(current) || current != *m_stamp;
+}
+
+void EncryptedDatabase::RememberStamp(InputFile& file) {
+    FileStamp stamp;
+    if (file.Stamp(stamp)) {
+        m_stamp = stamp;
+    } else {
+        m_stamp.reset();
+    }
 }
 
 LoadResult EncryptedDatabase::Load(const std::string& path, ProgressSink* progress, SecureString* storedText) {
     if (!path.empty()) {
         m_path = path;
     }
+    m_stamp.reset();
     const std::unique_ptr<InputFile> file = m_fileSystem.OpenForReading(m_path);
     if (!file) {
         return LoadResult::CannotOpen;
     }
+    RememberStamp(*file);
     std::uint64_t size = 0;
     LoadResult result = LoadResult::NotADatabase;
     if (file->Size(size) && size > DatabaseFileHeader::kFixedSize) {

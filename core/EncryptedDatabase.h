@@ -4,10 +4,12 @@
 #include "core/FileSystem.h"
 #include "core/LoadResult.h"
 #include "core/ProgressSink.h"
+#include "core/SaveResult.h"
 #include "core/SecureBytes.h"
 #include "core/crypto/CipherRegistry.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,7 +29,12 @@ public:
     ~EncryptedDatabase() override;
 
     const std::string& Path() const noexcept { return m_path; }
-    void SetPath(std::string path) { m_path = std::move(path); }
+    // Binds the database to another file; the next save there does not check for changes by others
+    // (which is also how a caller overwrites a file that changed on disk on purpose).
+    void SetPath(std::string path) {
+        m_path = std::move(path);
+        m_stamp.reset();
+    }
     // The stored identifier; a file may carry one that no cipher has.
     int CipherId() const noexcept { return m_cipherId; }
     // Does not touch ModifiedFlag: a changed cipher takes effect at the next save.
@@ -49,8 +56,12 @@ public:
 
     // Saves to the given path (empty: the stored one, which stays unchanged). The file is replaced
     // in one step only after the new content is safely on disk: on failure the old file is left as
-    // it was and ModifiedFlag is raised again.
-    bool Save(const std::string& path = {}, ProgressSink* progress = nullptr);
+    // it was and ModifiedFlag is raised again. The stored file is not overwritten when another
+    // writer changed it since it was loaded or last saved here (SaveResult::ChangedOnDisk).
+    SaveResult SaveWithResult(const std::string& path = {}, ProgressSink* progress = nullptr);
+    bool Save(const std::string& path = {}, ProgressSink* progress = nullptr) {
+        return SaveWithResult(path, progress) == SaveResult::Saved;
+    }
     // Loads the file at the given path (stored first when not empty; empty: the stored path).
     // SetPassword must have been called. When storedText is given and the file loads, it receives
     // the decrypted document exactly as the file holds it: the text before its terminating zero
@@ -58,13 +69,18 @@ public:
     LoadResult Load(const std::string& path = {}, ProgressSink* progress = nullptr, SecureString* storedText = nullptr);
 
 private:
-    bool WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress);
+    SaveResult WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress);
+    // Whether writing to `path` would overwrite a change made by someone else.
+    bool ChangedOnDisk(const std::string& path) const;
+    void RememberStamp(InputFile& file);
     LoadResult ReadFile(InputFile& file, std::uint64_t size, ProgressSink* progress, SecureString* storedText);
 
     FileSystem& m_fileSystem;
     CipherRegistry m_ciphers;
     SecureArray<32> m_baseKey;
     std::string m_path;
+    // The file at m_path as this object last read or wrote it; none for a new database.
+    std::optional<FileStamp> m_stamp;
     std::uint32_t m_keyIterations = kDefaultKeyIterations;
     std::uint32_t m_iterationLimit = kMaxKeyIterations;
     int m_cipherId = kDefaultCipherId;

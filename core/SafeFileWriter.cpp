@@ -4,8 +4,8 @@
 
 namespace vaultlet {
 
-SafeFileWriter::SafeFileWriter(FileSystem& fileSystem, std::string path)
-    : m_fileSystem(fileSystem), m_path(std::move(path)) {}
+SafeFileWriter::SafeFileWriter(FileSystem& fileSystem, std::string path, NewFileAccess access)
+    : m_fileSystem(fileSystem), m_path(std::move(path)), m_access(access) {}
 
 SafeFileWriter::~SafeFileWriter() {
     Discard();
@@ -14,7 +14,8 @@ SafeFileWriter::~SafeFileWriter() {
 bool SafeFileWriter::Open() {
     Discard();
     m_failed = false;
-    m_file = m_fileSystem.CreateBeside(m_path, m_temporaryPath);
+    m_filePath = m_fileSystem.FilePath(m_path);
+    m_file = m_fileSystem.CreateBeside(m_filePath, m_temporaryPath, m_access);
     if (!m_file) {
         m_temporaryPath.clear();
         m_failed = true;
@@ -37,7 +38,7 @@ bool SafeFileWriter::Commit() {
     const bool flushed = m_file->Flush();
     const bool closed = m_file->Close();
     m_file.reset();
-    if (!flushed || !closed || !m_fileSystem.Replace(m_temporaryPath, m_path)) {
+    if (!flushed || !closed || !m_fileSystem.Replace(m_temporaryPath, m_filePath)) {
         Discard();
         return false;
     }
@@ -56,8 +57,9 @@ void SafeFileWriter::Discard() {
     }
 }
 
-bool WriteFileSafely(FileSystem& fileSystem, const std::string& path, const void* data, std::size_t size) {
-    SafeFileWriter writer(fileSystem, path);
+bool WriteFileSafely(FileSystem& fileSystem, const std::string& path, const void* data, std::size_t size,
+                     NewFileAccess access) {
+    SafeFileWriter writer(fileSystem, path, access);
     return writer.Open() && writer.Write(data, size) && writer.Commit();
 }
 

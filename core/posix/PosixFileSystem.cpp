@@ -4,13 +4,27 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vaultlet {
 namespace {
+
+bool StampOf(int fd, FileStamp& stamp) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return false;
+    }
+    stamp.volume = static_cast<std::uint64_t>(info.st_dev);
+    stamp.file = static_cast<std::uint64_t>(info.st_ino);
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return true;
+}
 
 class PosixInputFile : public InputFile {
 public:
@@ -25,6 +39,8 @@ public:
         size = static_cast<std::uint64_t>(info.st_size);
         return true;
     }
+
+    bool Stamp(FileStamp& stamp) override { return StampOf(m_fd, stamp); }
 
     std::size_t Read(void* data, std::size_t size) override {
         auto* out = static_cast<char*>(data);
@@ -99,6 +115,58 @@ void SyncFolder(const std::string& path) {
     }
 }
 
+class PosixFileLock : public FileLock {
+public:
+    explicit PosixFileLock(int fd) : m_fd(fd) {}
+    // Closing the descriptor releases the lock.
+    ~PosixFileLock() override { ::close(m_fd); }
+    PosixFileLock(const PosixFileLock&) = delete;
+    PosixFileLock& operator=(const PosixFileLock&) = delete;
+
+private:
+    int m_fd;
+};
+
+bool WaitForLock(int fd) {
+    while (::flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether the descriptor still is the file the path names: a writer that held the lock before may
+// have put a new file in its place, and a lock on the old one keeps out nobody.
+bool IsStillAt(int fd, const std::string& path) {
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
+// A file replaced this often while we wait is being replaced without end; give up instead.
+constexpr int kLockAttempts = 64;
+
+// Gives the new file the access of the one it replaces, through its descriptor so no path can be
+// swapped in between. A target that another user owns lends nothing: a file someone pre-created
+// 0666 in a shared folder must not make our data readable to them. The group is taken along where
+// we may; otherwise the group bits would apply to a group of our choosing, so they are dropped.
+bool TakeAccessOf(int fd, const std::string& target, NewFileAccess access) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) {
+        return true;
+    }
+    mode_t mode = info.st_mode & 0777;
+    if (access == NewFileAccess::Private) {
+        mode &= 0600;
+    }
+    if (::fchown(fd, static_cast<uid_t>(-1), info.st_gid) != 0) {
+        mode &= ~static_cast<mode_t>(070);
+    }
+    return ::fchmod(fd, mode) == 0;
+}
+
 class PosixFileSystem : public FileSystem {
 public:
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override {
@@ -114,7 +182,8 @@ public:
         return std::make_unique<PosixInputFile>(fd);
     }
 
-    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) override {
+    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
+                                             NewFileAccess access) override {
         for (int attempt = 0; attempt < 16; ++attempt) {
             std::uint8_t random[4];
             if (!FillSystemRandom(random, sizeof random)) {
@@ -124,6 +193,11 @@ public:
             std::snprintf(suffix, sizeof suffix, ".%02x%02x%02x%02x.tmp", random[0], random[1], random[2], random[3]);
             const std::string candidate = path + suffix;
             const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd >= 0 && !TakeAccessOf(fd, path, access)) {
+                ::close(fd);
+                ::unlink(candidate.c_str());
+                return nullptr;
+            }
             if (fd >= 0) {
                 createdPath = candidate;
                 return std::make_unique<PosixOutputFile>(fd);
@@ -136,10 +210,6 @@ public:
     }
 
     bool Replace(const std::string& source, const std::string& target) override {
-        struct stat info {};
-        if (::stat(target.c_str(), &info) == 0 && ::chmod(source.c_str(), info.st_mode & 07777) != 0) {
-            return false;
-        }
         if (::rename(source.c_str(), target.c_str()) != 0) {
             return false;
         }
@@ -149,9 +219,37 @@ public:
 
     bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
 
+    std::string FilePath(const std::string& path) override {
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (resolved == nullptr) {
+            return path;
+        }
+        std::string filePath(resolved);
+        std::free(resolved);
+        return filePath;
+    }
+
     bool Exists(const std::string& path) override {
         struct stat info {};
         return ::stat(path.c_str(), &info) == 0;
+    }
+
+    std::unique_ptr<FileLock> Lock(const std::string& path) override {
+        for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
+            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) {
+                return nullptr;
+            }
+            if (!WaitForLock(fd)) {
+                ::close(fd);
+                return nullptr;
+            }
+            if (IsStillAt(fd, path)) {
+                return std::make_unique<PosixFileLock>(fd);
+            }
+            ::close(fd);
+        }
+        return nullptr;
     }
 
     std::vector<std::string> ListFiles(const std::string& folder) override {

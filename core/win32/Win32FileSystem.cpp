@@ -11,6 +11,19 @@
 namespace vaultlet {
 namespace {
 
+bool StampOf(HANDLE handle, FileStamp& stamp) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(handle, &info)) {
+        return false;
+    }
+    stamp.volume = info.dwVolumeSerialNumber;
+    stamp.file = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    stamp.size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    stamp.modified = static_cast<std::int64_t>((static_cast<std::uint64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+                                               info.ftLastWriteTime.dwLowDateTime);
+    return true;
+}
+
 class Win32InputFile : public InputFile {
 public:
     explicit Win32InputFile(HANDLE handle) : m_handle(handle) {}
@@ -24,6 +37,8 @@ public:
         size = static_cast<std::uint64_t>(value.QuadPart);
         return true;
     }
+
+    bool Stamp(FileStamp& stamp) override { return StampOf(m_handle, stamp); }
 
     std::size_t Read(void* data, std::size_t size) override {
         auto* out = static_cast<char*>(data);
@@ -77,6 +92,41 @@ private:
     HANDLE m_handle;
 };
 
+// Windows cannot rename a new file over one that is still open, so the lock cannot be a handle on
+// the database file (as a byte-range lock would need): it is a mutex named after the file's full
+// path instead, shared by every program of this user's session.
+class Win32FileLock : public FileLock {
+public:
+    explicit Win32FileLock(HANDLE mutex) : m_mutex(mutex) {}
+    ~Win32FileLock() override {
+        ReleaseMutex(m_mutex);
+        CloseHandle(m_mutex);
+    }
+    Win32FileLock(const Win32FileLock&) = delete;
+    Win32FileLock& operator=(const Win32FileLock&) = delete;
+
+private:
+    HANDLE m_mutex;
+};
+
+// Paths differ in case and form but not in the file they name; the mutex name is a hash of the
+// full path in upper case, which also keeps it short and free of backslashes.
+std::string LockNameOf(const std::string& path) {
+    char full[MAX_PATH * 4];
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    if (length == 0 || length >= sizeof full) {
+        return {};
+    }
+    CharUpperBuffA(full, length);
+    std::uint64_t hash = 14695981039346656037ull;
+    for (DWORD i = 0; i < length; ++i) {
+        hash = (hash ^ static_cast<unsigned char>(full[i])) * 1099511628211ull;
+    }
+    char name[64];
+    std::snprintf(name, sizeof name, "Local\\Vaultlet.FileLock.%016llx", static_cast<unsigned long long>(hash));
+    return name;
+}
+
 // Attributes that keep MoveFileEx from replacing a file; they are restored on the new file.
 constexpr DWORD kBlockingAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
@@ -91,7 +141,9 @@ public:
         return std::make_unique<Win32InputFile>(handle);
     }
 
-    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath) override {
+    // New files take the folder's inherited permissions; a target's own security is not copied.
+    std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
+                                             NewFileAccess /*access*/) override {
         for (int attempt = 0; attempt < 16; ++attempt) {
             std::uint8_t random[4];
             if (!FillSystemRandom(random, sizeof random)) {
@@ -134,8 +186,29 @@ public:
 
     bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
 
+    // Symbolic links to files are rare on Windows and need privileges to create; paths are kept.
+    std::string FilePath(const std::string& path) override { return path; }
+
     bool Exists(const std::string& path) override {
         return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+    std::unique_ptr<FileLock> Lock(const std::string& path) override {
+        const std::string name = LockNameOf(path);
+        if (name.empty() || !Exists(path)) {
+            return nullptr;
+        }
+        HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
+        if (mutex == nullptr) {
+            return nullptr;
+        }
+        // An abandoned mutex was held by a program that ended: the lock is ours now.
+        const DWORD waited = WaitForSingleObject(mutex, INFINITE);
+        if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+            CloseHandle(mutex);
+            return nullptr;
+        }
+        return std::make_unique<Win32FileLock>(mutex);
     }
 
     std::vector<std::string> ListFiles(const std::string& folder) override {

@@ -6,11 +6,16 @@
 #include "shell/Settings.h"
 #include "shell/win32/ProductTitle.h"
 
+#include <algorithm>
+
 namespace vaultlet {
 namespace {
 
 // How often a restarting copy looks whether the running one has ended.
 constexpr DWORD kRestartPollMilliseconds = 1000;
+// How long a restart waits for the running copy to end (it may be asking to save changes); after
+// that the restart is dropped, and the running copy stays the one copy.
+constexpr DWORD kRestartWaitMilliseconds = 120000;
 
 void BringToFront(HWND window) {
     ShowWindow(window, SW_SHOW);
@@ -18,24 +23,18 @@ void BringToFront(HWND window) {
     PostMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
-// Waits until no process holds the instance event any more: the name is free exactly when the
-// running copy has ended. A mutex of the same name can only be created then.
-void WaitForNameToBeFree() {
-    for (;;) {
-        SetLastError(ERROR_SUCCESS);
-        HANDLE mutex = CreateMutexA(nullptr, TRUE, SingleInstance::kEventName);
-        const DWORD error = GetLastError();
-        if (mutex != nullptr && error == ERROR_SUCCESS) {
-            ReleaseMutex(mutex);
-            CloseHandle(mutex);
-            return;
-        }
-        if (mutex != nullptr) {
-            ReleaseMutex(mutex);
-            CloseHandle(mutex);
-        }
-        Sleep(kRestartPollMilliseconds);
+// Whether no process holds the instance event any more: the name is free exactly when the running
+// copy has ended. A mutex of the same name can only be created then.
+bool IsNameFree(const std::string& name) {
+    SetLastError(ERROR_SUCCESS);
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+    const DWORD error = GetLastError();
+    if (mutex == nullptr) {
+        return false;
     }
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+    return error == ERROR_SUCCESS;
 }
 
 void StartFreshCopy() {
@@ -53,12 +52,12 @@ void StartFreshCopy() {
 
 } // namespace
 
-SingleInstance::SingleInstance() {
-    m_event.Reset(OpenEventA(EVENT_MODIFY_STATE | SYNCHRONIZE, FALSE, kEventName));
-    if (!m_event) {
-        m_event.Reset(CreateEventA(nullptr, FALSE, FALSE, kEventName));
-        m_first = true;
-    }
+// Creating is the one step that both finds and makes the event: opening first and creating after a
+// failed open let two copies started together both miss each other and both act as the first.
+SingleInstance::SingleInstance(std::string eventName) : m_eventName(std::move(eventName)) {
+    SetLastError(ERROR_SUCCESS);
+    m_event.Reset(CreateEventExA(nullptr, m_eventName.c_str(), 0, EVENT_MODIFY_STATE | SYNCHRONIZE));
+    m_first = GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
 HWND SingleInstance::FindRunningWindow() {
@@ -87,11 +86,24 @@ void SingleInstance::PassOn(const InstanceRequest& request) {
     }
 }
 
-void SingleInstance::Restart() {
+bool SingleInstance::WaitForRunningCopyToEnd(DWORD timeoutMilliseconds) {
     // Our own handle would keep the name alive for ever.
     m_event.Reset();
-    WaitForNameToBeFree();
-    StartFreshCopy();
+    const ULONGLONG deadline = GetTickCount64() + timeoutMilliseconds;
+    while (!IsNameFree(m_eventName)) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) {
+            return false;
+        }
+        Sleep(static_cast<DWORD>(std::min<ULONGLONG>(kRestartPollMilliseconds, deadline - now)));
+    }
+    return true;
+}
+
+void SingleInstance::Restart() {
+    if (WaitForRunningCopyToEnd(kRestartWaitMilliseconds)) {
+        StartFreshCopy();
+    }
 }
 
 void SingleInstance::HandOver(const std::string& path) const {

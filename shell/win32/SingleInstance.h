@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace vaultlet {
 
 // One interactive copy of the program per user. The first copy creates a named event and keeps it
@@ -15,8 +17,9 @@ class SingleInstance {
 public:
     static constexpr const char* kEventName = "{181769CA-D547-48f4-8DE8-F87F61A03F74}";
 
-    // Opens the running copy's event, or creates it for this process.
-    SingleInstance();
+    // Opens the running copy's event, or creates it for this process. Tests give a name of their own
+    // so that a program running beside them does not count.
+    explicit SingleInstance(std::string eventName = kEventName);
 
     bool IsFirst() const noexcept { return m_first; }
     HANDLE Event() const noexcept { return m_event.Get(); }
@@ -24,6 +27,9 @@ public:
     // For a second copy: signals the running one and acts on the request (Raise, Minimize, Restart
     // or HandOver).
     void PassOn(const InstanceRequest& request);
+    // For a second copy: lets go of the event and waits until the running copy has ended, at most
+    // the given time; false when it still runs.
+    bool WaitForRunningCopyToEnd(DWORD timeoutMilliseconds);
 
     // The running copy's login dialog or main window, found by the product title; null if none.
     static HWND FindRunningWindow();
@@ -32,6 +38,7 @@ private:
     void Restart();
     void HandOver(const std::string& path) const;
 
+    std::string m_eventName;
     UniqueHandle m_event;
     bool m_first = false;
 };

@@ -39,3 +39,20 @@ TEST_F(DatabaseFileTest, EveryLoadResultIsTheExitStatus) {
     ASSERT_TRUE(test::WriteFileBytes(Path("unknown"), unknown));
     EXPECT_CLI_FAILURE(Run({"ls", Path("unknown")}), 5, "uses a cipher this program does not know (id 9)");
 }
+
+// A program that does not take the lock replaces the file between our load and our save: every
+// command that changes a database refuses to overwrite it.
+TEST_F(DatabaseFileTest, AFileChangedByAnotherProgramIsNotOverwritten) {
+    const std::vector<std::vector<std::string>> changes = {
+        {"add", "Mine"}, {"rm", "Network"}, {"set-cipher", "blowfish"}};
+    for (const auto& change : changes) {
+        const std::string path = MakeDatabase(change[0] + ".kvtdat");
+        std::vector<std::string> arguments{change[0], path};
+        arguments.insert(arguments.end(), change.begin() + 1, change.end());
+        test::FaultyFileSystem intruded(test::FaultyFileSystem::Fault::Intruder);
+        EXPECT_CLI_FAILURE(Run(arguments, "pw\n", intruded), 6,
+                           "\"" + path + "\" was changed by another program since it was opened");
+        EXPECT_EQ(test::ReadFileBytes(path), test::FaultyFileSystem::kIntruderContent) << change[0];
+    }
+    EXPECT_EQ(m_dir.List(), (std::vector<std::string>{"add.kvtdat", "rm.kvtdat", "set-cipher.kvtdat"}));
+}

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <set>
 
@@ -406,6 +407,38 @@ TEST_F(EncryptedDatabaseTest, AFailedSaveKeepsTheOldFileAndRaisesModifiedFlag) {
         ASSERT_EQ(Open(path, "correct horse", reopened), LoadResult::Loaded);
         EXPECT_TRUE(test::ModelsEqual(*original, reopened));
     }
+}
+
+TEST_F(EncryptedDatabaseTest, ASaveNeverOverwritesAChangeAnotherWriterMade) {
+    const std::string path = m_dir.File("db.kvtdat");
+    auto mine = MakeDatabase(1);
+    mine->SetPath(path);
+    ASSERT_EQ(mine->SaveWithResult(), SaveResult::Saved) << "a new database has no file to compare with";
+    mine->SetName("second save");
+    ASSERT_EQ(mine->SaveWithResult(), SaveResult::Saved) << "our own last save is no change by others";
+
+    // Another writer replaces the file with a new one.
+    EncryptedDatabase theirs;
+    ASSERT_EQ(Open(path, "correct horse", theirs), LoadResult::Loaded);
+    theirs.SetName("theirs");
+    ASSERT_TRUE(theirs.Save());
+    const std::string replaced = test::ReadFileBytes(path);
+    ModifiedFlag::Clear();
+    EXPECT_EQ(mine->SaveWithResult(), SaveResult::ChangedOnDisk);
+    EXPECT_FALSE(mine->Save());
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(test::ReadFileBytes(path), replaced);
+    EXPECT_EQ(m_dir.List(), std::vector<std::string>{"db.kvtdat"});
+
+    // Another writer rewrites the same file in place: same identity and size, a later time.
+    EncryptedDatabase loaded;
+    ASSERT_EQ(Open(path, "correct horse", loaded), LoadResult::Loaded);
+    std::string rewritten = replaced;
+    rewritten.back() ^= 1;
+    ASSERT_TRUE(test::WriteFileBytes(path, rewritten));
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(10));
+    EXPECT_EQ(loaded.SaveWithResult(), SaveResult::ChangedOnDisk);
+    EXPECT_EQ(test::ReadFileBytes(path), rewritten);
 }
 
 TEST_F(EncryptedDatabaseTest, SavingRefusesWhatCannotBeWrittenCorrectly) {

@@ -1,6 +1,9 @@
 #include "tests/support/FaultyFileSystem.h"
 
+#include "core/SafeFileWriter.h"
+
 #include <algorithm>
+#include <cstring>
 
 namespace vaultlet::test {
 
@@ -33,6 +36,7 @@ public:
         : m_real(std::move(real)), m_readable(readable) {}
 
     bool Size(std::uint64_t& size) override { return m_real->Size(size); }
+    bool Stamp(FileStamp& stamp) override { return m_real->Stamp(stamp); }
     std::size_t Read(void* data, std::size_t size) override {
         const std::size_t allowed = std::min(size, m_readable);
         const std::size_t got = m_real->Read(data, allowed);
@@ -53,11 +57,16 @@ std::unique_ptr<InputFile> FaultyFileSystem::OpenForReading(const std::string& p
     return real;
 }
 
-std::unique_ptr<OutputFile> FaultyFileSystem::CreateBeside(const std::string& path, std::string& createdPath) {
+std::unique_ptr<OutputFile> FaultyFileSystem::CreateBeside(const std::string& path, std::string& createdPath,
+                                                           NewFileAccess access) {
     if (m_fault == Fault::Create) {
         return nullptr;
     }
-    auto real = FileSystem::Real().CreateBeside(path, createdPath);
+    if (m_fault == Fault::Intruder &&
+        !WriteFileSafely(FileSystem::Real(), path, kIntruderContent, std::strlen(kIntruderContent))) {
+        return nullptr;
+    }
+    auto real = FileSystem::Real().CreateBeside(path, createdPath, access);
     if (!real) {
         return nullptr;
     }
@@ -72,8 +81,16 @@ bool FaultyFileSystem::Remove(const std::string& path) {
     return FileSystem::Real().Remove(path);
 }
 
+std::string FaultyFileSystem::FilePath(const std::string& path) {
+    return FileSystem::Real().FilePath(path);
+}
+
 bool FaultyFileSystem::Exists(const std::string& path) {
     return FileSystem::Real().Exists(path);
+}
+
+std::unique_ptr<FileLock> FaultyFileSystem::Lock(const std::string& path) {
+    return FileSystem::Real().Lock(path);
 }
 
 std::vector<std::string> FaultyFileSystem::ListFiles(const std::string& folder) {

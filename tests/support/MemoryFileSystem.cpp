@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace vaultlet::test {
 namespace {
@@ -12,6 +13,13 @@ public:
 
     bool Size(std::uint64_t& size) override {
         size = m_bytes.size();
+        return true;
+    }
+    // Files in memory have no identity of their own: any change of the content makes a new stamp.
+    bool Stamp(FileStamp& stamp) override {
+        stamp = FileStamp{};
+        stamp.size = m_bytes.size();
+        stamp.modified = static_cast<std::int64_t>(std::hash<std::string>{}(m_bytes));
         return true;
     }
     std::size_t Read(void* data, std::size_t size) override {
@@ -48,7 +56,8 @@ std::unique_ptr<InputFile> MemoryFileSystem::OpenForReading(const std::string& p
     return found == files.end() ? nullptr : std::make_unique<MemoryInputFile>(found->second);
 }
 
-std::unique_ptr<OutputFile> MemoryFileSystem::CreateBeside(const std::string& path, std::string& createdPath) {
+std::unique_ptr<OutputFile> MemoryFileSystem::CreateBeside(const std::string& path, std::string& createdPath,
+                                                           NewFileAccess /*access*/) {
     createdPath = path + ".new";
     return std::make_unique<MemoryOutputFile>(files[createdPath] = std::string());
 }
@@ -67,8 +76,17 @@ bool MemoryFileSystem::Remove(const std::string& path) {
     return files.erase(path) != 0;
 }
 
+// Memory has no links: every path is the file itself.
+std::string MemoryFileSystem::FilePath(const std::string& path) {
+    return path;
+}
+
 bool MemoryFileSystem::Exists(const std::string& path) {
     return files.count(path) != 0;
+}
+
+std::unique_ptr<FileLock> MemoryFileSystem::Lock(const std::string& path) {
+    return Exists(path) ? std::make_unique<FileLock>() : nullptr;
 }
 
 std::vector<std::string> MemoryFileSystem::ListFiles(const std::string& folder) {

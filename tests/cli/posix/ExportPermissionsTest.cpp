@@ -1,0 +1,28 @@
+// A plaintext export never becomes readable by anyone but its owner, whatever file it replaces.
+#include "tests/cli/CliFixture.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace vaultlet;
+
+namespace {
+
+class ExportPermissionsTest : public test::CliFixture {};
+
+} // namespace
+
+TEST_F(ExportPermissionsTest, AnExportOverAnOpenFileIsOwnerOnly) {
+    const std::string database = MakeDatabase();
+    const std::string out = Path("export.xml");
+    for (const char* format : {"document", "xml", "html"}) {
+        ASSERT_TRUE(test::WriteFileBytes(out, "stale"));
+        ASSERT_EQ(::chmod(out.c_str(), 0666), 0);
+        ASSERT_EQ(Run({"export", database, format, out}).status, 0) << format;
+        struct stat info {};
+        ASSERT_EQ(::stat(out.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << format;
+    }
+}
