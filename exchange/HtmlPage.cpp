@@ -9,6 +9,8 @@
 
 #include <tinyxml2.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <string>
 
@@ -66,6 +68,21 @@ void AppendLink(XMLElement* parent, std::string_view target, std::string_view te
     link->SetAttribute("href", AnsiToUtf8(target).c_str());
 }
 
+// The page holds every secret in clear: a link may only lead to a web or file-transfer address.
+// Imported files are of unknown origin, and a "javascript:" or "data:" value made a link would run
+// in the browser with the page's text at hand.
+bool IsWebAddress(std::string_view value) {
+    for (const std::string_view scheme : {"http://", "https://", "ftp://"}) {
+        if (value.size() >= scheme.size() &&
+            std::equal(scheme.begin(), scheme.end(), value.begin(), [](char expected, char actual) {
+                return expected == std::tolower(static_cast<unsigned char>(actual));
+            })) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void WriteItem(XMLElement* list, const Item& item) {
     SecureString term = item.Name().Copy();
     term.push_back(':');
@@ -73,7 +90,11 @@ void WriteItem(XMLElement* list, const Item& item) {
     XMLElement* description = AppendElement(list, "dd");
     switch (item.Type()) {
     case ItemType::Url:
-        AppendLink(description, item.Value(), item.Value());
+        if (IsWebAddress(item.Value())) {
+            AppendLink(description, item.Value(), item.Value());
+        } else {
+            AppendLines(description, item.Value());
+        }
         break;
     case ItemType::Mail: {
         SecureString target("mailto:");

@@ -117,9 +117,10 @@
 #define IDS_TYPE_IP 287
 #define IDS_TYPE_CUSTOM 288
 
-// Import results.
+// Import results, and the export's failure naming the file that could not be written.
 #define IDS_IMPORT_RESULT 289
 #define IDS_IMPORT_FAILED 290
+#define IDS_EXPORT_FAILED 291
 
 #define IDS_TYPE_KEY_PASSPHRASE 293
 

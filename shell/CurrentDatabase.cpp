@@ -1,5 +1,7 @@
 #include "shell/CurrentDatabase.h"
 
+#include <atomic>
+
 namespace vaultlet {
 namespace {
 
@@ -7,6 +9,8 @@ std::unique_ptr<EncryptedDatabase>& Owned() noexcept {
     static std::unique_ptr<EncryptedDatabase> database;
     return database;
 }
+
+std::atomic<unsigned long> g_generation{0};
 
 } // namespace
 
@@ -16,6 +20,11 @@ EncryptedDatabase* CurrentDatabase::Get() noexcept {
 
 void CurrentDatabase::Set(std::unique_ptr<EncryptedDatabase> database) noexcept {
     Owned() = std::move(database);
+    ++g_generation;
+}
+
+unsigned long CurrentDatabase::Generation() noexcept {
+    return g_generation;
 }
 
 } // namespace vaultlet

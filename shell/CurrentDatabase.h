@@ -14,6 +14,11 @@ public:
     // Replaces (and destroys) the open database.
     static void Set(std::unique_ptr<EncryptedDatabase> database) noexcept;
     static void Reset() noexcept { Set(nullptr); }
+
+    // Counts the replacements: a command that lets the user wait in a modal dialog compares it
+    // before and after, because a log-off or hand-over meanwhile may have put another database
+    // where the old one was (even at the same address).
+    static unsigned long Generation() noexcept;
 };
 
 } // namespace vaultlet

@@ -3,40 +3,20 @@
 #include "core/NewDatabase.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
-#include "shell/TextFormat.h"
+#include "shell/win32/FileDialogs.h"
 #include "shell/win32/NewDatabaseDialog.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
-#include <commdlg.h>
-
 namespace vaultlet {
-namespace {
-
-constexpr const char* kProposedFileName = "Passwords";
-constexpr std::size_t kPathBufferSize = 260;
-
-} // namespace
 
 std::string ChooseNewDatabaseFile(HWND owner) {
     const LanguagePack& language = LanguagePack::Instance();
-    const std::string filter = FileDialogFilter(language.getString(IDS_DATABASE_FILE_FILTER));
-    const std::string extension = language.getString(IDS_DATABASE_EXTENSION);
-    std::string path(kPathBufferSize, '\0');
-    path.replace(0, std::char_traits<char>::length(kProposedFileName), kProposedFileName);
-
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = path.data();
-    dialog.nMaxFile = static_cast<DWORD>(kPathBufferSize);
-    dialog.lpstrDefExt = extension.c_str();
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetSaveFileNameA(&dialog)) {
-        return {};
-    }
-    path.resize(std::char_traits<char>::length(path.c_str()));
-    return path;
+    FileDialogRequest request;
+    request.filters = language.getString(IDS_DATABASE_FILE_FILTER);
+    request.proposedName = "Passwords";
+    request.defaultExtension = language.getString(IDS_DATABASE_EXTENSION);
+    request.options = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+    return ChooseFileToSave(owner, request).path;
 }
 
 std::unique_ptr<EncryptedDatabase> CreateNewDatabase(HWND owner, DatabaseList& list) {

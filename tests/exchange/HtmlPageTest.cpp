@@ -9,6 +9,8 @@
 #include <tinyxml2.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace vaultlet;
 using namespace vaultlet::test;
@@ -103,12 +105,12 @@ TEST_F(HtmlPageTest, WholeDatabasePageHasHeadBlocksAndItems) {
 TEST_F(HtmlPageTest, EmptyElementsAreClosedExplicitlyForHtmlParsers) {
     // An HTML parser reads "<title/>" as an opening tag and takes the rest of the page as the title.
     m_database.SetName("");
-    AddItem(*m_database.At(0)->At(0), ItemType::Url, "No link", "");
+    AddItem(*m_database.At(0)->At(0), ItemType::Mail, "No address", "");
     Parse(nullptr, HtmlPageVariant::File, "");
     EXPECT_NE(m_page.find("<title></title>"), std::string::npos);
     EXPECT_NE(m_page.find("<style type=\"text/css\"></style>"), std::string::npos);
     EXPECT_NE(m_page.find("<dl></dl>"), std::string::npos);
-    EXPECT_NE(m_page.find("<a href=\"\"></a>"), std::string::npos);
+    EXPECT_NE(m_page.find("<a href=\"mailto:\"></a>"), std::string::npos);
     EXPECT_NE(m_page.find("<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\"/>"),
               std::string::npos)
         << "meta is a void element";
@@ -117,6 +119,29 @@ TEST_F(HtmlPageTest, EmptyElementsAreClosedExplicitlyForHtmlParsers) {
         rest.erase(at, 5);
     }
     EXPECT_EQ(rest.find("/>"), std::string::npos) << "only the void meta and br close themselves";
+}
+
+TEST_F(HtmlPageTest, OnlyWebAndFileTransferAddressesBecomeLinks) {
+    Passcard& urls = AddPasscard(*m_database.At(1), "Addresses");
+    const std::vector<std::pair<std::string, bool>> values = {
+        {"HTTP://example.org/", true},      {"ftp://files.example.org/", true}, {"javascript:alert(1)", false},
+        {"data:text/html,<b>x</b>", false}, {"file:///C:/secret.txt", false},   {"example.org", false},
+        {" https://example.org/", false}};
+    for (const auto& [value, link] : values) {
+        AddItem(urls, ItemType::Url, "URL", value);
+    }
+    const auto* list = Parse(&urls)->FirstChildElement("div")->FirstChildElement("div")->FirstChildElement("dl");
+    ASSERT_NE(list, nullptr);
+    const auto* dd = list->FirstChildElement("dd");
+    for (const auto& [value, link] : values) {
+        SCOPED_TRACE(value);
+        ASSERT_NE(dd, nullptr);
+        const auto* anchor = dd->FirstChildElement("a");
+        EXPECT_EQ(anchor != nullptr, link);
+        EXPECT_STREQ(anchor != nullptr ? anchor->Attribute("href") : dd->GetText(), value.c_str())
+            << "the text is shown either way";
+        dd = dd->NextSiblingElement("dd");
+    }
 }
 
 TEST_F(HtmlPageTest, LineBreaksShowAsBreaksAndBlankDescriptionsKeepTheirLine) {

@@ -16,9 +16,10 @@ void ShellGuiFixture::SetUp() {
     std::filesystem::create_directory(m_root.File("program"));
     std::filesystem::create_directory(m_root.File("documents"));
     CurrentDatabase::Reset();
-    MessageBoxes::SetAnswerer([this](const std::string& text, UINT) {
+    MessageBoxes::SetAnswerer([this](const std::string& text, UINT flags) {
         std::lock_guard<std::mutex> lock(m_lock);
         m_messages.push_back(text);
+        m_flags.push_back(flags);
         return m_answer;
     });
 }
@@ -54,6 +55,11 @@ std::string ShellGuiFixture::MakeDatabase(const std::string& path, const std::st
 std::vector<std::string> ShellGuiFixture::Messages() const {
     std::lock_guard<std::mutex> lock(m_lock);
     return m_messages;
+}
+
+std::vector<UINT> ShellGuiFixture::MessageFlags() const {
+    std::lock_guard<std::mutex> lock(m_lock);
+    return m_flags;
 }
 
 bool ShellGuiFixture::WaitForMessages(std::size_t count) const {

@@ -15,7 +15,7 @@ namespace vaultlet::test {
 
 // The surroundings of a shell dialog under test: a private settings file, a program folder and a
 // documents folder in a fresh temporary folder, no open database, and message boxes answered by the
-// test (every text is recorded; the answer is `answer`).
+// test (every text and its MB_ flags are recorded; the answer is `answer`).
 class ShellGuiFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -30,6 +30,8 @@ protected:
                              int cipherId = 1) const;
 
     std::vector<std::string> Messages() const;
+    // The MB_ flags of each message, in the same order.
+    std::vector<UINT> MessageFlags() const;
     bool WaitForMessages(std::size_t count) const;
     void SetAnswer(int answer);
 
@@ -38,6 +40,7 @@ private:
     std::string m_previousLocation;
     mutable std::mutex m_lock;
     std::vector<std::string> m_messages;
+    std::vector<UINT> m_flags;
     int m_answer = IDOK;
 };
 
