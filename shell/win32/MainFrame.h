@@ -155,6 +155,9 @@ private:
     void OnAlwaysOnTop();
     void OnManageDatabases();
     void OnSettings();
+    void OnExport();
+    void OnExportItem();
+    void OnImport();
     void ApplyViewSettings();
     void OnGenerator();
     void OnAbout();

@@ -9,6 +9,8 @@
 #include "shell/win32/AboutDialog.h"
 #include "shell/win32/ChangeMasterPasswordDialog.h"
 #include "shell/win32/DatabaseSettingsDialog.h"
+#include "shell/win32/ExportCommand.h"
+#include "shell/win32/ImportCommand.h"
 #include "shell/win32/MainFrame.h"
 #include "shell/win32/ManageDatabaseListDialog.h"
 #include "shell/win32/PasswordGeneratorDialog.h"
@@ -92,6 +94,23 @@ void MainFrame::ApplyViewSettings() {
     SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     m_tree.SetLines(Settings::Read(setting::kLinesIntoTree) != 0);
     LayoutChildren();
+}
+
+void MainFrame::OnExport() {
+    BusyScope busy(*this);
+    m_note.Commit();
+    ExportDatabaseCommand(Handle());
+}
+
+void MainFrame::OnExportItem() {
+    BusyScope busy(*this);
+    m_note.Commit();
+    ExportItemCommand(Handle(), [this] { return static_cast<const ModelNode*>(ActionNode()); });
+}
+
+void MainFrame::OnImport() {
+    BusyScope busy(*this);
+    ImportCommand(Handle(), [this] { Rebuild(); });
 }
 
 void MainFrame::OnGenerator() {

@@ -53,7 +53,7 @@ TEST(CommandAvailabilityTest, CommandsWithoutTheirWindowsStayDisabledWhateverIsS
     FrameState state;
     state.selected = NodeKind::Passcard;
     state.noteFocused = true;
-    for (int id : {ID_FILE_EXPORT, ID_FILE_PRINT, ID_EDIT_EXPORT_ITEM, ID_HELP_CHECK_UPDATES}) {
+    for (int id : {ID_FILE_PRINT, ID_EDIT_PRINT_ITEM, ID_HELP_CHECK_UPDATES}) {
         EXPECT_FALSE(CommandStateOf(id, state).enabled) << id;
     }
     for (int id : {ID_FILE_SAVE, ID_FILE_LOCK, ID_FILE_CHANGE_MASTER_PASSWORD, ID_FILE_DATABASE_SETTINGS,

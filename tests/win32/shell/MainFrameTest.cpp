@@ -812,6 +812,18 @@ TEST_F(MainFrameTest, SettingsAreAppliedWhenTheDialogCloses) {
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "held again";
 }
 
+TEST_F(MainFrameTest, ExportAndImportRunTheirFileDialogs) {
+    Start();
+    for (int command : {ID_FILE_EXPORT, ID_EDIT_EXPORT_ITEM, ID_FILE_IMPORT}) {
+        Command(command);
+        const HWND dialog = m_run->WaitForDialogWhere(test::IsFileDialog);
+        ASSERT_NE(dialog, nullptr) << command;
+        Click(dialog, IDCANCEL);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {
     Start();
     Command(ID_FILE_CHANGE_MASTER_PASSWORD);
