@@ -5,6 +5,7 @@
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "tests/e2e/ProgramFixture.h"
+#include "tests/support/DatabaseFiles.h"
 #include "tests/support/ProcessRunner.h"
 #include "tests/support/win32/GuiDriver.h"
 
@@ -31,12 +32,7 @@ protected:
         LogIn(login, "secret");
         return program->WaitForMainWindow();
     }
-    std::string CommentOnDisk() const {
-        EncryptedDatabase reread;
-        reread.SetPassword("secret");
-        EXPECT_EQ(reread.Load(m_home), LoadResult::Loaded);
-        return std::string(reread.Comment().Viewed());
-    }
+    std::string CommentOnDisk() const { return test::CommentOnDisk(m_home); }
 
     std::string m_home;
 };

@@ -63,17 +63,7 @@ protected:
 
     // A change the user made in the open database.
     static void Change(const char* comment = "changed") { CurrentDatabase::Get()->SetComment(comment); }
-    // Reading a file clears the process-wide modified flag; the check leaves it as it was.
-    std::string CommentOnDisk(const std::string& path) const {
-        const bool modified = ModifiedFlag::IsRaised();
-        EncryptedDatabase reread;
-        reread.SetPassword("secret");
-        EXPECT_EQ(reread.Load(path), LoadResult::Loaded);
-        if (modified) {
-            ModifiedFlag::Raise();
-        }
-        return std::string(reread.Comment().Viewed());
-    }
+    static std::string CommentOnDisk(const std::string& path) { return test::CommentOnDisk(path); }
     // A folder that does not exist, so every save into it fails.
     std::string Unwritable() const { return m_root.File("missing") + "/Home.kvtdat"; }
 

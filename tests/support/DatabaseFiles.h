@@ -9,4 +9,8 @@ namespace vaultlet::test {
 bool MakeDatabaseFile(const std::string& path, const std::string& name, const std::string& password = "secret",
                       int cipherId = 1, unsigned keyIterations = 50);
 
+// The comment of the database in the file, read with the password. Reading a file clears the
+// process-wide modified flag; this leaves the flag as it was, so a test can check it afterwards.
+std::string CommentOnDisk(const std::string& path, const std::string& password = "secret");
+
 } // namespace vaultlet::test
