@@ -53,6 +53,8 @@
 #define IDS_STATUS_CLIPBOARD_COUNTDOWN 158
 // A save of the open database failed; the changes stay open.
 #define IDS_SAVE_FAILED 168
+// A password with characters the system's code page cannot hold exactly.
+#define IDS_PASSWORD_NOT_EXACT 169
 
 // List column titles.
 #define IDS_COLUMN_DATABASE 159

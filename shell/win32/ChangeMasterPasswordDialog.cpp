@@ -85,6 +85,10 @@ void ChangeMasterPasswordDialog::OnOk() {
         Reject(IDS_PASSWORDS_DIFFER);
         return;
     }
+    if (!ItemIsExactInCodePage(IDC_CHANGEPW_NEW)) {
+        Reject(IDS_PASSWORD_NOT_EXACT);
+        return;
+    }
     m_database.SetPassword(newPassword.Viewed());
     // A database that was never saved has no file to bring up to date.
     if (!m_database.Path().empty()) {

@@ -89,6 +89,10 @@ void NewDatabaseDialog::OnOk() {
         Reject(IDS_INVALID_PASSWORD, IDC_NEWDB_PASSWORD);
         return;
     }
+    if (!ItemIsExactInCodePage(IDC_NEWDB_PASSWORD)) {
+        Reject(IDS_PASSWORD_NOT_EXACT, IDC_NEWDB_PASSWORD);
+        return;
+    }
     if (!(ItemSecret(IDC_NEWDB_CONFIRM) == password)) {
         Reject(IDS_PASSWORDS_DIFFER, IDC_NEWDB_CONFIRM);
         return;

@@ -88,6 +88,24 @@ SecureString Dialog::ItemSecret(int id) const {
     return text;
 }
 
+bool Dialog::ItemIsExactInCodePage(int id) const {
+    const HWND item = Item(id);
+    const int length = GetWindowTextLengthW(item);
+    if (length <= 0) {
+        return true;
+    }
+    SecureU16String wide;
+    wide.resize(static_cast<std::size_t>(length) + 1);
+    const int copied = GetWindowTextW(item, reinterpret_cast<wchar_t*>(wide.data()), length + 1);
+    if (GetACP() == CP_UTF8) {
+        return true; // every character has its bytes
+    }
+    BOOL approximated = FALSE;
+    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(wide.data()),
+                                          copied, nullptr, 0, nullptr, &approximated);
+    return bytes > 0 && approximated == FALSE;
+}
+
 void Dialog::SetItemText(int id, std::string_view text) const {
     const std::string copy(text);
     SetWindowTextA(Item(id), copy.c_str());

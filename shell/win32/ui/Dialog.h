@@ -55,6 +55,9 @@ protected:
     std::string ItemText(int id) const;
     // For password boxes: the text never passes through an unwiped buffer.
     SecureString ItemSecret(int id) const;
+    // False when the box holds characters the system's code page can only approximate ("?" or a
+    // look-alike letter): two different passwords would then turn into the same bytes.
+    bool ItemIsExactInCodePage(int id) const;
     void SetItemText(int id, std::string_view text) const;
     // Empties a password box, first overwriting the text it held in the control's own buffer.
     void ClearSecret(int id) const;

@@ -82,6 +82,16 @@ TEST_F(NewDatabaseDialogTest, ChecksNamePasswordAndConfirmationInThatOrder) {
     EXPECT_EQ(Messages(),
               (Texts{Text(IDS_INVALID_DATABASE_NAME), Text(IDS_INVALID_PASSWORD), Text(IDS_PASSWORDS_DIFFER)}));
 
+    // Letters the system's code page cannot hold would all hash as "?".
+    if (GetACP() != CP_UTF8) {
+        for (const int box : {IDC_NEWDB_PASSWORD, IDC_NEWDB_CONFIRM}) {
+            SetWindowTextW(GetDlgItem(window, box), L"\x043F\x0430\x0440\x043E\x043B\x044C");
+        }
+        Click(window, IDOK);
+        ASSERT_TRUE(WaitForMessages(4));
+        EXPECT_EQ(Messages().back(), Text(IDS_PASSWORD_NOT_EXACT));
+        SetItemTextOf(window, IDC_NEWDB_PASSWORD, "one");
+    }
     SetItemTextOf(window, IDC_NEWDB_CONFIRM, "one");
     test::ChooseComboItem(window, IDC_NEWDB_CIPHER, 2);
     Click(window, IDOK);
@@ -90,7 +100,7 @@ TEST_F(NewDatabaseDialogTest, ChecksNamePasswordAndConfirmationInThatOrder) {
     EXPECT_EQ(dialog.Name(), "Family");
     EXPECT_EQ(dialog.Password(), "one");
     EXPECT_EQ(dialog.CipherId(), ciphers.At(2)->Id());
-    EXPECT_EQ(Messages().size(), 3u);
+    EXPECT_EQ(Messages().size(), GetACP() != CP_UTF8 ? 4u : 3u);
 }
 
 TEST_F(NewDatabaseDialogTest, TheGeneratorFillsThePasswordAndEachKeyboardButtonServesItsField) {
