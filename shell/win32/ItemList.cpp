@@ -8,6 +8,7 @@
 #include "services/LanguagePack.h"
 #include "shell/win32/PasscardTree.h"
 #include "shell/win32/SharedIcons.h"
+#include "shell/win32/ui/DisplayText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,12 +28,7 @@ void Collect(const Container& container, std::vector<ModelNode*>& rows) {
 }
 
 void CopyText(std::string_view text, NMLVDISPINFOA& info) {
-    if (info.item.cchTextMax <= 0) {
-        return;
-    }
-    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
-    std::memcpy(info.item.pszText, text.data(), length);
-    info.item.pszText[length] = '\0';
+    CopyDisplayText(text, info.item.pszText, info.item.cchTextMax);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "core/Passcard.h"
 #include "shell/win32/ItemList.h"
 #include "shell/win32/SharedIcons.h"
+#include "shell/win32/ui/DisplayText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -233,9 +234,7 @@ void PasscardTree::OnGetDispInfo(NMTVDISPINFOA& info) const {
         line.append(text).append(": ").append(field.Hidden() ? ItemList::kMaskedValue : field.Value().Viewed());
         text = line.Viewed();
     }
-    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
-    std::memcpy(info.item.pszText, text.data(), length);
-    info.item.pszText[length] = '\0';
+    CopyDisplayText(text, info.item.pszText, info.item.cchTextMax);
 }
 
 } // namespace vaultlet
