@@ -119,10 +119,12 @@
 #define IDS_TYPE_IP 287
 #define IDS_TYPE_CUSTOM 288
 
-// Import results, and the export's failure naming the file that could not be written.
+// Import results, the export's failure naming the file that could not be written, and a print
+// that could not start.
 #define IDS_IMPORT_RESULT 289
 #define IDS_IMPORT_FAILED 290
 #define IDS_EXPORT_FAILED 291
+#define IDS_PRINT_FAILED 292
 
 #define IDS_TYPE_KEY_PASSPHRASE 293
 

@@ -10,8 +10,10 @@ namespace {
 
 // Commands whose window or behaviour the program does not have yet: shown, but never enabled.
 constexpr std::array kNotYetAvailable = {
-    ID_FILE_INSTALL_REMOVABLE, ID_FILE_PRINT,      ID_EDIT_PRINT_ITEM,
-    ID_HELP_HOME_PAGE,         ID_HELP_REPORT_BUG, ID_HELP_CHECK_UPDATES,
+    ID_FILE_INSTALL_REMOVABLE,
+    ID_HELP_HOME_PAGE,
+    ID_HELP_REPORT_BUG,
+    ID_HELP_CHECK_UPDATES,
 };
 
 bool NotYetAvailable(int commandId) {
@@ -28,6 +30,7 @@ CommandState CommandStateOf(int commandId, const FrameState& state) {
     case ID_EDIT_COPY:
         return {state.selected.has_value(), false};
     case ID_EDIT_EXPORT_ITEM:
+    case ID_EDIT_PRINT_ITEM:
         return {state.selected.has_value(), false};
     case ID_EDIT_ADD_GROUP:
         return {state.selected == NodeKind::Database, false};

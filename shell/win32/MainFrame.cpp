@@ -60,6 +60,8 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
     {ID_FILE_EXPORT, &MainFrame::OnExport},
     {ID_EDIT_EXPORT_ITEM, &MainFrame::OnExportItem},
     {ID_FILE_IMPORT, &MainFrame::OnImport},
+    {ID_FILE_PRINT, &MainFrame::OnPrint},
+    {ID_EDIT_PRINT_ITEM, &MainFrame::OnPrintItem},
     {ID_TOOLS_PASSWORD_GENERATOR, &MainFrame::OnGenerator},
     {ID_APP_ABOUT, &MainFrame::OnAbout},
     {ID_HELP_USER_GUIDE, &MainFrame::OnUserGuide},

@@ -157,6 +157,8 @@ private:
     void OnSettings();
     void OnExport();
     void OnExportItem();
+    void OnPrint();
+    void OnPrintItem();
     void OnImport();
     void ApplyViewSettings();
     void OnGenerator();

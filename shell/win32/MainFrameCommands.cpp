@@ -10,6 +10,7 @@
 #include "shell/win32/ChangeMasterPasswordDialog.h"
 #include "shell/win32/DatabaseSettingsDialog.h"
 #include "shell/win32/ExportCommand.h"
+#include "shell/win32/PrintCommand.h"
 #include "shell/win32/ImportCommand.h"
 #include "shell/win32/MainFrame.h"
 #include "shell/win32/ManageDatabaseListDialog.h"
@@ -106,6 +107,20 @@ void MainFrame::OnExportItem() {
     BusyScope busy(*this);
     m_note.Commit();
     ExportItemCommand(Handle(), [this] { return static_cast<const ModelNode*>(ActionNode()); });
+}
+
+void MainFrame::OnPrint() {
+    BusyScope busy(*this);
+    m_note.Commit();
+    PrintCommand::Run(Handle(), nullptr);
+}
+
+void MainFrame::OnPrintItem() {
+    BusyScope busy(*this);
+    m_note.Commit();
+    if (const ModelNode* node = ActionNode()) {
+        PrintCommand::Run(Handle(), node);
+    }
 }
 
 void MainFrame::OnImport() {

@@ -1,5 +1,6 @@
-// The real program after the login: its main window shows the database, a changed note is saved
-// when the user says so at closing, and a locked database cannot be shown without its password.
+// The real program after the login: its main window shows the database, a print that cannot start
+// says so, a changed note is saved when the user says so at closing, and a locked database cannot
+// be shown without its password.
 #include "core/EncryptedDatabase.h"
 #include "resources/resource.h"
 #include "shell/SettingKeys.h"
@@ -44,6 +45,10 @@ TEST_F(MainWindowTest, TheDatabaseOpensInTheMainWindowAndAChangedNoteIsSavedOnYe
     EXPECT_EQ(test::TextOf(main), "Quillmoth Keyhaven");
     const HWND tree = GetDlgItem(main, IDC_MAIN_TREE);
     EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 6) << "the database and its five groups";
+    // Wine has no HTML engine here: the user hears that, and the window stays where it was.
+    PostMessageA(main, WM_COMMAND, ID_FILE_PRINT, 0);
+    EXPECT_EQ(AnswerMessageBox(*program, IDOK), Text(IDS_PRINT_FAILED));
+    EXPECT_FALSE(IsIconic(main));
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program->WaitForExit()) << "nothing changed, nothing asked";
 

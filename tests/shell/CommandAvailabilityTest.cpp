@@ -7,13 +7,17 @@
 namespace vaultlet {
 namespace {
 
-TEST(CommandAvailabilityTest, CopyNeedsASelectionAndSelectAllTheNote) {
+TEST(CommandAvailabilityTest, CommandsOnTheSelectedNodeNeedASelectionAndSelectAllTheNote) {
     FrameState state;
-    EXPECT_FALSE(CommandStateOf(ID_EDIT_COPY, state).enabled);
+    for (int id : {ID_EDIT_COPY, ID_EDIT_EXPORT_ITEM, ID_EDIT_PRINT_ITEM}) {
+        EXPECT_FALSE(CommandStateOf(id, state).enabled) << id;
+    }
     EXPECT_FALSE(CommandStateOf(ID_EDIT_SELECT_ALL, state).enabled);
     for (NodeKind kind : {NodeKind::Database, NodeKind::Group, NodeKind::Passcard, NodeKind::Item}) {
         state.selected = kind;
-        EXPECT_TRUE(CommandStateOf(ID_EDIT_COPY, state).enabled);
+        for (int id : {ID_EDIT_COPY, ID_EDIT_EXPORT_ITEM, ID_EDIT_PRINT_ITEM}) {
+            EXPECT_TRUE(CommandStateOf(id, state).enabled) << id;
+        }
     }
     state.noteFocused = true;
     EXPECT_TRUE(CommandStateOf(ID_EDIT_SELECT_ALL, state).enabled);
@@ -53,11 +57,11 @@ TEST(CommandAvailabilityTest, CommandsWithoutTheirWindowsStayDisabledWhateverIsS
     FrameState state;
     state.selected = NodeKind::Passcard;
     state.noteFocused = true;
-    for (int id : {ID_FILE_PRINT, ID_EDIT_PRINT_ITEM, ID_HELP_CHECK_UPDATES}) {
+    for (int id : {ID_FILE_INSTALL_REMOVABLE, ID_HELP_CHECK_UPDATES}) {
         EXPECT_FALSE(CommandStateOf(id, state).enabled) << id;
     }
     for (int id : {ID_FILE_SAVE, ID_FILE_LOCK, ID_FILE_CHANGE_MASTER_PASSWORD, ID_FILE_DATABASE_SETTINGS,
-                   ID_TOOLS_PASSWORD_GENERATOR, ID_EDIT_EXPAND_ALL}) {
+                   ID_TOOLS_PASSWORD_GENERATOR, ID_EDIT_EXPAND_ALL, ID_FILE_PRINT}) {
         EXPECT_TRUE(CommandStateOf(id, state).enabled) << id;
     }
 }

@@ -1,12 +1,16 @@
 // The export and import commands on the system's real file dialogs: what they write is what the
 // exchange formats write for the same choice, what they merge is what the import merges, the
 // messages they show, and that a database or selection replaced while the dialog is up stops them.
+// The print commands with a recording printer and with the system's HTML engine.
 #include "shell/win32/ExportCommand.h"
 #include "shell/win32/ImportCommand.h"
+#include "shell/win32/PrintCommand.h"
 
 #include "core/ModifiedFlag.h"
+#include "core/TextConversion.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ExportFormatList.h"
+#include "exchange/HtmlPage.h"
 #include "exchange/ImportFormatList.h"
 #include "exchange/ImportReport.h"
 #include "exchange/XmlExport.h"
@@ -17,6 +21,7 @@
 #include "tests/support/SampleDatabases.h"
 #include "tests/support/TestData.h"
 #include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/Win32TestWindows.h"
 #include "tests/win32/shell/ShellGuiFixture.h"
 
 #include <algorithm>
@@ -56,6 +61,11 @@ protected:
         database->MergeGroups(*test::BuildEveryFieldDatabase());
         CurrentDatabase::Set(std::move(database));
         ModifiedFlag::Clear();
+    }
+
+    void TearDown() override {
+        PrintCommand::SetPrinter(nullptr);
+        ShellGuiFixture::TearDown();
     }
 
     static EncryptedDatabase& Open() { return *CurrentDatabase::Get(); }
@@ -251,6 +261,59 @@ TEST_F(ExchangeCommandTest, ADatabaseOrSelectionReplacedDuringTheDialogStopsTheC
     EXPECT_EQ(m_dir.List(), files) << "nothing exported";
     EXPECT_EQ(GroupNames(Open()), std::vector<std::string>{"Other"}) << "nothing merged";
     EXPECT_TRUE(Messages().empty());
+}
+
+// Whether the command asked `window` to minimise; takes the request out of the queue.
+bool MinimiseWasPosted(HWND window) {
+    MSG message;
+    bool posted = false;
+    while (PeekMessageW(&message, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE)) {
+        posted = posted || message.wParam == SC_MINIMIZE;
+    }
+    return posted;
+}
+
+TEST_F(ExchangeCommandTest, PrintHandsTheAnsiPageOfTheNodeToTheEngineAndMinimisesOnlyWhenThePreviewStarted) {
+    Open().SetName("Caf\xE9"); // as the model keeps text: in the ANSI code page
+    const HWND mainWindow = test::CreateOwnerWindow();
+    ASSERT_NE(mainWindow, nullptr);
+    std::vector<std::string> pages;
+    bool previewStarts = true;
+    PrintCommand::SetPrinter([&](std::string_view page) {
+        pages.emplace_back(page);
+        return previewStarts;
+    });
+
+    const Group& group = *Open().At(0);
+    const Passcard& passcard = *group.At(0);
+    for (const ModelNode* node :
+         {static_cast<const ModelNode*>(nullptr), static_cast<const ModelNode*>(&group),
+          static_cast<const ModelNode*>(&passcard), static_cast<const ModelNode*>(passcard.At(0))}) {
+        PrintCommand::Run(mainWindow, node);
+        ASSERT_FALSE(pages.empty());
+        const SecureString expected = Utf8ToAnsi(HtmlPage::Build(Open(), node, HtmlPageVariant::Print));
+        EXPECT_TRUE(pages.back() == std::string_view(expected)) << "another node or variant was printed";
+        EXPECT_TRUE(MinimiseWasPosted(mainWindow));
+    }
+    EXPECT_NE(pages[0].find("<title>Caf\xE9</title>"), std::string::npos) << "the page is in the ANSI code page";
+    EXPECT_NE(pages[0].find("content=\"text/html;\""), std::string::npos);
+    EXPECT_TRUE(Messages().empty());
+
+    previewStarts = false;
+    PrintCommand::Run(mainWindow, nullptr);
+    EXPECT_FALSE(MinimiseWasPosted(mainWindow));
+    // The system's engine, which the test prefix does not have.
+    PrintCommand::SetPrinter(nullptr);
+    PrintCommand::Run(mainWindow, nullptr);
+    EXPECT_FALSE(MinimiseWasPosted(mainWindow));
+    const std::string cannotPrint = LanguagePack::Instance().getString(IDS_PRINT_FAILED);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{cannotPrint, cannotPrint}));
+    EXPECT_EQ(MessageFlags()[0], static_cast<UINT>(MB_OK | MB_ICONSTOP));
+
+    CurrentDatabase::Set(nullptr);
+    PrintCommand::Run(mainWindow, nullptr);
+    EXPECT_EQ(Messages().size(), 2u) << "nothing to print without an open database";
+    DestroyWindow(mainWindow);
 }
 
 } // namespace
