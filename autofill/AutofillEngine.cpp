@@ -40,25 +40,39 @@ bool AutofillEngine::PrepareText(std::string_view text) {
     return HasInput();
 }
 
-void AutofillEngine::Send(WindowHandle target) {
+bool AutofillEngine::Send(WindowHandle target) {
     if (target != nullptr) {
         m_sender.ActivateWindow(target);
     }
+    // Input lands in whatever is in front. A window that refused to come forward, or one that
+    // pushed itself in front meanwhile, must not receive a password meant for another.
+    m_window = target != nullptr ? target : m_sender.ForegroundWindow();
     const AutofillOptions options = m_options();
     m_holdTime = options.keyHoldTime > 0 ? static_cast<unsigned>(options.keyHoldTime) : 0;
     if (!options.fromClipboard) {
         for (const KeyStroke& key : m_keys) {
+            if (!StillInFront()) {
+                return false;
+            }
             PressKey(key);
         }
-        return;
+        return true;
     }
     for (const AutofillAction& action : m_actions) {
+        if (!StillInFront()) {
+            return false;
+        }
         if (action.kind == AutofillAction::Kind::Key) {
             PressKey(action.key);
-        } else {
-            Paste(action.text);
+        } else if (!Paste(action.text)) {
+            return false;
         }
     }
+    return true;
+}
+
+bool AutofillEngine::StillInFront() const {
+    return m_window != nullptr && m_sender.ForegroundWindow() == m_window;
 }
 
 void AutofillEngine::Clear() {
@@ -116,11 +130,16 @@ void AutofillEngine::ReleaseModifiers() {
     }
 }
 
-void AutofillEngine::Paste(const SecureString& text) {
+bool AutofillEngine::Paste(const SecureString& text) {
     // Pasting after a failed hand-over would type whatever the clipboard held before, possibly
     // another secret, so the paste is skipped.
     if (!m_sender.SetClipboardText(text.Viewed())) {
-        return;
+        return true;
+    }
+    // Filling the clipboard takes a moment in which another window may have come forward.
+    if (!StillInFront()) {
+        m_sender.EmptyClipboard();
+        return false;
     }
     // Ctrl with the key that types "v" in the current layout; a layout without a "v" key (Cyrillic,
     // Greek) still pastes with the key in the V position.
@@ -128,6 +147,7 @@ void AutofillEngine::Paste(const SecureString& text) {
     const std::uint8_t virtualKey = v == kNoKey ? kVirtualKeyV : VirtualKeyOf(v);
     PressCode(MakeKeyCode(virtualKey, kCtrlBit));
     m_sender.EmptyClipboard();
+    return true;
 }
 
 } // namespace vaultlet

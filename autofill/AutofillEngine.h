@@ -31,8 +31,11 @@ public:
     bool HasInput() const noexcept { return !m_keys.empty() || !m_actions.empty(); }
 
     // Activates the target, when one is given, then sends the list of the current mode. Without a
-    // target the input goes wherever the keyboard focus is.
-    void Send(WindowHandle target = nullptr);
+    // target the input goes wherever the keyboard focus is. Typing goes only into the window it
+    // was meant for (the target, or the window in front when Send began): when that window did not
+    // come to the front, or another one took its place, Send stops silently before the next key or
+    // paste. True when everything was sent.
+    bool Send(WindowHandle target = nullptr);
 
     const KeyList& Keys() const noexcept { return m_keys; }
     const ActionList& Actions() const noexcept { return m_actions; }
@@ -40,17 +43,19 @@ public:
 
 private:
     void Clear();
+    bool StillInFront() const;
     void PressKey(const KeyStroke& key);
     void PressCode(KeyCode code);
     void PressCharacter(char16_t unit);
     void Hold();
     void HoldModifier(std::uint8_t modifiers, std::uint8_t bit, std::uint8_t virtualKey, bool& held);
     void ReleaseModifiers();
-    void Paste(const SecureString& text);
+    bool Paste(const SecureString& text);
 
     InputSender& m_sender;
     AutofillOptionsSource m_options;
     const Passcard* m_passcard = nullptr;
+    WindowHandle m_window = nullptr;
     KeyList m_keys;
     ActionList m_actions;
     bool m_shiftDown = false;

@@ -24,6 +24,8 @@ public:
     virtual void EmptyClipboard() = 0;
     // Brings the window to the front and gives it the keyboard focus; failures are ignored.
     virtual void ActivateWindow(WindowHandle target) = 0;
+    // The top-level window in front, the one that receives the input (null when there is none).
+    virtual WindowHandle ForegroundWindow() const = 0;
     virtual void Pause(unsigned milliseconds) = 0;
 };
 

@@ -11,6 +11,10 @@
 namespace vaultlet::node_editing {
 namespace {
 
+bool InScope(const Passcard& passcard, PasscardScope scope) {
+    return scope == PasscardScope::All || passcard.UseAutofill();
+}
+
 template <typename Node>
 Node* InsertCopyAfter(Node& source, std::unique_ptr<Node> copy, const std::string& suffix) {
     auto* parent = static_cast<NodeContainer<Node>*>(source.Parent());
@@ -129,14 +133,14 @@ bool IsWithin(const ModelNode* node, const ModelNode* ancestor) {
     return false;
 }
 
-std::vector<Bookmark> Bookmarks(const Database& database, std::size_t limit) {
+std::vector<Bookmark> Bookmarks(const Database& database, std::size_t limit, PasscardScope scope) {
     std::vector<Bookmark> found;
     for (const auto& group : database.Children()) {
         for (const auto& passcard : group->Children()) {
             if (found.size() >= limit) {
                 return found;
             }
-            if (passcard->Bookmark()) {
+            if (passcard->Bookmark() && InScope(*passcard, scope)) {
                 found.push_back({passcard.get(),
                                  std::string(group->Name().Viewed()) + "\\" + std::string(passcard->Name().Viewed())});
             }
@@ -158,7 +162,7 @@ bool QuickSearchMatches(std::string_view name, std::string_view typed) {
     return true;
 }
 
-ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItems) {
+ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItems, PasscardScope scope) {
     if (QuickSearchMatches(database.Name().Viewed(), typed)) {
         return &database;
     }
@@ -167,6 +171,9 @@ ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItem
             return group.get();
         }
         for (const auto& passcard : group->Children()) {
+            if (!InScope(*passcard, scope)) {
+                continue;
+            }
             if (QuickSearchMatches(passcard->Name().Viewed(), typed)) {
                 return passcard.get();
             }
@@ -177,6 +184,21 @@ ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItem
                 if (QuickSearchMatches(item->Name().Viewed(), typed)) {
                     return item.get();
                 }
+            }
+        }
+    }
+    return nullptr;
+}
+
+Passcard* PasscardLastUsedFor(const Database& database, std::string_view windowTitle) {
+    // A passcard never typed anywhere has no title either: that is no match for an untitled window.
+    if (windowTitle.empty()) {
+        return nullptr;
+    }
+    for (const auto& group : database.Children()) {
+        for (const auto& passcard : group->Children()) {
+            if (passcard->UseAutofill() && passcard->Window().Viewed() == windowTitle) {
+                return passcard.get();
             }
         }
     }

@@ -37,6 +37,10 @@ MoveKind Move(ModelNode& dragged, ModelNode& target);
 // True when `node` is `ancestor` or lies below it.
 bool IsWithin(const ModelNode* node, const ModelNode* ancestor);
 
+// Which passcards a view of the database shows: every one (the main window), or only those set to
+// use auto-fill (the auto-fill chooser).
+enum class PasscardScope { All, Autofill };
+
 // The bookmarked passcards in the order the Bookmarks menu lists them (groups in database order,
 // then passcards in group order), at most `limit` of them, each with its menu text
 // "group\passcard".
@@ -44,14 +48,20 @@ struct Bookmark {
     Passcard* passcard;
     std::string text;
 };
-std::vector<Bookmark> Bookmarks(const Database& database, std::size_t limit);
+std::vector<Bookmark> Bookmarks(const Database& database, std::size_t limit, PasscardScope scope = PasscardScope::All);
 
 // Quick search: the shorter of the node's name and the typed text is the start of the longer,
 // compared without regard to ASCII case. A node without a name never matches.
 bool QuickSearchMatches(std::string_view name, std::string_view typed);
 // The first node, in pre-order from the database, whose name matches; null when none does.
-// `withItems`: items count too (the compact layout shows them in the tree).
-ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItems);
+// `withItems`: items count too (the compact layout shows them in the tree). Passcards outside the
+// scope, and their items, are not looked at.
+ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItems,
+                       PasscardScope scope = PasscardScope::All);
+
+// The passcard the auto-fill chooser starts on for a window of this title: the first one set to
+// use auto-fill, in tree order, last typed into a window of exactly this title; null when none.
+Passcard* PasscardLastUsedFor(const Database& database, std::string_view windowTitle);
 
 // What opening an item's value as a link hands to the system: the value, with "http://" in front
 // when it names neither a scheme ("://") nor a mail address ("mailto:").

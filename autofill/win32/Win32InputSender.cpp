@@ -66,6 +66,10 @@ void Win32InputSender::ActivateWindow(WindowHandle target) {
     SetFocus(window);
 }
 
+WindowHandle Win32InputSender::ForegroundWindow() const {
+    return GetForegroundWindow();
+}
+
 void Win32InputSender::Pause(unsigned milliseconds) {
     Sleep(milliseconds);
 }

@@ -19,6 +19,7 @@ public:
     bool SetClipboardText(std::string_view text) override;
     void EmptyClipboard() override;
     void ActivateWindow(WindowHandle target) override;
+    WindowHandle ForegroundWindow() const override;
     void Pause(unsigned milliseconds) override;
 
 private:

@@ -9,15 +9,19 @@
 #include "shell/Settings.h"
 #include "shell/win32/AboutDialog.h"
 #include "shell/win32/AddExistingDatabase.h"
+#include "shell/win32/AutofillPasscardDialog.h"
 #include "shell/win32/CreateNewDatabase.h"
 #include "shell/win32/FieldButtons.h"
 #include "shell/win32/ManageDatabaseListDialog.h"
+#include "shell/win32/OwnWindows.h"
 #include "shell/win32/ProductTitle.h"
 #include "shell/win32/ProgramVersion.h"
 #include "shell/win32/RizeThread.h"
 #include "shell/win32/SearchDatabasesDialog.h"
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
+
+#include <utility>
 
 namespace vaultlet {
 namespace {
@@ -161,6 +165,7 @@ void LoginDialog::OnOk() {
     }
     const bool opened = CurrentDatabase::Get() == nullptr ? OpenSelected(password) : Unlock(password);
     if (opened) {
+        FillAfterHotKey();
         End(IDOK);
     }
 }
@@ -289,12 +294,27 @@ void LoginDialog::OnOpenFile() {
     FillList();
 }
 
+void LoginDialog::FillAfterHotKey() {
+    // The hot key pressed in another program called the login up: once the database is open, the
+    // user picks what to fill into that program.
+    const HWND target = std::exchange(m_foregroundAtHotKey, nullptr);
+    EncryptedDatabase* database = CurrentDatabase::Get();
+    if (target == nullptr || !IsWindow(target) || IsOwnWindow(target) || database == nullptr) {
+        return;
+    }
+    ShowWindow(Handle(), SW_HIDE);
+    AutofillPasscardDialog chooser(target, *database);
+    chooser.RunModal(GetActiveWindow());
+}
+
 void LoginDialog::OnHotKey() {
     const HWND foreground = GetForegroundWindow();
     if (foreground == Handle()) {
         return;
     }
-    m_foregroundAtHotKey = foreground;
+    if (!IsOwnWindow(foreground)) {
+        m_foregroundAtHotKey = foreground;
+    }
     OnShowWindow();
 }
 

@@ -29,8 +29,8 @@ class RizeThread;
 // whether the window starts visible, the thread that raises it on a second start (may be null), and
 // the folders of the database list.
 // Outputs: ends with IDOK when CurrentDatabase holds the database whose password matched (or one just
-// created); IDCANCEL or ID_APP_EXIT otherwise. ForegroundAtHotKey() names the window that was in
-// front when the hot key was pressed, for the auto-fill that follows a login.
+// created); IDCANCEL or ID_APP_EXIT otherwise. When the hot key called it up from another program,
+// a successful login goes on to the auto-fill chooser for that program's window.
 class LoginDialog final : public Dialog {
 public:
     struct Options {
@@ -42,8 +42,6 @@ public:
 
     LoginDialog(Options options, DatabaseFolders folders);
     ~LoginDialog() override;
-
-    HWND ForegroundAtHotKey() const noexcept { return m_foregroundAtHotKey; }
 
 protected:
     bool OnInit() override;
@@ -74,6 +72,7 @@ private:
     void OnTrayNotify(LPARAM mouseMessage);
     void OnOpenFile();
     void OnHotKey();
+    void FillAfterHotKey();
     bool OnSysCommand(WPARAM command);
 
     static const CommandTable<LoginDialog> kCommands;

@@ -4,6 +4,7 @@
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/CommandAvailability.h"
+#include "shell/AutofillSettings.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
@@ -18,13 +19,6 @@ namespace {
 
 constexpr UINT kRefreshMilliseconds = 5000;
 constexpr UINT kMonitorMilliseconds = 2000;
-
-AutofillOptions OptionsFromSettings() {
-    AutofillOptions options;
-    options.fromClipboard = Settings::Read(setting::kAutofillFromClipboard) != 0;
-    options.keyHoldTime = Settings::Read(setting::kAutoTypeTimeout);
-    return options;
-}
 
 } // namespace
 
@@ -75,7 +69,7 @@ MainFrame::MainFrame(RizeThread* rizeThread, DatabaseFolders folders)
       m_monitor(
           m_windowSystem,
           [](WindowHandle owner) { return std::make_unique<Win32InputSender>(static_cast<HWND>(owner)); },
-          OptionsFromSettings) {}
+          AutofillOptionsFromSettings) {}
 
 MainFrame::~MainFrame() = default;
 

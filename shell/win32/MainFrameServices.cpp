@@ -6,7 +6,9 @@
 #include "shell/MainWindowRules.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "shell/win32/AutofillPasscardDialog.h"
 #include "shell/win32/MainFrame.h"
+#include "shell/win32/OwnWindows.h"
 
 namespace vaultlet {
 namespace {
@@ -37,11 +39,17 @@ void MainFrame::RegisterHotKey() {
 }
 
 void MainFrame::OnHotKey() {
-    if (CurrentDatabase::Get() == nullptr || m_login != nullptr || GetForegroundWindow() == Handle()) {
+    EncryptedDatabase* database = CurrentDatabase::Get();
+    const HWND target = GetForegroundWindow();
+    if (database == nullptr || m_login != nullptr || target == nullptr || IsOwnWindow(target)) {
         return;
     }
-    // Until the auto-fill chooser exists, the hot key brings the database to the user.
-    OnShowWindow();
+    // Unregistered while the chooser is up, so a second press cannot open another over it.
+    m_hotKey.Unregister();
+    AutofillPasscardDialog chooser(target, *database);
+    BusyScope busy(*this);
+    chooser.RunModal(GetActiveWindow());
+    RegisterHotKey();
 }
 
 void MainFrame::CopyNode(const ModelNode* node) {

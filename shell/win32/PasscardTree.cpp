@@ -20,9 +20,14 @@ bool PasscardTree::Create(HWND parent, int id, bool lines) {
     if (m_window == nullptr) {
         return false;
     }
+    Attach(m_window, lines);
+    return true;
+}
+
+void PasscardTree::Attach(HWND tree, bool lines) {
+    m_window = tree;
     TreeView_SetImageList(m_window, SharedIcons::Get(), TVSIL_NORMAL);
     SetLines(lines);
-    return true;
 }
 
 void PasscardTree::SetLines(bool lines) const {
@@ -57,7 +62,9 @@ void PasscardTree::InsertChildren(HTREEITEM item, ModelNode& node) const {
         }
     } else if (node.Kind() == NodeKind::Group) {
         for (const auto& passcard : static_cast<Group&>(node).Children()) {
-            InsertChildren(Insert(item, *passcard), *passcard);
+            if (m_scope == node_editing::PasscardScope::All || passcard->UseAutofill()) {
+                InsertChildren(Insert(item, *passcard), *passcard);
+            }
         }
     } else if (node.Kind() == NodeKind::Passcard && m_showItems) {
         for (const auto& field : static_cast<Passcard&>(node).Children()) {

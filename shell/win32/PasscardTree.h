@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/NodeEditing.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -21,6 +23,8 @@ public:
     static constexpr int kExpiredImage = 27;
 
     bool Create(HWND parent, int id, bool lines);
+    // Takes over a tree control a dialog template made.
+    void Attach(HWND tree, bool lines);
     HWND Handle() const noexcept { return m_window; }
 
     // Empties the tree, then inserts the database and everything down to the passcards, expanded,
@@ -30,6 +34,8 @@ public:
     // masked when hidden); takes effect at the next Fill.
     void SetShowItems(bool shown) noexcept { m_showItems = shown; }
     bool ShowsItems() const noexcept { return m_showItems; }
+    // Which passcards the tree shows; takes effect at the next Fill. Groups are always shown.
+    void SetScope(node_editing::PasscardScope scope) noexcept { m_scope = scope; }
     void Clear();
     void SetLines(bool lines) const;
 
@@ -68,6 +74,7 @@ private:
 
     HWND m_window = nullptr;
     bool m_showItems = false;
+    node_editing::PasscardScope m_scope = node_editing::PasscardScope::All;
 };
 
 } // namespace vaultlet

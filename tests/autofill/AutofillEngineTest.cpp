@@ -174,13 +174,42 @@ TEST_F(AutofillEngineTest, PreparingAgainReplacesTheEarlierInput) {
     EXPECT_EQ(m_sender.typed, "d");
 }
 
-TEST_F(AutofillEngineTest, ATargetIsActivatedBeforeAnythingIsSent) {
+TEST_F(AutofillEngineTest, ATargetIsActivatedFirstAndTypingStopsWhenItIsNotInFront) {
     int window = 0;
     AutofillEngine engine(m_sender, AutofillOptions{false, 0});
-    ASSERT_TRUE(engine.PrepareText("x"));
-    engine.Send(&window);
-    EXPECT_EQ(m_sender.KeyEvents(), (Events{"activate", "+X", "-X"}));
+    ASSERT_TRUE(engine.PrepareText("xy"));
+    EXPECT_TRUE(engine.Send(&window));
+    EXPECT_EQ(m_sender.KeyEvents(), (Events{"activate", "+X", "-X", "+Y", "-Y"}));
     EXPECT_EQ(m_sender.activated, std::vector<WindowHandle>{&window});
+
+    // Mended: a target that did not come forward receives nothing, and neither does the window
+    // that stayed in front.
+    RecordingInputSender behind;
+    behind.targetStaysBehind = true;
+    AutofillEngine refused(behind, AutofillOptions{false, 0});
+    ASSERT_TRUE(refused.PrepareText("xy"));
+    EXPECT_FALSE(refused.Send(&window));
+    EXPECT_EQ(behind.KeyEvents(), Events{"activate"});
+}
+
+// Mended: another window coming forward in the middle of a template (the user clicked elsewhere,
+// a notification took the focus) gets none of the rest, in either mode; a value already on the
+// clipboard is taken off again.
+TEST_F(AutofillEngineTest, AnotherWindowComingForwardStopsTheRestOfTheTemplate) {
+    AddItem("Login", "u");
+    AddItem("Password", "p");
+    m_sender.frontLostAfterEvents = 2; // after the login's key-down and key-up
+    Type(m_passcard.AutofillString(), false);
+    EXPECT_EQ(m_sender.typed, "u");
+    EXPECT_TRUE(m_sender.pressed.empty());
+
+    RecordingInputSender pasting;
+    pasting.frontLostAfterEvents = 1; // while the login goes onto the clipboard
+    AutofillEngine engine(pasting, AutofillOptions{true, 0});
+    ASSERT_TRUE(engine.PrepareTemplate(m_passcard.AutofillString(), &m_passcard));
+    EXPECT_FALSE(engine.Send());
+    EXPECT_EQ(pasting.KeyEvents(), (Events{"clip u", "empty"}));
+    EXPECT_EQ(pasting.clipboard, "");
 }
 
 // Mended: a character the layout cannot type used to become virtual key 255 with Shift, Ctrl and

@@ -141,6 +141,14 @@ void RecordingInputSender::EmptyClipboard() {
 void RecordingInputSender::ActivateWindow(WindowHandle target) {
     events.push_back("activate");
     activated.push_back(target);
+    if (!targetStaysBehind) {
+        front = target;
+    }
+}
+
+WindowHandle RecordingInputSender::ForegroundWindow() const {
+    static int anotherWindow = 0;
+    return events.size() >= frontLostAfterEvents ? &anotherWindow : front;
 }
 
 void RecordingInputSender::Pause(unsigned milliseconds) {

@@ -29,6 +29,7 @@ public:
     bool SetClipboardText(std::string_view text) override;
     void EmptyClipboard() override;
     void ActivateWindow(WindowHandle target) override;
+    WindowHandle ForegroundWindow() const override;
     void Pause(unsigned milliseconds) override;
 
     // The events without the pauses.
@@ -42,6 +43,11 @@ public:
     std::string clipboard;
     bool clipboardFails = false;
     std::vector<WindowHandle> activated;
+    // The window in front: activation brings the target there unless it stays behind, and once
+    // this many events were sent another window comes forward.
+    WindowHandle front = &front;
+    bool targetStaysBehind = false;
+    std::size_t frontLostAfterEvents = static_cast<std::size_t>(-1);
 
 private:
     void Type(std::uint8_t virtualKey);
@@ -58,6 +64,7 @@ public:
     bool SetClipboardText(std::string_view text) override { return m_target.SetClipboardText(text); }
     void EmptyClipboard() override { m_target.EmptyClipboard(); }
     void ActivateWindow(WindowHandle target) override { m_target.ActivateWindow(target); }
+    WindowHandle ForegroundWindow() const override { return m_target.ForegroundWindow(); }
     void Pause(unsigned milliseconds) override { m_target.Pause(milliseconds); }
 
 private:

@@ -133,6 +133,31 @@ TEST_F(NodeEditingTest, QuickSearchFindsTheFirstPrefixMatchInTreeOrder) {
     EXPECT_FALSE(QuickSearchMatches("", ""));
 }
 
+TEST_F(NodeEditingTest, TheAutofillChooserSeesOnlyAutofillPasscardsAndStartsOnTheOneLastUsedForTheWindow) {
+    Passcard& forum = *m_database.At(0)->At(0);
+    Passcard& savings = *m_database.At(2)->At(0);
+    for (Passcard* passcard : {&forum, &savings}) {
+        passcard->SetUseAutofill(true);
+        passcard->SetWindow("Sign in - Browser");
+    }
+    m_database.At(0)->At(1)->SetWindow("Bookshop - Browser"); // not set to use auto-fill
+    m_database.At(2)->At(0)->SetBookmark(false);
+
+    const std::vector<Bookmark> bookmarks = Bookmarks(m_database, 10, PasscardScope::Autofill);
+    ASSERT_EQ(bookmarks.size(), 1u);
+    EXPECT_EQ(bookmarks[0].passcard, &forum);
+    EXPECT_EQ(QuickSearch(m_database, "bo", false, PasscardScope::Autofill), nullptr);
+    EXPECT_EQ(QuickSearch(m_database, "sav", false, PasscardScope::Autofill), &savings);
+    EXPECT_EQ(QuickSearch(m_database, "bank", false, PasscardScope::Autofill), m_database.At(2));
+
+    EXPECT_EQ(PasscardLastUsedFor(m_database, "Sign in - Browser"), &forum) << "the first in tree order";
+    EXPECT_EQ(PasscardLastUsedFor(m_database, "sign in - browser"), nullptr) << "titles compare exactly";
+    EXPECT_EQ(PasscardLastUsedFor(m_database, "Bookshop - Browser"), nullptr);
+    m_database.At(1)->Add(std::make_unique<Passcard>());
+    m_database.At(1)->At(0)->SetUseAutofill(true);
+    EXPECT_EQ(PasscardLastUsedFor(m_database, ""), nullptr) << "an untitled window is no match for an unused passcard";
+}
+
 TEST(NodeEditingLinkTest, LinksGetASchemeAndHelpSitsBesideTheProgram) {
     EXPECT_EQ(LinkTarget("books.example.org"), "http://books.example.org");
     EXPECT_EQ(LinkTarget("https://books.example.org"), "https://books.example.org");

@@ -476,7 +476,7 @@ void PressHotKey() {
     SendInput(6, keys, sizeof(INPUT));
 }
 
-TEST_F(MainFrameTest, TrayAndHotKeyBringTheHiddenWindowBack) {
+TEST_F(MainFrameTest, TrayCloseButtonAndEscHideAndBringBackTheWindow) {
     Start();
     Send(WM_SYSCOMMAND, SC_MINIMIZE);
     EXPECT_FALSE(IsWindowVisible(m_frame)) << "minimised into the tray";
@@ -491,12 +491,46 @@ TEST_F(MainFrameTest, TrayAndHotKeyBringTheHiddenWindowBack) {
     EXPECT_TRUE(IsWindowVisible(m_frame));
     Send(WM_COMMAND, MAKEWPARAM(ID_ESCAPE, 1));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
+}
 
-    // The global hot key, pressed while another program is in front, brings the database back.
-    test::WindowThread other([] { return test::CreateLoginForm(); });
-    ASSERT_TRUE(other.BringToFront());
+TEST_F(MainFrameTest, HotKeyFillsThePasscardChosenForTheWindowInFrontButNeverOwnWindows) {
+    Settings::Write(setting::kAutofillFromClipboard, 0);
+    Settings::Write(setting::kAutoTypeTimeout, 1);
+    Passcard& mail = *CurrentDatabase::Get()->At(1)->At(0);
+    mail.SetUseAutofill(true);
+    mail.SetWindow("Log in"); // the form's title: typed into such a window before
+    ModifiedFlag::Clear();
+    Start();
+
+    // Pressed while this program is in front, the key opens nothing.
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == m_frame; }));
     PressHotKey();
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
+    EXPECT_EQ(
+        m_run->WaitForDialogWhere([](HWND dialog) { return GetDlgItem(dialog, IDC_AUTOFILL_TREE) != nullptr; }, 1000),
+        nullptr);
+
+    test::WindowThread form([] { return test::CreateLoginForm(); });
+    ASSERT_TRUE(form.BringToFront());
+    PressHotKey();
+    const HWND chooser =
+        m_run->WaitForDialogWhere([](HWND dialog) { return GetDlgItem(dialog, IDC_AUTOFILL_TREE) != nullptr; });
+    ASSERT_NE(chooser, nullptr);
+    const HWND tree = GetDlgItem(chooser, IDC_AUTOFILL_TREE);
+    EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 7) << "the database, its five groups and the one passcard";
+    const HTREEITEM selected = TreeView_GetSelection(tree);
+    EXPECT_EQ(TreeView_GetParent(tree, selected),
+              TreeView_GetNextSibling(tree, TreeView_GetChild(tree, TreeView_GetRoot(tree))))
+        << "the passcard last used for this title";
+    EXPECT_TRUE(test::IsItemEnabled(chooser, IDOK));
+
+    test::Click(chooser, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return test::WindowTextOf(form.Control(test::kPasswordEditId)) == "s3cret"; }))
+        << test::WindowTextOf(form.Control(test::kPasswordEditId));
+    EXPECT_EQ(test::WindowTextOf(form.Control(test::kLoginEditId)), "me@example.org");
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(chooser); }));
+    EXPECT_TRUE(mail.WindowId().Viewed().starts_with("#32770:Log in:Static:Login:Edit:"))
+        << "the form's description is kept with the passcard: " << mail.WindowId().Viewed();
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
 }
 
 TEST_F(MainFrameTest, AHandedOverFileIsCheckedThenOpenedThroughItsLogin) {
