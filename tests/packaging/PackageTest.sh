@@ -139,7 +139,7 @@ start_program() {
     program_pid=$!
 }
 program_running() { kill -0 "$program_pid" 2>/dev/null; }
-# Closes every window of Vaultlet.exe, as the system does at log-off, and waits for the program to end.
+# Asks every window of Vaultlet.exe to close (taskkill posts WM_CLOSE) and waits for the program to end.
 close_program() {
     wine taskkill /IM Vaultlet.exe </dev/null >/dev/null
     check "the program ends when its window is closed" wait_until 20 absent program_running
