@@ -92,13 +92,27 @@ int Settings::ReadMachineInt(const std::string& key, int defaultValue) {
     return RegistryStore::ReadMachineInt(key).value_or(defaultValue);
 }
 
+namespace {
+
+bool IsSeparator(char character) {
+    return character == '\\' || character == '/';
+}
+
+// The path begins with the folder and the folder's name ends there: a portable copy in
+// "...\Quillmoth Keyhaven 2" is not the installed "...\Quillmoth Keyhaven" and keeps its own settings.
+bool LiesInFolder(const std::string& path, const std::string& folder) {
+    return path.starts_with(folder) &&
+           (IsSeparator(folder.back()) || path.size() == folder.size() || IsSeparator(path[folder.size()]));
+}
+
+} // namespace
+
 bool Settings::IsInstalledCopy() {
     const std::string installDir = RegistryStore::ReadMachineString(setting::kInstallDir.key).value_or("");
     if (installDir.empty()) {
         return false;
     }
-    const std::string executable = RegistryStore::ToLower(RegistryStore::ExecutablePath());
-    return executable.rfind(RegistryStore::ToLower(installDir), 0) == 0;
+    return LiesInFolder(RegistryStore::ToLower(RegistryStore::ExecutablePath()), RegistryStore::ToLower(installDir));
 }
 
 int Settings::ReadCheckUpdatesOnStart() {

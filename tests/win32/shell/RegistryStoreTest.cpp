@@ -173,8 +173,13 @@ TEST_F(RegistryStoreTest, TheMachineKeyGivesDefaultsAndTheInstalledFolder) {
     CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
     SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, upper + '\0');
     EXPECT_TRUE(Settings::IsInstalledCopy());
+    SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, folder + "\\" + std::string(1, '\0'));
+    EXPECT_TRUE(Settings::IsInstalledCopy());
     SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ,
            "C:\\Program Files\\Elsewhere" + std::string(1, '\0'));
+    EXPECT_FALSE(Settings::IsInstalledCopy());
+    // Mended: a copy in a folder whose name only begins like the installed one's is portable.
+    SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, folder.substr(0, folder.size() - 1) + '\0');
     EXPECT_FALSE(Settings::IsInstalledCopy());
     SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, std::string(1, '\0'));
     EXPECT_FALSE(Settings::IsInstalledCopy());
