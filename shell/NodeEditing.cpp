@@ -190,6 +190,17 @@ ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItem
     return nullptr;
 }
 
+bool FillsByDrop(const ModelNode& node) {
+    switch (node.Kind()) {
+    case NodeKind::Passcard:
+        return static_cast<const Passcard&>(node).UseAutofill();
+    case NodeKind::Item:
+        return !static_cast<const Item&>(node).Value().empty();
+    default:
+        return false;
+    }
+}
+
 Passcard* PasscardLastUsedFor(const Database& database, std::string_view windowTitle) {
     // A passcard never typed anywhere has no title either: that is no match for an untitled window.
     if (windowTitle.empty()) {

@@ -59,6 +59,10 @@ bool QuickSearchMatches(std::string_view name, std::string_view typed);
 ModelNode* QuickSearch(Database& database, std::string_view typed, bool withItems,
                        PasscardScope scope = PasscardScope::All);
 
+// Whether dropping the node on another program's window fills something in: a passcard set to
+// use auto-fill (its template), or an item with a value.
+bool FillsByDrop(const ModelNode& node);
+
 // The passcard the auto-fill chooser starts on for a window of this title: the first one set to
 // use auto-fill, in tree order, last typed into a window of exactly this title; null when none.
 Passcard* PasscardLastUsedFor(const Database& database, std::string_view windowTitle);

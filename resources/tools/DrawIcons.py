@@ -381,6 +381,38 @@ def write_icon(path, shapes, sizes):
         out.write(directory + entries + b''.join(images))
 
 
+# ---- drag cursors: the pointer with what is carried -----------------------------------------------
+
+def pointer():
+    outline = polygon([(0, 0), (0, 11.6), (2.9, 9), (4.8, 13.2), (6.8, 12.3), (5, 8.3), (8.6, 8.3)])
+    inside = polygon([(0.8, 1.9), (0.8, 9.7), (3.2, 7.6), (5.2, 11.9), (5.9, 11.6), (3.9, 7.5), (6.7, 7.5)])
+    return [(outline, INK), (inside, WHITE)]
+
+
+def carried_passcard():
+    return (outlined(rect(8, 9, 15.8, 15.6, 0.8), rect(8.8, 9.8, 15, 14.8, 0.4), INK, PAPER)
+            + [(rect(8.8, 9.8, 15, 11.4), BLUE), (rect(9.8, 12.4, 14, 13.1), GREY)])
+
+
+def carried_item():
+    return (outlined(rect(7.6, 10.4, 15.8, 15.2, 0.8), rect(8.4, 11.2, 15, 14.4, 0.4), INK, rgb(0xFFF6D5))
+            + [(asterisk(x, 12.8, 1.1, 0.7), INK) for x in (9.9, 11.9, 13.9)])
+
+
+def carried_move():
+    return outlined(rect(8.5, 10, 15.5, 15.5), rect(9.3, 10.8, 14.7, 14.7), GREY, rgb(0xFFFFFF, 160))
+
+
+def write_cursor(path, shapes, size=32):
+    # A cursor file is an icon file of type 2 whose entries hold the hot spot where an icon has its
+    # planes and bit count; the hot spot is the pointer's tip.
+    image = icon_image(render(shapes, size))
+    directory = struct.pack('<HHH', 0, 2, 1)
+    entry = struct.pack('<BBBBHHII', size % 256, size % 256, 0, 0, 0, 0, len(image), 6 + 16)
+    with open(path, 'wb') as out:
+        out.write(directory + entry + image)
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
@@ -392,6 +424,9 @@ def main():
     write_icon(os.path.join(folder, 'generator_button.ico'), generator(), (16, 32))
     for number in NODE_ORDER:
         write_icon(os.path.join(folder, 'node%d.ico' % number), PICTURES[number], (16, 32))
+    write_cursor(os.path.join(folder, 'drag_move.cur'), pointer() + carried_move())
+    write_cursor(os.path.join(folder, 'drag_passcard.cur'), pointer() + carried_passcard())
+    write_cursor(os.path.join(folder, 'drag_item.cur'), pointer() + carried_item())
 
 
 if __name__ == '__main__':

@@ -129,9 +129,12 @@ private:
     void OnRemoveBookmark();
     void SetBookmark(bool bookmark);
     void OnSearchEvent(int code);
-    // Moving nodes by dragging them within the tree or the list.
+    // Moving nodes by dragging them within the tree or the list, or filling another program's
+    // window with one dropped there.
     void BeginDrag(ModelNode* node);
     bool OnDragMouse(UINT message, LPARAM lParam);
+    // The pointer for a move inside the window, a fill of another program's window, or neither.
+    HCURSOR DragCursor(bool movable, bool fills) const;
     ModelNode* NodeUnder(POINT screen) const;
     void DropOn(ModelNode& target);
     void ShowSearchHint(bool shown);

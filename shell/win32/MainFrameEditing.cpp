@@ -10,6 +10,7 @@
 #include "shell/NewItemType.h"
 #include "shell/NodeEditing.h"
 #include "shell/TextFormat.h"
+#include "shell/win32/DropFill.h"
 #include "shell/win32/FieldDialog.h"
 #include "shell/win32/MainFrame.h"
 #include "shell/win32/NameDialog.h"
@@ -227,22 +228,37 @@ bool MainFrame::OnDragMouse(UINT message, LPARAM lParam) {
     POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     ClientToScreen(Handle(), &screen);
     ModelNode* target = NodeUnder(screen);
+    // Outside the tree and the list, another program's window may take the node as input.
+    const HWND outside = target == nullptr ? DropFill::FindTarget(*m_dragNode, screen) : nullptr;
     if (message == WM_MOUSEMOVE) {
         const bool movable =
             target != nullptr && node_editing::MoveKindOf(*m_dragNode, *target) != node_editing::MoveKind::None;
         TreeView_SelectDropTarget(m_tree.Handle(), movable ? m_tree.Find(target) : nullptr);
-        SetCursor(LoadCursorA(nullptr, movable ? IDC_ARROW : IDC_NO));
+        SetCursor(DragCursor(movable, outside != nullptr));
         return true;
     }
-    // A release outside the window would fill another program's window, which is not ours to do here.
     ModelNode* dragged = m_dragNode;
     ReleaseCapture();
     if (target != nullptr) {
         m_dragNode = dragged;
         DropOn(*target);
         m_dragNode = nullptr;
+    } else if (outside != nullptr) {
+        DropFill::Fill(*dragged, outside, Handle());
     }
     return true;
+}
+
+HCURSOR MainFrame::DragCursor(bool movable, bool fills) const {
+    const HINSTANCE module = GetModuleHandleA(nullptr);
+    if (movable) {
+        return LoadCursorA(module, MAKEINTRESOURCEA(IDCUR_DRAG_MOVE));
+    }
+    if (!fills) {
+        return LoadCursorA(nullptr, IDC_NO);
+    }
+    const bool passcard = m_dragNode->Kind() == NodeKind::Passcard;
+    return LoadCursorA(module, MAKEINTRESOURCEA(passcard ? IDCUR_DRAG_PASSCARD : IDCUR_DRAG_ITEM));
 }
 
 void MainFrame::DropOn(ModelNode& target) {

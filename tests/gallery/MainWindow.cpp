@@ -1,4 +1,5 @@
-// The main window with a small database as a user keeps one.
+// The main window with a small database as a user keeps one, and the hot key's auto-fill chooser over
+// the same database.
 #include "tests/gallery/Gallery.h"
 
 #include "core/Group.h"
@@ -9,6 +10,7 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "shell/win32/AutofillPasscardDialog.h"
 #include "shell/win32/MainFrame.h"
 
 #include <commctrl.h>
@@ -75,6 +77,25 @@ const Registration kMainWindow("main-window", [](Scene& scene) { RunMainWindow(s
 const Registration kCompact("main-window-compact", [](Scene& scene) {
     Settings::Write(setting::kCompactMode, 1);
     RunMainWindow(scene, SelectBookshop);
+});
+
+// The chooser as the hot key opens it over a browser's sign-in page that the bookshop's passcard
+// was last typed into.
+const Registration kAutofillChooser("autofill-chooser", [](Scene& scene) {
+    OpenSampleDatabase(scene);
+    EncryptedDatabase& database = *CurrentDatabase::Get();
+    for (Group* group : {database.At(1), database.At(2)}) {
+        for (std::size_t i = 0; i < group->Count(); ++i) {
+            static_cast<Passcard*>(group->At(i))->SetUseAutofill(true);
+        }
+    }
+    const HWND browser = CreateWindowExA(0, "Static", "Sign in - Bookshop", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                         GetModuleHandleA(nullptr), nullptr);
+    static_cast<Passcard*>(database.At(1)->At(0))->SetWindow("Sign in - Bookshop");
+    AutofillPasscardDialog chooser(browser, database);
+    chooser.RunModal(nullptr);
+    DestroyWindow(browser);
+    CurrentDatabase::Reset();
 });
 
 } // namespace

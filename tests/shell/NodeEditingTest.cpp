@@ -156,6 +156,14 @@ TEST_F(NodeEditingTest, TheAutofillChooserSeesOnlyAutofillPasscardsAndStartsOnTh
     m_database.At(1)->Add(std::make_unique<Passcard>());
     m_database.At(1)->At(0)->SetUseAutofill(true);
     EXPECT_EQ(PasscardLastUsedFor(m_database, ""), nullptr) << "an untitled window is no match for an unused passcard";
+
+    // Dropped on another program's window, an auto-fill passcard or an item with a value fills it.
+    EXPECT_TRUE(FillsByDrop(forum));
+    EXPECT_FALSE(FillsByDrop(*m_database.At(0)->At(1)));
+    EXPECT_TRUE(FillsByDrop(*forum.At(0)));
+    static_cast<Item*>(forum.At(0))->SetValue("");
+    EXPECT_FALSE(FillsByDrop(*forum.At(0)));
+    EXPECT_FALSE(FillsByDrop(*m_database.At(0)));
 }
 
 TEST(NodeEditingLinkTest, LinksGetASchemeAndHelpSitsBesideTheProgram) {

@@ -11,6 +11,7 @@
 #include "shell/win32/RizeThread.h"
 #include "tests/support/TestData.h"
 #include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/Win32TestWindows.h"
 #include "tests/win32/shell/ShellGuiFixture.h"
 
 #include <shellapi.h>
@@ -107,7 +108,7 @@ TEST_F(LoginDialogTest, WithNothingToFindOnlyNewIsOfferedAndThePasswordFieldIsDi
     Close(window);
 }
 
-TEST_F(LoginDialogTest, AWrongPasswordIsRejectedAndTheRightOneOpensTheDatabase) {
+TEST_F(LoginDialogTest, AWrongPasswordIsRejectedAndTheRightOneOpensTheDatabaseThenTheHotKeysChooser) {
     const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home", "right");
     const std::string work = MakeDatabase(DocumentsFile("work.kvtdat"), "Work", "other");
     Settings::WriteList(setting::kDataBaseList, {home, work});
@@ -130,7 +131,16 @@ TEST_F(LoginDialogTest, AWrongPasswordIsRejectedAndTheRightOneOpensTheDatabase) 
     EXPECT_EQ(CurrentDatabase::Get(), nullptr);
     EXPECT_EQ(Settings::Read(setting::kLastSelected), work);
 
-    TypeAndLogIn(window, "right", 2);
+    // The hot key pressed in another program called the login: after it, the auto-fill chooser.
+    test::WindowThread form([] { return test::CreateLoginForm(); });
+    ASSERT_TRUE(form.BringToFront());
+    PostMessageA(window, WM_HOTKEY, 0, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return IsWindowVisible(window) != 0; }));
+    SetItemTextOf(window, IDC_LOGIN_PASSWORD, "right");
+    Click(window, IDOK);
+    const HWND chooser = m_run->WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_AUTOFILL_TREE); });
+    ASSERT_NE(chooser, nullptr);
+    Click(chooser, IDCANCEL);
     EXPECT_EQ(Finish(), IDOK);
     EXPECT_EQ(Messages().size(), 2u);
     ASSERT_NE(CurrentDatabase::Get(), nullptr);

@@ -665,6 +665,47 @@ TEST_F(MainFrameTest, DraggingAPasscardOntoAGroupMovesItThere) {
     EXPECT_TRUE(ModifiedFlag::IsRaised());
 }
 
+TEST_F(MainFrameTest, DroppingAPasscardOrAnItemOnAnotherWindowFillsTheControlUnderThePointer) {
+    Settings::Write(setting::kAutofillFromClipboard, 0);
+    Settings::Write(setting::kAutoTypeTimeout, 1);
+    Passcard& mail = *CurrentDatabase::Get()->At(1)->At(0);
+    mail.SetUseAutofill(true);
+    Start();
+    test::WindowThread form([] { return test::CreateLoginForm(); });
+    // Starts the drag the control reported, and releases it over the form's field.
+    const auto dropOn = [&](int field, const NMHDR& from, const void* drag) {
+        ASSERT_TRUE(form.BringToFront());
+        RECT edit{};
+        GetWindowRect(form.Control(field), &edit);
+        POINT drop{(edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2};
+        SetCursorPos(drop.x, drop.y);
+        Send(WM_NOTIFY, from.idFrom, reinterpret_cast<LPARAM>(drag));
+        ScreenToClient(m_frame, &drop);
+        Send(WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+    };
+
+    // The passcard from the tree, onto the login field: its template, login, Tab, password.
+    const HTREEITEM item = Child(Child(Root(), 1), 0);
+    NMTREEVIEWA tree{};
+    tree.hdr = {m_tree, IDC_MAIN_TREE, TVN_BEGINDRAGA};
+    tree.itemNew.hItem = item;
+    tree.itemNew.lParam = reinterpret_cast<LPARAM>(&mail);
+    dropOn(test::kLoginEditId, tree.hdr, &tree);
+    EXPECT_TRUE(WaitUntil([&] { return test::WindowTextOf(form.Control(test::kPasswordEditId)) == "s3cret"; }));
+    EXPECT_EQ(test::WindowTextOf(form.Control(test::kLoginEditId)), "me@example.org");
+    EXPECT_TRUE(mail.WindowId().Viewed().starts_with("#32770:Log in:")) << "the window dropped on, not the main window";
+
+    // The login item from the list, onto the password field: its value alone.
+    SelectInTree(item);
+    NMLISTVIEW list{};
+    list.hdr = {m_list, IDC_MAIN_LIST, LVN_BEGINDRAG};
+    list.iItem = 0;
+    SetWindowTextA(form.Control(test::kPasswordEditId), "");
+    dropOn(test::kPasswordEditId, list.hdr, &list);
+    EXPECT_TRUE(WaitUntil([&] { return test::WindowTextOf(form.Control(test::kPasswordEditId)) == "me@example.org"; }))
+        << test::WindowTextOf(form.Control(test::kPasswordEditId));
+}
+
 TEST_F(MainFrameTest, LinksAndTheUserGuideOpenThroughTheShell) {
     std::vector<std::string> opened;
     ShellOpen::SetOpener([&](const std::string& target) { opened.push_back(target); });
