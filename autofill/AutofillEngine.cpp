@@ -138,7 +138,7 @@ bool AutofillEngine::Paste(const SecureString& text) {
     }
     // Filling the clipboard takes a moment in which another window may have come forward.
     if (!StillInFront()) {
-        m_sender.EmptyClipboard();
+        m_sender.WithdrawClipboardText();
         return false;
     }
     // Ctrl with the key that types "v" in the current layout; a layout without a "v" key (Cyrillic,

@@ -20,8 +20,10 @@ public:
     // Puts the (ANSI) text on the clipboard as plain text, replacing whatever it held. False when the
     // clipboard could not be opened, emptied or filled; the text is then not on the clipboard.
     virtual bool SetClipboardText(std::string_view text) = 0;
-    // Empties the clipboard; failures are ignored.
+    // Empties the clipboard after a paste, once the target has had the text; failures are ignored.
     virtual void EmptyClipboard() = 0;
+    // Takes text set on the clipboard back without waiting: it was not pasted after all.
+    virtual void WithdrawClipboardText() = 0;
     // Brings the window to the front and gives it the keyboard focus; failures are ignored.
     virtual void ActivateWindow(WindowHandle target) = 0;
     // The top-level window in front, the one that receives the input (null when there is none).

@@ -14,15 +14,16 @@ public:
     // zero-terminated copy in global memory). False when any of them could not be set; the text is
     // then not on the clipboard, so a secret never stands there unmarked.
     static bool Put(std::string_view text);
+    // The two halves of Put, for a copy whose text is rendered only when a program asks for it.
+    static bool PutMarkers();
+    static bool PutText(std::string_view text);
 
 private:
     static constexpr const wchar_t* kExcludeFromMonitoring = L"ExcludeClipboardContentFromMonitorProcessing";
     static constexpr const wchar_t* kCanIncludeInHistory = L"CanIncludeInClipboardHistory";
     static constexpr const wchar_t* kCanUploadToCloud = L"CanUploadToCloudClipboard";
 
-    static bool PutMarkers();
     static bool PutZeroDword(const wchar_t* formatName);
-    static bool PutText(std::string_view text);
 };
 
 } // namespace vaultlet

@@ -1,7 +1,7 @@
 #include "autofill/win32/Win32InputSender.h"
 
 #include "autofill/win32/ClipboardSession.h"
-#include "autofill/win32/SecretClipboardFormats.h"
+#include "autofill/win32/DelayedClipboardText.h"
 
 namespace vaultlet {
 namespace {
@@ -9,6 +9,8 @@ namespace {
 // How long activation waits for a target that does not answer before giving up on that step;
 // a hung target must not freeze the program.
 constexpr UINT kActivationTimeout = 2000;
+// How long a paste waits for the target to read the clipboard.
+constexpr DWORD kPasteTimeout = 2000;
 
 void SendKeyboardInput(WORD virtualKey, WORD scanCode, DWORD flags) {
     INPUT input{};
@@ -41,20 +43,38 @@ void Win32InputSender::SendCharacter(char16_t unit, bool down) {
 }
 
 bool Win32InputSender::SetClipboardText(std::string_view text) {
-    ClipboardSession clipboard(m_owner);
-    if (!clipboard.IsOpen() || !::EmptyClipboard()) {
+    m_offered = std::make_unique<DelayedClipboardText>();
+    if (!m_offered->Offer(text)) {
+        WithdrawClipboardText();
         return false;
     }
-    return SecretClipboardFormats::Put(text);
+    return true;
+}
+
+Win32InputSender::~Win32InputSender() {
+    WithdrawClipboardText();
+}
+
+void Win32InputSender::WithdrawClipboardText() {
+    if (m_offered) {
+        m_offered->Withdraw();
+        m_offered.reset();
+    }
 }
 
 void Win32InputSender::EmptyClipboard() {
+    if (m_offered) {
+        // The paste is over once the target has read the text; a target that never reads it gets
+        // nothing after the wait either.
+        m_offered->WaitUntilTaken(kPasteTimeout);
+        WithdrawClipboardText();
+        return;
+    }
     ClipboardSession clipboard(m_owner);
     if (clipboard.IsOpen()) {
         ::EmptyClipboard();
     }
 }
-
 void Win32InputSender::ActivateWindow(WindowHandle target) {
     HWND window = static_cast<HWND>(target);
     SendSystemCommand(window, SC_HOTKEY, reinterpret_cast<LPARAM>(window));

@@ -1,29 +1,36 @@
 #pragma once
 
 #include "autofill/InputSender.h"
+#include "autofill/win32/DelayedClipboardText.h"
 
 #include <windows.h>
+
+#include <memory>
 
 namespace vaultlet {
 
 // Auto-type into the real desktop: SendInput (one event per call, so the hold time can separate
-// key-down from key-up), the layout of the calling thread (VkKeyScanA) and the clipboard, opened
-// for the owner window, with the copy marked as a secret (SecretClipboardFormats).
+// key-down from key-up), the layout of the calling thread (VkKeyScanA) and the clipboard, where a
+// pasted value is promised rather than placed and marked as a secret (DelayedClipboardText), so the
+// clipboard is emptied only once the target has read it.
 class Win32InputSender : public InputSender {
 public:
     explicit Win32InputSender(HWND owner) noexcept : m_owner(owner) {}
+    ~Win32InputSender() override;
 
     KeyCode KeyForChar(char character) const override;
     void SendKey(std::uint8_t virtualKey, bool down) override;
     void SendCharacter(char16_t unit, bool down) override;
     bool SetClipboardText(std::string_view text) override;
     void EmptyClipboard() override;
+    void WithdrawClipboardText() override;
     void ActivateWindow(WindowHandle target) override;
     WindowHandle ForegroundWindow() const override;
     void Pause(unsigned milliseconds) override;
 
 private:
     HWND m_owner;
+    std::unique_ptr<DelayedClipboardText> m_offered;
 };
 
 } // namespace vaultlet

@@ -208,7 +208,7 @@ TEST_F(AutofillEngineTest, AnotherWindowComingForwardStopsTheRestOfTheTemplate) 
     AutofillEngine engine(pasting, AutofillOptions{true, 0});
     ASSERT_TRUE(engine.PrepareTemplate(m_passcard.AutofillString(), &m_passcard));
     EXPECT_FALSE(engine.Send());
-    EXPECT_EQ(pasting.KeyEvents(), (Events{"clip u", "empty"}));
+    EXPECT_EQ(pasting.KeyEvents(), (Events{"clip u", "withdraw"}));
     EXPECT_EQ(pasting.clipboard, "");
 }
 

@@ -138,6 +138,11 @@ void RecordingInputSender::EmptyClipboard() {
     clipboard.clear();
 }
 
+void RecordingInputSender::WithdrawClipboardText() {
+    events.push_back("withdraw");
+    clipboard.clear();
+}
+
 void RecordingInputSender::ActivateWindow(WindowHandle target) {
     events.push_back("activate");
     activated.push_back(target);

@@ -18,7 +18,7 @@ public:
     bool withoutLatinV = false;
 };
 
-// Records every call as a short text ("+Shift", "-A", "pause 30", "clip u", "empty", "activate",
+// Records every call as a short text ("+Shift", "-A", "pause 30", "clip u", "empty", "withdraw", "activate",
 // "+U+00E9") and plays the events into a simulated edit control, so tests can check both the exact
 // sequence and what a target would have received.
 class RecordingInputSender : public InputSender {
@@ -28,6 +28,7 @@ public:
     void SendCharacter(char16_t unit, bool down) override;
     bool SetClipboardText(std::string_view text) override;
     void EmptyClipboard() override;
+    void WithdrawClipboardText() override;
     void ActivateWindow(WindowHandle target) override;
     WindowHandle ForegroundWindow() const override;
     void Pause(unsigned milliseconds) override;
@@ -63,6 +64,7 @@ public:
     void SendCharacter(char16_t unit, bool down) override { m_target.SendCharacter(unit, down); }
     bool SetClipboardText(std::string_view text) override { return m_target.SetClipboardText(text); }
     void EmptyClipboard() override { m_target.EmptyClipboard(); }
+    void WithdrawClipboardText() override { m_target.WithdrawClipboardText(); }
     void ActivateWindow(WindowHandle target) override { m_target.ActivateWindow(target); }
     WindowHandle ForegroundWindow() const override { return m_target.ForegroundWindow(); }
     void Pause(unsigned milliseconds) override { m_target.Pause(milliseconds); }

@@ -175,6 +175,17 @@ HWND WaitForMessageBox(DWORD processId, int timeoutMilliseconds) {
         timeoutMilliseconds);
 }
 
+void PressHotKey() {
+    INPUT keys[6] = {};
+    const WORD codes[3] = {VK_CONTROL, VK_MENU, 'F'};
+    for (int i = 0; i < 3; ++i) {
+        keys[i].type = keys[5 - i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = keys[5 - i].ki.wVk = codes[i];
+        keys[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(6, keys, sizeof(INPUT));
+}
+
 bool IsFileDialog(HWND dialog) {
     return HasControl(dialog, kFileNameCombo) || HasControl(dialog, kFileNameEdit);
 }

@@ -45,6 +45,9 @@ bool HasControl(HWND dialog, int id);
 std::string MessageTextOf(HWND box);
 HWND WaitForMessageBox(DWORD processId, int timeoutMilliseconds = 10000);
 
+// Presses Ctrl+Alt+F, the default global hot key, as the user's keyboard would.
+void PressHotKey();
+
 // The system's open and save dialogs: recognised by their file-name field; TypeFileName enters a
 // full path there and presses the default button, Cancel presses Cancel.
 bool IsFileDialog(HWND dialog);

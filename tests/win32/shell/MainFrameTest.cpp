@@ -464,18 +464,6 @@ TEST_F(MainFrameTest, EndOfSessionSavesOnlyWhenTheSessionEnds) {
     EXPECT_TRUE(Messages().empty());
 }
 
-// Presses Ctrl+Alt+F, the default global hot key, as the user's keyboard would.
-void PressHotKey() {
-    INPUT keys[6] = {};
-    const WORD codes[3] = {VK_CONTROL, VK_MENU, 'F'};
-    for (int i = 0; i < 3; ++i) {
-        keys[i].type = keys[5 - i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = keys[5 - i].ki.wVk = codes[i];
-        keys[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    SendInput(6, keys, sizeof(INPUT));
-}
-
 TEST_F(MainFrameTest, TrayCloseButtonAndEscHideAndBringBackTheWindow) {
     Start();
     Send(WM_SYSCOMMAND, SC_MINIMIZE);
@@ -504,14 +492,14 @@ TEST_F(MainFrameTest, HotKeyFillsThePasscardChosenForTheWindowInFrontButNeverOwn
 
     // Pressed while this program is in front, the key opens nothing.
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == m_frame; }));
-    PressHotKey();
+    test::PressHotKey();
     EXPECT_EQ(
         m_run->WaitForDialogWhere([](HWND dialog) { return GetDlgItem(dialog, IDC_AUTOFILL_TREE) != nullptr; }, 1000),
         nullptr);
 
     test::WindowThread form([] { return test::CreateLoginForm(); });
     ASSERT_TRUE(form.BringToFront());
-    PressHotKey();
+    test::PressHotKey();
     const HWND chooser =
         m_run->WaitForDialogWhere([](HWND dialog) { return GetDlgItem(dialog, IDC_AUTOFILL_TREE) != nullptr; });
     ASSERT_NE(chooser, nullptr);
