@@ -510,6 +510,10 @@ TEST_F(MainFrameTest, HotKeyFillsThePasscardChosenForTheWindowInFrontButNeverOwn
               TreeView_GetNextSibling(tree, TreeView_GetChild(tree, TreeView_GetRoot(tree))))
         << "the passcard last used for this title";
     EXPECT_TRUE(test::IsItemEnabled(chooser, IDOK));
+    // A lock from the tray while the chooser is up does not pull the database from under it.
+    Command(ID_FILE_LOCK);
+    EXPECT_EQ(m_run->WaitForDialogWhere(IsLogin, 500), nullptr);
+    EXPECT_TRUE(IsWindowVisible(chooser));
 
     test::Click(chooser, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return test::WindowTextOf(form.Control(test::kPasswordEditId)) == "s3cret"; }))
