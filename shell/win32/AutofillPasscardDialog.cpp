@@ -13,6 +13,8 @@
 #include "shell/Settings.h"
 #include "shell/win32/ui/HeaderBand.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace vaultlet {
@@ -45,7 +47,7 @@ bool AutofillPasscardDialog::OnInit() {
     const auto bookmark = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_NODE_BOOKMARK),
                                                         IMAGE_ICON, kPictureSize, kPictureSize, LR_SHARED));
     SendMessageA(Item(IDC_AUTOFILL_BOOKMARKS), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(bookmark));
-    ShowSearchHint(true);
+    m_search.Attach(Item(IDC_AUTOFILL_SEARCH));
 
     m_tree.Attach(Item(IDC_AUTOFILL_TREE), Settings::Read(setting::kLinesIntoTree) != 0);
     m_tree.SetScope(node_editing::PasscardScope::Autofill);
@@ -100,39 +102,16 @@ void AutofillPasscardDialog::OnSelectionChanged() {
 }
 
 void AutofillPasscardDialog::OnSearchEvent(int code) {
-    switch (code) {
-    case EN_SETFOCUS:
-        if (m_searchHint) {
-            ShowSearchHint(false);
-        }
-        break;
-    case EN_KILLFOCUS:
-        if (GetWindowTextLengthA(Item(IDC_AUTOFILL_SEARCH)) == 0) {
-            ShowSearchHint(true);
-        }
-        break;
-    case EN_CHANGE: {
-        if (m_searchHint) {
-            return;
-        }
-        const std::string typed = ItemText(IDC_AUTOFILL_SEARCH);
-        const ModelNode* found =
-            node_editing::QuickSearch(m_database, typed, false, node_editing::PasscardScope::Autofill);
-        if (const HTREEITEM item = found == nullptr ? nullptr : m_tree.Find(found)) {
-            m_tree.ExpandBranch(item);
-            m_tree.Select(found);
-        }
-        break;
+    const std::optional<std::string> typed = m_search.OnEvent(code);
+    if (!typed) {
+        return;
     }
-    default:
-        break;
+    const ModelNode* found =
+        node_editing::QuickSearch(m_database, *typed, false, node_editing::PasscardScope::Autofill);
+    if (const HTREEITEM item = found == nullptr ? nullptr : m_tree.Find(found)) {
+        m_tree.ExpandBranch(item);
+        m_tree.Select(found);
     }
-}
-
-void AutofillPasscardDialog::ShowSearchHint(bool shown) {
-    // Set before the text, so the change the text makes is not taken for a search.
-    m_searchHint = shown;
-    SetItemText(IDC_AUTOFILL_SEARCH, shown ? LanguagePack::Instance().getString(IDS_QUICK_SEARCH_HINT) : std::string());
 }
 
 void AutofillPasscardDialog::ShowBookmarks() {

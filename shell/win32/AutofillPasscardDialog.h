@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/win32/PasscardTree.h"
+#include "shell/win32/QuickSearchBox.h"
 #include "shell/win32/ui/Dialog.h"
 #include "shell/win32/ui/WindowIcons.h"
 
@@ -34,7 +35,6 @@ protected:
 private:
     void OnSelectionChanged();
     void OnSearchEvent(int code);
-    void ShowSearchHint(bool shown);
     void ShowBookmarks();
     void Fill();
 
@@ -44,7 +44,7 @@ private:
     Passcard* m_selected = nullptr;
     PasscardTree m_tree;
     WindowIcons m_icons;
-    bool m_searchHint = false;
+    QuickSearchBox m_search;
 };
 
 } // namespace vaultlet

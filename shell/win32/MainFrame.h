@@ -11,6 +11,7 @@
 #include "shell/win32/MainToolbar.h"
 #include "shell/win32/NotePane.h"
 #include "shell/win32/PasscardTree.h"
+#include "shell/win32/QuickSearchBox.h"
 #include "shell/win32/ProductTitle.h"
 #include "shell/win32/SecretClipboard.h"
 #include "shell/win32/StatusBar.h"
@@ -137,7 +138,6 @@ private:
     HCURSOR DragCursor(bool movable, bool fills) const;
     ModelNode* NodeUnder(POINT screen) const;
     void DropOn(ModelNode& target);
-    void ShowSearchHint(bool shown);
 
     // Commands (MainFrameCommands.cpp)
     void OnNew();
@@ -211,9 +211,8 @@ private:
     HWND m_treeTitle = nullptr;
     HWND m_itemsTitle = nullptr;
     HWND m_noteTitle = nullptr;
-    HWND m_search = nullptr;
+    QuickSearchBox m_search;
     // The search box shows its hint, not text the user typed.
-    bool m_searchHint = false;
     // The bookmarked passcards in menu order, as the Bookmarks entries were last built.
     std::vector<Passcard*> m_bookmarks;
     int m_treeWidth = PaneLayout::kDefaultTreeWidth;

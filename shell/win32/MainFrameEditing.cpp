@@ -17,6 +17,7 @@
 #include "shell/win32/PasscardDialog.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
+#include <optional>
 #include <string>
 
 namespace vaultlet {
@@ -288,40 +289,16 @@ void MainFrame::DropOn(ModelNode& target) {
     RebuildBookmarks();
 }
 
-void MainFrame::ShowSearchHint(bool shown) {
-    m_searchHint = shown;
-    const std::string text = shown ? LanguagePack::Instance().getString(IDS_QUICK_SEARCH_HINT) : std::string();
-    SetWindowTextA(m_search, text.c_str());
-}
-
 void MainFrame::OnSearchEvent(int code) {
-    switch (code) {
-    case EN_SETFOCUS:
-        if (m_searchHint) {
-            ShowSearchHint(false);
-        }
-        break;
-    case EN_KILLFOCUS:
-        if (GetWindowTextLengthA(m_search) == 0) {
-            ShowSearchHint(true);
-        }
-        break;
-    case EN_UPDATE: {
-        EncryptedDatabase* database = CurrentDatabase::Get();
-        if (m_searchHint || GetFocus() != m_search || database == nullptr) {
-            return;
-        }
-        char typed[256] = {};
-        GetWindowTextA(m_search, typed, sizeof typed);
-        const ModelNode* found = node_editing::QuickSearch(*database, typed, false);
-        if (const HTREEITEM item = found == nullptr ? nullptr : m_tree.Find(found)) {
-            m_tree.ExpandBranch(item);
-            m_tree.Select(found);
-        }
-        break;
+    const std::optional<std::string> typed = m_search.OnEvent(code);
+    EncryptedDatabase* database = CurrentDatabase::Get();
+    if (!typed || database == nullptr) {
+        return;
     }
-    default:
-        break;
+    const ModelNode* found = node_editing::QuickSearch(*database, *typed, false);
+    if (const HTREEITEM item = found == nullptr ? nullptr : m_tree.Find(found)) {
+        m_tree.ExpandBranch(item);
+        m_tree.Select(found);
     }
 }
 

@@ -31,11 +31,11 @@ bool MainFrame::CreateChildren() {
     m_treeTitle = CreateTitle(IDC_MAIN_TREE_TITLE, IDS_PANE_TREE);
     m_itemsTitle = CreateTitle(IDC_MAIN_ITEMS_TITLE, IDS_PANE_ITEMS);
     m_noteTitle = CreateTitle(IDC_MAIN_NOTE_TITLE, IDS_PANE_NOTE);
-    m_search = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
-                               0, 0, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MAIN_QUICK_SEARCH)),
-                               GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(m_search, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    ShowSearchHint(true);
+    const HWND search = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0, Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MAIN_QUICK_SEARCH)), GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(search, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    m_search.Attach(search);
     if (!m_tree.Create(Handle(), IDC_MAIN_TREE, Settings::Read(setting::kLinesIntoTree) != 0) ||
         !m_items.Create(Handle(), IDC_MAIN_LIST) || !m_note.Create(Handle(), IDC_MAIN_NOTE)) {
         return false;
@@ -67,7 +67,7 @@ void MainFrame::LayoutChildren() {
         MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
     };
     place(m_treeTitle, layout.TreeTitle());
-    place(m_search, layout.Search());
+    place(m_search.Handle(), layout.Search());
     place(m_tree.Handle(), layout.Tree());
     place(m_itemsTitle, layout.ItemsTitle());
     place(m_items.Handle(), layout.Items());
@@ -304,19 +304,17 @@ void MainFrame::RetitlePanes() {
     SetWindowTextA(m_itemsTitle, language.getString(IDS_PANE_ITEMS).c_str());
     SetWindowTextA(m_noteTitle, language.getString(IDS_PANE_NOTE).c_str());
     m_items.TitleColumns();
-    if (m_searchHint) {
-        ShowSearchHint(true);
-    }
+    m_search.Retranslate();
 }
 
 bool MainFrame::OnEditKey(int id) {
     // Standard editing keys typed into the note or the search box stay there.
     const HWND focus = GetFocus();
-    if (focus == m_search && (id == ID_EDIT_EDIT || id == ID_ESCAPE)) {
+    if (focus == m_search.Handle() && (id == ID_EDIT_EDIT || id == ID_ESCAPE)) {
         SetFocus(m_tree.Handle()); // Enter or Esc: the search is done
         return true;
     }
-    const HWND note = focus == m_search ? m_search : m_note.Handle();
+    const HWND note = focus == m_search.Handle() ? m_search.Handle() : m_note.Handle();
     if (focus != note) {
         return false;
     }
