@@ -8,7 +8,6 @@
 #include "core/ModifiedFlag.h"
 #include "core/Passcard.h"
 #include "resources/resource.h"
-#include "services/LanguagePack.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
