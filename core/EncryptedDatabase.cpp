@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 namespace vaultlet {
 namespace {
@@ -120,7 +121,7 @@ bool EncryptedDatabase::CheckPassword(std::string_view password) const {
     return key == m_baseKey;
 }
 
-SaveResult EncryptedDatabase::SaveWithResult(const std::string& path, ProgressSink* progress) {
+SaveResult EncryptedDatabase::SaveWithResult(const std::string& path, ProgressSink* progress, ChangedFile changedFile) {
     const std::string& target = path.empty() ? m_path : path;
     Cipher* cipher = CurrentCipher();
     if (cipher == nullptr || target.empty() || m_keyIterations == 0) {
@@ -138,7 +139,7 @@ SaveResult EncryptedDatabase::SaveWithResult(const std::string& path, ProgressSi
     std::memcpy(plaintext.data(), text.data(), text.size());
     text.clear();
 
-    const SaveResult saved = WriteFile(target, plaintext, progress);
+    const SaveResult saved = WriteFile(target, plaintext, progress, changedFile);
     if (saved != SaveResult::Saved) {
         // The document was built (which cleared the flag) but never reached the disk.
         ModifiedFlag::Raise();
@@ -146,7 +147,22 @@ SaveResult EncryptedDatabase::SaveWithResult(const std::string& path, ProgressSi
     return saved;
 }
 
-SaveResult EncryptedDatabase::WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress) {
+SaveResult EncryptedDatabase::SaveAs(const std::string& path, ProgressSink* progress) {
+    if (path.empty()) {
+        return SaveResult::Failed;
+    }
+    std::string previousPath = std::exchange(m_path, path);
+    std::optional<FileStamp> previousStamp = std::exchange(m_stamp, std::nullopt);
+    const SaveResult saved = SaveWithResult({}, progress, ChangedFile::Overwrite);
+    if (saved != SaveResult::Saved) {
+        m_path = std::move(previousPath);
+        m_stamp = previousStamp;
+    }
+    return saved;
+}
+
+SaveResult EncryptedDatabase::WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress,
+                                        ChangedFile changedFile) {
     Cipher& cipher = *CurrentCipher();
     DatabaseFileHeader header;
     header.cipherId = static_cast<std::uint16_t>(cipher.Id());
@@ -179,7 +195,7 @@ SaveResult EncryptedDatabase::WriteFile(const std::string& path, const SecureByt
         return SaveResult::Failed;
     }
     // Checked as late as possible, right before the replace, to leave others the smallest window.
-    if (ChangedOnDisk(path)) {
+    if (changedFile == ChangedFile::Keep && WouldOverwriteChange(path)) {
         return SaveResult::ChangedOnDisk;
     }
     if (!writer.Commit()) {
@@ -193,7 +209,7 @@ SaveResult EncryptedDatabase::WriteFile(const std::string& path, const SecureByt
     return SaveResult::Saved;
 }
 
-bool EncryptedDatabase::ChangedOnDisk(const std::string& path) const {
+bool EncryptedDatabase::WouldOverwriteChange(const std::string& path) const {
     if (path != m_path || !m_stamp) {
         return false;
     }
@@ -204,6 +220,29 @@ bool EncryptedDatabase::ChangedOnDisk(const std::string& path) const {
     }
     FileStamp current;
     return !file->Stamp(current) || current != *m_stamp;
+}
+
+std::optional<FileStamp> EncryptedDatabase::ChangeOnDisk() const {
+    if (!m_stamp) {
+        return std::nullopt;
+    }
+    const std::unique_ptr<InputFile> file = m_fileSystem.OpenForReading(m_path);
+    FileStamp current;
+    if (!file || !file->Stamp(current) || current == *m_stamp) {
+        return std::nullopt;
+    }
+    return current;
+}
+
+std::unique_ptr<EncryptedDatabase> EncryptedDatabase::Reloaded(LoadResult& result, ProgressSink* progress) const {
+    auto database = std::make_unique<EncryptedDatabase>(m_fileSystem);
+    database->m_baseKey = m_baseKey;
+    database->m_iterationLimit = m_iterationLimit;
+    result = database->Load(m_path, progress);
+    if (result != LoadResult::Loaded) {
+        database.reset();
+    }
+    return database;
 }
 
 void EncryptedDatabase::RememberStamp(InputFile& file) {

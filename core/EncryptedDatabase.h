@@ -9,6 +9,7 @@
 #include "core/crypto/CipherRegistry.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,13 +25,17 @@ public:
     static constexpr std::uint32_t kMaxKeyIterations = 1000000;
     static constexpr int kDefaultCipherId = 1;
 
+    // What a save to the stored file does when another writer changed that file since this object
+    // last read or wrote it: leave it alone (SaveResult::ChangedOnDisk), or replace it because the
+    // user chose to.
+    enum class ChangedFile { Keep, Overwrite };
+
     explicit EncryptedDatabase(FileSystem& fileSystem = FileSystem::Real());
     // Wipes the hashed password.
     ~EncryptedDatabase() override;
 
     const std::string& Path() const noexcept { return m_path; }
-    // Binds the database to another file; the next save there does not check for changes by others
-    // (which is also how a caller overwrites a file that changed on disk on purpose).
+    // Binds the database to another file; the next save there does not check for changes by others.
     void SetPath(std::string path) {
         m_path = std::move(path);
         m_stamp.reset();
@@ -57,21 +62,37 @@ public:
     // Saves to the given path (empty: the stored one, which stays unchanged). The file is replaced
     // in one step only after the new content is safely on disk: on failure the old file is left as
     // it was and ModifiedFlag is raised again. The stored file is not overwritten when another
-    // writer changed it since it was loaded or last saved here (SaveResult::ChangedOnDisk).
-    SaveResult SaveWithResult(const std::string& path = {}, ProgressSink* progress = nullptr);
+    // writer changed it since it was loaded or last saved here (SaveResult::ChangedOnDisk), unless
+    // `changedFile` says to overwrite it.
+    SaveResult SaveWithResult(const std::string& path = {}, ProgressSink* progress = nullptr,
+                              ChangedFile changedFile = ChangedFile::Keep);
     bool Save(const std::string& path = {}, ProgressSink* progress = nullptr) {
         return SaveWithResult(path, progress) == SaveResult::Saved;
     }
+    // Saves to a file the user chose (replacing whatever is there) and, once saved, binds the
+    // database to it, so that later saves there check for changes by others. On failure the path
+    // stays as it was.
+    SaveResult SaveAs(const std::string& path, ProgressSink* progress = nullptr);
     // Loads the file at the given path (stored first when not empty; empty: the stored path).
     // SetPassword must have been called. When storedText is given and the file loads, it receives
     // the decrypted document exactly as the file holds it: the text before its terminating zero
     // byte, with its line ends as they are (the model reads them as line feeds).
     LoadResult Load(const std::string& path = {}, ProgressSink* progress = nullptr, SecureString* storedText = nullptr);
 
+    // The stamp the stored file has now when another writer changed it since this object last read
+    // or wrote it; none when it is unchanged, gone or cannot be stamped, or this object never read
+    // or wrote it.
+    std::optional<FileStamp> ChangeOnDisk() const;
+    // Reads the stored file into a new database that has this one's master password (its hash),
+    // file system and iteration limit. This one stays as it is whatever happens; on failure the
+    // result is null and `result` says why.
+    std::unique_ptr<EncryptedDatabase> Reloaded(LoadResult& result, ProgressSink* progress = nullptr) const;
+
 private:
-    SaveResult WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress);
+    SaveResult WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress,
+                         ChangedFile changedFile);
     // Whether writing to `path` would overwrite a change made by someone else.
-    bool ChangedOnDisk(const std::string& path) const;
+    bool WouldOverwriteChange(const std::string& path) const;
     void RememberStamp(InputFile& file);
     LoadResult ReadFile(InputFile& file, std::uint64_t size, ProgressSink* progress, SecureString* storedText);
 

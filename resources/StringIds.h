@@ -55,6 +55,11 @@
 #define IDS_SAVE_FAILED 168
 // A password with characters the system's code page cannot hold exactly.
 #define IDS_PASSWORD_NOT_EXACT 169
+// The open database's file was changed by another writer: the question before overwriting it, the
+// offer to read it again, and a reload that failed.
+#define IDS_FILE_CHANGED_ON_DISK 350
+#define IDS_RELOAD_CHANGED_FILE 351
+#define IDS_RELOAD_FAILED 352
 
 // List column titles.
 #define IDS_COLUMN_DATABASE 159

@@ -164,6 +164,7 @@
 #define MSG_PUT_CLIPBOARD 0x0AFE         // put the text at lParam on the clipboard
 #define MSG_TRAY_NOTIFY 0x2A80           // tray icon callback of the login dialog
 #define MSG_OPEN_FILE 0x2A81             // open the file named by the "OpenFile" setting
+#define MSG_CHECK_FILE_ON_DISK 0x2A82    // main window: look for a change another writer made to the file
 #define MSG_UPDATE_AVAILABLE 0x2415      // a newer version was found
 #define MSG_UPDATE_CHECK_STARTED 0x2416  // a reported update check has begun
 #define MSG_UPDATE_CHECK_FINISHED 0x2417 // a reported update check ended; wParam 1 found, 0 not

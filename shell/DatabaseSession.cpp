@@ -1,5 +1,6 @@
 #include "shell/DatabaseSession.h"
 
+#include "core/EncryptedDatabase.h"
 #include "core/ModifiedFlag.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/DatabaseList.h"
@@ -10,6 +11,17 @@ namespace {
 bool HasUnsavedFile() {
     const EncryptedDatabase* database = CurrentDatabase::Get();
     return database != nullptr && !database->Path().empty() && ModifiedFlag::IsRaised();
+}
+
+// Writing the document clears the flag and a failed save raises it again; setting it here as well
+// makes the flag tell the truth afterwards whatever the core did.
+DatabaseSession::SaveResult Settle(vaultlet::SaveResult written) {
+    if (written != vaultlet::SaveResult::Saved) {
+        ModifiedFlag::Raise();
+        return DatabaseSession::SaveResult::Failed;
+    }
+    ModifiedFlag::Clear();
+    return DatabaseSession::SaveResult::Saved;
 }
 
 } // namespace
@@ -23,8 +35,7 @@ SessionPrompts::Answer DatabaseSession::SavePrompt(int stringId) {
     if (answer != SessionPrompts::Answer::Yes) {
         return answer;
     }
-    if (!SaveTo(CurrentDatabase::Get()->Path(), m_prompts.SaveProgress())) {
-        m_prompts.ReportSaveFailure();
+    if (Reported(SaveOwnFile(m_prompts.Progress())) != SaveResult::Saved) {
         return SessionPrompts::Answer::Cancel;
     }
     return answer;
@@ -36,27 +47,15 @@ DatabaseSession::SaveResult DatabaseSession::Save() {
     if (database == nullptr || database->Path().empty()) {
         return SaveResult::NoPath;
     }
-    if (!SaveTo(database->Path(), m_prompts.SaveProgress())) {
-        m_prompts.ReportSaveFailure();
-        return SaveResult::Failed;
-    }
-    return SaveResult::Saved;
+    return Reported(SaveOwnFile(m_prompts.Progress()));
 }
 
 DatabaseSession::SaveResult DatabaseSession::SaveAs(const std::string& path) {
     m_prompts.CommitNote();
-    EncryptedDatabase* database = CurrentDatabase::Get();
-    if (database == nullptr || path.empty()) {
+    if (CurrentDatabase::Get() == nullptr || path.empty()) {
         return SaveResult::NoPath;
     }
-    if (!SaveTo(path, m_prompts.SaveProgress())) {
-        m_prompts.ReportSaveFailure();
-        return SaveResult::Failed;
-    }
-    database->SetPath(path);
-    m_list.Load();
-    m_list.AddFile(path);
-    return SaveResult::Saved;
+    return Reported(SaveNewFile(path, m_prompts.Progress()));
 }
 
 void DatabaseSession::EndSession(bool ending) {
@@ -66,19 +65,72 @@ void DatabaseSession::EndSession(bool ending) {
     m_prompts.CommitNote();
     if (HasUnsavedFile()) {
         // Nobody is left to tell: the flag simply stays raised when this fails.
-        SaveTo(CurrentDatabase::Get()->Path(), nullptr);
+        SaveOwnFile(nullptr);
     }
 }
 
-bool DatabaseSession::SaveTo(const std::string& path, ProgressSink* progress) {
-    // Writing the document clears the flag and a failed save raises it again, so the flag tells
-    // the truth afterwards either way.
-    if (!CurrentDatabase::Get()->Save(path, progress)) {
-        ModifiedFlag::Raise();
-        return false;
+std::unique_ptr<EncryptedDatabase> DatabaseSession::OfferReload() {
+    m_prompts.CommitNote();
+    const EncryptedDatabase* database = CurrentDatabase::Get();
+    if (database == nullptr || database->Path().empty() || ModifiedFlag::IsRaised()) {
+        return nullptr;
     }
+    const std::optional<FileStamp> change = database->ChangeOnDisk();
+    if (!change || change == m_declinedChange) {
+        return nullptr;
+    }
+    if (!m_prompts.AskToReload()) {
+        m_declinedChange = change;
+        return nullptr;
+    }
+    LoadResult result = LoadResult::CannotOpen;
+    std::unique_ptr<EncryptedDatabase> reloaded = database->Reloaded(result, m_prompts.Progress());
+    // Reading clears the flag; the open copy had no unsaved changes either way.
     ModifiedFlag::Clear();
-    return true;
+    if (reloaded == nullptr) {
+        m_declinedChange = change;
+        m_prompts.ReportReloadFailure();
+    }
+    return reloaded;
+}
+
+DatabaseSession::SaveResult DatabaseSession::SaveOwnFile(ProgressSink* progress) {
+    EncryptedDatabase& database = *CurrentDatabase::Get();
+    const vaultlet::SaveResult written = database.SaveWithResult({}, progress);
+    if (written != vaultlet::SaveResult::ChangedOnDisk) {
+        return Settle(written);
+    }
+    switch (m_prompts.AskAboutChangedFile()) {
+    case SessionPrompts::ChangedFileAnswer::Overwrite:
+        return Settle(database.SaveWithResult({}, progress, EncryptedDatabase::ChangedFile::Overwrite));
+    case SessionPrompts::ChangedFileAnswer::SaveAs: {
+        const std::string path = m_prompts.ChooseSaveAsPath();
+        if (!path.empty()) {
+            return SaveNewFile(path, progress);
+        }
+        break;
+    }
+    case SessionPrompts::ChangedFileAnswer::Cancel:
+        break;
+    }
+    ModifiedFlag::Raise();
+    return SaveResult::Cancelled;
+}
+
+DatabaseSession::SaveResult DatabaseSession::SaveNewFile(const std::string& path, ProgressSink* progress) {
+    const SaveResult result = Settle(CurrentDatabase::Get()->SaveAs(path, progress));
+    if (result == SaveResult::Saved) {
+        m_list.Load();
+        m_list.AddFile(path);
+    }
+    return result;
+}
+
+DatabaseSession::SaveResult DatabaseSession::Reported(SaveResult result) {
+    if (result == SaveResult::Failed) {
+        m_prompts.ReportSaveFailure();
+    }
+    return result;
 }
 
 } // namespace vaultlet

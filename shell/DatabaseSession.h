@@ -1,25 +1,33 @@
 #pragma once
 
+#include "core/FileSystem.h"
 #include "shell/SessionPrompts.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace vaultlet {
 
 class DatabaseList;
+class EncryptedDatabase;
+class ProgressSink;
 
 // The saving half of the open database's life cycle (CurrentDatabase): the save prompt that guards
-// every transition, Save, Save As and the save at the end of the Windows session. A save that fails
-// is reported and stops whatever asked for it, so no change is ever dropped without the user
-// choosing it; the modified flag stays raised until a save has really succeeded.
+// every transition, Save, Save As, the save at the end of the Windows session, and reading the file
+// again after another copy of the program changed it. A save that fails is reported and stops
+// whatever asked for it, and a file another writer changed is overwritten only when the user says
+// so, so no change is ever dropped without the user choosing it; the modified flag stays raised
+// until a save has really succeeded.
 class DatabaseSession {
 public:
-    enum class SaveResult { Saved, Failed, NoPath };
+    enum class SaveResult { Saved, Failed, NoPath, Cancelled };
 
     DatabaseSession(SessionPrompts& prompts, DatabaseList& list) : m_prompts(prompts), m_list(list) {}
 
     // Asks only when a database with a path has unsaved changes; otherwise answers No at once. Yes
-    // saves to the database's own path; a save that fails is reported and answers Cancel.
+    // saves to the database's own path; a save that fails is reported and answers Cancel, and so
+    // does a Cancel at the question about a file another writer changed.
     SessionPrompts::Answer SavePrompt(int stringId);
     // Saves to the database's own path. NoPath when it has none (the caller asks for one), and
     // nothing is cleared then.
@@ -28,14 +36,26 @@ public:
     // clears the modified flag.
     SaveResult SaveAs(const std::string& path);
     // The Windows session ends: save without asking and without progress, when `ending` is true
-    // (false means the shutdown was cancelled and the user's session goes on).
+    // (false means the shutdown was cancelled and the user's session goes on). Only a file another
+    // writer changed meanwhile is asked about.
     void EndSession(bool ending);
+    // The window came to the front. When another writer changed the open database's file and the
+    // database has no unsaved changes, asks whether to read it again, once for each version of the
+    // file. Returns the database read again, for the caller to put in place of the open one once
+    // nothing points into the old one any more; null when the open one stays (not asked, No, or a
+    // reload that failed and was reported).
+    std::unique_ptr<EncryptedDatabase> OfferReload();
 
 private:
-    bool SaveTo(const std::string& path, ProgressSink* progress);
+    // Saves to the database's own file; when another writer changed that file, the user decides.
+    SaveResult SaveOwnFile(ProgressSink* progress);
+    SaveResult SaveNewFile(const std::string& path, ProgressSink* progress);
+    SaveResult Reported(SaveResult result);
 
     SessionPrompts& m_prompts;
     DatabaseList& m_list;
+    // The version of the file the user last declined to read again (or that could not be read).
+    std::optional<FileStamp> m_declinedChange;
 };
 
 } // namespace vaultlet

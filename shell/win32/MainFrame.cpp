@@ -236,6 +236,15 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     case MSG_OPEN_FILE:
         HandOver();
         return true;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            // A question asked inside the activation would be shown while it is half done.
+            PostMessageA(Handle(), MSG_CHECK_FILE_ON_DISK, 0, 0);
+        }
+        return false;
+    case MSG_CHECK_FILE_ON_DISK:
+        CheckFileOnDisk();
+        return true;
     case MSG_PUT_CLIPBOARD:
         OnPutClipboard(lParam);
         return true;
@@ -256,9 +265,11 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
             BringModalForward();
         }
         return true;
-    case WM_ENDSESSION:
+    case WM_ENDSESSION: {
+        BusyScope busy(*this);
         m_session.EndSession(wParam != FALSE);
         return true;
+    }
     case WM_GETMINMAXINFO: {
         auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
         limits->ptMinTrackSize = m_compact ? POINT{100, 400} : POINT{532, 400};

@@ -35,7 +35,8 @@ struct FrameState;
 // list and its comment in the note pane, with menu, toolbar, status bar, tray icon, global hot key
 // and the clipboard countdown. It runs the database's life cycle: save, save as, lock, log off,
 // open, new, a file handed over by a second start, close and the end of the Windows session. Each
-// transition asks its save question first and stops when the save fails.
+// transition asks its save question first and stops when the save fails. When it comes to the front
+// and another writer changed the database's file, it offers to read the file again.
 //
 // It exists from the first successful login until the program ends; while a lock, log-off or open
 // waits for the password it is hidden (and stays hidden whatever asks to show it).
@@ -80,8 +81,12 @@ private:
     // SessionPrompts
     Answer AskToSave(int stringId) override;
     void ReportSaveFailure() override;
+    ChangedFileAnswer AskAboutChangedFile() override;
+    std::string ChooseSaveAsPath() override;
+    bool AskToReload() override;
+    void ReportReloadFailure() override;
     void CommitNote() override;
-    ProgressSink* SaveProgress() override;
+    ProgressSink* Progress() override;
 
     // Views (MainFrameViews.cpp)
     bool CreateChildren();
@@ -177,6 +182,8 @@ private:
     void Logoff();
     void OpenDatabase(const std::string& path);
     void HandOver();
+    // The window came to the front: offers to read the file again when another writer changed it.
+    void CheckFileOnDisk();
     bool TryClose();
     INT_PTR RunLogin(const std::string& file, bool fileGiven, bool shown);
     void ReturnFromLogin(const ModelNode* reselect);

@@ -37,11 +37,36 @@ void MainFrame::ReportSaveFailure() {
     MessageBoxes::Error(Handle(), IDS_SAVE_FAILED);
 }
 
+SessionPrompts::ChangedFileAnswer MainFrame::AskAboutChangedFile() {
+    // Enter picks Save As, the one answer that keeps both versions.
+    switch (
+        MessageBoxes::ShowString(Handle(), IDS_FILE_CHANGED_ON_DISK, MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON2)) {
+    case IDYES:
+        return ChangedFileAnswer::Overwrite;
+    case IDNO:
+        return ChangedFileAnswer::SaveAs;
+    default:
+        return ChangedFileAnswer::Cancel;
+    }
+}
+
+std::string MainFrame::ChooseSaveAsPath() {
+    return ChooseNewDatabaseFile(Handle());
+}
+
+bool MainFrame::AskToReload() {
+    return MessageBoxes::ShowString(Handle(), IDS_RELOAD_CHANGED_FILE, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void MainFrame::ReportReloadFailure() {
+    MessageBoxes::Error(Handle(), IDS_RELOAD_FAILED);
+}
+
 void MainFrame::CommitNote() {
     m_note.Commit();
 }
 
-ProgressSink* MainFrame::SaveProgress() {
+ProgressSink* MainFrame::Progress() {
     return &m_status;
 }
 
@@ -68,7 +93,7 @@ void MainFrame::OnSaveAs() {
     if (CurrentDatabase::Get() == nullptr) {
         return;
     }
-    const std::string path = ChooseNewDatabaseFile(Handle());
+    const std::string path = ChooseSaveAsPath();
     if (!path.empty()) {
         m_session.SaveAs(path);
     }
@@ -191,7 +216,24 @@ void MainFrame::HandOver() {
     OpenDatabase(path);
 }
 
+void MainFrame::CheckFileOnDisk() {
+    // Never under a dialog or a transition, and not while the window waits hidden for a login.
+    if (m_busy > 0 || m_login != nullptr || !IsWindowVisible(Handle())) {
+        return;
+    }
+    BusyScope busy(*this);
+    std::unique_ptr<EncryptedDatabase> reloaded = m_session.OfferReload();
+    if (reloaded == nullptr) {
+        return;
+    }
+    ClearViews(false);
+    CurrentDatabase::Set(std::move(reloaded));
+    Rebuild();
+    RebuildBookmarks();
+}
+
 bool MainFrame::TryClose() {
+    BusyScope busy(*this);
     if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
         return false;
     }

@@ -409,13 +409,14 @@ TEST_F(EncryptedDatabaseTest, AFailedSaveKeepsTheOldFileAndRaisesModifiedFlag) {
     }
 }
 
-TEST_F(EncryptedDatabaseTest, ASaveNeverOverwritesAChangeAnotherWriterMade) {
+TEST_F(EncryptedDatabaseTest, AChangeAnotherWriterMadeIsOverwrittenOnlyWhenAskedAndCanBeReloaded) {
     const std::string path = m_dir.File("db.kvtdat");
     auto mine = MakeDatabase(1);
     mine->SetPath(path);
     ASSERT_EQ(mine->SaveWithResult(), SaveResult::Saved) << "a new database has no file to compare with";
     mine->SetName("second save");
     ASSERT_EQ(mine->SaveWithResult(), SaveResult::Saved) << "our own last save is no change by others";
+    EXPECT_FALSE(mine->ChangeOnDisk());
 
     // Another writer replaces the file with a new one.
     EncryptedDatabase theirs;
@@ -423,6 +424,8 @@ TEST_F(EncryptedDatabaseTest, ASaveNeverOverwritesAChangeAnotherWriterMade) {
     theirs.SetName("theirs");
     ASSERT_TRUE(theirs.Save());
     const std::string replaced = test::ReadFileBytes(path);
+    const std::optional<FileStamp> change = mine->ChangeOnDisk();
+    ASSERT_TRUE(change);
     ModifiedFlag::Clear();
     EXPECT_EQ(mine->SaveWithResult(), SaveResult::ChangedOnDisk);
     EXPECT_FALSE(mine->Save());
@@ -430,7 +433,29 @@ TEST_F(EncryptedDatabaseTest, ASaveNeverOverwritesAChangeAnotherWriterMade) {
     EXPECT_EQ(test::ReadFileBytes(path), replaced);
     EXPECT_EQ(m_dir.List(), std::vector<std::string>{"db.kvtdat"});
 
+    // Their version reads with the password this object holds; ours stays as it is meanwhile.
+    LoadResult reloadResult = LoadResult::CannotOpen;
+    const std::unique_ptr<EncryptedDatabase> reloaded = mine->Reloaded(reloadResult);
+    ASSERT_EQ(reloadResult, LoadResult::Loaded);
+    EXPECT_EQ(reloaded->Name().Viewed(), "theirs");
+    EXPECT_FALSE(reloaded->ChangeOnDisk());
+    EXPECT_EQ(mine->Name().Viewed(), "second save");
+    EXPECT_EQ(mine->ChangeOnDisk(), change);
+
+    // Overwriting on purpose replaces their version, and later saves compare with ours.
+    EXPECT_EQ(mine->SaveWithResult({}, nullptr, EncryptedDatabase::ChangedFile::Overwrite), SaveResult::Saved);
+    EXPECT_FALSE(mine->ChangeOnDisk());
+    EXPECT_EQ(mine->SaveWithResult(), SaveResult::Saved);
+    EncryptedDatabase after;
+    ASSERT_EQ(Open(path, "correct horse", after), LoadResult::Loaded);
+    EXPECT_EQ(after.Name().Viewed(), "second save");
+    EXPECT_TRUE(reloaded->ChangeOnDisk()) << "for the reloaded copy ours is now the other writer's change";
+    std::filesystem::remove(path);
+    EXPECT_EQ(reloaded->Reloaded(reloadResult), nullptr);
+    EXPECT_EQ(reloadResult, LoadResult::CannotOpen);
+
     // Another writer rewrites the same file in place: same identity and size, a later time.
+    ASSERT_TRUE(test::WriteFileBytes(path, replaced));
     EncryptedDatabase loaded;
     ASSERT_EQ(Open(path, "correct horse", loaded), LoadResult::Loaded);
     std::string rewritten = replaced;

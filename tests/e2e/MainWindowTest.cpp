@@ -108,5 +108,33 @@ TEST_F(MainWindowTest, AnEntryAddedThroughTheDialogsIsWhatTheCommandLineToolRead
     EXPECT_NE(shown.out.find("Hidden: yes"), std::string::npos) << shown.out;
 }
 
+// Another copy of the program is played by the command-line tool, writing the same file.
+TEST_F(MainWindowTest, AFileAnotherWriterChangedIsReloadedOnReturnAndOverwrittenOnlyWhenTheUserSaysSo) {
+    const auto cli = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), "--password-stdin");
+        return test::RunProcess(VAULTLET_CLI_PATH, arguments, "secret\n");
+    };
+    std::unique_ptr<RunningProgram> program;
+    const HWND main = StartAndLogIn(program);
+    ASSERT_NE(main, nullptr);
+    ASSERT_EQ(cli({"add", m_home, "Travel"}).status, 0);
+    PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    PostMessageA(main, WM_COMMAND, ID_TRAY_SHOW_WINDOW, 0);
+    EXPECT_EQ(AnswerMessageBox(*program, IDYES), Text(IDS_RELOAD_CHANGED_FILE));
+    const HWND tree = GetDlgItem(main, IDC_MAIN_TREE);
+    EXPECT_TRUE(test::WaitUntil([&] { return SendMessageW(tree, TVM_GETCOUNT, 0, 0) == 7; })) << "Travel is shown";
+
+    SendMessageW(GetDlgItem(main, IDC_MAIN_NOTE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ours"));
+    ASSERT_EQ(cli({"add", m_home, "Work"}).status, 0);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(AnswerMessageBox(*program, IDYES), Text(IDS_SAVE_BEFORE_CLOSING));
+    EXPECT_EQ(AnswerMessageBox(*program, IDYES), Text(IDS_FILE_CHANGED_ON_DISK));
+    ASSERT_TRUE(program->WaitForExit());
+    EXPECT_EQ(CommentOnDisk(), "ours");
+    const test::ProcessResult listed = cli({"ls", m_home});
+    EXPECT_NE(listed.out.find("Travel"), std::string::npos) << listed.out;
+    EXPECT_EQ(listed.out.find("Work"), std::string::npos) << "overwritten, as the user chose";
+}
+
 } // namespace
 } // namespace vaultlet::e2e

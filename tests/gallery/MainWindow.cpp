@@ -1,6 +1,6 @@
 // The main window with a small database as a user keeps one, and the hot key's auto-fill chooser over
 // the same database.
-#include "tests/gallery/Gallery.h"
+#include "tests/gallery/MainWindowScene.h"
 
 #include "core/Group.h"
 #include "core/Item.h"
@@ -55,6 +55,8 @@ DatabaseFolders FoldersOf(const Scene& scene) {
     return DatabaseFolders{scene.File("program"), {scene.File("program")}, false};
 }
 
+} // namespace
+
 void RunMainWindow(Scene& scene, std::function<void(HWND)> step) {
     OpenSampleDatabase(scene);
     scene.Later(std::move(step));
@@ -65,12 +67,13 @@ void RunMainWindow(Scene& scene, std::function<void(HWND)> step) {
     CurrentDatabase::Reset();
 }
 
-// Selects the first passcard of the Internet group, so the list shows its items and the note its comment.
 void SelectBookshop(HWND frame) {
     const HWND tree = GetDlgItem(frame, IDC_MAIN_TREE);
     const HTREEITEM internet = TreeView_GetNextSibling(tree, TreeView_GetChild(tree, TreeView_GetRoot(tree)));
     TreeView_SelectItem(tree, TreeView_GetChild(tree, internet));
 }
+
+namespace {
 
 const Registration kMainWindow("main-window", [](Scene& scene) { RunMainWindow(scene, SelectBookshop); });
 

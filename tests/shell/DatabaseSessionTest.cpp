@@ -19,7 +19,7 @@ namespace {
 
 using Answer = SessionPrompts::Answer;
 
-// Answers the save question as told and records what the session asked and reported.
+// Answers the questions as told and records what the session asked and reported.
 class RecordedPrompts final : public SessionPrompts {
 public:
     Answer answer = Answer::Yes;
@@ -28,19 +28,36 @@ public:
     int noteCommits = 0;
     // Stands for text the user typed into the note pane and has not stored yet.
     std::string pendingNote;
+    ChangedFileAnswer changedFileAnswer = ChangedFileAnswer::Cancel;
+    int changedFileQuestions = 0;
+    // What the Save As file choice returns (empty: the user chose none).
+    std::string saveAsPath;
+    bool reload = false;
+    int reloadQuestions = 0;
+    int reloadFailures = 0;
 
     Answer AskToSave(int stringId) override {
         questions.push_back(stringId);
         return answer;
     }
     void ReportSaveFailure() override { ++failures; }
+    ChangedFileAnswer AskAboutChangedFile() override {
+        ++changedFileQuestions;
+        return changedFileAnswer;
+    }
+    std::string ChooseSaveAsPath() override { return saveAsPath; }
+    bool AskToReload() override {
+        ++reloadQuestions;
+        return reload;
+    }
+    void ReportReloadFailure() override { ++reloadFailures; }
     void CommitNote() override {
         ++noteCommits;
         if (!pendingNote.empty() && CurrentDatabase::Get() != nullptr) {
             CurrentDatabase::Get()->SetComment(pendingNote);
         }
     }
-    ProgressSink* SaveProgress() override { return nullptr; }
+    ProgressSink* Progress() override { return nullptr; }
 };
 
 class DatabaseSessionTest : public ::testing::Test {
@@ -64,6 +81,16 @@ protected:
     // A change the user made in the open database.
     static void Change(const char* comment = "changed") { CurrentDatabase::Get()->SetComment(comment); }
     static std::string CommentOnDisk(const std::string& path) { return test::CommentOnDisk(path); }
+    // Another copy of the program saves the file with its own comment (and master password).
+    static bool TheirsSaved(const std::string& path, const char* comment, const char* newPassword = nullptr) {
+        return test::ChangeDatabaseFile(path, [&](EncryptedDatabase& theirs) {
+            theirs.SetComment(comment);
+            if (newPassword != nullptr) {
+                theirs.SetPassword(newPassword);
+            }
+        });
+    }
+    static std::string OpenComment() { return std::string(CurrentDatabase::Get()->Comment().Viewed()); }
     // A folder that does not exist, so every save into it fails.
     std::string Unwritable() const { return m_root.File("missing") + "/Home.kvtdat"; }
 
@@ -156,6 +183,85 @@ TEST_F(DatabaseSessionTest, EndOfSessionSavesOnlyWhenTheSessionReallyEnds) {
     EXPECT_EQ(CommentOnDisk(m_path), "at shutdown");
     EXPECT_TRUE(m_prompts.questions.empty());
     EXPECT_EQ(m_prompts.failures, 0);
+}
+
+TEST_F(DatabaseSessionTest, AFileAnotherWriterChangedIsOverwrittenOnlyWhenTheUserSaysSo) {
+    Change("ours");
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled);
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel) << "a cancelled save stops the transition";
+    m_session.EndSession(true);
+    EXPECT_EQ(m_prompts.changedFileQuestions, 3) << "every save asks, the one at the end of the session too";
+    EXPECT_EQ(CommentOnDisk(m_path), "theirs");
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(m_prompts.failures, 0);
+
+    m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Overwrite;
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING), Answer::Yes);
+    EXPECT_EQ(CommentOnDisk(m_path), "ours");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+    // Ours is the version on disk now: the next save has nothing to ask.
+    Change("again");
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
+    EXPECT_EQ(CommentOnDisk(m_path), "again");
+    EXPECT_EQ(m_prompts.changedFileQuestions, 4);
+}
+
+TEST_F(DatabaseSessionTest, SaveAsAnswerToAChangedFileSavesUnderTheChosenNameAndWatchesThatFile) {
+    Change("ours");
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
+    m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::SaveAs;
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled) << "no file chosen";
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    const std::string copy = m_root.File("Copy.kvtdat");
+    m_prompts.saveAsPath = copy;
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Yes);
+    EXPECT_EQ(CommentOnDisk(copy), "ours");
+    EXPECT_EQ(CommentOnDisk(m_path), "theirs");
+    EXPECT_EQ(CurrentDatabase::Get()->Path(), copy);
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{copy});
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+
+    ASSERT_TRUE(TheirsSaved(copy, "theirs too"));
+    Change("later");
+    m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Cancel;
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled);
+    EXPECT_EQ(CommentOnDisk(copy), "theirs too");
+    EXPECT_EQ(m_prompts.changedFileQuestions, 3);
+}
+
+TEST_F(DatabaseSessionTest, ReloadIsOfferedOncePerChangeAndOnlyWithoutUnsavedChanges) {
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
+    m_prompts.pendingNote = "typed";
+    EXPECT_EQ(m_session.OfferReload(), nullptr) << "a typed note is an unsaved change";
+    EXPECT_EQ(m_prompts.reloadQuestions, 0);
+    m_prompts.pendingNote.clear();
+    ModifiedFlag::Clear();
+
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_prompts.reloadQuestions, 1) << "No holds for this version of the file";
+
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs again"));
+    m_prompts.reload = true;
+    std::unique_ptr<EncryptedDatabase> reloaded = m_session.OfferReload();
+    ASSERT_NE(reloaded, nullptr);
+    EXPECT_EQ(reloaded->Comment().Viewed(), "theirs again");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+    CurrentDatabase::Set(std::move(reloaded));
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_prompts.reloadQuestions, 2);
+
+    // The other copy changed the master password: the open copy stays, and the failure is told once.
+    ASSERT_TRUE(TheirsSaved(m_path, "unreadable", "other"));
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_prompts.reloadFailures, 1);
+    EXPECT_EQ(m_prompts.reloadQuestions, 3);
+    EXPECT_EQ(OpenComment(), "theirs again");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
 }
 
 } // namespace

@@ -13,15 +13,40 @@ bool MakeDatabaseFile(const std::string& path, const std::string& name, const st
     return database->Save();
 }
 
+namespace {
+
+// Restores the process-wide modified flag that reading and writing another database touch.
+class KeptModifiedFlag {
+public:
+    KeptModifiedFlag() : m_raised(ModifiedFlag::IsRaised()) {}
+    ~KeptModifiedFlag() { m_raised ? ModifiedFlag::Raise() : ModifiedFlag::Clear(); }
+    KeptModifiedFlag(const KeptModifiedFlag&) = delete;
+    KeptModifiedFlag& operator=(const KeptModifiedFlag&) = delete;
+
+private:
+    bool m_raised;
+};
+
+} // namespace
+
 std::string CommentOnDisk(const std::string& path, const std::string& password) {
-    const bool modified = ModifiedFlag::IsRaised();
+    const KeptModifiedFlag kept;
     EncryptedDatabase reread;
     reread.SetPassword(password);
     const bool loaded = reread.Load(path) == LoadResult::Loaded;
-    if (modified) {
-        ModifiedFlag::Raise();
-    }
     return loaded ? std::string(reread.Comment().Viewed()) : "<not loaded>";
+}
+
+bool ChangeDatabaseFile(const std::string& path, const std::function<void(EncryptedDatabase&)>& change,
+                        const std::string& password) {
+    const KeptModifiedFlag kept;
+    EncryptedDatabase theirs;
+    theirs.SetPassword(password);
+    if (theirs.Load(path) != LoadResult::Loaded) {
+        return false;
+    }
+    change(theirs);
+    return theirs.Save();
 }
 
 } // namespace vaultlet::test

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/EncryptedDatabase.h"
+
+#include <functional>
 #include <string>
 
 namespace vaultlet::test {
@@ -12,5 +15,10 @@ bool MakeDatabaseFile(const std::string& path, const std::string& name, const st
 // The comment of the database in the file, read with the password. Reading a file clears the
 // process-wide modified flag; this leaves the flag as it was, so a test can check it afterwards.
 std::string CommentOnDisk(const std::string& path, const std::string& password = "secret");
+
+// Another copy of the program changes the file: it opens it with the password, applies `change`
+// and saves. The modified flag stays as it was.
+bool ChangeDatabaseFile(const std::string& path, const std::function<void(EncryptedDatabase&)>& change,
+                        const std::string& password = "secret");
 
 } // namespace vaultlet::test

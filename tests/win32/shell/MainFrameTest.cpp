@@ -8,7 +8,6 @@
 #include "core/ModifiedFlag.h"
 #include "core/Passcard.h"
 #include "resources/resource.h"
-#include "services/LanguagePack.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
@@ -18,7 +17,7 @@
 #include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/Win32TestWindows.h"
-#include "tests/win32/shell/ShellGuiFixture.h"
+#include "tests/win32/shell/MainFrameFixture.h"
 
 #include <commctrl.h>
 
@@ -29,140 +28,7 @@ using test::Click;
 using test::SetItemTextOf;
 using test::WaitUntil;
 
-std::string Text(int id) {
-    return LanguagePack::Instance().getString(id);
-}
-
-bool IsLogin(HWND window) {
-    return test::HasControl(window, IDC_LOGIN_PASSWORD);
-}
-
-class MainFrameTest : public test::ShellGuiFixture {
-protected:
-    void SetUp() override {
-        ShellGuiFixture::SetUp();
-        m_path = MakeDatabase(DocumentsFile("home.kvtdat"), "Home");
-        LoadCurrent();
-        // One passcard with a login and a hidden password, so there is something to copy.
-        auto passcard = std::make_unique<Passcard>();
-        passcard->SetName("Mail");
-        for (auto [type, value] :
-             {std::pair{ItemType::Login, "me@example.org"}, std::pair{ItemType::Password, "s3cret"}}) {
-            auto item = std::make_unique<Item>();
-            item->ApplyTypeDefaults(type);
-            item->SetValue(value);
-            passcard->Add(std::move(item));
-        }
-        CurrentDatabase::Get()->At(1)->Add(std::move(passcard));
-        ASSERT_TRUE(CurrentDatabase::Get()->Save());
-    }
-    void TearDown() override {
-        if (m_run) {
-            if (m_frame != nullptr && IsWindow(m_frame)) {
-                SetAnswer(IDNO);
-                PostMessageA(m_frame, WM_CLOSE, 0, 0);
-            }
-            m_run.reset();
-        }
-        ModifiedFlag::Clear();
-        ShellGuiFixture::TearDown();
-    }
-
-    void LoadCurrent() {
-        auto database = std::make_unique<EncryptedDatabase>();
-        database->SetPassword("secret");
-        ASSERT_EQ(database->Load(m_path), LoadResult::Loaded);
-        CurrentDatabase::Set(std::move(database));
-    }
-    // Runs the main window on a thread of its own and waits until it is up.
-    void Start() {
-        m_run = std::make_unique<test::ModalThread>([this]() -> INT_PTR {
-            MainFrame frame(nullptr, Folders());
-            return frame.Create(SW_SHOW) ? frame.Run() : -1;
-        });
-        // Shown only once everything inside is built.
-        WaitUntil([&] {
-            m_frame = FindWindowA(MainFrame::kClassName, nullptr);
-            return m_frame != nullptr && IsWindowVisible(m_frame);
-        });
-        ASSERT_NE(m_frame, nullptr);
-        m_tree = GetDlgItem(m_frame, IDC_MAIN_TREE);
-        m_list = GetDlgItem(m_frame, IDC_MAIN_LIST);
-        m_note = GetDlgItem(m_frame, IDC_MAIN_NOTE);
-    }
-    bool Ended() const { return m_run->WaitForEnd(); }
-    // A command that opens a window of its own (a login, a file dialog, a modal dialog): the test
-    // goes on while it runs.
-    void Command(int id) const { PostMessageA(m_frame, WM_COMMAND, static_cast<WPARAM>(id), 0); }
-    // A command or message handled before this returns (message boxes are answered by the test).
-    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return SendMessageA(m_frame, message, wParam, lParam);
-    }
-
-    std::string TreeText(HTREEITEM item) const {
-        char text[256] = {};
-        TVITEMA data{};
-        data.mask = TVIF_TEXT;
-        data.hItem = item;
-        data.pszText = text;
-        data.cchTextMax = sizeof text;
-        SendMessageA(m_tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-        return text;
-    }
-    HTREEITEM Child(HTREEITEM parent, int index) const {
-        HTREEITEM item = TreeView_GetChild(m_tree, parent);
-        while (item != nullptr && index-- > 0) {
-            item = TreeView_GetNextSibling(m_tree, item);
-        }
-        return item;
-    }
-    HTREEITEM Root() const { return TreeView_GetRoot(m_tree); }
-    void SelectInTree(HTREEITEM item) const {
-        SendMessageA(m_tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-    }
-    std::string ListText(int row, int column) const {
-        char text[256] = {};
-        LVITEMA data{};
-        data.iSubItem = column;
-        data.pszText = text;
-        data.cchTextMax = sizeof text;
-        SendMessageA(m_list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&data));
-        return text;
-    }
-    int ListImage(int row) const {
-        LVITEMA data{};
-        data.mask = LVIF_IMAGE;
-        data.iItem = row;
-        data.iImage = -1;
-        SendMessageA(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-        return data.iImage;
-    }
-    std::string StatusInfo() const {
-        char text[256] = {};
-        SendMessageA(GetDlgItem(m_frame, IDC_MAIN_STATUS), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-    // Types into the note as a user would: the text reaches the model only when it is committed.
-    void TypeNote(const std::string& text) const {
-        SendMessageA(m_note, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
-    static std::string CommentOnDisk(const std::string& path) { return test::CommentOnDisk(path); }
-    HWND WaitForLogin() const { return m_run->WaitForDialogWhere(IsLogin); }
-    // Answers the next message box and waits until it was asked.
-    void ExpectMessage(const std::string& text) {
-        ASSERT_TRUE(WaitForMessages(m_seen + 1));
-        EXPECT_EQ(Messages()[m_seen], text);
-        ++m_seen;
-    }
-
-    std::string m_path;
-    std::unique_ptr<test::ModalThread> m_run;
-    HWND m_frame = nullptr;
-    HWND m_tree = nullptr;
-    HWND m_list = nullptr;
-    HWND m_note = nullptr;
-    std::size_t m_seen = 0;
-};
+class MainFrameTest : public test::MainFrameFixture {};
 
 TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
     Start();
