@@ -124,8 +124,8 @@ std::string MainFrameFixture::CommentOnDisk(const std::string& path) {
     return test::CommentOnDisk(path);
 }
 
-HWND MainFrameFixture::WaitForLogin() const {
-    return m_run->WaitForDialogWhere(IsLogin);
+HWND MainFrameFixture::WaitForLogin(int timeoutMilliseconds) const {
+    return m_run->WaitForDialogWhere(IsLogin, timeoutMilliseconds);
 }
 
 void MainFrameFixture::ExpectMessage(const std::string& text) {

@@ -48,7 +48,7 @@ protected:
         SendMessageA(m_note, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     static std::string CommentOnDisk(const std::string& path);
-    HWND WaitForLogin() const;
+    HWND WaitForLogin(int timeoutMilliseconds = 10000) const;
     // Answers the next message box and waits until it was asked.
     void ExpectMessage(const std::string& text);
 

@@ -378,7 +378,7 @@ TEST_F(MainFrameTest, HotKeyFillsThePasscardChosenForTheWindowInFrontButNeverOwn
     EXPECT_TRUE(test::IsItemEnabled(chooser, IDOK));
     // A lock from the tray while the chooser is up does not pull the database from under it.
     Command(ID_FILE_LOCK);
-    EXPECT_EQ(m_run->WaitForDialogWhere(IsLogin, 500), nullptr);
+    EXPECT_EQ(WaitForLogin(500), nullptr);
     EXPECT_TRUE(IsWindowVisible(chooser));
 
     test::Click(chooser, IDOK);
