@@ -1,6 +1,7 @@
 // Installing on the removable drives of the test prefix (scripts/lib/wine-env.sh makes R:, labelled
 // VAULTTEST, and S:, without a label) on real windows: the drives offered, OK without a drive, the
-// report of a step that failed, and an install over the files of an earlier one.
+// report of a step that failed, an install over the files of an earlier one, and one that the
+// drive cannot take.
 #include "shell/win32/InstallOnRemovableDialog.h"
 
 #include "core/ModifiedFlag.h"
@@ -136,6 +137,24 @@ TEST_F(InstallOnRemovableDialogTest, InstallsOnTheChosenDriveOverAnEarlierCopyWi
     ASSERT_EQ(copy.Load(target + "\\passwords_db.kvtdat"), LoadResult::Loaded);
     EXPECT_EQ(copy.Name(), "Home (Removable)");
     EXPECT_EQ(copy.Comment(), "not saved yet");
+}
+
+TEST_F(InstallOnRemovableDialogTest, AnInstallTheDriveCannotTakeIsReportedIncomplete) {
+    // A file where the folder should be.
+    std::filesystem::create_directories(kTestFolder);
+    ASSERT_TRUE(test::WriteFileBytes(kTestFolder + "\\Blocked", "a file"));
+    InstallOnRemovableDialog dialog(&m_database, {{"R:\\", "VAULTTEST (R:)"}});
+    test::ModalThread run([&] { return dialog.RunModal(nullptr); });
+    const HWND window = run.WaitForDialogWhere(IsInstall);
+    ASSERT_NE(window, nullptr);
+    test::SetItemTextOf(window, IDC_INSTALL_FOLDER, "InstallDialogTest\\Blocked");
+    test::Click(window, IDOK);
+    ASSERT_TRUE(run.WaitForEnd(60000));
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{FormatText(Text(IDS_INSTALL_INCOMPLETE), {kTestFolder + "\\Blocked"})});
+    EXPECT_EQ(test::ReadFileBytes(kTestFolder + "\\Blocked"), "a file");
+    EXPECT_EQ(m_database.Name(), "Home");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
 }
 
 } // namespace
