@@ -44,6 +44,11 @@
 #define IDS_REMOVABLE_DISK 151
 #define IDS_NO_REMOVABLE_DISKS 152
 #define IDS_INSTALL_SUCCEEDED 153
+// A step of the install that failed, with the system's error number and text; the step's name; and
+// an install that left the drive without every file.
+#define IDS_INSTALL_STEP_FAILED 181
+#define IDS_INSTALL_DATABASE_STEP 182
+#define IDS_INSTALL_INCOMPLETE 183
 
 // Status bar and save prompts.
 #define IDS_STATUS_STATISTICS 154

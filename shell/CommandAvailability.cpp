@@ -10,7 +10,6 @@ namespace {
 
 // Commands whose window or behaviour the program does not have yet: shown, but never enabled.
 constexpr std::array kNotYetAvailable = {
-    ID_FILE_INSTALL_REMOVABLE,
     ID_HELP_HOME_PAGE,
     ID_HELP_REPORT_BUG,
     ID_HELP_CHECK_UPDATES,

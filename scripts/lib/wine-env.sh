@@ -16,7 +16,8 @@ vaultlet_wine_env() {
 # a directory, not a locked file descriptor: Wine's background services would inherit such a
 # descriptor and hold the lock for as long as they live. Output is detached for the same reason.
 vaultlet_wine_init() {
-    local ready="$WINEPREFIX/.vaultlet-ready"
+    # Named after the set-up below: a prefix made by an older one is set up again.
+    local ready="$WINEPREFIX/.vaultlet-ready-removable-drives"
     local lock="$WINEPREFIX/.vaultlet-init"
     [ -f "$ready" ] && return 0
     if mkdir "$lock" 2>/dev/null; then
@@ -33,6 +34,7 @@ vaultlet_wine_init() {
             </dev/null >/dev/null 2>&1
         "$VAULTLET_WINE" reg add 'HKCU\Software\Wine\AppDefaults\autofill_tests.exe\X11 Driver' \
             /v Managed /d Y /f </dev/null >/dev/null 2>&1
+        vaultlet_wine_removable_drives
         # The processes wineboot left running (the desktop among them) were started before these
         # settings existed and would keep the managed windows for this whole session: end them, so
         # that everything from here on starts with the settings in place.
@@ -48,6 +50,19 @@ vaultlet_wine_init() {
         waited=$((waited + 1))
     done
     [ -f "$ready" ]
+}
+
+# Two removable drives for the install tests, each a folder of the prefix: R: with the volume label
+# VAULTTEST and S: without one. Wine reads a drive's type when the prefix's services start, which
+# the caller makes happen afterwards.
+vaultlet_wine_removable_drives() {
+    local letter
+    for letter in r s; do
+        mkdir -p "$WINEPREFIX/removable-$letter"
+        ln -sfn "../removable-$letter" "$WINEPREFIX/dosdevices/$letter:"
+        "$VAULTLET_WINE" reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d floppy /f </dev/null >/dev/null 2>&1
+    done
+    printf 'VAULTTEST\n' >"$WINEPREFIX/removable-r/.windows-label"
 }
 
 VAULTLET_WINE=/usr/lib/wine/wine64

@@ -31,6 +31,7 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
     {ID_FILE_LOGOFF, &MainFrame::OnLogoff},
     {ID_FILE_CHANGE_MASTER_PASSWORD, &MainFrame::OnChangePassword},
     {ID_FILE_DATABASE_SETTINGS, &MainFrame::OnDatabaseSettings},
+    {ID_FILE_INSTALL_REMOVABLE, &MainFrame::OnInstallRemovable},
     {ID_APP_EXIT, &MainFrame::OnExit},
     {ID_EDIT_COPY, &MainFrame::OnCopy},
     {ID_EDIT_ADD_GROUP, &MainFrame::OnAddGroup},

@@ -153,6 +153,7 @@ private:
     void OnLogoff();
     void OnChangePassword();
     void OnDatabaseSettings();
+    void OnInstallRemovable();
     void OnExit();
     void OnCopy();
     void OnSelectAll();

@@ -1,6 +1,7 @@
 // The main window's commands that are not transitions of the open database.
 #include "core/Item.h"
 #include "resources/resource.h"
+#include "services/LanguagePack.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/NodeEditing.h"
 #include "shell/RegistryStore.h"
@@ -12,11 +13,14 @@
 #include "shell/win32/ExportCommand.h"
 #include "shell/win32/PrintCommand.h"
 #include "shell/win32/ImportCommand.h"
+#include "shell/win32/InstallOnRemovableDialog.h"
 #include "shell/win32/MainFrame.h"
 #include "shell/win32/ManageDatabaseListDialog.h"
 #include "shell/win32/PasswordGeneratorDialog.h"
 #include "shell/win32/SettingsDialog.h"
 #include "shell/win32/ShellOpen.h"
+#include "shell/win32/Win32InstallSystem.h"
+#include "shell/win32/ui/MessageBoxes.h"
 
 namespace vaultlet {
 
@@ -27,6 +31,22 @@ void MainFrame::OnChangePassword() {
 
 void MainFrame::OnDatabaseSettings() {
     DatabaseSettingsDialog dialog(*CurrentDatabase::Get());
+    RunDialog(dialog);
+}
+
+void MainFrame::OnInstallRemovable() {
+    Win32InstallSystem system;
+    std::vector<RemovableDrive> drives =
+        ListRemovableDrives(system, LanguagePack::Instance().getString(IDS_REMOVABLE_DISK));
+    if (drives.empty()) {
+        MessageBoxes::ShowString(Handle(), IDS_NO_REMOVABLE_DISKS, MB_OK | MB_ICONWARNING);
+        return;
+    }
+    // The copy takes the note as the user sees it, typed text not stored yet included.
+    m_note.Commit();
+    // Run as the window's dialog: a hand-over or a tray command meanwhile must not replace or lock
+    // the database that the install is copying.
+    InstallOnRemovableDialog dialog(CurrentDatabase::Get(), std::move(drives));
     RunDialog(dialog);
 }
 

@@ -108,17 +108,23 @@ ProgramCopy::ProgramCopy() {
 }
 
 std::unique_ptr<RunningProgram> ProgramCopy::Start(const std::string& arguments, bool withSettingsOption) const {
-    std::string commandLine = "\"" + Executable() + "\"";
-    if (withSettingsOption) {
-        commandLine += " -c \"" + Ini() + "\"";
+    std::string all = withSettingsOption ? "-c \"" + Ini() + "\"" : "";
+    if (!arguments.empty()) {
+        all += all.empty() ? arguments : " " + arguments;
     }
+    return StartExecutable(Executable(), all);
+}
+
+std::unique_ptr<RunningProgram> StartExecutable(const std::string& executable, const std::string& arguments) {
+    std::string commandLine = "\"" + executable + "\"";
     if (!arguments.empty()) {
         commandLine += " " + arguments;
     }
+    const std::string folder = executable.substr(0, executable.find_last_of('\\'));
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(Executable().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Folder().c_str(),
+    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &process)) {
         ADD_FAILURE() << "cannot start " << commandLine;
         return nullptr;

@@ -58,6 +58,8 @@ private:
     test::TempDir m_folder;
 };
 
+// Starts a program with the arguments, in its own folder.
+std::unique_ptr<RunningProgram> StartExecutable(const std::string& executable, const std::string& arguments = {});
 // Processes of any copy of the program now running, by id.
 std::vector<DWORD> RunningCopies();
 // The login dialog of some process other than those given; null if none.

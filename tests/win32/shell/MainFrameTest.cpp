@@ -11,6 +11,7 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "shell/TextFormat.h"
 #include "shell/win32/ShellOpen.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/TempDir.h"
@@ -20,6 +21,8 @@
 #include "tests/win32/shell/MainFrameFixture.h"
 
 #include <commctrl.h>
+
+#include <filesystem>
 
 namespace vaultlet {
 namespace {
@@ -737,6 +740,38 @@ TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
     Command(ID_APP_EXIT);
     EXPECT_TRUE(Ended());
+}
+
+TEST_F(MainFrameTest, AHandOverDuringTheInstallIsTakenWhenTheInstallEnds) {
+    // A folder on the test prefix's removable drive R: (scripts/lib/wine-env.sh).
+    const std::string target = "R:\\MainFrameTest";
+    std::error_code error;
+    std::filesystem::remove_all(target, error);
+    Settings::Write(setting::kOpenFile, MakeDatabase(DocumentsFile("work.kvtdat"), "Work"));
+    Start();
+    Command(ID_FILE_INSTALL_REMOVABLE);
+    const HWND dialog = m_run->WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_INSTALL_DRIVE); });
+    ASSERT_NE(dialog, nullptr);
+    const EncryptedDatabase* open = CurrentDatabase::Get();
+    // A second start and the tray menu reach the window while the install runs.
+    Send(MSG_OPEN_FILE);
+    Send(WM_COMMAND, ID_FILE_LOCK);
+    Send(WM_COMMAND, ID_FILE_LOGOFF);
+    EXPECT_EQ(CurrentDatabase::Get(), open);
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+
+    SetItemTextOf(dialog, IDC_INSTALL_FOLDER, "MainFrameTest");
+    Click(dialog, IDOK);
+    const HWND login = m_run->WaitForDialogWhere(IsLogin, 60000);
+    ASSERT_NE(login, nullptr) << "the file handed over is opened after the install";
+    EXPECT_EQ(Messages(), std::vector<std::string>{FormatText(Text(IDS_INSTALL_SUCCEEDED), {"R:\\", "MainFrameTest"})});
+    std::string name;
+    int cipherId = 0;
+    EXPECT_TRUE(ProbeFile(target + "\\passwords_db.kvtdat", name, cipherId));
+    EXPECT_EQ(name, "Home (Removable)");
+    Click(login, IDCANCEL);
+    EXPECT_TRUE(Ended());
+    std::filesystem::remove_all(target, error);
 }
 
 } // namespace

@@ -1,0 +1,39 @@
+// Which drives the install offers, and the names it shows for them.
+#include "shell/RemovableDrive.h"
+
+#include "tests/shell/FakeInstallSystem.h"
+
+#include <gtest/gtest.h>
+
+namespace vaultlet {
+namespace {
+
+using Drive = test::FakeInstallSystem::Drive;
+
+TEST(RemovableDriveTest, OffersTheWritableRemovableDrivesFromBToZInLetterOrder) {
+    test::FakeInstallSystem system;
+    system.drives = {
+        Drive{'Z', true, true, "LAST"},    Drive{'A', true, true, "FLOPPY"},       Drive{'C', false, true, "SYSTEM"},
+        Drive{'E', true, true, "MYUSB"},   Drive{'F', true, true, "LOCKED", true}, Drive{'G', true, true, ""},
+        Drive{'H', true, false, "UNREAD"}, Drive{'B', true, true, "BEE"},
+    };
+    std::vector<std::string> roots;
+    std::vector<std::string> texts;
+    for (const RemovableDrive& drive : ListRemovableDrives(system, "Removable disk")) {
+        roots.push_back(drive.root);
+        texts.push_back(drive.text);
+    }
+    // A: never, C: is fixed, F: write-protected; G: has no label and H: no readable volume.
+    EXPECT_EQ(roots, (std::vector<std::string>{"B:\\", "E:\\", "G:\\", "H:\\", "Z:\\"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"BEE (B:)", "MYUSB (E:)", "Removable disk (G:)", "Removable disk (H:)",
+                                               "LAST (Z:)"}));
+}
+
+TEST(RemovableDriveTest, NoneWhenTheOnlyRemovableDriveIsWriteProtected) {
+    test::FakeInstallSystem system;
+    system.drives = {Drive{'C', false, true, "SYSTEM"}, Drive{'E', true, true, "LOCKED", true}};
+    EXPECT_TRUE(ListRemovableDrives(system, "Removable disk").empty());
+}
+
+} // namespace
+} // namespace vaultlet
