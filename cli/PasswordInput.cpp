@@ -1,32 +1,41 @@
 #include "cli/PasswordInput.h"
 
 #include "cli/CliFailure.h"
+#include "cli/InputPasswordText.h"
 #include "cli/InputText.h"
+
+#include <utility>
 
 namespace vaultlet {
 
+// An existing file may have been made with a password the code page could only approximate: the same
+// approximation opens it, as in the program's login.
 SecureString PasswordInput::Existing(std::string_view prompt) {
-    return Read(prompt);
+    return std::move(Read(prompt).text);
 }
 
 SecureString PasswordInput::New(std::string_view prompt, std::string_view repeatPrompt) {
-    SecureString password = Read(prompt);
-    if (password.empty()) {
+    EnteredPassword password = Read(prompt);
+    if (password.text.empty()) {
         throw UsageError("the password must not be empty");
     }
-    if (!m_fromStandardInput && Read(repeatPrompt) != password) {
+    if (!password.exact) {
+        throw UsageError("the password contains characters that this system cannot keep exactly; use other characters");
+    }
+    if (!m_fromStandardInput && Read(repeatPrompt).text != password.text) {
         throw UsageError("the passwords do not match");
     }
-    return password;
+    return std::move(password.text);
 }
 
-SecureString PasswordInput::Read(std::string_view prompt) {
-    SecureString password;
+EnteredPassword PasswordInput::Read(std::string_view prompt) {
+    EnteredPassword password;
     if (m_fromStandardInput) {
-        if (!ReadInputLine(m_in, password)) {
+        SecureString line;
+        if (!ReadInputLine(m_in, line)) {
             throw UsageError("standard input ended before a password line (--password-stdin)");
         }
-        return password;
+        return InputPasswordText(line.Viewed());
     }
     switch (m_terminal.ReadHidden(prompt, password)) {
     case PasswordTerminal::Result::Read:

@@ -18,11 +18,12 @@ public:
     // The password of an existing database. Throws a usage error when none can be had.
     SecureString Existing(std::string_view prompt);
     // A password for a database: from the terminal it is asked twice and both must agree; from
-    // standard input it is one line. It must not be empty. Throws a usage error otherwise.
+    // standard input it is one line. It must not be empty, and the system's code page must hold each
+    // of its characters exactly. Throws a usage error otherwise.
     SecureString New(std::string_view prompt, std::string_view repeatPrompt);
 
 private:
-    SecureString Read(std::string_view prompt);
+    EnteredPassword Read(std::string_view prompt);
 
     bool m_fromStandardInput;
     std::istream& m_in;

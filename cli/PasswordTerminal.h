@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/SecureString.h"
+#include "cli/EnteredPassword.h"
 
 #include <string_view>
 
@@ -22,7 +22,7 @@ public:
 
     // Shows the prompt on the terminal, reads one line without showing it, and leaves the terminal as
     // it was (also when the process is interrupted meanwhile). The line end is not part of the secret.
-    virtual Result ReadHidden(std::string_view prompt, SecureString& secret) = 0;
+    virtual Result ReadHidden(std::string_view prompt, EnteredPassword& secret) = 0;
 };
 
 } // namespace vaultlet

@@ -9,7 +9,7 @@ namespace vaultlet {
 // password can be typed while they are redirected.
 class SystemPasswordTerminal : public PasswordTerminal {
 public:
-    Result ReadHidden(std::string_view prompt, SecureString& secret) override;
+    Result ReadHidden(std::string_view prompt, EnteredPassword& secret) override;
 };
 
 } // namespace vaultlet

@@ -1,5 +1,6 @@
 #include "core/KeySearch.h"
 
+#include "core/crypto/Aes128Cipher.h"
 #include "core/crypto/Aes256Cipher.h"
 #include "core/crypto/Blowfish.h"
 #include "core/crypto/BlowfishCipher.h"
@@ -25,30 +26,85 @@ constexpr unsigned kMaxThreads = 16;
 // Below this many iterations a search runs on the calling thread alone.
 constexpr std::uint32_t kParallelFrom = 4096;
 
-// Tests candidate keys for one thread. A cipher is a permutation, so encrypting the check value and
-// comparing with the stored block answers the same question as decrypting the block, without the
-// decryption key schedule.
-class CandidateTester {
+bool IsAes(int cipherId) {
+    return cipherId == Aes256Cipher::kId || cipherId == Aes128Cipher::kId;
+}
+
+// AES candidates on the calling thread alone. An AES key is a RIPEMD digest of the candidate: for
+// AES-256 the digest the chain makes next anyway, for AES-128 a RIPEMD-128, made for four candidates
+// in the same pass as a step of the chain (which leaves the vector units idle); and the check block
+// under four fresh keys costs less than that step. So the chain is nearly the whole cost, and helper
+// threads would only add theirs: starting, a buffer of every candidate to fill and wipe, waiting on
+// each other. A cipher is a permutation, so encrypting the check value and comparing with the stored
+// block answers the same question as decrypting the block.
+class AesCandidates {
 public:
-    explicit CandidateTester(const KeySearch::Task& task) : m_task(task) {
-        if (task.cipherId != Aes256Cipher::kId) {
-            m_cipher = m_ciphers.FindById(task.cipherId);
+    static constexpr std::size_t kLanes = Rijndael::kKeyLanes;
+    static_assert(kLanes == 4, "RIPEMD-128 digests are made four at a time");
+
+    explicit AesCandidates(const KeySearch::Task& task) : m_task(task), m_aes256(task.cipherId == Aes256Cipher::kId) {}
+
+    std::optional<SecureArray<32>> Find() {
+        std::memcpy(Key(0), m_task.baseKey->data(), kKeySize);
+        Ripemd::HashChain256(Key(0), m_task.iterations);
+        for (std::size_t i = 1; i < kLanes; ++i) {
+            Ripemd::Hash256Of32(Key(i - 1), Key(i));
         }
+        // Keys 0 .. 3 are candidates first .. first + 3; the next four follow while these are tested.
+        for (std::uint32_t first = 0; first < m_task.iterations; first += kLanes) {
+            const std::uint8_t* aesKeys = ExtendChain();
+            Rijndael::EncryptBlockUnderKeys(aesKeys, m_aes256 ? kKeySize : 16, m_task.checkValue, m_blocks.data());
+            const std::size_t count = std::min<std::size_t>(kLanes, m_task.iterations - first);
+            for (std::size_t i = 0; i < count; ++i) {
+                if (std::memcmp(m_blocks.data() + kBlock * i, m_task.checkBlock, kBlock) == 0) {
+                    SecureArray<32> key;
+                    std::memcpy(key.data(), Key(i), kKeySize);
+                    return key;
+                }
+            }
+            std::memcpy(Key(0), Key(kLanes), kLanes * kKeySize);
+        }
+        return std::nullopt;
     }
 
-    // `key` is candidate j; `next` is candidate j + 1, which is also what AES-256 makes of `key`
-    // when it hashes it into its key buffer, so that hash need not be computed a second time.
-    bool Matches(const std::uint8_t* key, const std::uint8_t* next) {
-        std::uint8_t block[kKeySize];
-        bool encrypted = false;
-        if (m_cipher == nullptr) {
-            encrypted = m_aes.MakeKey(next, kKeySize) == RijndaelResult::Ok &&
-                        m_aes.EncryptBlock(m_task.checkValue, block) == RijndaelResult::Ok;
-            m_aes.Wipe();
+private:
+    static constexpr std::size_t kBlock = Aes256Cipher::kBlockSize;
+
+    std::uint8_t* Key(std::size_t index) noexcept { return m_keys.data() + index * kKeySize; }
+
+    // Makes keys 4 .. 7 and returns the AES keys of candidates 0 .. 3: AES-256 keys candidate j with
+    // candidate j + 1.
+    const std::uint8_t* ExtendChain() {
+        if (m_aes256) {
+            Ripemd::Hash256Of32(Key(kLanes - 1), Key(kLanes));
         } else {
-            m_cipher->SetKey(key, kKeySize);
-            encrypted = m_cipher->Encrypt(m_task.checkValue, block, m_task.blockSize);
+            Ripemd::Hash256Of32WithHash128Of32x4(Key(kLanes - 1), Key(kLanes), Key(0), m_aes128Keys.data());
         }
+        for (std::size_t i = kLanes + 1; i < 2 * kLanes; ++i) {
+            Ripemd::Hash256Of32(Key(i - 1), Key(i));
+        }
+        return m_aes256 ? Key(1) : m_aes128Keys.data();
+    }
+
+    const KeySearch::Task& m_task;
+    const bool m_aes256;
+    SecureArray<kKeySize * 2 * kLanes> m_keys;
+    SecureArray<16 * kLanes> m_aes128Keys;
+    SecureArray<kBlock * kLanes> m_blocks;
+};
+
+// Tests Twofish and Blowfish candidate keys for one thread; these keys take long to set up, so the
+// search spreads them over threads. Encrypting the check value and comparing with the stored block
+// answers the same question as decrypting it, without the decryption key schedule.
+class CandidateTester {
+public:
+    explicit CandidateTester(const KeySearch::Task& task) : m_task(task), m_cipher(m_ciphers.FindById(task.cipherId)) {}
+
+    // `key` is candidate j.
+    bool Matches(const std::uint8_t* key) {
+        std::uint8_t block[kKeySize];
+        m_cipher->SetKey(key, kKeySize);
+        const bool encrypted = m_cipher->Encrypt(m_task.checkValue, block, m_task.blockSize);
         const bool match = encrypted && std::memcmp(block, m_task.checkBlock, m_task.blockSize) == 0;
         SecureWipe(block, sizeof block);
         return match;
@@ -101,8 +157,7 @@ private:
 
     const KeySearch::Task& m_task;
     CipherRegistry m_ciphers;
-    Cipher* m_cipher = nullptr;
-    Rijndael m_aes;
+    Cipher* m_cipher;
     Blowfish m_blowfish[2];
     Twofish m_twofish[2];
 };
@@ -113,7 +168,7 @@ private:
 class CandidateChain {
 public:
     CandidateChain(const KeySearch::Task& task)
-        : m_task(task), m_keys((static_cast<std::size_t>(task.iterations) + 1) * kKeySize) {}
+        : m_task(task), m_keys(static_cast<std::size_t>(task.iterations) * kKeySize) {}
 
     // The producing thread: extends the chain, keeping a lead over the testers, and tests batches
     // itself whenever the lead is big enough, so no thread makes keys nobody will need.
@@ -122,7 +177,7 @@ public:
         Ripemd::HashChain256(m_keys.data(), m_task.iterations);
         std::uint32_t made = 1; // slots 0 .. made - 1 hold candidates
         m_produced.value.store(made, std::memory_order_release);
-        const std::uint32_t needed = m_task.iterations + 1; // candidate j is tested with j + 1 beside it
+        const std::uint32_t needed = m_task.iterations;
         while (made < needed && m_best.value.load(std::memory_order_relaxed) == kNone) {
             const std::uint32_t claimed = m_next.value.load(std::memory_order_relaxed);
             if (made >= claimed + kLead && TestMadeBatch(tester, made)) {
@@ -155,7 +210,7 @@ public:
     bool TestMadeBatch(CandidateTester& tester, std::uint32_t made) {
         std::uint32_t first = m_next.value.load(std::memory_order_relaxed);
         do {
-            if (first >= m_task.iterations || first + kBatch + 1 > made) {
+            if (first >= m_task.iterations || first + kBatch > made) {
                 return false;
             }
         } while (!m_next.value.compare_exchange_weak(first, first + kBatch, std::memory_order_relaxed));
@@ -173,13 +228,12 @@ public:
                 return false; // everything from here on comes after a match
             }
             const bool pair = step == 2 && j + 1 < end;
-            const std::uint32_t needed = j + (pair ? 3 : 2);
+            const std::uint32_t needed = j + (pair ? 2 : 1);
             if (available < needed && !WaitFor(needed, available)) {
                 return false;
             }
             const std::uint8_t* key = m_keys.data() + static_cast<std::size_t>(j) * kKeySize;
-            const int match =
-                pair ? tester.MatchesPair(key, key + kKeySize) : (tester.Matches(key, key + kKeySize) ? 1 : 0);
+            const int match = pair ? tester.MatchesPair(key, key + kKeySize) : (tester.Matches(key) ? 1 : 0);
             if (match != 0) {
                 const std::uint32_t found = j + static_cast<std::uint32_t>(match) - 1;
                 std::uint32_t best = m_best.value.load(std::memory_order_relaxed);
@@ -240,14 +294,12 @@ private:
 std::optional<SecureArray<32>> FindSequentially(const KeySearch::Task& task) {
     CandidateTester tester(task);
     SecureArray<32> key = *task.baseKey;
-    SecureArray<32> next;
     Ripemd::HashChain256(key.data(), task.iterations);
     for (std::uint32_t j = 0; j < task.iterations; ++j) {
-        Ripemd::Hash256Of32(key.data(), next.data());
-        if (tester.Matches(key.data(), next.data())) {
+        if (tester.Matches(key.data())) {
             return key;
         }
-        key = next;
+        Ripemd::Hash256Of32(key.data(), key.data());
     }
     return std::nullopt;
 }
@@ -268,6 +320,9 @@ std::optional<SecureArray<32>> KeySearch::Find(const Task& task, unsigned thread
         if (ciphers.FindById(task.cipherId) == nullptr) {
             return std::nullopt;
         }
+    }
+    if (IsAes(task.cipherId)) {
+        return AesCandidates(task).Find();
     }
     // Short searches end before helper threads would have started.
     const unsigned count = task.iterations < kParallelFrom && threads == 0 ? 1 : ThreadCount(threads);

@@ -12,8 +12,10 @@ namespace vaultlet {
 // times and then a random r (0 <= r < iterations) more times; the opener does not know r, so it tries
 // every candidate in order until one turns the check block into the check value.
 //
-// One thread extends the hash chain (which is sequential by nature) while the others test candidates;
-// the answer is always the one a sequential search gives: the first matching r.
+// For Twofish and Blowfish, whose keys take long to set up, one thread extends the hash chain (which
+// is sequential by nature) while the others test candidates; AES candidates cost less than the chain
+// itself and are tested on the calling thread, four at a time. The answer is always the one a
+// sequential search gives: the first matching r.
 class KeySearch {
 public:
     struct Task {
@@ -26,7 +28,7 @@ public:
     };
 
     // The file key, or nothing when no candidate matches (or the cipher id is unknown). `threads` is
-    // the number of threads to use in all; 0 means one per hardware thread.
+    // the number of threads to use in all for Twofish and Blowfish; 0 means one per hardware thread.
     static std::optional<SecureArray<32>> Find(const Task& task, unsigned threads = 0);
 };
 

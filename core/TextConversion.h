@@ -25,6 +25,10 @@ SecureString Utf16ToUtf8(std::u16string_view utf16);
 // Implemented per platform.
 SecureU16String AnsiToUtf16(std::string_view ansi);
 SecureString Utf16ToAnsi(std::u16string_view utf16);
+// False when Utf16ToAnsi would give some character no bytes of its own (the replacement character or
+// a look-alike letter in its place), so that two different texts could become the same bytes. A new
+// master password must pass: its ANSI bytes are what is hashed.
+bool IsExactInAnsi(std::u16string_view utf16);
 
 SecureString AnsiToUtf8(std::string_view ansi);
 SecureString Utf8ToAnsi(std::string_view utf8);

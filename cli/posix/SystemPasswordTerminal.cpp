@@ -144,8 +144,9 @@ bool ReadLine(int fd, SecureString& secret) {
 
 } // namespace
 
-PasswordTerminal::Result SystemPasswordTerminal::ReadHidden(std::string_view prompt, SecureString& secret) {
-    secret.clear();
+PasswordTerminal::Result SystemPasswordTerminal::ReadHidden(std::string_view prompt, EnteredPassword& secret) {
+    secret.text.clear();
+    secret.exact = true; // the typed bytes are the password
     const TerminalFile terminal;
     if (terminal.Fd() < 0 || ::isatty(terminal.Fd()) == 0) {
         return Result::NoTerminal;
@@ -157,12 +158,12 @@ PasswordTerminal::Result SystemPasswordTerminal::ReadHidden(std::string_view pro
             return Result::NoTerminal;
         }
         WriteAll(terminal.Fd(), prompt.data(), prompt.size());
-        read = ReadLine(terminal.Fd(), secret);
+        read = ReadLine(terminal.Fd(), secret.text);
     }
     // The Enter key was not echoed; end the prompt's line.
     WriteAll(terminal.Fd(), "\n", 1);
     if (!read) {
-        secret.clear();
+        secret.text.clear();
         return Result::Ended;
     }
     return Result::Read;

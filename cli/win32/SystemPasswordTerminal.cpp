@@ -1,5 +1,6 @@
 // The password is read from the console (CONIN$) as UTF-16 with echo switched off and converted to
-// the ANSI code page, the form in which the program hashes passwords. A Ctrl+C or a closed console
+// the ANSI code page, the form in which the program hashes passwords, noting whether every character
+// had bytes of its own there. A Ctrl+C or a closed console
 // window puts the input mode back before the process ends.
 #include "cli/SystemPasswordTerminal.h"
 
@@ -99,8 +100,8 @@ bool ReadLine(HANDLE input, SecureU16String& line) {
 
 } // namespace
 
-PasswordTerminal::Result SystemPasswordTerminal::ReadHidden(std::string_view prompt, SecureString& secret) {
-    secret.clear();
+PasswordTerminal::Result SystemPasswordTerminal::ReadHidden(std::string_view prompt, EnteredPassword& secret) {
+    secret.text.clear();
     const ConsoleHandle input("CONIN$");
     const ConsoleHandle output("CONOUT$");
     DWORD mode = 0;
@@ -122,7 +123,8 @@ PasswordTerminal::Result SystemPasswordTerminal::ReadHidden(std::string_view pro
     if (!read) {
         return Result::Ended;
     }
-    secret = Utf16ToAnsi(line.Viewed());
+    secret.text = Utf16ToAnsi(line.Viewed());
+    secret.exact = IsExactInAnsi(line.Viewed());
     return Result::Read;
 }
 

@@ -229,7 +229,99 @@ VAULTLET_AESNI void Expand256(const std::uint8_t* key, __m128i* k) {
     k[14] = WithRotation<0x40>(k[12], k[13]);
 }
 
+// Encryption of one block under several fresh keys, each key's schedule made round by round beside
+// its rounds; the lanes are independent, so their instructions overlap. A 128-bit key's round key r is
+// made from round key r - 1, a 256-bit key's from the two before it.
+template <int Lanes>
+struct KeyLanes {
+    __m128i older[Lanes];
+    __m128i newer[Lanes];
+    __m128i block[Lanes];
+};
+
+template <int Lanes>
+VAULTLET_AESNI inline void StartLanes(KeyLanes<Lanes>& k, const std::uint8_t* keys, std::size_t keyLength,
+                                      const std::uint8_t* in) {
+    const __m128i plain = Load(in);
+#pragma GCC unroll 4
+    for (int i = 0; i < Lanes; ++i) {
+        k.newer[i] = Load(keys + keyLength * i);
+        k.block[i] = _mm_xor_si128(plain, k.newer[i]);
+    }
+}
+
+template <int Lanes, int Rcon, bool Last>
+VAULTLET_AESNI inline void Round128(KeyLanes<Lanes>& k) {
+#pragma GCC unroll 4
+    for (int i = 0; i < Lanes; ++i) {
+        k.newer[i] = Next128<Rcon>(k.newer[i]);
+        k.block[i] = Last ? _mm_aesenclast_si128(k.block[i], k.newer[i]) : _mm_aesenc_si128(k.block[i], k.newer[i]);
+    }
+}
+
+// Rounds 2r and 2r + 1 of a 256-bit key: one round key with the rotation, one without.
+template <int Lanes, int Rcon, bool Last>
+VAULTLET_AESNI inline void RoundPair256(KeyLanes<Lanes>& k) {
+#pragma GCC unroll 4
+    for (int i = 0; i < Lanes; ++i) {
+        k.older[i] = WithRotation<Rcon>(k.older[i], k.newer[i]);
+        k.block[i] = Last ? _mm_aesenclast_si128(k.block[i], k.older[i]) : _mm_aesenc_si128(k.block[i], k.older[i]);
+        if (!Last) {
+            k.newer[i] = WithoutRotation(k.newer[i], k.older[i]);
+            k.block[i] = _mm_aesenc_si128(k.block[i], k.newer[i]);
+        }
+    }
+}
+
+template <int Lanes>
+VAULTLET_AESNI void EncryptUnder128(KeyLanes<Lanes>& k) {
+    Round128<Lanes, 0x01, false>(k);
+    Round128<Lanes, 0x02, false>(k);
+    Round128<Lanes, 0x04, false>(k);
+    Round128<Lanes, 0x08, false>(k);
+    Round128<Lanes, 0x10, false>(k);
+    Round128<Lanes, 0x20, false>(k);
+    Round128<Lanes, 0x40, false>(k);
+    Round128<Lanes, 0x80, false>(k);
+    Round128<Lanes, 0x1B, false>(k);
+    Round128<Lanes, 0x36, true>(k);
+}
+
+template <int Lanes>
+VAULTLET_AESNI void EncryptUnder256(KeyLanes<Lanes>& k, const std::uint8_t* keys) {
+    // Round key 0 is the key's first half (already applied), round key 1 its second half.
+#pragma GCC unroll 4
+    for (int i = 0; i < Lanes; ++i) {
+        k.older[i] = k.newer[i];
+        k.newer[i] = Load(keys + 32 * i + 16);
+        k.block[i] = _mm_aesenc_si128(k.block[i], k.newer[i]);
+    }
+    RoundPair256<Lanes, 0x01, false>(k);
+    RoundPair256<Lanes, 0x02, false>(k);
+    RoundPair256<Lanes, 0x04, false>(k);
+    RoundPair256<Lanes, 0x08, false>(k);
+    RoundPair256<Lanes, 0x10, false>(k);
+    RoundPair256<Lanes, 0x20, false>(k);
+    RoundPair256<Lanes, 0x40, true>(k);
+}
+
 } // namespace
+
+VAULTLET_AESNI void AesNi::EncryptBlockUnderKeys(const std::uint8_t* keys, std::size_t keyLength,
+                                                 const std::uint8_t* in, std::uint8_t* out) noexcept {
+    KeyLanes<kKeyLanes> k;
+    StartLanes(k, keys, keyLength, in);
+    if (keyLength == 16) {
+        EncryptUnder128(k);
+    } else {
+        EncryptUnder256(k, keys);
+    }
+#pragma GCC unroll 4
+    for (int i = 0; i < kKeyLanes; ++i) {
+        Store(out + 16 * i, k.block[i]);
+        k.older[i] = k.newer[i] = k.block[i] = _mm_setzero_si128();
+    }
+}
 
 bool AesNi::Available() noexcept {
     static const bool available = DetectAesNi();
@@ -301,6 +393,8 @@ void AesNi::DecryptBlockWithEncryptionKeys(const std::uint32_t*, int, const std:
 void AesNi::EncryptBlocks(const std::uint32_t*, int, const std::uint8_t*, std::uint8_t*, std::size_t) noexcept {}
 
 void AesNi::DecryptBlocks(const std::uint32_t*, int, const std::uint8_t*, std::uint8_t*, std::size_t) noexcept {}
+
+void AesNi::EncryptBlockUnderKeys(const std::uint8_t*, std::size_t, const std::uint8_t*, std::uint8_t*) noexcept {}
 
 } // namespace vaultlet
 

@@ -24,6 +24,12 @@ public:
                               std::size_t blocks) noexcept;
     static void DecryptBlocks(const std::uint32_t* keys, int rounds, const std::uint8_t* in, std::uint8_t* out,
                               std::size_t blocks) noexcept;
+    // The block `in` encrypted under each of kKeyLanes keys of keyLength bytes (16 or 32), stored one
+    // after another in `keys`; the results go one after another to `out`. The schedules are made
+    // alongside the rounds, and the keys run interleaved.
+    static constexpr int kKeyLanes = 4;
+    static void EncryptBlockUnderKeys(const std::uint8_t* keys, std::size_t keyLength, const std::uint8_t* in,
+                                      std::uint8_t* out) noexcept;
 };
 
 } // namespace vaultlet

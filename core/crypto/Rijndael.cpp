@@ -129,6 +129,22 @@ bool Rijndael::HardwareAvailable() noexcept {
     return AesNi::Available();
 }
 
+void Rijndael::EncryptBlockUnderKeys(const std::uint8_t* keys, std::size_t keyLength, const std::uint8_t* in,
+                                     std::uint8_t* out, Engine engine) noexcept {
+    static_assert(kKeyLanes == AesNi::kKeyLanes);
+    if (engine == Engine::Automatic && (keyLength == 16 || keyLength == 32) && AesNi::Available()) {
+        AesNi::EncryptBlockUnderKeys(keys, keyLength, in, out);
+        return;
+    }
+    Rijndael aes(engine);
+    for (std::size_t i = 0; i < kKeyLanes; ++i) {
+        if (aes.MakeKey(keys + keyLength * i, keyLength) != RijndaelResult::Ok ||
+            aes.EncryptBlock(in, out + 16 * i) != RijndaelResult::Ok) {
+            InlineWipe(out + 16 * i, 16);
+        }
+    }
+}
+
 void Rijndael::Wipe() noexcept {
     if (m_rounds != 0) {
         const std::size_t used = sizeof(std::uint32_t) * static_cast<std::size_t>(m_blockWords * (m_rounds + 1));

@@ -49,6 +49,13 @@ public:
     bool UsesHardware() const noexcept { return m_keyed && m_hardware; }
     static bool HardwareAvailable() noexcept;
 
+    // One 16-byte block encrypted under each of kKeyLanes keys of 16 or 32 bytes (one after another in
+    // `keys`), the results one after another in `out`: what a key search does with its candidates. On
+    // the AES instructions the keys run side by side, their schedules made alongside the rounds.
+    static constexpr std::size_t kKeyLanes = 4;
+    static void EncryptBlockUnderKeys(const std::uint8_t* keys, std::size_t keyLength, const std::uint8_t* in,
+                                      std::uint8_t* out, Engine engine = Engine::Automatic) noexcept;
+
 private:
     static constexpr int kMaxScheduleWords = 8 * 15;
 

@@ -49,20 +49,35 @@ constexpr std::uint32_t kRightConstant4[4] = {0x50A28BE6, 0x5C4DD124, 0x6D703EF3
 constexpr std::uint32_t kInitial[10] = {0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0,
                                         0x76543210, 0xFEDCBA98, 0x89ABCDEF, 0x01234567, 0x3C2D1E0F};
 
+// Four 32-bit words side by side in one vector register: the lines of the four-word widths are written
+// once for a plain word W = std::uint32_t, and with W = Words4 they hash four messages at once (a key
+// search tests four candidates a time).
+using Words4 = std::uint32_t __attribute__((vector_size(16)));
+
+template <typename W>
+[[gnu::always_inline]] inline W Splat(std::uint32_t value) {
+    return W{} + value;
+}
+
+template <int S, typename W>
+[[gnu::always_inline]] inline W Rotl(W x) {
+    return (x << S) | (x >> (32 - S));
+}
+
 // The five boolean functions, f(x, y, z) = Early(y, z) + Late(x, y, z). In every step x is the word
 // the previous step produced, so only Late lies on the chain from step to step: f4 = (x & z) | (y & ~z)
 // is split into its two disjoint halves (OR equals ADD there), the others are grouped so x enters last.
-template <int N>
-[[gnu::always_inline]] inline std::uint32_t Early(std::uint32_t y, std::uint32_t z) {
+template <int N, typename W>
+[[gnu::always_inline]] inline W Early(W y, W z) {
     if constexpr (N == 3) {
         return y & ~z;
     } else {
-        return 0;
+        return W{};
     }
 }
 
-template <int N>
-[[gnu::always_inline]] inline std::uint32_t Late(std::uint32_t x, std::uint32_t y, std::uint32_t z) {
+template <int N, typename W>
+[[gnu::always_inline]] inline W Late(W x, W y, W z) {
     if constexpr (N == 0) {
         return x ^ (y ^ z);
     } else if constexpr (N == 1) {
@@ -77,29 +92,27 @@ template <int N>
 }
 
 // a + f(b, c, d) + word + constant, with the terms that do not wait for b added first.
-template <int N>
-[[gnu::always_inline]] inline std::uint32_t Sum(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d,
-                                                std::uint32_t word, std::uint32_t constant) {
+template <int N, typename W>
+[[gnu::always_inline]] inline W Sum(W a, W b, W c, W d, W word, std::uint32_t constant) {
     return (a + word + constant + Early<N>(c, d)) + Late<N>(b, c, d);
 }
 
 // Lines of four words (RIPEMD-128/256). Step i updates the word in slot (-i mod 4); the reference
 // names the slots A, B, C, D, and the 256-bit variant exchanges slot r between the lines after
 // round r.
-template <std::size_t I, bool Exchange>
-[[gnu::always_inline]] inline void Step4(std::uint32_t (&l)[4], std::uint32_t (&r)[4], const std::uint32_t* x) {
+template <std::size_t I, bool Exchange, typename W>
+[[gnu::always_inline]] inline void Step4(W (&l)[4], W (&r)[4], const W* x) {
     constexpr int round = I / 16;
     constexpr std::size_t a = (4 - I % 4) % 4, b = (a + 1) % 4, c = (a + 2) % 4, d = (a + 3) % 4;
-    l[a] = std::rotl(Sum<round>(l[a], l[b], l[c], l[d], x[kLeftWord[I]], kLeftConstant[round]), kLeftShift[I]);
-    r[a] = std::rotl(Sum<3 - round>(r[a], r[b], r[c], r[d], x[kRightWord[I]], kRightConstant4[round]), kRightShift[I]);
+    l[a] = Rotl<kLeftShift[I]>(Sum<round>(l[a], l[b], l[c], l[d], x[kLeftWord[I]], kLeftConstant[round]));
+    r[a] = Rotl<kRightShift[I]>(Sum<3 - round>(r[a], r[b], r[c], r[d], x[kRightWord[I]], kRightConstant4[round]));
     if constexpr (Exchange && I % 16 == 15) {
         std::swap(l[round], r[round]);
     }
 }
 
-template <bool Exchange, std::size_t... I>
-[[gnu::always_inline]] inline void Steps4(std::uint32_t (&l)[4], std::uint32_t (&r)[4], const std::uint32_t* x,
-                                          std::index_sequence<I...>) {
+template <bool Exchange, typename W, std::size_t... I>
+[[gnu::always_inline]] inline void Steps4(W (&l)[4], W (&r)[4], const W* x, std::index_sequence<I...>) {
     (Step4<I, Exchange>(l, r, x), ...);
 }
 
@@ -125,25 +138,56 @@ template <bool Exchange, std::size_t... I>
     (Step5<I, Exchange>(l, r, x), ...);
 }
 
-[[gnu::always_inline]] inline void Compress128(std::uint32_t* h, const std::uint32_t* x) {
-    std::uint32_t l[4] = {h[0], h[1], h[2], h[3]};
-    std::uint32_t r[4] = {h[0], h[1], h[2], h[3]};
-    Steps4<false>(l, r, x, std::make_index_sequence<64>());
-    const std::uint32_t t = h[1] + l[2] + r[3];
+template <typename W>
+[[gnu::always_inline]] inline void Finish128(W* h, const W (&l)[4], const W (&r)[4]) {
+    const W t = h[1] + l[2] + r[3];
     h[1] = h[2] + l[3] + r[0];
     h[2] = h[3] + l[0] + r[1];
     h[3] = h[0] + l[1] + r[2];
     h[0] = t;
 }
 
-[[gnu::always_inline]] inline void Compress256(std::uint32_t* h, const std::uint32_t* x) {
-    std::uint32_t l[4] = {h[0], h[1], h[2], h[3]};
-    std::uint32_t r[4] = {h[4], h[5], h[6], h[7]};
-    Steps4<true>(l, r, x, std::make_index_sequence<64>());
+template <typename W>
+[[gnu::always_inline]] inline void Compress128(W* h, const W* x) {
+    W l[4] = {h[0], h[1], h[2], h[3]};
+    W r[4] = {h[0], h[1], h[2], h[3]};
+    Steps4<false>(l, r, x, std::make_index_sequence<64>());
+    Finish128(h, l, r);
+}
+
+[[gnu::always_inline]] inline void Finish256(std::uint32_t* h, const std::uint32_t (&l)[4],
+                                             const std::uint32_t (&r)[4]) {
     for (int i = 0; i < 4; ++i) {
         h[i] += l[i];
         h[i + 4] += r[i];
     }
+}
+
+[[gnu::always_inline]] inline void Compress256(std::uint32_t* h, const std::uint32_t* x) {
+    std::uint32_t l[4] = {h[0], h[1], h[2], h[3]};
+    std::uint32_t r[4] = {h[4], h[5], h[6], h[7]};
+    Steps4<true>(l, r, x, std::make_index_sequence<64>());
+    Finish256(h, l, r);
+}
+
+// A RIPEMD-256 compression and four RIPEMD-128 ones in the same steps: the first waits on its own
+// results from step to step, and the others, on the vector units, fill those gaps.
+template <std::size_t... I>
+[[gnu::always_inline]] inline void StepsSideBySide(std::uint32_t (&l)[4], std::uint32_t (&r)[4], const std::uint32_t* x,
+                                                   Words4 (&lv)[4], Words4 (&rv)[4], const Words4* xv,
+                                                   std::index_sequence<I...>) {
+    ((Step4<I, true>(l, r, x), Step4<I, false>(lv, rv, xv)), ...);
+}
+
+[[gnu::always_inline]] inline void Compress256And128x4(std::uint32_t* h, const std::uint32_t* x, Words4* hv,
+                                                       const Words4* xv) {
+    std::uint32_t l[4] = {h[0], h[1], h[2], h[3]};
+    std::uint32_t r[4] = {h[4], h[5], h[6], h[7]};
+    Words4 lv[4] = {hv[0], hv[1], hv[2], hv[3]};
+    Words4 rv[4] = {hv[0], hv[1], hv[2], hv[3]};
+    StepsSideBySide(l, r, x, lv, rv, xv, std::make_index_sequence<64>());
+    Finish256(h, l, r);
+    Finish128(hv, lv, rv);
 }
 
 [[gnu::always_inline]] inline void Compress160(std::uint32_t* h, const std::uint32_t* x) {
@@ -186,12 +230,13 @@ std::size_t StateWords(RipemdVariant variant) {
 
 // The single padded block of a 32-byte message: the eight message words, the end marker, zeros and
 // the length in bits.
-[[gnu::always_inline]] inline void PadOf32(std::uint32_t* x) {
-    x[8] = 0x80;
+template <typename W>
+[[gnu::always_inline]] inline void PadOf32(W* x) {
+    x[8] = Splat<W>(0x80);
     for (int i = 9; i < 16; ++i) {
-        x[i] = 0;
+        x[i] = W{};
     }
-    x[14] = 256;
+    x[14] = Splat<W>(256);
 }
 
 } // namespace
@@ -243,7 +288,7 @@ std::optional<RipemdVariant> Ripemd::ForDigestSize(std::size_t bytes) noexcept {
 void Ripemd::CompressBlocks(const std::uint8_t* data, std::size_t blocks) noexcept {
     switch (m_variant) {
     case RipemdVariant::Ripemd128:
-        CompressAll<Compress128>(m_state, data, blocks);
+        CompressAll<Compress128<std::uint32_t>>(m_state, data, blocks);
         break;
     case RipemdVariant::Ripemd160:
         CompressAll<Compress160>(m_state, data, blocks);
@@ -307,6 +352,63 @@ void Ripemd::Hash128Of32(const std::uint8_t* in, std::uint8_t* digest) noexcept 
     }
     InlineWipe(x, sizeof x);
     InlineWipe(h, sizeof h);
+}
+
+namespace {
+
+// The message words of four 32-byte inputs, one input a lane.
+[[gnu::always_inline]] inline void LoadLanes(const std::uint8_t* in, Words4* x) {
+    for (int i = 0; i < 8; ++i) {
+        for (int lane = 0; lane < 4; ++lane) {
+            x[i][lane] = bytes::LoadLe32(in + 32 * lane + 4 * i);
+        }
+    }
+    PadOf32(x);
+}
+
+[[gnu::always_inline]] inline void StoreLanes(const Words4* h, std::uint8_t* digests) {
+    for (int i = 0; i < 4; ++i) {
+        for (int lane = 0; lane < 4; ++lane) {
+            bytes::StoreLe32(digests + 16 * lane + 4 * i, h[i][lane]);
+        }
+    }
+}
+
+[[gnu::always_inline]] inline void Initial128(Words4* h) {
+    for (int i = 0; i < 4; ++i) {
+        h[i] = Splat<Words4>(kInitial[i]);
+    }
+}
+
+[[gnu::always_inline]] inline void Initial256(std::uint32_t* h) {
+    std::memcpy(h, kInitial, 4 * 4);
+    std::memcpy(h + 4, kInitial + 5, 4 * 4);
+}
+
+} // namespace
+
+void Ripemd::Hash256Of32WithHash128Of32x4(const std::uint8_t* in, std::uint8_t* digest, const std::uint8_t* in4,
+                                          std::uint8_t* digests4) noexcept {
+    std::uint32_t x[16];
+    std::uint32_t h[8];
+    Words4 xv[16];
+    Words4 hv[4];
+    for (int i = 0; i < 8; ++i) {
+        x[i] = bytes::LoadLe32(in + 4 * i);
+    }
+    PadOf32(x);
+    Initial256(h);
+    LoadLanes(in4, xv);
+    Initial128(hv);
+    Compress256And128x4(h, x, hv, xv);
+    for (int i = 0; i < 8; ++i) {
+        bytes::StoreLe32(digest + 4 * i, h[i]);
+    }
+    StoreLanes(hv, digests4);
+    InlineWipe(x, sizeof x);
+    InlineWipe(h, sizeof h);
+    InlineWipe(xv, sizeof xv);
+    InlineWipe(hv, sizeof hv);
 }
 
 void Ripemd::HashChain256(std::uint8_t* key, std::uint32_t count) noexcept {

@@ -46,6 +46,12 @@ public:
     // RIPEMD-256 / RIPEMD-128 of exactly 32 bytes; input and digest may overlap or be the same buffer.
     static void Hash256Of32(const std::uint8_t* in, std::uint8_t* digest) noexcept;
     static void Hash128Of32(const std::uint8_t* in, std::uint8_t* digest) noexcept;
+    // Hash256Of32 of `in` and, in the same pass, Hash128Of32 of each of the four 32-byte inputs one
+    // after another in `in4`, their digests one after another in `digests4`. It costs not much more
+    // than the first alone: that one waits on its own results from step to step, and the four others
+    // run meanwhile on the vector units. `digest` may be `in`; `in4` and `digests4` overlap nothing.
+    static void Hash256Of32WithHash128Of32x4(const std::uint8_t* in, std::uint8_t* digest, const std::uint8_t* in4,
+                                             std::uint8_t* digests4) noexcept;
     // Replaces the 32-byte key by its RIPEMD-256 digest, count times in a row.
     static void HashChain256(std::uint8_t* key, std::uint32_t count) noexcept;
 

@@ -12,4 +12,9 @@ SecureString Utf16ToAnsi(std::u16string_view utf16) {
     return Utf16ToUtf8(utf16);
 }
 
+// UTF-8 has bytes for every character; only a surrogate without its partner comes back changed.
+bool IsExactInAnsi(std::u16string_view utf16) {
+    return Utf8ToUtf16(Utf16ToUtf8(utf16).Viewed()).Viewed() == utf16;
+}
+
 } // namespace vaultlet

@@ -39,4 +39,24 @@ SecureString Utf16ToAnsi(std::u16string_view utf16) {
     return out;
 }
 
+bool IsExactInAnsi(std::u16string_view utf16) {
+    if (utf16.empty()) {
+        return true;
+    }
+    if (utf16.size() > INT_MAX) {
+        return false;
+    }
+    const auto* wide = reinterpret_cast<const wchar_t*>(utf16.data());
+    const int length = static_cast<int>(utf16.size());
+    if (GetACP() == CP_UTF8) {
+        // Every character has its bytes; only a lone surrogate would become U+FFFD.
+        return WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide, length, nullptr, 0, nullptr, nullptr) > 0;
+    }
+    // Without best fit, a character the code page lacks becomes the default character, and the
+    // conversion says so; with it, "\u0141" would quietly become "L".
+    BOOL replaced = FALSE;
+    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, length, nullptr, 0, nullptr, &replaced);
+    return bytes > 0 && replaced == FALSE;
+}
+
 } // namespace vaultlet

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <aclapi.h>
+
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -127,6 +129,36 @@ std::string LockNameOf(const std::string& path) {
     return name;
 }
 
+// Gives the new file the access control list of the file it is to replace: a rename keeps the list
+// of the file moved, so without this a save would hand the database the folder's inherited access
+// and undo whatever its owner had restricted. An inheriting list stays inheriting (the system adds
+// the folder's entries, the same for both files); a protected one stays protected. False when the
+// target's list exists but cannot be read or copied; a target that is not there, or a file system
+// without access control (FAT), leaves the new file as it was created.
+bool CopyAccessList(const std::string& target, HANDLE file) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    PACL list = nullptr;
+    const DWORD read = GetNamedSecurityInfoA(target.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                                             nullptr, &list, nullptr, &descriptor);
+    if (read != ERROR_SUCCESS) {
+        return read != ERROR_ACCESS_DENIED;
+    }
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    bool copied = true;
+    // A null list grants everyone everything: the folder's inherited list gives no more than that.
+    if (list != nullptr) {
+        const bool known = GetSecurityDescriptorControl(descriptor, &control, &revision) != 0;
+        const SECURITY_INFORMATION protection = (control & SE_DACL_PROTECTED) != 0
+                                                    ? PROTECTED_DACL_SECURITY_INFORMATION
+                                                    : UNPROTECTED_DACL_SECURITY_INFORMATION;
+        copied = known && SetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION | protection, nullptr,
+                                          nullptr, list, nullptr) == ERROR_SUCCESS;
+    }
+    LocalFree(descriptor);
+    return copied;
+}
+
 // Attributes that keep MoveFileEx from replacing a file; they are restored on the new file.
 constexpr DWORD kBlockingAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
@@ -141,9 +173,10 @@ public:
         return std::make_unique<Win32InputFile>(handle);
     }
 
-    // New files take the folder's inherited permissions; a target's own security is not copied.
+    // New files take the folder's inherited permissions, and for LikeTarget then the target's access
+    // control list. Nobody else can open the file meanwhile (no sharing), and it is still empty.
     std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
-                                             NewFileAccess /*access*/) override {
+                                             NewFileAccess access) override {
         for (int attempt = 0; attempt < 16; ++attempt) {
             std::uint8_t random[4];
             if (!FillSystemRandom(random, sizeof random)) {
@@ -152,15 +185,21 @@ public:
             char suffix[32];
             std::snprintf(suffix, sizeof suffix, ".%02x%02x%02x%02x.tmp", random[0], random[1], random[2], random[3]);
             const std::string candidate = path + suffix;
-            HANDLE handle =
-                CreateFileA(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-            if (handle != INVALID_HANDLE_VALUE) {
-                createdPath = candidate;
-                return std::make_unique<Win32OutputFile>(handle);
+            HANDLE handle = CreateFileA(candidate.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (handle == INVALID_HANDLE_VALUE) {
+                if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) {
+                    return nullptr;
+                }
+                continue;
             }
-            if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) {
+            if (access == NewFileAccess::LikeTarget && !CopyAccessList(path, handle)) {
+                CloseHandle(handle);
+                DeleteFileA(candidate.c_str());
                 return nullptr;
             }
+            createdPath = candidate;
+            return std::make_unique<Win32OutputFile>(handle);
         }
         return nullptr;
     }

@@ -7,7 +7,7 @@
 
 namespace vaultlet::test {
 
-PasswordTerminal::Result FakeTerminal::ReadHidden(std::string_view prompt, SecureString& secret) {
+PasswordTerminal::Result FakeTerminal::ReadHidden(std::string_view prompt, EnteredPassword& secret) {
     prompts.emplace_back(prompt);
     if (!present) {
         return Result::NoTerminal;
@@ -15,7 +15,8 @@ PasswordTerminal::Result FakeTerminal::ReadHidden(std::string_view prompt, Secur
     if (answers.empty()) {
         return Result::Ended;
     }
-    secret = answers.front();
+    secret.text = answers.front();
+    secret.exact = exact;
     answers.pop_front();
     return Result::Read;
 }

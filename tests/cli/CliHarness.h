@@ -12,11 +12,13 @@ namespace vaultlet::test {
 // A terminal that types prepared answers and remembers the prompts.
 class FakeTerminal : public PasswordTerminal {
 public:
-    Result ReadHidden(std::string_view prompt, SecureString& secret) override;
+    Result ReadHidden(std::string_view prompt, EnteredPassword& secret) override;
 
     std::deque<std::string> answers; // none left: input ended
     std::vector<std::string> prompts;
     bool present = true;
+    // False: every answer stands for text the code page could only approximate.
+    bool exact = true;
 };
 
 struct CliRun {

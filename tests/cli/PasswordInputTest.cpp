@@ -49,6 +49,19 @@ TEST(PasswordInputTest, TheTerminalIsAskedOnceForAnExistingPasswordAndTwiceForAN
               "no terminal to ask for the password; give it on standard input with --password-stdin");
 }
 
+TEST(PasswordInputTest, ANewPasswordMustKeepEveryCharacterAnExistingOneIsTriedAsItCame) {
+    // What the Windows console gives for text with a character outside the ANSI code page.
+    test::FakeTerminal terminal;
+    terminal.exact = false;
+    std::istringstream in;
+    PasswordInput passwords(false, in, terminal);
+    terminal.answers = {"?mega", "?mega", "?mega"};
+    EXPECT_EQ(UsageErrorOf([&] { passwords.New("New: ", "Again: "); }),
+              "the password contains characters that this system cannot keep exactly; use other characters");
+    EXPECT_EQ(terminal.prompts, std::vector<std::string>{"New: "});
+    EXPECT_EQ(passwords.Existing("Password: "), "?mega");
+}
+
 TEST(PasswordInputTest, StandardInputGivesOnePasswordALineAndNoRepetition) {
     test::FakeTerminal terminal;
     std::istringstream in("current\r\nnext\n\n");

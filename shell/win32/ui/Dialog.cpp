@@ -1,6 +1,9 @@
 #include "shell/win32/ui/Dialog.h"
 
+#include "core/TextConversion.h"
 #include "shell/win32/ui/ControlClasses.h"
+
+#include <algorithm>
 
 namespace vaultlet {
 
@@ -97,13 +100,7 @@ bool Dialog::ItemIsExactInCodePage(int id) const {
     SecureU16String wide;
     wide.resize(static_cast<std::size_t>(length) + 1);
     const int copied = GetWindowTextW(item, reinterpret_cast<wchar_t*>(wide.data()), length + 1);
-    if (GetACP() == CP_UTF8) {
-        return true; // every character has its bytes
-    }
-    BOOL approximated = FALSE;
-    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(wide.data()),
-                                          copied, nullptr, 0, nullptr, &approximated);
-    return bytes > 0 && approximated == FALSE;
+    return IsExactInAnsi(wide.Viewed().substr(0, static_cast<std::size_t>(std::max(copied, 0))));
 }
 
 void Dialog::SetItemText(int id, std::string_view text) const {

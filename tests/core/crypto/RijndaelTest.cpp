@@ -171,6 +171,29 @@ TEST(RijndaelTest, HardwareAndTablesAgree) {
     }
 }
 
+// A key search encrypts the check block under four keys at once; each result must be the block under
+// its own key, on the AES instructions and on the tables.
+TEST(RijndaelTest, OneBlockUnderSeveralKeysMatchesEachKeyOnItsOwn) {
+    std::mt19937 random(37);
+    for (std::size_t keyLength : {16u, 32u}) {
+        for (int round = 0; round < 20; ++round) {
+            const auto keys = RandomBytes(random, keyLength * Rijndael::kKeyLanes);
+            const auto plain = RandomBytes(random, 16);
+            for (const Engine engine : kEngines) {
+                std::vector<std::uint8_t> out(16 * Rijndael::kKeyLanes);
+                Rijndael::EncryptBlockUnderKeys(keys.data(), keyLength, plain.data(), out.data(), engine);
+                for (std::size_t i = 0; i < Rijndael::kKeyLanes; ++i) {
+                    const std::vector<std::uint8_t> key(keys.begin() + keyLength * i,
+                                                        keys.begin() + keyLength * (i + 1));
+                    const std::vector<std::uint8_t> alone(out.begin() + 16 * i, out.begin() + 16 * (i + 1));
+                    EXPECT_EQ(ToHex(alone), EncryptHex(Engine::Portable, ToHex(key), ToHex(plain)))
+                        << keyLength << " key " << i;
+                }
+            }
+        }
+    }
+}
+
 // A lone block decrypts without a decryption schedule; it must match the scheduled path.
 TEST(RijndaelTest, SingleBlockDecryptionMatchesScheduledDecryption) {
     std::mt19937 random(32);

@@ -134,8 +134,19 @@ TEST(RipemdTest, ThirtyTwoByteFormsAgreeWithTheStreamingHash) {
         EXPECT_EQ(ToHex(digest, 16), Digest(RipemdVariant::Ripemd128, key));
 
         const std::string expected = Digest(RipemdVariant::Ripemd256, key);
+        auto stepped = key;
         Ripemd::Hash256Of32(key.data(), key.data()); // in place
         EXPECT_EQ(ToHex(key), expected);
+
+        // A chain step with four RIPEMD-128 digests beside it.
+        const auto four = RandomBytes(random, 4 * 32);
+        std::uint8_t digests[4 * 16];
+        Ripemd::Hash256Of32WithHash128Of32x4(stepped.data(), stepped.data(), four.data(), digests);
+        EXPECT_EQ(ToHex(stepped), expected);
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            const std::vector<std::uint8_t> one(four.begin() + 32 * lane, four.begin() + 32 * (lane + 1));
+            EXPECT_EQ(ToHex(digests + 16 * lane, 16), Digest(RipemdVariant::Ripemd128, one)) << lane;
+        }
     }
 }
 

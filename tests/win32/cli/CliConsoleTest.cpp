@@ -151,10 +151,16 @@ TEST_F(CliConsoleTest, ThePasswordIsTypedIntoTheConsoleWithoutEcho) {
         EXPECT_NE(session.Screen().find(L"Network"), std::wstring::npos);
         EXPECT_NE(session.Screen().find(L"HomeBanking"), std::wstring::npos);
     }
-    // The typed password is the ANSI form of what was typed, as the program's login takes it.
-    std::string password = "s";
-    password += '\xE9';
-    password += "cret\n";
-    const test::ProcessResult listed = Cli({"--password-stdin", "ls", db, "Software"}, password);
-    EXPECT_EQ(listed.status, 0) << listed.err;
+    // The same text through a pipe opens it, whether a tool wrote it in UTF-8 or, as cmd's echo does, in
+    // the console's code page (here a process without a console, which a console would start in the
+    // OEM code page); the ANSI bytes themselves are no text to a console program.
+    char oemByte = 0;
+    ASSERT_EQ(WideCharToMultiByte(CP_OEMCP, 0, L"\u00e9", 1, &oemByte, 1, nullptr, nullptr), 1);
+    ASSERT_NE(oemByte, '\xE9');
+    for (const std::string& piped : {std::string("s\xC3\xA9"
+                                                 "cret\n"),
+                                     "s" + std::string(1, oemByte) + "cret\n"}) {
+        const test::ProcessResult listed = Cli({"--password-stdin", "ls", db, "Software"}, piped);
+        EXPECT_EQ(listed.status, 0) << listed.err;
+    }
 }

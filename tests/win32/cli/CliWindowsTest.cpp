@@ -74,3 +74,17 @@ TEST_F(CliWindowsTest, AFileThatCannotBeReplacedIsLeftAsItWas) {
     EXPECT_EQ(m_dir.List(), std::vector<std::string>{"db.kvtdat"});
     EXPECT_EQ(Cli({"--password-stdin", "add", db, "Kept"}, "pw\n").status, 0);
 }
+
+TEST_F(CliWindowsTest, ANewPasswordTheCodePageCannotHoldIsRefused) {
+    // U+03A9 (Greek capital omega) is in no Western ANSI code page; a best-fit conversion would make
+    // it "O", and "Omega" would then open the file too.
+    const std::string omega = "\xCE\xA9mega\n";
+    ExpectFailure(Cli({"--password-stdin", "create", Path("omega.kvtdat"), "--iterations", "1"}, omega), 64,
+                  "cannot keep exactly");
+    EXPECT_TRUE(m_dir.List().empty());
+
+    const std::string db = MakeDatabase("db.kvtdat");
+    const std::string before = test::ReadFileBytes(db);
+    ExpectFailure(Cli({"--password-stdin", "passwd", db}, "pw\n" + omega), 64, "cannot keep exactly");
+    EXPECT_EQ(test::ReadFileBytes(db), before);
+}

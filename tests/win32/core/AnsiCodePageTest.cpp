@@ -28,6 +28,11 @@ TEST(AnsiCodePageTest, ConvertsWithTheSystemCodePage) {
     EXPECT_EQ(Utf8ToAnsi("a\xE4\xB8\xAD"
                          "b"),
               replaced);
+
+    // Neither that nor a look-alike letter ("\u0141" best fits as "L") is the character itself.
+    EXPECT_TRUE(IsExactInAnsi(u"caf\u00E9"));
+    EXPECT_FALSE(IsExactInAnsi(u"a\u4E2Db"));
+    EXPECT_FALSE(IsExactInAnsi(u"\u0141"));
 }
 
 TEST(AnsiCodePageTest, EveryAnsiByteSurvivesTheTripThroughUtf8) {
