@@ -90,7 +90,11 @@ UpdateReply WinInetTransport::Get(const std::string& path) {
     if (!Send(request.get())) {
         return reply;
     }
+    // Wine ends the wait for a server that never answers with success and no status line.
     reply.status = StatusOf(request.get());
+    if (reply.status == 0) {
+        return reply;
+    }
     if (static_cast<DWORD>(reply.status) != kStatusOk) {
         reply.complete = true;
         return reply;
