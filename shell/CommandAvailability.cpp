@@ -13,7 +13,6 @@ constexpr std::array kNotYetAvailable = {
     ID_FILE_INSTALL_REMOVABLE,
     ID_HELP_HOME_PAGE,
     ID_HELP_REPORT_BUG,
-    ID_HELP_CHECK_UPDATES,
 };
 
 bool NotYetAvailable(int commandId) {
