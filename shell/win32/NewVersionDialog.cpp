@@ -48,7 +48,9 @@ bool NewVersionDialog::OnInit() {
     SetItemText(IDC_NEWVERSION_CHANGELOG, note_text::ToEdit(m_offer.changeLog).Viewed());
     SetChecked(IDC_NEWVERSION_CHECK_ON_START, true);
     language.translateWindow(Handle());
-    return true;
+    // On Download, the default button: the change log would otherwise open with all its text selected.
+    FocusItem(IDC_NEWVERSION_DOWNLOAD);
+    return false;
 }
 
 bool NewVersionDialog::OnCommand(int id, int code, HWND control) {
