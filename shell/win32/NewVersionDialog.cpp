@@ -16,6 +16,7 @@
 namespace vaultlet {
 namespace {
 
+// A dialog is open: a find of another check waits for the next one instead of stacking a second.
 std::atomic<bool> g_showing{false};
 
 } // namespace
