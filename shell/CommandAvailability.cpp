@@ -12,7 +12,6 @@ namespace {
 constexpr std::array kNotYetAvailable = {
     ID_HELP_HOME_PAGE,
     ID_HELP_REPORT_BUG,
-    ID_HELP_CHECK_UPDATES,
 };
 
 bool NotYetAvailable(int commandId) {

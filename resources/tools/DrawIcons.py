@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the program icon and the 34 node icons as .ico files.
+"""Draws the program icon, the 34 node icons and the small pictures of buttons and windows as .ico files.
 
 The artwork is the project's own: every picture is a handful of shapes on a 16-unit grid, rendered
 with 4x4 supersampling at 16 and 32 pixels (the program icon also at 48) into 32-bit icons with an
@@ -201,6 +201,13 @@ def generator():
     field = outlined(rect(4.5, 10, 15.5, 15.5, 1.0), rect(5.4, 10.9, 14.6, 14.6, 0.5), INK, rgb(0xFFF6D5))
     field += [(ellipse(x, 12.75, 0.9), INK) for x in (7.4, 10, 12.6)]
     return die + field
+
+
+def update_wait():
+    """The window of a running update check: a globe with a download arrow."""
+    arrow = polygon([(10.2, 7), (13.8, 7), (13.8, 10.5), (15.8, 10.5), (12, 15.5), (8.2, 10.5), (10.2, 10.5)])
+    inner = polygon([(11, 7.8), (13, 7.8), (13, 11.3), (14.2, 11.3), (12, 14.2), (9.8, 11.3), (11, 11.3)])
+    return PICTURES[205] + [(arrow, DARK_GREEN), (inner, GREEN)]
 
 
 def program():
@@ -422,6 +429,7 @@ def main():
     write_icon(os.path.join(folder, 'program.ico'), program(), (16, 32, 48))
     write_icon(os.path.join(folder, 'keyboard_button.ico'), keyboard(), (16, 32))
     write_icon(os.path.join(folder, 'generator_button.ico'), generator(), (16, 32))
+    write_icon(os.path.join(folder, 'update_wait.ico'), update_wait(), (16, 32))
     for number in NODE_ORDER:
         write_icon(os.path.join(folder, 'node%d.ico' % number), PICTURES[number], (16, 32))
     write_cursor(os.path.join(folder, 'drag_move.cur'), pointer() + carried_move())

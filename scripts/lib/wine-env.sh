@@ -8,6 +8,9 @@ vaultlet_wine_env() {
     # Wine links Desktop, Documents and the like to $HOME: keep the machine's user out of tests.
     export HOME="$WINEPREFIX/home"
     mkdir -p "$HOME"
+    # Wine's WinINet sends requests through the proxy these name, loopback ones too: the update
+    # check's tests talk to a server inside the test itself.
+    unset http_proxy HTTP_PROXY https_proxy HTTPS_PROXY
 }
 
 # Creates the prefix on first use, with crash dialogs switched off so that a crash ends the process

@@ -13,11 +13,13 @@
 #include "shell/win32/CreateNewDatabase.h"
 #include "shell/win32/FieldButtons.h"
 #include "shell/win32/ManageDatabaseListDialog.h"
+#include "shell/win32/NewVersionDialog.h"
 #include "shell/win32/OwnWindows.h"
 #include "shell/win32/ProductTitle.h"
 #include "shell/win32/ProgramVersion.h"
 #include "shell/win32/RizeThread.h"
 #include "shell/win32/SearchDatabasesDialog.h"
+#include "shell/win32/UpdateChecker.h"
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
@@ -29,6 +31,9 @@ namespace {
 constexpr UINT kHideDelayMilliseconds = 200;
 // WM_SYSCOMMAND: the system uses the low four bits of the command itself.
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
+// The first login dialog of the process looks for a newer version, whatever "CheckUpdatesOnStart"
+// says; later ones (after a lock or log-off) do not. Only the user-interface thread reads it.
+bool g_updateCheckStarted = false;
 
 bool TrayAllows(const IntSetting& option) {
     return Settings::Read(option) != 0 && Settings::Read(setting::kShowTrayIcon) != 0;
@@ -69,6 +74,10 @@ bool LoginDialog::OnInit() {
     m_hotKey.RegisterFromSettings(Handle());
     if (!m_options.shown) {
         m_hideTimer.Start(Handle(), TIMER_LOGIN_HIDE, kHideDelayMilliseconds);
+    }
+    if (!g_updateCheckStarted) {
+        g_updateCheckStarted = true;
+        UpdateChecker::StartCheck(UpdateChecker::Options::ForThisProgram(Handle(), true));
     }
     return false; // FillList put the focus into the password field
 }
@@ -265,6 +274,9 @@ bool LoginDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
         return true;
     case WM_HOTKEY:
         OnHotKey();
+        return true;
+    case MSG_UPDATE_AVAILABLE:
+        NewVersionDialog::ShowLatest(Handle());
         return true;
     case WM_SYSCOMMAND:
         result = TRUE;

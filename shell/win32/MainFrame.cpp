@@ -59,6 +59,7 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
     {ID_EDIT_PRINT_ITEM, &MainFrame::OnPrintItem},
     {ID_TOOLS_PASSWORD_GENERATOR, &MainFrame::OnGenerator},
     {ID_APP_ABOUT, &MainFrame::OnAbout},
+    {ID_HELP_CHECK_UPDATES, &MainFrame::OnCheckUpdates},
     {ID_HELP_USER_GUIDE, &MainFrame::OnUserGuide},
     {ID_TRAY_SHOW_WINDOW, &MainFrame::OnShowWindow},
     {ID_NEXT_FOCUS, &MainFrame::OnNextFocus},
@@ -109,6 +110,9 @@ bool MainFrame::OnCreate() {
     RegisterHotKey();
     m_refreshTimer.Start(Handle(), TIMER_TREE_REFRESH, kRefreshMilliseconds);
     m_monitorTimer.Start(Handle(), TIMER_WINDOW_MONITOR, kMonitorMilliseconds);
+    if (Settings::ReadCheckUpdatesOnStart() != 0) {
+        m_updates.StartSilentCheck(Handle());
+    }
     return true;
 }
 
@@ -210,6 +214,7 @@ void MainFrame::OnSize(int, int) {
 void MainFrame::OnDestroy() {
     m_refreshTimer.Stop();
     m_monitorTimer.Stop();
+    m_updates.Close();
     // The secret goes with the program: it is not left on the clipboard after exit.
     m_clipboard.reset();
     m_tray.reset();
@@ -226,6 +231,9 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         if (m_tray) {
             m_tray->HandleTaskbarCreated();
         }
+        return true;
+    }
+    if (m_updates.OnMessage(Handle(), message, wParam)) {
         return true;
     }
     switch (message) {

@@ -16,6 +16,7 @@
 #include "shell/win32/SecretClipboard.h"
 #include "shell/win32/StatusBar.h"
 #include "shell/win32/TrayIcon.h"
+#include "shell/win32/UpdateNotices.h"
 #include "shell/win32/ui/CommandTable.h"
 #include "shell/win32/ui/ScopedHandles.h"
 #include "shell/win32/ui/Window.h"
@@ -172,6 +173,7 @@ private:
     void ApplyViewSettings();
     void OnGenerator();
     void OnAbout();
+    void OnCheckUpdates();
     void OnShowWindow();
     void OnUserGuide();
     void OpenLink(const ModelNode* node);
@@ -241,6 +243,7 @@ private:
     WindowTimer m_monitorTimer;
     Win32WindowSystem m_windowSystem;
     WindowMonitor m_monitor;
+    UpdateNotices m_updates;
 
     int m_busy = 0;
     bool m_pendingHandOver = false;

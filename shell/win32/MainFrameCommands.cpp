@@ -158,6 +158,10 @@ void MainFrame::OnAbout() {
     RunDialog(dialog);
 }
 
+void MainFrame::OnCheckUpdates() {
+    m_updates.StartReportedCheck(Handle());
+}
+
 void MainFrame::OnShowWindow() {
     if (m_login != nullptr) {
         RaiseLogin();

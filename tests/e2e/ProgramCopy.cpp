@@ -3,7 +3,9 @@
 #include "shell/win32/ProductTitle.h"
 
 #include "resources/resource.h"
+#include "services/UpdateEndpoint.h"
 #include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/LoopbackHttpServer.h"
 
 #include <tlhelp32.h>
 
@@ -103,7 +105,7 @@ HWND RunningProgram::WaitForMainWindow(int timeoutMilliseconds) const {
     return main != nullptr && IsWindowVisible(main) ? main : nullptr;
 }
 
-ProgramCopy::ProgramCopy() {
+ProgramCopy::ProgramCopy() : m_updateServer(test::LoopbackHttpServer::RefusingAddress()) {
     EXPECT_TRUE(CopyFileA(VAULTLET_PROGRAM_PATH, Executable().c_str(), FALSE)) << VAULTLET_PROGRAM_PATH;
 }
 
@@ -112,6 +114,9 @@ std::unique_ptr<RunningProgram> ProgramCopy::Start(const std::string& arguments,
     if (!arguments.empty()) {
         all += all.empty() ? arguments : " " + arguments;
     }
+    // The copy inherits the variable (a test build's program reads it, see UpdateEndpoint); so does
+    // any program the test starts later.
+    SetEnvironmentVariableA(UpdateEndpoint::kServerVariable, m_updateServer.c_str());
     return StartExecutable(Executable(), all);
 }
 

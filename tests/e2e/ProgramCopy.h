@@ -53,9 +53,13 @@ public:
 
     // Starts the copy with "-c <its ini>" followed by `arguments`, or with `arguments` alone.
     std::unique_ptr<RunningProgram> Start(const std::string& arguments = {}, bool withSettingsOption = true) const;
+    // Where the copy's update checks go ("host:port"): a closed loopback port unless a test names
+    // its own server.
+    void SetUpdateServer(std::string address) { m_updateServer = std::move(address); }
 
 private:
     test::TempDir m_folder;
+    std::string m_updateServer;
 };
 
 // Starts a program with the arguments, in its own folder.

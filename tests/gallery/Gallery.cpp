@@ -7,6 +7,7 @@
 
 #include "core/NewDatabase.h"
 #include "services/LanguagePack.h"
+#include "services/UpdateEndpoint.h"
 #include "shell/SettingsLocation.h"
 
 #include <windows.h>
@@ -17,6 +18,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -174,6 +176,8 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    // The login scene's update check goes to a loopback port where nothing listens.
+    _putenv_s(UpdateEndpoint::kServerVariable, "127.0.0.1:9");
     // NAME-russian shows the scene NAME with the Russian texts.
     constexpr std::string_view kRussian = "-russian";
     std::string name = argc > 1 ? argv[1] : "";

@@ -8,6 +8,8 @@
 #include "core/ModifiedFlag.h"
 #include "core/Passcard.h"
 #include "resources/resource.h"
+#include "services/LanguagePack.h"
+#include "services/UpdateEndpoint.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
@@ -17,11 +19,13 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/LoopbackHttpServer.h"
 #include "tests/support/win32/Win32TestWindows.h"
 #include "tests/win32/shell/MainFrameFixture.h"
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace vaultlet {
@@ -762,7 +766,7 @@ TEST_F(MainFrameTest, AHandOverDuringTheInstallIsTakenWhenTheInstallEnds) {
 
     SetItemTextOf(dialog, IDC_INSTALL_FOLDER, "MainFrameTest");
     Click(dialog, IDOK);
-    const HWND login = m_run->WaitForDialogWhere(IsLogin, 60000);
+    const HWND login = WaitForLogin(60000);
     ASSERT_NE(login, nullptr) << "the file handed over is opened after the install";
     EXPECT_EQ(Messages(), std::vector<std::string>{FormatText(Text(IDS_INSTALL_SUCCEEDED), {"R:\\", "MainFrameTest"})});
     std::string name;
@@ -772,6 +776,35 @@ TEST_F(MainFrameTest, AHandOverDuringTheInstallIsTakenWhenTheInstallEnds) {
     Click(login, IDCANCEL);
     EXPECT_TRUE(Ended());
     std::filesystem::remove_all(target, error);
+}
+
+TEST_F(MainFrameTest, CheckForNewVersionRunsOnceAtATimeAndSaysWhenThereIsNone) {
+    test::LoopbackHttpServer server({{404, ""}});
+    _putenv_s(UpdateEndpoint::kServerVariable, server.Address().c_str());
+    Start();
+    Command(ID_HELP_CHECK_UPDATES);
+    Command(ID_HELP_CHECK_UPDATES);
+    const HWND wait =
+        m_run->WaitForDialogWhere([](HWND window) { return test::HasControl(window, IDC_UPDATE_WAIT_TEXT); });
+    ASSERT_NE(wait, nullptr);
+    EXPECT_EQ(test::ItemTextOf(wait, IDC_UPDATE_WAIT_TEXT), "Please wait while Keyhaven checking for new version...");
+    ExpectMessage("There are no new updates available.");
+    EXPECT_EQ(MessageFlags().back(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_FALSE(IsWindow(wait));
+    EXPECT_EQ(server.Requests().size(), 1u) << "the second command came while the first check ran";
+}
+
+TEST_F(MainFrameTest, WithCheckOnStartAVersionFoundAtCreationIsShown) {
+    test::LoopbackHttpServer server({{200, "9.9.9\nhttp://example.org/get\n"}, {200, "Notes\n"}});
+    _putenv_s(UpdateEndpoint::kServerVariable, server.Address().c_str());
+    Settings::Write(setting::kCheckUpdatesOnStart, 1);
+    Start();
+    const HWND dialog =
+        m_run->WaitForDialogWhere([](HWND window) { return test::HasControl(window, IDC_NEWVERSION_CHANGELOG); });
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(test::ItemTextOf(dialog, IDC_NEWVERSION_CHANGELOG), "Notes\r\n");
+    Click(dialog, IDC_NEWVERSION_CLOSE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 }
 
 } // namespace

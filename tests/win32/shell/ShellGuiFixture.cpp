@@ -1,11 +1,14 @@
 #include "tests/win32/shell/ShellGuiFixture.h"
 
+#include "services/UpdateEndpoint.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingsLocation.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/LoopbackHttpServer.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace vaultlet::test {
@@ -16,6 +19,9 @@ void ShellGuiFixture::SetUp() {
     std::filesystem::create_directory(m_root.File("program"));
     std::filesystem::create_directory(m_root.File("documents"));
     CurrentDatabase::Reset();
+    // The first login dialog of the run looks for a new version: never beyond this machine. A test
+    // of the update check names its own server.
+    _putenv_s(UpdateEndpoint::kServerVariable, LoopbackHttpServer::RefusingAddress().c_str());
     MessageBoxes::SetAnswerer([this](const std::string& text, UINT flags) {
         std::lock_guard<std::mutex> lock(m_lock);
         m_messages.push_back(text);

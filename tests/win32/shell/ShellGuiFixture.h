@@ -14,8 +14,9 @@
 namespace vaultlet::test {
 
 // The surroundings of a shell dialog under test: a private settings file, a program folder and a
-// documents folder in a fresh temporary folder, no open database, and message boxes answered by the
-// test (every text and its MB_ flags are recorded; the answer is `answer`).
+// documents folder in a fresh temporary folder, no open database, update checks sent to a closed
+// loopback port, and message boxes answered by the test (every text and its MB_ flags are recorded;
+// the answer is `answer`).
 class ShellGuiFixture : public ::testing::Test {
 protected:
     void SetUp() override;

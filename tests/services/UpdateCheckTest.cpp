@@ -1,0 +1,91 @@
+// One look for a newer version against scripted answers: which paths are asked, how the first
+// answer is read, and that every failure on the way ends as "no update" without asking further.
+#include "services/UpdateCheck.h"
+
+#include "services/UpdateRequest.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+namespace vaultlet {
+namespace {
+
+class ScriptedTransport final : public UpdateTransport {
+public:
+    explicit ScriptedTransport(std::deque<UpdateReply> replies) : m_replies(std::move(replies)) {}
+
+    UpdateReply Get(const std::string& path) override {
+        paths.push_back(path);
+        if (m_replies.empty()) {
+            ADD_FAILURE() << "unexpected request " << path;
+            return {};
+        }
+        UpdateReply reply = m_replies.front();
+        m_replies.pop_front();
+        return reply;
+    }
+
+    std::vector<std::string> paths;
+
+private:
+    std::deque<UpdateReply> m_replies;
+};
+
+UpdateReply Ok(std::string body) {
+    return UpdateReply{true, 200, std::move(body)};
+}
+
+TEST(UpdateCheckTest, AsksForTheAddressThenTheChangeLogWithTheMinorNumberFirst) {
+    ScriptedTransport transport({Ok("\r\n\n9.9.9\r\nhttp://example.org/get\r\n"), Ok("Line one\nLine two\n")});
+    const std::optional<UpdateOffer> offer = CheckForUpdate(transport, update_request::VersionText(1, 2, 1, 26));
+
+    ASSERT_TRUE(offer.has_value());
+    EXPECT_EQ(offer->version, "9.9.9") << "leading empty lines are skipped";
+    EXPECT_EQ(offer->address, "http://example.org/get");
+    EXPECT_EQ(offer->changeLog, "Line one\nLine two\n") << "the change log is used whole";
+    EXPECT_EQ(transport.paths,
+              (std::vector<std::string>{"/update.php?product=keyhaven&version=2.1.1.26&type=std&request=url",
+                                        "/update.php?product=keyhaven&version=2.1.1.26&type=std&request=changelog"}));
+    EXPECT_EQ(update_request::VersionText(3, 0, 5, 100), "0.3.5.100");
+}
+
+TEST(UpdateCheckTest, LinesEndAtCarriageReturnsLineFeedsOrBoth) {
+    for (const char* body : {"9.9.9\rhttp://example.org/x", "9.9.9\n\rhttp://example.org/x\r",
+                             "9.9.9\r\n\r\nhttp://example.org/x\nmore"}) {
+        const std::optional<UpdateOffer> offer = UpdateOffer::FromUrlResponse(body);
+        ASSERT_TRUE(offer.has_value()) << body;
+        EXPECT_EQ(offer->version, "9.9.9");
+        EXPECT_EQ(offer->address, "http://example.org/x");
+    }
+}
+
+struct FailureCase {
+    const char* what;
+    std::deque<UpdateReply> replies;
+    std::size_t requests;
+};
+
+TEST(UpdateCheckTest, EveryFailureIsNoUpdateAndNothingMoreIsAsked) {
+    const std::string address = "9.9.9\nhttp://example.org/get\n";
+    const std::vector<FailureCase> cases = {
+        {"no connection", {UpdateReply{}}, 1},
+        {"not found", {UpdateReply{true, 404, address}}, 1},
+        {"server error", {UpdateReply{true, 500, address}}, 1},
+        {"a version without an address", {Ok("\n9.9.9\r\n\r\n")}, 1},
+        {"an empty answer", {Ok("")}, 1},
+        {"an address the shell must not open", {Ok("9.9.9\nC:\\Windows\\system32\\cmd.exe\n")}, 1},
+        {"the change log broke off", {Ok(address), UpdateReply{}}, 2},
+        {"the change log failed", {Ok(address), UpdateReply{true, 500, "log"}}, 2},
+        {"an empty change log", {Ok(address), Ok("")}, 2},
+    };
+    for (const FailureCase& each : cases) {
+        ScriptedTransport transport(each.replies);
+        EXPECT_FALSE(CheckForUpdate(transport, "0.1.0.0").has_value()) << each.what;
+        EXPECT_EQ(transport.paths.size(), each.requests) << each.what;
+    }
+}
+
+} // namespace
+} // namespace vaultlet
