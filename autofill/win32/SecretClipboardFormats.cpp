@@ -1,5 +1,6 @@
 #include "autofill/win32/SecretClipboardFormats.h"
 
+#include "autofill/win32/ClipboardSession.h"
 #include "core/SecureWipe.h"
 
 #include <windows.h>
@@ -49,6 +50,11 @@ bool HandOver(UINT format, HGLOBAL block) {
 
 bool SecretClipboardFormats::Put(std::string_view text) {
     return PutMarkers() && PutText(text);
+}
+
+bool SecretClipboardFormats::Replace(HWND owner, std::string_view text) {
+    ClipboardSession clipboard(owner);
+    return clipboard.IsOpen() && EmptyClipboard() && Put(text);
 }
 
 // Clipboard monitors only look for the exclusion format, whatever it holds; history and cloud

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string_view>
 
 namespace vaultlet {
@@ -14,6 +16,8 @@ public:
     // zero-terminated copy in global memory). False when any of them could not be set; the text is
     // then not on the clipboard, so a secret never stands there unmarked.
     static bool Put(std::string_view text);
+    // Opens the clipboard for the owner window, empties it and puts the secret there, as Put.
+    static bool Replace(HWND owner, std::string_view text);
     // The two halves of Put, for a copy whose text is rendered only when a program asks for it.
     static bool PutMarkers();
     static bool PutText(std::string_view text);

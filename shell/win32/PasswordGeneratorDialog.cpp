@@ -4,7 +4,7 @@
 #include "autofill/PasswordGeneratorRules.h"
 #include "autofill/PhoneticSpelling.h"
 #include "autofill/SystemGeneratorDraws.h"
-#include "autofill/win32/Win32InputSender.h"
+#include "autofill/win32/SecretClipboardFormats.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/win32/ui/HeaderBand.h"
@@ -165,7 +165,7 @@ void PasswordGeneratorDialog::Generate() {
 
 void PasswordGeneratorDialog::CopyPassword() {
     // A busy clipboard leaves things as they are, without a message.
-    Win32InputSender(Handle()).SetClipboardText(ItemSecret(IDC_GENERATOR_PASSWORD).Viewed());
+    SecretClipboardFormats::Replace(Handle(), ItemSecret(IDC_GENERATOR_PASSWORD).Viewed());
 }
 
 void PasswordGeneratorDialog::UpdateCaseRadios() {

@@ -65,8 +65,7 @@ ClipboardAccess::ClearOutcome SecretClipboard::TryClear() {
 }
 
 bool SecretClipboard::Put(std::string_view text) const {
-    ClipboardSession clipboard(m_owner);
-    return clipboard.IsOpen() && EmptyClipboard() && SecretClipboardFormats::Put(text);
+    return SecretClipboardFormats::Replace(m_owner, text);
 }
 
 // Read after the clipboard is closed, because closing it may count as a change of its own. Had
