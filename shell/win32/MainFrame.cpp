@@ -125,7 +125,12 @@ bool MainFrame::OnCommand(int id, int code, HWND) {
         return true;
     }
     if (m_busy > 0 && id != ID_TRAY_SHOW_WINDOW) {
-        // Only the tray menu reaches the window while one of its dialogs runs.
+        // Only the tray menu reaches the window while one of its dialogs runs. A lock or log-off
+        // asked for meanwhile must not pull the database from under the dialog, nor be forgotten:
+        // it follows as soon as the dialog ends.
+        if (id == ID_FILE_LOCK || id == ID_FILE_LOGOFF) {
+            m_pendingTransition = m_pendingTransition == ID_FILE_LOGOFF ? ID_FILE_LOGOFF : id;
+        }
         BringModalForward();
         return true;
     }

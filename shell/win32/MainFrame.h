@@ -247,6 +247,8 @@ private:
 
     int m_busy = 0;
     bool m_pendingHandOver = false;
+    // ID_FILE_LOCK or ID_FILE_LOGOFF asked for while a dialog was up, or 0.
+    int m_pendingTransition = 0;
     // A lock, log-off or open is waiting for the password in this login dialog.
     LoginDialog* m_login = nullptr;
     bool m_ignoreSelection = false;

@@ -12,12 +12,20 @@
 #include "shell/win32/RizeThread.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
+#include <utility>
+
 namespace vaultlet {
 
 MainFrame::BusyScope::~BusyScope() {
-    if (--m_frame.m_busy == 0 && m_frame.m_pendingHandOver && m_frame.Handle() != nullptr) {
-        // A second start handed a file over while a dialog was up: take it now.
-        m_frame.m_pendingHandOver = false;
+    if (--m_frame.m_busy != 0 || m_frame.Handle() == nullptr) {
+        return;
+    }
+    // What came while a dialog was up happens now: first a lock or log-off, then a file a second
+    // start handed over.
+    if (const int transition = std::exchange(m_frame.m_pendingTransition, 0)) {
+        PostMessageA(m_frame.Handle(), WM_COMMAND, static_cast<WPARAM>(transition), 0);
+    }
+    if (std::exchange(m_frame.m_pendingHandOver, false)) {
         PostMessageA(m_frame.Handle(), MSG_OPEN_FILE, 0, 0);
     }
 }

@@ -334,7 +334,7 @@ TEST_F(MainFrameTest, EndOfSessionSavesOnlyWhenTheSessionEnds) {
     EXPECT_EQ(CommentOnDisk(m_path), "");
     SendMessageA(m_frame, WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(CommentOnDisk(m_path), "at shutdown");
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Messages().empty()) << (Messages().empty() ? "" : Messages()[0]);
 }
 
 TEST_F(MainFrameTest, TrayCloseButtonAndEscHideAndBringBackTheWindow) {
@@ -383,7 +383,9 @@ TEST_F(MainFrameTest, HotKeyFillsThePasscardChosenForTheWindowInFrontButNeverOwn
               TreeView_GetNextSibling(tree, TreeView_GetChild(tree, TreeView_GetRoot(tree))))
         << "the passcard last used for this title";
     EXPECT_TRUE(test::IsItemEnabled(chooser, IDOK));
-    // A lock from the tray while the chooser is up does not pull the database from under it.
+    // A lock from the tray while the chooser is up waits for it (and then does not save the
+    // window the passcard was used for).
+    SetAnswer(IDNO);
     Command(ID_FILE_LOCK);
     EXPECT_EQ(WaitForLogin(500), nullptr);
     EXPECT_TRUE(IsWindowVisible(chooser));
@@ -396,6 +398,7 @@ TEST_F(MainFrameTest, HotKeyFillsThePasscardChosenForTheWindowInFrontButNeverOwn
     EXPECT_TRUE(mail.WindowId().Viewed().starts_with("#32770:Log in:Static:Login:Edit:"))
         << "the form's description is kept with the passcard: " << mail.WindowId().Viewed();
     EXPECT_TRUE(ModifiedFlag::IsRaised());
+    EXPECT_NE(WaitForLogin(), nullptr) << "the lock follows once the chooser has closed";
 }
 
 TEST_F(MainFrameTest, AHandedOverFileIsCheckedThenOpenedThroughItsLogin) {
@@ -741,8 +744,11 @@ TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {
     EXPECT_TRUE(IsWindowVisible(m_frame));
     EXPECT_TRUE(IsWindowVisible(dialog));
     Click(dialog, IDCANCEL);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-    Command(ID_APP_EXIT);
+    // Then the log-off (which outranks the lock) follows.
+    const HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    EXPECT_EQ(CurrentDatabase::Get(), nullptr);
+    Click(login, IDCANCEL);
     EXPECT_TRUE(Ended());
 }
 
@@ -767,7 +773,7 @@ TEST_F(MainFrameTest, AHandOverDuringTheInstallIsTakenWhenTheInstallEnds) {
     SetItemTextOf(dialog, IDC_INSTALL_FOLDER, "MainFrameTest");
     Click(dialog, IDOK);
     const HWND login = WaitForLogin(60000);
-    ASSERT_NE(login, nullptr) << "the file handed over is opened after the install";
+    ASSERT_NE(login, nullptr) << "the log-off and then the file handed over follow the install";
     EXPECT_EQ(Messages(), std::vector<std::string>{FormatText(Text(IDS_INSTALL_SUCCEEDED), {"R:\\", "MainFrameTest"})});
     std::string name;
     int cipherId = 0;
