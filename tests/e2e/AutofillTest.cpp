@@ -42,11 +42,8 @@ protected:
 };
 
 TEST_F(AutofillTest, TheHotKeyPastesTheChosenPasscardIntoAnotherProgramsForm) {
-    const auto program = m_copy.Start();
-    const HWND login = program->WaitForLogin();
-    ASSERT_NE(login, nullptr);
-    LogIn(login, "secret");
-    const HWND main = program->WaitForMainWindow();
+    std::unique_ptr<RunningProgram> program;
+    const HWND main = StartAndLogIn(program);
     ASSERT_NE(main, nullptr);
 
     test::WindowThread form([] { return test::CreateLoginForm(); });

@@ -22,17 +22,6 @@ protected:
         m_home = MakeDatabase("home.kvtdat", "Home");
         Settings::WriteList(setting::kDataBaseList, {m_home});
     }
-    // Starts the program, logs in and returns the main window.
-    HWND StartAndLogIn(std::unique_ptr<RunningProgram>& program) {
-        program = m_copy.Start();
-        const HWND login = program->WaitForLogin();
-        EXPECT_NE(login, nullptr);
-        if (login == nullptr) {
-            return nullptr;
-        }
-        LogIn(login, "secret");
-        return program->WaitForMainWindow();
-    }
     std::string CommentOnDisk() const { return test::CommentOnDisk(m_home); }
 
     std::string m_home;

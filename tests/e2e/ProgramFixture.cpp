@@ -42,6 +42,17 @@ std::string ProgramFixture::AnswerMessageBox(const RunningProgram& program, int 
     return text;
 }
 
+HWND ProgramFixture::StartAndLogIn(std::unique_ptr<RunningProgram>& program, const std::string& password) {
+    program = m_copy.Start();
+    const HWND login = program->WaitForLogin();
+    EXPECT_NE(login, nullptr);
+    if (login == nullptr) {
+        return nullptr;
+    }
+    LogIn(login, password);
+    return program->WaitForMainWindow();
+}
+
 void ProgramFixture::LogIn(HWND login, const std::string& password) {
     test::SetItemTextOf(login, IDC_LOGIN_PASSWORD, password);
     test::Click(login, IDOK);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ protected:
     static std::string AnswerMessageBox(const RunningProgram& program, int button = IDOK);
     // Types the password into the login dialog and presses OK.
     static void LogIn(HWND login, const std::string& password);
+    // Starts the program, logs in with the password and returns its main window (null on failure).
+    HWND StartAndLogIn(std::unique_ptr<RunningProgram>& program, const std::string& password = "secret");
 
     ProgramCopy m_copy;
 

@@ -33,11 +33,8 @@ protected:
     }
     // Logs in, installs on the first drive offered into the default folder and closes the program.
     void InstallFromTheProgram() {
-        const auto program = m_copy.Start();
-        const HWND login = program->WaitForLogin();
-        ASSERT_NE(login, nullptr);
-        LogIn(login, "secret");
-        const HWND main = program->WaitForMainWindow();
+        std::unique_ptr<RunningProgram> program;
+        const HWND main = StartAndLogIn(program);
         ASSERT_NE(main, nullptr);
         PostMessageA(main, WM_COMMAND, ID_FILE_INSTALL_REMOVABLE, 0);
         const HWND dialog = program->WaitForDialogWithControl(IDC_INSTALL_DRIVE);
