@@ -14,6 +14,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 namespace vaultlet {
 namespace {
 
@@ -251,8 +253,9 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         HandOver();
         return true;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) {
-            // A question asked inside the activation would be shown while it is half done.
+        // Returning to the window, not its first activation right after the database was read. A
+        // question asked inside the activation would be shown while it is half done.
+        if (LOWORD(wParam) != WA_INACTIVE && std::exchange(m_activatedBefore, true)) {
             PostMessageA(Handle(), MSG_CHECK_FILE_ON_DISK, 0, 0);
         }
         return false;

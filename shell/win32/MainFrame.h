@@ -249,6 +249,8 @@ private:
     bool m_pendingHandOver = false;
     // ID_FILE_LOCK or ID_FILE_LOGOFF asked for while a dialog was up, or 0.
     int m_pendingTransition = 0;
+    // The file on disk is checked each time the user comes back to the window.
+    bool m_activatedBefore = false;
     // A lock, log-off or open is waiting for the password in this login dialog.
     LoginDialog* m_login = nullptr;
     bool m_ignoreSelection = false;
