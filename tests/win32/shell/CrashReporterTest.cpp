@@ -107,8 +107,7 @@ TEST_F(CrashReporterTest, AFaultOnTheMainThreadIsReportedWithoutTheSecretsItHeld
     ExpectWellFormed(run, kAccessViolation, "MainThread");
     const std::string report = run.Report();
     EXPECT_NE(report.find("caused an Access Violation (0xc0000005) \r\n"), std::string::npos);
-    EXPECT_NE(report.find("\r\nWrite to location 0000000000000010 caused an access violation.\r\n"),
-              std::string::npos);
+    EXPECT_NE(report.find("\r\nWrite to location 0000000000000010 caused an access violation.\r\n"), std::string::npos);
     EXPECT_NE(report.find("\r\nR14:    0x????????????????  R15: 0x????????????????\r\nRIP:    0x"), std::string::npos)
         << "the secret's registers are masked";
     EXPECT_NE(report.find("\r\nBytes at CS:RIP:\r\nc7 04 25 10 00 00 00 01 "), std::string::npos)
@@ -122,7 +121,8 @@ TEST_F(CrashReporterTest, AJumpIntoDataShowsNoneOfItsBytes) {
     const HarnessRun run = Run({"data"});
     ASSERT_EQ(run.reports.size(), 1u);
     const std::string report = run.Report();
-    EXPECT_NE(report.find("\r\nBytes at CS:RIP:\r\n?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? "), std::string::npos)
+    EXPECT_NE(report.find("\r\nBytes at CS:RIP:\r\n?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? "),
+              std::string::npos)
         << report;
     EXPECT_EQ(Lower(report).find("23 e1 fe 0f"), std::string::npos);
     EXPECT_EQ(Lower(report).find("5ec12e7c0ffee123"), std::string::npos);
