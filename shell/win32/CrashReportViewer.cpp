@@ -38,9 +38,11 @@ CrashReportViewer::CrashReportViewer(std::string report) : Dialog(Layout().Get()
 bool CrashReportViewer::OnInit() {
     SendMessageA(Item(kTextId), EM_SETLIMITTEXT, 0, 0);
     SetItemText(kTextId, m_report);
-    SendMessageA(Item(kTextId), EM_SETSEL, 0, 0);
     Arrange();
-    FocusItem(kTextId);
+    // Focused directly: the dialog manager's way of focusing an edit selects all of its text.
+    SetFocus(Item(kTextId));
+    SendMessageA(Item(kTextId), EM_SETSEL, 0, 0);
+    SendMessageA(Item(kTextId), EM_SCROLLCARET, 0, 0);
     return false;
 }
 
