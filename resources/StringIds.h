@@ -163,3 +163,32 @@
 #define IDS_HEADER_DATABASE_SETTINGS 1290
 
 #define IDS_QUICK_SEARCH_HINT 10000
+
+// The crash-report process: control texts that share their control's id, the dialog's caption, its
+// button and message-box caption, the status log's lines (the upload's outcome and the connection's
+// statuses as WinINet reports them).
+#define IDS_CRASH_HEADER 10002
+#define IDS_CRASH_INTRO 10003
+#define IDS_CRASH_PLEASE_SEND 10005
+#define IDS_CRASH_CONFIRM 10006
+#define IDS_CRASH_DESCRIBE 10007
+#define IDS_CRASH_VIEW_LINK 10008
+#define IDS_CRASH_MORE_LINK 10009
+#define IDS_CRASH_PRIVACY_LINK 10010
+#define IDS_CRASH_CAPTION 10020
+#define IDS_CRASH_SEND 10021
+#define IDS_CRASH_PRODUCT 10022
+#define IDS_CRASH_SENDING 10023
+#define IDS_CRASH_SENT 10024
+#define IDS_CRASH_SEND_FAILED 10025
+#define IDS_CRASH_RESOLVING_NAME 10026
+#define IDS_CRASH_NAME_RESOLVED 10027
+#define IDS_CRASH_CONNECTING 10028
+#define IDS_CRASH_CONNECTED 10029
+#define IDS_CRASH_RECEIVING 10030
+#define IDS_CRASH_RECEIVED 10031
+#define IDS_CRASH_CLOSING 10032
+#define IDS_CRASH_CLOSED 10033
+#define IDS_CRASH_PROXY 10034
+#define IDS_CRASH_REDIRECT 10035
+#define IDS_CRASH_INTERMEDIATE 10036

@@ -168,6 +168,9 @@
 #define MSG_UPDATE_AVAILABLE 0x2415      // a newer version was found
 #define MSG_UPDATE_CHECK_STARTED 0x2416  // a reported update check has begun
 #define MSG_UPDATE_CHECK_FINISHED 0x2417 // a reported update check ended; wParam 1 found, 0 not
+#define MSG_CRASH_UPLOAD_STATUS 0x2A90   // crash dialog: a connection status (wParam) of the upload
+#define MSG_CRASH_UPLOAD_PROGRESS 0x2A91 // crash dialog: percent of the report sent (wParam)
+#define MSG_CRASH_UPLOAD_DONE 0x2A92     // crash dialog: the upload has ended
 #define MSG_SET_OPACITY 0x9E68           // opacity request of the settings dialog (ignored)
 
 // ---- Timers -------------------------------------------------------------------------------------
@@ -399,6 +402,9 @@
 #define IDC_CRASH_DESCRIPTION 10011
 #define IDC_CRASH_STATUS 10012
 #define IDC_CRASH_PROGRESS 10013
+// Crash report viewer
+#define IDC_CRASH_VIEWER_TEXT 10014
+#define IDC_CRASH_VIEWER_GRIP 10015
 
 // Virtual keyboard keys (built in memory); the ids run through the layout in table order, each
 // row's character keys numbered on from the first of them. 11248 is not used.

@@ -4,6 +4,14 @@
 
 namespace vaultlet {
 
+UpdateEndpoint UpdateEndpoint::Maker(Service service) {
+    UpdateEndpoint endpoint;
+    if (service == Service::CrashReport) {
+        endpoint.host = kCrashServiceHost;
+    }
+    return endpoint;
+}
+
 std::optional<UpdateEndpoint> UpdateEndpoint::WithServer(std::string_view text) {
     const std::size_t colon = text.rfind(':');
     if (colon == std::string_view::npos || colon == 0) {

@@ -1,10 +1,10 @@
-// A release build asks the maker's service and nothing else.
+// A release build talks to the maker's services and nothing else.
 #include "services/UpdateEndpoint.h"
 
 namespace vaultlet {
 
-UpdateEndpoint UpdateEndpoint::Configured() {
-    return UpdateEndpoint{};
+UpdateEndpoint UpdateEndpoint::Configured(Service service) {
+    return Maker(service);
 }
 
 } // namespace vaultlet

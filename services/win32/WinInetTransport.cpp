@@ -2,6 +2,7 @@
 
 #include "services/UpdateRequest.h"
 #include "services/UpdateResponseBody.h"
+#include "services/win32/InternetHandle.h"
 
 #include <windows.h>
 
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 namespace vaultlet {
 namespace {
@@ -18,39 +18,12 @@ namespace {
 constexpr DWORD kRequestFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION;
 constexpr DWORD kStatusOk = 200;
 
-struct InternetHandleCloser {
-    void operator()(void* handle) const noexcept { InternetCloseHandle(handle); }
-};
-using InternetHandle = std::unique_ptr<void, InternetHandleCloser>;
-
-void SetTimeout(HINTERNET handle, DWORD option, std::chrono::milliseconds timeout) {
-    DWORD milliseconds = static_cast<DWORD>(timeout.count());
-    InternetSetOptionA(handle, option, &milliseconds, sizeof milliseconds);
-}
-
-// Windows hands the session's time-outs down to its requests; Wine takes them only from the handle
-// the call works on. They are set on every handle, so both wait no longer than asked.
-void SetTimeouts(HINTERNET handle, const UpdateEndpoint& endpoint) {
-    SetTimeout(handle, INTERNET_OPTION_CONNECT_TIMEOUT, endpoint.connectTimeout);
-    SetTimeout(handle, INTERNET_OPTION_SEND_TIMEOUT, endpoint.sendTimeout);
-    SetTimeout(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, endpoint.receiveTimeout);
-}
-
 bool Send(HINTERNET request) {
     INTERNET_BUFFERSA buffers{};
     buffers.dwStructSize = sizeof buffers;
     buffers.lpcszHeader = update_request::kHeaders;
     buffers.dwHeadersLength = static_cast<DWORD>(std::strlen(update_request::kHeaders));
     return HttpSendRequestExA(request, &buffers, nullptr, 0, 0) && HttpEndRequestA(request, nullptr, 0, 0);
-}
-
-int StatusOf(HINTERNET request) {
-    DWORD status = 0;
-    DWORD size = sizeof status;
-    if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr)) {
-        return 0;
-    }
-    return static_cast<int>(status);
 }
 
 } // namespace
@@ -72,26 +45,26 @@ UpdateReply WinInetTransport::Get(const std::string& path) {
     if (!session) {
         return reply;
     }
-    SetTimeouts(session.get(), m_endpoint);
+    internet_handle::SetTimeouts(session.get(), m_endpoint);
     const InternetHandle connection(InternetConnectA(session.get(), m_endpoint.host.c_str(),
                                                      static_cast<INTERNET_PORT>(m_endpoint.port), nullptr, nullptr,
                                                      INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) {
         return reply;
     }
-    SetTimeouts(connection.get(), m_endpoint);
+    internet_handle::SetTimeouts(connection.get(), m_endpoint);
     const char* accepted[] = {"*/*", nullptr};
     const InternetHandle request(
         HttpOpenRequestA(connection.get(), "GET", path.c_str(), nullptr, nullptr, accepted, kRequestFlags, 0));
     if (!request) {
         return reply;
     }
-    SetTimeouts(request.get(), m_endpoint);
+    internet_handle::SetTimeouts(request.get(), m_endpoint);
     if (!Send(request.get())) {
         return reply;
     }
     // Wine ends the wait for a server that never answers with success and no status line.
-    reply.status = StatusOf(request.get());
+    reply.status = internet_handle::StatusOf(request.get());
     if (reply.status == 0) {
         return reply;
     }

@@ -11,6 +11,7 @@
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
+#include "shell/win32/CrashReportMode.h"
 #include "shell/win32/LoginDialog.h"
 #include "shell/win32/MainFrame.h"
 #include "shell/win32/RizeThread.h"
@@ -125,8 +126,8 @@ int Startup::Run(std::string_view commandLineText, int showCommand) {
         const ComSession com;
         InitialiseCommonControls();
         const CommandLine commandLine(commandLineText);
-        if (commandLine.IsCrashReport()) {
-            return 0; // the crash-report window is not part of this program yet
+        if (CrashReportMode::Enter(commandLine)) {
+            return 0;
         }
         SharedIcons::Get();
         ChooseSettingsAndLanguage(commandLine);

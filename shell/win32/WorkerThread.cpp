@@ -1,13 +1,8 @@
 #include "shell/win32/WorkerThread.h"
 
-#include <atomic>
+#include "services/win32/CrashReporter.h"
 
 namespace vaultlet {
-namespace {
-
-std::atomic<WorkerThread::CrashHandler> g_crashHandler{nullptr};
-
-} // namespace
 
 WorkerThread::WorkerThread(std::string name, bool autoDelete)
     : m_name(std::move(name)), m_running(CreateEventA(nullptr, TRUE, FALSE, nullptr)), m_autoDelete(autoDelete) {
@@ -40,21 +35,17 @@ bool WorkerThread::Join(DWORD timeoutMilliseconds) const {
     return !m_thread || WaitForSingleObject(m_thread.Get(), timeoutMilliseconds) == WAIT_OBJECT_0;
 }
 
-void WorkerThread::SetCrashHandler(CrashHandler handler) noexcept {
-    g_crashHandler = handler;
-}
-
 DWORD WINAPI WorkerThread::ThreadProcedure(LPVOID parameter) {
     auto* self = static_cast<WorkerThread*>(parameter);
+    CrashReporter::NameThread(self->m_name.c_str());
     SetEvent(self->m_running.Get());
     try {
         self->Run();
     } catch (...) {
-        if (const CrashHandler handler = g_crashHandler.load()) {
-            handler(self->m_name.c_str());
-        }
+        CrashReporter::ReportEscapedException(self->m_name.c_str());
     }
     ResetEvent(self->m_running.Get());
+    CrashReporter::NameThread(nullptr);
     if (self->m_autoDelete) {
         delete self;
     }

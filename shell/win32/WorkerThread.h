@@ -13,12 +13,10 @@ namespace vaultlet {
 // An object with the auto-delete flag deletes itself when Run returns; it must then be created with
 // new and never touched after Start.
 //
-// Nothing thrown in Run leaves the thread: the exception goes to the crash handler together with the
-// thread's name, so a report can tell which thread failed.
+// Nothing thrown in Run leaves the thread: the crash reporter reports it under the thread's name, as
+// it does a fault anywhere in the thread (see CrashReporter).
 class WorkerThread {
 public:
-    // Receives the name of the thread in which an exception escaped Run.
-    using CrashHandler = void (*)(const char* threadName);
     static constexpr std::size_t kMaxNameLength = 100;
 
     WorkerThread(const WorkerThread&) = delete;
@@ -36,8 +34,6 @@ public:
     bool IsRunning() const { return WaitRunning(0); }
     const std::string& Name() const noexcept { return m_name; }
     DWORD ThreadId() const noexcept { return m_threadId; }
-
-    static void SetCrashHandler(CrashHandler handler) noexcept;
 
 protected:
     // The name is cut to kMaxNameLength bytes.

@@ -105,7 +105,9 @@ HWND RunningProgram::WaitForMainWindow(int timeoutMilliseconds) const {
     return main != nullptr && IsWindowVisible(main) ? main : nullptr;
 }
 
-ProgramCopy::ProgramCopy() : m_updateServer(test::LoopbackHttpServer::RefusingAddress()) {
+ProgramCopy::ProgramCopy()
+    : m_updateServer(test::LoopbackHttpServer::RefusingAddress()),
+      m_crashServer(test::LoopbackHttpServer::RefusingAddress()) {
     EXPECT_TRUE(CopyFileA(VAULTLET_PROGRAM_PATH, Executable().c_str(), FALSE)) << VAULTLET_PROGRAM_PATH;
 }
 
@@ -114,9 +116,10 @@ std::unique_ptr<RunningProgram> ProgramCopy::Start(const std::string& arguments,
     if (!arguments.empty()) {
         all += all.empty() ? arguments : " " + arguments;
     }
-    // The copy inherits the variable (a test build's program reads it, see UpdateEndpoint); so does
-    // any program the test starts later.
+    // The copy inherits the variables (a test build's program reads them, see UpdateEndpoint); so
+    // does any program the test starts later.
     SetEnvironmentVariableA(UpdateEndpoint::kServerVariable, m_updateServer.c_str());
+    SetEnvironmentVariableA(UpdateEndpoint::kCrashServerVariable, m_crashServer.c_str());
     return StartExecutable(Executable(), all);
 }
 

@@ -56,10 +56,13 @@ public:
     // Where the copy's update checks go ("host:port"): a closed loopback port unless a test names
     // its own server.
     void SetUpdateServer(std::string address) { m_updateServer = std::move(address); }
+    // The same for the copy's crash-report uploads.
+    void SetCrashServer(std::string address) { m_crashServer = std::move(address); }
 
 private:
     test::TempDir m_folder;
     std::string m_updateServer;
+    std::string m_crashServer;
 };
 
 // Starts a program with the arguments, in its own folder.

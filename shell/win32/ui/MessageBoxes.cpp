@@ -14,6 +14,10 @@ MessageBoxes::Answerer g_answerer;
 } // namespace
 
 int MessageBoxes::Show(HWND owner, std::string_view text, UINT flags) {
+    return ShowCaptioned(owner, text, LanguagePack::Instance().getString(IDS_PRODUCT_TITLE), flags);
+}
+
+int MessageBoxes::ShowCaptioned(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
     const std::string message(text);
     Answerer answerer;
     {
@@ -23,8 +27,7 @@ int MessageBoxes::Show(HWND owner, std::string_view text, UINT flags) {
     if (answerer) {
         return answerer(message, flags);
     }
-    const std::string caption = LanguagePack::Instance().getString(IDS_PRODUCT_TITLE);
-    return MessageBoxA(owner, message.c_str(), caption.c_str(), flags);
+    return MessageBoxA(owner, message.c_str(), std::string(caption).c_str(), flags);
 }
 
 int MessageBoxes::ShowString(HWND owner, int stringId, UINT flags) {

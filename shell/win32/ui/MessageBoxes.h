@@ -17,6 +17,8 @@ public:
 
     // Shows the text with the given MB_ flags; returns the button pressed (IDOK, IDYES, ...).
     static int Show(HWND owner, std::string_view text, UINT flags);
+    // The same under another caption (the crash-report process names the product in short).
+    static int ShowCaptioned(HWND owner, std::string_view text, std::string_view caption, UINT flags);
     static int ShowString(HWND owner, int stringId, UINT flags);
     static void Error(HWND owner, int stringId) { ShowString(owner, stringId, MB_OK | MB_ICONSTOP); }
 

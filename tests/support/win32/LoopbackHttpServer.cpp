@@ -160,10 +160,23 @@ void LoopbackHttpServer::Serve(SOCKET client) {
         }
         head.append(buffer, static_cast<std::size_t>(received));
     }
+    const std::size_t headEnd = head.find("\r\n\r\n");
+    Request request = ParseRequest(head.substr(0, headEnd));
+    // The body, as long as Content-Length says: recorded before the request counts as arrived.
+    request.body = head.substr(headEnd + 4);
+    const auto length = request.headers.find("content-length");
+    const std::size_t announced = length == request.headers.end() ? 0 : std::stoul(length->second);
+    while (request.body.size() < announced) {
+        const int received = recv(client, buffer, sizeof buffer, 0);
+        if (received <= 0) {
+            break;
+        }
+        request.body.append(buffer, static_cast<std::size_t>(received));
+    }
     const Response response = Next();
     {
         std::lock_guard<std::mutex> lock(m_lock);
-        m_requests.push_back(ParseRequest(head.substr(0, head.find("\r\n\r\n"))));
+        m_requests.push_back(std::move(request));
     }
     switch (response.kind) {
     case Response::Kind::Answer:

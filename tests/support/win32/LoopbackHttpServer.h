@@ -12,7 +12,8 @@
 
 namespace vaultlet::test {
 
-// A small HTTP server on 127.0.0.1 inside the test executable, for the update check. It answers
+// A small HTTP server on 127.0.0.1 inside the test executable, for the update check and the crash
+// report's upload. It answers
 // requests in the order of its script, records what it was asked, and stops when it goes. Nothing
 // it does leaves the machine.
 class LoopbackHttpServer {
@@ -35,6 +36,7 @@ public:
         std::string target;
         // Header names in lower case, values without surrounding blanks.
         std::map<std::string, std::string> headers;
+        std::string body;
     };
 
     // Requests beyond the script get 404.
