@@ -5,13 +5,77 @@
 #include <windows.h>
 
 #include <aclapi.h>
+#include <winioctl.h>
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace vaultlet {
 namespace {
+
+// Links followed when the file to write is looked for, at most: more is a loop.
+constexpr int kMaxLinkHops = 32;
+
+// The fixed head of a symbolic link's reparse data, as the file system hands it out.
+struct SymbolicLinkData {
+    ULONG tag;
+    USHORT dataLength;
+    USHORT reserved;
+    USHORT substituteNameOffset;
+    USHORT substituteNameLength;
+    USHORT printNameOffset;
+    USHORT printNameLength;
+    ULONG flags;
+    WCHAR pathBuffer[1];
+};
+
+std::string Narrow(const wchar_t* text, int length) {
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, length, narrow.data(), size, nullptr, nullptr);
+    return narrow;
+}
+
+// Where the symbolic link at `path` points, as a full path; none for another kind of reparse point
+// (a junction, a cloud file) or an unreadable link.
+std::optional<std::string> SymbolicLinkTarget(const std::string& path) {
+    const HANDLE link = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (link == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::vector<BYTE> buffer(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
+    DWORD returned = 0;
+    const BOOL read = DeviceIoControl(link, FSCTL_GET_REPARSE_POINT, nullptr, 0, buffer.data(),
+                                      static_cast<DWORD>(buffer.size()), &returned, nullptr);
+    CloseHandle(link);
+    const auto* data = reinterpret_cast<const SymbolicLinkData*>(buffer.data());
+    if (!read || returned < offsetof(SymbolicLinkData, pathBuffer) || data->tag != IO_REPARSE_TAG_SYMLINK) {
+        return std::nullopt;
+    }
+    // The print name is the path as the user gave it; the substitute name is the NT form.
+    const bool printed = data->printNameLength != 0;
+    const std::size_t offset = printed ? data->printNameOffset : data->substituteNameOffset;
+    const std::size_t length = printed ? data->printNameLength : data->substituteNameLength;
+    if (offsetof(SymbolicLinkData, pathBuffer) + offset + length > returned) {
+        return std::nullopt;
+    }
+    std::string target = Narrow(data->pathBuffer + offset / sizeof(WCHAR), static_cast<int>(length / sizeof(WCHAR)));
+    if (target.rfind("\\??\\UNC\\", 0) == 0) {
+        target = "\\\\" + target.substr(8);
+    } else if (target.rfind("\\??\\", 0) == 0) {
+        target.erase(0, 4);
+    }
+    if ((data->flags & SYMLINK_FLAG_RELATIVE) != 0) {
+        target = path.substr(0, path.find_last_of("\\/") + 1) + target;
+    }
+    return target.empty() ? std::nullopt : std::optional<std::string>(target);
+}
 
 bool StampOf(HANDLE handle, FileStamp& stamp) {
     BY_HANDLE_FILE_INFORMATION info{};
@@ -226,7 +290,22 @@ public:
     bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
 
     // Symbolic links to files are rare on Windows and need privileges to create; paths are kept.
-    std::string FilePath(const std::string& path) override { return path; }
+    std::string FilePath(const std::string& path) override {
+        std::string current = path;
+        for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+            const DWORD attributes = GetFileAttributesA(current.c_str());
+            if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+                break;
+            }
+            // A link to nothing is written as a new file in its own place, as before.
+            const std::optional<std::string> target = SymbolicLinkTarget(current);
+            if (!target || GetFileAttributesA(target->c_str()) == INVALID_FILE_ATTRIBUTES) {
+                break;
+            }
+            current = *target;
+        }
+        return current;
+    }
 
     bool Exists(const std::string& path) override {
         return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
