@@ -344,6 +344,12 @@ bool LoginDialog::OnSysCommand(WPARAM command) {
         }
         PostMessageA(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
         return true;
+    case SC_RESTORE:
+        // A second start raises the dialog: a hide still pending from a "-minimize" start that
+        // moments ago must not take it away again.
+        m_hideTimer.Stop();
+        m_options.shown = true;
+        return false;
     default:
         return false;
     }
