@@ -126,8 +126,10 @@ bool TemplateMatcher::Execute(const TemplateInstruction& instruction, std::int32
 bool TemplateMatcher::MatchBackReference(int group, std::int32_t& pos) const noexcept {
     const int start = m_match.m_slots[static_cast<std::size_t>(group) * 2];
     const int end = m_match.m_slots[static_cast<std::size_t>(group) * 2 + 1];
-    if (start < 0 || end < start) {
-        return true; // nothing captured on this path: the reference matches the empty text
+    if (start < 0 || end <= start) {
+        // Nothing captured on this path, or an empty capture: the reference matches the empty
+        // text. Returning here also keeps memcmp away from the null data of an empty input.
+        return true;
     }
     const auto length = static_cast<std::size_t>(end - start);
     if (m_input.size() - static_cast<std::size_t>(pos) < length) {

@@ -143,6 +143,8 @@ TEST(TemplateRegexTest, BackReferences) {
     EXPECT_EQ(Whole("({a}|b{.})=\\1", "bc=d"), "!");
     // A group that took no part in the current path matches the empty text.
     EXPECT_EQ(Groups("({a}|{b})-\\1", "a-b b-b"), (Texts{"a", "-"}));
+    // An empty capture referred to in an empty input (a view without data) matches.
+    EXPECT_EQ(Whole("({})?\\0", std::string_view()), "");
     // Twelve groups: a two-digit reference.
     EXPECT_EQ(Whole("{a}{b}{c}{d}{e}{f}{g}{h}{i}{j}{k}{l}\\11", "abcdefghijkll"), "abcdefghijkll");
     EXPECT_EQ(Whole("{[a-z]+}=\\0", "ab=abc"), "ab=ab");
