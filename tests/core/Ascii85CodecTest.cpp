@@ -1,5 +1,7 @@
 #include "core/Ascii85Codec.h"
 
+#include "tests/core/crypto/RandomBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -36,10 +38,7 @@ TEST(Ascii85CodecTest, EncodesZeroGroupsAsZAndSubstitutesBrackets) {
 
 TEST(Ascii85CodecTest, EncodedTextNeverContainsCdataBreakingCharacters) {
     std::mt19937 random(7);
-    std::vector<std::uint8_t> data(4096);
-    for (auto& byte : data) {
-        byte = static_cast<std::uint8_t>(random());
-    }
+    const std::vector<std::uint8_t> data = test::RandomBytes(random, 4096);
     const SecureString text = Ascii85Codec::Encode(data.data(), data.size());
     const std::string_view inner = text.Viewed().substr(2, text.size() - 4);
     EXPECT_EQ(inner.find_first_of("<>[]"), std::string_view::npos);

@@ -58,6 +58,20 @@ protected:
         return into.Load(path);
     }
 
+    // The bytes of an empty database named "Home" with the password "pw", saved at time 0 so that
+    // its document is exactly 63 bytes.
+    std::string SavedHome(int cipherId, std::uint32_t iterations) {
+        const std::string path = m_dir.File("home.kvtdat");
+        EncryptedDatabase database;
+        database.SetName("Home");
+        database.SetTime(0);
+        database.SetPassword("pw");
+        database.SetKeyIterations(iterations);
+        database.SetCipherId(cipherId);
+        EXPECT_TRUE(database.Save(path));
+        return test::ReadFileBytes(path);
+    }
+
     static std::string DocumentOf(const Database& database) {
         SecureString text;
         EXPECT_TRUE(DatabaseDocument::Print(database, text));
@@ -110,13 +124,7 @@ TEST_F(EncryptedDatabaseTest, FilesOfTheReferenceWriterOpenForEveryExtraIteratio
     const std::string text = "<?xml version=\"1.0\"?>\r\n<database name=\"Ref\">\r<group name=\"G\"/></database>";
     for (const int cipherId : kAllCipherIds) {
         for (std::uint32_t r = 0; r < 9; ++r) {
-            test::ReferenceFile file;
-            file.documentText = text;
-            file.name = "Ref";
-            file.cipherId = cipherId;
-            file.iterations = 9;
-            file.extraIterations = r;
-            file.password = "pw";
+            const test::ReferenceFile file{text, "Ref", cipherId, 9, r, "pw"};
             const std::string path = m_dir.File("ref.kvtdat");
             test::WriteFileBytes(path, test::WriteReferenceFile(file));
 
@@ -133,11 +141,7 @@ TEST_F(EncryptedDatabaseTest, FilesOfTheReferenceWriterOpenForEveryExtraIteratio
 // byte), and only when the file loads.
 TEST_F(EncryptedDatabaseTest, LoadCanHandOutTheDocumentAsStored) {
     const std::string text = "<?xml version=\"1.0\"?>\r\n<database name=\"Ref\">\r<group name=\"G\"/></database>\n";
-    test::ReferenceFile file;
-    file.documentText = text;
-    file.name = "Ref";
-    file.iterations = 3;
-    file.password = "pw";
+    const test::ReferenceFile file{text, "Ref", 1, 3, 0, "pw"};
     const std::string path = m_dir.File("ref.kvtdat");
     test::WriteFileBytes(path, test::WriteReferenceFile(file));
 
@@ -192,14 +196,7 @@ TEST_F(EncryptedDatabaseTest, ExtraIterationsComeFromTheSystemsRandomSource) {
 }
 
 TEST_F(EncryptedDatabaseTest, HeaderOfADatabaseNamedHome) {
-    const std::string path = m_dir.File("home.kvtdat");
-    EncryptedDatabase database;
-    database.SetName("Home");
-    database.SetTime(0); // so the document is exactly 63 bytes
-    database.SetPassword("pw");
-    database.SetKeyIterations(5);
-    ASSERT_TRUE(database.Save(path));
-    const std::string bytes = test::ReadFileBytes(path);
+    const std::string bytes = SavedHome(1, 5);
 
     ASSERT_EQ(bytes.size(), 48u + 8 + 16 + 64) << "63 bytes of text and its zero fill exactly four blocks";
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[16]), 1);
@@ -229,36 +226,18 @@ TEST_F(EncryptedDatabaseTest, HeaderOfADatabaseNamedHome) {
 }
 
 TEST_F(EncryptedDatabaseTest, BlowfishUsesEightByteBlocksAndAZeroCheckValue) {
-    const std::string path = m_dir.File("fish.kvtdat");
-    EncryptedDatabase database;
-    database.SetName("Home");
-    database.SetTime(0);
-    database.SetPassword("pw");
-    database.SetKeyIterations(3);
-    database.SetCipherId(3);
-    ASSERT_TRUE(database.Save(path));
-    const std::string bytes = test::ReadFileBytes(path);
+    const std::string bytes = SavedHome(3, 3);
     ASSERT_EQ(bytes.size(), 48u + 8 + 8 + 64) << "eight blocks of eight bytes";
 
-    test::ReferenceFile file;
-    file.name = "Home";
-    file.cipherId = 3;
-    file.iterations = 3;
-    file.password = "pw";
     const test::ReferenceOpenResult opened = test::ReadReferenceFile(bytes, "pw");
     ASSERT_EQ(opened.result, 0);
-    file.extraIterations = opened.extraIterations;
-    file.documentText = opened.documentText;
+    const test::ReferenceFile file{opened.documentText, "Home", 3, 3, opened.extraIterations, "pw"};
     EXPECT_EQ(test::WriteReferenceFile(file).substr(0, 64), bytes.substr(0, 64))
         << "the check block is the encrypted zero block";
 }
 
 TEST_F(EncryptedDatabaseTest, EveryLoadResultFromCraftedFiles) {
-    test::ReferenceFile good;
-    good.documentText = "<?xml version=\"1.0\"?><database name=\"Ok\"/>";
-    good.name = "Ok";
-    good.iterations = 4;
-    good.password = "pw";
+    const test::ReferenceFile good{"<?xml version=\"1.0\"?><database name=\"Ok\"/>", "Ok", 1, 4, 0, "pw"};
     const std::string valid = test::WriteReferenceFile(good);
 
     const auto withDocument = [&](const std::string& text) {

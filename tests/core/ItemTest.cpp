@@ -13,17 +13,9 @@ class ItemTest : public test::ModelFixture {};
 
 } // namespace
 
-TEST_F(ItemTest, NewItemIsCustomWithoutImage) {
-    Item item;
-    EXPECT_EQ(item.Type(), ItemType::Custom);
-    EXPECT_EQ(item.Image(), -1);
-    EXPECT_FALSE(item.Hidden());
-    EXPECT_EQ(item.Time(), kNow);
-    EXPECT_EQ(item.Kind(), NodeKind::Item);
-}
-
 TEST_F(ItemTest, CustomTypeDefaultsOnlyFillAMissingImage) {
     Item item;
+    EXPECT_EQ(item.Type(), ItemType::Custom) << "a new item is custom";
     item.SetName("Note");
     item.ApplyTypeDefaults(ItemType::Custom);
     EXPECT_EQ(item.Image(), 3);

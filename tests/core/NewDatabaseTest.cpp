@@ -50,8 +50,3 @@ TEST_F(NewDatabaseTest, ANewDatabaseHasTheFiveGroupsAndOpensAgainWithItsHeader) 
     ASSERT_EQ(reopened.Load(path), LoadResult::Loaded);
     EXPECT_EQ(reopened.GroupCount(), 5u);
 }
-
-TEST_F(NewDatabaseTest, DefaultIterationCountIsTheProgramsOwn) {
-    auto database = NewDatabase::Create("x.kvtdat", "x", "pw", 1);
-    EXPECT_EQ(database->KeyIterations(), 100000u);
-}

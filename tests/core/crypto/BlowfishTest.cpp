@@ -1,6 +1,7 @@
 #include "core/crypto/Blowfish.h"
 
 #include "tests/core/crypto/Hex.h"
+#include "tests/core/crypto/RandomBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 using namespace vaultlet;
 using vaultlet::test::FromHex;
 using vaultlet::test::Lower;
+using vaultlet::test::RandomBytes;
 using vaultlet::test::ToHex;
 
 namespace {
@@ -103,15 +105,9 @@ TEST(BlowfishTest, MatchesEricYoungsVariableKeyVectors) {
 // output, and in-place calls work.
 TEST(BlowfishTest, BlockRunsAreIndependentBlocks) {
     std::mt19937 random(51);
-    std::vector<std::uint8_t> key(32);
-    for (auto& byte : key) {
-        byte = static_cast<std::uint8_t>(random());
-    }
+    const auto key = RandomBytes(random, 32);
     for (std::size_t blocks : {1u, 3u, 4u, 5u, 8u, 11u}) {
-        std::vector<std::uint8_t> plain(8 * blocks);
-        for (auto& byte : plain) {
-            byte = static_cast<std::uint8_t>(random());
-        }
+        auto plain = RandomBytes(random, 8 * blocks);
         std::copy(plain.begin(), plain.begin() + 8, plain.end() - 8); // last block = first block
         const auto cipher = Encrypt(key, plain);
         EXPECT_EQ(ToHex(cipher.data(), 8), ToHex(cipher.data() + cipher.size() - 8, 8));
@@ -143,16 +139,9 @@ TEST(BlowfishTest, RefusesEmptyAndOverlongKeys) {
 TEST(BlowfishTest, KeyPairsEqualSeparateKeys) {
     std::mt19937 random(77);
     for (std::size_t length = 1; length <= Blowfish::kMaxKeyLength; ++length) {
-        std::vector<std::uint8_t> first(length);
-        std::vector<std::uint8_t> second(length);
-        for (std::size_t i = 0; i < length; ++i) {
-            first[i] = static_cast<std::uint8_t>(random());
-            second[i] = static_cast<std::uint8_t>(random());
-        }
-        std::vector<std::uint8_t> plain(16);
-        for (auto& byte : plain) {
-            byte = static_cast<std::uint8_t>(random());
-        }
+        const auto first = RandomBytes(random, length);
+        const auto second = RandomBytes(random, length);
+        const auto plain = RandomBytes(random, 16);
         Blowfish a;
         Blowfish b;
         ASSERT_TRUE(Blowfish::SetKeyPair(a, first.data(), b, second.data(), length));
