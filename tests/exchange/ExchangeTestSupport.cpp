@@ -5,38 +5,10 @@
 #include <gtest/gtest.h>
 #include <tinyxml2.h>
 
-#include <atomic>
-#include <fstream>
-#include <random>
-
 namespace vaultlet::test {
 
 SecureString Ansi(std::string_view utf8) {
     return Utf8ToAnsi(utf8);
-}
-
-TempDir::TempDir() {
-    static std::atomic<int> counter{0};
-    std::random_device random;
-    const auto base = std::filesystem::temp_directory_path();
-    do {
-        m_path = base / ("vaultlet-exchange-" + std::to_string(random()) + "-" + std::to_string(counter++));
-    } while (!std::filesystem::create_directory(m_path));
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
-
-std::string TempDir::File(const std::string& name) const {
-    return (m_path / name).string();
-}
-
-void WriteFile(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
 }
 
 Group& AddGroup(Database& database, std::string_view name, std::string_view comment) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Database.h"
+#include "tests/support/TempDir.h"
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,22 +15,6 @@ namespace vaultlet::test {
 
 // The in-memory (ANSI) form of a UTF-8 text: the same bytes natively, the code page's under Windows.
 SecureString Ansi(std::string_view utf8);
-
-// A fresh directory under the system's temporary folder, removed with its content at the end.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string File(const std::string& name) const;
-
-private:
-    std::filesystem::path m_path;
-};
-
-void WriteFile(const std::string& path, std::string_view bytes);
 
 // Builders taking UTF-8 text; they return the node they appended.
 Group& AddGroup(Database& database, std::string_view name, std::string_view comment = {});

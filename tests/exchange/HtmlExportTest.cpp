@@ -17,11 +17,11 @@ namespace {
 
 using HtmlExportTest = ModelFixture;
 
-TEST_F(HtmlExportTest, WritesTheFilePageAsItIsAndReplacesAnOldFile) {
+TEST_F(HtmlExportTest, WritesTheFilePageAsItIsReplacesAnOldFileAndFailsWithoutAPage) {
     TempDir dir;
     const auto database = MakeRichDatabase();
     const std::string file = dir.File("page.html");
-    WriteFile(file, std::string(100000, 'x'));
+    ASSERT_TRUE(WriteFileBytes(file, std::string(100000, 'x')));
     const ModelNode* nodes[] = {nullptr, database->At(0), database->At(0)->At(0), database->At(0)->At(0)->At(1)};
     for (const ModelNode* node : nodes) {
         ASSERT_TRUE(HtmlExport().exportTo(file, *database, node));
@@ -29,14 +29,11 @@ TEST_F(HtmlExportTest, WritesTheFilePageAsItIsAndReplacesAnOldFile) {
         EXPECT_EQ(written, HtmlPage::Build(*database, node, HtmlPageVariant::File).Viewed());
         EXPECT_TRUE(written.starts_with("<html>")) << "no byte-order mark";
     }
-}
 
-TEST_F(HtmlExportTest, FailsForAnEmptyPageOrAFileThatCannotBeCreated) {
-    TempDir dir;
-    const auto database = MakeRichDatabase();
+    // An empty page (a node outside the database) or a file that cannot be created fails.
     Item detached;
-    EXPECT_FALSE(HtmlExport().exportTo(dir.File("page.html"), *database, &detached));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("page.html")));
+    EXPECT_FALSE(HtmlExport().exportTo(dir.File("empty.html"), *database, &detached));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("empty.html")));
     EXPECT_FALSE(HtmlExport().exportTo(dir.File("no folder/page.html"), *database, nullptr));
 }
 

@@ -1,7 +1,6 @@
 #include "exchange/HtmlPage.h"
 
 #include "core/Database.h"
-#include "exchange/ExportStylesheet.h"
 #include "tests/exchange/ExchangeTestSupport.h"
 #include "tests/support/ModelFixture.h"
 
@@ -196,12 +195,6 @@ TEST_F(HtmlPageTest, VariantsDifferOnlyInTheDeclaredContentType) {
     ASSERT_NE(at, std::string::npos);
     print.replace(at, printType.size(), "content=\"text/html; charset=utf-8\"");
     EXPECT_EQ(print, file);
-}
-
-TEST_F(HtmlPageTest, UsesTheProgramsStylesheetByDefault) {
-    ASSERT_FALSE(ExportStylesheet().empty());
-    const std::string page(HtmlPage::Build(m_database, nullptr, HtmlPageVariant::File).Viewed());
-    EXPECT_NE(page.find(ExportStylesheet()), std::string::npos);
 }
 
 } // namespace
