@@ -4,15 +4,13 @@
 
 using namespace vaultlet;
 
-TEST(PhoneticSpellingTest, WordsPerCharacterJoinedWithDashes) {
+TEST(PhoneticSpellingTest, WordsPerLetterOrDigitJoinedWithDashesElseNothing) {
     EXPECT_EQ(SpellPhonetically("aB3"), "air - BIT - three");
     EXPECT_EQ(SpellPhonetically("Z0q"), "ZEN - zero - quiz");
     EXPECT_EQ(SpellPhonetically("UxX9"), "UNIT - xmas - XMAS - nine");
     EXPECT_EQ(SpellPhonetically("t"), "tia");
     EXPECT_EQ(SpellPhonetically(""), "");
-}
-
-TEST(PhoneticSpellingTest, AnythingButAsciiLettersAndDigitsGivesNothing) {
+    // Anything but ASCII letters and digits gives nothing at all.
     EXPECT_EQ(SpellPhonetically("x:y"), "");
     EXPECT_EQ(SpellPhonetically("ab c"), "");
     EXPECT_EQ(SpellPhonetically("caf\xE9"), "");

@@ -7,13 +7,12 @@ namespace {
 
 constexpr const char* kHere = "C:\\Program Files\\Quillmoth\\Vaultlet.exe";
 
-TEST(StartupEntryTest, WritesThePathQuotedSoSpacesCannotSplitIt) {
+TEST(StartupEntryTest, WritesThePathQuotedAndRecognisesOnlyThisCopy) {
     const std::string command = StartupEntry::CommandFor(kHere);
     EXPECT_EQ(command, std::string("\"") + kHere + "\" -minimize");
     EXPECT_TRUE(StartupEntry::StartsExecutable(command, kHere));
-}
 
-TEST(StartupEntryTest, RecognisesOnlyThisCopyQuotedOrInTheOldForm) {
+    // Only this copy is recognised, quoted or in the old unquoted form.
     const std::string here = kHere;
     EXPECT_TRUE(StartupEntry::StartsExecutable(here + " -minimize", here));
     EXPECT_TRUE(StartupEntry::StartsExecutable(here, here));
