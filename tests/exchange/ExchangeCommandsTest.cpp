@@ -109,7 +109,7 @@ TEST_F(ExchangeCommandsTest, FailedOrEmptyImportsLeaveTheOpenDatabaseAlone) {
     AddGroup(open, "Mail");
     const std::string file = ExportFileWithGroups({"Bank"});
     const std::string empty = m_dir.File("empty.xml");
-    ASSERT_TRUE(WriteFileBytes(empty, "<pwlist><pwentry><title>only a title</title></pwentry></pwlist>"));
+    WriteFile(empty, "<pwlist><pwentry><title>only a title</title></pwentry></pwlist>");
     const ImportFormatList formats;
     ModifiedFlag::Clear();
 

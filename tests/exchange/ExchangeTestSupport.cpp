@@ -11,6 +11,10 @@ SecureString Ansi(std::string_view utf8) {
     return Utf8ToAnsi(utf8);
 }
 
+void WriteFile(const std::string& path, std::string_view bytes) {
+    ASSERT_TRUE(WriteFileBytes(path, std::string(bytes))) << path;
+}
+
 Group& AddGroup(Database& database, std::string_view name, std::string_view comment) {
     auto group = std::make_unique<Group>(Ansi(name));
     group->SetComment(Ansi(comment));
