@@ -1,5 +1,7 @@
 // The login dialog on real windows: the list it offers, the login itself with every kind of failure,
-// the "<New...>" entry, a file handed over by a second start, and its tray icon, hot key and hiding.
+// cancelling "<New...>", and its tray icon, hot key and hiding. A first start with nothing to list, a
+// file handed over by a second start and a database created through "<New...>" are driven on the
+// real program (tests/e2e).
 #include "shell/win32/LoginDialog.h"
 
 #include "core/EncryptedDatabase.h"
@@ -96,18 +98,6 @@ TEST_F(LoginDialogTest, AFirstStartSearchesTheFoldersAndThenOffersWhatItFound) {
     EXPECT_EQ(CurrentDatabase::Get(), nullptr);
 }
 
-TEST_F(LoginDialogTest, WithNothingToFindOnlyNewIsOfferedAndThePasswordFieldIsDisabled) {
-    const HWND window = Start();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ComboItemsOf(window, IDC_LOGIN_DATABASE), Items{"<New...>"});
-    EXPECT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), -1);
-    EXPECT_FALSE(IsItemEnabled(window, IDC_LOGIN_PASSWORD));
-    EXPECT_FALSE(IsItemEnabled(window, IDOK));
-    EXPECT_TRUE(IsItemEnabled(window, IDC_LOGIN_MANAGE_LINK));
-    EXPECT_TRUE(IsItemEnabled(window, IDC_LOGIN_ADD_LINK));
-    Close(window);
-}
-
 TEST_F(LoginDialogTest, AWrongPasswordIsRejectedAndTheRightOneOpensTheDatabaseThenTheHotKeysChooser) {
     const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home", "right");
     const std::string work = MakeDatabase(DocumentsFile("work.kvtdat"), "Work", "other");
@@ -200,63 +190,6 @@ TEST_F(LoginDialogTest, NewThenCancellingTheFileDialogLeavesNothingSelected) {
     ASSERT_TRUE(test::WaitUntil([&] { return !IsItemEnabled(window, IDC_LOGIN_PASSWORD); }));
     EXPECT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), -1);
     EXPECT_FALSE(IsItemEnabled(window, IDOK));
-    Close(window);
-}
-
-TEST_F(LoginDialogTest, NewCreatesTheDatabaseAndEndsTheLoginWithIt) {
-    const HWND window = Start();
-    ASSERT_NE(window, nullptr);
-    ChooseComboItem(window, IDC_LOGIN_DATABASE, 0);
-    const HWND save = m_run->WaitForDialogWhere(test::IsFileDialog);
-    ASSERT_NE(save, nullptr);
-    const std::string path = DocumentsFile("Family.kvtdat");
-    test::TypeFileName(save, path);
-
-    const HWND details = m_run->WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_NEWDB_CONFIRM); });
-    ASSERT_NE(details, nullptr);
-    EXPECT_EQ(ItemTextOf(details, IDC_NEWDB_NAME), "Family");
-    SetItemTextOf(details, IDC_NEWDB_PASSWORD, "family pw");
-    SetItemTextOf(details, IDC_NEWDB_CONFIRM, "family pw");
-    ChooseComboItem(details, IDC_NEWDB_CIPHER, 3);
-    Click(details, IDOK);
-    ASSERT_TRUE(m_run->WaitForEnd(30000));
-    EXPECT_EQ(m_run->Result(), IDOK) << "no password prompt after creating";
-    EXPECT_TRUE(Messages().empty());
-
-    ASSERT_NE(CurrentDatabase::Get(), nullptr);
-    EXPECT_EQ(CurrentDatabase::Get()->Path(), path);
-    EXPECT_EQ(CurrentDatabase::Get()->CipherId(), 3) << "Blowfish is the fourth cipher of the list";
-    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), Items{path});
-    std::string name;
-    int cipherId = -1;
-    ASSERT_TRUE(ProbeFile(path, name, cipherId));
-    EXPECT_EQ(name, "Family");
-    EXPECT_EQ(cipherId, 3);
-}
-
-TEST_F(LoginDialogTest, AFileHandedOverIsAddedSelectedAndLockedIn) {
-    const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home");
-    const std::string work = MakeDatabase(DocumentsFile("work.kvtdat"), "Work");
-    Settings::WriteList(setting::kDataBaseList, {home});
-    const HWND window = Start();
-    ASSERT_NE(window, nullptr);
-
-    Settings::Write(setting::kOpenFile, DocumentsFile("absent.kvtdat"));
-    PostMessageA(window, MSG_OPEN_FILE, 0, 0);
-    ASSERT_TRUE(WaitForMessages(1));
-    EXPECT_EQ(Messages()[0], Text(IDS_INCORRECT_FILE_FORMAT));
-    EXPECT_TRUE(IsItemEnabled(window, IDC_LOGIN_DATABASE));
-
-    Settings::Write(setting::kOpenFile, work);
-    PostMessageA(window, MSG_OPEN_FILE, 0, 0);
-    ASSERT_TRUE(test::WaitUntil([&] { return !IsItemEnabled(window, IDC_LOGIN_DATABASE); }));
-    EXPECT_EQ(ComboItemsOf(window, IDC_LOGIN_DATABASE),
-              (Items{"<New...>", "Home [home.kvtdat]", "Work [work.kvtdat]"}));
-    EXPECT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), 2);
-    EXPECT_FALSE(IsItemEnabled(window, IDC_LOGIN_MANAGE_LINK));
-    EXPECT_FALSE(IsItemEnabled(window, IDC_LOGIN_ADD_LINK));
-    EXPECT_TRUE(IsItemEnabled(window, IDC_LOGIN_PASSWORD));
-    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (Items{home, work}));
     Close(window);
 }
 
