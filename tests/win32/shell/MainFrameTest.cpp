@@ -183,11 +183,7 @@ TEST_F(MainFrameTest, LockedDatabaseShowsOnlyTheLogin) {
     // The login holds the hot key now.
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F'));
 
-    // A second start asks the program's window to show itself: the lock stays.
-    ShowWindow(m_frame, SW_SHOW);
-    Send(WM_SYSCOMMAND, SC_RESTORE);
-    EXPECT_FALSE(IsWindowVisible(m_frame));
-    EXPECT_TRUE(IsWindowVisible(login));
+    // A second start during the lock: MainWindowTest (tests/e2e).
 
     SetAnswer(IDOK);
     SetItemTextOf(login, IDC_LOGIN_PASSWORD, "wrong");
@@ -236,17 +232,6 @@ TEST_F(MainFrameTest, ClosingFromTheLockCanBeCancelledBackIntoTheLock) {
     ExpectMessage(Text(IDS_SAVE_BEFORE_CLOSING));
     EXPECT_TRUE(Ended());
     EXPECT_EQ(CommentOnDisk(m_path), "");
-}
-
-TEST_F(MainFrameTest, LogoffThenCloseEndsWithoutADatabase) {
-    Start();
-    Command(ID_FILE_LOGOFF);
-    const HWND login = WaitForLogin();
-    ASSERT_NE(login, nullptr);
-    EXPECT_EQ(CurrentDatabase::Get(), nullptr);
-    Click(login, IDCANCEL);
-    EXPECT_TRUE(Ended());
-    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(MainFrameTest, MinimizingWithAutomaticLogOffLocksHidden) {
@@ -750,6 +735,7 @@ TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {
     EXPECT_EQ(CurrentDatabase::Get(), nullptr);
     Click(login, IDCANCEL);
     EXPECT_TRUE(Ended());
+    EXPECT_TRUE(Messages().empty()) << "nothing changed, nothing asked";
 }
 
 TEST_F(MainFrameTest, AHandOverDuringTheInstallIsTakenWhenTheInstallEnds) {
