@@ -2,17 +2,16 @@
 // the source box, the clipboard.
 #include "shell/win32/PasswordGeneratorDialog.h"
 
-#include "autofill/PasswordGeneratorRules.h"
 #include "autofill/PhoneticSpelling.h"
 #include "resources/resource.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <memory>
 #include <string>
 
@@ -71,165 +70,77 @@ protected:
     std::unique_ptr<test::ModalThread> m_run;
 };
 
-TEST_F(PasswordGeneratorDialogTest, OpensWithTheDefaultsAndAFreshPasswordAndStoresThemOnCancel) {
+// Loading, normalising and storing the choices is PasswordGeneratorSettingsTest's, the rules of a
+// password PasswordGeneratorRulesTest's; here the stored choices reach the radios and boxes, the
+// radios shape what Generate makes, and whatever is shown is stored even by the close box.
+TEST_F(PasswordGeneratorDialogTest, OpensOnTheStoredChoicesAndTheCloseBoxStoresTheShownOnes) {
+    Settings::WriteInt("PassGenType", 0);
+    Settings::WriteInt("PassGenCase", 0);
+    Settings::WriteInt("PassGenExcludeSimilar", 0);
+    Settings::WriteInt("PassGenPasswordLen", 40);
     HWND window = Open();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(test::ItemTextOf(window, IDC_GENERATOR_LENGTH), "10");
-    EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_EXCLUDE_SIMILAR));
+    EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_ONLY_NUMBERS));
+    EXPECT_FALSE(test::IsChecked(window, IDC_GENERATOR_MIX));
+    EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_LOWER_CASE));
+    EXPECT_FALSE(test::IsChecked(window, IDC_GENERATOR_MIX_CASE));
+    EXPECT_FALSE(test::IsChecked(window, IDC_GENERATOR_EXCLUDE_SIMILAR));
     EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_EXCLUDE_DUPLICATE));
-    EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_MIX));
-    EXPECT_FALSE(test::IsChecked(window, IDC_GENERATOR_ONLY_NUMBERS));
-    EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_MIX_CASE));
-    EXPECT_FALSE(test::IsChecked(window, IDC_GENERATOR_LOWER_CASE));
-    ExpectCaseRadiosEnabled(window, true);
+    ExpectCaseRadiosEnabled(window, false);
+    EXPECT_EQ(test::ItemTextOf(window, IDC_GENERATOR_LENGTH), "40");
     EXPECT_EQ(test::ItemTextOf(window, IDC_GENERATOR_HEADER).rfind("Password Generator\nPlease select", 0), 0u);
     EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0);
-
     const std::string password = Password(window);
-    ASSERT_EQ(password.size(), 10u);
-    for (std::size_t i = 0; i < password.size(); ++i) {
-        EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(password[i]))) << password;
-        EXPECT_EQ(PasswordGeneratorRules::kSimilarCharacters.find(password[i]), std::string_view::npos) << password;
-        for (std::size_t j = i + 1; j < password.size() && j < i + 6; ++j) {
-            EXPECT_NE(std::tolower(password[i]), std::tolower(password[j])) << password;
-        }
+    ASSERT_EQ(password.size(), 40u) << "a fresh password at the start";
+    for (const char c : password) {
+        EXPECT_TRUE(c >= '2' && c <= '9') << password;
     }
     EXPECT_EQ(test::ItemTextOf(window, IDC_GENERATOR_PHONETICS), SpellPhonetically(password));
 
-    // The window's close box cancels, and cancelling stores the options too.
-    EXPECT_EQ(Stored("PassGenType"), -100);
+    ClickAndWait(window, IDC_GENERATOR_HEX);
+    ExpectCaseRadiosEnabled(window, true);
+    ClickAndWait(window, IDC_GENERATOR_UPPER_CASE);
+    EXPECT_FALSE(test::IsChecked(window, IDC_GENERATOR_LOWER_CASE));
+    test::Click(window, IDC_GENERATOR_EXCLUDE_SIMILAR);
+    ASSERT_TRUE(test::WaitUntil([&] { return test::IsChecked(window, IDC_GENERATOR_EXCLUDE_SIMILAR); }));
+    for (const char c : Generate(window, 30)) {
+        EXPECT_TRUE((c >= '2' && c <= '9') || (c >= 'A' && c <= 'F')) << c;
+    }
+
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(m_run->WaitForEnd());
     EXPECT_EQ(m_run->Result(), IDCANCEL);
     EXPECT_EQ(m_dialog->Result(), "");
-    EXPECT_EQ(Stored("PassGenPasswordLen"), 10);
+    EXPECT_EQ(Stored("PassGenType"), 1);
+    EXPECT_EQ(Stored("PassGenCase"), 1);
     EXPECT_EQ(Stored("PassGenExcludeSimilar"), 1);
     EXPECT_EQ(Stored("PassGenExcludeDuplicate"), 1);
-    EXPECT_EQ(Stored("PassGenType"), 3);
-    EXPECT_EQ(Stored("PassGenCase"), 2);
+    EXPECT_EQ(Stored("PassGenPasswordLen"), 30);
 }
 
-TEST_F(PasswordGeneratorDialogTest, ClassAndCaseRadiosShapeThePasswordAndAreStoredOnCancel) {
-    HWND window = Open();
-    ASSERT_NE(window, nullptr);
-
-    ClickAndWait(window, IDC_GENERATOR_ONLY_NUMBERS);
-    ExpectCaseRadiosEnabled(window, false);
-    for (const char c : Generate(window, 40)) {
-        EXPECT_TRUE(c >= '2' && c <= '9') << c;
-    }
-
-    ClickAndWait(window, IDC_GENERATOR_HEX);
-    ExpectCaseRadiosEnabled(window, true);
-    ClickAndWait(window, IDC_GENERATOR_LOWER_CASE);
-    EXPECT_FALSE(test::IsChecked(window, IDC_GENERATOR_MIX_CASE));
-    for (const char c : Generate(window, 40)) {
-        EXPECT_TRUE((c >= '2' && c <= '9') || (c >= 'a' && c <= 'f')) << c;
-    }
-
-    test::Click(window, IDC_GENERATOR_EXCLUDE_SIMILAR);
-    ASSERT_TRUE(test::WaitUntil([&] { return !test::IsChecked(window, IDC_GENERATOR_EXCLUDE_SIMILAR); }));
-    EXPECT_EQ(Finish(window, IDCANCEL), IDCANCEL);
-    EXPECT_EQ(Stored("PassGenType"), 1);
-    EXPECT_EQ(Stored("PassGenCase"), 0);
-    EXPECT_EQ(Stored("PassGenExcludeSimilar"), 0);
-    EXPECT_EQ(Stored("PassGenExcludeDuplicate"), 1);
-    EXPECT_EQ(Stored("PassGenPasswordLen"), 40);
-
-    // The next open shows what was stored; "Only numbers" disables the case radios from the start.
-    Settings::WriteInt("PassGenType", 0);
-    window = Open();
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_ONLY_NUMBERS));
-    EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_LOWER_CASE));
-    EXPECT_FALSE(test::IsChecked(window, IDC_GENERATOR_EXCLUDE_SIMILAR));
-    ExpectCaseRadiosEnabled(window, false);
-    EXPECT_EQ(test::ItemTextOf(window, IDC_GENERATOR_LENGTH), "40");
-    EXPECT_EQ(Password(window).size(), 40u);
-    Finish(window, IDCANCEL);
-}
-
-TEST_F(PasswordGeneratorDialogTest, OkHandsThePasswordBackAndStoresTheOptions) {
+TEST_F(PasswordGeneratorDialogTest, CopyLeavesTheDialogOpenAndOkHandsThePasswordBack) {
     HWND window = Open();
     ASSERT_NE(window, nullptr);
     ClickAndWait(window, IDC_GENERATOR_ONLY_LETTERS);
     ClickAndWait(window, IDC_GENERATOR_UPPER_CASE);
-    const std::string password = Generate(window, 16);
+    // A length beyond the spin button's range is used as typed.
+    const std::string password = Generate(window, 200);
     for (const char c : password) {
         EXPECT_TRUE(c >= 'A' && c <= 'Z') << password;
     }
-    EXPECT_EQ(Finish(window, IDOK), IDOK);
-    EXPECT_EQ(m_dialog->Result(), password);
-    EXPECT_EQ(Stored("PassGenType"), 2);
-    EXPECT_EQ(Stored("PassGenCase"), 1);
-    EXPECT_EQ(Stored("PassGenPasswordLen"), 16);
-}
-
-TEST_F(PasswordGeneratorDialogTest, LengthBoxEdgeCases) {
-    HWND window = Open();
-    ASSERT_NE(window, nullptr);
-    // An empty length box makes an empty password and is stored as 0.
-    test::SetItemTextOf(window, IDC_GENERATOR_LENGTH, "");
-    test::Click(window, IDC_GENERATOR_GENERATE);
-    ASSERT_TRUE(test::WaitUntil([&] { return Password(window).empty(); }));
-    EXPECT_EQ(test::ItemTextOf(window, IDC_GENERATOR_PHONETICS), "");
-    Finish(window, IDCANCEL);
-    EXPECT_EQ(Stored("PassGenPasswordLen"), 0);
-
-    // The next open shows 0 and generates nothing; a length beyond the spin range is used as typed.
-    window = Open();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(test::ItemTextOf(window, IDC_GENERATOR_LENGTH), "0");
-    EXPECT_EQ(Password(window), "");
-    const std::string password = Generate(window, 200);
-    EXPECT_EQ(test::ItemTextOf(window, IDC_GENERATOR_PHONETICS), SpellPhonetically(password));
-    EXPECT_EQ(Finish(window, IDOK), IDOK);
-    EXPECT_EQ(m_dialog->Result().size(), 200u);
-    EXPECT_EQ(Stored("PassGenPasswordLen"), 200);
-}
-
-TEST_F(PasswordGeneratorDialogTest, UnknownStoredChoicesSelectTheLastRadio) {
-    Settings::WriteInt("PassGenType", 7);
-    Settings::WriteInt("PassGenCase", -3);
-    HWND window = Open();
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_MIX));
-    for (const int radio : {IDC_GENERATOR_ONLY_NUMBERS, IDC_GENERATOR_HEX, IDC_GENERATOR_ONLY_LETTERS,
-                            IDC_GENERATOR_LOWER_CASE, IDC_GENERATOR_UPPER_CASE}) {
-        EXPECT_FALSE(test::IsChecked(window, radio)) << radio;
-    }
-    EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_MIX_CASE));
-    Finish(window, IDCANCEL);
-    EXPECT_EQ(Stored("PassGenType"), 3);
-    EXPECT_EQ(Stored("PassGenCase"), 2);
-}
-
-TEST_F(PasswordGeneratorDialogTest, CopyPutsThePasswordOnTheClipboard) {
-    HWND window = Open();
-    ASSERT_NE(window, nullptr);
     if (OpenClipboard(nullptr)) {
         EmptyClipboard();
         CloseClipboard();
     }
-    const std::string password = Password(window);
-    ASSERT_FALSE(password.empty());
-    auto clipboardText = [] {
-        std::string text;
-        if (OpenClipboard(nullptr)) {
-            if (HANDLE data = GetClipboardData(CF_TEXT)) {
-                if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
-                    text = chars;
-                    GlobalUnlock(data);
-                }
-            }
-            CloseClipboard();
-        }
-        return text;
-    };
     test::Click(window, IDC_GENERATOR_COPY);
-    EXPECT_TRUE(test::WaitUntil([&] { return clipboardText() == password; })) << clipboardText();
+    EXPECT_TRUE(test::WaitUntil([&] { return test::ClipboardText(nullptr) == password; }));
     EXPECT_TRUE(IsWindowVisible(window)) << "the dialog stays open";
-    Finish(window, IDCANCEL);
+
+    EXPECT_EQ(Finish(window, IDOK), IDOK);
+    EXPECT_EQ(m_dialog->Result(), password);
+    EXPECT_EQ(Stored("PassGenType"), 2);
+    EXPECT_EQ(Stored("PassGenCase"), 1);
+    EXPECT_EQ(Stored("PassGenPasswordLen"), 200);
 }
 
 // A dialog opened from another dialog's box: the box's text is shown instead of a fresh password,

@@ -91,10 +91,6 @@ std::string BoxText(HWND host, int box = kPasswordBox) {
     return test::ItemTextOf(host, box);
 }
 
-void ClearBox(HWND host, int box = kPasswordBox) {
-    test::SetItemTextOf(host, box, "");
-}
-
 // Clicks the keys in order and waits until the box holds as many characters as expected.
 std::string Type(HWND keyboard, HWND host, std::initializer_list<int> keys, std::size_t expectedLength,
                  int box = kPasswordBox) {
@@ -122,50 +118,12 @@ bool StandsAt(HWND keyboard, ScreenPoint at) {
 
 constexpr int kQ = IDC_VKEY_ROW2_FIRST;
 constexpr int kA = IDC_VKEY_ROW3_FIRST;
-constexpr int kB = IDC_VKEY_ROW4_FIRST + 4;
 constexpr int kOne = IDC_VKEY_FIRST + 1;
-constexpr int kBacktick = IDC_VKEY_FIRST;
 
-TEST(VirtualKeyboardTest, ClicksTypeIntoThePasswordBoxWithoutTakingTheFocus) {
-    HostRun run({"Host"});
-    HWND host = run.WaitForHost("Host");
-    ASSERT_NE(host, nullptr);
-    HWND keyboard = run.OpenKeyboard(host);
-    ASSERT_NE(keyboard, nullptr);
-    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard)); }));
-
-    EXPECT_EQ(Type(keyboard, host, {kQ, IDC_VKEY_SHIFT, kQ, kQ}, 3), "qQq");
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(host, nullptr), &thread));
-    EXPECT_EQ(thread.hwndActive, host) << "the keyboard never takes the activation";
-    EXPECT_EQ(thread.hwndFocus, GetDlgItem(host, kPasswordBox));
-
-    // Caps and Shift cancel on letters; digits ignore Caps; the backtick follows Caps.
-    ClearBox(host);
-    EXPECT_EQ(Type(keyboard, host, {IDC_VKEY_CAPS, IDC_VKEY_SHIFT, kA}, 1), "a");
-    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
-    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_SHIFT)) << "Shift went off after one character";
-    EXPECT_EQ(test::ItemTextOf(keyboard, kQ), "Q");
-    ClearBox(host);
-    EXPECT_EQ(Type(keyboard, host, {kOne}, 1), "1");
-    ClearBox(host);
-    EXPECT_EQ(Type(keyboard, host, {kBacktick}, 1), "~");
-
-    // The labels show what a click types.
-    test::Click(keyboard, IDC_VKEY_CAPS);
-    test::Click(keyboard, IDC_VKEY_SHIFT_RIGHT);
-    EXPECT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(keyboard, kOne) == "!"; }));
-    EXPECT_EQ(test::ItemTextOf(keyboard, kQ), "Q");
-    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT));
-    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT_RIGHT));
-    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
-
-    test::Click(host, IDOK);
-    ASSERT_TRUE(run.WaitForEnd());
-}
-
-TEST(VirtualKeyboardTest, BackspaceDeletesAndLeavesShiftOn) {
+// Which character each click makes is VirtualKeyboardStateTest's; here the clicks reach the box at
+// its caret, the labels and latched buttons follow the state, Backspace (which goes through the
+// input queue) deletes, and the keyboard never takes the activation or the focus.
+TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusAndTheButtonsToggleIt) {
     HostRun run({"Host"});
     HWND host = run.WaitForHost("Host");
     ASSERT_NE(host, nullptr);
@@ -173,14 +131,49 @@ TEST(VirtualKeyboardTest, BackspaceDeletesAndLeavesShiftOn) {
     SendMessageA(GetDlgItem(host, kPasswordBox), EM_SETSEL, 2, 2);
     HWND keyboard = run.OpenKeyboard(host);
     ASSERT_NE(keyboard, nullptr);
+    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard)); }));
 
-    // Backspace goes through the input queue; wait for it before the next click.
-    test::Click(keyboard, IDC_VKEY_SHIFT);
+    EXPECT_EQ(Type(keyboard, host, {IDC_VKEY_SHIFT, kQ, kQ}, 4), "xyQq");
+    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_SHIFT)) << "Shift went off after one character";
+    test::Click(keyboard, IDC_VKEY_SHIFT_RIGHT);
+    EXPECT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(keyboard, kOne) == "!"; }));
+    EXPECT_EQ(test::ItemTextOf(keyboard, kQ), "Q");
+    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT));
+    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT_RIGHT));
     test::Click(keyboard, IDC_VKEY_BACKSPACE);
-    EXPECT_TRUE(test::WaitUntil([&] { return BoxText(host) == "x"; })) << BoxText(host);
-    EXPECT_EQ(Type(keyboard, host, {kA, kB}, 3), "xAB");
+    EXPECT_TRUE(test::WaitUntil([&] { return BoxText(host) == "xyQ"; })) << BoxText(host);
+    EXPECT_EQ(Type(keyboard, host, {kA}, 4), "xyQA");
     EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT)) << "Shift stays on until it is clicked again";
-    EXPECT_EQ(Type(keyboard, host, {IDC_VKEY_SHIFT, kA, kB}, 5), "xABab");
+    EXPECT_EQ(Type(keyboard, host, {IDC_VKEY_SHIFT, IDC_VKEY_CAPS, kA, kOne}, 6), "xyQAA1");
+    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(host, nullptr), &thread));
+    EXPECT_EQ(thread.hwndActive, host) << "the keyboard never takes the activation";
+    EXPECT_EQ(thread.hwndFocus, GetDlgItem(host, kPasswordBox));
+
+    // The same button closes it; again opens a fresh one.
+    test::Click(host, kPasswordButton);
+    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
+    keyboard = run.OpenKeyboard(host);
+    ASSERT_NE(keyboard, nullptr);
+    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
+    EXPECT_EQ(test::ItemTextOf(keyboard, kQ), "q");
+
+    // While shown, any box's button closes it; the next click opens it under that box.
+    test::Click(host, kNameButton);
+    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
+    keyboard = run.OpenKeyboard(host, kNameButton);
+    ASSERT_NE(keyboard, nullptr);
+    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard, kNameBox)); }));
+    EXPECT_EQ(Type(keyboard, host, {kA}, 1, kNameBox), "a");
+    EXPECT_EQ(BoxText(host), "xyQAA1");
+
+    // The keyboard's own OK key closes it; the button then opens a new one.
+    test::Click(keyboard, IDC_VKEY_OK);
+    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
+    keyboard = run.OpenKeyboard(host, kNameButton);
+    ASSERT_NE(keyboard, nullptr);
 
     test::Click(host, IDOK);
     ASSERT_TRUE(run.WaitForEnd());
@@ -247,44 +240,6 @@ TEST(VirtualKeyboardTest, ClosingTheDialogClosesTheKeyboardFirstAndAnyEndDestroy
     ASSERT_EQ(run.keyboardAtCancel.size(), 3u);
     EXPECT_FALSE(run.keyboardAtCancel[0]) << "the close request reached the dialog after the keyboard was gone";
     EXPECT_TRUE(run.keyboardAtCancel[2]) << "the Cancel button itself leaves the keyboard to the dialog's end";
-}
-
-TEST(VirtualKeyboardTest, ToggleClosesAndReopensFreshForTheClickedBox) {
-    HostRun run({"Host"});
-    HWND host = run.WaitForHost("Host");
-    ASSERT_NE(host, nullptr);
-    HWND keyboard = run.OpenKeyboard(host);
-    ASSERT_NE(keyboard, nullptr);
-    test::Click(keyboard, IDC_VKEY_CAPS);
-    test::Click(keyboard, IDC_VKEY_SHIFT);
-    EXPECT_TRUE(test::WaitUntil([&] { return test::IsChecked(keyboard, IDC_VKEY_SHIFT); }));
-
-    // The same button closes it; again opens a fresh one.
-    test::Click(host, kPasswordButton);
-    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
-    keyboard = run.OpenKeyboard(host);
-    ASSERT_NE(keyboard, nullptr);
-    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_SHIFT));
-    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
-    EXPECT_EQ(test::ItemTextOf(keyboard, kQ), "q");
-
-    // While shown, any box's button closes it; the next click opens it under that box.
-    test::Click(host, kNameButton);
-    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
-    keyboard = run.OpenKeyboard(host, kNameButton);
-    ASSERT_NE(keyboard, nullptr);
-    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard, kNameBox)); }));
-    EXPECT_EQ(Type(keyboard, host, {kA}, 1, kNameBox), "a");
-    EXPECT_EQ(BoxText(host), "");
-
-    // The keyboard's own OK key closes it; the button then opens a new one.
-    test::Click(keyboard, IDC_VKEY_OK);
-    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
-    keyboard = run.OpenKeyboard(host, kNameButton);
-    ASSERT_NE(keyboard, nullptr);
-
-    test::Click(host, IDOK);
-    ASSERT_TRUE(run.WaitForEnd());
 }
 
 } // namespace
