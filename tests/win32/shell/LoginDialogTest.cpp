@@ -232,6 +232,7 @@ TEST_F(LoginDialogTest, UnlockingComparesOnlyThePassword) {
 }
 
 TEST_F(LoginDialogTest, StartedHiddenItComesBackThroughTheTrayAndTheHotKey) {
+    Settings::Write(setting::kCloseToTray, 1);
     RizeThread rize(nullptr);
     LoginDialog::Options options;
     options.shown = false;
@@ -255,23 +256,19 @@ TEST_F(LoginDialogTest, StartedHiddenItComesBackThroughTheTrayAndTheHotKey) {
     PostMessageA(window, WM_HOTKEY, 0, 0);
     ASSERT_TRUE(test::WaitUntil([&] { return IsWindowVisible(window) != 0; }));
 
-    PostMessageA(window, WM_COMMAND, ID_APP_EXIT, 0);
-    EXPECT_EQ(Finish(), ID_APP_EXIT);
-    EXPECT_EQ(rize.Window(), nullptr) << "a closed dialog is no longer raised";
-}
-
-TEST_F(LoginDialogTest, TheCloseButtonMinimisesOnlyWhenCloseToTrayIsSet) {
-    Settings::Write(setting::kCloseToTray, 1);
-    HWND window = Start();
-    ASSERT_NE(window, nullptr);
+    // With "close to tray" the close button hides it too.
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(test::WaitUntil([&] { return !IsWindowVisible(window); }));
     EXPECT_TRUE(IsWindow(window));
     PostMessageA(window, WM_COMMAND, ID_APP_EXIT, 0);
     EXPECT_EQ(Finish(), ID_APP_EXIT);
+    EXPECT_EQ(rize.Window(), nullptr) << "a closed dialog is no longer raised";
+}
 
+// With "close to tray" set the close button hides the dialog: StartedHiddenItComesBackThroughTheTrayAndTheHotKey.
+TEST_F(LoginDialogTest, TheCloseButtonMinimisesOnlyWhenCloseToTrayIsSet) {
     Settings::Write(setting::kCloseToTray, 0);
-    window = Start();
+    HWND window = Start();
     ASSERT_NE(window, nullptr);
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(Finish(), IDCANCEL);

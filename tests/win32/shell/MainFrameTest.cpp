@@ -770,24 +770,8 @@ TEST_F(MainFrameTest, AHandOverDuringTheInstallIsTakenWhenTheInstallEnds) {
     std::filesystem::remove_all(target, error);
 }
 
-TEST_F(MainFrameTest, CheckForNewVersionRunsOnceAtATimeAndSaysWhenThereIsNone) {
-    test::LoopbackHttpServer server({{404, ""}});
-    _putenv_s(UpdateEndpoint::kServerVariable, server.Address().c_str());
-    Start();
-    Command(ID_HELP_CHECK_UPDATES);
-    Command(ID_HELP_CHECK_UPDATES);
-    const HWND wait =
-        m_run->WaitForDialogWhere([](HWND window) { return test::HasControl(window, IDC_UPDATE_WAIT_TEXT); });
-    ASSERT_NE(wait, nullptr);
-    EXPECT_EQ(test::ItemTextOf(wait, IDC_UPDATE_WAIT_TEXT), "Please wait while Keyhaven checking for new version...");
-    ExpectMessage("There are no new updates available.");
-    EXPECT_EQ(MessageFlags().back(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
-    EXPECT_FALSE(IsWindow(wait));
-    EXPECT_EQ(server.Requests().size(), 1u) << "the second command came while the first check ran";
-}
-
-TEST_F(MainFrameTest, WithCheckOnStartAVersionFoundAtCreationIsShown) {
-    test::LoopbackHttpServer server({{200, "9.9.9\nhttp://example.org/get\n"}, {200, "Notes\n"}});
+TEST_F(MainFrameTest, AVersionFoundAtCreationIsShownAndTheCommandChecksOnceAtATime) {
+    test::LoopbackHttpServer server({{200, "9.9.9\nhttp://example.org/get\n"}, {200, "Notes\n"}, {404, ""}});
     _putenv_s(UpdateEndpoint::kServerVariable, server.Address().c_str());
     Settings::Write(setting::kCheckUpdatesOnStart, 1);
     Start();
@@ -797,6 +781,17 @@ TEST_F(MainFrameTest, WithCheckOnStartAVersionFoundAtCreationIsShown) {
     EXPECT_EQ(test::ItemTextOf(dialog, IDC_NEWVERSION_CHANGELOG), "Notes\r\n");
     Click(dialog, IDC_NEWVERSION_CLOSE);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+
+    Command(ID_HELP_CHECK_UPDATES);
+    Command(ID_HELP_CHECK_UPDATES);
+    const HWND wait =
+        m_run->WaitForDialogWhere([](HWND window) { return test::HasControl(window, IDC_UPDATE_WAIT_TEXT); });
+    ASSERT_NE(wait, nullptr);
+    EXPECT_EQ(test::ItemTextOf(wait, IDC_UPDATE_WAIT_TEXT), "Please wait while Keyhaven checking for new version...");
+    ExpectMessage("There are no new updates available.");
+    EXPECT_EQ(MessageFlags().back(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_FALSE(IsWindow(wait));
+    EXPECT_EQ(server.Requests().size(), 3u) << "the second command came while the first check ran";
 }
 
 } // namespace
