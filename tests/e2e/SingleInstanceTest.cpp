@@ -34,18 +34,8 @@ protected:
     std::string m_home;
 };
 
-TEST_F(SingleInstanceTest, ASecondStartRaisesTheHiddenFirstAndEnds) {
-    const auto first = m_copy.Start("-minimize");
-    ASSERT_TRUE(test::WaitUntil([&] { return first->FindLogin() != nullptr; }, 20000));
-    const HWND login = first->FindLogin();
-    ASSERT_TRUE(test::WaitUntil([&] { return !Visible(login); })) << "-minimize starts hidden in the tray";
-
-    StartSecond("");
-    EXPECT_TRUE(test::WaitUntil([&] { return Visible(login); }));
-    EXPECT_EQ(RunningCopies(), std::vector<DWORD>{first->Id()});
-}
-
-TEST_F(SingleInstanceTest, MinimizeStartsVisibleWithoutATrayIconAndAsksARunningCopyToHide) {
+TEST_F(SingleInstanceTest, MinimizeHidesAFirstStartOrARunningCopyAndASecondStartRaisesIt) {
+    // Without a tray icon there is nowhere to hide: the login stays on screen.
     Settings::Write(setting::kShowTrayIcon, 0);
     auto first = m_copy.Start("-MINIMIZE");
     HWND login = first->WaitForLogin();
@@ -55,20 +45,33 @@ TEST_F(SingleInstanceTest, MinimizeStartsVisibleWithoutATrayIconAndAsksARunningC
     ASSERT_TRUE(first->WaitForExit());
 
     Settings::Write(setting::kShowTrayIcon, 1);
-    first = m_copy.Start();
-    login = first->WaitForLogin();
-    ASSERT_NE(login, nullptr);
+    first = m_copy.Start("-minimize");
+    ASSERT_TRUE(test::WaitUntil([&] { return first->FindLogin() != nullptr; }, 20000));
+    login = first->FindLogin();
+    ASSERT_TRUE(test::WaitUntil([&] { return !Visible(login); })) << "-minimize starts hidden in the tray";
+    StartSecond("");
+    EXPECT_TRUE(test::WaitUntil([&] { return Visible(login); }));
+    EXPECT_EQ(RunningCopies(), std::vector<DWORD>{first->Id()});
+
     StartSecond("-minimize");
     EXPECT_TRUE(test::WaitUntil([&] { return !Visible(login); }, 20000)) << "hidden to the tray";
     EXPECT_FALSE(first->HasEnded());
 }
 
-TEST_F(SingleInstanceTest, AHandedOverPathIsAddedSelectedAndLockedIn) {
+TEST_F(SingleInstanceTest, AHandedOverPathIsCheckedByTheRunningCopyThenAddedSelectedAndLockedIn) {
     const std::string work = MakeDatabase("work.kvtdat", "Work");
     const auto first = m_copy.Start();
     const HWND login = first->WaitForLogin();
     ASSERT_NE(login, nullptr);
     ASSERT_EQ(ComboItemsOf(login, IDC_LOGIN_DATABASE).size(), 2u);
+
+    // Only a first start knows "-minimize" in any case; here it is a file name.
+    StartSecond("-MINIMIZE");
+    EXPECT_EQ(AnswerMessageBox(*first), "Incorrect file format");
+    StartSecond("\"" + OtherFile("absent.kvtdat") + "\"");
+    EXPECT_EQ(AnswerMessageBox(*first), "Incorrect file format");
+    EXPECT_TRUE(IsItemEnabled(login, IDC_LOGIN_DATABASE));
+    EXPECT_EQ(ComboItemsOf(login, IDC_LOGIN_DATABASE).size(), 2u);
 
     // A portable copy opened from a file association: its settings option comes first.
     StartSecond("\"" + work + "\"");
@@ -79,19 +82,6 @@ TEST_F(SingleInstanceTest, AHandedOverPathIsAddedSelectedAndLockedIn) {
     EXPECT_FALSE(IsItemEnabled(login, IDC_LOGIN_ADD_LINK));
     EXPECT_EQ(Settings::Read(setting::kOpenFile), work);
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (Texts{m_home, work}));
-}
-
-TEST_F(SingleInstanceTest, AnInvalidPathHandedOverIsReportedByTheRunningCopy) {
-    const auto first = m_copy.Start();
-    const HWND login = first->WaitForLogin();
-    ASSERT_NE(login, nullptr);
-    // Only a first start knows "-minimize" in any case; here it is a file name.
-    StartSecond("-MINIMIZE");
-    EXPECT_EQ(AnswerMessageBox(*first), "Incorrect file format");
-    StartSecond("\"" + OtherFile("absent.kvtdat") + "\"");
-    EXPECT_EQ(AnswerMessageBox(*first), "Incorrect file format");
-    EXPECT_TRUE(IsItemEnabled(login, IDC_LOGIN_DATABASE));
-    EXPECT_EQ(ComboItemsOf(login, IDC_LOGIN_DATABASE).size(), 2u);
 }
 
 TEST_F(SingleInstanceTest, RestartWaitsForTheRunningCopyAndStartsExactlyOneNewOne) {
