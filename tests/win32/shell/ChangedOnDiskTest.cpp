@@ -4,6 +4,8 @@
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
 #include "shell/CurrentDatabase.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/win32/shell/MainFrameFixture.h"
 
@@ -57,6 +59,7 @@ TEST_F(ChangedOnDiskTest, SavingOverAnotherCopysChangeAsksAndEachAnswerDoesWhatI
     ASSERT_TRUE(WaitUntil([&] { return CurrentDatabase::Get()->Path() == copy; }));
     EXPECT_EQ(CommentOnDisk(copy), "ours again");
     EXPECT_EQ(CommentOnDisk(m_path), "theirs again");
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{copy}) << "the copy is listed";
     EXPECT_EQ(Messages().size(), 3u);
 }
 

@@ -155,20 +155,6 @@ TEST_F(MainFrameTest, FailedSaveIsReportedAndNothingIsLost) {
     EXPECT_TRUE(Ended());
 }
 
-TEST_F(MainFrameTest, SaveAsWritesTheNewFileAndThenUsesIt) {
-    Start();
-    TypeNote("copied");
-    Command(ID_FILE_SAVE_AS);
-    const HWND dialog = m_run->WaitForDialogWhere(test::IsFileDialog);
-    ASSERT_NE(dialog, nullptr);
-    const std::string copy = DocumentsFile("copy.kvtdat");
-    test::TypeFileName(dialog, copy);
-    ASSERT_TRUE(WaitUntil([&] { return CurrentDatabase::Get()->Path() == copy; }));
-    EXPECT_EQ(CommentOnDisk(copy), "copied");
-    EXPECT_EQ(CommentOnDisk(m_path), "");
-    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{copy});
-}
-
 TEST_F(MainFrameTest, LockedDatabaseShowsOnlyTheLogin) {
     Start();
     TypeNote("saved by the lock");
@@ -194,19 +180,17 @@ TEST_F(MainFrameTest, LockedDatabaseShowsOnlyTheLogin) {
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
     EXPECT_EQ(TreeText(Root()), "Home");
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "the main window holds it again";
-}
 
-TEST_F(MainFrameTest, UnlockNeedsOnlyThePasswordWhenTheFileHasGone) {
-    Start();
-    // The drive was removed before the lock: the database list no longer holds the file.
+    // The drive was removed before the next lock: the database list no longer holds the file, and
+    // the password alone unlocks.
     ASSERT_TRUE(DeleteFileA(m_path.c_str()));
     Command(ID_FILE_LOCK);
-    const HWND login = WaitForLogin();
-    ASSERT_NE(login, nullptr);
-    EXPECT_FALSE(test::IsItemEnabled(login, IDC_LOGIN_DATABASE)) << "no other database can be chosen";
-    EXPECT_TRUE(test::IsItemEnabled(login, IDOK));
-    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
-    Click(login, IDOK);
+    const HWND again = WaitForLogin();
+    ASSERT_NE(again, nullptr);
+    EXPECT_FALSE(test::IsItemEnabled(again, IDC_LOGIN_DATABASE)) << "no other database can be chosen";
+    EXPECT_TRUE(test::IsItemEnabled(again, IDOK));
+    SetItemTextOf(again, IDC_LOGIN_PASSWORD, "secret");
+    Click(again, IDOK);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
     EXPECT_EQ(TreeText(Root()), "Home");
 }
@@ -702,9 +686,10 @@ TEST_F(MainFrameTest, SettingsAreAppliedWhenTheDialogCloses) {
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "held again";
 }
 
-TEST_F(MainFrameTest, ExportAndImportRunTheirFileDialogs) {
+// What Save As writes is ChangedOnDiskTest's, which reaches it through the changed-file question.
+TEST_F(MainFrameTest, SaveAsExportAndImportRunTheirFileDialogs) {
     Start();
-    for (int command : {ID_FILE_EXPORT, ID_EDIT_EXPORT_ITEM, ID_FILE_IMPORT}) {
+    for (int command : {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_EDIT_EXPORT_ITEM, ID_FILE_IMPORT}) {
         Command(command);
         const HWND dialog = m_run->WaitForDialogWhere(test::IsFileDialog);
         ASSERT_NE(dialog, nullptr) << command;
