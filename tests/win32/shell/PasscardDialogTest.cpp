@@ -126,15 +126,8 @@ TEST_F(PasscardDialogTest, TickedStoresTheOpeningMomentTheMenuMovesItAndUnticked
         Command(window, ID_EXPIRE_MONTH);
         Click(window, IDOK);
     });
+    // Each entry from the shown moment (ExpirationMenuTest): the second click counts from the first.
     EXPECT_EQ(m_passcard.Expiration(), opened + 60 * expiration_menu::kDay);
-
-    RunPasscardDialog(m_passcard, [](HWND window) {
-        Command(window, ID_EXPIRE_YEAR);
-        Command(window, ID_EXPIRE_NOW);
-        Command(window, ID_EXPIRE_DAY);
-        Click(window, IDOK);
-    });
-    EXPECT_EQ(m_passcard.Expiration(), opened + expiration_menu::kDay) << "Now starts again from the clock";
 
     RunPasscardDialog(m_passcard, [](HWND window) {
         Click(window, IDC_PASSCARD_EXPIRATION);

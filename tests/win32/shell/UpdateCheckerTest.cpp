@@ -119,14 +119,11 @@ struct FailingServer {
 
 TEST(UpdateCheckerTest, EveryFailureIsNotFoundWhenAskedForAndNothingWhenSilent) {
     const std::string location = "9.9.9\nhttp://example.org/get\n";
+    // Every kind of failure ends the same way in the check (UpdateCheckTest, WinInetTransportTest);
+    // here failing answers and a refused connection reach the window.
     const std::vector<FailingServer> servers = {
         {"not found", {{404, location}}},
-        {"server error", {{500, location}}},
         {"a change log of the size limit", {{200, location}, {200, std::string(UpdateResponseBody::kLimit, 'x')}}},
-        {"an empty change log", {{200, location}, {200, ""}}},
-        {"a version without an address", {{200, "9.9.9\r\n"}}},
-        {"an address that is no web address", {{200, "9.9.9\nfile:///c:/windows/system32/calc.exe\n"}}},
-        {"a server that never answers", {{200, "", Response::Kind::Stall}}},
     };
     Recipient recipient;
     UpdateResultSlot slot;
