@@ -98,10 +98,20 @@ TEST_F(LoginDialogTest, AFirstStartSearchesTheFoldersAndThenOffersWhatItFound) {
     EXPECT_EQ(CurrentDatabase::Get(), nullptr);
 }
 
-TEST_F(LoginDialogTest, AWrongPasswordIsRejectedAndTheRightOneOpensTheDatabaseThenTheHotKeysChooser) {
+TEST_F(LoginDialogTest, FailuresAreToldApartAndTheRightPasswordOpensTheDatabaseThenTheHotKeysChooser) {
     const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home", "right");
     const std::string work = MakeDatabase(DocumentsFile("work.kvtdat"), "Work", "other");
-    Settings::WriteList(setting::kDataBaseList, {home, work});
+    const std::string damaged = MakeDatabase(DocumentsFile("damaged.kvtdat"), "Damaged", "right");
+    const std::string cipher = MakeDatabase(DocumentsFile("cipher.kvtdat"), "Cipher", "right");
+    const std::string locked = MakeDatabase(DocumentsFile("locked.kvtdat"), "Locked", "right");
+    // Three stray bytes make the data no whole number of blocks; cipher id 7 exists nowhere.
+    std::string bytes = test::ReadFileBytes(damaged);
+    ASSERT_TRUE(test::WriteFileBytes(damaged, bytes + "xyz"));
+    bytes = test::ReadFileBytes(cipher);
+    bytes[16] = 7;
+    ASSERT_TRUE(test::WriteFileBytes(cipher, bytes));
+    const Items listed{home, work, damaged, cipher, locked};
+    Settings::WriteList(setting::kDataBaseList, listed);
     Settings::Write(setting::kLastSelected, work);
     const HWND window = Start();
     ASSERT_NE(window, nullptr);
@@ -121,7 +131,28 @@ TEST_F(LoginDialogTest, AWrongPasswordIsRejectedAndTheRightOneOpensTheDatabaseTh
     EXPECT_EQ(CurrentDatabase::Get(), nullptr);
     EXPECT_EQ(Settings::Read(setting::kLastSelected), work);
 
+    // Files that cannot be read are not reported as a wrong password.
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 3);
+    TypeAndLogIn(window, "right", 2);
+    ASSERT_EQ(Messages().size(), 3u);
+    EXPECT_EQ(Messages()[2], Text(IDS_INCORRECT_FILE_FORMAT)) << "a damaged file";
+    EXPECT_EQ(ItemTextOf(window, IDC_LOGIN_PASSWORD), "");
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 4);
+    TypeAndLogIn(window, "right", 3);
+    ASSERT_EQ(Messages().size(), 4u);
+    EXPECT_EQ(Messages()[3], Text(IDS_INCORRECT_FILE_FORMAT)) << "an unknown cipher";
+    // Another program holds the file open exclusively after the list was filled.
+    const HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 5);
+    TypeAndLogIn(window, "right", 4);
+    CloseHandle(holder);
+    ASSERT_EQ(Messages().size(), 5u);
+    EXPECT_EQ(Messages()[4], Text(IDS_DATABASE_UNREADABLE));
+    EXPECT_EQ(CurrentDatabase::Get(), nullptr);
+
     // The hot key pressed in another program called the login: after it, the auto-fill chooser.
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 1);
     test::WindowThread form([] { return test::CreateLoginForm(); });
     ASSERT_TRUE(form.BringToFront());
     PostMessageA(window, WM_HOTKEY, 0, 0);
@@ -132,49 +163,12 @@ TEST_F(LoginDialogTest, AWrongPasswordIsRejectedAndTheRightOneOpensTheDatabaseTh
     ASSERT_NE(chooser, nullptr);
     Click(chooser, IDCANCEL);
     EXPECT_EQ(Finish(), IDOK);
-    EXPECT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages().size(), 5u);
     ASSERT_NE(CurrentDatabase::Get(), nullptr);
     EXPECT_EQ(CurrentDatabase::Get()->Name(), "Home");
     EXPECT_EQ(CurrentDatabase::Get()->GroupCount(), 5u);
     EXPECT_EQ(Settings::Read(setting::kLastSelected), home);
-    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (Items{home, work})) << "the list is unchanged";
-}
-
-TEST_F(LoginDialogTest, DamagedAndUnreadableFilesAreNotReportedAsAWrongPassword) {
-    const std::string damaged = MakeDatabase(DocumentsFile("damaged.kvtdat"), "Damaged", "pw");
-    const std::string cipher = MakeDatabase(DocumentsFile("cipher.kvtdat"), "Cipher", "pw");
-    const std::string locked = MakeDatabase(DocumentsFile("locked.kvtdat"), "Locked", "pw");
-    // Three stray bytes make the data no whole number of blocks; cipher id 7 exists nowhere.
-    std::string bytes = test::ReadFileBytes(damaged);
-    ASSERT_TRUE(test::WriteFileBytes(damaged, bytes + "xyz"));
-    bytes = test::ReadFileBytes(cipher);
-    bytes[16] = 7;
-    ASSERT_TRUE(test::WriteFileBytes(cipher, bytes));
-    Settings::WriteList(setting::kDataBaseList, {damaged, cipher, locked});
-
-    const HWND window = Start();
-    ASSERT_NE(window, nullptr);
-    ASSERT_EQ(ComboItemsOf(window, IDC_LOGIN_DATABASE).size(), 4u);
-    TypeAndLogIn(window, "pw", 0);
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0], Text(IDS_INCORRECT_FILE_FORMAT));
-    EXPECT_EQ(ItemTextOf(window, IDC_LOGIN_PASSWORD), "");
-
-    ChooseComboItem(window, IDC_LOGIN_DATABASE, 2);
-    TypeAndLogIn(window, "pw", 1);
-    ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[1], Text(IDS_INCORRECT_FILE_FORMAT)) << "an unknown cipher";
-
-    // Another program holds the file open exclusively after the list was filled.
-    const HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    ChooseComboItem(window, IDC_LOGIN_DATABASE, 3);
-    TypeAndLogIn(window, "pw", 2);
-    CloseHandle(holder);
-    ASSERT_EQ(Messages().size(), 3u);
-    EXPECT_EQ(Messages()[2], Text(IDS_DATABASE_UNREADABLE));
-    EXPECT_EQ(CurrentDatabase::Get(), nullptr);
-    Close(window);
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), listed) << "the list is unchanged";
 }
 
 TEST_F(LoginDialogTest, NewThenCancellingTheFileDialogLeavesNothingSelected) {
