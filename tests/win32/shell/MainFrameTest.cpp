@@ -182,8 +182,8 @@ TEST_F(MainFrameTest, LockedDatabaseShowsOnlyTheLogin) {
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "the main window holds it again";
 
     // The drive was removed before the next lock: the database list no longer holds the file, and
-    // the password alone unlocks.
-    ASSERT_TRUE(DeleteFileA(m_path.c_str()));
+    // the password alone unlocks. (Right after the unlock the window may still be reading the file.)
+    ASSERT_TRUE(WaitUntil([&] { return DeleteFileA(m_path.c_str()) != FALSE; }));
     Command(ID_FILE_LOCK);
     const HWND again = WaitForLogin();
     ASSERT_NE(again, nullptr);
