@@ -38,6 +38,16 @@ using test::WaitUntil;
 class MainFrameTest : public test::MainFrameFixture {};
 
 TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
+    auto bank = std::make_unique<Passcard>();
+    bank->SetName("Bank");
+    for (auto [type, value] : {std::pair{ItemType::Login, "account 42"}, std::pair{ItemType::Url, "bank.example"}}) {
+        auto item = std::make_unique<Item>();
+        item->ApplyTypeDefaults(type);
+        item->SetValue(value);
+        bank->Add(std::move(item));
+    }
+    CurrentDatabase::Get()->At(1)->Add(std::move(bank));
+    ModifiedFlag::Clear();
     Start();
     EXPECT_EQ(test::TextOf(m_frame), "Quillmoth Keyhaven");
     EXPECT_EQ(TreeText(Root()), "Home");
@@ -46,7 +56,7 @@ TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
     EXPECT_EQ(ListView_GetItemCount(m_list), 5);
     EXPECT_EQ(ListText(1, 0), "Internet");
     EXPECT_EQ(ListImage(1), PasscardTree::kGroupImage);
-    EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 1 Passcard(s), 2 Fields(s)");
+    EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 2 Passcard(s), 4 Fields(s)");
 
     SelectInTree(Child(Child(Root(), 1), 0));
     ASSERT_EQ(ListView_GetItemCount(m_list), 2);
@@ -63,31 +73,17 @@ TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     SelectInTree(Child(Child(Root(), 1), 0));
     EXPECT_EQ(test::TextOf(m_note), "first\r\nsecond");
-}
 
-// Lists of the same length reuse the control's rows: nothing of the previous list may show through.
-TEST_F(MainFrameTest, AListOfTheSameLengthStartsOverWithTheNewNodesRows) {
-    auto bank = std::make_unique<Passcard>();
-    bank->SetName("Bank");
-    for (auto [type, value] : {std::pair{ItemType::Login, "account 42"}, std::pair{ItemType::Url, "bank.example"}}) {
-        auto item = std::make_unique<Item>();
-        item->ApplyTypeDefaults(type);
-        item->SetValue(value);
-        bank->Add(std::move(item));
-    }
-    CurrentDatabase::Get()->At(1)->Add(std::move(bank));
-    Start();
-    SelectInTree(Child(Child(Root(), 1), 0));
+    // Lists of the same length reuse the control's rows: nothing of the previous list may show
+    // through.
     ListView_SetItemState(m_list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ASSERT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), 1);
-
     SelectInTree(Child(Child(Root(), 1), 1));
     ASSERT_EQ(ListView_GetItemCount(m_list), 2);
     EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), -1);
     EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_FOCUSED), -1);
     EXPECT_EQ(ListText(0, 1), "account 42");
     EXPECT_EQ(ListText(1, 1), "bank.example");
-
     // The group also has two children, of another kind.
     SelectInTree(Child(Root(), 1));
     ASSERT_EQ(ListView_GetItemCount(m_list), 2);
