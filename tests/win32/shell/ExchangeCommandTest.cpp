@@ -126,9 +126,10 @@ TEST_F(ExchangeCommandTest, ExportWritesWhatTheChosenFormatWritesForTheDatabaseO
         int filterIndex;
         std::string name;
     };
-    // The HTML page goes into a ".xml" name too: the filter alone picks the format.
-    for (const Case& c : {Case{nullptr, kExportXml, "database.xml"}, Case{nullptr, kExportHtml, "database page.xml"},
-                          Case{passcard, kExportXml, "passcard.xml"}, Case{passcard, kExportHtml, "passcard.html"}}) {
+    // What each format writes for each node is ExchangeCommandsTest's; here the chosen filter and
+    // node reach it. The HTML page goes into a ".xml" name too: the filter alone picks the format.
+    for (const Case& c :
+         {Case{nullptr, kExportHtml, "database page.xml"}, Case{passcard, kExportXml, "passcard.xml"}}) {
         SCOPED_TRACE(c.name);
         const std::string path = m_dir.File(c.name);
         ExportThroughDialog(c.node, c.filterIndex, path);
@@ -171,8 +172,8 @@ TEST_F(ExchangeCommandTest, ImportMergesEachFormatAndReportsTheFilesCounts) {
         int filterIndex;
         std::string path;
     };
-    for (const Case& c : {Case{kImportXml, ownXml}, Case{kImportKeePass2, DataFile("KeePass2Export.xml")},
-                          Case{kImportKeePass1, DataFile("KeePass1Export.xml")}}) {
+    // Each format's merge is ExchangeCommandsTest's; the KeePass 2 filter is chosen in the next test.
+    for (const Case& c : {Case{kImportXml, ownXml}, Case{kImportKeePass1, DataFile("KeePass1Export.xml")}}) {
         SCOPED_TRACE(c.filterIndex);
         Database reference;
         for (const std::string& name : GroupNames(Open())) {
