@@ -22,27 +22,6 @@ using Texts = std::vector<std::string>;
 
 using LoginFlowTest = ProgramFixture;
 
-TEST_F(LoginFlowTest, AFirstStartShowsTheSearchWindowThenOnlyNew) {
-    const auto program = m_copy.Start();
-    ASSERT_NE(program, nullptr);
-    const HWND search = program->WaitForDialogWithControl(IDC_SEARCH_TEXT);
-    ASSERT_NE(search, nullptr) << "with no list the program searches first";
-    const HWND login = program->WaitForLogin();
-    ASSERT_NE(login, nullptr);
-    EXPECT_FALSE(IsWindow(search));
-    EXPECT_EQ(test::TextOf(login), "Quillmoth Keyhaven");
-    EXPECT_EQ(ComboItemsOf(login, IDC_LOGIN_DATABASE), Texts{"<New...>"});
-    EXPECT_EQ(ComboSelectionOf(login, IDC_LOGIN_DATABASE), -1);
-    EXPECT_FALSE(IsItemEnabled(login, IDC_LOGIN_PASSWORD));
-    EXPECT_FALSE(IsItemEnabled(login, IDOK));
-    EXPECT_TRUE(IsItemEnabled(login, IDC_LOGIN_MANAGE_LINK));
-    EXPECT_TRUE(IsItemEnabled(login, IDC_LOGIN_ADD_LINK));
-
-    Click(login, IDCANCEL);
-    ASSERT_TRUE(program->WaitForExit());
-    EXPECT_EQ(program->ExitCode(), 0u);
-}
-
 TEST_F(LoginFlowTest, ADatabaseBesideTheProgramIsAlwaysListedAndSurvivesClearAll) {
     MakeDatabase(m_copy.File("local.kvtdat"), "Local");
     const std::string home = MakeDatabase("home.kvtdat", "Home");
@@ -71,6 +50,7 @@ TEST_F(LoginFlowTest, ADatabaseBesideTheProgramIsAlwaysListedAndSurvivesClearAll
     })) << "Clear All brings the file beside the program back at once";
     Click(login, IDCANCEL);
     ASSERT_TRUE(program->WaitForExit());
+    EXPECT_EQ(program->ExitCode(), 0u) << "closing the login ends the program normally";
 }
 
 // The kinds of failure are told apart in LoginDialogTest; here the real process opens the database
@@ -101,10 +81,22 @@ TEST_F(LoginFlowTest, TheRightPasswordOpensTheChosenDatabaseAndTheChoiceOutlives
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (Texts{home, work}));
 }
 
-TEST_F(LoginFlowTest, ANewDatabaseIsCreatedThroughTheSaveDialogAndOpened) {
+TEST_F(LoginFlowTest, AFirstStartSearchesThenOffersOnlyNewWhichCreatesAndOpensADatabase) {
     const auto program = m_copy.Start();
+    ASSERT_NE(program, nullptr);
+    const HWND search = program->WaitForDialogWithControl(IDC_SEARCH_TEXT);
+    ASSERT_NE(search, nullptr) << "with no list the program searches first";
     const HWND login = program->WaitForLogin();
     ASSERT_NE(login, nullptr);
+    EXPECT_FALSE(IsWindow(search));
+    EXPECT_EQ(test::TextOf(login), "Quillmoth Keyhaven");
+    EXPECT_EQ(ComboItemsOf(login, IDC_LOGIN_DATABASE), Texts{"<New...>"});
+    EXPECT_EQ(ComboSelectionOf(login, IDC_LOGIN_DATABASE), -1);
+    EXPECT_FALSE(IsItemEnabled(login, IDC_LOGIN_PASSWORD));
+    EXPECT_FALSE(IsItemEnabled(login, IDOK));
+    EXPECT_TRUE(IsItemEnabled(login, IDC_LOGIN_MANAGE_LINK));
+    EXPECT_TRUE(IsItemEnabled(login, IDC_LOGIN_ADD_LINK));
+
     ChooseComboItem(login, IDC_LOGIN_DATABASE, 0);
     const HWND save = test::WaitForDialog(program->Id(), test::IsFileDialog, 20000);
     ASSERT_NE(save, nullptr);
