@@ -3,7 +3,6 @@
 #include "shell/win32/CrashReportDialog.h"
 
 #include "resources/resource.h"
-#include "shell/win32/ShellOpen.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/LoopbackHttpServer.h"
 #include "tests/win32/shell/ShellGuiFixture.h"
@@ -11,7 +10,6 @@
 #include <commctrl.h>
 
 #include <chrono>
-#include <mutex>
 
 namespace vaultlet {
 namespace {
@@ -37,36 +35,18 @@ class CrashReportDialogTest : public test::ShellGuiFixture {
 protected:
     void SetUp() override {
         ShellGuiFixture::SetUp();
-        ShellOpen::SetOpener([this](const std::string& target) {
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_opened.push_back(target);
-        });
         // Longer than one 128-byte piece, with every byte value a report file could hold.
         for (int line = 0; m_report.size() < 1000; ++line) {
             m_report += "line " + std::to_string(line) + " \x01\xff\r\n";
         }
     }
-    void TearDown() override {
-        ShellOpen::SetOpener(nullptr);
-        ShellGuiFixture::TearDown();
-    }
-
     // Runs the dialog against the server and lets `drive` work on its window; returns its result.
     INT_PTR Run(const std::string& server, const std::function<void(HWND)>& drive) {
         CrashReportDialog dialog("C:\\temp\\cra1.tmp", m_report, UpdateEndpoint::WithServer(server).value());
-        test::ModalThread run([&] { return dialog.RunModal(nullptr); });
-        const HWND window = run.WaitForDialogWhere(IsCrashDialog);
-        EXPECT_NE(window, nullptr);
-        if (window != nullptr) {
-            drive(window);
-        }
-        EXPECT_TRUE(run.WaitForEnd());
-        return run.Result();
+        return RunDialog(dialog, IsCrashDialog, drive);
     }
 
     std::string m_report;
-    std::mutex m_lock;
-    std::vector<std::string> m_opened;
 };
 
 TEST_F(CrashReportDialogTest, ExplainsShowsTheReportAndOpensADescriptionBox) {
@@ -95,14 +75,11 @@ TEST_F(CrashReportDialogTest, ExplainsShowsTheReportAndOpensADescriptionBox) {
         EXPECT_FALSE(IsVisible(window, IDC_CRASH_MORE_LINK));
 
         Click(window, IDC_CRASH_PRIVACY_LINK);
-        EXPECT_TRUE(test::WaitUntil([&] {
-            std::lock_guard<std::mutex> lock(m_lock);
-            return !m_opened.empty();
-        }));
+        EXPECT_TRUE(test::WaitUntil([&] { return !Opened().empty(); }));
         Click(window, IDCANCEL);
     });
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(m_opened, std::vector<std::string>{CrashReportDialog::kPrivacyPage});
+    EXPECT_EQ(Opened(), std::vector<std::string>{CrashReportDialog::kPrivacyPage});
 }
 
 TEST_F(CrashReportDialogTest, SendsTheDescriptionAndTheReportInOnePostAndClosesWhenSent) {

@@ -26,18 +26,6 @@ bool IsFieldDialog(HWND window) {
     return test::HasControl(window, IDC_FIELD_META);
 }
 
-INT_PTR RunFieldDialog(Item& item, bool isNew, const std::function<void(HWND, const test::ModalThread&)>& drive) {
-    FieldDialog dialog(item, isNew);
-    test::ModalThread run([&] { return dialog.RunModal(nullptr); });
-    const HWND window = run.WaitForDialogWhere(IsFieldDialog);
-    EXPECT_NE(window, nullptr);
-    if (window != nullptr) {
-        drive(window, run);
-    }
-    EXPECT_TRUE(run.WaitForEnd());
-    return run.Result();
-}
-
 bool IsMasked(HWND window) {
     return SendMessageA(GetDlgItem(window, IDC_FIELD_DATA), EM_GETPASSWORDCHAR, 0, 0) != 0;
 }
@@ -70,7 +58,13 @@ std::unique_ptr<Item> StoredItem(std::uint32_t type) {
     return item;
 }
 
-using FieldDialogTest = test::ShellGuiFixture;
+class FieldDialogTest : public test::ShellGuiFixture {
+protected:
+    static INT_PTR RunFieldDialog(Item& item, bool isNew, const std::function<void(HWND)>& drive) {
+        FieldDialog dialog(item, isNew);
+        return RunDialog(dialog, IsFieldDialog, drive);
+    }
+};
 
 TEST_F(FieldDialogTest, EachKindOfTypeIsEditedAndSurvivesASaveAndALoad) {
     const std::string path = MakeDatabase(DocumentsFile("Home.kvtdat"), "Home");
@@ -87,7 +81,7 @@ TEST_F(FieldDialogTest, EachKindOfTypeIsEditedAndSurvivesASaveAndALoad) {
     database.Add(std::move(group));
 
     for (std::size_t i = 0; i < fields.Count(); ++i) {
-        const INT_PTR result = RunFieldDialog(*fields.At(i), false, [&](HWND window, const test::ModalThread&) {
+        const INT_PTR result = RunFieldDialog(*fields.At(i), false, [&](HWND window) {
             EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "field " + std::to_string(kAllTypes[i]));
             test::SetItemTextOf(window, IDC_FIELD_DATA, "new " + std::to_string(i));
             Click(window, IDOK);
@@ -122,7 +116,7 @@ TEST_F(FieldDialogTest, AnEditWithoutChangesKeepsTheItemsOwnNameAndHiddenFlag) {
     item.SetImage(22);
     ModifiedFlag::Clear();
 
-    RunFieldDialog(item, false, [](HWND window, const test::ModalThread&) {
+    RunFieldDialog(item, false, [](HWND window) {
         EXPECT_EQ(test::TextOf(window), "Passcard Field");
         EXPECT_EQ(test::ComboItemsOf(window, IDC_FIELD_TYPE).size(), 12U);
         EXPECT_EQ(test::ComboSelectionOf(window, IDC_FIELD_TYPE), 1);
@@ -137,7 +131,7 @@ TEST_F(FieldDialogTest, AnEditWithoutChangesKeepsTheItemsOwnNameAndHiddenFlag) {
     EXPECT_EQ(item.Value(), "hunter2");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
 
-    RunFieldDialog(item, false, [](HWND window, const test::ModalThread&) {
+    RunFieldDialog(item, false, [](HWND window) {
         Click(window, IDC_FIELD_HIDDEN);
         ASSERT_TRUE(test::WaitUntil([&] { return IsMasked(window); }));
         ChooseType(window, 2);
@@ -157,7 +151,7 @@ TEST_F(FieldDialogTest, ANewItemFollowsItsTypeAndTakesAPickedIconAndAGeneratedVa
     Item item;
     item.ApplyTypeDefaults(NewItemType(passcard));
 
-    const INT_PTR result = RunFieldDialog(item, true, [](HWND window, const test::ModalThread& run) {
+    const INT_PTR result = RunFieldDialog(item, true, [](HWND window) {
         EXPECT_EQ(test::ComboSelectionOf(window, IDC_FIELD_TYPE), 2) << "Login follows Password";
         EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "Login");
         ChooseType(window, 0);
@@ -176,15 +170,16 @@ TEST_F(FieldDialogTest, ANewItemFollowsItsTypeAndTakesAPickedIconAndAGeneratedVa
         EXPECT_TRUE(test::IsItemEnabled(window, IDC_FIELD_GENERATOR));
 
         Click(window, IDC_FIELD_IMAGE);
-        const HWND picker = run.WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_ICON_LIST); });
+        const HWND picker =
+            test::WaitForDialog(GetCurrentProcessId(), [](HWND w) { return test::HasControl(w, IDC_ICON_LIST); });
         ASSERT_NE(picker, nullptr);
         ListView_SetItemState(GetDlgItem(picker, IDC_ICON_LIST), 19, LVIS_SELECTED, LVIS_SELECTED);
         Click(picker, IDOK);
         ASSERT_TRUE(test::WaitUntil([&] { return IsWindow(picker) == FALSE; }));
 
         Click(window, IDC_FIELD_GENERATOR);
-        const HWND generator =
-            run.WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_GENERATOR_GENERATE); });
+        const HWND generator = test::WaitForDialog(GetCurrentProcessId(),
+                                                   [](HWND w) { return test::HasControl(w, IDC_GENERATOR_GENERATE); });
         ASSERT_NE(generator, nullptr);
         const std::string generated = ItemTextOf(generator, IDC_GENERATOR_PASSWORD);
         Click(generator, IDOK);

@@ -41,19 +41,14 @@ struct Outcome {
     int image;
 };
 
-Outcome RunPicker(int current, const std::function<void(HWND)>& drive) {
-    IconPickerDialog dialog(current);
-    test::ModalThread run([&] { return dialog.RunModal(nullptr); });
-    const HWND window = run.WaitForDialogWhere(IsIconPicker);
-    EXPECT_NE(window, nullptr);
-    if (window != nullptr) {
-        drive(window);
+class IconPickerDialogTest : public test::ShellGuiFixture {
+protected:
+    static Outcome RunPicker(int current, const std::function<void(HWND)>& drive) {
+        IconPickerDialog dialog(current);
+        const INT_PTR result = RunDialog(dialog, IsIconPicker, drive);
+        return {result, dialog.Image()};
     }
-    EXPECT_TRUE(run.WaitForEnd());
-    return {run.Result(), dialog.Image()};
-}
-
-using IconPickerDialogTest = test::ShellGuiFixture;
+};
 
 // A picked icon reaching its item is FieldDialogTest's.
 TEST_F(IconPickerDialogTest, ListsEveryIconWithTheCurrentOneSelectedAndOnlyOkReturnsTheSelection) {

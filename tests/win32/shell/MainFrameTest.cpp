@@ -14,7 +14,6 @@
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/TextFormat.h"
-#include "shell/win32/ShellOpen.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/win32/ClipboardContents.h"
@@ -540,8 +539,6 @@ TEST_F(MainFrameTest, DroppingAPasscardOrAnItemOnAnotherWindowFillsTheControlUnd
 }
 
 TEST_F(MainFrameTest, LinksAndTheUserGuideOpenThroughTheShell) {
-    std::vector<std::string> opened;
-    ShellOpen::SetOpener([&](const std::string& target) { opened.push_back(target); });
     auto site = std::make_unique<Item>();
     site->ApplyTypeDefaults(ItemType::Url);
     site->SetValue("books.example.org");
@@ -555,7 +552,7 @@ TEST_F(MainFrameTest, LinksAndTheUserGuideOpenThroughTheShell) {
         Send(WM_NOTIFY, IDC_MAIN_LIST, reinterpret_cast<LPARAM>(&click));
     }
     Send(WM_COMMAND, ID_HELP_USER_GUIDE);
-    ShellOpen::SetOpener(nullptr);
+    const std::vector<std::string> opened = Opened();
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[0], "http://books.example.org");
     EXPECT_EQ(opened[1].substr(opened[1].size() - 15), "shell_tests.chm");

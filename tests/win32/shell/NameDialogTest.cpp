@@ -18,20 +18,13 @@ bool IsNameDialog(HWND window) {
     return test::HasControl(window, IDC_NAME_EDIT);
 }
 
-// Runs the dialog on the node, lets `drive` work on its window and returns the dialog's result.
-INT_PTR RunNameDialog(ModelNode& node, const std::function<void(HWND)>& drive) {
-    NameDialog dialog(node);
-    test::ModalThread run([&] { return dialog.RunModal(nullptr); });
-    const HWND window = run.WaitForDialogWhere(IsNameDialog);
-    EXPECT_NE(window, nullptr);
-    if (window != nullptr) {
-        drive(window);
+class NameDialogTest : public test::ShellGuiFixture {
+protected:
+    static INT_PTR RunNameDialog(ModelNode& node, const std::function<void(HWND)>& drive) {
+        NameDialog dialog(node);
+        return RunDialog(dialog, IsNameDialog, drive);
     }
-    EXPECT_TRUE(run.WaitForEnd());
-    return run.Result();
-}
-
-using NameDialogTest = test::ShellGuiFixture;
+};
 
 TEST_F(NameDialogTest, NamesTheKindOfNodeAndStoresWhatWasTypedOnlyOnOk) {
     Group group("Mail");

@@ -6,11 +6,8 @@
 #include "services/UpdateResultSlot.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/win32/ShellOpen.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/win32/shell/ShellGuiFixture.h"
-
-#include <mutex>
 
 namespace vaultlet {
 namespace {
@@ -23,37 +20,13 @@ bool IsNewVersionDialog(HWND window) {
 
 class NewVersionDialogTest : public test::ShellGuiFixture {
 protected:
-    void SetUp() override {
-        ShellGuiFixture::SetUp();
-        ShellOpen::SetOpener([this](const std::string& target) {
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_opened.push_back(target);
-        });
-    }
-    void TearDown() override {
-        ShellOpen::SetOpener(nullptr);
-        ShellGuiFixture::TearDown();
-    }
-
     // Runs the dialog for the offer and lets `drive` work on its window.
     static void Run(const UpdateOffer& offer, const std::function<void(HWND)>& drive) {
         NewVersionDialog dialog(offer);
-        test::ModalThread run([&] { return dialog.RunModal(nullptr); });
-        const HWND window = run.WaitForDialogWhere(IsNewVersionDialog);
-        ASSERT_NE(window, nullptr);
-        drive(window);
-        EXPECT_TRUE(run.WaitForEnd());
-    }
-    std::vector<std::string> Opened() {
-        std::lock_guard<std::mutex> lock(m_lock);
-        return m_opened;
+        RunDialog(dialog, IsNewVersionDialog, drive);
     }
 
     const UpdateOffer m_offer{"9.9.9 %d", "https://example.org/get", "Faster start\nFewer bugs\n"};
-
-private:
-    std::mutex m_lock;
-    std::vector<std::string> m_opened;
 };
 
 TEST_F(NewVersionDialogTest, ShowsTheOfferAndWritesTheCheckBoxBackOnClose) {

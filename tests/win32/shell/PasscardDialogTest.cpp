@@ -36,18 +36,6 @@ void Command(HWND window, int id) {
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-INT_PTR RunPasscardDialog(Passcard& passcard, const std::function<void(HWND)>& drive) {
-    PasscardDialog dialog(passcard);
-    test::ModalThread run([&] { return dialog.RunModal(nullptr); });
-    const HWND window = run.WaitForDialogWhere(IsPasscardDialog);
-    EXPECT_NE(window, nullptr);
-    if (window != nullptr) {
-        drive(window);
-    }
-    EXPECT_TRUE(run.WaitForEnd());
-    return run.Result();
-}
-
 class PasscardDialogTest : public test::ShellGuiFixture {
 protected:
     void SetUp() override {
@@ -62,6 +50,11 @@ protected:
     void TearDown() override {
         Clock::SetFixed(std::nullopt);
         ShellGuiFixture::TearDown();
+    }
+
+    static INT_PTR RunPasscardDialog(Passcard& passcard, const std::function<void(HWND)>& drive) {
+        PasscardDialog dialog(passcard);
+        return RunDialog(dialog, IsPasscardDialog, drive);
     }
 
     Passcard m_passcard;

@@ -3,6 +3,7 @@
 #include "services/UpdateEndpoint.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingsLocation.h"
+#include "shell/win32/ShellOpen.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/win32/GuiDriver.h"
@@ -28,9 +29,14 @@ void ShellGuiFixture::SetUp() {
         m_flags.push_back(flags);
         return m_answer;
     });
+    ShellOpen::SetOpener([this](const std::string& target) {
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_opened.push_back(target);
+    });
 }
 
 void ShellGuiFixture::TearDown() {
+    ShellOpen::SetOpener(nullptr);
     MessageBoxes::SetAnswerer(nullptr);
     CurrentDatabase::Reset();
     SettingsLocation::Set(m_previousLocation);
@@ -75,6 +81,23 @@ bool ShellGuiFixture::WaitForMessages(std::size_t count) const {
 void ShellGuiFixture::SetAnswer(int answer) {
     std::lock_guard<std::mutex> lock(m_lock);
     m_answer = answer;
+}
+
+std::vector<std::string> ShellGuiFixture::Opened() const {
+    std::lock_guard<std::mutex> lock(m_lock);
+    return m_opened;
+}
+
+INT_PTR ShellGuiFixture::RunDialog(Dialog& dialog, const std::function<bool(HWND)>& isIt,
+                                   const std::function<void(HWND)>& drive) {
+    ModalThread run([&] { return dialog.RunModal(nullptr); });
+    const HWND window = run.WaitForDialogWhere(isIt);
+    EXPECT_NE(window, nullptr);
+    if (window != nullptr) {
+        drive(window);
+    }
+    EXPECT_TRUE(run.WaitForEnd());
+    return run.Result();
 }
 
 } // namespace vaultlet::test

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "shell/DatabaseFolders.h"
+#include "shell/win32/ui/Dialog.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -15,8 +17,8 @@ namespace vaultlet::test {
 
 // The surroundings of a shell dialog under test: a private settings file, a program folder and a
 // documents folder in a fresh temporary folder, no open database, update checks sent to a closed
-// loopback port, and message boxes answered by the test (every text and its MB_ flags are recorded;
-// the answer is `answer`).
+// loopback port, message boxes answered by the test (every text and its MB_ flags are recorded;
+// the answer is `answer`), and what the shell is asked to open recorded instead of opened.
 class ShellGuiFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -35,6 +37,12 @@ protected:
     std::vector<UINT> MessageFlags() const;
     bool WaitForMessages(std::size_t count) const;
     void SetAnswer(int answer);
+    std::vector<std::string> Opened() const;
+
+    // Runs the dialog on a thread of its own, lets `drive` work on its window (the first visible one
+    // `isIt` accepts) and returns the dialog's result.
+    static INT_PTR RunDialog(Dialog& dialog, const std::function<bool(HWND)>& isIt,
+                             const std::function<void(HWND)>& drive);
 
 private:
     TempDir m_root;
@@ -43,6 +51,7 @@ private:
     std::vector<std::string> m_messages;
     std::vector<UINT> m_flags;
     int m_answer = IDOK;
+    std::vector<std::string> m_opened;
 };
 
 } // namespace vaultlet::test
