@@ -1,7 +1,7 @@
 // The login dialog on real windows: the list it offers, the login itself with every kind of failure,
 // cancelling "<New...>", and its tray icon, hot key and hiding. A first start with nothing to list, a
-// file handed over by a second start and a database created through "<New...>" are driven on the
-// real program (tests/e2e).
+// file handed over by a second start, a database created through "<New...>" and a portable copy
+// preferring the database beside it are driven on the real program (tests/e2e).
 #include "shell/win32/LoginDialog.h"
 
 #include "core/EncryptedDatabase.h"
@@ -45,8 +45,8 @@ bool IsKeyboard(HWND window) {
 class LoginDialogTest : public test::ShellGuiFixture {
 protected:
     // Runs the dialog on a thread of its own and waits until it is up.
-    HWND Start(LoginDialog::Options options = {}, bool removable = false) {
-        m_dialog = std::make_unique<LoginDialog>(std::move(options), Folders(removable));
+    HWND Start(LoginDialog::Options options = {}) {
+        m_dialog = std::make_unique<LoginDialog>(std::move(options), Folders());
         m_run = std::make_unique<test::ModalThread>([this] { return m_dialog->RunModal(nullptr); });
         return m_run->WaitForDialogWhere(IsLogin);
     }
@@ -184,23 +184,6 @@ TEST_F(LoginDialogTest, NewThenCancellingTheFileDialogLeavesNothingSelected) {
     ASSERT_TRUE(test::WaitUntil([&] { return !IsItemEnabled(window, IDC_LOGIN_PASSWORD); }));
     EXPECT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), -1);
     EXPECT_FALSE(IsItemEnabled(window, IDOK));
-    Close(window);
-}
-
-TEST_F(LoginDialogTest, APortableCopyPrefersTheDatabaseBesideItOnARemovableDrive) {
-    const std::string portable = MakeDatabase(ProgramFile("passwords_db.kvtdat"), "Portable");
-    const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home");
-    Settings::WriteList(setting::kDataBaseList, {home});
-    Settings::Write(setting::kLastSelected, home);
-    HWND window = Start({}, true);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), 1);
-    EXPECT_EQ(ComboItemsOf(window, IDC_LOGIN_DATABASE)[1], "Portable [passwords_db.kvtdat]");
-    Close(window);
-
-    window = Start({}, false);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), 2) << "on a fixed drive LastSelected counts";
     Close(window);
 }
 
