@@ -42,11 +42,10 @@ void ShellGuiFixture::TearDown() {
     SettingsLocation::Set(m_previousLocation);
 }
 
-DatabaseFolders ShellGuiFixture::Folders(bool removable) const {
+DatabaseFolders ShellGuiFixture::Folders() const {
     DatabaseFolders folders;
     folders.executableFolder = m_root.File("program");
     folders.searchFolders = {folders.executableFolder, m_root.File("documents")};
-    folders.executableOnRemovableDrive = removable;
     return folders;
 }
 

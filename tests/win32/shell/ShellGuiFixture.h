@@ -25,7 +25,7 @@ protected:
     void TearDown() override;
 
     // Folders for the database list: the program folder first, then the documents folder.
-    DatabaseFolders Folders(bool removable = false) const;
+    DatabaseFolders Folders() const;
     std::string ProgramFile(const std::string& name) const;
     std::string DocumentsFile(const std::string& name) const;
     // Creates a database file (with few key iterations) and returns its path.
