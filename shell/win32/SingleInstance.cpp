@@ -65,7 +65,12 @@ HWND SingleInstance::FindRunningWindow() {
 }
 
 void SingleInstance::PassOn(const InstanceRequest& request) {
-    SetEvent(m_event.Get());
+    // The signal makes the running copy's raise thread show its window. A minimise request must
+    // not raise as well: that thread would race the posted SC_MINIMIZE and could show the window
+    // again right after it was hidden.
+    if (request.kind != InstanceRequest::Kind::Minimize) {
+        SetEvent(m_event.Get());
+    }
     switch (request.kind) {
     case InstanceRequest::Kind::Restart:
         Restart();

@@ -44,18 +44,29 @@ TEST_F(SingleInstanceTest, MinimizeHidesAFirstStartOrARunningCopyAndASecondStart
     PostMessageA(login, WM_COMMAND, ID_APP_EXIT, 0);
     ASSERT_TRUE(first->WaitForExit());
 
+    // A "-minimize" start hides a running copy and a plain one raises it again. The minimise once
+    // signalled the raise as well, which raced the hide and won about one time in four: a few rounds.
     Settings::Write(setting::kShowTrayIcon, 1);
+    first = m_copy.Start();
+    login = first->WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    for (int round = 1; round <= 3; ++round) {
+        StartSecond("-minimize");
+        EXPECT_TRUE(test::WaitUntil([&] { return !Visible(login); }, 5000)) << "hidden to the tray, round " << round;
+        StartSecond("");
+        EXPECT_TRUE(test::WaitUntil([&] { return Visible(login); })) << "raised again, round " << round;
+    }
+    EXPECT_EQ(RunningCopies(), std::vector<DWORD>{first->Id()});
+    PostMessageA(login, WM_COMMAND, ID_APP_EXIT, 0);
+    ASSERT_TRUE(first->WaitForExit());
+
+    // Started hidden, it comes back for a second start.
     first = m_copy.Start("-minimize");
     ASSERT_TRUE(test::WaitUntil([&] { return first->FindLogin() != nullptr; }, 20000));
     login = first->FindLogin();
     ASSERT_TRUE(test::WaitUntil([&] { return !Visible(login); })) << "-minimize starts hidden in the tray";
     StartSecond("");
     EXPECT_TRUE(test::WaitUntil([&] { return Visible(login); }));
-    EXPECT_EQ(RunningCopies(), std::vector<DWORD>{first->Id()});
-
-    StartSecond("-minimize");
-    EXPECT_TRUE(test::WaitUntil([&] { return !Visible(login); }, 20000)) << "hidden to the tray";
-    EXPECT_FALSE(first->HasEnded());
 }
 
 TEST_F(SingleInstanceTest, AHandedOverPathIsCheckedByTheRunningCopyThenAddedSelectedAndLockedIn) {
