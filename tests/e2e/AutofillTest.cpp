@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "tests/support/SampleDatabases.h"
 #include "tests/e2e/ProgramFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/Win32TestWindows.h"
@@ -23,16 +24,9 @@ protected:
         EncryptedDatabase database;
         database.SetPassword("secret");
         ASSERT_EQ(database.Load(m_home), LoadResult::Loaded);
-        auto passcard = std::make_unique<Passcard>();
-        passcard->SetName("Shop");
+        auto passcard = test::MakePasscard("Shop", {{ItemType::Login, "buyer"}, {ItemType::Password, "pa55 w0rd"}});
         passcard->SetUseAutofill(true);
         passcard->SetWindow("Log in"); // the test form's title
-        for (auto [type, value] : {std::pair{ItemType::Login, "buyer"}, std::pair{ItemType::Password, "pa55 w0rd"}}) {
-            auto item = std::make_unique<Item>();
-            item->ApplyTypeDefaults(type);
-            item->SetValue(value);
-            passcard->Add(std::move(item));
-        }
         database.At(1)->Add(std::move(passcard));
         ASSERT_TRUE(database.Save());
         Settings::WriteList(setting::kDataBaseList, {m_home});

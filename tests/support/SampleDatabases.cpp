@@ -76,4 +76,17 @@ std::unique_ptr<Database> BuildEveryFieldDatabase() {
     return database;
 }
 
+std::unique_ptr<Passcard> MakePasscard(std::string_view name,
+                                       std::initializer_list<std::pair<ItemType, std::string_view>> items) {
+    auto passcard = std::make_unique<Passcard>();
+    passcard->SetName(std::string(name));
+    for (const auto& [type, value] : items) {
+        auto item = std::make_unique<Item>();
+        item->ApplyTypeDefaults(type);
+        item->SetValue(value);
+        passcard->Add(std::move(item));
+    }
+    return passcard;
+}
+
 } // namespace vaultlet::test

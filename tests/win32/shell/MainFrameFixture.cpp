@@ -10,6 +10,7 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/win32/MainFrame.h"
 #include "tests/support/DatabaseFiles.h"
+#include "tests/support/SampleDatabases.h"
 
 namespace vaultlet::test {
 namespace {
@@ -25,15 +26,8 @@ void MainFrameFixture::SetUp() {
     m_path = MakeDatabase(DocumentsFile("home.kvtdat"), "Home");
     LoadCurrent();
     // One passcard with a login and a hidden password, so there is something to copy.
-    auto passcard = std::make_unique<Passcard>();
-    passcard->SetName("Mail");
-    for (auto [type, value] : {std::pair{ItemType::Login, "me@example.org"}, std::pair{ItemType::Password, "s3cret"}}) {
-        auto item = std::make_unique<Item>();
-        item->ApplyTypeDefaults(type);
-        item->SetValue(value);
-        passcard->Add(std::move(item));
-    }
-    CurrentDatabase::Get()->At(1)->Add(std::move(passcard));
+    CurrentDatabase::Get()->At(1)->Add(
+        test::MakePasscard("Mail", {{ItemType::Login, "me@example.org"}, {ItemType::Password, "s3cret"}}));
     ASSERT_TRUE(CurrentDatabase::Get()->Save());
 }
 

@@ -14,6 +14,7 @@
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/TextFormat.h"
+#include "tests/support/SampleDatabases.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/win32/ClipboardContents.h"
@@ -37,15 +38,8 @@ using test::WaitUntil;
 class MainFrameTest : public test::MainFrameFixture {};
 
 TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
-    auto bank = std::make_unique<Passcard>();
-    bank->SetName("Bank");
-    for (auto [type, value] : {std::pair{ItemType::Login, "account 42"}, std::pair{ItemType::Url, "bank.example"}}) {
-        auto item = std::make_unique<Item>();
-        item->ApplyTypeDefaults(type);
-        item->SetValue(value);
-        bank->Add(std::move(item));
-    }
-    CurrentDatabase::Get()->At(1)->Add(std::move(bank));
+    CurrentDatabase::Get()->At(1)->Add(
+        test::MakePasscard("Bank", {{ItemType::Login, "account 42"}, {ItemType::Url, "bank.example"}}));
     ModifiedFlag::Clear();
     Start();
     EXPECT_EQ(test::TextOf(m_frame), "Quillmoth Keyhaven");
