@@ -75,7 +75,6 @@ visible_window() { # visible_window NAME: the first visible window with exactly 
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
 has_window() { [ -n "$(visible_window "$1")" ]; }
-no_window() { ! has_window "$1"; }
 focus() { timeout 10 xdotool windowfocus --sync "$1"; } # --sync alone would wait for ever
 fields_are() { # fields_are FILE LOGIN PASSWORD
     [ "$(cat "$1" 2>/dev/null)" = "$(printf 'login=%s\npassword=%s' "$2" "$3")" ]
@@ -135,17 +134,24 @@ if [ -n "${sx:-}" ] && [ -n "${tx:-}" ]; then
 fi
 check "dropping the passcard fills login and password" wait_until 10 fields_are "$work/dragged" "buyer" "pa55 w0rd"
 kill "${pids[-1]}" 2>/dev/null
-wait_until 10 no_window "Log in"
 
 # The hot key over a new form: the chooser comes up with its tree in the focus; End picks the last
 # row, the passcard, and Enter is OK.
 check "a second form comes up" start_form "$work/hotkey"
-form=$(visible_window "Log in")
-if [ -n "$form" ]; then
-    focus "$form"
-    xdotool key ctrl+alt+f
-fi
-check "the hot key opens the chooser" wait_until 10 has_window "Auto-fill"
+form=$(visible_window "Log in: hotkey")
+# Under load the focus can still be on its way when the key goes out, and Wine passes a hot key on
+# only while one of its windows has the X focus: a user would press again, and so does this.
+press_hot_key() {
+    local try
+    for try in 1 2 3; do
+        [ "$try" -eq 1 ] || echo "note: the hot key pressed again (try $try)"
+        focus "$form"
+        xdotool key ctrl+alt+f
+        wait_until 5 has_window "Auto-fill" && return 0
+    done
+    return 1
+}
+check "the hot key opens the chooser" press_hot_key
 chooser=$(visible_window "Auto-fill")
 if [ -n "$chooser" ]; then
     focus "$chooser"

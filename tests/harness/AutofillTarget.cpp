@@ -3,11 +3,11 @@
 //
 //   autofill_target FIELDS_FILE ROW LEVEL
 //
-// shows the form, then prints two lines for the script's mouse: "source X Y", the screen point of
-// row ROW (an item LEVEL steps below the root) in the running program's passcard tree, and
-// "target X Y", the middle of the form's login field. Whenever a field changes it rewrites
-// FIELDS_FILE as "login=...\npassword=...\n", so the script reads what the auto-fill typed without
-// reaching into this process.
+// shows the form, titled "Log in: " and the file's name, then prints two lines for the script's
+// mouse: "source X Y", the screen point of row ROW (an item LEVEL steps below the root) in the
+// running program's passcard tree, and "target X Y", the middle of the form's login field. Whenever
+// a field changes it rewrites FIELDS_FILE as "login=...\npassword=...\n", so the script reads what
+// the auto-fill typed without reaching into this process.
 #include "shell/win32/ProductTitle.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
@@ -72,6 +72,9 @@ int main(int argc, char** argv) {
     }
     g_fieldsFile = argv[1];
     g_form = test::CreateLoginForm();
+    // Named after its fields file, so that a script tells two forms apart while one of them ends.
+    const std::string name = g_fieldsFile.substr(g_fieldsFile.find_last_of("/\\") + 1);
+    SetWindowTextA(g_form, ("Log in: " + name).c_str());
     SetWindowPos(g_form, HWND_TOP, 40, 80, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     HWND tree = nullptr;
     if (!test::PumpUntil([&] { return (tree = FindPasscardTree()) != nullptr; })) {
