@@ -13,6 +13,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 source "$root/scripts/lib/wine-env.sh"
+source "$root/tests/support/ScriptChecks.sh"
 
 [ $# -eq 3 ] || {
     echo "usage: RealInputTest.sh VAULTLET.exe VAULTLET-CLI.exe AUTOFILL_TARGET.exe" >&2
@@ -40,37 +41,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-checks=0
-failures=0
-check() { # check DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    checks=$((checks + 1))
-    if "$@"; then
-        echo "ok:   $what"
-    else
-        echo "FAIL: $what"
-        failures=$((failures + 1))
-    fi
-}
-finish() {
-    if [ "$failures" -eq 0 ]; then
-        echo "real input: all $checks checks passed"
-        exit 0
-    fi
-    echo "real input: $failures of $checks checks failed"
-    exit 1
-}
-# wait_until SECONDS COMMAND...: polls every 0.2 s.
-wait_until() {
-    local tries=$(($1 * 5))
-    shift
-    while ! "$@" 2>/dev/null; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.2
-    done
-}
 visible_window() { # visible_window NAME: the first visible window with exactly that name
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
@@ -102,7 +72,7 @@ cli import "$database" xml "Z:$work/shop.xml" || { echo "FAIL: the passcard coul
 pids+=($!)
 check "the login appears" wait_until 30 has_window "Quillmoth Keyhaven"
 login=$(visible_window "Quillmoth Keyhaven")
-[ -n "$login" ] || finish
+[ -n "$login" ] || checks_summary "real input"
 focus "$login"
 xdotool type --delay 30 "$password"
 xdotool key Return
@@ -158,4 +128,4 @@ if [ -n "$chooser" ]; then
     xdotool key End Return
 fi
 check "OK on the chosen passcard fills the form" wait_until 10 fields_are "$work/hotkey" "buyer" "pa55 w0rd"
-finish
+checks_summary "real input"

@@ -18,6 +18,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 source "$root/scripts/lib/wine-env.sh"
+source "$root/tests/support/ScriptChecks.sh"
 
 usage() {
     echo "usage: PackageTest.sh installer|portable PACKAGE  (VAULTLET_PACKAGE_PREFIX names the Wine prefix)" >&2
@@ -40,41 +41,6 @@ readonly product="Quillmoth Keyhaven"
 readonly settings_key='HKCU\Software\Quillmoth\Keyhaven'
 readonly clean_mark="$prefix/.vaultlet-package-clean"
 
-checks=0
-failures=0
-pass() {
-    echo "ok:   $*"
-    checks=$((checks + 1))
-}
-fail() {
-    echo "FAIL: $*"
-    checks=$((checks + 1))
-    failures=$((failures + 1))
-}
-# check DESCRIPTION COMMAND...: passes when the command succeeds.
-check() {
-    local what=$1
-    shift
-    if "$@"; then pass "$what"; else fail "$what"; fi
-}
-# check_equal DESCRIPTION ACTUAL EXPECTED
-check_equal() {
-    if [ "$2" = "$3" ]; then
-        pass "$1"
-    else
-        fail "$1: '$2', expected '$3'"
-    fi
-}
-# wait_until SECONDS COMMAND...: true as soon as the command succeeds, false when the time is up.
-wait_until() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.2
-    done
-}
-absent() { ! "$@"; }
 
 # Every Wine program of the test is bounded: a dialog nobody answers fails the test instead of hanging it.
 wine() { timeout 60 "$VAULTLET_WINE" "$@" 2>>"$wine_log"; }
@@ -234,9 +200,6 @@ portable) test_portable ;;
 *) usage ;;
 esac
 
-if [ "$failures" -gt 0 ]; then
-    echo "$kind package: $failures of $checks checks failed"
-    exit 1
-fi
-touch "$clean_mark"
-echo "$kind package: all $checks checks passed"
+# Only a run that passed leaves the prefix marked clean for the next one.
+[ "$failures" -gt 0 ] || touch "$clean_mark"
+checks_summary "$kind package"
