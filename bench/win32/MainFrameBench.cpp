@@ -16,7 +16,7 @@
 #include "resources/resource.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingsLocation.h"
-#include "shell/win32/MainFrame.h"
+#include "shell/win32/mainframe/MainFrame.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
 #include <benchmark/benchmark.h>

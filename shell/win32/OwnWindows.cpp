@@ -1,9 +1,0 @@
-#include "shell/win32/OwnWindows.h"
-
-namespace vaultlet {
-
-bool IsOwnWindow(HWND window) {
-    return window != nullptr && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
-}
-
-} // namespace vaultlet

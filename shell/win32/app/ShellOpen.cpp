@@ -1,0 +1,33 @@
+#include "shell/win32/app/ShellOpen.h"
+
+#include <shellapi.h>
+
+#include <mutex>
+
+namespace vaultlet {
+namespace {
+
+std::mutex g_openerLock;
+ShellOpen::Opener g_opener;
+
+} // namespace
+
+void ShellOpen::Open(HWND owner, const std::string& target) {
+    Opener opener;
+    {
+        std::lock_guard<std::mutex> lock(g_openerLock);
+        opener = g_opener;
+    }
+    if (opener) {
+        opener(target);
+        return;
+    }
+    ShellExecuteA(owner, "open", target.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+void ShellOpen::SetOpener(Opener opener) {
+    std::lock_guard<std::mutex> lock(g_openerLock);
+    g_opener = std::move(opener);
+}
+
+} // namespace vaultlet

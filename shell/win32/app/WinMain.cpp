@@ -1,0 +1,15 @@
+// Entry point of Vaultlet.exe.
+#include "services/win32/CrashReporter.h"
+#include "shell/win32/app/Startup.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    try {
+        return vaultlet::Startup::Run(GetCommandLineA(), showCommand);
+    } catch (...) {
+        // A C++ exception that left the main thread's body; faults reach the reporter's filter.
+        vaultlet::CrashReporter::ReportEscapedException(vaultlet::CrashReporter::kMainThread);
+        throw;
+    }
+}

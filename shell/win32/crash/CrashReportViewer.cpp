@@ -1,0 +1,73 @@
+#include "shell/win32/crash/CrashReportViewer.h"
+
+#include "resources/resource.h"
+#include "services/LanguagePack.h"
+
+#include <commctrl.h>
+
+namespace vaultlet {
+namespace {
+
+constexpr WORD kTextId = IDC_CRASH_VIEWER_TEXT;
+constexpr WORD kGripId = IDC_CRASH_VIEWER_GRIP;
+constexpr int kMargin = 7;
+
+} // namespace
+
+const DialogTemplate& CrashReportViewer::Layout() {
+    static const DialogTemplate layout = [] {
+        const LanguagePack& language = LanguagePack::Instance();
+        DialogTemplate viewer(language.getString(IDS_CRASH_CAPTION),
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_CENTER, 0, 0, 320, 210,
+                              "MS Sans Serif", 8);
+        viewer.AddControl("EDIT", "", kTextId,
+                          WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
+                              ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_TABSTOP,
+                          7, 7, 306, 172);
+        viewer.AddControl("BUTTON", language.getString(IDS_CLOSE), IDCANCEL, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                          253, 186, 50, 14);
+        viewer.AddControl("SCROLLBAR", "", kGripId, WS_VISIBLE | SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 310, 200,
+                          10, 10);
+        return viewer;
+    }();
+    return layout;
+}
+
+CrashReportViewer::CrashReportViewer(std::string report) : Dialog(Layout().Get()), m_report(std::move(report)) {}
+
+bool CrashReportViewer::OnInit() {
+    SendMessageA(Item(kTextId), EM_SETLIMITTEXT, 0, 0);
+    SetItemText(kTextId, m_report);
+    Arrange();
+    // Focused directly: the dialog manager's way of focusing an edit selects all of its text.
+    SetFocus(Item(kTextId));
+    SendMessageA(Item(kTextId), EM_SETSEL, 0, 0);
+    SendMessageA(Item(kTextId), EM_SCROLLCARET, 0, 0);
+    return false;
+}
+
+bool CrashReportViewer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_SIZE) {
+        Arrange();
+        result = 0;
+        return true;
+    }
+    return Dialog::OnMessage(message, wParam, lParam, result);
+}
+
+// The text fills the window above the button; the grip keeps to the lower right corner.
+void CrashReportViewer::Arrange() {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    RECT button{};
+    GetWindowRect(Item(IDCANCEL), &button);
+    const int buttonWidth = button.right - button.left;
+    const int buttonHeight = button.bottom - button.top;
+    const int grip = GetSystemMetrics(SM_CXVSCROLL);
+    const int buttonTop = client.bottom - kMargin - buttonHeight;
+    MoveWindow(Item(kTextId), kMargin, kMargin, client.right - 2 * kMargin, buttonTop - 2 * kMargin, TRUE);
+    MoveWindow(Item(IDCANCEL), client.right - kMargin - grip - buttonWidth, buttonTop, buttonWidth, buttonHeight, TRUE);
+    MoveWindow(Item(kGripId), client.right - grip, client.bottom - grip, grip, grip, TRUE);
+}
+
+} // namespace vaultlet

@@ -1,0 +1,134 @@
+// What ties the main window to the desktop: tray icon, global hot key, clipboard, the passphrase
+// monitor, and the system commands that minimise or close it.
+#include "core/Item.h"
+#include "resources/resource.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/MainWindowRules.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/win32/app/OwnWindows.h"
+#include "shell/win32/autofill/AutofillPasscardDialog.h"
+#include "shell/win32/mainframe/MainFrame.h"
+
+namespace vaultlet {
+namespace {
+
+// WM_SYSCOMMAND: the system uses the low four bits of the command itself.
+constexpr WPARAM kSystemCommandMask = 0xFFF0;
+
+main_window::TraySettings ReadTraySettings() {
+    main_window::TraySettings settings;
+    settings.showTrayIcon = Settings::Read(setting::kShowTrayIcon) != 0;
+    settings.minimizeToTray = Settings::Read(setting::kMinimizeToTray) != 0;
+    settings.autoLogOff = Settings::Read(setting::kAutoLogOff) != 0;
+    settings.closeToTray = Settings::Read(setting::kCloseToTray) != 0;
+    return settings;
+}
+
+} // namespace
+
+void MainFrame::EnsureTray() {
+    if (!m_tray && Settings::Read(setting::kShowTrayIcon) != 0) {
+        m_tray = std::make_unique<TrayIcon>(Handle(), MSG_MAIN_TRAY_NOTIFY, IDR_TRAY_MENU);
+        m_tray->Show();
+    }
+}
+
+void MainFrame::RegisterHotKey() {
+    m_hotKey.RegisterFromSettings(Handle());
+}
+
+void MainFrame::OnHotKey() {
+    EncryptedDatabase* database = CurrentDatabase::Get();
+    const HWND target = GetForegroundWindow();
+    if (database == nullptr || m_login != nullptr || target == nullptr || IsOwnWindow(target)) {
+        return;
+    }
+    // Unregistered while the chooser is up, so a second press cannot open another over it.
+    m_hotKey.Unregister();
+    AutofillPasscardDialog chooser(target, *database);
+    BusyScope busy(*this);
+    chooser.RunModal(GetActiveWindow());
+    RegisterHotKey();
+}
+
+void MainFrame::CopyNode(const ModelNode* node) {
+    if (node == nullptr) {
+        return;
+    }
+    const std::string_view text =
+        node->Kind() == NodeKind::Item ? static_cast<const Item*>(node)->Value().Viewed() : node->Name().Viewed();
+    // The model's strings end in a zero, so the pointer is a C string the message can carry.
+    m_clipboardText = text.data();
+    SendMessageA(Handle(), MSG_PUT_CLIPBOARD, 0, reinterpret_cast<LPARAM>(m_clipboardText));
+    m_clipboardText = nullptr;
+}
+
+void MainFrame::OnPutClipboard(LPARAM text) {
+    // Any program can post this message to a window it finds by title: only the pointer this
+    // window's own copy is passing is read.
+    if (m_clipboardText == nullptr || reinterpret_cast<const char*>(text) != m_clipboardText) {
+        return;
+    }
+    m_clipboard->Copy(m_clipboardText);
+    RefreshStatus();
+}
+
+void MainFrame::OnSelectNode(LPARAM node) {
+    // Found by identity among the tree's items; the pointer itself is never followed.
+    if (m_tree.Select(reinterpret_cast<const ModelNode*>(node))) {
+        SetFocus(m_tree.Handle());
+    }
+}
+
+void MainFrame::OnMonitorTick() {
+    // A locked database types nothing: the lock must stop every use of its secrets.
+    if (m_login != nullptr || Settings::Read(setting::kMonitor) == 0) {
+        return;
+    }
+    m_monitor.CheckForeground(CurrentDatabase::Get());
+}
+
+bool MainFrame::OnSysCommand(WPARAM command) {
+    switch (command & kSystemCommandMask) {
+    case SC_MINIMIZE:
+        switch (main_window::ChooseMinimizeAction(ReadTraySettings(), m_busy > 0)) {
+        case main_window::MinimizeAction::LockHidden:
+            Lock(false);
+            return true;
+        case main_window::MinimizeAction::HideToTray:
+            ShowWindow(Handle(), SW_HIDE);
+            EnsureTray();
+            return true;
+        case main_window::MinimizeAction::Minimize:
+            return false;
+        }
+        return false;
+    case SC_CLOSE:
+        if (!main_window::CloseButtonMinimizes(ReadTraySettings(), m_compact)) {
+            return false;
+        }
+        PostMessageA(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        return true;
+    case SC_RESTORE:
+        if (m_login == nullptr) {
+            return false;
+        }
+        // A second start or the raise thread wants the program's window: while locked that is
+        // the login, never the database.
+        RaiseLogin();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainFrame::OnWindowPosChanging(WINDOWPOS& position) const {
+    if (m_login != nullptr && (position.flags & SWP_SHOWWINDOW) != 0) {
+        position.flags &= ~SWP_SHOWWINDOW;
+        RaiseLogin();
+    }
+    return false;
+}
+
+} // namespace vaultlet

@@ -1,0 +1,292 @@
+// The life cycle of the open database as the main window runs it. Every transition first asks its
+// save question; a Cancel, or a save that failed, leaves everything as it was.
+#include "core/EncryptedDatabase.h"
+#include "resources/resource.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/win32/app/RizeThread.h"
+#include "shell/win32/login/AddExistingDatabase.h"
+#include "shell/win32/login/CreateNewDatabase.h"
+#include "shell/win32/login/LoginDialog.h"
+#include "shell/win32/mainframe/MainFrame.h"
+#include "shell/win32/ui/MessageBoxes.h"
+
+#include <utility>
+
+namespace vaultlet {
+
+MainFrame::BusyScope::~BusyScope() {
+    if (--m_frame.m_busy != 0 || m_frame.Handle() == nullptr) {
+        return;
+    }
+    // What came while a dialog was up happens now: first a lock or log-off, then a file a second
+    // start handed over.
+    if (const int transition = std::exchange(m_frame.m_pendingTransition, 0)) {
+        PostMessageA(m_frame.Handle(), WM_COMMAND, static_cast<WPARAM>(transition), 0);
+    }
+    if (std::exchange(m_frame.m_pendingHandOver, false)) {
+        PostMessageA(m_frame.Handle(), MSG_OPEN_FILE, 0, 0);
+    }
+}
+
+SessionPrompts::Answer MainFrame::AskToSave(int stringId) {
+    switch (MessageBoxes::ShowString(Handle(), stringId, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        return Answer::Yes;
+    case IDNO:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void MainFrame::ReportSaveFailure() {
+    MessageBoxes::Error(Handle(), IDS_SAVE_FAILED);
+}
+
+SessionPrompts::ChangedFileAnswer MainFrame::AskAboutChangedFile() {
+    // Enter picks Save As, the one answer that keeps both versions.
+    switch (
+        MessageBoxes::ShowString(Handle(), IDS_FILE_CHANGED_ON_DISK, MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON2)) {
+    case IDYES:
+        return ChangedFileAnswer::Overwrite;
+    case IDNO:
+        return ChangedFileAnswer::SaveAs;
+    default:
+        return ChangedFileAnswer::Cancel;
+    }
+}
+
+std::string MainFrame::ChooseSaveAsPath() {
+    return ChooseNewDatabaseFile(Handle());
+}
+
+bool MainFrame::AskToReload() {
+    return MessageBoxes::ShowString(Handle(), IDS_RELOAD_CHANGED_FILE, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void MainFrame::ReportReloadFailure() {
+    MessageBoxes::Error(Handle(), IDS_RELOAD_FAILED);
+}
+
+void MainFrame::CommitNote() {
+    m_note.Commit();
+}
+
+ProgressSink* MainFrame::Progress() {
+    return &m_status;
+}
+
+void MainFrame::BringModalForward() const {
+    if (m_login != nullptr) {
+        RaiseLogin();
+        return;
+    }
+    const HWND popup = GetLastActivePopup(Handle());
+    if (popup != nullptr && popup != Handle()) {
+        SetForegroundWindow(popup);
+    }
+}
+
+void MainFrame::OnSave() {
+    BusyScope busy(*this);
+    if (m_session.Save() == DatabaseSession::SaveResult::NoPath) {
+        OnSaveAs();
+    }
+}
+
+void MainFrame::OnSaveAs() {
+    BusyScope busy(*this);
+    if (CurrentDatabase::Get() == nullptr) {
+        return;
+    }
+    const std::string path = ChooseSaveAsPath();
+    if (!path.empty()) {
+        m_session.SaveAs(path);
+    }
+}
+
+void MainFrame::OnNew() {
+    BusyScope busy(*this);
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+        return;
+    }
+    m_list.Load();
+    std::unique_ptr<EncryptedDatabase> database = CreateNewDatabase(Handle(), m_list);
+    if (database == nullptr) {
+        return;
+    }
+    ClearViews(false);
+    CurrentDatabase::Set(std::move(database));
+    Rebuild();
+}
+
+void MainFrame::OnOpen() {
+    BusyScope busy(*this);
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+        return;
+    }
+    m_list.Load();
+    const std::string path = AddExistingDatabase(Handle(), m_list);
+    if (!path.empty()) {
+        OpenDatabase(path);
+    }
+}
+
+void MainFrame::OnLock() {
+    Lock(true);
+}
+
+void MainFrame::OnLogoff() {
+    Logoff();
+}
+
+void MainFrame::Lock(bool shown) {
+    BusyScope busy(*this);
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING) == Answer::Cancel) {
+        return;
+    }
+    const EncryptedDatabase* locked = CurrentDatabase::Get();
+    const ModelNode* selected = m_tree.SelectedNode();
+    const std::string path = locked->Path();
+    if (!path.empty()) {
+        m_list.Load();
+        m_list.AddFile(path);
+    }
+    // Nothing of the database stays in the hidden window's controls while it is locked.
+    ClearViews(true);
+    for (;;) {
+        const INT_PTR result = RunLogin(path, true, shown);
+        if (result == IDOK) {
+            // The login may have replaced the database (a new one made from its list).
+            ReturnFromLogin(CurrentDatabase::Get() == locked ? selected : nullptr);
+            return;
+        }
+        // Closing from the lock asks about unsaved changes again; a Cancel there goes back to
+        // the lock, never to an unlocked hidden window.
+        if (TryClose()) {
+            return;
+        }
+        shown = true;
+    }
+}
+
+void MainFrame::Logoff() {
+    BusyScope busy(*this);
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_LOGOFF) == Answer::Cancel) {
+        return;
+    }
+    ClearViews(false);
+    CurrentDatabase::Reset();
+    if (RunLogin("", false, true) == IDOK) {
+        ReturnFromLogin(nullptr);
+    } else {
+        TryClose();
+    }
+}
+
+void MainFrame::OpenDatabase(const std::string& path) {
+    ClearViews(false);
+    CurrentDatabase::Reset();
+    if (RunLogin(path, true, true) == IDOK) {
+        ReturnFromLogin(nullptr);
+    } else {
+        TryClose();
+    }
+}
+
+void MainFrame::HandOver() {
+    if (m_login != nullptr && CurrentDatabase::Get() == nullptr) {
+        // The login of a log-off or open is up: it takes the file itself.
+        PostMessageA(m_login->Handle(), MSG_OPEN_FILE, 0, 0);
+        return;
+    }
+    if (m_busy > 0) {
+        // After the dialog, or after the unlock: the file then replaces the database through the
+        // usual save question.
+        m_pendingHandOver = true;
+        return;
+    }
+    BusyScope busy(*this);
+    const std::string path = Settings::Read(setting::kOpenFile);
+    if (path.empty() || m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+        return;
+    }
+    std::string name;
+    int cipherId = 0;
+    if (!ProbeFile(path, name, cipherId)) {
+        MessageBoxes::Error(Handle(), IDS_INCORRECT_FILE_FORMAT);
+        return;
+    }
+    m_list.Load();
+    m_list.AddFile(path);
+    OpenDatabase(path);
+}
+
+void MainFrame::CheckFileOnDisk() {
+    // Never under a dialog or a transition, and not while the window waits hidden for a login.
+    if (m_busy > 0 || m_login != nullptr || !IsWindowVisible(Handle())) {
+        return;
+    }
+    BusyScope busy(*this);
+    std::unique_ptr<EncryptedDatabase> reloaded = m_session.OfferReload();
+    if (reloaded == nullptr) {
+        return;
+    }
+    ClearViews(false);
+    CurrentDatabase::Set(std::move(reloaded));
+    Rebuild();
+    RebuildBookmarks();
+}
+
+bool MainFrame::TryClose() {
+    BusyScope busy(*this);
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+        return false;
+    }
+    if (m_compact) {
+        // The stored place is the normal layout's; the compact one comes back from its setting.
+        ShowWindow(Handle(), SW_HIDE);
+        ApplyCompact(false, false);
+    }
+    StorePlacement();
+    DestroyWindow(Handle());
+    return true;
+}
+
+INT_PTR MainFrame::RunLogin(const std::string& file, bool fileGiven, bool shown) {
+    m_tray.reset();
+    m_hotKey.Unregister();
+    ShowPanes(false);
+    ShowWindow(Handle(), SW_HIDE);
+    LoginDialog login({file, fileGiven, shown, m_rizeThread}, m_folders);
+    m_login = &login;
+    // Not owned by the hidden main window, so it has a taskbar button of its own.
+    const INT_PTR result = login.RunModal(nullptr);
+    m_login = nullptr;
+    return result;
+}
+
+void MainFrame::ReturnFromLogin(const ModelNode* reselect) {
+    ShowPanes(true);
+    Rebuild();
+    if (reselect != nullptr) {
+        m_tree.Select(reselect);
+    }
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    if (m_rizeThread != nullptr) {
+        m_rizeThread->SetWindow(Handle());
+    }
+    RegisterHotKey();
+}
+
+void MainFrame::RaiseLogin() const {
+    if (m_login != nullptr && m_login->Handle() != nullptr) {
+        ShowWindow(m_login->Handle(), SW_SHOW);
+        SetForegroundWindow(m_login->Handle());
+    }
+}
+
+} // namespace vaultlet

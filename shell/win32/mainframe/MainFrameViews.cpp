@@ -1,0 +1,352 @@
+// The main window's child windows: creation, layout, filling them from the model, menus and the
+// window's place on the screen.
+#include "core/Database.h"
+#include "core/Item.h"
+#include "core/Passcard.h"
+#include "resources/resource.h"
+#include "services/LanguagePack.h"
+#include "shell/CommandAvailability.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/MainWindowRules.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/win32/mainframe/MainFrame.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+namespace vaultlet {
+namespace {
+
+constexpr int kDefaultWidth = 532;
+constexpr int kDefaultHeight = 450;
+
+} // namespace
+
+bool MainFrame::CreateChildren() {
+    if (!m_toolbar.Create(Handle()) || !m_status.Create(Handle(), IDC_MAIN_STATUS)) {
+        return false;
+    }
+    m_treeTitle = CreateTitle(IDC_MAIN_TREE_TITLE, IDS_PANE_TREE);
+    m_itemsTitle = CreateTitle(IDC_MAIN_ITEMS_TITLE, IDS_PANE_ITEMS);
+    m_noteTitle = CreateTitle(IDC_MAIN_NOTE_TITLE, IDS_PANE_NOTE);
+    const HWND search = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0, Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MAIN_QUICK_SEARCH)), GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(search, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    m_search.Attach(search);
+    if (!m_tree.Create(Handle(), IDC_MAIN_TREE, Settings::Read(setting::kLinesIntoTree) != 0) ||
+        !m_items.Create(Handle(), IDC_MAIN_LIST) || !m_note.Create(Handle(), IDC_MAIN_NOTE)) {
+        return false;
+    }
+    m_toolbar.Show(Settings::Read(setting::kShowToolbar) != 0);
+    ShowWindow(m_status.Handle(), Settings::Read(setting::kShowStatusBar) != 0 ? SW_SHOW : SW_HIDE);
+    return true;
+}
+
+HWND MainFrame::CreateTitle(int id, int stringId) const {
+    const std::string text = LanguagePack::Instance().getString(stringId);
+    const HWND title = CreateWindowExA(
+        0, "STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0, 0, 0, 0, Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return title;
+}
+
+void MainFrame::LayoutChildren() {
+    m_toolbar.Layout();
+    m_status.Layout();
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    // The compact layout gives the tree pane the whole width; the other panes, hidden, lie beyond.
+    const int extra = m_compact ? PaneLayout::kSplitterSize + PaneLayout::kMinimumPane : 0;
+    const PaneLayout layout({0, m_toolbar.Height(), client.right + extra, client.bottom - m_status.Height()},
+                            m_compact ? client.right : m_treeWidth, m_itemsHeight);
+    const auto place = [](HWND window, const PaneLayout::Rect& rect) {
+        MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+    };
+    place(m_treeTitle, layout.TreeTitle());
+    place(m_search.Handle(), layout.Search());
+    place(m_tree.Handle(), layout.Tree());
+    place(m_itemsTitle, layout.ItemsTitle());
+    place(m_items.Handle(), layout.Items());
+    place(m_noteTitle, layout.NoteTitle());
+    place(m_note.Handle(), layout.Note());
+}
+
+void MainFrame::Rebuild() {
+    EnsureTray();
+    ClearViews(true);
+    EncryptedDatabase* database = CurrentDatabase::Get();
+    if (database != nullptr) {
+        m_ignoreSelection = true;
+        m_tree.Fill(*database);
+        m_ignoreSelection = false;
+    }
+    OnSelectionChanged();
+    SetFocus(m_tree.Handle());
+    RefreshStatus();
+}
+
+void MainFrame::ClearViews(bool commitNote) {
+    if (commitNote) {
+        m_note.Commit();
+    }
+    m_note.Forget();
+    // Deleting the selected tree item announces a new selection; the nodes may be gone by then.
+    m_ignoreSelection = true;
+    m_items.Clear();
+    m_tree.Clear();
+    m_ignoreSelection = false;
+}
+
+void MainFrame::ShowPanes(bool shown) const {
+    ShowWindow(m_tree.Handle(), shown ? SW_SHOW : SW_HIDE);
+    for (HWND pane : {m_items.Handle(), m_note.Handle(), m_itemsTitle, m_noteTitle}) {
+        ShowWindow(pane, shown && !m_compact ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void MainFrame::OnCompactMode() {
+    ApplyCompact(!m_compact, true);
+}
+
+void MainFrame::ApplyCompact(bool compact, bool store) {
+    if (store) {
+        Settings::Write(setting::kCompactMode, compact ? 1 : 0);
+    }
+    if (compact == m_compact) {
+        return;
+    }
+    RECT window{};
+    GetWindowRect(Handle(), &window);
+    if (compact) {
+        m_normalSize = {window.right - window.left, window.bottom - window.top};
+    }
+    m_compact = compact;
+    m_toolbar.Show(!compact && Settings::Read(setting::kShowToolbar) != 0);
+    ShowPanes(m_login == nullptr); // while a login is up, the panes stay hidden
+    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+    SetWindowLongPtrA(Handle(), GWL_EXSTYLE, compact ? (style | WS_EX_TOOLWINDOW) : (style & ~WS_EX_TOOLWINDOW));
+    SIZE size = m_normalSize;
+    if (compact) {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        size.cx = window.right - window.left - client.right + m_treeWidth;
+        size.cy = window.bottom - window.top;
+    }
+    if (size.cx > 0 && size.cy > 0) {
+        SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    // Items appear in the tree, or leave it; the selection stays on the node (or its passcard).
+    ModelNode* selected = m_tree.SelectedNode();
+    if (!compact && selected != nullptr && selected->Kind() == NodeKind::Item) {
+        selected = selected->Parent();
+    }
+    m_tree.SetShowItems(compact);
+    Rebuild();
+    m_tree.Select(selected);
+    LayoutChildren();
+}
+
+void MainFrame::OnSelectionChanged() {
+    if (m_ignoreSelection) {
+        return;
+    }
+    ModelNode* node = m_tree.SelectedNode();
+    // Show() first stores what the user typed for the node selected before.
+    m_note.Show(node);
+    m_items.Show(node);
+    UpdateToolbar();
+}
+
+void MainFrame::RefreshStatus() {
+    const int seconds = m_clipboard ? m_clipboard->SecondsLeft() : 0;
+    if (seconds > 0) {
+        m_status.ShowCountdown(seconds);
+    } else {
+        m_status.ShowStatistics(CurrentDatabase::Get());
+    }
+}
+
+ModelNode* MainFrame::CommandNode() const {
+    const HWND focus = GetFocus();
+    if (focus == m_items.Handle() && m_items.SelectedNode() != nullptr) {
+        return m_items.SelectedNode();
+    }
+    return focus == m_tree.Handle() ? m_tree.SelectedNode() : nullptr;
+}
+
+FrameState MainFrame::CurrentState() const {
+    FrameState state;
+    // Menus and the toolbar act on the tree's selection when neither list nor tree has the focus
+    // (the menu bar itself may hold it).
+    const ModelNode* node = m_items.SelectedNode() != nullptr && GetFocus() == m_items.Handle() ? m_items.SelectedNode()
+                                                                                                : m_tree.SelectedNode();
+    if (node != nullptr) {
+        state.selected = node->Kind();
+        state.bookmarked = node->Kind() == NodeKind::Passcard && static_cast<const Passcard*>(node)->Bookmark();
+    }
+    state.noteFocused = GetFocus() == m_note.Handle();
+    state.toolbarShown = m_toolbar.IsShown();
+    state.statusBarShown = IsWindowVisible(m_status.Handle()) != FALSE;
+    state.keepOnTop = Settings::Read(setting::kKeepOnTop) != 0;
+    state.compact = m_compact;
+    return state;
+}
+
+void MainFrame::UpdateToolbar() const {
+    const FrameState state = CurrentState();
+    m_toolbar.ForEachCommand([&](int id) { m_toolbar.Enable(id, CommandStateOf(id, state).enabled); });
+}
+
+void MainFrame::RestorePlacement() {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect{work.left + (work.right - work.left - kDefaultWidth) / 2,
+              work.top + (work.bottom - work.top - kDefaultHeight) / 2, 0, 0};
+    rect.right = rect.left + kDefaultWidth;
+    rect.bottom = rect.top + kDefaultHeight;
+    if (Settings::Read(setting::kSaveWindowPos) != 0) {
+        const main_window::StoredRect stored{
+            Settings::Read(setting::kMainWindowLeft), Settings::Read(setting::kMainWindowTop),
+            Settings::Read(setting::kMainWindowRight), Settings::Read(setting::kMainWindowBottom)};
+        if (main_window::AcceptStoredRect(stored, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))) {
+            rect = {stored.left, stored.top, stored.right, stored.bottom};
+        }
+        const int tree = Settings::Read(setting::kPaneTree);
+        const int items = Settings::Read(setting::kPaneItems);
+        if (tree >= 0 && items >= 0) {
+            m_treeWidth = tree;
+            m_itemsHeight = items;
+        }
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(Handle(), &placement);
+    placement.showCmd = SW_HIDE;
+    placement.rcNormalPosition = rect;
+    SetWindowPlacement(Handle(), &placement);
+    LayoutChildren();
+}
+
+void MainFrame::StorePlacement() const {
+    if (Settings::Read(setting::kSaveWindowPos) == 0) {
+        return;
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(Handle(), &placement) == FALSE) {
+        return;
+    }
+    Settings::Write(setting::kMainWindowLeft, placement.rcNormalPosition.left);
+    Settings::Write(setting::kMainWindowTop, placement.rcNormalPosition.top);
+    Settings::Write(setting::kMainWindowRight, placement.rcNormalPosition.right);
+    Settings::Write(setting::kMainWindowBottom, placement.rcNormalPosition.bottom);
+    Settings::Write(setting::kPaneTree, m_treeWidth);
+    Settings::Write(setting::kPaneItems, m_itemsHeight);
+}
+
+bool MainFrame::OnSplitterMouse(UINT message, LPARAM lParam) {
+    if (m_compact) {
+        return false; // one pane, no splitter
+    }
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (message == WM_SETCURSOR) {
+        GetCursorPos(&point);
+        ScreenToClient(Handle(), &point);
+    }
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    PaneLayout layout({0, m_toolbar.Height(), client.right, client.bottom - m_status.Height()}, m_treeWidth,
+                      m_itemsHeight);
+    const PaneLayout::Splitter over =
+        m_dragging != PaneLayout::Splitter::None ? m_dragging : layout.HitTest(point.x, point.y);
+    switch (message) {
+    case WM_SETCURSOR:
+        if (over == PaneLayout::Splitter::None) {
+            return false;
+        }
+        SetCursor(LoadCursorA(nullptr, over == PaneLayout::Splitter::Vertical ? IDC_SIZEWE : IDC_SIZENS));
+        return true;
+    case WM_LBUTTONDOWN:
+        if (over == PaneLayout::Splitter::None) {
+            return false;
+        }
+        m_dragging = over;
+        SetCapture(Handle());
+        return true;
+    case WM_MOUSEMOVE:
+        if (m_dragging == PaneLayout::Splitter::None) {
+            return false;
+        }
+        layout.Drag(m_dragging, m_dragging == PaneLayout::Splitter::Vertical ? point.x : point.y);
+        m_treeWidth = layout.TreeWidth();
+        m_itemsHeight = layout.ItemsHeight();
+        LayoutChildren();
+        return true;
+    case WM_LBUTTONUP:
+        if (m_dragging == PaneLayout::Splitter::None) {
+            return false;
+        }
+        m_dragging = PaneLayout::Splitter::None;
+        ReleaseCapture();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainFrame::RetitlePanes() {
+    const LanguagePack& language = LanguagePack::Instance();
+    SetWindowTextA(m_treeTitle, language.getString(IDS_PANE_TREE).c_str());
+    SetWindowTextA(m_itemsTitle, language.getString(IDS_PANE_ITEMS).c_str());
+    SetWindowTextA(m_noteTitle, language.getString(IDS_PANE_NOTE).c_str());
+    m_items.TitleColumns();
+    m_search.Retranslate();
+}
+
+bool MainFrame::OnEditKey(int id) {
+    // Standard editing keys typed into the note or the search box stay there.
+    const HWND focus = GetFocus();
+    if (focus == m_search.Handle() && (id == ID_EDIT_EDIT || id == ID_ESCAPE)) {
+        SetFocus(m_tree.Handle()); // Enter or Esc: the search is done
+        return true;
+    }
+    const HWND note = focus == m_search.Handle() ? m_search.Handle() : m_note.Handle();
+    if (focus != note) {
+        return false;
+    }
+    switch (id) {
+    case ID_EDIT_COPY:
+        SendMessageA(note, WM_COPY, 0, 0);
+        return true;
+    case ID_EDIT_CUT:
+        SendMessageA(note, WM_CUT, 0, 0);
+        return true;
+    case ID_EDIT_PASTE:
+        SendMessageA(note, WM_PASTE, 0, 0);
+        return true;
+    case ID_EDIT_UNDO:
+        SendMessageA(note, EM_UNDO, 0, 0);
+        return true;
+    case ID_EDIT_DELETE: {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageA(note, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        if (start == end) {
+            SendMessageA(note, EM_SETSEL, start, start + 1);
+        }
+        SendMessageA(note, WM_CLEAR, 0, 0);
+        return true;
+    }
+    case ID_EDIT_EDIT:
+        SendMessageA(note, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("\r\n"));
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace vaultlet

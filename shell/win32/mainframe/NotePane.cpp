@@ -1,0 +1,68 @@
+#include "shell/win32/mainframe/NotePane.h"
+
+#include "core/ModelNode.h"
+#include "shell/NoteText.h"
+
+namespace vaultlet {
+
+bool NotePane::Create(HWND parent, int id) {
+    const DWORD style =
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_READONLY;
+    m_window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", style, 0, 0, 0, 0, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (m_window != nullptr) {
+        SendMessageA(m_window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    }
+    return m_window != nullptr;
+}
+
+void NotePane::Show(ModelNode* node) {
+    Commit();
+    m_node = node;
+    SecureString shown = node == nullptr ? SecureString() : note_text::ToEdit(node->Comment().Viewed());
+    // After Commit the control holds m_shown; most nodes have the same (empty) note, and setting
+    // the text repaints the pane for nothing.
+    if (shown != m_shown) {
+        m_shown = std::move(shown);
+        SetEditText(m_shown);
+    }
+    SendMessageA(m_window, EM_SETREADONLY, node == nullptr ? TRUE : FALSE, 0);
+    SendMessageA(m_window, EM_SETMODIFY, FALSE, 0);
+    // An undo must never bring one node's note into another's.
+    SendMessageA(m_window, EM_EMPTYUNDOBUFFER, 0, 0);
+}
+
+void NotePane::Commit() {
+    if (m_node == nullptr) {
+        return;
+    }
+    SecureString edited = EditText();
+    if (edited == m_shown) {
+        return;
+    }
+    // The setter raises the modified flag only for a different comment.
+    m_node->SetComment(note_text::FromEdit(edited.Viewed()).Viewed());
+    m_shown = std::move(edited);
+}
+
+void NotePane::Forget() {
+    m_node = nullptr;
+    m_shown = SecureString();
+    SetEditText(m_shown);
+    SendMessageA(m_window, EM_SETREADONLY, TRUE, 0);
+}
+
+SecureString NotePane::EditText() const {
+    const int length = GetWindowTextLengthA(m_window);
+    SecureString text;
+    text.resize(static_cast<std::size_t>(length) + 1);
+    const int copied = GetWindowTextA(m_window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void NotePane::SetEditText(const SecureString& text) {
+    SetWindowTextA(m_window, text.c_str());
+}
+
+} // namespace vaultlet

@@ -1,0 +1,101 @@
+#include "shell/win32/mainframe/StatusBar.h"
+
+#include "core/Database.h"
+#include "resources/StringIds.h"
+#include "services/LanguagePack.h"
+#include "shell/TextFormat.h"
+#include "shell/win32/app/SharedIcons.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace vaultlet {
+namespace {
+
+constexpr int kStatisticsImage = 6; // the database
+constexpr int kCountdownImage = 33; // the clock
+
+} // namespace
+
+bool StatusBar::Create(HWND parent, int id) {
+    m_window = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (m_window == nullptr) {
+        return false;
+    }
+    // Both panes exist from the start, so texts set before the first layout are kept.
+    Layout();
+    return true;
+}
+
+void StatusBar::Layout() const {
+    SendMessageA(m_window, WM_SIZE, 0, 0);
+    RECT client{};
+    GetClientRect(m_window, &client);
+    int parts[2] = {client.right - kInfoPaneWidth, -1};
+    if (parts[0] < 0) {
+        parts[0] = 0;
+    }
+    SendMessageA(m_window, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
+int StatusBar::Height() const {
+    if (!IsWindowVisible(m_window)) {
+        return 0;
+    }
+    RECT rect{};
+    GetWindowRect(m_window, &rect);
+    return rect.bottom - rect.top;
+}
+
+void StatusBar::SetText(std::string_view text) const {
+    const std::string copy(text);
+    SendMessageA(m_window, SB_SETTEXTA, kTextPart, reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+void StatusBar::ShowStatistics(const Database* database) {
+    if (database == nullptr) {
+        SetInfo("", -1);
+        return;
+    }
+    const std::string text =
+        FormatText(LanguagePack::Instance().getString(IDS_STATUS_STATISTICS),
+                   {std::to_string(database->GroupCount()), std::to_string(database->PasscardCount()),
+                    std::to_string(database->ItemCount())});
+    SetInfo(text, kStatisticsImage);
+}
+
+void StatusBar::ShowCountdown(int seconds) {
+    const std::string text =
+        FormatText(LanguagePack::Instance().getString(IDS_STATUS_CLIPBOARD_COUNTDOWN), {std::to_string(seconds)});
+    SetInfo(text, kCountdownImage);
+}
+
+void StatusBar::Begin(int captionId) {
+    m_caption = LanguagePack::Instance().getString(captionId);
+    SetText(m_caption);
+}
+
+void StatusBar::SetPercent(int percent) {
+    SetText(m_caption + " " + std::to_string(percent) + "%");
+}
+
+void StatusBar::End() {
+    m_caption.clear();
+    SetText("");
+}
+
+void StatusBar::SetInfo(std::string_view text, int image) {
+    const std::string copy(text);
+    SendMessageA(m_window, SB_SETTEXTA, kInfoPart, reinterpret_cast<LPARAM>(copy.c_str()));
+    if (image == m_image) {
+        return;
+    }
+    m_image = image;
+    UniqueIcon icon(image < 0 ? nullptr : ImageList_GetIcon(SharedIcons::Get(), image, ILD_NORMAL));
+    SendMessageA(m_window, SB_SETICON, kInfoPart, reinterpret_cast<LPARAM>(icon.Get()));
+    m_icon = std::move(icon);
+}
+
+} // namespace vaultlet

@@ -1,0 +1,197 @@
+// The field dialog on real windows: each kind of item type edited and carried through a save and a
+// load (binary data byte for byte), an unchanged edit that changes nothing, and a new item whose type
+// is changed back and forth, with its image from the icon picker and its value from the generator.
+#include "shell/win32/editing/FieldDialog.h"
+
+#include "core/EncryptedDatabase.h"
+#include "core/Group.h"
+#include "core/ModifiedFlag.h"
+#include "core/Passcard.h"
+#include "resources/resource.h"
+#include "shell/NewItemType.h"
+#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/support/win32/GuiDriver.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+namespace vaultlet {
+namespace {
+
+using test::Click;
+using test::ItemTextOf;
+
+bool IsFieldDialog(HWND window) {
+    return test::HasControl(window, IDC_FIELD_META);
+}
+
+bool IsMasked(HWND window) {
+    return SendMessageA(GetDlgItem(window, IDC_FIELD_DATA), EM_GETPASSWORDCHAR, 0, 0) != 0;
+}
+
+bool IsReadOnly(HWND window, int id) {
+    return (GetWindowLongA(GetDlgItem(window, id), GWL_STYLE) & ES_READONLY) != 0;
+}
+
+// As a user's choice, but sent: the dialog has handled it when this returns.
+void ChooseType(HWND window, int row) {
+    const HWND types = GetDlgItem(window, IDC_FIELD_TYPE);
+    SendMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_FIELD_TYPE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(types));
+}
+
+// One type of each kind the dialog shows differently: a custom field (its name is the user's), a
+// hidden password, a key passphrase (its comment is the key's name), and two it only carries from
+// files (a file and an unknown type). What the dialog shows for every type is FieldEditorTest's.
+constexpr std::uint32_t kAllTypes[] = {10, 0, 15, 11, 13};
+const std::uint8_t kBinary[] = {0x00, 0xFF, 0x0D, 0x0A, 0x1A, 0x80, 0x3C, 0x26};
+
+std::unique_ptr<Item> StoredItem(std::uint32_t type) {
+    auto item = std::make_unique<Item>();
+    item->SetType(static_cast<ItemType>(type));
+    item->SetName("field " + std::to_string(type));
+    item->SetImage(static_cast<std::int32_t>(type));
+    item->SetMeta("meta " + std::to_string(type));
+    item->SetValue("old");
+    item->SetBinary(kBinary, sizeof kBinary);
+    return item;
+}
+
+class FieldDialogTest : public test::ShellGuiFixture {
+protected:
+    static INT_PTR RunFieldDialog(Item& item, bool isNew, const std::function<void(HWND)>& drive) {
+        FieldDialog dialog(item, isNew);
+        return RunDialog(dialog, IsFieldDialog, drive);
+    }
+};
+
+TEST_F(FieldDialogTest, EachKindOfTypeIsEditedAndSurvivesASaveAndALoad) {
+    const std::string path = MakeDatabase(DocumentsFile("Home.kvtdat"), "Home");
+    EncryptedDatabase database;
+    database.SetPassword("secret");
+    ASSERT_EQ(database.Load(path), LoadResult::Loaded);
+    auto group = std::make_unique<Group>("Fields");
+    auto passcard = std::make_unique<Passcard>();
+    for (const std::uint32_t type : kAllTypes) {
+        passcard->Add(StoredItem(type));
+    }
+    Passcard& fields = *passcard;
+    group->Add(std::move(passcard));
+    database.Add(std::move(group));
+
+    for (std::size_t i = 0; i < fields.Count(); ++i) {
+        const INT_PTR result = RunFieldDialog(*fields.At(i), false, [&](HWND window) {
+            EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "field " + std::to_string(kAllTypes[i]));
+            test::SetItemTextOf(window, IDC_FIELD_DATA, "new " + std::to_string(i));
+            Click(window, IDOK);
+        });
+        EXPECT_EQ(result, IDOK);
+    }
+    ASSERT_TRUE(database.Save());
+
+    EncryptedDatabase reopened;
+    reopened.SetPassword("secret");
+    ASSERT_EQ(reopened.Load(path), LoadResult::Loaded);
+    const Passcard& loaded = *reopened.At(reopened.Count() - 1)->At(0);
+    ASSERT_EQ(loaded.Count(), std::size(kAllTypes));
+    for (std::size_t i = 0; i < loaded.Count(); ++i) {
+        const Item& item = *loaded.At(i);
+        const std::uint32_t type = kAllTypes[i];
+        EXPECT_EQ(static_cast<std::uint32_t>(item.Type()), type);
+        EXPECT_EQ(item.Name(), "field " + std::to_string(type)) << type;
+        EXPECT_EQ(item.Image(), static_cast<std::int32_t>(type));
+        EXPECT_EQ(item.Meta(), "meta " + std::to_string(type));
+        EXPECT_EQ(item.Value(), "new " + std::to_string(i));
+        ASSERT_EQ(item.BinarySize(), sizeof kBinary) << type;
+        EXPECT_EQ(std::memcmp(item.BinaryData(), kBinary, sizeof kBinary), 0) << type;
+    }
+}
+
+TEST_F(FieldDialogTest, AnEditWithoutChangesKeepsTheItemsOwnNameAndHiddenFlag) {
+    Item item;
+    item.SetType(ItemType::Password);
+    item.SetName("Admin");
+    item.SetValue("hunter2");
+    item.SetImage(22);
+    ModifiedFlag::Clear();
+
+    RunFieldDialog(item, false, [](HWND window) {
+        EXPECT_EQ(test::TextOf(window), "Passcard Field");
+        EXPECT_EQ(test::ComboItemsOf(window, IDC_FIELD_TYPE).size(), 12U);
+        EXPECT_EQ(test::ComboSelectionOf(window, IDC_FIELD_TYPE), 1);
+        EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "Admin");
+        EXPECT_TRUE(IsReadOnly(window, IDC_FIELD_NAME));
+        EXPECT_FALSE(test::IsChecked(window, IDC_FIELD_HIDDEN));
+        EXPECT_FALSE(IsMasked(window));
+        Click(window, IDOK);
+    });
+    EXPECT_EQ(item.Name(), "Admin");
+    EXPECT_FALSE(item.Hidden());
+    EXPECT_EQ(item.Value(), "hunter2");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+
+    RunFieldDialog(item, false, [](HWND window) {
+        Click(window, IDC_FIELD_HIDDEN);
+        ASSERT_TRUE(test::WaitUntil([&] { return IsMasked(window); }));
+        ChooseType(window, 2);
+        test::SetItemTextOf(window, IDC_FIELD_DATA, "root");
+        Click(window, IDCANCEL);
+    });
+    EXPECT_EQ(item.Type(), ItemType::Password);
+    EXPECT_EQ(item.Value(), "hunter2");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+}
+
+TEST_F(FieldDialogTest, ANewItemFollowsItsTypeAndTakesAPickedIconAndAGeneratedValue) {
+    Passcard passcard;
+    auto password = std::make_unique<Item>();
+    password->ApplyTypeDefaults(ItemType::Password);
+    passcard.Add(std::move(password));
+    Item item;
+    item.ApplyTypeDefaults(NewItemType(passcard));
+
+    const INT_PTR result = RunFieldDialog(item, true, [](HWND window) {
+        EXPECT_EQ(test::ComboSelectionOf(window, IDC_FIELD_TYPE), 2) << "Login follows Password";
+        EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "Login");
+        ChooseType(window, 0);
+        EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "Custom Field");
+        EXPECT_FALSE(IsReadOnly(window, IDC_FIELD_NAME));
+        test::SetItemTextOf(window, IDC_FIELD_NAME, "PIN");
+        ChooseType(window, 3);
+        EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "URL");
+        EXPECT_FALSE(test::IsItemEnabled(window, IDC_FIELD_GENERATOR));
+        ChooseType(window, 11);
+        EXPECT_EQ(ItemTextOf(window, IDC_FIELD_META_LABEL), "Key name");
+        EXPECT_TRUE(IsMasked(window));
+        ChooseType(window, 0);
+        EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "PIN");
+        EXPECT_EQ(ItemTextOf(window, IDC_FIELD_META_LABEL), "Field comment");
+        EXPECT_TRUE(test::IsItemEnabled(window, IDC_FIELD_GENERATOR));
+
+        Click(window, IDC_FIELD_IMAGE);
+        const HWND picker =
+            test::WaitForDialog(GetCurrentProcessId(), [](HWND w) { return test::HasControl(w, IDC_ICON_LIST); });
+        ASSERT_NE(picker, nullptr);
+        ListView_SetItemState(GetDlgItem(picker, IDC_ICON_LIST), 19, LVIS_SELECTED, LVIS_SELECTED);
+        Click(picker, IDOK);
+        ASSERT_TRUE(test::WaitUntil([&] { return IsWindow(picker) == FALSE; }));
+
+        Click(window, IDC_FIELD_GENERATOR);
+        const HWND generator = test::WaitForDialog(GetCurrentProcessId(),
+                                                   [](HWND w) { return test::HasControl(w, IDC_GENERATOR_GENERATE); });
+        ASSERT_NE(generator, nullptr);
+        const std::string generated = ItemTextOf(generator, IDC_GENERATOR_PASSWORD);
+        Click(generator, IDOK);
+        ASSERT_TRUE(test::WaitUntil([&] { return ItemTextOf(window, IDC_FIELD_DATA) == generated; }));
+        Click(window, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(item.Type(), ItemType::Custom);
+    EXPECT_EQ(item.Name(), "PIN");
+    EXPECT_EQ(item.Image(), 19);
+    EXPECT_FALSE(item.Value().empty());
+}
+
+} // namespace
+} // namespace vaultlet

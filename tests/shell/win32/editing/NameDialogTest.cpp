@@ -1,0 +1,67 @@
+// The name dialog on real windows: title and prompt per kind of node, OK storing what was typed (an
+// empty name too) and Cancel leaving the node and the modified flag alone.
+#include "shell/win32/editing/NameDialog.h"
+
+#include "core/Database.h"
+#include "core/Group.h"
+#include "core/ModifiedFlag.h"
+#include "resources/resource.h"
+#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/support/win32/GuiDriver.h"
+
+namespace vaultlet {
+namespace {
+
+using test::Click;
+
+bool IsNameDialog(HWND window) {
+    return test::HasControl(window, IDC_NAME_EDIT);
+}
+
+class NameDialogTest : public test::ShellGuiFixture {
+protected:
+    static INT_PTR RunNameDialog(ModelNode& node, const std::function<void(HWND)>& drive) {
+        NameDialog dialog(node);
+        return RunDialog(dialog, IsNameDialog, drive);
+    }
+};
+
+TEST_F(NameDialogTest, NamesTheKindOfNodeAndStoresWhatWasTypedOnlyOnOk) {
+    Group group("Mail");
+    ModifiedFlag::Clear();
+    const INT_PTR cancelled = RunNameDialog(group, [](HWND window) {
+        EXPECT_EQ(test::TextOf(window), "Edit Group");
+        EXPECT_EQ(test::ItemTextOf(window, IDC_NAME_HEADER), "Edit Group\nEnter Group Name");
+        EXPECT_EQ(test::ItemTextOf(window, IDC_NAME_EDIT), "Mail");
+        test::SetItemTextOf(window, IDC_NAME_EDIT, "Post");
+        Click(window, IDCANCEL);
+    });
+    EXPECT_EQ(cancelled, IDCANCEL);
+    EXPECT_EQ(group.Name(), "Mail");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+
+    const INT_PTR unchanged = RunNameDialog(group, [](HWND window) { Click(window, IDOK); });
+    EXPECT_EQ(unchanged, IDOK);
+    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "the same name is no change";
+
+    const INT_PTR renamed = RunNameDialog(group, [](HWND window) {
+        test::SetItemTextOf(window, IDC_NAME_EDIT, "");
+        Click(window, IDOK);
+    });
+    EXPECT_EQ(renamed, IDOK);
+    EXPECT_EQ(group.Name(), "") << "an empty name is the user's to choose";
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    Database database;
+    database.SetName("Home");
+    RunNameDialog(database, [](HWND window) {
+        EXPECT_EQ(test::TextOf(window), "Edit Database");
+        EXPECT_EQ(test::ItemTextOf(window, IDC_NAME_HEADER), "Edit Database\nEnter Database Name");
+        test::SetItemTextOf(window, IDC_NAME_EDIT, "Work");
+        Click(window, IDOK);
+    });
+    EXPECT_EQ(database.Name(), "Work");
+}
+
+} // namespace
+} // namespace vaultlet

@@ -1,0 +1,235 @@
+// The on-screen keyboard on real windows: clicks typed into a password box, the keyboard following
+// its dialog, closing with it, and the toggle.
+#include "shell/win32/editing/VirtualKeyboard.h"
+
+#include "resources/resource.h"
+#include "shell/VirtualKeyboardLayout.h"
+#include "shell/win32/ui/DialogTemplate.h"
+#include "tests/support/win32/GuiDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vaultlet {
+namespace {
+
+constexpr const char* kKeyboardTitle = "Virtual Keyboard";
+constexpr WORD kPasswordBox = 100;
+constexpr WORD kNameBox = 101;
+constexpr WORD kPasswordButton = 102;
+constexpr WORD kNameButton = 103;
+
+// A dialog like the login dialog: two boxes, each with a small button that toggles the keyboard.
+// Output: whether a keyboard window still existed when the dialog's cancel handler ran.
+class HostDialog : public Dialog {
+public:
+    explicit HostDialog(const DLGTEMPLATE* layout) : Dialog(layout) {}
+
+    bool keyboardAtCancel = true;
+
+protected:
+    bool OnCommand(int id, int code, HWND control) override {
+        if (id == kPasswordButton || id == kNameButton) {
+            VirtualKeyboard::Toggle(Item(id == kPasswordButton ? kPasswordBox : kNameBox));
+            return true;
+        }
+        return Dialog::OnCommand(id, code, control);
+    }
+    void OnCancel() override {
+        keyboardAtCancel = VirtualKeyboard::Window() != nullptr;
+        Dialog::OnCancel();
+    }
+};
+
+DialogTemplate HostTemplate(const char* title) {
+    DialogTemplate layout(title, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE, 40, 40, 200, 100);
+    const DWORD box = WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+    layout.AddControl("EDIT", "", kPasswordBox, box | ES_PASSWORD, 10, 10, 150, 14);
+    layout.AddControl("BUTTON", "K", kPasswordButton, WS_VISIBLE | BS_PUSHBUTTON, 164, 10, 16, 14);
+    layout.AddControl("EDIT", "", kNameBox, box, 10, 40, 150, 14);
+    layout.AddControl("BUTTON", "K", kNameButton, WS_VISIBLE | BS_PUSHBUTTON, 164, 40, 16, 14);
+    layout.AddControl("BUTTON", "OK", IDOK, WS_VISIBLE | BS_DEFPUSHBUTTON | WS_TABSTOP, 90, 80, 50, 14);
+    layout.AddControl("BUTTON", "Cancel", IDCANCEL, WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP, 145, 80, 50, 14);
+    return layout;
+}
+
+// Runs host dialogs on a thread of their own; the keyboard belongs to that thread, so whatever
+// keyboard is left when the thread's dialogs have ended is closed there too.
+class HostRun {
+public:
+    explicit HostRun(std::vector<std::string> titles)
+        : m_run([this, titles = std::move(titles)] {
+              for (const std::string& title : titles) {
+                  const DialogTemplate layout = HostTemplate(title.c_str());
+                  HostDialog dialog(layout.Get());
+                  dialog.RunModal(nullptr);
+                  keyboardAtCancel.push_back(dialog.keyboardAtCancel);
+              }
+              VirtualKeyboard::Close();
+              return INT_PTR{0};
+          }) {}
+
+    HWND WaitForHost(const std::string& title) const { return m_run.WaitForDialog(title); }
+    HWND WaitForKeyboard() const { return m_run.WaitForDialog(kKeyboardTitle); }
+    // Clicks a box's keyboard button and waits for the keyboard.
+    HWND OpenKeyboard(HWND host, int button = kPasswordButton) const {
+        test::Click(host, button);
+        return WaitForKeyboard();
+    }
+    bool WaitForEnd() const { return m_run.WaitForEnd(); }
+
+    std::vector<bool> keyboardAtCancel;
+
+private:
+    test::ModalThread m_run;
+};
+
+std::string BoxText(HWND host, int box = kPasswordBox) {
+    return test::ItemTextOf(host, box);
+}
+
+// Clicks the keys in order and waits until the box holds as many characters as expected.
+std::string Type(HWND keyboard, HWND host, std::initializer_list<int> keys, std::size_t expectedLength,
+                 int box = kPasswordBox) {
+    for (const int key : keys) {
+        test::Click(keyboard, key);
+    }
+    test::WaitUntil([&] { return BoxText(host, box).size() >= expectedLength; });
+    return BoxText(host, box);
+}
+
+// Where the keyboard must stand for the box's current position.
+ScreenPoint ExpectedPlace(HWND host, HWND keyboard, int box = kPasswordBox) {
+    RECT target;
+    RECT own;
+    GetWindowRect(GetDlgItem(host, box), &target);
+    GetWindowRect(keyboard, &own);
+    return VirtualKeyboardLayout::Placement(target.left, target.right, target.bottom, own.right - own.left);
+}
+
+bool StandsAt(HWND keyboard, ScreenPoint at) {
+    RECT own;
+    GetWindowRect(keyboard, &own);
+    return own.left == at.x && own.top == at.y;
+}
+
+constexpr int kQ = IDC_VKEY_ROW2_FIRST;
+constexpr int kA = IDC_VKEY_ROW3_FIRST;
+constexpr int kOne = IDC_VKEY_FIRST + 1;
+
+// Which character each click makes is VirtualKeyboardStateTest's; here the clicks reach the box at
+// its caret, the labels and latched buttons follow the state, Backspace (which goes through the
+// input queue) deletes, and the keyboard never takes the activation or the focus.
+TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusAndTheKeyboardFollowsItsBox) {
+    HostRun run({"Host"});
+    HWND host = run.WaitForHost("Host");
+    ASSERT_NE(host, nullptr);
+    test::SetItemTextOf(host, kPasswordBox, "xy");
+    SendMessageA(GetDlgItem(host, kPasswordBox), EM_SETSEL, 2, 2);
+    HWND keyboard = run.OpenKeyboard(host);
+    ASSERT_NE(keyboard, nullptr);
+    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard)); }));
+
+    EXPECT_EQ(Type(keyboard, host, {IDC_VKEY_SHIFT, kQ, kQ}, 4), "xyQq");
+    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_SHIFT)) << "Shift went off after one character";
+    test::Click(keyboard, IDC_VKEY_SHIFT_RIGHT);
+    EXPECT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(keyboard, kOne) == "!"; }));
+    EXPECT_EQ(test::ItemTextOf(keyboard, kQ), "Q");
+    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT));
+    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT_RIGHT));
+    test::Click(keyboard, IDC_VKEY_BACKSPACE);
+    EXPECT_TRUE(test::WaitUntil([&] { return BoxText(host) == "xyQ"; })) << BoxText(host);
+    EXPECT_EQ(Type(keyboard, host, {kA}, 4), "xyQA");
+    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT)) << "Shift stays on until it is clicked again";
+    EXPECT_EQ(Type(keyboard, host, {IDC_VKEY_SHIFT, IDC_VKEY_CAPS, kA, kOne}, 6), "xyQAA1");
+    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(host, nullptr), &thread));
+    EXPECT_EQ(thread.hwndActive, host) << "the keyboard never takes the activation";
+    EXPECT_EQ(thread.hwndFocus, GetDlgItem(host, kPasswordBox));
+
+    // The same button closes it; again opens a fresh one.
+    test::Click(host, kPasswordButton);
+    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
+    keyboard = run.OpenKeyboard(host);
+    ASSERT_NE(keyboard, nullptr);
+    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
+    EXPECT_EQ(test::ItemTextOf(keyboard, kQ), "q");
+
+    // While shown, any box's button closes it; the next click opens it under that box.
+    test::Click(host, kNameButton);
+    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
+    keyboard = run.OpenKeyboard(host, kNameButton);
+    ASSERT_NE(keyboard, nullptr);
+    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard, kNameBox)); }));
+    EXPECT_EQ(Type(keyboard, host, {kA}, 1, kNameBox), "a");
+    EXPECT_EQ(BoxText(host), "xyQAA1");
+
+    // The keyboard's own OK key closes it; the button then opens a new one.
+    test::Click(keyboard, IDC_VKEY_OK);
+    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
+    keyboard = run.OpenKeyboard(host, kNameButton);
+    ASSERT_NE(keyboard, nullptr);
+
+    // It follows the dialog when moved, and hides (without closing) with it.
+    const ScreenPoint before = ExpectedPlace(host, keyboard, kNameBox);
+    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, before); }));
+    RECT hostRect;
+    GetWindowRect(host, &hostRect);
+    SetWindowPos(host, nullptr, hostRect.left + 60, hostRect.top + 35, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const ScreenPoint after = ExpectedPlace(host, keyboard, kNameBox);
+    EXPECT_EQ(after.x, before.x + 60);
+    EXPECT_EQ(after.y, before.y + 35);
+    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, after); }));
+    ShowWindow(host, SW_HIDE);
+    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindowVisible(keyboard); }));
+    EXPECT_TRUE(IsWindow(keyboard)) << "hidden, not closed";
+    ShowWindow(host, SW_SHOWNA);
+    EXPECT_TRUE(test::WaitUntil([&] { return IsWindowVisible(keyboard) != 0; }));
+
+    test::Click(host, IDOK);
+    ASSERT_TRUE(run.WaitForEnd());
+}
+
+TEST(VirtualKeyboardTest, ClosingTheDialogClosesTheKeyboardFirstAndAnyEndDestroysIt) {
+    // The first dialog is closed with its close box, the second ended with OK while the keyboard
+    // is latched; the third gets a fresh keyboard.
+    HostRun run({"First", "Second", "Third"});
+    HWND host = run.WaitForHost("First");
+    ASSERT_NE(host, nullptr);
+    HWND keyboard = run.OpenKeyboard(host);
+    ASSERT_NE(keyboard, nullptr);
+    PostMessageA(host, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
+
+    host = run.WaitForHost("Second");
+    ASSERT_NE(host, nullptr);
+    keyboard = run.OpenKeyboard(host, kNameButton);
+    ASSERT_NE(keyboard, nullptr);
+    test::Click(keyboard, IDC_VKEY_SHIFT);
+    test::Click(keyboard, IDC_VKEY_CAPS);
+    EXPECT_TRUE(test::WaitUntil([&] { return test::IsChecked(keyboard, IDC_VKEY_CAPS); }));
+    test::Click(host, IDOK);
+    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
+
+    host = run.WaitForHost("Third");
+    ASSERT_NE(host, nullptr);
+    keyboard = run.OpenKeyboard(host, kNameButton);
+    ASSERT_NE(keyboard, nullptr);
+    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_SHIFT));
+    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
+    EXPECT_EQ(Type(keyboard, host, {kQ}, 1, kNameBox), "q");
+    test::Click(host, IDCANCEL);
+    ASSERT_TRUE(run.WaitForEnd());
+    ASSERT_EQ(run.keyboardAtCancel.size(), 3u);
+    EXPECT_FALSE(run.keyboardAtCancel[0]) << "the close request reached the dialog after the keyboard was gone";
+    EXPECT_TRUE(run.keyboardAtCancel[2]) << "the Cancel button itself leaves the keyboard to the dialog's end";
+}
+
+} // namespace
+} // namespace vaultlet

@@ -1,0 +1,321 @@
+// The export and import commands on the system's real file dialogs: what they write is what the
+// exchange formats write for the same choice, what they merge is what the import merges, the
+// messages they show, and that a database or selection replaced while the dialog is up stops them.
+// The print commands with a recording printer and with the system's HTML engine.
+#include "shell/win32/exchange/ExportCommand.h"
+#include "shell/win32/exchange/ImportCommand.h"
+#include "shell/win32/exchange/PrintCommand.h"
+
+#include "core/ModifiedFlag.h"
+#include "core/TextConversion.h"
+#include "exchange/ExchangeCommands.h"
+#include "exchange/ExportFormatList.h"
+#include "exchange/HtmlPage.h"
+#include "exchange/ImportFormatList.h"
+#include "exchange/ImportReport.h"
+#include "exchange/XmlExport.h"
+#include "resources/StringIds.h"
+#include "services/LanguagePack.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/TextFormat.h"
+#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/support/SampleDatabases.h"
+#include "tests/support/TestData.h"
+#include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/Win32TestWindows.h"
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+
+#include <dlgs.h>
+
+namespace vaultlet {
+namespace {
+
+constexpr int kExportXml = 1;
+constexpr int kExportHtml = 2;
+constexpr int kImportXml = 1;
+constexpr int kImportKeePass2 = 2;
+constexpr int kImportKeePass1 = 3;
+
+// A fixture file's path as the file dialogs take it, with backslashes.
+std::string DataFile(const std::string& name) {
+    return std::filesystem::path(test::DataPath(name)).make_preferred().string();
+}
+
+std::vector<std::string> GroupNames(const Database& database) {
+    std::vector<std::string> names;
+    for (const auto& group : database.Children()) {
+        names.emplace_back(group->Name().Viewed());
+    }
+    return names;
+}
+
+class ExchangeCommandTest : public test::ShellGuiFixture {
+protected:
+    void SetUp() override {
+        ShellGuiFixture::SetUp();
+        auto database = std::make_unique<EncryptedDatabase>();
+        database->SetName("Open");
+        database->MergeGroups(*test::BuildEveryFieldDatabase());
+        CurrentDatabase::Set(std::move(database));
+        ModifiedFlag::Clear();
+    }
+
+    void TearDown() override {
+        PrintCommand::SetPrinter(nullptr);
+        ShellGuiFixture::TearDown();
+    }
+
+    static EncryptedDatabase& Open() { return *CurrentDatabase::Get(); }
+
+    // Waits for the command's file dialog, picks the filter (counting from 1) and enters the path.
+    static void ChooseFile(const test::ModalThread& run, int filterIndex, const std::string& path) {
+        const HWND dialog = run.WaitForDialogWhere(test::IsFileDialog);
+        ASSERT_NE(dialog, nullptr);
+        if (filterIndex != 1) {
+            test::ChooseComboItem(dialog, cmb1, filterIndex - 1);
+            // The dialog takes the filter when the choice is ended, as a closing drop-down list
+            // ends it.
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, cmb1)));
+            ASSERT_TRUE(test::WaitUntil([&] { return test::ComboSelectionOf(dialog, cmb1) == filterIndex - 1; }));
+        }
+        test::TypeFileName(dialog, path);
+    }
+
+    static void CancelDialog(const test::ModalThread& run) {
+        const HWND dialog = run.WaitForDialogWhere(test::IsFileDialog);
+        ASSERT_NE(dialog, nullptr);
+        test::Click(dialog, IDCANCEL);
+    }
+
+    // The export of the open database (node null) or one of its nodes, run through the command.
+    void ExportThroughDialog(const ModelNode* node, int filterIndex, const std::string& path) {
+        test::ModalThread run([node] {
+            if (node == nullptr) {
+                ExportDatabaseCommand(nullptr);
+            } else {
+                ExportItemCommand(nullptr, [node] { return node; });
+            }
+            return INT_PTR{0};
+        });
+        ChooseFile(run, filterIndex, path);
+        ASSERT_TRUE(run.WaitForEnd());
+    }
+
+    // Runs the import command up to its end; the result and how often the tree was rebuilt.
+    bool ImportThroughDialog(int filterIndex, const std::string& path, int& rebuilds) {
+        std::atomic<int> rebuilt{0};
+        test::ModalThread run([&] { return INT_PTR{ImportCommand(nullptr, [&] { ++rebuilt; })}; });
+        ChooseFile(run, filterIndex, path);
+        EXPECT_TRUE(run.WaitForEnd());
+        rebuilds = rebuilt;
+        return run.Result() != 0;
+    }
+
+    test::TempDir m_dir;
+};
+
+TEST_F(ExchangeCommandTest, ExportWritesWhatTheChosenFormatWritesForTheDatabaseOrOneNode) {
+    const ModelNode* passcard = Open().At(0)->At(0);
+    const ExportFormatList formats;
+    struct Case {
+        const ModelNode* node;
+        int filterIndex;
+        std::string name;
+    };
+    // What each format writes for each node is ExchangeCommandsTest's; here the chosen filter and
+    // node reach it. The HTML page goes into a ".xml" name too: the filter alone picks the format.
+    for (const Case& c :
+         {Case{nullptr, kExportHtml, "database page.xml"}, Case{passcard, kExportXml, "passcard.xml"}}) {
+        SCOPED_TRACE(c.name);
+        const std::string path = m_dir.File(c.name);
+        ExportThroughDialog(c.node, c.filterIndex, path);
+        const std::string expected = m_dir.File("expected");
+        ASSERT_EQ(ExportThroughFilter(formats, c.filterIndex, expected, Open(), c.node), ExportOutcome::Written);
+        const std::string written = test::ReadFileBytes(path);
+        EXPECT_FALSE(written.empty());
+        EXPECT_TRUE(written == test::ReadFileBytes(expected)) << "the page or document differs";
+    }
+    EXPECT_TRUE(Messages().empty()) << "success is silent";
+}
+
+TEST_F(ExchangeCommandTest, ExportThatIsCancelledOrCannotBeWrittenLeavesNoFile) {
+    {
+        test::ModalThread run([] {
+            ExportDatabaseCommand(nullptr);
+            return INT_PTR{0};
+        });
+        CancelDialog(run);
+        ASSERT_TRUE(run.WaitForEnd());
+    }
+    EXPECT_TRUE(m_dir.List().empty());
+    EXPECT_TRUE(Messages().empty());
+
+    const std::string unwritable = m_dir.File("no such folder\\Passwords.xml");
+    ExportThroughDialog(nullptr, kExportXml, unwritable);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0], FormatText(LanguagePack::Instance().getString(IDS_EXPORT_FAILED), {unwritable}));
+    EXPECT_NE(Messages()[0].find(unwritable), std::string::npos);
+    EXPECT_EQ(MessageFlags()[0], static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_TRUE(m_dir.List().empty());
+}
+
+TEST_F(ExchangeCommandTest, ImportMergesEachFormatAndReportsTheFilesCounts) {
+    // The open database's own groups exported: every imported group's name is taken.
+    const std::string ownXml = m_dir.File("own.xml");
+    ASSERT_TRUE(XmlExport().exportTo(ownXml, Open(), nullptr));
+    const ImportFormatList formats;
+    struct Case {
+        int filterIndex;
+        std::string path;
+    };
+    // Each format's merge is ExchangeCommandsTest's; the KeePass 2 filter is chosen in the next test.
+    for (const Case& c : {Case{kImportXml, ownXml}, Case{kImportKeePass1, DataFile("KeePass1Export.xml")}}) {
+        SCOPED_TRACE(c.filterIndex);
+        Database reference;
+        for (const std::string& name : GroupNames(Open())) {
+            reference.Add(std::make_unique<Group>(name));
+        }
+        const ImportOutcome expected = ImportThroughFilter(formats, c.filterIndex, c.path, reference);
+        ASSERT_EQ(expected.status, ImportOutcome::Status::Merged);
+        const std::size_t messages = Messages().size();
+        ModifiedFlag::Clear();
+
+        int rebuilds = 0;
+        EXPECT_TRUE(ImportThroughDialog(c.filterIndex, c.path, rebuilds));
+        EXPECT_EQ(rebuilds, 1);
+        EXPECT_TRUE(ModifiedFlag::IsRaised());
+        EXPECT_EQ(GroupNames(Open()), GroupNames(reference));
+        ASSERT_EQ(Messages().size(), messages + 1);
+        EXPECT_EQ(Messages().back(),
+                  FormatImportCounts(LanguagePack::Instance().getString(IDS_IMPORT_RESULT), expected.counts));
+        EXPECT_EQ(MessageFlags().back(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    }
+    const std::vector<std::string> names = GroupNames(Open());
+    EXPECT_EQ(std::count(names.begin(), names.end(), "Software 1"), 1) << "a taken name gets a number";
+}
+
+TEST_F(ExchangeCommandTest, ImportOfAnUnreadableOrEmptyFileOrACancelChangesNothing) {
+    const std::vector<std::string> before = GroupNames(Open());
+    const std::string empty = m_dir.File("empty.xml");
+    ASSERT_TRUE(test::WriteFileBytes(empty, "<pwlist><pwentry><title>only a title</title></pwentry></pwlist>"));
+    int rebuilds = 0;
+
+    EXPECT_FALSE(ImportThroughDialog(kImportKeePass2, DataFile("KeePass1Export.xml"), rebuilds));
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0], FormatImportFailure(LanguagePack::Instance().getString(IDS_IMPORT_FAILED),
+                                                 ImportFormatList().at(kImportKeePass2 - 1)->displayName()));
+    EXPECT_EQ(MessageFlags()[0], static_cast<UINT>(MB_OK | MB_ICONSTOP));
+
+    EXPECT_FALSE(ImportThroughDialog(kImportKeePass1, empty, rebuilds));
+    {
+        test::ModalThread run([] { return INT_PTR{ImportCommand(nullptr, [] {})}; });
+        CancelDialog(run);
+        ASSERT_TRUE(run.WaitForEnd());
+        EXPECT_EQ(run.Result(), 0);
+    }
+    EXPECT_EQ(Messages().size(), 1u) << "no groups, no message";
+    EXPECT_EQ(rebuilds, 0);
+    EXPECT_EQ(GroupNames(Open()), before);
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+}
+
+TEST_F(ExchangeCommandTest, ADatabaseOrSelectionReplacedDuringTheDialogStopsTheCommand) {
+    const std::string importFile = m_dir.File("import.xml");
+    ASSERT_TRUE(XmlExport().exportTo(importFile, Open(), nullptr));
+    const std::vector<std::string> files = m_dir.List();
+
+    // Export Item: the selection moved to another node while the dialog was up.
+    std::atomic<const ModelNode*> selected{Open().At(0)->At(0)};
+    {
+        test::ModalThread run([&] {
+            ExportItemCommand(nullptr, [&] { return selected.load(); });
+            return INT_PTR{0};
+        });
+        const HWND dialog = run.WaitForDialogWhere(test::IsFileDialog);
+        ASSERT_NE(dialog, nullptr);
+        selected = Open().At(0)->At(1);
+        test::TypeFileName(dialog, m_dir.File("item.xml"));
+        ASSERT_TRUE(run.WaitForEnd());
+    }
+
+    // Export Database and Import: a log-off and new login put another database in place.
+    auto replaceDuringDialog = [&](const std::function<void()>& command, const std::string& path) {
+        test::ModalThread run([&] {
+            command();
+            return INT_PTR{0};
+        });
+        const HWND dialog = run.WaitForDialogWhere(test::IsFileDialog);
+        ASSERT_NE(dialog, nullptr);
+        auto replacement = std::make_unique<EncryptedDatabase>();
+        replacement->Add(std::make_unique<Group>("Other"));
+        CurrentDatabase::Set(std::move(replacement));
+        test::TypeFileName(dialog, path);
+        ASSERT_TRUE(run.WaitForEnd());
+    };
+    replaceDuringDialog([] { ExportDatabaseCommand(nullptr); }, m_dir.File("database.xml"));
+    replaceDuringDialog([] { ImportCommand(nullptr, [] {}); }, importFile);
+
+    EXPECT_EQ(m_dir.List(), files) << "nothing exported";
+    EXPECT_EQ(GroupNames(Open()), std::vector<std::string>{"Other"}) << "nothing merged";
+    EXPECT_TRUE(Messages().empty());
+}
+
+// Whether the command asked `window` to minimise; takes the request out of the queue.
+bool MinimiseWasPosted(HWND window) {
+    MSG message;
+    bool posted = false;
+    while (PeekMessageW(&message, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE)) {
+        posted = posted || message.wParam == SC_MINIMIZE;
+    }
+    return posted;
+}
+
+TEST_F(ExchangeCommandTest, PrintHandsTheAnsiPageOfTheNodeToTheEngineAndMinimisesOnlyWhenThePreviewStarted) {
+    Open().SetName("Caf\xE9"); // as the model keeps text: in the ANSI code page
+    const HWND mainWindow = test::CreateOwnerWindow();
+    ASSERT_NE(mainWindow, nullptr);
+    std::vector<std::string> pages;
+    bool previewStarts = true;
+    PrintCommand::SetPrinter([&](std::string_view page) {
+        pages.emplace_back(page);
+        return previewStarts;
+    });
+
+    const Group& group = *Open().At(0);
+    const Passcard& passcard = *group.At(0);
+    for (const ModelNode* node :
+         {static_cast<const ModelNode*>(nullptr), static_cast<const ModelNode*>(&group),
+          static_cast<const ModelNode*>(&passcard), static_cast<const ModelNode*>(passcard.At(0))}) {
+        PrintCommand::Run(mainWindow, node);
+        ASSERT_FALSE(pages.empty());
+        const SecureString expected = Utf8ToAnsi(HtmlPage::Build(Open(), node, HtmlPageVariant::Print));
+        EXPECT_TRUE(pages.back() == std::string_view(expected)) << "another node or variant was printed";
+        EXPECT_TRUE(MinimiseWasPosted(mainWindow));
+    }
+    EXPECT_NE(pages[0].find("<title>Caf\xE9</title>"), std::string::npos) << "the page is in the ANSI code page";
+    EXPECT_NE(pages[0].find("content=\"text/html;\""), std::string::npos);
+    EXPECT_TRUE(Messages().empty());
+
+    previewStarts = false;
+    PrintCommand::Run(mainWindow, nullptr);
+    EXPECT_FALSE(MinimiseWasPosted(mainWindow));
+    // The system's engine, which the test prefix does not have.
+    PrintCommand::SetPrinter(nullptr);
+    PrintCommand::Run(mainWindow, nullptr);
+    EXPECT_FALSE(MinimiseWasPosted(mainWindow));
+    const std::string cannotPrint = LanguagePack::Instance().getString(IDS_PRINT_FAILED);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{cannotPrint, cannotPrint}));
+    EXPECT_EQ(MessageFlags()[0], static_cast<UINT>(MB_OK | MB_ICONSTOP));
+
+    CurrentDatabase::Set(nullptr);
+    PrintCommand::Run(mainWindow, nullptr);
+    EXPECT_EQ(Messages().size(), 2u) << "nothing to print without an open database";
+    DestroyWindow(mainWindow);
+}
+
+} // namespace
+} // namespace vaultlet

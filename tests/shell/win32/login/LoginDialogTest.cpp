@@ -1,0 +1,303 @@
+// The login dialog on real windows: the list it offers, the login itself with every kind of failure,
+// cancelling "<New...>", and its tray icon, hot key and hiding. A first start with nothing to list, a
+// file handed over by a second start, a database created through "<New...>" and a portable copy
+// preferring the database beside it are driven on the real program (tests/e2e).
+#include "shell/win32/login/LoginDialog.h"
+
+#include "core/EncryptedDatabase.h"
+#include "resources/resource.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/win32/app/RizeThread.h"
+#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/support/TestData.h"
+#include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/Win32TestWindows.h"
+
+#include <shellapi.h>
+
+namespace vaultlet {
+namespace {
+
+using test::Text;
+using test::ChooseComboItem;
+using test::Click;
+using test::ComboItemsOf;
+using test::ComboSelectionOf;
+using test::IsItemEnabled;
+using test::ItemTextOf;
+using test::SetItemTextOf;
+using Items = std::vector<std::string>;
+
+bool IsLogin(HWND window) {
+    return test::HasControl(window, IDC_LOGIN_PASSWORD);
+}
+
+bool IsKeyboard(HWND window) {
+    return test::HasControl(window, IDC_VKEY_SPACE);
+}
+
+class LoginDialogTest : public test::ShellGuiFixture {
+protected:
+    // Runs the dialog on a thread of its own and waits until it is up.
+    HWND Start(LoginDialog::Options options = {}) {
+        m_dialog = std::make_unique<LoginDialog>(std::move(options), Folders());
+        m_run = std::make_unique<test::ModalThread>([this] { return m_dialog->RunModal(nullptr); });
+        return m_run->WaitForDialogWhere(IsLogin);
+    }
+    INT_PTR Finish() {
+        EXPECT_TRUE(m_run->WaitForEnd());
+        const INT_PTR result = m_run->Result();
+        m_run.reset();
+        return result;
+    }
+    void Close(HWND window) {
+        Click(window, IDCANCEL);
+        EXPECT_EQ(Finish(), IDCANCEL);
+    }
+    void TearDown() override {
+        m_run.reset();
+        m_dialog.reset();
+        ShellGuiFixture::TearDown();
+    }
+    // Types the password, presses OK and waits for the dialog to end or to report.
+    void TypeAndLogIn(HWND window, const std::string& password, std::size_t messagesBefore) {
+        SetItemTextOf(window, IDC_LOGIN_PASSWORD, password);
+        Click(window, IDOK);
+        test::WaitUntil([&] { return Messages().size() > messagesBefore || !IsWindow(window); }, 20000);
+    }
+
+    std::unique_ptr<LoginDialog> m_dialog;
+    std::unique_ptr<test::ModalThread> m_run;
+};
+
+TEST_F(LoginDialogTest, AFirstStartSearchesTheFoldersAndThenOffersWhatItFound) {
+    const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home");
+    m_dialog = std::make_unique<LoginDialog>(LoginDialog::Options{}, Folders());
+    m_run = std::make_unique<test::ModalThread>([this] { return m_dialog->RunModal(nullptr); });
+    const HWND search = m_run->WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_SEARCH_TEXT); });
+    ASSERT_NE(search, nullptr) << "the search window shows first";
+    EXPECT_EQ(ItemTextOf(search, IDC_SEARCH_TEXT), Text(IDS_SEARCHING_DATABASES));
+
+    const HWND window = m_run->WaitForDialogWhere(IsLogin);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(IsWindow(search));
+    EXPECT_EQ(ComboItemsOf(window, IDC_LOGIN_DATABASE), (Items{"<New...>", "Home [home.kvtdat]"}));
+    EXPECT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), 1);
+    EXPECT_TRUE(IsItemEnabled(window, IDC_LOGIN_PASSWORD));
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), Items{home}) << "the search saved what it found";
+    EXPECT_EQ(test::TextOf(window), "Quillmoth Keyhaven");
+    EXPECT_EQ(ItemTextOf(window, IDCANCEL), "Close");
+    EXPECT_EQ(ItemTextOf(window, IDC_LOGIN_VERSION), "v1.0");
+    Close(window);
+    EXPECT_EQ(CurrentDatabase::Get(), nullptr);
+}
+
+TEST_F(LoginDialogTest, FailuresAreToldApartAndTheRightPasswordOpensTheDatabaseThenTheHotKeysChooser) {
+    const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home", "right");
+    const std::string work = MakeDatabase(DocumentsFile("work.kvtdat"), "Work", "other");
+    const std::string damaged = MakeDatabase(DocumentsFile("damaged.kvtdat"), "Damaged", "right");
+    const std::string cipher = MakeDatabase(DocumentsFile("cipher.kvtdat"), "Cipher", "right");
+    const std::string locked = MakeDatabase(DocumentsFile("locked.kvtdat"), "Locked", "right");
+    // Three stray bytes make the data no whole number of blocks; cipher id 7 exists nowhere.
+    std::string bytes = test::ReadFileBytes(damaged);
+    ASSERT_TRUE(test::WriteFileBytes(damaged, bytes + "xyz"));
+    bytes = test::ReadFileBytes(cipher);
+    bytes[16] = 7;
+    ASSERT_TRUE(test::WriteFileBytes(cipher, bytes));
+    const Items listed{home, work, damaged, cipher, locked};
+    Settings::WriteList(setting::kDataBaseList, listed);
+    Settings::Write(setting::kLastSelected, work);
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), 2) << "the last database opened is preselected";
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 1);
+
+    Click(window, IDOK);
+    ASSERT_TRUE(WaitForMessages(1));
+    EXPECT_EQ(Messages()[0], Text(IDS_INVALID_PASSWORD)) << "an empty password";
+
+    TypeAndLogIn(window, "wrong", 1);
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[1], Text(IDS_INVALID_PASSWORD));
+    EXPECT_TRUE(IsWindow(window)) << "the dialog stays";
+    EXPECT_EQ(ItemTextOf(window, IDC_LOGIN_PASSWORD), "") << "the field is emptied";
+    EXPECT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), 1) << "the selection stays";
+    EXPECT_EQ(CurrentDatabase::Get(), nullptr);
+    EXPECT_EQ(Settings::Read(setting::kLastSelected), work);
+
+    // Files that cannot be read are not reported as a wrong password.
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 3);
+    TypeAndLogIn(window, "right", 2);
+    ASSERT_EQ(Messages().size(), 3u);
+    EXPECT_EQ(Messages()[2], Text(IDS_INCORRECT_FILE_FORMAT)) << "a damaged file";
+    EXPECT_EQ(ItemTextOf(window, IDC_LOGIN_PASSWORD), "");
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 4);
+    TypeAndLogIn(window, "right", 3);
+    ASSERT_EQ(Messages().size(), 4u);
+    EXPECT_EQ(Messages()[3], Text(IDS_INCORRECT_FILE_FORMAT)) << "an unknown cipher";
+    // Another program holds the file open exclusively after the list was filled.
+    const HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 5);
+    TypeAndLogIn(window, "right", 4);
+    CloseHandle(holder);
+    ASSERT_EQ(Messages().size(), 5u);
+    EXPECT_EQ(Messages()[4], Text(IDS_DATABASE_UNREADABLE));
+    EXPECT_EQ(CurrentDatabase::Get(), nullptr);
+
+    // The hot key pressed in another program called the login: after it, the auto-fill chooser.
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 1);
+    test::WindowThread form([] { return test::CreateLoginForm(); });
+    ASSERT_TRUE(form.BringToFront());
+    PostMessageA(window, WM_HOTKEY, 0, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return IsWindowVisible(window) != 0; }));
+    SetItemTextOf(window, IDC_LOGIN_PASSWORD, "right");
+    Click(window, IDOK);
+    const HWND chooser = m_run->WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_AUTOFILL_TREE); });
+    ASSERT_NE(chooser, nullptr);
+    Click(chooser, IDCANCEL);
+    EXPECT_EQ(Finish(), IDOK);
+    EXPECT_EQ(Messages().size(), 5u);
+    ASSERT_NE(CurrentDatabase::Get(), nullptr);
+    EXPECT_EQ(CurrentDatabase::Get()->Name(), "Home");
+    EXPECT_EQ(CurrentDatabase::Get()->GroupCount(), 5u);
+    EXPECT_EQ(Settings::Read(setting::kLastSelected), home);
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), listed) << "the list is unchanged";
+}
+
+TEST_F(LoginDialogTest, NewThenCancellingTheFileDialogLeavesNothingSelected) {
+    MakeDatabase(ProgramFile("local.kvtdat"), "Local");
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), 1);
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 0);
+    const HWND save = m_run->WaitForDialogWhere(test::IsFileDialog);
+    ASSERT_NE(save, nullptr);
+    Click(save, IDCANCEL);
+    ASSERT_TRUE(test::WaitUntil([&] { return !IsWindow(save); }));
+    ASSERT_TRUE(test::WaitUntil([&] { return !IsItemEnabled(window, IDC_LOGIN_PASSWORD); }));
+    EXPECT_EQ(ComboSelectionOf(window, IDC_LOGIN_DATABASE), -1);
+    EXPECT_FALSE(IsItemEnabled(window, IDOK));
+    Close(window);
+}
+
+TEST_F(LoginDialogTest, UnlockingComparesOnlyThePassword) {
+    const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home", "right");
+    const std::string work = MakeDatabase(DocumentsFile("work.kvtdat"), "Work", "other");
+    Settings::WriteList(setting::kDataBaseList, {work});
+    auto open = std::make_unique<EncryptedDatabase>();
+    open->SetPassword("right");
+    ASSERT_EQ(open->Load(home), LoadResult::Loaded);
+    const EncryptedDatabase* locked = open.get();
+    CurrentDatabase::Set(std::move(open));
+
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    TypeAndLogIn(window, "other", 0);
+    ASSERT_EQ(Messages(), Items{Text(IDS_INVALID_PASSWORD)}) << "the selected entry's password does not unlock";
+    EXPECT_EQ(ItemTextOf(window, IDC_LOGIN_PASSWORD), "");
+    TypeAndLogIn(window, "right", 1);
+    EXPECT_EQ(Finish(), IDOK);
+    EXPECT_EQ(CurrentDatabase::Get(), locked);
+    EXPECT_EQ(Settings::Read(setting::kLastSelected), home);
+}
+
+TEST_F(LoginDialogTest, StartedHiddenItComesBackThroughTheTrayAndTheHotKey) {
+    Settings::Write(setting::kCloseToTray, 1);
+    RizeThread rize(nullptr);
+    LoginDialog::Options options;
+    options.shown = false;
+    options.rizeThread = &rize;
+    const HWND window = Start(std::move(options));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(rize.Window(), window) << "the dialog is the window to raise";
+    ASSERT_TRUE(test::WaitUntil([&] { return !IsWindowVisible(window); })) << "it hides itself shortly after";
+
+    PostMessageA(window, MSG_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(test::WaitUntil([&] { return IsWindowVisible(window) != 0; }));
+
+    PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return !IsWindowVisible(window); })) << "minimising hides it to the tray";
+    EXPECT_FALSE(IsIconic(window));
+    PostMessageA(window, WM_COMMAND, ID_TRAY_SHOW_WINDOW, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return IsWindowVisible(window) != 0; }));
+
+    PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return !IsWindowVisible(window); }));
+    PostMessageA(window, WM_HOTKEY, 0, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return IsWindowVisible(window) != 0; }));
+
+    // With "close to tray" the close button hides it too.
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return !IsWindowVisible(window); }));
+    EXPECT_TRUE(IsWindow(window));
+    PostMessageA(window, WM_COMMAND, ID_APP_EXIT, 0);
+    EXPECT_EQ(Finish(), ID_APP_EXIT);
+    EXPECT_EQ(rize.Window(), nullptr) << "a closed dialog is no longer raised";
+}
+
+// With "close to tray" set the close button hides the dialog: StartedHiddenItComesBackThroughTheTrayAndTheHotKey.
+TEST_F(LoginDialogTest, TheCloseButtonMinimisesOnlyWhenCloseToTrayIsSet) {
+    Settings::Write(setting::kCloseToTray, 0);
+    HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(Finish(), IDCANCEL);
+
+    Settings::Write(setting::kShowTrayIcon, 0);
+    Settings::Write(setting::kCloseToTray, 1);
+    window = Start();
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return IsIconic(window) != 0; })) << "without a tray icon it minimises";
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(Finish(), IDCANCEL);
+}
+
+TEST_F(LoginDialogTest, TheDialogHoldsTheHotKeyAndItsTrayIconWhileItIsUp) {
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    // Ctrl+Alt+F, the default, belongs to the dialog now.
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F'));
+
+    // The icon is there: changing it works; after the shell loses it, "TaskbarCreated" brings it back.
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = window;
+    icon.uID = 1;
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &icon));
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &icon));
+    SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &icon));
+
+    Close(window);
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &icon)) << "closing removes the icon";
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "and releases the hot key";
+    UnregisterHotKey(nullptr, 1);
+}
+
+TEST_F(LoginDialogTest, TheKeyboardButtonTypesThePasswordAndTheKeyboardGoesWithTheDialog) {
+    MakeDatabase(DocumentsFile("home.kvtdat"), "Home", "qa");
+    Settings::WriteList(setting::kDataBaseList, {DocumentsFile("home.kvtdat")});
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsItemEnabled(window, IDC_LOGIN_KEYBOARD));
+
+    // The button toggling the keyboard is VirtualKeyboardTest's.
+    Click(window, IDC_LOGIN_KEYBOARD);
+    const HWND keyboard = m_run->WaitForDialogWhere(IsKeyboard);
+    ASSERT_NE(keyboard, nullptr);
+    Click(keyboard, IDC_VKEY_ROW2_FIRST); // q
+    Click(keyboard, IDC_VKEY_ROW3_FIRST); // a
+    ASSERT_TRUE(test::WaitUntil([&] { return ItemTextOf(window, IDC_LOGIN_PASSWORD) == "qa"; }));
+    Click(window, IDOK);
+    EXPECT_EQ(Finish(), IDOK);
+    EXPECT_FALSE(IsWindow(keyboard)) << "the keyboard closes with the login";
+    ASSERT_NE(CurrentDatabase::Get(), nullptr);
+}
+
+} // namespace
+} // namespace vaultlet

@@ -1,0 +1,149 @@
+// The database list dialog on real windows: rows and icons, the enable rules of Remove and Clear All,
+// removing with its question, clearing (files beside the program stay) and adding an existing file.
+#include "shell/win32/login/ManageDatabaseListDialog.h"
+
+#include "resources/resource.h"
+#include "services/LanguagePack.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/win32/app/SharedIcons.h"
+#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/support/win32/GuiDriver.h"
+
+#include <commctrl.h>
+
+namespace vaultlet {
+namespace {
+
+using test::Click;
+using test::IsItemEnabled;
+using Paths = std::vector<std::string>;
+
+bool IsManage(HWND window) {
+    return test::HasControl(window, IDC_MANAGEDB_LIST);
+}
+
+// Rows of the list as "image|name|path"; the test runs in the dialog's process, so the texts can be
+// asked for directly.
+std::vector<std::string> Rows(HWND dialog) {
+    const HWND list = GetDlgItem(dialog, IDC_MANAGEDB_LIST);
+    std::vector<std::string> rows;
+    for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+        char name[260] = {};
+        char path[260] = {};
+        ListView_GetItemText(list, row, 0, name, sizeof name);
+        ListView_GetItemText(list, row, 1, path, sizeof path);
+        LVITEMA item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        ListView_GetItem(list, &item);
+        rows.push_back(std::to_string(item.iImage) + "|" + name + "|" + path);
+    }
+    return rows;
+}
+
+void SelectRow(HWND dialog, int row) {
+    const HWND list = GetDlgItem(dialog, IDC_MANAGEDB_LIST);
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+class ManageDatabaseListDialogTest : public test::ShellGuiFixture {
+protected:
+    HWND Start() {
+        m_dialog = std::make_unique<ManageDatabaseListDialog>(Folders());
+        m_run = std::make_unique<test::ModalThread>([this] { return m_dialog->RunModal(nullptr); });
+        return m_run->WaitForDialogWhere(IsManage);
+    }
+    void TearDown() override {
+        m_run.reset();
+        m_dialog.reset();
+        ShellGuiFixture::TearDown();
+    }
+    std::string Row(int image, const std::string& name, const std::string& path) const {
+        return std::to_string(image) + "|" + name + "|" + path;
+    }
+
+    std::unique_ptr<ManageDatabaseListDialog> m_dialog;
+    std::unique_ptr<test::ModalThread> m_run;
+};
+
+TEST_F(ManageDatabaseListDialogTest, ListsEveryDatabaseWithItsPlaceAndRemovesOnlyThoseElsewhere) {
+    const std::string local = MakeDatabase(ProgramFile("local.kvtdat"), "Local");
+    const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home");
+    const std::string work = MakeDatabase(DocumentsFile("work.kvtdat"), "Work");
+    Settings::WriteList(setting::kDataBaseList, {home, work});
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(test::TextOf(window), LanguagePack::Instance().getString(IDS_TITLE_MANAGE_DATABASE_LIST));
+    EXPECT_EQ(Rows(window), (Paths{Row(SharedIcons::kLocalDatabaseFileImage, "Local", local),
+                                   Row(SharedIcons::kDatabaseFileImage, "Home", home),
+                                   Row(SharedIcons::kDatabaseFileImage, "Work", work)}));
+    EXPECT_FALSE(IsItemEnabled(window, IDC_MANAGEDB_REMOVE)) << "nothing selected";
+    EXPECT_TRUE(IsItemEnabled(window, IDC_MANAGEDB_CLEAR));
+
+    SelectRow(window, 0);
+    EXPECT_FALSE(IsItemEnabled(window, IDC_MANAGEDB_REMOVE)) << "the file beside the program stays";
+    SelectRow(window, 1);
+    ASSERT_TRUE(IsItemEnabled(window, IDC_MANAGEDB_REMOVE));
+
+    SetAnswer(IDNO);
+    Click(window, IDC_MANAGEDB_REMOVE);
+    ASSERT_TRUE(WaitForMessages(1));
+    EXPECT_EQ(Messages()[0], "Are you sure want to remove database \"Home\" from list?");
+    EXPECT_EQ(Rows(window).size(), 3u) << "No keeps it";
+
+    SetAnswer(IDYES);
+    Click(window, IDC_MANAGEDB_REMOVE);
+    ASSERT_TRUE(test::WaitUntil([&] { return Rows(window).size() == 2; }));
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (Paths{local, work}));
+    EXPECT_FALSE(IsItemEnabled(window, IDC_MANAGEDB_REMOVE)) << "the selection went with the row";
+    Click(window, IDOK);
+    ASSERT_TRUE(m_run->WaitForEnd());
+    EXPECT_EQ(m_run->Result(), IDOK);
+}
+
+// Clear All keeping the file beside the program is driven on the real program: LoginFlowTest.
+TEST_F(ManageDatabaseListDialogTest, AddTakesDatabasesAndRefusesOtherFiles) {
+    const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home");
+    const std::string text = DocumentsFile("notes.kvtdat");
+    ASSERT_TRUE(test::WriteFileBytes(text, std::string(200, 'n')));
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(Rows(window).empty());
+    EXPECT_FALSE(IsItemEnabled(window, IDC_MANAGEDB_CLEAR)) << "an empty list has nothing to clear";
+    EXPECT_FALSE(IsItemEnabled(window, IDC_MANAGEDB_REMOVE));
+
+    Click(window, IDC_MANAGEDB_ADD);
+    HWND open = m_run->WaitForDialogWhere(test::IsFileDialog);
+    ASSERT_NE(open, nullptr);
+    test::TypeFileName(open, text);
+    ASSERT_TRUE(WaitForMessages(1));
+    EXPECT_EQ(Messages()[0], LanguagePack::Instance().getString(IDS_INCORRECT_FILE_FORMAT));
+    EXPECT_TRUE(Rows(window).empty());
+
+    Click(window, IDC_MANAGEDB_ADD);
+    open = m_run->WaitForDialogWhere(test::IsFileDialog);
+    ASSERT_NE(open, nullptr);
+    test::TypeFileName(open, home);
+    ASSERT_TRUE(test::WaitUntil([&] { return Rows(window).size() == 1; }));
+    EXPECT_EQ(Rows(window), Paths{Row(SharedIcons::kDatabaseFileImage, "Home", home)});
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), Paths{home});
+    Click(window, IDOK);
+    ASSERT_TRUE(m_run->WaitForEnd());
+}
+
+TEST_F(ManageDatabaseListDialogTest, SearchAddsWhatTheStandardFoldersHold) {
+    const std::string found = MakeDatabase(DocumentsFile("found.kvtdat"), "Found");
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(Rows(window).empty());
+    Click(window, IDC_MANAGEDB_SEARCH);
+    ASSERT_TRUE(test::WaitUntil([&] { return Rows(window).size() == 1; }));
+    EXPECT_EQ(Rows(window), Paths{Row(SharedIcons::kDatabaseFileImage, "Found", found)});
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), Paths{found});
+    Click(window, IDOK);
+    ASSERT_TRUE(m_run->WaitForEnd());
+}
+
+} // namespace
+} // namespace vaultlet

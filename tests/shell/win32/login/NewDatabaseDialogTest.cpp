@@ -1,0 +1,198 @@
+// Creating a database on real windows: the checks of the new-database dialog in their order, the
+// cipher list, and the whole flow through the system's save-file dialog, including a failed save.
+#include "shell/win32/login/CreateNewDatabase.h"
+#include "shell/win32/login/NewDatabaseDialog.h"
+
+#include "core/crypto/CipherRegistry.h"
+#include "resources/resource.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/support/TestData.h"
+#include "tests/support/win32/GuiDriver.h"
+
+#include <fstream>
+
+namespace vaultlet {
+namespace {
+
+using test::Text;
+using test::Click;
+using test::SetItemTextOf;
+using Texts = std::vector<std::string>;
+
+bool IsDetails(HWND window) {
+    return test::HasControl(window, IDC_NEWDB_CONFIRM);
+}
+
+bool IsKeyboard(HWND window) {
+    return test::HasControl(window, IDC_VKEY_SPACE);
+}
+
+bool IsGenerator(HWND window) {
+    return test::HasControl(window, IDC_GENERATOR_GENERATE);
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+using NewDatabaseDialogTest = test::ShellGuiFixture;
+
+TEST_F(NewDatabaseDialogTest, ChecksNamePasswordAndConfirmationInThatOrder) {
+    NewDatabaseDialog dialog("my.vault");
+    test::ModalThread run([&] { return dialog.RunModal(nullptr); });
+    const HWND window = run.WaitForDialogWhere(IsDetails);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(test::TextOf(window), Text(IDS_TITLE_NEW_DATABASE));
+    EXPECT_EQ(test::ItemTextOf(window, IDC_NEWDB_NAME), "my.vault");
+    const CipherRegistry ciphers;
+    Texts names;
+    for (int i = 0; i < ciphers.Count(); ++i) {
+        names.emplace_back(ciphers.At(i)->Name());
+    }
+    EXPECT_EQ(test::ComboItemsOf(window, IDC_NEWDB_CIPHER), names);
+    EXPECT_EQ(test::ComboSelectionOf(window, IDC_NEWDB_CIPHER), 0) << "AES-256 first";
+    EXPECT_EQ(FocusOf(window), GetDlgItem(window, IDC_NEWDB_PASSWORD));
+
+    // Every rule is broken: the name is reported first.
+    SetItemTextOf(window, IDC_NEWDB_NAME, "");
+    SetItemTextOf(window, IDC_NEWDB_CONFIRM, "x");
+    Click(window, IDOK);
+    ASSERT_TRUE(WaitForMessages(1));
+    EXPECT_TRUE(test::WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, IDC_NEWDB_NAME); }));
+
+    SetItemTextOf(window, IDC_NEWDB_NAME, "Family");
+    Click(window, IDOK);
+    ASSERT_TRUE(WaitForMessages(2));
+    EXPECT_TRUE(test::WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, IDC_NEWDB_PASSWORD); }));
+
+    SetItemTextOf(window, IDC_NEWDB_PASSWORD, "one");
+    SetItemTextOf(window, IDC_NEWDB_CONFIRM, "One");
+    Click(window, IDOK);
+    ASSERT_TRUE(WaitForMessages(3));
+    EXPECT_TRUE(test::WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, IDC_NEWDB_CONFIRM); }));
+    EXPECT_EQ(Messages(),
+              (Texts{Text(IDS_INVALID_DATABASE_NAME), Text(IDS_INVALID_PASSWORD), Text(IDS_PASSWORDS_DIFFER)}));
+
+    // Letters the system's code page cannot hold would all hash as "?".
+    if (GetACP() != CP_UTF8) {
+        for (const int box : {IDC_NEWDB_PASSWORD, IDC_NEWDB_CONFIRM}) {
+            SetWindowTextW(GetDlgItem(window, box), L"\x043F\x0430\x0440\x043E\x043B\x044C");
+        }
+        Click(window, IDOK);
+        ASSERT_TRUE(WaitForMessages(4));
+        EXPECT_EQ(Messages().back(), Text(IDS_PASSWORD_NOT_EXACT));
+        SetItemTextOf(window, IDC_NEWDB_PASSWORD, "one");
+    }
+    SetItemTextOf(window, IDC_NEWDB_CONFIRM, "one");
+    test::ChooseComboItem(window, IDC_NEWDB_CIPHER, 2);
+    Click(window, IDOK);
+    ASSERT_TRUE(run.WaitForEnd());
+    EXPECT_EQ(run.Result(), IDOK);
+    EXPECT_EQ(dialog.Name(), "Family");
+    EXPECT_EQ(dialog.Password(), "one");
+    EXPECT_EQ(dialog.CipherId(), ciphers.At(2)->Id());
+    EXPECT_EQ(Messages().size(), GetACP() != CP_UTF8 ? 4u : 3u);
+}
+
+TEST_F(NewDatabaseDialogTest, TheGeneratorFillsThePasswordAndEachKeyboardButtonServesItsField) {
+    NewDatabaseDialog dialog("Generated");
+    test::ModalThread run([&] { return dialog.RunModal(nullptr); });
+    const HWND window = run.WaitForDialogWhere(IsDetails);
+    ASSERT_NE(window, nullptr);
+
+    Click(window, IDC_NEWDB_GENERATOR);
+    const HWND generator = run.WaitForDialogWhere(IsGenerator);
+    ASSERT_NE(generator, nullptr);
+    const std::string generated = test::ItemTextOf(generator, IDC_GENERATOR_PASSWORD);
+    ASSERT_FALSE(generated.empty());
+    Click(generator, IDOK);
+    ASSERT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(window, IDC_NEWDB_PASSWORD) == generated; }));
+    EXPECT_EQ(test::ItemTextOf(window, IDC_NEWDB_CONFIRM), "") << "the confirmation is the user's to type";
+
+    // The confirmation's keyboard types into the confirmation only.
+    Click(window, IDC_NEWDB_CONFIRM_KEYBOARD);
+    HWND keyboard = run.WaitForDialogWhere(IsKeyboard);
+    ASSERT_NE(keyboard, nullptr);
+    Click(keyboard, IDC_VKEY_ROW2_FIRST);
+    ASSERT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(window, IDC_NEWDB_CONFIRM) == "q"; }));
+    EXPECT_EQ(test::ItemTextOf(window, IDC_NEWDB_PASSWORD), generated);
+    // Any keyboard button closes an open keyboard; pressed again, it opens one for its own field.
+    Click(window, IDC_NEWDB_PASSWORD_KEYBOARD);
+    ASSERT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
+    Click(window, IDC_NEWDB_PASSWORD_KEYBOARD);
+    keyboard = run.WaitForDialogWhere(IsKeyboard);
+    ASSERT_NE(keyboard, nullptr);
+    Click(keyboard, IDC_VKEY_ROW3_FIRST);
+    // The keyboard types at the caret, which setting the text left at the start.
+    ASSERT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(window, IDC_NEWDB_PASSWORD) == "a" + generated; }));
+
+    SetItemTextOf(window, IDC_NEWDB_CONFIRM, "a" + generated);
+    Click(window, IDOK);
+    ASSERT_TRUE(run.WaitForEnd());
+    EXPECT_EQ(run.Result(), IDOK);
+    EXPECT_EQ(dialog.Password(), "a" + generated);
+    EXPECT_FALSE(IsWindow(keyboard));
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(NewDatabaseDialogTest, CancellingTheDetailsCreatesNothing) {
+    DatabaseList list(Folders());
+    std::unique_ptr<EncryptedDatabase> created;
+    test::ModalThread run([&] {
+        created = CreateNewDatabase(nullptr, list);
+        return 0;
+    });
+    const HWND save = run.WaitForDialogWhere(test::IsFileDialog);
+    ASSERT_NE(save, nullptr);
+    const std::string path = DocumentsFile("Cancelled.kvtdat");
+    test::TypeFileName(save, path);
+    const HWND details = run.WaitForDialogWhere(IsDetails);
+    ASSERT_NE(details, nullptr);
+    Click(details, IDCANCEL);
+    ASSERT_TRUE(run.WaitForEnd());
+    EXPECT_EQ(created, nullptr);
+    EXPECT_FALSE(std::ifstream(path).good());
+    EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
+}
+
+TEST_F(NewDatabaseDialogTest, AFailedSaveIsReportedAndNothingIsListed) {
+    // The target exists and another program holds it: the new file cannot take its place.
+    const std::string path = MakeDatabase(DocumentsFile("Held.kvtdat"), "Held");
+    const std::string before = test::ReadFileBytes(path);
+    const HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+
+    DatabaseList list(Folders());
+    std::unique_ptr<EncryptedDatabase> created;
+    test::ModalThread run([&] {
+        created = CreateNewDatabase(nullptr, list);
+        return 0;
+    });
+    const HWND save = run.WaitForDialogWhere(test::IsFileDialog);
+    ASSERT_NE(save, nullptr);
+    test::TypeFileName(save, path);
+    // The system asks before it lets an existing file be replaced.
+    const HWND overwrite = run.WaitForDialogWhere([](HWND w) { return !test::IsFileDialog(w) && !IsDetails(w); });
+    ASSERT_NE(overwrite, nullptr);
+    Click(overwrite, IDYES);
+    const HWND details = run.WaitForDialogWhere(IsDetails);
+    ASSERT_NE(details, nullptr);
+    SetItemTextOf(details, IDC_NEWDB_PASSWORD, "pw");
+    SetItemTextOf(details, IDC_NEWDB_CONFIRM, "pw");
+    Click(details, IDOK);
+    ASSERT_TRUE(run.WaitForEnd(30000));
+    CloseHandle(holder);
+
+    EXPECT_EQ(created, nullptr);
+    EXPECT_EQ(Messages(), Texts{Text(IDS_SAVE_NEW_DATABASE_FAILED)});
+    EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
+    EXPECT_TRUE(test::ReadFileBytes(path) == before) << "the file that was there is untouched";
+}
+
+} // namespace
+} // namespace vaultlet

@@ -1,0 +1,90 @@
+// The main window when another copy of the program changed the open database's file: a save asks
+// before overwriting it, and coming back to the window offers to read it again.
+#include "core/EncryptedDatabase.h"
+#include "core/ModifiedFlag.h"
+#include "resources/resource.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "tests/shell/win32/mainframe/MainFrameFixture.h"
+#include "tests/support/DatabaseFiles.h"
+
+namespace vaultlet {
+namespace {
+
+using test::Text;
+using test::WaitUntil;
+
+class ChangedOnDiskTest : public test::MainFrameFixture {
+protected:
+    // Another copy of the program saves the file with a comment and a database name of its own.
+    bool TheirsSaved(const std::string& path, const char* comment, const char* name = "Home") const {
+        return test::ChangeDatabaseFile(path, [&](EncryptedDatabase& theirs) {
+            theirs.SetComment(comment);
+            theirs.SetName(name);
+        });
+    }
+    // The user minimises the window to the tray and brings it back from there.
+    void MinimizeAndRestore() const {
+        Send(WM_SYSCOMMAND, SC_MINIMIZE);
+        ASSERT_FALSE(IsWindowVisible(m_frame));
+        Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
+    }
+};
+
+TEST_F(ChangedOnDiskTest, SavingOverAnotherCopysChangeAsksAndEachAnswerDoesWhatItSays) {
+    Start();
+    TypeNote("ours");
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
+    SetAnswer(IDCANCEL);
+    Send(WM_COMMAND, ID_FILE_SAVE);
+    ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
+    EXPECT_EQ(CommentOnDisk(m_path), "theirs");
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    SetAnswer(IDYES);
+    Send(WM_COMMAND, ID_FILE_SAVE);
+    ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
+    EXPECT_EQ(CommentOnDisk(m_path), "ours");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+
+    TypeNote("ours again");
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs again"));
+    SetAnswer(IDNO);
+    Command(ID_FILE_SAVE);
+    ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
+    const HWND dialog = m_run->WaitForDialogWhere(test::IsFileDialog);
+    ASSERT_NE(dialog, nullptr);
+    const std::string copy = DocumentsFile("copy.kvtdat");
+    test::TypeFileName(dialog, copy);
+    ASSERT_TRUE(WaitUntil([&] { return CurrentDatabase::Get()->Path() == copy; }));
+    // The window takes the new path before its save has written the file.
+    EXPECT_TRUE(WaitUntil([&] { return CommentOnDisk(copy) == "ours again"; })) << CommentOnDisk(copy);
+    EXPECT_EQ(CommentOnDisk(m_path), "theirs again");
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{copy}) << "the copy is listed";
+    EXPECT_EQ(Messages().size(), 3u);
+}
+
+TEST_F(ChangedOnDiskTest, ComingBackToTheWindowOffersToReloadEachChangeOnce) {
+    Start();
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs", "Theirs"));
+    SetAnswer(IDNO);
+    MinimizeAndRestore();
+    ExpectMessage(Text(IDS_RELOAD_CHANGED_FILE));
+    MinimizeAndRestore();
+    EXPECT_EQ(TreeText(Root()), "Home");
+
+    // A newer version is offered again; Yes shows it.
+    SetAnswer(IDYES);
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs again", "Theirs again"));
+    MinimizeAndRestore();
+    ExpectMessage(Text(IDS_RELOAD_CHANGED_FILE));
+    ASSERT_TRUE(WaitUntil([&] { return TreeText(Root()) == "Theirs again"; }));
+    EXPECT_EQ(CurrentDatabase::Get()->Comment().Viewed(), "theirs again");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+    MinimizeAndRestore();
+    EXPECT_EQ(Messages().size(), 2u) << "each version of the file is offered once";
+}
+
+} // namespace
+} // namespace vaultlet

@@ -1,0 +1,40 @@
+#include "shell/win32/mainframe/HotKeyRegistration.h"
+
+#include "shell/win32/ui/DialogTemplate.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+namespace vaultlet {
+namespace {
+
+TEST(HotKeyRegistrationTest, RegistersUnderARandomAtomAndReleasesEverything) {
+    EXPECT_EQ(HotKeyRegistration::SystemModifiers(6), static_cast<UINT>(MOD_CONTROL | MOD_ALT));
+    EXPECT_EQ(HotKeyRegistration::SystemModifiers(1), static_cast<UINT>(MOD_SHIFT));
+    EXPECT_EQ(HotKeyRegistration::SystemModifiers(8 | 4), static_cast<UINT>(MOD_ALT)) << "the extended bit is dropped";
+
+    DialogTemplate layout("Hot key owner", WS_POPUP, 0, 0, 10, 10);
+    HWND window = CreateDialogIndirectParamA(
+        GetModuleHandleA(nullptr), layout.Get(), nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; },
+        0);
+    ASSERT_NE(window, nullptr);
+    {
+        HotKeyRegistration first;
+        ASSERT_TRUE(first.Register(HOTKEYF_CONTROL | HOTKEYF_SHIFT, 'K', window));
+        EXPECT_FALSE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_SHIFT, 'K')) << "the combination is taken";
+        HotKeyRegistration second;
+        EXPECT_FALSE(second.Register(HOTKEYF_CONTROL | HOTKEYF_SHIFT, 'K', window)) << "taken is no error";
+        EXPECT_FALSE(second.IsRegistered());
+
+        ASSERT_TRUE(first.Register(HOTKEYF_ALT, 'K', window)) << "registering again replaces the old one";
+        EXPECT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_SHIFT, 'K'));
+        UnregisterHotKey(nullptr, 7);
+    }
+    EXPECT_TRUE(RegisterHotKey(nullptr, 7, MOD_ALT, 'K')) << "released with its owner";
+    UnregisterHotKey(nullptr, 7);
+    DestroyWindow(window);
+}
+
+} // namespace
+} // namespace vaultlet

@@ -1,0 +1,773 @@
+// The main window on real windows: what it shows, and each transition of the open database with
+// its save question answered Yes, No and Cancel, including saves that fail.
+#include "shell/win32/mainframe/MainFrame.h"
+
+#include "core/EncryptedDatabase.h"
+#include "core/Group.h"
+#include "core/Item.h"
+#include "core/ModifiedFlag.h"
+#include "core/Passcard.h"
+#include "resources/resource.h"
+#include "services/LanguagePack.h"
+#include "services/UpdateEndpoint.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/SettingKeys.h"
+#include "shell/Settings.h"
+#include "shell/TextFormat.h"
+#include "tests/shell/win32/mainframe/MainFrameFixture.h"
+#include "tests/support/DatabaseFiles.h"
+#include "tests/support/SampleDatabases.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/win32/ClipboardContents.h"
+#include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/LoopbackHttpServer.h"
+#include "tests/support/win32/Win32TestWindows.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace vaultlet {
+namespace {
+
+using test::Click;
+using test::SetItemTextOf;
+using test::Text;
+using test::WaitUntil;
+
+class MainFrameTest : public test::MainFrameFixture {};
+
+TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
+    CurrentDatabase::Get()->At(1)->Add(
+        test::MakePasscard("Bank", {{ItemType::Login, "account 42"}, {ItemType::Url, "bank.example"}}));
+    ModifiedFlag::Clear();
+    Start();
+    EXPECT_EQ(test::TextOf(m_frame), "Quillmoth Keyhaven");
+    EXPECT_EQ(TreeText(Root()), "Home");
+    EXPECT_EQ(TreeText(Child(Root(), 0)), "Network");
+    EXPECT_EQ(TreeText(Child(Child(Root(), 1), 0)), "Mail");
+    EXPECT_EQ(ListView_GetItemCount(m_list), 5);
+    EXPECT_EQ(ListText(1, 0), "Internet");
+    EXPECT_EQ(ListImage(1), PasscardTree::kGroupImage);
+    EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 2 Passcard(s), 4 Fields(s)");
+
+    SelectInTree(Child(Child(Root(), 1), 0));
+    ASSERT_EQ(ListView_GetItemCount(m_list), 2);
+    EXPECT_EQ(ListText(0, 1), "me@example.org");
+    EXPECT_EQ(ListText(1, 1), "**********");
+    EXPECT_EQ(ListImage(1), PasscardTree::ImageOf(*CurrentDatabase::Get()->At(1)->At(0)->At(1)));
+    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "showing a node changes nothing";
+
+    // A note typed on two lines reaches the model with line feeds when the selection moves on.
+    TypeNote("first\r\nsecond");
+    SelectInTree(Root());
+    const Passcard* mail = CurrentDatabase::Get()->At(1)->At(0);
+    EXPECT_EQ(mail->Comment().Viewed(), "first\nsecond");
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    SelectInTree(Child(Child(Root(), 1), 0));
+    EXPECT_EQ(test::TextOf(m_note), "first\r\nsecond");
+
+    // Lists of the same length reuse the control's rows: nothing of the previous list may show
+    // through.
+    ListView_SetItemState(m_list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ASSERT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), 1);
+    SelectInTree(Child(Child(Root(), 1), 1));
+    ASSERT_EQ(ListView_GetItemCount(m_list), 2);
+    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), -1);
+    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_FOCUSED), -1);
+    EXPECT_EQ(ListText(0, 1), "account 42");
+    EXPECT_EQ(ListText(1, 1), "bank.example");
+    // The group also has two children, of another kind.
+    SelectInTree(Child(Root(), 1));
+    ASSERT_EQ(ListView_GetItemCount(m_list), 2);
+    EXPECT_EQ(ListText(1, 0), "Bank");
+    EXPECT_EQ(ListImage(1), PasscardTree::kPasscardImage);
+}
+
+TEST_F(MainFrameTest, CloseAsksOnlyAboutUnsavedChangesAndSavesOnYes) {
+    Start();
+    TypeNote("typed, never selected away");
+    SetAnswer(IDCANCEL);
+    Send(WM_CLOSE);
+    ExpectMessage(Text(IDS_SAVE_BEFORE_CLOSING));
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+    EXPECT_EQ(CommentOnDisk(m_path), "");
+
+    SetAnswer(IDYES);
+    Send(WM_CLOSE);
+    ExpectMessage(Text(IDS_SAVE_BEFORE_CLOSING));
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(CommentOnDisk(m_path), "typed, never selected away");
+    // The window's place is remembered for the next start.
+    const RECT stored{Settings::Read(setting::kMainWindowLeft), Settings::Read(setting::kMainWindowTop),
+                      Settings::Read(setting::kMainWindowRight) + 40, Settings::Read(setting::kMainWindowBottom)};
+    EXPECT_EQ(Settings::Read(setting::kPaneTree), 180);
+    Settings::Write(setting::kMainWindowRight, stored.right);
+    Settings::Write(setting::kPaneTree, 250);
+    LoadCurrent();
+    Start();
+    RECT place{};
+    GetWindowRect(m_frame, &place);
+    EXPECT_EQ(place.left, stored.left);
+    EXPECT_EQ(place.right, stored.right);
+    RECT tree{};
+    GetWindowRect(m_tree, &tree);
+    EXPECT_EQ(tree.right - tree.left, 250);
+
+    // Nothing changed: nothing to ask.
+    const std::size_t asked = Messages().size();
+    Command(ID_APP_EXIT);
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(Messages().size(), asked);
+}
+
+TEST_F(MainFrameTest, FailedSaveIsReportedAndNothingIsLost) {
+    Start();
+    CurrentDatabase::Get()->SetPath(DocumentsFile("missing\\home.kvtdat"));
+    TypeNote("keep me");
+    SetAnswer(IDOK);
+    Send(WM_COMMAND, ID_FILE_SAVE);
+    ExpectMessage(Text(IDS_SAVE_FAILED));
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    // Yes at the close question tries to save, fails, and the window stays.
+    SetAnswer(IDYES);
+    Send(WM_CLOSE);
+    ExpectMessage(Text(IDS_SAVE_BEFORE_CLOSING));
+    ExpectMessage(Text(IDS_SAVE_FAILED));
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    SetAnswer(IDNO);
+    Send(WM_CLOSE);
+    ExpectMessage(Text(IDS_SAVE_BEFORE_CLOSING));
+    EXPECT_TRUE(Ended());
+}
+
+TEST_F(MainFrameTest, LockedDatabaseShowsOnlyTheLogin) {
+    Start();
+    TypeNote("saved by the lock");
+    SetAnswer(IDYES);
+    Command(ID_FILE_LOCK);
+    ExpectMessage(Text(IDS_SAVE_BEFORE_LOCKING));
+    const HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    EXPECT_FALSE(IsWindowVisible(m_frame));
+    EXPECT_EQ(CommentOnDisk(m_path), "saved by the lock");
+    EXPECT_EQ(TreeView_GetCount(m_tree), 0u) << "nothing of the database stays in the hidden window";
+    // The login holds the hot key now.
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F'));
+
+    // A second start during the lock: MainWindowTest (tests/e2e).
+
+    SetAnswer(IDOK);
+    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "wrong");
+    Click(login, IDOK);
+    ExpectMessage(Text(IDS_INVALID_PASSWORD));
+    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
+    Click(login, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
+    EXPECT_EQ(TreeText(Root()), "Home");
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "the main window holds it again";
+
+    // The drive was removed before the next lock: the database list no longer holds the file, and
+    // the password alone unlocks. (Right after the unlock the window may still be reading the file.)
+    ASSERT_TRUE(WaitUntil([&] { return DeleteFileA(m_path.c_str()) != FALSE; }));
+    Command(ID_FILE_LOCK);
+    const HWND again = WaitForLogin();
+    ASSERT_NE(again, nullptr);
+    EXPECT_FALSE(test::IsItemEnabled(again, IDC_LOGIN_DATABASE)) << "no other database can be chosen";
+    EXPECT_TRUE(test::IsItemEnabled(again, IDOK));
+    SetItemTextOf(again, IDC_LOGIN_PASSWORD, "secret");
+    Click(again, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
+    EXPECT_EQ(TreeText(Root()), "Home");
+}
+
+TEST_F(MainFrameTest, ClosingFromTheLockCanBeCancelledBackIntoTheLock) {
+    Start();
+    TypeNote("unsaved");
+    SetAnswer(IDNO);
+    Command(ID_FILE_LOCK);
+    ExpectMessage(Text(IDS_SAVE_BEFORE_LOCKING));
+    HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+
+    SetAnswer(IDCANCEL);
+    Click(login, IDCANCEL);
+    ExpectMessage(Text(IDS_SAVE_BEFORE_CLOSING));
+    login = WaitForLogin();
+    ASSERT_NE(login, nullptr) << "back to the lock";
+    EXPECT_FALSE(IsWindowVisible(m_frame));
+
+    SetAnswer(IDNO);
+    Click(login, IDCANCEL);
+    ExpectMessage(Text(IDS_SAVE_BEFORE_CLOSING));
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(CommentOnDisk(m_path), "");
+}
+
+TEST_F(MainFrameTest, MinimizingWithAutomaticLogOffLocksHidden) {
+    Settings::Write(setting::kAutoLogOff, 1);
+    Start();
+    PostMessageA(m_frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    HWND login = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        login = FindWindowA("#32770", "Quillmoth Keyhaven");
+        return login != nullptr && !IsWindowVisible(m_frame);
+    }));
+    EXPECT_NE(CurrentDatabase::Get(), nullptr);
+    PostMessageA(login, WM_COMMAND, ID_APP_EXIT, 0);
+    EXPECT_TRUE(Ended());
+}
+
+TEST_F(MainFrameTest, CopyPutsTheValueAndTheCountdownTakesItOff) {
+    Settings::Write(setting::kAutoDestroyTimeout, 2);
+    Start();
+    SelectInTree(Child(Child(Root(), 1), 0));
+    ListView_SetItemState(m_list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    // The window takes only the text its own copy passes: a foreign pointer is ignored.
+    SendMessageA(m_frame, MSG_PUT_CLIPBOARD, 0, reinterpret_cast<LPARAM>("forged"));
+    SendMessageA(m_frame, MSG_SELECT_NODE, 0, 0x1234);
+    EXPECT_NE(test::ClipboardText(nullptr).value_or(""), "forged");
+
+    // A middle click in the list copies its selected row.
+    RECT list{};
+    GetWindowRect(m_list, &list);
+    POINT inside{list.left + 5, list.top + 5};
+    ScreenToClient(m_frame, &inside);
+    SendMessageA(m_frame, WM_PARENTNOTIFY, WM_MBUTTONDOWN, MAKELPARAM(inside.x, inside.y));
+    EXPECT_EQ(test::ClipboardText(nullptr).value_or(""), "s3cret");
+    EXPECT_EQ(StatusInfo(), "Clipboard will be automatically cleared in 2 seconds...");
+    SendMessageA(m_frame, WM_TIMER, TIMER_CLIPBOARD_COUNTDOWN, 0);
+    EXPECT_EQ(StatusInfo(), "Clipboard will be automatically cleared in 1 seconds...");
+    SendMessageA(m_frame, WM_TIMER, TIMER_CLIPBOARD_COUNTDOWN, 0);
+    EXPECT_EQ(test::ClipboardText(nullptr).value_or(""), "");
+    EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 1 Passcard(s), 2 Fields(s)");
+}
+
+TEST_F(MainFrameTest, TheMonitorTypesNothingFromALockedDatabase) {
+    auto item = std::make_unique<Item>();
+    item->ApplyTypeDefaults(ItemType::KeyPassphrase);
+    item->SetMeta("mykey");
+    item->SetValue("pass phrase");
+    CurrentDatabase::Get()->At(1)->At(0)->Add(std::move(item));
+    ASSERT_TRUE(CurrentDatabase::Get()->Save());
+    Settings::Write(setting::kMonitor, 1);
+    Start();
+    Command(ID_FILE_LOCK);
+    const HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+
+    // Another program's passphrase prompt comes to the front while the database is locked.
+    {
+        test::WindowThread prompt([] { return test::CreatePassphrasePrompt(L"mykey"); });
+        ASSERT_TRUE(prompt.BringToFront());
+        Send(WM_TIMER, TIMER_WINDOW_MONITOR);
+        EXPECT_EQ(test::WindowTextOf(prompt.Control(test::kPromptEditId)), "");
+    }
+
+    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
+    Click(login, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == m_frame; }));
+    // Unlocked, such a prompt is filled. The window may take the front back while the system
+    // settles its focus, and the monitor types into a window once only, so a prompt that lost the
+    // front meanwhile is replaced by a fresh one (a bounded number of times).
+    bool filled = false;
+    for (int attempt = 0; attempt < 5 && !filled; ++attempt) {
+        test::WindowThread prompt([] { return test::CreatePassphrasePrompt(L"mykey"); });
+        const HWND edit = prompt.Control(test::kPromptEditId);
+        if (prompt.BringToFront()) {
+            Send(WM_TIMER, TIMER_WINDOW_MONITOR);
+            filled = test::PumpUntil([&] { return test::WindowTextOf(edit) == "pass phrase"; }, 2000);
+        }
+    }
+    EXPECT_TRUE(filled) << "unlocked, it fills";
+}
+
+TEST_F(MainFrameTest, EndOfSessionSavesOnlyWhenTheSessionEnds) {
+    Start();
+    TypeNote("at shutdown");
+    SendMessageA(m_frame, WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(CommentOnDisk(m_path), "");
+    SendMessageA(m_frame, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(CommentOnDisk(m_path), "at shutdown");
+    EXPECT_TRUE(Messages().empty()) << (Messages().empty() ? "" : Messages()[0]);
+}
+
+TEST_F(MainFrameTest, TrayCloseButtonAndEscHideAndBringBackTheWindow) {
+    Start();
+    Send(WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_FALSE(IsWindowVisible(m_frame)) << "minimised into the tray";
+    Send(MSG_MAIN_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+
+    // The close button and Esc minimise as configured.
+    Settings::Write(setting::kCloseToTray, 1);
+    Send(WM_SYSCOMMAND, SC_CLOSE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
+    Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+    Send(WM_COMMAND, MAKEWPARAM(ID_ESCAPE, 1));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
+}
+
+TEST_F(MainFrameTest, HotKeyFillsThePasscardChosenForTheWindowInFrontButNeverOwnWindows) {
+    Settings::Write(setting::kAutofillFromClipboard, 0);
+    Settings::Write(setting::kAutoTypeTimeout, 1);
+    Passcard& mail = *CurrentDatabase::Get()->At(1)->At(0);
+    mail.SetUseAutofill(true);
+    mail.SetWindow("Log in"); // the form's title: typed into such a window before
+    ModifiedFlag::Clear();
+    Start();
+
+    // Pressed while this program is in front, the key opens nothing.
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == m_frame; }));
+    test::PressHotKey();
+    EXPECT_EQ(
+        m_run->WaitForDialogWhere([](HWND dialog) { return GetDlgItem(dialog, IDC_AUTOFILL_TREE) != nullptr; }, 1000),
+        nullptr);
+
+    test::WindowThread form([] { return test::CreateLoginForm(); });
+    ASSERT_TRUE(form.BringToFront());
+    test::PressHotKey();
+    const HWND chooser =
+        m_run->WaitForDialogWhere([](HWND dialog) { return GetDlgItem(dialog, IDC_AUTOFILL_TREE) != nullptr; });
+    ASSERT_NE(chooser, nullptr);
+    const HWND tree = GetDlgItem(chooser, IDC_AUTOFILL_TREE);
+    EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 7) << "the database, its five groups and the one passcard";
+    const HTREEITEM selected = TreeView_GetSelection(tree);
+    EXPECT_EQ(TreeView_GetParent(tree, selected),
+              TreeView_GetNextSibling(tree, TreeView_GetChild(tree, TreeView_GetRoot(tree))))
+        << "the passcard last used for this title";
+    EXPECT_TRUE(test::IsItemEnabled(chooser, IDOK));
+    // A lock from the tray while the chooser is up waits for it (and then does not save the
+    // window the passcard was used for).
+    SetAnswer(IDNO);
+    Command(ID_FILE_LOCK);
+    EXPECT_EQ(WaitForLogin(500), nullptr);
+    EXPECT_TRUE(IsWindowVisible(chooser));
+
+    test::Click(chooser, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return test::WindowTextOf(form.Control(test::kPasswordEditId)) == "s3cret"; }))
+        << test::WindowTextOf(form.Control(test::kPasswordEditId));
+    EXPECT_EQ(test::WindowTextOf(form.Control(test::kLoginEditId)), "me@example.org");
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(chooser); }));
+    EXPECT_TRUE(mail.WindowId().Viewed().starts_with("#32770:Log in:Static:Login:Edit:"))
+        << "the form's description is kept with the passcard: " << mail.WindowId().Viewed();
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    EXPECT_NE(WaitForLogin(), nullptr) << "the lock follows once the chooser has closed";
+}
+
+TEST_F(MainFrameTest, AHandedOverFileIsCheckedThenOpenedThroughItsLogin) {
+    const std::string work = MakeDatabase(DocumentsFile("work.kvtdat"), "Work", "work secret");
+    const std::string notes = DocumentsFile("notes.txt");
+    ASSERT_TRUE(test::WriteFileBytes(notes, "not a database"));
+    Start();
+    Settings::Write(setting::kOpenFile, notes);
+    SetAnswer(IDOK);
+    Send(MSG_OPEN_FILE);
+    ExpectMessage(Text(IDS_INCORRECT_FILE_FORMAT));
+    EXPECT_EQ(TreeText(Root()), "Home") << "the open database stays";
+
+    Settings::Write(setting::kOpenFile, work);
+    PostMessageA(m_frame, MSG_OPEN_FILE, 0, 0);
+    const HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    EXPECT_FALSE(test::IsItemEnabled(login, IDC_LOGIN_DATABASE)) << "the handed-over file is the one to open";
+    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "work secret");
+    Click(login, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }, 20000));
+    EXPECT_EQ(TreeText(Root()), "Work");
+}
+
+TEST_F(MainFrameTest, ViewCommandsToggleTheirBarsAndRememberThem) {
+    Start();
+    const HMENU view = GetSubMenu(GetMenu(m_frame), 2);
+    const auto checked = [&](int id) {
+        Send(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 2);
+        return (GetMenuState(view, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    EXPECT_TRUE(checked(ID_VIEW_TOOLBAR));
+    Send(WM_COMMAND, ID_VIEW_TOOLBAR);
+    Send(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    Send(WM_COMMAND, ID_VIEW_ALWAYS_ON_TOP);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_REBAR)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_STATUS)));
+    EXPECT_NE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_FALSE(checked(ID_VIEW_TOOLBAR));
+    EXPECT_FALSE(checked(ID_VIEW_STATUS_BAR));
+    EXPECT_TRUE(checked(ID_VIEW_ALWAYS_ON_TOP));
+    EXPECT_EQ(Settings::Read(setting::kShowToolbar), 0);
+    EXPECT_EQ(Settings::Read(setting::kShowStatusBar), 0);
+    EXPECT_EQ(Settings::Read(setting::kKeepOnTop), 1);
+    // The panes take the room the bars gave up.
+    RECT client{};
+    RECT tree{};
+    GetClientRect(m_frame, &client);
+    GetWindowRect(m_tree, &tree);
+    MapWindowPoints(nullptr, m_frame, reinterpret_cast<POINT*>(&tree), 2);
+    EXPECT_EQ(tree.bottom, client.bottom);
+}
+
+TEST_F(MainFrameTest, DeleteAsksAndDuplicateCopiesRightAfterTheSource) {
+    Start();
+    const HTREEITEM internet = Child(Root(), 1);
+    SelectInTree(Child(internet, 0));
+    Send(WM_COMMAND, ID_EDIT_DUPLICATE);
+    EXPECT_EQ(TreeText(Child(internet, 1)), "Mail Copy");
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail Copy");
+    EXPECT_EQ(CurrentDatabase::Get()->At(1)->At(1)->Count(), 2u) << "with its items";
+
+    // Delete acts on the focused tree's selection after a Yes.
+    SetFocus(m_tree); // no effect across threads; the frame focused the tree itself
+    SetAnswer(IDNO);
+    Send(WM_COMMAND, ID_EDIT_DELETE);
+    ExpectMessage("Are you sure you want to delete passcard \"Mail Copy\"?");
+    EXPECT_EQ(CurrentDatabase::Get()->At(1)->Count(), 2u);
+    SetAnswer(IDYES);
+    Send(WM_COMMAND, ID_EDIT_DELETE);
+    ExpectMessage("Are you sure you want to delete passcard \"Mail Copy\"?");
+    EXPECT_EQ(CurrentDatabase::Get()->At(1)->Count(), 1u);
+    EXPECT_EQ(TreeView_GetNextSibling(m_tree, Child(internet, 0)), nullptr);
+    EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 1 Passcard(s), 2 Fields(s)");
+    EXPECT_NE(TreeView_GetSelection(m_tree), nullptr);
+
+    // The database itself cannot go.
+    SelectInTree(Root());
+    Send(WM_COMMAND, ID_EDIT_DELETE);
+    EXPECT_EQ(Messages().size(), m_seen);
+}
+
+// Adding through each dialog is the end-to-end test's; here: the tree follows, Cancel adds nothing,
+// and Edit renames in place.
+TEST_F(MainFrameTest, AddAndEditGoThroughTheEditingDialogs) {
+    Start();
+    const auto answer = [&](int command, int field, const char* text, int button) {
+        Command(command);
+        const HWND dialog = m_run->WaitForDialogWhere([field](HWND w) { return test::HasControl(w, field); });
+        ASSERT_NE(dialog, nullptr) << command;
+        SetItemTextOf(dialog, field, text);
+        Click(dialog, button);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    };
+    SelectInTree(Root());
+    answer(ID_EDIT_ADD, IDC_NAME_EDIT, "Travel", IDOK); // Ins on the database: a group
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Travel");
+    EXPECT_EQ(TreeText(Child(Root(), 5)), "Travel");
+    answer(ID_EDIT_ADD_PASSCARD, IDC_PASSCARD_NAME, "Airline", IDCANCEL);
+    EXPECT_EQ(CurrentDatabase::Get()->At(5)->Count(), 0u);
+    EXPECT_EQ(TreeView_GetChild(m_tree, Child(Root(), 5)), nullptr);
+    answer(ID_EDIT_EDIT, IDC_NAME_EDIT, "Trips", IDOK);
+    EXPECT_EQ(TreeText(Child(Root(), 5)), "Trips");
+    EXPECT_EQ(CurrentDatabase::Get()->At(5)->Name().Viewed(), "Trips");
+}
+
+TEST_F(MainFrameTest, DraggingAPasscardOntoAGroupMovesItThere) {
+    Start();
+    const HTREEITEM mail = Child(Child(Root(), 1), 0);
+    const HTREEITEM email = Child(Root(), 2);
+    TVITEMA data{};
+    data.mask = TVIF_PARAM;
+    data.hItem = mail;
+    TreeView_GetItem(m_tree, &data);
+    NMTREEVIEWA drag{};
+    drag.hdr = {m_tree, IDC_MAIN_TREE, TVN_BEGINDRAGA};
+    drag.itemNew.hItem = mail;
+    drag.itemNew.lParam = data.lParam;
+    Send(WM_NOTIFY, IDC_MAIN_TREE, reinterpret_cast<LPARAM>(&drag));
+    RECT target{};
+    TreeView_GetItemRect(m_tree, email, &target, TRUE);
+    POINT drop{(target.left + target.right) / 2, (target.top + target.bottom) / 2};
+    MapWindowPoints(m_tree, m_frame, &drop, 1);
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+
+    const EncryptedDatabase& database = *CurrentDatabase::Get();
+    EXPECT_EQ(database.At(1)->Count(), 0u);
+    ASSERT_EQ(database.At(2)->Count(), 1u);
+    EXPECT_EQ(database.At(2)->At(0)->Name().Viewed(), "Mail");
+    EXPECT_EQ(TreeText(Child(Child(Root(), 2), 0)), "Mail");
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail");
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+}
+
+TEST_F(MainFrameTest, DroppingAPasscardOrAnItemOnAnotherWindowFillsTheControlUnderThePointer) {
+    Settings::Write(setting::kAutofillFromClipboard, 0);
+    Settings::Write(setting::kAutoTypeTimeout, 1);
+    Passcard& mail = *CurrentDatabase::Get()->At(1)->At(0);
+    mail.SetUseAutofill(true);
+    Start();
+    test::WindowThread form([] { return test::CreateLoginForm(); });
+    // Starts the drag the control reported, and releases it over the form's field.
+    const auto dropOn = [&](int field, const NMHDR& from, const void* drag) {
+        ASSERT_TRUE(form.BringToFront());
+        RECT edit{};
+        GetWindowRect(form.Control(field), &edit);
+        POINT drop{(edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2};
+        SetCursorPos(drop.x, drop.y);
+        Send(WM_NOTIFY, from.idFrom, reinterpret_cast<LPARAM>(drag));
+        ScreenToClient(m_frame, &drop);
+        Send(WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+    };
+
+    // The passcard from the tree, onto the login field: its template, login, Tab, password.
+    const HTREEITEM item = Child(Child(Root(), 1), 0);
+    NMTREEVIEWA tree{};
+    tree.hdr = {m_tree, IDC_MAIN_TREE, TVN_BEGINDRAGA};
+    tree.itemNew.hItem = item;
+    tree.itemNew.lParam = reinterpret_cast<LPARAM>(&mail);
+    dropOn(test::kLoginEditId, tree.hdr, &tree);
+    EXPECT_TRUE(WaitUntil([&] { return test::WindowTextOf(form.Control(test::kPasswordEditId)) == "s3cret"; }));
+    EXPECT_EQ(test::WindowTextOf(form.Control(test::kLoginEditId)), "me@example.org");
+    EXPECT_TRUE(mail.WindowId().Viewed().starts_with("#32770:Log in:")) << "the window dropped on, not the main window";
+
+    // The login item from the list, onto the password field: its value alone.
+    SelectInTree(item);
+    NMLISTVIEW list{};
+    list.hdr = {m_list, IDC_MAIN_LIST, LVN_BEGINDRAG};
+    list.iItem = 0;
+    SetWindowTextA(form.Control(test::kPasswordEditId), "");
+    dropOn(test::kPasswordEditId, list.hdr, &list);
+    EXPECT_TRUE(WaitUntil([&] { return test::WindowTextOf(form.Control(test::kPasswordEditId)) == "me@example.org"; }))
+        << test::WindowTextOf(form.Control(test::kPasswordEditId));
+}
+
+TEST_F(MainFrameTest, LinksAndTheUserGuideOpenThroughTheShell) {
+    auto site = std::make_unique<Item>();
+    site->ApplyTypeDefaults(ItemType::Url);
+    site->SetValue("books.example.org");
+    CurrentDatabase::Get()->At(1)->At(0)->Add(std::move(site));
+    Start();
+    SelectInTree(Child(Child(Root(), 1), 0));
+    NMITEMACTIVATE click{};
+    click.hdr = {m_list, IDC_MAIN_LIST, static_cast<UINT>(NM_DBLCLK)};
+    for (int row : {0, 2}) { // the login, then the address
+        click.iItem = row;
+        Send(WM_NOTIFY, IDC_MAIN_LIST, reinterpret_cast<LPARAM>(&click));
+    }
+    Send(WM_COMMAND, ID_HELP_USER_GUIDE);
+    const std::vector<std::string> opened = Opened();
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], "http://books.example.org");
+    EXPECT_EQ(opened[1].substr(opened[1].size() - 15), "shell_tests.chm");
+}
+
+TEST_F(MainFrameTest, BookmarksListTheMarkedPasscardsAndSelectThem) {
+    Start();
+    const HMENU bookmarks = GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_BOOKMARKS);
+    EXPECT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY);
+    SelectInTree(Child(Child(Root(), 1), 0));
+    Send(WM_COMMAND, ID_BOOKMARKS_ADD);
+    ASSERT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY + 1);
+    char text[64] = {};
+    GetMenuStringA(bookmarks, ID_BOOKMARK_FIRST, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "Internet\\Mail");
+    EXPECT_TRUE(CurrentDatabase::Get()->At(1)->At(0)->Bookmark());
+
+    SelectInTree(Root());
+    Send(WM_COMMAND, ID_BOOKMARK_FIRST);
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail");
+    Send(WM_COMMAND, ID_BOOKMARKS_REMOVE);
+    EXPECT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY);
+    EXPECT_FALSE(CurrentDatabase::Get()->At(1)->At(0)->Bookmark());
+}
+
+TEST_F(MainFrameTest, QuickSearchSelectsTheFirstMatchAsTheUserTypes) {
+    Start();
+    const HWND search = GetDlgItem(m_frame, IDC_MAIN_QUICK_SEARCH);
+    EXPECT_EQ(test::TextOf(search), Text(IDS_QUICK_SEARCH_HINT));
+    // A click gives the box the focus, which takes the hint away; then the user types.
+    PostMessageA(search, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(search, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(WaitUntil([&] { return test::TextOf(search).empty(); }));
+    for (const char key : {'m', 'A'}) {
+        PostMessageA(search, WM_CHAR, static_cast<WPARAM>(key), 0);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return test::TextOf(search) == "mA"; }));
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail");
+}
+
+TEST_F(MainFrameTest, LanguageSwitchRetranslatesMenusPanesAndColumns) {
+    Start();
+    const HMENU options = GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_OPTIONS);
+    const HMENU languages = GetSubMenu(options, VAULTLET_OPTIONS_POS_LANGUAGE);
+    ASSERT_NE(languages, nullptr);
+    ASSERT_GE(GetMenuItemCount(languages), 3);
+    char name[64] = {};
+    GetMenuStringA(languages, ID_LANGUAGE_FIRST + 1, name, sizeof name, MF_BYCOMMAND);
+    EXPECT_STREQ(name, "Russian");
+
+    const HWND title = GetDlgItem(m_frame, IDC_MAIN_TREE_TITLE);
+    const std::string english = test::TextOf(title);
+    Send(WM_COMMAND, ID_LANGUAGE_FIRST + 1);
+    EXPECT_EQ(Settings::Read(setting::kLanguage), "Russian");
+    EXPECT_NE(test::TextOf(title), english);
+    char file[64] = {};
+    GetMenuStringA(GetMenu(m_frame), 0, file, sizeof file, MF_BYPOSITION);
+    EXPECT_STRNE(file, "&File");
+    const HMENU russian =
+        GetSubMenu(GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_OPTIONS), VAULTLET_OPTIONS_POS_LANGUAGE);
+    EXPECT_NE(GetMenuState(russian, ID_LANGUAGE_FIRST + 1, MF_BYCOMMAND) & MF_CHECKED, 0u);
+
+    Send(WM_COMMAND, ID_LANGUAGE_FIRST);
+    EXPECT_EQ(test::TextOf(title), english);
+    GetMenuStringA(GetMenu(m_frame), 0, file, sizeof file, MF_BYPOSITION);
+    EXPECT_STREQ(file, "&File");
+}
+
+TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize) {
+    Start();
+    RECT normal{};
+    GetWindowRect(m_frame, &normal);
+    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
+    EXPECT_EQ(Settings::Read(setting::kCompactMode), 1);
+    EXPECT_FALSE(IsWindowVisible(m_list));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_REBAR)));
+    EXPECT_NE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    RECT compact{};
+    GetWindowRect(m_frame, &compact);
+    EXPECT_LT(compact.right - compact.left, normal.right - normal.left);
+    const HTREEITEM mail = Child(Child(Root(), 1), 0);
+    EXPECT_EQ(TreeText(Child(mail, 0)), "Login: me@example.org");
+    EXPECT_EQ(TreeText(Child(mail, 1)), "Password: **********");
+
+    // The close button only minimises in this layout.
+    Send(WM_SYSCOMMAND, SC_CLOSE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
+    Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
+
+    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
+    RECT back{};
+    GetWindowRect(m_frame, &back);
+    EXPECT_EQ(back.right - back.left, normal.right - normal.left);
+    EXPECT_TRUE(IsWindowVisible(m_list));
+    EXPECT_EQ(Child(Child(Child(Root(), 1), 0), 0), nullptr) << "items leave the tree";
+
+    // Closing in the compact layout stores the normal place and keeps the layout for next time.
+    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
+    Send(WM_CLOSE);
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(Settings::Read(setting::kMainWindowRight) - Settings::Read(setting::kMainWindowLeft),
+              normal.right - normal.left);
+    EXPECT_EQ(Settings::Read(setting::kCompactMode), 1);
+    LoadCurrent();
+    Start();
+    EXPECT_TRUE(IsWindowVisible(m_tree)) << "the next start opens compact";
+    EXPECT_FALSE(IsWindowVisible(m_list));
+}
+
+TEST_F(MainFrameTest, SettingsAreAppliedWhenTheDialogCloses) {
+    Start();
+    Command(ID_OPTIONS_SETTINGS);
+    const HWND dialog =
+        m_run->WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_SETTINGS_SHOW_TOOLBAR); });
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "free while the dialog may change it";
+    UnregisterHotKey(nullptr, 1);
+    CheckDlgButton(dialog, IDC_SETTINGS_SHOW_TOOLBAR, BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_SETTINGS_KEEP_ON_TOP, BST_CHECKED);
+    Click(dialog, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_REBAR)); }));
+    Send(WM_NULL); // the command has finished
+    EXPECT_NE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "held again";
+}
+
+// What Save As writes is ChangedOnDiskTest's, which reaches it through the changed-file question.
+TEST_F(MainFrameTest, SaveAsExportAndImportRunTheirFileDialogs) {
+    Start();
+    for (int command : {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_EDIT_EXPORT_ITEM, ID_FILE_IMPORT}) {
+        Command(command);
+        const HWND dialog = m_run->WaitForDialogWhere(test::IsFileDialog);
+        ASSERT_NE(dialog, nullptr) << command;
+        Click(dialog, IDCANCEL);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {
+    Start();
+    Command(ID_FILE_CHANGE_MASTER_PASSWORD);
+    const HWND dialog = m_run->WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_CHANGEPW_OLD); });
+    ASSERT_NE(dialog, nullptr);
+    const EncryptedDatabase* open = CurrentDatabase::Get();
+    // The tray menu and a second start reach the window while the dialog is up.
+    Send(WM_COMMAND, ID_FILE_LOGOFF);
+    Send(WM_COMMAND, ID_FILE_LOCK);
+    Send(WM_CLOSE);
+    Send(MSG_OPEN_FILE);
+    EXPECT_EQ(CurrentDatabase::Get(), open);
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    Click(dialog, IDCANCEL);
+    // Then the log-off (which outranks the lock) follows.
+    const HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    EXPECT_EQ(CurrentDatabase::Get(), nullptr);
+    Click(login, IDCANCEL);
+    EXPECT_TRUE(Ended());
+    // Nothing changed, so the log-off asked nothing; the hand-over, which named no file, reported.
+    ASSERT_TRUE(WaitForMessages(1));
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(IDS_INCORRECT_FILE_FORMAT)});
+}
+
+TEST_F(MainFrameTest, AHandOverDuringTheInstallIsTakenWhenTheInstallEnds) {
+    // A folder on the test prefix's removable drive R: (scripts/lib/wine-env.sh).
+    const std::string target = "R:\\MainFrameTest";
+    std::error_code error;
+    std::filesystem::remove_all(target, error);
+    Settings::Write(setting::kOpenFile, MakeDatabase(DocumentsFile("work.kvtdat"), "Work"));
+    Start();
+    Command(ID_FILE_INSTALL_REMOVABLE);
+    const HWND dialog = m_run->WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_INSTALL_DRIVE); });
+    ASSERT_NE(dialog, nullptr);
+    const EncryptedDatabase* open = CurrentDatabase::Get();
+    // A second start and the tray menu reach the window while the install runs.
+    Send(MSG_OPEN_FILE);
+    Send(WM_COMMAND, ID_FILE_LOCK);
+    Send(WM_COMMAND, ID_FILE_LOGOFF);
+    EXPECT_EQ(CurrentDatabase::Get(), open);
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+
+    SetItemTextOf(dialog, IDC_INSTALL_FOLDER, "MainFrameTest");
+    Click(dialog, IDOK);
+    const HWND login = WaitForLogin(60000);
+    ASSERT_NE(login, nullptr) << "the log-off and then the file handed over follow the install";
+    EXPECT_EQ(Messages(), std::vector<std::string>{FormatText(Text(IDS_INSTALL_SUCCEEDED), {"R:\\", "MainFrameTest"})});
+    std::string name;
+    int cipherId = 0;
+    EXPECT_TRUE(ProbeFile(target + "\\passwords_db.kvtdat", name, cipherId));
+    EXPECT_EQ(name, "Home (Removable)");
+    Click(login, IDCANCEL);
+    EXPECT_TRUE(Ended());
+    std::filesystem::remove_all(target, error);
+}
+
+TEST_F(MainFrameTest, AVersionFoundAtCreationIsShownAndTheCommandChecksOnceAtATime) {
+    test::LoopbackHttpServer server({{200, "9.9.9\nhttp://example.org/get\n"}, {200, "Notes\n"}, {404, ""}});
+    _putenv_s(UpdateEndpoint::kServerVariable, server.Address().c_str());
+    Settings::Write(setting::kCheckUpdatesOnStart, 1);
+    Start();
+    const HWND dialog =
+        m_run->WaitForDialogWhere([](HWND window) { return test::HasControl(window, IDC_NEWVERSION_CHANGELOG); });
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(test::ItemTextOf(dialog, IDC_NEWVERSION_CHANGELOG), "Notes\r\n");
+    Click(dialog, IDC_NEWVERSION_CLOSE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+
+    Command(ID_HELP_CHECK_UPDATES);
+    Command(ID_HELP_CHECK_UPDATES);
+    const HWND wait =
+        m_run->WaitForDialogWhere([](HWND window) { return test::HasControl(window, IDC_UPDATE_WAIT_TEXT); });
+    ASSERT_NE(wait, nullptr);
+    EXPECT_EQ(test::ItemTextOf(wait, IDC_UPDATE_WAIT_TEXT), "Please wait while Keyhaven checking for new version...");
+    ExpectMessage("There are no new updates available.");
+    EXPECT_EQ(MessageFlags().back(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_FALSE(IsWindow(wait));
+    EXPECT_EQ(server.Requests().size(), 3u) << "the second command came while the first check ran";
+}
+
+} // namespace
+} // namespace vaultlet

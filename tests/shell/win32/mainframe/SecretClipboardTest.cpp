@@ -1,0 +1,214 @@
+// The secret clipboard on the real clipboard: the ticks of the countdown are driven by calling
+// OnTimer, so no test waits for a second to pass.
+#include "shell/win32/mainframe/SecretClipboard.h"
+
+#include "resources/resource.h"
+#include "shell/Settings.h"
+#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/support/win32/ClipboardContents.h"
+#include "tests/support/win32/GuiDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <utility>
+
+using namespace vaultlet;
+using namespace vaultlet::test;
+
+namespace {
+
+constexpr UINT_PTR kTimerId = TIMER_CLIPBOARD_COUNTDOWN;
+
+// Another program holding the clipboard open (from a thread of its own) until Release.
+class ClipboardHolder {
+public:
+    ClipboardHolder()
+        : m_opened(CreateEventW(nullptr, TRUE, FALSE, nullptr)), m_release(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          m_thread([this] { Hold(); }) {
+        WaitForSingleObject(m_opened, 10000);
+    }
+    ~ClipboardHolder() {
+        Release();
+        CloseHandle(m_opened);
+        CloseHandle(m_release);
+    }
+
+    bool IsHolding() const { return m_holding; }
+    void Release() {
+        SetEvent(m_release);
+        if (m_thread.joinable()) {
+            m_thread.join();
+        }
+    }
+
+private:
+    void Hold() {
+        m_holding = OpenClipboard(nullptr) != FALSE;
+        SetEvent(m_opened);
+        WaitForSingleObject(m_release, 10000);
+        if (m_holding) {
+            CloseClipboard();
+        }
+    }
+
+    HANDLE m_opened;
+    HANDLE m_release;
+    bool m_holding = false;
+    std::thread m_thread;
+};
+
+// Counts the WM_TIMER messages of the countdown timer that reach the owner window.
+int g_timerTicks = 0;
+
+LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER && wParam == kTimerId) {
+        ++g_timerTicks;
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateOwnerWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = OwnerProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"SecretClipboardTestOwner";
+    RegisterClassW(&windowClass);
+    return CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                           windowClass.hInstance, nullptr);
+}
+
+class SecretClipboardTest : public ShellGuiFixture {
+protected:
+    void SetUp() override {
+        ShellGuiFixture::SetUp();
+        m_owner = CreateOwnerWindow();
+        m_other = CreateWindowExW(0, L"Static", L"another program", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(m_owner, nullptr);
+        ASSERT_NE(m_other, nullptr);
+        ASSERT_TRUE(PutClipboardText(m_other, "before"));
+        Settings::Write(setting::kEnableAutoDestroy, 1);
+        Settings::Write(setting::kAutoDestroyTimeout, 3);
+    }
+    void TearDown() override {
+        DestroyWindow(m_other);
+        DestroyWindow(m_owner);
+        ShellGuiFixture::TearDown();
+    }
+
+    // Whether the countdown timer is set on the owner window; stops it when it is.
+    bool StopTimer() const { return KillTimer(m_owner, kTimerId) != FALSE; }
+
+    HWND m_owner = nullptr;
+    HWND m_other = nullptr;
+};
+
+} // namespace
+
+TEST_F(SecretClipboardTest, CopyIsMarkedAndClearedOnTheLastTick) {
+    SecretClipboard clipboard(m_owner, kTimerId);
+    ASSERT_TRUE(clipboard.Copy("s3cret value"));
+    EXPECT_EQ(ClipboardText(m_other), "s3cret value");
+    EXPECT_EQ(SecretMarkerFaults(m_other), "");
+    EXPECT_EQ(clipboard.SecondsLeft(), 3);
+    g_timerTicks = 0;
+    EXPECT_TRUE(WaitUntil([] { return g_timerTicks > 0; }, 5000)) << "no WM_TIMER of the countdown's id";
+
+    clipboard.OnTimer();
+    clipboard.OnTimer();
+    EXPECT_EQ(clipboard.SecondsLeft(), 1);
+    EXPECT_EQ(ClipboardText(m_other), "s3cret value");
+    clipboard.OnTimer();
+    EXPECT_EQ(clipboard.SecondsLeft(), 0);
+    EXPECT_EQ(ClipboardText(m_other), std::nullopt);
+    EXPECT_FALSE(StopTimer());
+}
+
+TEST_F(SecretClipboardTest, SettingsAreReadAtEachCopy) {
+    SecretClipboard clipboard(m_owner, kTimerId);
+    Settings::Write(setting::kAutoDestroyTimeout, 0);
+    ASSERT_TRUE(clipboard.Copy("first"));
+    EXPECT_EQ(clipboard.SecondsLeft(), 1);
+    clipboard.OnTimer();
+
+    // Off: the value is put and stays, with no countdown and no timer.
+    Settings::Write(setting::kEnableAutoDestroy, 0);
+    ASSERT_TRUE(clipboard.Copy("second"));
+    EXPECT_EQ(clipboard.SecondsLeft(), 0);
+    EXPECT_FALSE(StopTimer());
+    clipboard.OnTimer();
+    EXPECT_EQ(ClipboardText(m_other), "second");
+}
+
+TEST_F(SecretClipboardTest, ValueCopiedByAnotherProgramSurvives) {
+    {
+        SecretClipboard clipboard(m_owner, kTimerId);
+        ASSERT_TRUE(clipboard.Copy("s3cret"));
+        ASSERT_TRUE(PutClipboardText(m_other, "copied later"));
+        for (int tick = 0; tick < 3; ++tick) {
+            clipboard.OnTimer();
+        }
+        EXPECT_EQ(clipboard.SecondsLeft(), 0);
+        EXPECT_FALSE(StopTimer());
+        EXPECT_EQ(ClipboardText(m_other), "copied later");
+
+        ASSERT_TRUE(clipboard.Copy("s3cret again"));
+        ASSERT_TRUE(PutClipboardText(m_other, "copied later again"));
+    }
+    EXPECT_EQ(ClipboardText(m_other), "copied later again");
+}
+
+TEST_F(SecretClipboardTest, BusyClipboardIsClearedOnTheFirstTickItIsFree) {
+    Settings::Write(setting::kAutoDestroyTimeout, 1);
+    SecretClipboard clipboard(m_owner, kTimerId);
+    ASSERT_TRUE(clipboard.Copy("s3cret"));
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.IsHolding());
+    clipboard.OnTimer();
+    clipboard.OnTimer();
+    EXPECT_EQ(clipboard.SecondsLeft(), 0);
+    holder.Release();
+    EXPECT_EQ(ClipboardText(m_other), "s3cret");
+
+    clipboard.OnTimer();
+    EXPECT_EQ(ClipboardText(m_other), std::nullopt);
+    EXPECT_FALSE(StopTimer());
+}
+
+TEST_F(SecretClipboardTest, GoingAwayClearsOurValue) {
+    {
+        SecretClipboard clipboard(m_owner, kTimerId);
+        ASSERT_TRUE(clipboard.Copy("s3cret"));
+    }
+    EXPECT_EQ(ClipboardText(m_other), std::nullopt);
+
+    // The explicit clear before the window goes ends the countdown as well.
+    {
+        SecretClipboard clipboard(m_owner, kTimerId);
+        ASSERT_TRUE(clipboard.Copy("s3cret"));
+        clipboard.ClearIfOurs();
+        EXPECT_EQ(clipboard.SecondsLeft(), 0);
+        EXPECT_FALSE(StopTimer());
+        EXPECT_EQ(ClipboardText(m_other), std::nullopt);
+    }
+
+    // A main window's members go after its window.
+    SecretClipboard clipboard(m_owner, kTimerId);
+    ASSERT_TRUE(clipboard.Copy("s3cret"));
+    DestroyWindow(std::exchange(m_owner, nullptr));
+    clipboard.ClearIfOurs();
+    EXPECT_EQ(ClipboardText(m_other), std::nullopt);
+}
+
+TEST_F(SecretClipboardTest, ClipboardThatCannotBeOpenedStartsNoCountdown) {
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.IsHolding());
+    SecretClipboard clipboard(m_owner, kTimerId);
+    EXPECT_FALSE(clipboard.Copy("s3cret"));
+    EXPECT_EQ(clipboard.SecondsLeft(), 0);
+    EXPECT_FALSE(StopTimer());
+    holder.Release();
+    EXPECT_EQ(ClipboardText(m_other), "before");
+}

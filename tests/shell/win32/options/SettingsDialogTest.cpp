@@ -1,0 +1,248 @@
+// The program settings dialog on real windows, against a private ini file: what it shows, its
+// enable rules and pages, what OK writes (and what a store that cannot be written does to it),
+// Cancel, and the ranges of the time-outs.
+#include "shell/win32/options/SettingsDialog.h"
+
+#include "resources/StringIds.h"
+#include "resources/resource.h"
+#include "services/LanguagePack.h"
+#include "shell/RegistryStore.h"
+#include "shell/Settings.h"
+#include "shell/SettingsLocation.h"
+#include "shell/StartupEntry.h"
+#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/support/TestData.h"
+#include "tests/support/win32/GuiDriver.h"
+
+#include <commctrl.h>
+
+#include <filesystem>
+#include <memory>
+#include <tuple>
+
+namespace vaultlet {
+namespace {
+
+bool IsSettings(HWND window) {
+    return test::HasControl(window, IDC_SETTINGS_TABS);
+}
+
+int HotKeyOf(HWND dialog) {
+    return static_cast<int>(SendMessageA(GetDlgItem(dialog, IDC_SETTINGS_HOTKEY), HKM_GETHOTKEY, 0, 0));
+}
+
+bool IsShown(HWND dialog, int id) {
+    return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE;
+}
+
+std::string TabCaption(HWND dialog, int page) {
+    char text[64] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(GetDlgItem(dialog, IDC_SETTINGS_TABS), TCM_GETITEMA, page, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+// As a click on the tab would: select it, then tell the dialog.
+void ChoosePage(HWND dialog, int page) {
+    const HWND tabs = GetDlgItem(dialog, IDC_SETTINGS_TABS);
+    SendMessageA(tabs, TCM_SETCURSEL, page, 0);
+    NMHDR change{tabs, IDC_SETTINGS_TABS, TCN_SELCHANGE};
+    SendMessageA(dialog, WM_NOTIFY, IDC_SETTINGS_TABS, reinterpret_cast<LPARAM>(&change));
+}
+
+class SettingsDialogTest : public test::ShellGuiFixture {
+protected:
+    void SetUp() override {
+        ShellGuiFixture::SetUp();
+        Settings::DeleteStartupEntry();
+    }
+    void TearDown() override {
+        m_run.reset();
+        Settings::DeleteStartupEntry();
+        ShellGuiFixture::TearDown();
+    }
+
+    HWND Show() {
+        m_run = std::make_unique<test::ModalThread>([this] { return m_dialog.RunModal(nullptr); });
+        return m_run->WaitForDialogWhere(IsSettings);
+    }
+
+    INT_PTR Close(HWND dialog, int button) {
+        test::Click(dialog, button);
+        EXPECT_TRUE(m_run->WaitForEnd());
+        return m_run->Result();
+    }
+
+    // Ticks or unticks a box as a click does and waits until the dialog has seen it.
+    void SetBox(HWND dialog, int id, bool ticked) {
+        if (test::IsChecked(dialog, id) != ticked) {
+            test::Click(dialog, id);
+            ASSERT_TRUE(test::WaitUntil([&] { return test::IsChecked(dialog, id) == ticked; }));
+        }
+    }
+
+    SettingsDialog m_dialog;
+    std::unique_ptr<test::ModalThread> m_run;
+};
+
+TEST_F(SettingsDialogTest, OpensOnTheStoredValuesAndCancelWritesNothing) {
+    ASSERT_TRUE(Settings::WriteInts({{"ShowTrayIcon", 0},
+                                     {"MinimizeOnEsc", 0},
+                                     {"KeepOnTop", 1},
+                                     {"LinesIntoTree", 1},
+                                     {"CopyOnMiddleClick", 0},
+                                     {"EnableAutoDestroy", 0},
+                                     {"AutoDestroyTimeout", 42},
+                                     {"CheckUpdatesOnStart", 1},
+                                     {"HonKeyKey", 'K'},
+                                     {"HonKeyModifier", 3},
+                                     {"AutoTypeTimeout", 75},
+                                     {"Monitor", 1}}));
+    // An entry of the old, unquoted kind still names this copy.
+    const std::string oldEntry = RegistryStore::ExecutablePath() + std::string(StartupEntry::kArguments);
+    ASSERT_TRUE(RegistryStore::WriteStartupEntry(oldEntry));
+    const std::string stored = test::ReadFileBytes(SettingsLocation::Get());
+
+    const HWND dialog = Show();
+    ASSERT_NE(dialog, nullptr);
+    const LanguagePack& language = LanguagePack::Instance();
+    EXPECT_EQ(test::TextOf(dialog), language.getString(IDS_TITLE_PROGRAM_SETTINGS));
+    EXPECT_EQ(TabCaption(dialog, SettingsDialog::kAutofillPage), language.getString(IDS_SETTINGS_PAGE_AUTOFILL));
+    EXPECT_FALSE(test::IsChecked(dialog, IDC_SETTINGS_SHOW_TRAY_ICON));
+    EXPECT_TRUE(test::IsChecked(dialog, IDC_SETTINGS_MINIMIZE_TO_TRAY)) << "unstored keys show their default";
+    EXPECT_FALSE(test::IsChecked(dialog, IDC_SETTINGS_MINIMIZE_ON_ESC));
+    EXPECT_TRUE(test::IsChecked(dialog, IDC_SETTINGS_KEEP_ON_TOP));
+    EXPECT_TRUE(test::IsChecked(dialog, IDC_SETTINGS_LINES_INTO_TREE));
+    EXPECT_FALSE(test::IsChecked(dialog, IDC_SETTINGS_COPY_ON_MIDDLE_CLICK));
+    EXPECT_TRUE(test::IsChecked(dialog, IDC_SETTINGS_RUN_AT_STARTUP));
+    EXPECT_FALSE(test::IsChecked(dialog, IDC_SETTINGS_AUTO_DESTROY));
+    EXPECT_EQ(test::ItemTextOf(dialog, IDC_SETTINGS_TIMEOUT), "42");
+    EXPECT_TRUE(test::IsChecked(dialog, IDC_SETTINGS_CHECK_UPDATES));
+    EXPECT_EQ(HotKeyOf(dialog), MAKEWORD('K', 3));
+    EXPECT_EQ(test::ItemTextOf(dialog, IDC_SETTINGS_AUTOTYPE_TIMEOUT), "75");
+    EXPECT_TRUE(test::IsChecked(dialog, IDC_SETTINGS_MONITOR));
+
+    // One page at a time: the first at the start, then the one chosen.
+    EXPECT_TRUE(IsShown(dialog, IDC_SETTINGS_SHOW_TRAY_ICON));
+    EXPECT_FALSE(IsShown(dialog, IDC_SETTINGS_HOTKEY));
+    ChoosePage(dialog, SettingsDialog::kAutofillPage);
+    EXPECT_TRUE(IsShown(dialog, IDC_SETTINGS_HOTKEY));
+    EXPECT_TRUE(IsShown(dialog, IDC_SETTINGS_AUTOTYPE_SPIN));
+    EXPECT_FALSE(IsShown(dialog, IDC_SETTINGS_SHOW_TRAY_ICON));
+    EXPECT_FALSE(IsShown(dialog, IDC_SETTINGS_TIMEOUT));
+
+    SetBox(dialog, IDC_SETTINGS_MONITOR, false);
+    test::SetItemTextOf(dialog, IDC_SETTINGS_AUTOTYPE_TIMEOUT, "5");
+    EXPECT_EQ(Close(dialog, IDCANCEL), IDCANCEL);
+    EXPECT_EQ(test::ReadFileBytes(SettingsLocation::Get()), stored);
+    EXPECT_EQ(RegistryStore::ReadStartupEntry(), oldEntry);
+    EXPECT_FALSE(m_dialog.Changes().Any());
+}
+
+// Which option needs which is ProgramOptionsRulesTest's, and the clamping of typed time-outs
+// ProgramOptionsTest's; here a click applies the rules again and the spin buttons step in the ranges.
+TEST_F(SettingsDialogTest, EnablesFollowTheClickedBoxesAndTheSpinsStepInTheTimeOutRanges) {
+    const HWND dialog = Show();
+    ASSERT_NE(dialog, nullptr);
+    const auto enabled = [&](int id) { return test::IsItemEnabled(dialog, id); };
+    EXPECT_TRUE(enabled(IDC_SETTINGS_AUTO_LOGOFF));
+    SetBox(dialog, IDC_SETTINGS_MINIMIZE_TO_TRAY, false);
+    EXPECT_FALSE(enabled(IDC_SETTINGS_AUTO_LOGOFF));
+    SetBox(dialog, IDC_SETTINGS_SHOW_TRAY_ICON, false);
+    EXPECT_FALSE(enabled(IDC_SETTINGS_MINIMIZE_TO_TRAY));
+    EXPECT_FALSE(enabled(IDC_SETTINGS_CLOSE_TO_TRAY));
+    EXPECT_TRUE(enabled(IDC_SETTINGS_MINIMIZE_ON_ESC));
+
+    ChoosePage(dialog, SettingsDialog::kCommonPage);
+    SetBox(dialog, IDC_SETTINGS_AUTO_DESTROY, false);
+    EXPECT_FALSE(enabled(IDC_SETTINGS_TIMEOUT));
+    EXPECT_FALSE(enabled(IDC_SETTINGS_TIMEOUT_SPIN));
+    SetBox(dialog, IDC_SETTINGS_AUTO_DESTROY, true);
+    EXPECT_TRUE(enabled(IDC_SETTINGS_TIMEOUT));
+    EXPECT_TRUE(enabled(IDC_SETTINGS_TIMEOUT_SPIN));
+
+    for (const auto& [spin, minimum, maximum] :
+         {std::tuple{IDC_SETTINGS_TIMEOUT_SPIN, ProgramOptions::kClipboardTimeoutMinimum,
+                     ProgramOptions::kClipboardTimeoutMaximum},
+          std::tuple{IDC_SETTINGS_AUTOTYPE_SPIN, ProgramOptions::kAutoTypeTimeoutMinimum,
+                     ProgramOptions::kAutoTypeTimeoutMaximum}}) {
+        int low = -1;
+        int high = -1;
+        SendMessageA(GetDlgItem(dialog, spin), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                     reinterpret_cast<LPARAM>(&high));
+        EXPECT_EQ(low, minimum) << spin;
+        EXPECT_EQ(high, maximum) << spin;
+    }
+    Close(dialog, IDCANCEL);
+}
+
+TEST_F(SettingsDialogTest, OkWritesEveryChangeAndAQuotedStartupEntry) {
+    Settings::WriteString("Language", "English");
+    const HWND dialog = Show();
+    ASSERT_NE(dialog, nullptr);
+    SetBox(dialog, IDC_SETTINGS_SHOW_TRAY_ICON, false);
+    SetBox(dialog, IDC_SETTINGS_SHOW_TOOLBAR, false);
+    SetBox(dialog, IDC_SETTINGS_KEEP_ON_TOP, true);
+    SetBox(dialog, IDC_SETTINGS_RUN_AT_STARTUP, true);
+    SetBox(dialog, IDC_SETTINGS_FILL_THROUGH_CLIPBOARD, false);
+    test::SetItemTextOf(dialog, IDC_SETTINGS_TIMEOUT, "20");
+    test::SetItemTextOf(dialog, IDC_SETTINGS_AUTOTYPE_TIMEOUT, "50");
+    SendMessageA(GetDlgItem(dialog, IDC_SETTINGS_HOTKEY), HKM_SETHOTKEY, MAKEWORD('Q', 5), 0);
+    EXPECT_EQ(Close(dialog, IDOK), IDOK);
+
+    EXPECT_EQ(Settings::ReadInt("ShowTrayIcon", 1), 0);
+    EXPECT_EQ(Settings::ReadInt("ShowToolbar", 1), 0);
+    EXPECT_EQ(Settings::ReadInt("KeepOnTop", 0), 1);
+    EXPECT_EQ(Settings::ReadInt("AutofillFromClipboard", 1), 0);
+    EXPECT_EQ(Settings::ReadInt("MinimizeOnEsc", 0), 1) << "untouched boxes are written as shown";
+    EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), 20);
+    EXPECT_EQ(Settings::ReadInt("AutoTypeTimeout", 30), 50);
+    EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 'Q');
+    EXPECT_EQ(Settings::ReadInt("HonKeyModifier", 6), 5);
+    EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
+    EXPECT_EQ(RegistryStore::ReadStartupEntry(), StartupEntry::CommandFor(RegistryStore::ExecutablePath()));
+    EXPECT_EQ(m_dialog.Chosen(), ProgramOptions::Load());
+
+    const ProgramOptions::Changes changes = m_dialog.Changes();
+    EXPECT_TRUE(changes.trayIcon && changes.toolbar && changes.keepOnTop && changes.hotKey);
+    EXPECT_FALSE(changes.statusBar || changes.treeLines);
+
+    // Unticked, the entry goes; a second time, when there is none, that is no error.
+    for (int round = 0; round < 2; ++round) {
+        SettingsDialog again;
+        test::ModalThread run([&] { return again.RunModal(nullptr); });
+        const HWND second = run.WaitForDialogWhere(IsSettings);
+        ASSERT_NE(second, nullptr);
+        SetBox(second, IDC_SETTINGS_RUN_AT_STARTUP, false);
+        test::Click(second, IDOK);
+        ASSERT_TRUE(run.WaitForEnd());
+        EXPECT_EQ(run.Result(), IDOK);
+        EXPECT_FALSE(RegistryStore::ReadStartupEntry());
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(SettingsDialogTest, AStoreThatCannotBeWrittenKeepsTheDialogOpenAndWritesNothing) {
+    const std::string unwritable = ProgramFile("missing\\Vaultlet.ini");
+    SettingsLocation::Set(unwritable);
+    const HWND dialog = Show();
+    ASSERT_NE(dialog, nullptr);
+    SetBox(dialog, IDC_SETTINGS_RUN_AT_STARTUP, true);
+    SendMessageA(GetDlgItem(dialog, IDC_SETTINGS_HOTKEY), HKM_SETHOTKEY, MAKEWORD('Q', 5), 0);
+    test::Click(dialog, IDOK);
+    ASSERT_TRUE(WaitForMessages(1));
+    EXPECT_EQ(Messages().front(), LanguagePack::Instance().getString(IDS_SETTINGS_NOT_SAVED));
+    EXPECT_FALSE(RegistryStore::ReadStartupEntry()) << "nothing after the refused batch is written";
+
+    // Still open: Cancel closes it, as Cancel.
+    EXPECT_EQ(Close(dialog, IDCANCEL), IDCANCEL);
+    EXPECT_FALSE(std::filesystem::exists(unwritable));
+    EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 70);
+    EXPECT_FALSE(m_dialog.Changes().Any());
+}
+
+} // namespace
+} // namespace vaultlet

@@ -1,0 +1,159 @@
+// The update check as its thread runs it, against a loopback server of the test: what it posts to
+// the window that started it, what it publishes, and that every failure of the server ends as "not
+// found" for a check the user asked for and as nothing at all for a silent one.
+#include "shell/win32/update/UpdateChecker.h"
+
+#include "resources/resource.h"
+#include "services/UpdateRequest.h"
+#include "services/UpdateResponseBody.h"
+#include "services/UpdateResultSlot.h"
+#include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/LoopbackHttpServer.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace vaultlet {
+namespace {
+
+using namespace std::chrono_literals;
+using test::LoopbackHttpServer;
+using Response = LoopbackHttpServer::Response;
+using Posted = std::vector<std::pair<UINT, WPARAM>>;
+
+constexpr const char* kVersionText = "2.1.1.26";
+const Posted kNotFound = {{MSG_UPDATE_CHECK_STARTED, 0}, {MSG_UPDATE_CHECK_FINISHED, 0}};
+
+// A window of the test thread that keeps the update messages it receives.
+class Recipient {
+public:
+    Recipient() {
+        static const ATOM atom = [] {
+            WNDCLASSA type{};
+            type.lpfnWndProc = Procedure;
+            type.hInstance = GetModuleHandleA(nullptr);
+            type.lpszClassName = "VaultletUpdateRecipient";
+            return RegisterClassA(&type);
+        }();
+        m_window = CreateWindowExA(0, MAKEINTATOM(atom), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+        SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~Recipient() { DestroyWindow(m_window); }
+    Recipient(const Recipient&) = delete;
+    Recipient& operator=(const Recipient&) = delete;
+
+    HWND Window() const noexcept { return m_window; }
+    // Everything posted so far, once the queue has been emptied.
+    Posted Received() {
+        MSG message;
+        while (PeekMessageA(&message, m_window, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+        return std::exchange(m_received, {});
+    }
+    std::size_t Count(UINT message) const {
+        std::size_t count = 0;
+        for (const auto& [each, parameter] : m_received) {
+            count += each == message ? 1 : 0;
+        }
+        return count;
+    }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<Recipient*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (self != nullptr && message >= MSG_UPDATE_AVAILABLE && message <= MSG_UPDATE_CHECK_FINISHED) {
+            self->m_received.emplace_back(message, wParam);
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    HWND m_window = nullptr;
+    Posted m_received;
+};
+
+UpdateChecker::Options OptionsFor(HWND window, bool silent, const std::string& server) {
+    UpdateChecker::Options options;
+    options.notifyWindow = window;
+    options.silent = silent;
+    options.delay = 0ms;
+    options.endpoint = UpdateEndpoint::WithServer(server).value();
+    options.endpoint.connectTimeout = options.endpoint.sendTimeout = options.endpoint.receiveTimeout = 300ms;
+    options.versionText = kVersionText;
+    return options;
+}
+
+TEST(UpdateCheckerTest, AFoundVersionIsPublishedAndAnnouncedToItsWindow) {
+    LoopbackHttpServer server({{200, "9.9.9\r\nhttp://example.org/get\r\n"},
+                               {200, "Faster\nSmaller\n"},
+                               {200, "9.9.10\nhttps://example.org/get\n"},
+                               {200, "Even faster\n"}});
+    Recipient recipient;
+    UpdateResultSlot slot;
+
+    UpdateChecker::Check(OptionsFor(recipient.Window(), false, server.Address()), slot);
+    EXPECT_EQ(recipient.Received(),
+              (Posted{{MSG_UPDATE_CHECK_STARTED, 0}, {MSG_UPDATE_CHECK_FINISHED, 1}, {MSG_UPDATE_AVAILABLE, 0}}));
+    ASSERT_TRUE(slot.Latest().has_value());
+    EXPECT_EQ(slot.Latest()->version, "9.9.9");
+    EXPECT_EQ(slot.Latest()->address, "http://example.org/get");
+    EXPECT_EQ(slot.Latest()->changeLog, "Faster\nSmaller\n");
+    const auto requests = server.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].target, update_request::Path(UpdateRequestKind::Url, kVersionText));
+    EXPECT_EQ(requests[1].target, update_request::Path(UpdateRequestKind::ChangeLog, kVersionText));
+
+    UpdateChecker::Check(OptionsFor(recipient.Window(), true, server.Address()), slot);
+    EXPECT_EQ(recipient.Received(), (Posted{{MSG_UPDATE_AVAILABLE, 0}})) << "a silent check tells only a find";
+    EXPECT_EQ(slot.Latest()->version, "9.9.10");
+}
+
+struct FailingServer {
+    const char* what;
+    std::vector<Response> script;
+};
+
+TEST(UpdateCheckerTest, EveryFailureIsNotFoundWhenAskedForAndNothingWhenSilent) {
+    const std::string location = "9.9.9\nhttp://example.org/get\n";
+    // Every kind of failure ends the same way in the check (UpdateCheckTest, WinInetTransportTest);
+    // here failing answers and a refused connection reach the window.
+    const std::vector<FailingServer> servers = {
+        {"not found", {{404, location}}},
+        {"a change log of the size limit", {{200, location}, {200, std::string(UpdateResponseBody::kLimit, 'x')}}},
+    };
+    Recipient recipient;
+    UpdateResultSlot slot;
+    for (const FailingServer& each : servers) {
+        for (const bool silent : {false, true}) {
+            LoopbackHttpServer server(each.script);
+            UpdateChecker::Check(OptionsFor(recipient.Window(), silent, server.Address()), slot);
+            EXPECT_EQ(recipient.Received(), silent ? Posted{} : kNotFound) << each.what;
+        }
+    }
+    for (const bool silent : {false, true}) {
+        UpdateChecker::Check(OptionsFor(recipient.Window(), silent, LoopbackHttpServer::RefusingAddress()), slot);
+        EXPECT_EQ(recipient.Received(), silent ? Posted{} : kNotFound) << "refused";
+    }
+    EXPECT_FALSE(slot.Latest().has_value());
+}
+
+TEST(UpdateCheckerTest, StartingReturnsOnceTheThreadRunsEvenWhenItsCheckEndsAtOnce) {
+    // With no time at all a check (and its object) ends right after its thread starts, while the
+    // starter may still be about to wait. Under Wine the starter nearly always gets there first, so
+    // this guards the start itself more than that race.
+    constexpr std::size_t kChecks = 50;
+    Recipient recipient;
+    UpdateChecker::Options options = OptionsFor(recipient.Window(), false, LoopbackHttpServer::RefusingAddress());
+    options.endpoint.deadline = 0ms;
+    for (std::size_t check = 0; check < kChecks; ++check) {
+        EXPECT_TRUE(UpdateChecker::StartCheck(options));
+    }
+    EXPECT_TRUE(test::WaitUntil([&] { return recipient.Count(MSG_UPDATE_CHECK_FINISHED) == kChecks; }));
+}
+
+} // namespace
+} // namespace vaultlet
