@@ -5,6 +5,8 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/DatabaseList.h"
 
+#include <utility>
+
 namespace vaultlet {
 namespace {
 
@@ -131,6 +133,16 @@ DatabaseSession::SaveResult DatabaseSession::Reported(SaveResult result) {
         m_prompts.ReportSaveFailure();
     }
     return result;
+}
+
+void DatabaseSession::Defer(Transition transition) {
+    if (m_deferred != Transition::Logoff) {
+        m_deferred = transition;
+    }
+}
+
+DatabaseSession::Transition DatabaseSession::TakeDeferred() {
+    return std::exchange(m_deferred, Transition::None);
 }
 
 } // namespace vaultlet

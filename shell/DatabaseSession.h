@@ -22,6 +22,7 @@ class ProgressSink;
 class DatabaseSession {
 public:
     enum class SaveResult { Saved, Failed, NoPath, Cancelled };
+    enum class Transition { None, Lock, Logoff };
 
     DatabaseSession(SessionPrompts& prompts, DatabaseList& list) : m_prompts(prompts), m_list(list) {}
 
@@ -46,6 +47,13 @@ public:
     // reload that failed and was reported).
     std::unique_ptr<EncryptedDatabase> OfferReload();
 
+    // A lock or log-off asked for while a dialog of the window is up must neither pull the database
+    // from under the dialog nor be forgotten: it waits until the dialog ends. When both are asked
+    // for, the log-off is kept, since it hides the data as the lock does and also closes the file.
+    void Defer(Transition transition);
+    // The transition waiting for the dialogs to end (None when there is none); forgets it.
+    Transition TakeDeferred();
+
 private:
     // Saves to the database's own file; when another writer changed that file, the user decides.
     SaveResult SaveOwnFile(ProgressSink* progress);
@@ -56,6 +64,7 @@ private:
     DatabaseList& m_list;
     // The version of the file the user last declined to read again (or that could not be read).
     std::optional<FileStamp> m_declinedChange;
+    Transition m_deferred = Transition::None;
 };
 
 } // namespace vaultlet

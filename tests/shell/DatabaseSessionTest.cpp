@@ -264,5 +264,27 @@ TEST_F(DatabaseSessionTest, ReloadIsOfferedOncePerChangeAndOnlyWithoutUnsavedCha
     EXPECT_FALSE(ModifiedFlag::IsRaised());
 }
 
+TEST_F(DatabaseSessionTest, ALogoffAskedForUnderADialogWinsOverALockAndEachIsRunOnce) {
+    using Transition = DatabaseSession::Transition;
+    struct Case {
+        std::vector<Transition> asked;
+        Transition runs;
+    };
+    const Case cases[] = {
+        {{}, Transition::None},
+        {{Transition::Lock}, Transition::Lock},
+        {{Transition::Lock, Transition::Lock}, Transition::Lock},
+        {{Transition::Lock, Transition::Logoff}, Transition::Logoff},
+        {{Transition::Logoff, Transition::Lock}, Transition::Logoff},
+    };
+    for (const Case& c : cases) {
+        for (Transition transition : c.asked) {
+            m_session.Defer(transition);
+        }
+        EXPECT_EQ(m_session.TakeDeferred(), c.runs);
+        EXPECT_EQ(m_session.TakeDeferred(), Transition::None) << "taken once";
+    }
+}
+
 } // namespace
 } // namespace vaultlet

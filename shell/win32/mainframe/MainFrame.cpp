@@ -21,6 +21,8 @@ namespace {
 
 constexpr UINT kRefreshMilliseconds = 5000;
 constexpr UINT kMonitorMilliseconds = 2000;
+// WM_COMMAND's notification code for a command that came from an accelerator key.
+constexpr int kAcceleratorCode = 1;
 
 } // namespace
 
@@ -31,45 +33,15 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
     {ID_FILE_SAVE_AS, &MainFrame::OnSaveAs},
     {ID_FILE_LOCK, &MainFrame::OnLock},
     {ID_FILE_LOGOFF, &MainFrame::OnLogoff},
-    {ID_FILE_CHANGE_MASTER_PASSWORD, &MainFrame::OnChangePassword},
-    {ID_FILE_DATABASE_SETTINGS, &MainFrame::OnDatabaseSettings},
-    {ID_FILE_INSTALL_REMOVABLE, &MainFrame::OnInstallRemovable},
     {ID_APP_EXIT, &MainFrame::OnExit},
     {ID_EDIT_COPY, &MainFrame::OnCopy},
-    {ID_EDIT_ADD_GROUP, &MainFrame::OnAddGroup},
-    {ID_EDIT_ADD_PASSCARD, &MainFrame::OnAddPasscard},
-    {ID_EDIT_ADD_ITEM, &MainFrame::OnAddItem},
-    {ID_EDIT_ADD, &MainFrame::OnAdd},
-    {ID_EDIT_EDIT, &MainFrame::OnEdit},
-    {ID_EDIT_DELETE, &MainFrame::OnDelete},
-    {ID_EDIT_DUPLICATE, &MainFrame::OnDuplicate},
-    {ID_BOOKMARKS_ADD, &MainFrame::OnAddBookmark},
-    {ID_BOOKMARKS_REMOVE, &MainFrame::OnRemoveBookmark},
-    {ID_EDIT_SELECT_ALL, &MainFrame::OnSelectAll},
-    {ID_EDIT_COLLAPSE_ALL, &MainFrame::OnCollapseAll},
-    {ID_EDIT_EXPAND_ALL, &MainFrame::OnExpandAll},
-    {ID_VIEW_TOOLBAR, &MainFrame::OnToggleToolbar},
-    {ID_VIEW_STATUS_BAR, &MainFrame::OnToggleStatusBar},
-    {ID_VIEW_ALWAYS_ON_TOP, &MainFrame::OnAlwaysOnTop},
     {ID_VIEW_COMPACT_MODE, &MainFrame::OnCompactMode},
-    {ID_OPTIONS_MANAGE_DATABASES, &MainFrame::OnManageDatabases},
     {ID_OPTIONS_SETTINGS, &MainFrame::OnSettings},
-    {ID_FILE_EXPORT, &MainFrame::OnExport},
-    {ID_EDIT_EXPORT_ITEM, &MainFrame::OnExportItem},
-    {ID_FILE_IMPORT, &MainFrame::OnImport},
-    {ID_FILE_PRINT, &MainFrame::OnPrint},
-    {ID_EDIT_PRINT_ITEM, &MainFrame::OnPrintItem},
-    {ID_TOOLS_PASSWORD_GENERATOR, &MainFrame::OnGenerator},
-    {ID_APP_ABOUT, &MainFrame::OnAbout},
-    {ID_HELP_CHECK_UPDATES, &MainFrame::OnCheckUpdates},
-    {ID_HELP_USER_GUIDE, &MainFrame::OnUserGuide},
     {ID_TRAY_SHOW_WINDOW, &MainFrame::OnShowWindow},
-    {ID_NEXT_FOCUS, &MainFrame::OnNextFocus},
-    {ID_ESCAPE, &MainFrame::OnEscape},
 };
 
 MainFrame::MainFrame(RizeThread* rizeThread, DatabaseFolders folders)
-    : m_rizeThread(rizeThread), m_folders(std::move(folders)), m_list(m_folders), m_session(*this, m_list),
+    : m_rizeThread(rizeThread), m_folders(std::move(folders)), m_list(m_folders),
       m_monitor(
           m_windowSystem,
           [](WindowHandle owner) { return std::make_unique<Win32InputSender>(static_cast<HWND>(owner)); },
@@ -109,7 +81,7 @@ bool MainFrame::OnCreate() {
     if (m_rizeThread != nullptr) {
         m_rizeThread->SetWindow(Handle());
     }
-    RegisterHotKey();
+    RegisterHotKeyFromSettings();
     m_refreshTimer.Start(Handle(), TIMER_TREE_REFRESH, kRefreshMilliseconds);
     m_monitorTimer.Start(Handle(), TIMER_WINDOW_MONITOR, kMonitorMilliseconds);
     if (Settings::ReadCheckUpdatesOnStart() != 0) {
@@ -123,15 +95,14 @@ bool MainFrame::OnCommand(int id, int code, HWND) {
         OnSearchEvent(code);
         return true;
     }
-    if (code == 1 && OnEditKey(id)) {
+    if (code == kAcceleratorCode && OnEditKey(id)) {
         return true;
     }
     if (m_busy > 0 && id != ID_TRAY_SHOW_WINDOW) {
-        // Only the tray menu reaches the window while one of its dialogs runs. A lock or log-off
-        // asked for meanwhile must not pull the database from under the dialog, nor be forgotten:
-        // it follows as soon as the dialog ends.
+        // Only the tray menu reaches the window while one of its dialogs runs.
         if (id == ID_FILE_LOCK || id == ID_FILE_LOGOFF) {
-            m_pendingTransition = m_pendingTransition == ID_FILE_LOGOFF ? ID_FILE_LOGOFF : id;
+            m_session.Defer(id == ID_FILE_LOCK ? DatabaseSession::Transition::Lock
+                                               : DatabaseSession::Transition::Logoff);
         }
         BringModalForward();
         return true;
@@ -142,7 +113,8 @@ bool MainFrame::OnCommand(int id, int code, HWND) {
     if (!CommandStateOf(id, CurrentState()).enabled) {
         return true;
     }
-    return kCommands.Dispatch(*this, id, code);
+    return kCommands.Dispatch(*this, id, code) || m_edit.Dispatch(id, code) || m_tools.Dispatch(id, code) ||
+           m_view.Dispatch(id, code);
 }
 
 bool MainFrame::OnNotify(const NMHDR& header, LRESULT& result) {
@@ -151,50 +123,56 @@ bool MainFrame::OnNotify(const NMHDR& header, LRESULT& result) {
         return m_toolbar.OnToolTip(*reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(&header)));
     }
     if (header.hwndFrom == m_tree.Handle()) {
-        switch (header.code) {
-        case TVN_GETDISPINFOA:
-            m_tree.OnGetDispInfo(*reinterpret_cast<NMTVDISPINFOA*>(const_cast<NMHDR*>(&header)));
-            return true;
-        case TVN_SELCHANGEDA:
-            OnSelectionChanged();
-            return true;
-        case TVN_BEGINDRAGA:
-            BeginDrag(reinterpret_cast<ModelNode*>(reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.lParam));
-            return true;
-        case NM_RCLICK:
-            ShowContextMenu(m_tree.Handle());
-            result = 1;
-            return true;
-        case NM_DBLCLK:
-            OpenLink(m_tree.SelectedNode());
-            return false; // the tree still expands or collapses
+        return OnTreeNotify(header, result);
+    }
+    return header.hwndFrom == m_items.Handle() && OnListNotify(header);
+}
 
-        default:
-            return false;
+bool MainFrame::OnTreeNotify(const NMHDR& header, LRESULT& result) {
+    switch (header.code) {
+    case TVN_GETDISPINFOA:
+        m_tree.OnGetDispInfo(*reinterpret_cast<NMTVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+        return true;
+    case TVN_SELCHANGEDA:
+        if (!m_tree.IsQuiet()) {
+            ShowSelection();
         }
+        return true;
+    case TVN_BEGINDRAGA:
+        m_drag.Begin(reinterpret_cast<ModelNode*>(reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.lParam));
+        return true;
+    case NM_RCLICK:
+        ShowContextMenu(m_tree.Handle());
+        result = 1;
+        return true;
+    case NM_DBLCLK:
+        OpenLink(m_tree.SelectedNode());
+        return false; // the tree still expands or collapses
+    default:
+        return false;
     }
-    if (header.hwndFrom == m_items.Handle()) {
-        switch (header.code) {
-        case LVN_GETDISPINFOA:
-            m_items.OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
-            return true;
-        case LVN_ITEMCHANGED:
-            UpdateToolbar();
-            return true;
-        case LVN_BEGINDRAG:
-            BeginDrag(m_items.NodeAt(reinterpret_cast<const NMLISTVIEW&>(header).iItem));
-            return true;
-        case NM_RCLICK:
-            ShowContextMenu(m_items.Handle());
-            return true;
-        case NM_DBLCLK:
-            OpenLink(m_items.NodeAt(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem));
-            return true;
-        default:
-            return false;
-        }
+}
+
+bool MainFrame::OnListNotify(const NMHDR& header) {
+    switch (header.code) {
+    case LVN_GETDISPINFOA:
+        m_items.OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+        return true;
+    case LVN_ITEMCHANGED:
+        UpdateToolbar();
+        return true;
+    case LVN_BEGINDRAG:
+        m_drag.Begin(m_items.NodeAt(reinterpret_cast<const NMLISTVIEW&>(header).iItem));
+        return true;
+    case NM_RCLICK:
+        ShowContextMenu(m_items.Handle());
+        return true;
+    case NM_DBLCLK:
+        OpenLink(m_items.NodeAt(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem));
+        return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 void MainFrame::OnTimer(UINT_PTR timerId) {
@@ -234,13 +212,19 @@ void MainFrame::OnDestroy() {
 }
 
 bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (OnMouseMessage(message, lParam)) {
+        result = TRUE;
+        return true;
+    }
+    return m_updates.OnMessage(Handle(), message, wParam) || OnProgramMessage(message, wParam, lParam) ||
+           OnSystemMessage(message, wParam, lParam);
+}
+
+bool MainFrame::OnProgramMessage(UINT message, WPARAM, LPARAM lParam) {
     if (message == TrayIcon::TaskbarCreatedMessage()) {
         if (m_tray) {
             m_tray->HandleTaskbarCreated();
         }
-        return true;
-    }
-    if (m_updates.OnMessage(Handle(), message, wParam)) {
         return true;
     }
     switch (message) {
@@ -252,13 +236,6 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     case MSG_OPEN_FILE:
         HandOver();
         return true;
-    case WM_ACTIVATE:
-        // Returning to the window, not its first activation right after the database was read. A
-        // question asked inside the activation would be shown while it is half done.
-        if (LOWORD(wParam) != WA_INACTIVE && std::exchange(m_activatedBefore, true)) {
-            PostMessageA(Handle(), MSG_CHECK_FILE_ON_DISK, 0, 0);
-        }
-        return false;
     case MSG_CHECK_FILE_ON_DISK:
         CheckFileOnDisk();
         return true;
@@ -268,6 +245,16 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     case MSG_SELECT_NODE:
         OnSelectNode(lParam);
         return true;
+    default:
+        return false;
+    }
+}
+
+bool MainFrame::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ACTIVATE:
+        OnActivate(wParam);
+        return false;
     case WM_HOTKEY:
         OnHotKey();
         return true;
@@ -276,22 +263,16 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     case WM_WINDOWPOSCHANGING:
         return OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
     case WM_CLOSE:
-        if (m_busy == 0) {
-            TryClose();
-        } else {
-            BringModalForward();
-        }
+        OnClose();
         return true;
     case WM_ENDSESSION: {
         BusyScope busy(*this);
         m_session.EndSession(wParam != FALSE);
         return true;
     }
-    case WM_GETMINMAXINFO: {
-        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-        limits->ptMinTrackSize = m_compact ? POINT{100, 400} : POINT{532, 400};
+    case WM_GETMINMAXINFO:
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = m_compact.MinimumTrackSize();
         return true;
-    }
     case WM_INITMENUPOPUP:
         UpdateMenu(reinterpret_cast<HMENU>(wParam));
         return true;
@@ -299,29 +280,91 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         ShowMenuPrompt(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
         return true;
     case WM_PARENTNOTIFY:
-        if (LOWORD(wParam) == WM_MBUTTONDOWN && Settings::Read(setting::kCopyOnMiddleClick) != 0) {
-            const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (ChildWindowFromPoint(Handle(), point) == m_items.Handle()) {
-                CopyNode(m_items.SelectedNode());
-            }
-        }
+        OnParentNotify(wParam, lParam);
         return false;
     case WM_CAPTURECHANGED:
-        m_dragNode = nullptr;
-        TreeView_SelectDropTarget(m_tree.Handle(), nullptr);
-        return false;
-    case WM_SETCURSOR:
-    case WM_LBUTTONDOWN:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-        if (OnDragMouse(message, lParam) || OnSplitterMouse(message, lParam)) {
-            result = TRUE;
-            return true;
-        }
+        m_drag.OnCaptureChanged();
         return false;
     default:
         return false;
     }
+}
+
+bool MainFrame::OnMouseMessage(UINT message, LPARAM lParam) {
+    if (message != WM_SETCURSOR && message != WM_LBUTTONDOWN && message != WM_MOUSEMOVE && message != WM_LBUTTONUP) {
+        return false;
+    }
+    if (m_drag.OnMouse(message, lParam)) {
+        return true;
+    }
+    if (m_compact.IsOn()) {
+        return false; // one pane, no splitter
+    }
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (message == WM_SETCURSOR) {
+        GetCursorPos(&point);
+        ScreenToClient(Handle(), &point);
+    }
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const PaneSplitter::Mouse outcome = m_splitter.OnMouse(
+        Handle(), message, point, {0, m_toolbar.Height(), client.right, client.bottom - m_status.Height()});
+    if (outcome == PaneSplitter::Mouse::Moved) {
+        LayoutChildren();
+    }
+    return outcome != PaneSplitter::Mouse::Ignored;
+}
+
+void MainFrame::OnActivate(WPARAM state) {
+    // Returning to the window, not its first activation right after the database was read. A
+    // question asked inside the activation would be shown while it is half done.
+    if (LOWORD(state) != WA_INACTIVE && std::exchange(m_activatedBefore, true)) {
+        PostMessageA(Handle(), MSG_CHECK_FILE_ON_DISK, 0, 0);
+    }
+}
+
+void MainFrame::OnClose() {
+    if (m_busy == 0) {
+        TryClose();
+    } else {
+        BringModalForward();
+    }
+}
+
+void MainFrame::OnParentNotify(WPARAM event, LPARAM lParam) {
+    if (LOWORD(event) == WM_MBUTTONDOWN && Settings::Read(setting::kCopyOnMiddleClick) != 0) {
+        const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (ChildWindowFromPoint(Handle(), point) == m_items.Handle()) {
+            CopyNode(m_items.SelectedNode());
+        }
+    }
+}
+
+void MainFrame::LeaveBusy() {
+    if (--m_busy != 0 || Handle() == nullptr) {
+        return;
+    }
+    // What came while a dialog was up happens now: first a lock or log-off, then a file a second
+    // start handed over.
+    switch (m_session.TakeDeferred()) {
+    case DatabaseSession::Transition::Lock:
+        PostMessageA(Handle(), WM_COMMAND, ID_FILE_LOCK, 0);
+        break;
+    case DatabaseSession::Transition::Logoff:
+        PostMessageA(Handle(), WM_COMMAND, ID_FILE_LOGOFF, 0);
+        break;
+    case DatabaseSession::Transition::None:
+        break;
+    }
+    if (std::exchange(m_pendingHandOver, false)) {
+        PostMessageA(Handle(), MSG_OPEN_FILE, 0, 0);
+    }
+}
+
+void MainFrame::ModelChanged() {
+    RefreshStatus();
+    m_bookmarks.Rebuild(GetMenu(Handle()), CurrentDatabase::Get());
+    UpdateToolbar();
 }
 
 } // namespace vaultlet

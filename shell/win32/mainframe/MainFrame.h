@@ -5,17 +5,26 @@
 #include "shell/DatabaseFolders.h"
 #include "shell/DatabaseList.h"
 #include "shell/DatabaseSession.h"
-#include "shell/PaneLayout.h"
 #include "shell/win32/app/ProductTitle.h"
+#include "shell/win32/mainframe/BookmarksMenu.h"
+#include "shell/win32/mainframe/CompactLayout.h"
+#include "shell/win32/mainframe/EditCommands.h"
+#include "shell/win32/mainframe/FrameHost.h"
 #include "shell/win32/mainframe/HotKeyRegistration.h"
 #include "shell/win32/mainframe/ItemList.h"
 #include "shell/win32/mainframe/MainToolbar.h"
+#include "shell/win32/mainframe/NodeDragDrop.h"
 #include "shell/win32/mainframe/NotePane.h"
+#include "shell/win32/mainframe/PaneSelection.h"
+#include "shell/win32/mainframe/PaneSplitter.h"
 #include "shell/win32/mainframe/PasscardTree.h"
 #include "shell/win32/mainframe/QuickSearchBox.h"
 #include "shell/win32/mainframe/SecretClipboard.h"
+#include "shell/win32/mainframe/SessionQuestions.h"
 #include "shell/win32/mainframe/StatusBar.h"
+#include "shell/win32/mainframe/ToolCommands.h"
 #include "shell/win32/mainframe/TrayIcon.h"
+#include "shell/win32/mainframe/ViewCommands.h"
 #include "shell/win32/ui/CommandTable.h"
 #include "shell/win32/ui/ScopedHandles.h"
 #include "shell/win32/ui/Window.h"
@@ -23,12 +32,10 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace vaultlet {
 
 class LoginDialog;
-class Passcard;
 class RizeThread;
 struct FrameState;
 
@@ -39,12 +46,16 @@ struct FrameState;
 // transition asks its save question first and stops when the save fails. When it comes to the front
 // and another writer changed the database's file, it offers to read the file again.
 //
+// The panes, the splitter, the compact layout, dragging nodes, the bookmarks menu and the command
+// groups that edit the tree, open tools or change the view are classes of their own; the window
+// owns them, places them and routes messages to them.
+//
 // It exists from the first successful login until the program ends; while a lock, log-off or open
 // waits for the password it is hidden (and stays hidden whatever asks to show it).
 //
 // Inputs: the thread that raises the program's window on a second start (may be null) and the
 // folders of the database list. Run() returns when the window was closed.
-class MainFrame final : public Window, private SessionPrompts {
+class MainFrame final : public Window, private FrameHost {
 public:
     static constexpr const char* kClassName = kMainFrameClassName;
 
@@ -57,6 +68,7 @@ public:
     int Run();
 
 protected:
+    // Window (MainFrame.cpp)
     bool OnCreate() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
@@ -66,121 +78,62 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    // Marks a dialog of this window or a transition as running: nothing may then destroy or lock
-    // the database under it.
-    class BusyScope {
-    public:
-        explicit BusyScope(MainFrame& frame) : m_frame(frame) { ++m_frame.m_busy; }
-        ~BusyScope();
-        BusyScope(const BusyScope&) = delete;
-        BusyScope& operator=(const BusyScope&) = delete;
+    // FrameHost (MainFrame.cpp)
+    HWND Frame() const override { return Handle(); }
+    bool IsBusy() const override { return m_busy > 0; }
+    void EnterBusy() override { ++m_busy; }
+    void LeaveBusy() override;
+    void ModelChanged() override;
+    void ShowSelection() override;
+    void Rebuild() override;
+    void LayoutChildren() override;
 
-    private:
-        MainFrame& m_frame;
-    };
-
-    // SessionPrompts
-    Answer AskToSave(int stringId) override;
-    void ReportSaveFailure() override;
-    ChangedFileAnswer AskAboutChangedFile() override;
-    std::string ChooseSaveAsPath() override;
-    bool AskToReload() override;
-    void ReportReloadFailure() override;
-    void CommitNote() override;
-    ProgressSink* Progress() override;
+    // Messages (MainFrame.cpp)
+    bool OnProgramMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnMouseMessage(UINT message, LPARAM lParam);
+    bool OnTreeNotify(const NMHDR& header, LRESULT& result);
+    bool OnListNotify(const NMHDR& header);
+    void OnActivate(WPARAM state);
+    void OnClose();
+    void OnParentNotify(WPARAM event, LPARAM lParam);
 
     // Views (MainFrameViews.cpp)
     bool CreateChildren();
     HWND CreateTitle(int id, int stringId) const;
-    void LayoutChildren();
-    void Rebuild();
     void ClearViews(bool commitNote);
     void ShowPanes(bool shown) const;
-    void OnSelectionChanged();
     void RefreshStatus();
-    ModelNode* CommandNode() const;
     FrameState CurrentState() const;
     void UpdateToolbar() const;
     void RestorePlacement();
+    void StorePlacement() const;
     // Switches between the normal and the compact layout; `store` keeps the choice for the next
     // start (the command does, closing does not).
     void ApplyCompact(bool compact, bool store);
     void OnCompactMode();
-    void StorePlacement() const;
-    bool OnSplitterMouse(UINT message, LPARAM lParam);
-    bool OnEditKey(int id);
     void RetitlePanes();
+    bool OnEditKey(int id);
+    void OnSearchEvent(int code);
 
-    // Menus, bookmarks and the language (MainFrameMenus.cpp)
+    // Menus and the language (MainFrameMenus.cpp)
     bool BuildMenu();
     void InsertLanguageMenu(HMENU menu) const;
-    void RebuildBookmarks();
     void UpdateMenu(HMENU popup) const;
     void ShowMenuPrompt(UINT item, UINT flags, HMENU menu) const;
     void ShowContextMenu(HWND control);
+    // The bookmark and language entries, whose ids are ranges.
     bool OnRangeCommand(int id);
-    void OnBookmark(int id);
     void OnLanguage(int id);
 
-    // Editing the tree (MainFrameEditing.cpp)
-    ModelNode* ActionNode() const;
-    void OnAddGroup();
-    void OnAddPasscard();
-    void OnAddItem();
-    void OnAdd();
-    void OnEdit();
-    void ShowAdded(ModelNode& parent, ModelNode& node);
-    void OnDelete();
-    void OnDuplicate();
-    void OnAddBookmark();
-    void OnRemoveBookmark();
-    void SetBookmark(bool bookmark);
-    void OnSearchEvent(int code);
-    // Moving nodes by dragging them within the tree or the list, or filling another program's
-    // window with one dropped there.
-    void BeginDrag(ModelNode* node);
-    bool OnDragMouse(UINT message, LPARAM lParam);
-    // The pointer for a move inside the window, a fill of another program's window, or neither.
-    HCURSOR DragCursor(bool movable, bool fills) const;
-    ModelNode* NodeUnder(POINT screen) const;
-    void DropOn(ModelNode& target);
-
-    // Commands (MainFrameCommands.cpp)
+    // Transitions (MainFrameSession.cpp)
     void OnNew();
     void OnOpen();
     void OnSave();
     void OnSaveAs();
     void OnLock();
     void OnLogoff();
-    void OnChangePassword();
-    void OnDatabaseSettings();
-    void OnInstallRemovable();
     void OnExit();
-    void OnCopy();
-    void OnSelectAll();
-    void OnCollapseAll();
-    void OnExpandAll();
-    void OnToggleToolbar();
-    void OnToggleStatusBar();
-    void OnAlwaysOnTop();
-    void OnManageDatabases();
-    void OnSettings();
-    void OnExport();
-    void OnExportItem();
-    void OnPrint();
-    void OnPrintItem();
-    void OnImport();
-    void ApplyViewSettings();
-    void OnGenerator();
-    void OnAbout();
-    void OnCheckUpdates();
-    void OnShowWindow();
-    void OnUserGuide();
-    void OpenLink(const ModelNode* node);
-    void OnNextFocus();
-    void OnEscape();
-
-    // Transitions (MainFrameSession.cpp)
     void Lock(bool shown);
     void Logoff();
     void OpenDatabase(const std::string& path);
@@ -191,18 +144,20 @@ private:
     INT_PTR RunLogin(const std::string& file, bool fileGiven, bool shown);
     void ReturnFromLogin(const ModelNode* reselect);
     void RaiseLogin() const;
-    template <typename DialogType>
-    INT_PTR RunDialog(DialogType& dialog);
     void BringModalForward() const;
 
     // Desktop services (MainFrameServices.cpp)
     void EnsureTray();
-    void RegisterHotKey();
+    void RegisterHotKeyFromSettings();
     void OnHotKey();
+    void OnCopy();
     void CopyNode(const ModelNode* node);
     void OnPutClipboard(LPARAM text);
     void OnSelectNode(LPARAM node);
     void OnMonitorTick();
+    void OnSettings();
+    void OnShowWindow();
+    void OpenLink(const ModelNode* node);
     bool OnSysCommand(WPARAM command);
     bool OnWindowPosChanging(WINDOWPOS& position) const;
 
@@ -211,7 +166,6 @@ private:
     RizeThread* m_rizeThread;
     DatabaseFolders m_folders;
     DatabaseList m_list;
-    DatabaseSession m_session;
     HACCEL m_accelerators = nullptr;
     MainToolbar m_toolbar;
     PasscardTree m_tree;
@@ -222,17 +176,17 @@ private:
     HWND m_itemsTitle = nullptr;
     HWND m_noteTitle = nullptr;
     QuickSearchBox m_search;
-    // The search box shows its hint, not text the user typed.
-    // The bookmarked passcards in menu order, as the Bookmarks entries were last built.
-    std::vector<Passcard*> m_bookmarks;
-    int m_treeWidth = PaneLayout::kDefaultTreeWidth;
-    int m_itemsHeight = PaneLayout::kDefaultItemsHeight;
-    PaneLayout::Splitter m_dragging = PaneLayout::Splitter::None;
-    bool m_compact = false;
-    // The node being dragged (the mouse is captured meanwhile), or null.
-    ModelNode* m_dragNode = nullptr;
-    // The normal layout's window size while the compact one is shown.
-    SIZE m_normalSize{};
+    SessionQuestions m_questions{*this, m_note, m_status};
+    DatabaseSession m_session{m_questions, m_list};
+    PaneSelection m_selection{m_tree, m_items};
+    BookmarksMenu m_bookmarks;
+    PaneSplitter m_splitter;
+    CompactLayout m_compact;
+    NodeDragDrop m_drag{*this, m_tree, m_items, m_note};
+    UpdateNotices m_updates;
+    EditCommands m_edit{*this, m_tree, m_items, m_note, m_selection};
+    ToolCommands m_tools{*this, m_note, m_selection, m_folders, m_updates};
+    ViewCommands m_view{*this, {m_toolbar, m_status, m_tree, m_items, m_note}, m_compact};
 
     std::unique_ptr<TrayIcon> m_tray;
     HotKeyRegistration m_hotKey;
@@ -243,23 +197,13 @@ private:
     WindowTimer m_monitorTimer;
     Win32WindowSystem m_windowSystem;
     WindowMonitor m_monitor;
-    UpdateNotices m_updates;
 
     int m_busy = 0;
     bool m_pendingHandOver = false;
-    // ID_FILE_LOCK or ID_FILE_LOGOFF asked for while a dialog was up, or 0.
-    int m_pendingTransition = 0;
     // The file on disk is checked each time the user comes back to the window.
     bool m_activatedBefore = false;
     // A lock, log-off or open is waiting for the password in this login dialog.
     LoginDialog* m_login = nullptr;
-    bool m_ignoreSelection = false;
 };
-
-template <typename DialogType>
-INT_PTR MainFrame::RunDialog(DialogType& dialog) {
-    BusyScope busy(*this);
-    return dialog.RunModal(Handle());
-}
 
 } // namespace vaultlet

@@ -1,12 +1,10 @@
 // The main window's menus: built from the resources in the current language, with the "&Language"
 // popup and the bookmark entries, their enable and check states, prompts and the context menu.
 #include "core/Database.h"
-#include "core/Passcard.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/CommandAvailability.h"
 #include "shell/CurrentDatabase.h"
-#include "shell/NodeEditing.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/win32/mainframe/MainFrame.h"
@@ -15,8 +13,6 @@
 
 namespace vaultlet {
 namespace {
-
-constexpr std::size_t kMaxBookmarks = ID_BOOKMARK_LAST - ID_BOOKMARK_FIRST + 1;
 
 std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
@@ -36,7 +32,7 @@ bool MainFrame::BuildMenu() {
     if (previous != nullptr) {
         DestroyMenu(previous);
     }
-    RebuildBookmarks();
+    m_bookmarks.Rebuild(menu, CurrentDatabase::Get());
     return true;
 }
 
@@ -55,24 +51,6 @@ void MainFrame::InsertLanguageMenu(HMENU menu) const {
     const std::string title = language.getString(IDS_LANGUAGE_MENU);
     InsertMenuA(options, VAULTLET_OPTIONS_POS_LANGUAGE, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(languages),
                 title.c_str());
-}
-
-void MainFrame::RebuildBookmarks() {
-    const HMENU popup = GetSubMenu(GetMenu(Handle()), VAULTLET_MENU_POS_BOOKMARKS);
-    while (GetMenuItemCount(popup) > VAULTLET_BOOKMARKS_POS_FIRST_ENTRY) {
-        DeleteMenu(popup, VAULTLET_BOOKMARKS_POS_FIRST_ENTRY, MF_BYPOSITION);
-    }
-    m_bookmarks.clear();
-    const EncryptedDatabase* database = CurrentDatabase::Get();
-    if (database == nullptr) {
-        return;
-    }
-    UINT position = VAULTLET_BOOKMARKS_POS_FIRST_ENTRY;
-    for (const node_editing::Bookmark& entry : node_editing::Bookmarks(*database, kMaxBookmarks)) {
-        InsertMenuA(popup, position, MF_BYPOSITION | MF_STRING, ID_BOOKMARK_BASE + position, entry.text.c_str());
-        m_bookmarks.push_back(entry.passcard);
-        ++position;
-    }
 }
 
 void MainFrame::UpdateMenu(HMENU popup) const {
@@ -121,7 +99,9 @@ void MainFrame::ShowContextMenu(HWND control) {
 
 bool MainFrame::OnRangeCommand(int id) {
     if (id >= ID_BOOKMARK_FIRST && id <= ID_BOOKMARK_LAST) {
-        OnBookmark(id);
+        if (m_tree.Select(m_bookmarks.PasscardOf(id))) {
+            SetFocus(m_tree.Handle());
+        }
         return true;
     }
     if (id >= ID_LANGUAGE_FIRST && id <= ID_LANGUAGE_LAST) {
@@ -129,13 +109,6 @@ bool MainFrame::OnRangeCommand(int id) {
         return true;
     }
     return false;
-}
-
-void MainFrame::OnBookmark(int id) {
-    const std::size_t index = static_cast<std::size_t>(id - ID_BOOKMARK_FIRST);
-    if (index < m_bookmarks.size() && m_tree.Select(m_bookmarks[index])) {
-        SetFocus(m_tree.Handle());
-    }
 }
 
 void MainFrame::OnLanguage(int id) {

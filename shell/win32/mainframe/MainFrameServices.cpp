@@ -1,14 +1,18 @@
 // What ties the main window to the desktop: tray icon, global hot key, clipboard, the passphrase
-// monitor, and the system commands that minimise or close it.
+// monitor, the settings that configure them, links opened in the browser, and the system commands
+// that minimise, restore or close the window.
 #include "core/Item.h"
 #include "resources/resource.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/MainWindowRules.h"
+#include "shell/NodeEditing.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/win32/app/OwnWindows.h"
+#include "shell/win32/app/ShellOpen.h"
 #include "shell/win32/autofill/AutofillPasscardDialog.h"
 #include "shell/win32/mainframe/MainFrame.h"
+#include "shell/win32/options/SettingsDialog.h"
 
 namespace vaultlet {
 namespace {
@@ -34,7 +38,7 @@ void MainFrame::EnsureTray() {
     }
 }
 
-void MainFrame::RegisterHotKey() {
+void MainFrame::RegisterHotKeyFromSettings() {
     m_hotKey.RegisterFromSettings(Handle());
 }
 
@@ -49,7 +53,11 @@ void MainFrame::OnHotKey() {
     AutofillPasscardDialog chooser(target, *database);
     BusyScope busy(*this);
     chooser.RunModal(GetActiveWindow());
-    RegisterHotKey();
+    RegisterHotKeyFromSettings();
+}
+
+void MainFrame::OnCopy() {
+    CopyNode(m_selection.Focused());
 }
 
 void MainFrame::CopyNode(const ModelNode* node) {
@@ -89,6 +97,38 @@ void MainFrame::OnMonitorTick() {
     m_monitor.CheckForeground(CurrentDatabase::Get());
 }
 
+void MainFrame::OnSettings() {
+    // The dialog's hot-key control must be able to take the current combination.
+    m_hotKey.Unregister();
+    SettingsDialog dialog;
+    if (RunDialog(dialog) == IDOK) {
+        // Re-created so that a changed "ShowTrayIcon" takes effect.
+        m_tray.reset();
+        EnsureTray();
+        m_view.ApplySettings();
+    }
+    RegisterHotKeyFromSettings();
+}
+
+void MainFrame::OnShowWindow() {
+    if (m_login != nullptr) {
+        RaiseLogin();
+        return;
+    }
+    ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(Handle());
+}
+
+void MainFrame::OpenLink(const ModelNode* node) {
+    if (node == nullptr || node->Kind() != NodeKind::Item) {
+        return;
+    }
+    const auto& item = static_cast<const Item&>(*node);
+    if (item.Type() == ItemType::Url && !item.Value().empty()) {
+        ShellOpen::Open(Handle(), node_editing::LinkTarget(item.Value().Viewed()));
+    }
+}
+
 bool MainFrame::OnSysCommand(WPARAM command) {
     switch (command & kSystemCommandMask) {
     case SC_MINIMIZE:
@@ -105,7 +145,7 @@ bool MainFrame::OnSysCommand(WPARAM command) {
         }
         return false;
     case SC_CLOSE:
-        if (!main_window::CloseButtonMinimizes(ReadTraySettings(), m_compact)) {
+        if (!main_window::CloseButtonMinimizes(ReadTraySettings(), m_compact.IsOn())) {
             return false;
         }
         PostMessageA(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);

@@ -16,68 +16,6 @@
 
 namespace vaultlet {
 
-MainFrame::BusyScope::~BusyScope() {
-    if (--m_frame.m_busy != 0 || m_frame.Handle() == nullptr) {
-        return;
-    }
-    // What came while a dialog was up happens now: first a lock or log-off, then a file a second
-    // start handed over.
-    if (const int transition = std::exchange(m_frame.m_pendingTransition, 0)) {
-        PostMessageA(m_frame.Handle(), WM_COMMAND, static_cast<WPARAM>(transition), 0);
-    }
-    if (std::exchange(m_frame.m_pendingHandOver, false)) {
-        PostMessageA(m_frame.Handle(), MSG_OPEN_FILE, 0, 0);
-    }
-}
-
-SessionPrompts::Answer MainFrame::AskToSave(int stringId) {
-    switch (MessageBoxes::ShowString(Handle(), stringId, MB_YESNOCANCEL | MB_ICONQUESTION)) {
-    case IDYES:
-        return Answer::Yes;
-    case IDNO:
-        return Answer::No;
-    default:
-        return Answer::Cancel;
-    }
-}
-
-void MainFrame::ReportSaveFailure() {
-    MessageBoxes::Error(Handle(), IDS_SAVE_FAILED);
-}
-
-SessionPrompts::ChangedFileAnswer MainFrame::AskAboutChangedFile() {
-    // Enter picks Save As, the one answer that keeps both versions.
-    switch (
-        MessageBoxes::ShowString(Handle(), IDS_FILE_CHANGED_ON_DISK, MB_YESNOCANCEL | MB_ICONWARNING | MB_DEFBUTTON2)) {
-    case IDYES:
-        return ChangedFileAnswer::Overwrite;
-    case IDNO:
-        return ChangedFileAnswer::SaveAs;
-    default:
-        return ChangedFileAnswer::Cancel;
-    }
-}
-
-std::string MainFrame::ChooseSaveAsPath() {
-    return ChooseNewDatabaseFile(Handle());
-}
-
-bool MainFrame::AskToReload() {
-    return MessageBoxes::ShowString(Handle(), IDS_RELOAD_CHANGED_FILE, MB_YESNO | MB_ICONQUESTION) == IDYES;
-}
-
-void MainFrame::ReportReloadFailure() {
-    MessageBoxes::Error(Handle(), IDS_RELOAD_FAILED);
-}
-
-void MainFrame::CommitNote() {
-    m_note.Commit();
-}
-
-ProgressSink* MainFrame::Progress() {
-    return &m_status;
-}
-
 void MainFrame::BringModalForward() const {
     if (m_login != nullptr) {
         RaiseLogin();
@@ -101,7 +39,7 @@ void MainFrame::OnSaveAs() {
     if (CurrentDatabase::Get() == nullptr) {
         return;
     }
-    const std::string path = ChooseSaveAsPath();
+    const std::string path = m_questions.ChooseSaveAsPath();
     if (!path.empty()) {
         m_session.SaveAs(path);
     }
@@ -109,7 +47,7 @@ void MainFrame::OnSaveAs() {
 
 void MainFrame::OnNew() {
     BusyScope busy(*this);
-    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == SessionPrompts::Answer::Cancel) {
         return;
     }
     m_list.Load();
@@ -124,7 +62,7 @@ void MainFrame::OnNew() {
 
 void MainFrame::OnOpen() {
     BusyScope busy(*this);
-    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == SessionPrompts::Answer::Cancel) {
         return;
     }
     m_list.Load();
@@ -144,7 +82,7 @@ void MainFrame::OnLogoff() {
 
 void MainFrame::Lock(bool shown) {
     BusyScope busy(*this);
-    if (m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING) == Answer::Cancel) {
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING) == SessionPrompts::Answer::Cancel) {
         return;
     }
     const EncryptedDatabase* locked = CurrentDatabase::Get();
@@ -174,7 +112,7 @@ void MainFrame::Lock(bool shown) {
 
 void MainFrame::Logoff() {
     BusyScope busy(*this);
-    if (m_session.SavePrompt(IDS_SAVE_BEFORE_LOGOFF) == Answer::Cancel) {
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_LOGOFF) == SessionPrompts::Answer::Cancel) {
         return;
     }
     ClearViews(false);
@@ -210,7 +148,7 @@ void MainFrame::HandOver() {
     }
     BusyScope busy(*this);
     const std::string path = Settings::Read(setting::kOpenFile);
-    if (path.empty() || m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+    if (path.empty() || m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == SessionPrompts::Answer::Cancel) {
         return;
     }
     std::string name;
@@ -237,15 +175,15 @@ void MainFrame::CheckFileOnDisk() {
     ClearViews(false);
     CurrentDatabase::Set(std::move(reloaded));
     Rebuild();
-    RebuildBookmarks();
+    ModelChanged();
 }
 
 bool MainFrame::TryClose() {
     BusyScope busy(*this);
-    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == Answer::Cancel) {
+    if (m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING) == SessionPrompts::Answer::Cancel) {
         return false;
     }
-    if (m_compact) {
+    if (m_compact.IsOn()) {
         // The stored place is the normal layout's; the compact one comes back from its setting.
         ShowWindow(Handle(), SW_HIDE);
         ApplyCompact(false, false);
@@ -279,7 +217,7 @@ void MainFrame::ReturnFromLogin(const ModelNode* reselect) {
     if (m_rizeThread != nullptr) {
         m_rizeThread->SetWindow(Handle());
     }
-    RegisterHotKey();
+    RegisterHotKeyFromSettings();
 }
 
 void MainFrame::RaiseLogin() const {
@@ -287,6 +225,10 @@ void MainFrame::RaiseLogin() const {
         ShowWindow(m_login->Handle(), SW_SHOW);
         SetForegroundWindow(m_login->Handle());
     }
+}
+
+void MainFrame::OnExit() {
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
 } // namespace vaultlet

@@ -1,5 +1,5 @@
-// The main window's child windows: creation, layout, filling them from the model, menus and the
-// window's place on the screen.
+// The main window's child windows: creation, layout, filling them from the model, the compact
+// layout, the window's place on the screen and the keys typed into its edit boxes.
 #include "core/Database.h"
 #include "core/Item.h"
 #include "core/Passcard.h"
@@ -8,12 +8,14 @@
 #include "shell/CommandAvailability.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/MainWindowRules.h"
+#include "shell/NodeEditing.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/win32/mainframe/MainFrame.h"
 
 #include <windowsx.h>
 
+#include <optional>
 #include <string>
 
 namespace vaultlet {
@@ -59,10 +61,8 @@ void MainFrame::LayoutChildren() {
     m_status.Layout();
     RECT client{};
     GetClientRect(Handle(), &client);
-    // The compact layout gives the tree pane the whole width; the other panes, hidden, lie beyond.
-    const int extra = m_compact ? PaneLayout::kSplitterSize + PaneLayout::kMinimumPane : 0;
-    const PaneLayout layout({0, m_toolbar.Height(), client.right + extra, client.bottom - m_status.Height()},
-                            m_compact ? client.right : m_treeWidth, m_itemsHeight);
+    const PaneLayout layout =
+        m_compact.PanesIn({0, m_toolbar.Height(), client.right, client.bottom - m_status.Height()}, m_splitter);
     const auto place = [](HWND window, const PaneLayout::Rect& rect) {
         MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
     };
@@ -80,11 +80,10 @@ void MainFrame::Rebuild() {
     ClearViews(true);
     EncryptedDatabase* database = CurrentDatabase::Get();
     if (database != nullptr) {
-        m_ignoreSelection = true;
+        PasscardTree::Quiet quiet(m_tree);
         m_tree.Fill(*database);
-        m_ignoreSelection = false;
     }
-    OnSelectionChanged();
+    ShowSelection();
     SetFocus(m_tree.Handle());
     RefreshStatus();
 }
@@ -95,50 +94,32 @@ void MainFrame::ClearViews(bool commitNote) {
     }
     m_note.Forget();
     // Deleting the selected tree item announces a new selection; the nodes may be gone by then.
-    m_ignoreSelection = true;
+    PasscardTree::Quiet quiet(m_tree);
     m_items.Clear();
     m_tree.Clear();
-    m_ignoreSelection = false;
 }
 
 void MainFrame::ShowPanes(bool shown) const {
     ShowWindow(m_tree.Handle(), shown ? SW_SHOW : SW_HIDE);
     for (HWND pane : {m_items.Handle(), m_note.Handle(), m_itemsTitle, m_noteTitle}) {
-        ShowWindow(pane, shown && !m_compact ? SW_SHOW : SW_HIDE);
+        ShowWindow(pane, shown && !m_compact.IsOn() ? SW_SHOW : SW_HIDE);
     }
 }
 
 void MainFrame::OnCompactMode() {
-    ApplyCompact(!m_compact, true);
+    ApplyCompact(!m_compact.IsOn(), true);
 }
 
 void MainFrame::ApplyCompact(bool compact, bool store) {
     if (store) {
         Settings::Write(setting::kCompactMode, compact ? 1 : 0);
     }
-    if (compact == m_compact) {
+    if (compact == m_compact.IsOn()) {
         return;
     }
-    RECT window{};
-    GetWindowRect(Handle(), &window);
-    if (compact) {
-        m_normalSize = {window.right - window.left, window.bottom - window.top};
-    }
-    m_compact = compact;
+    m_compact.Apply(Handle(), compact, m_splitter.TreeWidth());
     m_toolbar.Show(!compact && Settings::Read(setting::kShowToolbar) != 0);
     ShowPanes(m_login == nullptr); // while a login is up, the panes stay hidden
-    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
-    SetWindowLongPtrA(Handle(), GWL_EXSTYLE, compact ? (style | WS_EX_TOOLWINDOW) : (style & ~WS_EX_TOOLWINDOW));
-    SIZE size = m_normalSize;
-    if (compact) {
-        RECT client{};
-        GetClientRect(Handle(), &client);
-        size.cx = window.right - window.left - client.right + m_treeWidth;
-        size.cy = window.bottom - window.top;
-    }
-    if (size.cx > 0 && size.cy > 0) {
-        SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    }
     // Items appear in the tree, or leave it; the selection stays on the node (or its passcard).
     ModelNode* selected = m_tree.SelectedNode();
     if (!compact && selected != nullptr && selected->Kind() == NodeKind::Item) {
@@ -150,10 +131,7 @@ void MainFrame::ApplyCompact(bool compact, bool store) {
     LayoutChildren();
 }
 
-void MainFrame::OnSelectionChanged() {
-    if (m_ignoreSelection) {
-        return;
-    }
+void MainFrame::ShowSelection() {
     ModelNode* node = m_tree.SelectedNode();
     // Show() first stores what the user typed for the node selected before.
     m_note.Show(node);
@@ -170,21 +148,9 @@ void MainFrame::RefreshStatus() {
     }
 }
 
-ModelNode* MainFrame::CommandNode() const {
-    const HWND focus = GetFocus();
-    if (focus == m_items.Handle() && m_items.SelectedNode() != nullptr) {
-        return m_items.SelectedNode();
-    }
-    return focus == m_tree.Handle() ? m_tree.SelectedNode() : nullptr;
-}
-
 FrameState MainFrame::CurrentState() const {
     FrameState state;
-    // Menus and the toolbar act on the tree's selection when neither list nor tree has the focus
-    // (the menu bar itself may hold it).
-    const ModelNode* node = m_items.SelectedNode() != nullptr && GetFocus() == m_items.Handle() ? m_items.SelectedNode()
-                                                                                                : m_tree.SelectedNode();
-    if (node != nullptr) {
+    if (const ModelNode* node = m_selection.ForMenus()) {
         state.selected = node->Kind();
         state.bookmarked = node->Kind() == NodeKind::Passcard && static_cast<const Passcard*>(node)->Bookmark();
     }
@@ -192,7 +158,7 @@ FrameState MainFrame::CurrentState() const {
     state.toolbarShown = m_toolbar.IsShown();
     state.statusBarShown = IsWindowVisible(m_status.Handle()) != FALSE;
     state.keepOnTop = Settings::Read(setting::kKeepOnTop) != 0;
-    state.compact = m_compact;
+    state.compact = m_compact.IsOn();
     return state;
 }
 
@@ -215,12 +181,7 @@ void MainFrame::RestorePlacement() {
         if (main_window::AcceptStoredRect(stored, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))) {
             rect = {stored.left, stored.top, stored.right, stored.bottom};
         }
-        const int tree = Settings::Read(setting::kPaneTree);
-        const int items = Settings::Read(setting::kPaneItems);
-        if (tree >= 0 && items >= 0) {
-            m_treeWidth = tree;
-            m_itemsHeight = items;
-        }
+        m_splitter.Restore(Settings::Read(setting::kPaneTree), Settings::Read(setting::kPaneItems));
     }
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
@@ -244,58 +205,8 @@ void MainFrame::StorePlacement() const {
     Settings::Write(setting::kMainWindowTop, placement.rcNormalPosition.top);
     Settings::Write(setting::kMainWindowRight, placement.rcNormalPosition.right);
     Settings::Write(setting::kMainWindowBottom, placement.rcNormalPosition.bottom);
-    Settings::Write(setting::kPaneTree, m_treeWidth);
-    Settings::Write(setting::kPaneItems, m_itemsHeight);
-}
-
-bool MainFrame::OnSplitterMouse(UINT message, LPARAM lParam) {
-    if (m_compact) {
-        return false; // one pane, no splitter
-    }
-    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (message == WM_SETCURSOR) {
-        GetCursorPos(&point);
-        ScreenToClient(Handle(), &point);
-    }
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    PaneLayout layout({0, m_toolbar.Height(), client.right, client.bottom - m_status.Height()}, m_treeWidth,
-                      m_itemsHeight);
-    const PaneLayout::Splitter over =
-        m_dragging != PaneLayout::Splitter::None ? m_dragging : layout.HitTest(point.x, point.y);
-    switch (message) {
-    case WM_SETCURSOR:
-        if (over == PaneLayout::Splitter::None) {
-            return false;
-        }
-        SetCursor(LoadCursorA(nullptr, over == PaneLayout::Splitter::Vertical ? IDC_SIZEWE : IDC_SIZENS));
-        return true;
-    case WM_LBUTTONDOWN:
-        if (over == PaneLayout::Splitter::None) {
-            return false;
-        }
-        m_dragging = over;
-        SetCapture(Handle());
-        return true;
-    case WM_MOUSEMOVE:
-        if (m_dragging == PaneLayout::Splitter::None) {
-            return false;
-        }
-        layout.Drag(m_dragging, m_dragging == PaneLayout::Splitter::Vertical ? point.x : point.y);
-        m_treeWidth = layout.TreeWidth();
-        m_itemsHeight = layout.ItemsHeight();
-        LayoutChildren();
-        return true;
-    case WM_LBUTTONUP:
-        if (m_dragging == PaneLayout::Splitter::None) {
-            return false;
-        }
-        m_dragging = PaneLayout::Splitter::None;
-        ReleaseCapture();
-        return true;
-    default:
-        return false;
-    }
+    Settings::Write(setting::kPaneTree, m_splitter.TreeWidth());
+    Settings::Write(setting::kPaneItems, m_splitter.ItemsHeight());
 }
 
 void MainFrame::RetitlePanes() {
@@ -346,6 +257,19 @@ bool MainFrame::OnEditKey(int id) {
         return true;
     default:
         return false;
+    }
+}
+
+void MainFrame::OnSearchEvent(int code) {
+    const std::optional<std::string> typed = m_search.OnEvent(code);
+    EncryptedDatabase* database = CurrentDatabase::Get();
+    if (!typed || database == nullptr) {
+        return;
+    }
+    const ModelNode* found = node_editing::QuickSearch(*database, *typed, false);
+    if (const HTREEITEM item = found == nullptr ? nullptr : m_tree.Find(found)) {
+        m_tree.ExpandBranch(item);
+        m_tree.Select(found);
     }
 }
 

@@ -22,6 +22,20 @@ public:
     static constexpr int kBookmarkImage = 16;
     static constexpr int kExpiredImage = 27;
 
+    // While one lives, the selection changes the control announces are not the user's (items are
+    // being deleted or moved under the selection, possibly with their nodes already gone): the
+    // window leaves them alone.
+    class Quiet {
+    public:
+        explicit Quiet(PasscardTree& tree) : m_tree(tree) { ++m_tree.m_quiet; }
+        ~Quiet() { --m_tree.m_quiet; }
+        Quiet(const Quiet&) = delete;
+        Quiet& operator=(const Quiet&) = delete;
+
+    private:
+        PasscardTree& m_tree;
+    };
+
     bool Create(HWND parent, int id, bool lines);
     // Takes over a tree control a dialog template made.
     void Attach(HWND tree, bool lines);
@@ -37,6 +51,7 @@ public:
     // Which passcards the tree shows; takes effect at the next Fill. Groups are always shown.
     void SetScope(node_editing::PasscardScope scope) noexcept { m_scope = scope; }
     void Clear();
+    bool IsQuiet() const noexcept { return m_quiet > 0; }
     void SetLines(bool lines) const;
 
     ModelNode* SelectedNode() const;
@@ -75,6 +90,7 @@ private:
     HWND m_window = nullptr;
     bool m_showItems = false;
     node_editing::PasscardScope m_scope = node_editing::PasscardScope::All;
+    int m_quiet = 0;
 };
 
 } // namespace vaultlet

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "shell/DatabaseFolders.h"
+#include "shell/win32/ui/CommandTable.h"
+
+namespace vaultlet {
+
+class FrameHost;
+class NotePane;
+class PaneSelection;
+class UpdateNotices;
+
+// The main window's commands that open a dialog or a tool of their own and leave the tree as it is
+// (the import adds to it and rebuilds the views): the database's password and settings, the
+// removable install, the database list, export, import and printing, the password generator, About,
+// the update check and the user guide.
+class ToolCommands {
+public:
+    ToolCommands(FrameHost& host, NotePane& note, const PaneSelection& selection, const DatabaseFolders& folders,
+                 UpdateNotices& updates)
+        : m_host(host), m_note(note), m_selection(selection), m_folders(folders), m_updates(updates) {}
+
+    // Runs the command when it is one of these; false otherwise.
+    bool Dispatch(int id, int code) { return kCommands.Dispatch(*this, id, code); }
+
+private:
+    void OnChangePassword();
+    void OnDatabaseSettings();
+    void OnInstallRemovable();
+    void OnManageDatabases();
+    void OnExport();
+    void OnExportItem();
+    void OnPrint();
+    void OnPrintItem();
+    void OnImport();
+    void OnGenerator();
+    void OnAbout();
+    void OnCheckUpdates();
+    void OnUserGuide();
+
+    static const CommandTable<ToolCommands> kCommands;
+
+    FrameHost& m_host;
+    NotePane& m_note;
+    const PaneSelection& m_selection;
+    const DatabaseFolders& m_folders;
+    UpdateNotices& m_updates;
+};
+
+} // namespace vaultlet
