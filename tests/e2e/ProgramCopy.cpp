@@ -1,6 +1,6 @@
 #include "tests/e2e/ProgramCopy.h"
 
-#include "shell/win32/app/ProductTitle.h"
+#include "shell/win32/system/ProductTitle.h"
 
 #include "resources/resource.h"
 #include "services/UpdateEndpoint.h"

@@ -8,7 +8,7 @@
 // running program's passcard tree, and "target X Y", the middle of the form's login field. Whenever
 // a field changes it rewrites FIELDS_FILE as "login=...\npassword=...\n", so the script reads what
 // the auto-fill typed without reaching into this process.
-#include "shell/win32/app/ProductTitle.h"
+#include "shell/win32/system/ProductTitle.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
 #include <commctrl.h>

@@ -9,8 +9,8 @@
 // named by VAULTLET_CRASH_RECORD instead of showing the dialog; with VAULTLET_CRASH_AGAIN set it
 // then faults itself, as a crash inside the crash dialog would.
 #include "shell/CommandLine.h"
-#include "shell/win32/app/WorkerThread.h"
 #include "shell/win32/crash/CrashReportMode.h"
+#include "shell/win32/system/WorkerThread.h"
 
 #include <windows.h>
 

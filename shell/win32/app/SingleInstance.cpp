@@ -4,7 +4,7 @@
 #include "shell/RegistryStore.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/win32/app/ProductTitle.h"
+#include "shell/win32/system/ProductTitle.h"
 
 #include <algorithm>
 

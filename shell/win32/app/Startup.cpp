@@ -11,14 +11,14 @@
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
-#include "shell/win32/app/RizeThread.h"
-#include "shell/win32/app/SharedIcons.h"
 #include "shell/win32/app/SingleInstance.h"
 #include "shell/win32/crash/CrashReportMode.h"
 #include "shell/win32/editing/VirtualKeyboard.h"
 #include "shell/win32/login/LoginDialog.h"
 #include "shell/win32/mainframe/MainFrame.h"
+#include "shell/win32/system/RizeThread.h"
 #include "shell/win32/ui/MessageBoxes.h"
+#include "shell/win32/ui/SharedIcons.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/win32/mainframe/PasscardTree.h"
-#include "shell/win32/mainframe/QuickSearchBox.h"
 #include "shell/win32/ui/Dialog.h"
+#include "shell/win32/ui/PasscardTree.h"
+#include "shell/win32/ui/QuickSearchBox.h"
 #include "shell/win32/ui/WindowIcons.h"
 
 #include <string>

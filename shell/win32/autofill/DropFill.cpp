@@ -7,7 +7,7 @@
 #include "core/Passcard.h"
 #include "shell/AutofillSettings.h"
 #include "shell/NodeEditing.h"
-#include "shell/win32/app/OwnWindows.h"
+#include "shell/win32/system/OwnWindows.h"
 
 #include <cstring>
 

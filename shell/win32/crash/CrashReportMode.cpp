@@ -3,8 +3,8 @@
 #include "services/CrashReportText.h"
 #include "services/win32/CrashReporter.h"
 #include "shell/CommandLine.h"
-#include "shell/win32/app/ProgramVersion.h"
 #include "shell/win32/crash/CrashReportDialog.h"
+#include "shell/win32/system/ProgramVersion.h"
 
 #include <optional>
 

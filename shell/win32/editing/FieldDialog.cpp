@@ -2,11 +2,11 @@
 
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
-#include "shell/win32/app/SharedIcons.h"
 #include "shell/win32/editing/FieldButtons.h"
 #include "shell/win32/editing/IconPickerDialog.h"
 #include "shell/win32/ui/ComboBox.h"
 #include "shell/win32/ui/HeaderBand.h"
+#include "shell/win32/ui/SharedIcons.h"
 
 #include <commctrl.h>
 

@@ -2,7 +2,7 @@
 
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
-#include "shell/win32/app/SharedIcons.h"
+#include "shell/win32/ui/SharedIcons.h"
 
 #include <commctrl.h>
 

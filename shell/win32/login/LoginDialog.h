@@ -1,8 +1,8 @@
 #pragma once
 
 #include "shell/DatabaseList.h"
-#include "shell/win32/mainframe/HotKeyRegistration.h"
-#include "shell/win32/mainframe/TrayIcon.h"
+#include "shell/win32/system/HotKeyRegistration.h"
+#include "shell/win32/system/TrayIcon.h"
 #include "shell/win32/ui/ComboBox.h"
 #include "shell/win32/ui/CommandTable.h"
 #include "shell/win32/ui/Dialog.h"

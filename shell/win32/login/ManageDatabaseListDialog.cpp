@@ -3,12 +3,12 @@
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/TextFormat.h"
-#include "shell/win32/app/SharedIcons.h"
 #include "shell/win32/login/AddExistingDatabase.h"
 #include "shell/win32/login/CreateNewDatabase.h"
 #include "shell/win32/login/SearchDatabasesDialog.h"
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
+#include "shell/win32/ui/SharedIcons.h"
 
 #include <cstring>
 

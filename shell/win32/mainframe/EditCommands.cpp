@@ -17,8 +17,8 @@
 #include "shell/win32/mainframe/ItemList.h"
 #include "shell/win32/mainframe/NotePane.h"
 #include "shell/win32/mainframe/PaneSelection.h"
-#include "shell/win32/mainframe/PasscardTree.h"
 #include "shell/win32/ui/MessageBoxes.h"
+#include "shell/win32/ui/PasscardTree.h"
 
 #include <string>
 

@@ -6,9 +6,9 @@
 #include "core/Passcard.h"
 #include "resources/StringIds.h"
 #include "services/LanguagePack.h"
-#include "shell/win32/app/SharedIcons.h"
-#include "shell/win32/mainframe/PasscardTree.h"
 #include "shell/win32/ui/DisplayText.h"
+#include "shell/win32/ui/PasscardTree.h"
+#include "shell/win32/ui/SharedIcons.h"
 
 #include <algorithm>
 #include <cstring>

@@ -14,8 +14,6 @@ class ModelNode;
 // before destroying nodes it lists.
 class ItemList {
 public:
-    static constexpr const char* kMaskedValue = "**********";
-
     bool Create(HWND parent, int id);
     HWND Handle() const noexcept { return m_list.Handle(); }
 

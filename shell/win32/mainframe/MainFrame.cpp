@@ -8,9 +8,9 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/win32/app/ProductTitle.h"
-#include "shell/win32/app/RizeThread.h"
-#include "shell/win32/app/SharedIcons.h"
+#include "shell/win32/system/ProductTitle.h"
+#include "shell/win32/system/RizeThread.h"
+#include "shell/win32/ui/SharedIcons.h"
 
 #include <windowsx.h>
 

@@ -8,11 +8,11 @@
 #include "shell/NodeEditing.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/win32/app/OwnWindows.h"
-#include "shell/win32/app/ShellOpen.h"
 #include "shell/win32/autofill/AutofillPasscardDialog.h"
 #include "shell/win32/mainframe/MainFrame.h"
 #include "shell/win32/options/SettingsDialog.h"
+#include "shell/win32/system/OwnWindows.h"
+#include "shell/win32/system/ShellOpen.h"
 
 namespace vaultlet {
 namespace {

@@ -5,11 +5,11 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/win32/app/RizeThread.h"
 #include "shell/win32/login/AddExistingDatabase.h"
 #include "shell/win32/login/CreateNewDatabase.h"
 #include "shell/win32/login/LoginDialog.h"
 #include "shell/win32/mainframe/MainFrame.h"
+#include "shell/win32/system/RizeThread.h"
 #include "shell/win32/ui/MessageBoxes.h"
 
 #include <utility>

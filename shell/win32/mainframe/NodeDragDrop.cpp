@@ -7,7 +7,7 @@
 #include "shell/win32/mainframe/FrameHost.h"
 #include "shell/win32/mainframe/ItemList.h"
 #include "shell/win32/mainframe/NotePane.h"
-#include "shell/win32/mainframe/PasscardTree.h"
+#include "shell/win32/ui/PasscardTree.h"
 
 namespace vaultlet {
 

@@ -1,7 +1,7 @@
 #include "shell/win32/mainframe/PaneSelection.h"
 
 #include "shell/win32/mainframe/ItemList.h"
-#include "shell/win32/mainframe/PasscardTree.h"
+#include "shell/win32/ui/PasscardTree.h"
 
 namespace vaultlet {
 

@@ -4,7 +4,7 @@
 #include "resources/StringIds.h"
 #include "services/LanguagePack.h"
 #include "shell/TextFormat.h"
-#include "shell/win32/app/SharedIcons.h"
+#include "shell/win32/ui/SharedIcons.h"
 
 #include <commctrl.h>
 

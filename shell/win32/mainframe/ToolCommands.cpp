@@ -5,7 +5,6 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/NodeEditing.h"
 #include "shell/RegistryStore.h"
-#include "shell/win32/app/ShellOpen.h"
 #include "shell/win32/editing/PasswordGeneratorDialog.h"
 #include "shell/win32/exchange/ExportCommand.h"
 #include "shell/win32/exchange/ImportCommand.h"
@@ -19,6 +18,7 @@
 #include "shell/win32/options/DatabaseSettingsDialog.h"
 #include "shell/win32/options/InstallOnRemovableDialog.h"
 #include "shell/win32/options/Win32InstallSystem.h"
+#include "shell/win32/system/ShellOpen.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "shell/win32/update/UpdateNotices.h"
 

@@ -8,8 +8,8 @@
 #include "shell/win32/mainframe/ItemList.h"
 #include "shell/win32/mainframe/MainToolbar.h"
 #include "shell/win32/mainframe/NotePane.h"
-#include "shell/win32/mainframe/PasscardTree.h"
 #include "shell/win32/mainframe/StatusBar.h"
+#include "shell/win32/ui/PasscardTree.h"
 
 namespace vaultlet {
 namespace {

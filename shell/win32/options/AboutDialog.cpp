@@ -2,8 +2,8 @@
 
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
-#include "shell/win32/app/ProductTitle.h"
-#include "shell/win32/app/ProgramVersion.h"
+#include "shell/win32/system/ProductTitle.h"
+#include "shell/win32/system/ProgramVersion.h"
 
 namespace vaultlet {
 namespace {

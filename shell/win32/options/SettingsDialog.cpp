@@ -3,9 +3,9 @@
 #include "resources/StringIds.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
-#include "shell/win32/app/SharedIcons.h"
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
+#include "shell/win32/ui/SharedIcons.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>

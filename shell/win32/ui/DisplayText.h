@@ -6,6 +6,9 @@
 
 namespace vaultlet {
 
+// How a hidden value shows wherever a pane lists it.
+inline constexpr const char* kMaskedValue = "**********";
+
 // Copies a text the model holds into the buffer a control hands out with a GETDISPINFO
 // notification, cut to fit, always zero-terminated.
 inline void CopyDisplayText(std::string_view text, char* buffer, int size) {

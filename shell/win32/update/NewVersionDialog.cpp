@@ -8,7 +8,7 @@
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/TextFormat.h"
-#include "shell/win32/app/ShellOpen.h"
+#include "shell/win32/system/ShellOpen.h"
 #include "shell/win32/ui/HeaderBand.h"
 
 #include <atomic>

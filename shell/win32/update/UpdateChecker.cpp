@@ -5,7 +5,7 @@
 #include "services/UpdateRequest.h"
 #include "services/UpdateResultSlot.h"
 #include "services/win32/WinInetTransport.h"
-#include "shell/win32/app/ProgramVersion.h"
+#include "shell/win32/system/ProgramVersion.h"
 
 namespace vaultlet {
 namespace {

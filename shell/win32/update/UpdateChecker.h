@@ -1,7 +1,7 @@
 #pragma once
 
 #include "services/UpdateEndpoint.h"
-#include "shell/win32/app/WorkerThread.h"
+#include "shell/win32/system/WorkerThread.h"
 
 #include <chrono>
 #include <memory>

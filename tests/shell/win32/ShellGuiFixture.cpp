@@ -4,7 +4,7 @@
 #include "services/UpdateEndpoint.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingsLocation.h"
-#include "shell/win32/app/ShellOpen.h"
+#include "shell/win32/system/ShellOpen.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/win32/GuiDriver.h"

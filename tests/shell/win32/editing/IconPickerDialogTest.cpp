@@ -3,7 +3,7 @@
 #include "shell/win32/editing/IconPickerDialog.h"
 
 #include "resources/resource.h"
-#include "shell/win32/app/SharedIcons.h"
+#include "shell/win32/ui/SharedIcons.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 

@@ -9,7 +9,7 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/win32/app/RizeThread.h"
+#include "shell/win32/system/RizeThread.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
 #include "tests/support/TestData.h"
 #include "tests/support/win32/GuiDriver.h"

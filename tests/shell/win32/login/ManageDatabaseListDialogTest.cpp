@@ -6,7 +6,7 @@
 #include "services/LanguagePack.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/win32/app/SharedIcons.h"
+#include "shell/win32/ui/SharedIcons.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 

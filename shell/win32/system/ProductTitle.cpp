@@ -1,4 +1,4 @@
-#include "shell/win32/app/ProductTitle.h"
+#include "shell/win32/system/ProductTitle.h"
 
 #include "resources/StringIds.h"
 

@@ -1,4 +1,4 @@
-#include "shell/win32/app/OwnWindows.h"
+#include "shell/win32/system/OwnWindows.h"
 
 namespace vaultlet {
 

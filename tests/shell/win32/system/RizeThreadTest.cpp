@@ -1,4 +1,4 @@
-#include "shell/win32/app/RizeThread.h"
+#include "shell/win32/system/RizeThread.h"
 
 #include "shell/win32/ui/DialogTemplate.h"
 #include "shell/win32/ui/ScopedHandles.h"

@@ -1,4 +1,4 @@
-#include "shell/win32/app/WorkerThread.h"
+#include "shell/win32/system/WorkerThread.h"
 
 #include "services/win32/CrashReporter.h"
 

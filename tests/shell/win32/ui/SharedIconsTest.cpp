@@ -1,4 +1,4 @@
-#include "shell/win32/app/SharedIcons.h"
+#include "shell/win32/ui/SharedIcons.h"
 
 #include "resources/resource.h"
 

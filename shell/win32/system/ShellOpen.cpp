@@ -1,4 +1,4 @@
-#include "shell/win32/app/ShellOpen.h"
+#include "shell/win32/system/ShellOpen.h"
 
 #include <shellapi.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/win32/app/WorkerThread.h"
+#include "shell/win32/system/WorkerThread.h"
 
 #include <atomic>
 

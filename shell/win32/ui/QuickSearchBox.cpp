@@ -1,4 +1,4 @@
-#include "shell/win32/mainframe/QuickSearchBox.h"
+#include "shell/win32/ui/QuickSearchBox.h"
 
 #include "resources/StringIds.h"
 #include "services/LanguagePack.h"

@@ -1,4 +1,4 @@
-#include "shell/win32/mainframe/HotKeyRegistration.h"
+#include "shell/win32/system/HotKeyRegistration.h"
 
 #include "shell/win32/ui/DialogTemplate.h"
 

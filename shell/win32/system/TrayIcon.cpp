@@ -1,4 +1,4 @@
-#include "shell/win32/mainframe/TrayIcon.h"
+#include "shell/win32/system/TrayIcon.h"
 
 #include "resources/resource.h"
 #include "services/LanguagePack.h"

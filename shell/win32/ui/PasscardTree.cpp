@@ -1,12 +1,11 @@
-#include "shell/win32/mainframe/PasscardTree.h"
+#include "shell/win32/ui/PasscardTree.h"
 
 #include "core/Database.h"
 #include "core/Group.h"
 #include "core/Item.h"
 #include "core/Passcard.h"
-#include "shell/win32/app/SharedIcons.h"
-#include "shell/win32/mainframe/ItemList.h"
 #include "shell/win32/ui/DisplayText.h"
+#include "shell/win32/ui/SharedIcons.h"
 
 #include <algorithm>
 #include <cstring>
@@ -238,7 +237,7 @@ void PasscardTree::OnGetDispInfo(NMTVDISPINFOA& info) const {
     SecureString line;
     if (node->Kind() == NodeKind::Item) {
         const auto& field = static_cast<const Item&>(*node);
-        line.append(text).append(": ").append(field.Hidden() ? ItemList::kMaskedValue : field.Value().Viewed());
+        line.append(text).append(": ").append(field.Hidden() ? kMaskedValue : field.Value().Viewed());
         text = line.Viewed();
     }
     CopyDisplayText(text, info.item.pszText, info.item.cchTextMax);

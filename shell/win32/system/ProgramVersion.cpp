@@ -1,4 +1,4 @@
-#include "shell/win32/app/ProgramVersion.h"
+#include "shell/win32/system/ProgramVersion.h"
 
 #include "shell/LoginTexts.h"
 #include "shell/RegistryStore.h"

@@ -1,4 +1,4 @@
-#include "shell/win32/app/RizeThread.h"
+#include "shell/win32/system/RizeThread.h"
 
 namespace vaultlet {
 
