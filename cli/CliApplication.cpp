@@ -32,7 +32,7 @@ constexpr const char* kHelpNotes =
     "\n"
     "Exit status: 0 success; 1 wrong password; 2 not a database or damaged; 3 cannot open;\n"
     "4 read failure; 5 unknown cipher; 6 a save or write failed; 7 an import failed; 64 usage error;\n"
-    "70 internal failure.\n";
+    "70 internal failure. audit: 0 nothing found, 1 something found, 8 wrong password.\n";
 
 std::vector<OptionSpec> OptionsWithCommonOnes(const CommandSyntax& syntax) {
     std::vector<OptionSpec> options(syntax.options.begin(), syntax.options.end());
@@ -108,23 +108,23 @@ int CliApplication::RunCommand(std::span<const std::string_view> arguments) {
         throw UsageError("unknown command \"" + OneLine(arguments[next]) + "\" (see " + std::string(kProgramName) +
                          " --help)");
     }
-    RunCommandLine(*command, arguments.subspan(next + 1), passwordFromInput);
-    return ExitCode(ExitStatus::Success);
+    return ExitCode(RunCommandLine(*command, arguments.subspan(next + 1), passwordFromInput));
 }
 
-void CliApplication::RunCommandLine(Command& command, std::span<const std::string_view> arguments,
-                                    bool passwordFromInput) {
+ExitStatus CliApplication::RunCommandLine(Command& command, std::span<const std::string_view> arguments,
+                                          bool passwordFromInput) {
     const CommandSyntax& syntax = command.Syntax();
     const std::vector<OptionSpec> options = OptionsWithCommonOnes(syntax);
     const ParsedArguments parsed = ParsedArguments::Parse(arguments, options);
     if (parsed.Has(kHelp)) {
         PrintCommandHelp(command);
-        return;
+        return ExitStatus::Success;
     }
     RequirePositionalCount(syntax, parsed);
     PasswordInput passwords(passwordFromInput || parsed.Has(kPasswordStdin), m_in, m_terminal);
     CommandContext context{m_in, m_out, passwords, m_fileSystem};
     command.Run(parsed, context);
+    return context.status;
 }
 
 void CliApplication::PrintHelp() const {

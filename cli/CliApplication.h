@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandList.h"
+#include "cli/ExitStatus.h"
 #include "cli/PasswordTerminal.h"
 #include "core/FileSystem.h"
 
@@ -26,7 +27,7 @@ public:
 
 private:
     int RunCommand(std::span<const std::string_view> arguments);
-    void RunCommandLine(Command& command, std::span<const std::string_view> arguments, bool passwordFromInput);
+    ExitStatus RunCommandLine(Command& command, std::span<const std::string_view> arguments, bool passwordFromInput);
     void PrintHelp() const;
     void PrintCommandHelp(const Command& command) const;
     int Fail(int status, std::string_view message) noexcept;

@@ -1,6 +1,7 @@
 #include "cli/CommandList.h"
 
 #include "cli/AddCommand.h"
+#include "cli/AuditCommand.h"
 #include "cli/CreateCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/GenerateCommand.h"
@@ -26,6 +27,7 @@ CommandList::CommandList() {
     m_commands.push_back(std::make_unique<ExportCommand>());
     m_commands.push_back(std::make_unique<ImportCommand>());
     m_commands.push_back(std::make_unique<GenerateCommand>());
+    m_commands.push_back(std::make_unique<AuditCommand>());
 }
 
 Command* CommandList::Find(std::string_view name) const noexcept {

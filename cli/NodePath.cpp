@@ -7,14 +7,19 @@
 namespace vaultlet {
 namespace {
 
-std::string EscapeName(const std::string& name) {
-    std::string escaped;
+template <typename Text>
+void AppendEscapedName(Text& text, std::string_view name) {
     for (const char c : name) {
         if (c == '/') {
-            escaped += '\\';
+            text += '\\';
         }
-        escaped += c;
+        text += c;
     }
+}
+
+std::string EscapeName(const std::string& name) {
+    std::string escaped;
+    AppendEscapedName(escaped, name);
     return escaped;
 }
 
@@ -30,6 +35,21 @@ std::string JoinNames(const std::vector<std::string>& names, std::size_t count) 
 }
 
 } // namespace
+
+SecureString NodePath::Of(const ModelNode& node) {
+    std::vector<const ModelNode*> nodes;
+    for (const ModelNode* each = &node; each != nullptr && each->Kind() != NodeKind::Database; each = each->Parent()) {
+        nodes.push_back(each);
+    }
+    SecureString text;
+    for (auto each = nodes.rbegin(); each != nodes.rend(); ++each) {
+        if (each != nodes.rbegin()) {
+            text += '/';
+        }
+        AppendEscapedName(text, (*each)->Name().Viewed());
+    }
+    return text;
+}
 
 NodePath NodePath::Parse(std::string_view text) {
     NodePath path;

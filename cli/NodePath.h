@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SecureString.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +31,8 @@ public:
     std::string Text() const;
     // The path without its last name, as text (for messages).
     std::string ParentText() const;
+    // The path of a group, passcard or item of a database, written as Parse reads it.
+    static SecureString Of(const ModelNode& node);
 
     // The nodes the path names, from the group down; throws a usage error naming the first name
     // that is not found.

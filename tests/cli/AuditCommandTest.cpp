@@ -1,0 +1,73 @@
+#include "cli/AuditCommand.h"
+
+#include "core/Clock.h"
+#include "core/Group.h"
+#include "tests/cli/CliFixture.h"
+#include "tests/support/SampleDatabases.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+using test::CliRun;
+using test::MakePasscard;
+
+namespace {
+
+constexpr std::uint64_t kDay = 864000000000ULL;
+
+class AuditCommandTest : public test::CliFixture {
+protected:
+    void SetUp() override {
+        CliFixture::SetUp();
+        m_path = MakeDatabase();
+    }
+
+    // Adds passcards to the group "Internet" of the database and saves it.
+    void Plant(std::vector<std::unique_ptr<Passcard>> passcards) {
+        auto database = Load(m_path);
+        Group* group = database->FindByName("Internet");
+        for (auto& passcard : passcards) {
+            group->Add(std::move(passcard));
+        }
+        ASSERT_TRUE(database->Save());
+    }
+
+    std::string m_path;
+};
+
+TEST_F(AuditCommandTest, PrintsEachFindingWithoutThePasswordAndExitsWithOne) {
+    std::vector<std::unique_ptr<Passcard>> passcards;
+    passcards.push_back(MakePasscard("Mail/Web", {{ItemType::Login, "me"}, {ItemType::Password, "password1"}}));
+    passcards.push_back(MakePasscard("Shop", {{ItemType::Password, "rWibMFACxAUGZmxhVncy"}}));
+    passcards.push_back(MakePasscard("Bank", {{ItemType::Password, "rWibMFACxAUGZmxhVncy"}}));
+    passcards.back()->SetExpiration(Clock::NowFileTime() + 3 * kDay);
+    passcards.push_back(MakePasscard("Old", {}));
+    passcards.back()->SetExpiration(Clock::NowFileTime() - 2 * kDay);
+    Plant(std::move(passcards));
+
+    const CliRun run = Run({"audit", m_path});
+
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "Internet/Old\texpired\t-\texpired 2 days ago\n"
+                       "Internet/Shop/Password\treused\t4\tused in 2 passcards\n"
+                       "Internet/Bank/Password\treused\t4\tused in 2 passcards\n"
+                       "Internet/Mail\\/Web/Password\tweak\t0\twould be guessed instantly\n"
+                       "Internet/Bank\texpiring\t-\texpires in 3 days\n");
+    EXPECT_EQ(run.out.find("password1"), std::string::npos);
+    // A narrower window leaves the passcard that expires in three days out.
+    EXPECT_EQ(Run({"audit", m_path, "--expiring-days", "2"}).out.find("expiring"), std::string::npos);
+}
+
+TEST_F(AuditCommandTest, ExitsWithZeroWhenNothingIsFound) {
+    const CliRun run = Run({"audit", m_path});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(AuditCommandTest, AWrongPasswordIsNotTakenForAFinding) {
+    EXPECT_CLI_FAILURE(Run({"audit", m_path}, "PW\n"), 8, "wrong password");
+    EXPECT_CLI_FAILURE(Run({"audit", m_path, "--expiring-days", "-1"}), 64, "--expiring-days");
+}
+
+} // namespace
