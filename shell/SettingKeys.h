@@ -56,6 +56,9 @@ inline constexpr IntSetting kPassGenExcludeSimilar{"PassGenExcludeSimilar", 1};
 inline constexpr IntSetting kPassGenExcludeDuplicate{"PassGenExcludeDuplicate", 1};
 inline constexpr IntSetting kPassGenType{"PassGenType", 3};
 inline constexpr IntSetting kPassGenCase{"PassGenCase", 2};
+// How many days ahead the password health report counts an expiry as soon
+// (PasswordHealth::kDefaultExpiringDays).
+inline constexpr IntSetting kHealthExpiringDays{"HealthExpiringDays", 14};
 
 inline constexpr StringSetting kLanguage{"Language", "English"};
 inline constexpr StringSetting kLastSelected{"LastSelected", ""};
