@@ -5,8 +5,8 @@
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/Settings.h"
-#include "shell/win32/app/SharedIcons.h"
-#include "shell/win32/mainframe/PasscardTree.h"
+#include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/PasscardTree.h"
 #include "shell/win32/ui/DisplayText.h"
 #include "shell/win32/ui/HeaderBand.h"
 
@@ -52,9 +52,9 @@ bool PasswordHealthDialog::OnInit() {
 void PasswordHealthDialog::AddColumns() {
     const LanguagePack& language = LanguagePack::Instance();
     const int width = m_view.ClientWidth() - GetSystemMetrics(SM_CXVSCROLL);
-    const int problem = width / 6;
-    const int path = width * 3 / 8;
-    const int score = width / 10;
+    const int problem = width / 5;
+    const int path = width / 3;
+    const int score = width / 12;
     m_view.AddColumn(kProblemColumn, language.getString(IDS_HEALTH_COLUMN_PROBLEM), problem);
     m_view.AddColumn(kPathColumn, language.getString(IDS_HEALTH_COLUMN_PASSCARD), path);
     m_view.AddColumn(kReasonColumn, language.getString(IDS_HEALTH_COLUMN_REASON), width - problem - path - score);

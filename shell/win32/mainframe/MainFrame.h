@@ -8,6 +8,7 @@
 #include "shell/win32/mainframe/BookmarksMenu.h"
 #include "shell/win32/mainframe/CompactLayout.h"
 #include "shell/win32/mainframe/EditCommands.h"
+#include "shell/win32/mainframe/ExpiredPasscardsNote.h"
 #include "shell/win32/mainframe/FrameHost.h"
 #include "shell/win32/mainframe/ItemList.h"
 #include "shell/win32/mainframe/MainToolbar.h"
@@ -172,6 +173,7 @@ private:
     ItemList m_items;
     NotePane m_note;
     StatusBar m_status;
+    ExpiredPasscardsNote m_expiredNote;
     HWND m_treeTitle = nullptr;
     HWND m_itemsTitle = nullptr;
     HWND m_noteTitle = nullptr;

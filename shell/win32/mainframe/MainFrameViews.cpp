@@ -86,6 +86,7 @@ void MainFrame::Rebuild() {
     ShowSelection();
     SetFocus(m_tree.Handle());
     RefreshStatus();
+    m_expiredNote.ShowOnce(database, m_status);
 }
 
 void MainFrame::ClearViews(bool commitNote) {

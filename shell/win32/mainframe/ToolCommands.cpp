@@ -9,6 +9,7 @@
 #include "shell/win32/exchange/ExportCommand.h"
 #include "shell/win32/exchange/ImportCommand.h"
 #include "shell/win32/exchange/PrintCommand.h"
+#include "shell/win32/health/PasswordHealthDialog.h"
 #include "shell/win32/login/ManageDatabaseListDialog.h"
 #include "shell/win32/mainframe/FrameHost.h"
 #include "shell/win32/mainframe/NotePane.h"
@@ -35,6 +36,7 @@ const CommandTable<ToolCommands> ToolCommands::kCommands = {
     {ID_FILE_PRINT, &ToolCommands::OnPrint},
     {ID_EDIT_PRINT_ITEM, &ToolCommands::OnPrintItem},
     {ID_TOOLS_PASSWORD_GENERATOR, &ToolCommands::OnGenerator},
+    {ID_TOOLS_PASSWORD_HEALTH, &ToolCommands::OnPasswordHealth},
     {ID_APP_ABOUT, &ToolCommands::OnAbout},
     {ID_HELP_CHECK_UPDATES, &ToolCommands::OnCheckUpdates},
     {ID_HELP_USER_GUIDE, &ToolCommands::OnUserGuide},
@@ -105,6 +107,18 @@ void ToolCommands::OnImport() {
 void ToolCommands::OnGenerator() {
     PasswordGeneratorDialog dialog;
     m_host.RunDialog(dialog);
+}
+
+void ToolCommands::OnPasswordHealth() {
+    const EncryptedDatabase* database = CurrentDatabase::Get();
+    if (database == nullptr) {
+        return;
+    }
+    PasswordHealthDialog dialog(*database);
+    if (m_host.RunDialog(dialog) == IDOK && dialog.Selected() != nullptr) {
+        // Found among the tree's items by identity, as a bookmark is.
+        SendMessageA(m_host.Frame(), MSG_SELECT_NODE, 0, reinterpret_cast<LPARAM>(dialog.Selected()));
+    }
 }
 
 void ToolCommands::OnAbout() {

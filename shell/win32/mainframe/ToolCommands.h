@@ -12,8 +12,9 @@ class UpdateNotices;
 
 // The main window's commands that open a dialog or a tool of their own and leave the tree as it is
 // (the import adds to it and rebuilds the views): the database's password and settings, the
-// removable install, the database list, export, import and printing, the password generator, About,
-// the update check and the user guide.
+// removable install, the database list, export, import and printing, the password generator, the
+// password health report (whose chosen passcard the tree then selects), About, the update check and
+// the user guide.
 class ToolCommands {
 public:
     ToolCommands(FrameHost& host, NotePane& note, const PaneSelection& selection, const DatabaseFolders& folders,
@@ -34,6 +35,7 @@ private:
     void OnPrintItem();
     void OnImport();
     void OnGenerator();
+    void OnPasswordHealth();
     void OnAbout();
     void OnCheckUpdates();
     void OnUserGuide();
