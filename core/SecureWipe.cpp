@@ -1,14 +1,14 @@
 #include "core/SecureWipe.h"
 
-#include <malloc.h>
+#include "core/HeapMemory.h"
+
 #include <new>
-#include <string.h>
 
 namespace vaultlet {
 
 void SecureWipe(void* data, std::size_t size) noexcept {
     if (data != nullptr && size != 0) {
-        explicit_bzero(data, size);
+        ForceZero(data, size);
     }
 }
 
@@ -24,7 +24,7 @@ void* operator new[](std::size_t size) {
 
 void operator delete[](void* block) noexcept {
     if (block != nullptr) {
-        vaultlet::SecureWipe(block, malloc_usable_size(block));
+        vaultlet::SecureWipe(block, vaultlet::HeapBlockSize(block));
     }
     ::operator delete(block);
 }
