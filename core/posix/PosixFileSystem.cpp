@@ -1,6 +1,6 @@
 #include "core/FileSystem.h"
 
-#include "core/SystemEntropy.h"
+#include "core/UniqueFileName.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -184,29 +184,19 @@ public:
 
     std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
                                              NewFileAccess access) override {
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            std::uint8_t random[4];
-            if (!FillSystemRandom(random, sizeof random)) {
-                return nullptr;
-            }
-            char suffix[32];
-            std::snprintf(suffix, sizeof suffix, ".%02x%02x%02x%02x.tmp", random[0], random[1], random[2], random[3]);
-            const std::string candidate = path + suffix;
-            const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-            if (fd >= 0 && !TakeAccessOf(fd, path, access)) {
+        return CreateWithUniqueName(path, createdPath, [&](const std::string& name, bool& nameTaken) {
+            std::unique_ptr<OutputFile> file;
+            const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (fd < 0) {
+                nameTaken = errno == EEXIST;
+            } else if (!TakeAccessOf(fd, path, access)) {
                 ::close(fd);
-                ::unlink(candidate.c_str());
-                return nullptr;
+                ::unlink(name.c_str());
+            } else {
+                file = std::make_unique<PosixOutputFile>(fd);
             }
-            if (fd >= 0) {
-                createdPath = candidate;
-                return std::make_unique<PosixOutputFile>(fd);
-            }
-            if (errno != EEXIST) {
-                return nullptr;
-            }
-        }
-        return nullptr;
+            return file;
+        });
     }
 
     bool Replace(const std::string& source, const std::string& target) override {

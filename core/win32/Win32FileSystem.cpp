@@ -1,6 +1,6 @@
 #include "core/FileSystem.h"
 
-#include "core/SystemEntropy.h"
+#include "core/UniqueFileName.h"
 
 #include <windows.h>
 
@@ -241,31 +241,21 @@ public:
     // control list. Nobody else can open the file meanwhile (no sharing), and it is still empty.
     std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
                                              NewFileAccess access) override {
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            std::uint8_t random[4];
-            if (!FillSystemRandom(random, sizeof random)) {
-                return nullptr;
-            }
-            char suffix[32];
-            std::snprintf(suffix, sizeof suffix, ".%02x%02x%02x%02x.tmp", random[0], random[1], random[2], random[3]);
-            const std::string candidate = path + suffix;
-            HANDLE handle = CreateFileA(candidate.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr, CREATE_NEW,
+        return CreateWithUniqueName(path, createdPath, [&](const std::string& name, bool& nameTaken) {
+            std::unique_ptr<OutputFile> file;
+            HANDLE handle = CreateFileA(name.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
             if (handle == INVALID_HANDLE_VALUE) {
-                if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) {
-                    return nullptr;
-                }
-                continue;
-            }
-            if (access == NewFileAccess::LikeTarget && !CopyAccessList(path, handle)) {
+                const DWORD error = GetLastError();
+                nameTaken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+            } else if (access == NewFileAccess::LikeTarget && !CopyAccessList(path, handle)) {
                 CloseHandle(handle);
-                DeleteFileA(candidate.c_str());
-                return nullptr;
+                DeleteFileA(name.c_str());
+            } else {
+                file = std::make_unique<Win32OutputFile>(handle);
             }
-            createdPath = candidate;
-            return std::make_unique<Win32OutputFile>(handle);
-        }
-        return nullptr;
+            return file;
+        });
     }
 
     bool Replace(const std::string& source, const std::string& target) override {
