@@ -3,8 +3,6 @@
 #include "core/Database.h"
 #include "core/GroupNameIndex.h"
 #include "exchange/ExchangeXml.h"
-#include "exchange/ImportDocument.h"
-#include "exchange/ImportGuard.h"
 
 #include <tinyxml2.h>
 
@@ -65,21 +63,7 @@ std::string_view KeePass1Import::displayName() const {
     return "KeePass 1.X XML";
 }
 
-std::unique_ptr<Database> KeePass1Import::importFrom(const std::string& fileName) {
-    return GuardedImport([&]() -> std::unique_ptr<Database> {
-        ImportDocument document;
-        return document.LoadFile(fileName) ? Read(document.Document()) : nullptr;
-    });
-}
-
-std::unique_ptr<Database> KeePass1Import::importFromText(std::string_view text) {
-    return GuardedImport([&]() -> std::unique_ptr<Database> {
-        ImportDocument document;
-        return document.LoadText(text) ? Read(document.Document()) : nullptr;
-    });
-}
-
-std::unique_ptr<Database> KeePass1Import::Read(const tinyxml2::XMLDocument& document) {
+std::unique_ptr<Database> KeePass1Import::ReadDocument(const tinyxml2::XMLDocument& document) const {
     const XMLElement* list = document.FirstChildElement("pwlist");
     if (list == nullptr) {
         return nullptr;

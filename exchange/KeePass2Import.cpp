@@ -4,8 +4,6 @@
 #include "core/GroupNameIndex.h"
 #include "exchange/AsciiText.h"
 #include "exchange/ExchangeXml.h"
-#include "exchange/ImportDocument.h"
-#include "exchange/ImportGuard.h"
 
 #include <tinyxml2.h>
 
@@ -81,77 +79,8 @@ std::unique_ptr<Passcard> ReadEntry(const XMLElement& entry) {
     return passcard;
 }
 
-} // namespace
-
-KeePass2Import::KeePass2Import() = default;
-
-KeePass2Import::~KeePass2Import() = default;
-
-std::string_view KeePass2Import::fileFilter() const {
-    return "KeePass 2 XML (*.xml)%*.xml%";
-}
-
-std::string_view KeePass2Import::displayName() const {
-    return "KeePass 2 XML";
-}
-
-std::unique_ptr<Database> KeePass2Import::importFrom(const std::string& fileName) {
-    m_database.reset();
-    auto database = GuardedImport([&]() -> std::unique_ptr<Database> {
-        ImportDocument document;
-        if (document.LoadFile(fileName)) {
-            Read(document.Document());
-        }
-        return std::move(m_database);
-    });
-    // After a failure part of a database may be left here; it is never handed over.
-    m_database.reset();
-    return database;
-}
-
-std::unique_ptr<Database> KeePass2Import::importFromText(std::string_view text) {
-    m_database.reset();
-    auto database = GuardedImport([&]() -> std::unique_ptr<Database> {
-        ImportDocument document;
-        if (document.LoadText(text)) {
-            Read(document.Document());
-        }
-        return std::move(m_database);
-    });
-    // After a failure part of a database may be left here; it is never handed over.
-    m_database.reset();
-    return database;
-}
-
-void KeePass2Import::Read(const tinyxml2::XMLDocument& document) {
-    const XMLElement* file = document.FirstChildElement("KeePassFile");
-    const XMLElement* root = file != nullptr ? file->FirstChildElement("Root") : nullptr;
-    const XMLElement* meta = file != nullptr ? file->FirstChildElement("Meta") : nullptr;
-    if (root == nullptr || meta == nullptr) {
-        return;
-    }
-    const char* generator = ChildTextUtf8(meta, "Generator");
-    if (generator == nullptr || std::strcmp(generator, kGenerator) != 0) {
-        return;
-    }
-    const XMLElement* rootGroup = root->FirstChildElement("Group");
-    if (rootGroup == nullptr) {
-        return;
-    }
-    SecureString name = ChildText(meta, "DatabaseName");
-    if (name.empty()) {
-        name = kDefaultDatabaseName;
-    }
-    m_database = std::make_unique<Database>();
-    m_database->SetName(name);
-    m_database->SetComment(ChildText(meta, "DatabaseDescription"));
-    // The root group's own name and notes are not used.
-    GroupNameIndex groups(*m_database);
-    ReadGroupContent(*rootGroup, kRootGroupName, groups);
-}
-
 // The parser limits the nesting depth, which bounds this recursion.
-void KeePass2Import::ReadGroupContent(const XMLElement& group, std::string_view groupName, GroupNameIndex& groups) {
+void ReadGroupContent(const XMLElement& group, std::string_view groupName, GroupNameIndex& groups) {
     for (const XMLElement* entry = group.FirstChildElement("Entry"); entry != nullptr;
          entry = entry->NextSiblingElement("Entry")) {
         groups.FindOrAdd(groupName)->Add(ReadEntry(*entry));
@@ -164,6 +93,44 @@ void KeePass2Import::ReadGroupContent(const XMLElement& group, std::string_view 
         groups.Add(std::move(created));
         ReadGroupContent(*child, childName, groups);
     }
+}
+
+} // namespace
+
+std::string_view KeePass2Import::fileFilter() const {
+    return "KeePass 2 XML (*.xml)%*.xml%";
+}
+
+std::string_view KeePass2Import::displayName() const {
+    return "KeePass 2 XML";
+}
+
+std::unique_ptr<Database> KeePass2Import::ReadDocument(const tinyxml2::XMLDocument& document) const {
+    const XMLElement* file = document.FirstChildElement("KeePassFile");
+    const XMLElement* root = file != nullptr ? file->FirstChildElement("Root") : nullptr;
+    const XMLElement* meta = file != nullptr ? file->FirstChildElement("Meta") : nullptr;
+    if (root == nullptr || meta == nullptr) {
+        return nullptr;
+    }
+    const char* generator = ChildTextUtf8(meta, "Generator");
+    if (generator == nullptr || std::strcmp(generator, kGenerator) != 0) {
+        return nullptr;
+    }
+    const XMLElement* rootGroup = root->FirstChildElement("Group");
+    if (rootGroup == nullptr) {
+        return nullptr;
+    }
+    SecureString name = ChildText(meta, "DatabaseName");
+    if (name.empty()) {
+        name = kDefaultDatabaseName;
+    }
+    auto database = std::make_unique<Database>();
+    database->SetName(name);
+    database->SetComment(ChildText(meta, "DatabaseDescription"));
+    // The root group's own name and notes are not used.
+    GroupNameIndex groups(*database);
+    ReadGroupContent(*rootGroup, kRootGroupName, groups);
+    return database;
 }
 
 } // namespace vaultlet

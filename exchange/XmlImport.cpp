@@ -2,8 +2,6 @@
 
 #include "core/Database.h"
 #include "exchange/ExchangeXml.h"
-#include "exchange/ImportDocument.h"
-#include "exchange/ImportGuard.h"
 #include "exchange/XmlFormatNames.h"
 
 #include <tinyxml2.h>
@@ -97,21 +95,7 @@ std::string_view XmlImport::displayName() const {
     return xml::kDisplayName;
 }
 
-std::unique_ptr<Database> XmlImport::importFrom(const std::string& fileName) {
-    return GuardedImport([&]() -> std::unique_ptr<Database> {
-        ImportDocument document;
-        return document.LoadFile(fileName) ? Read(document.Document()) : nullptr;
-    });
-}
-
-std::unique_ptr<Database> XmlImport::importFromText(std::string_view text) {
-    return GuardedImport([&]() -> std::unique_ptr<Database> {
-        ImportDocument document;
-        return document.LoadText(text) ? Read(document.Document()) : nullptr;
-    });
-}
-
-std::unique_ptr<Database> XmlImport::Read(const tinyxml2::XMLDocument& document) {
+std::unique_ptr<Database> XmlImport::ReadDocument(const tinyxml2::XMLDocument& document) const {
     const XMLElement* root = document.FirstChildElement(xml::kRoot);
     const XMLElement* databaseElement = root != nullptr ? root->FirstChildElement(xml::kDatabase) : nullptr;
     if (databaseElement == nullptr) {
