@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/SecureBytes.h"
-#include "core/crypto/Cipher.h"
-#include "core/crypto/InlineWipe.h"
+#include "core/crypto/BufferedKeyCipher.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,30 +9,17 @@ namespace vaultlet {
 
 // What the Blowfish and Twofish ciphers share: SetKey copies the first min(length, 32) bytes of the
 // key into the 32-byte key buffer, leaving the rest of it as it was, and every call keys `Engine`
-// with the whole buffer, runs it over the blocks, then wipes the buffer. `Engine` has kBlockSize and
-// EncryptBlocks/DecryptBlocks over whole blocks; KeyEngine sets its key.
+// with the whole buffer. `Engine` has kBlockSize and EncryptBlocks/DecryptBlocks over whole blocks;
+// KeyEngine sets its key.
 template <class Engine>
-class CopiedKeyCipher : public Cipher {
+class CopiedKeyCipher : public BufferedKeyCipher<Engine::kBlockSize, 32> {
 public:
-    static constexpr std::size_t kBlockSize = Engine::kBlockSize;
-
     void SetKey(const std::uint8_t* key, std::size_t length) override {
-        const std::size_t count = std::min(length, m_key.size());
+        const std::size_t count = std::min(length, this->m_key.size());
         if (count != 0) {
-            std::memcpy(m_key.data(), key, count);
+            std::memcpy(this->m_key.data(), key, count);
         }
     }
-
-    bool Encrypt(const std::uint8_t* in, std::uint8_t* out, std::size_t length) override {
-        return Run(true, in, out, length);
-    }
-
-    bool Decrypt(const std::uint8_t* in, std::uint8_t* out, std::size_t length) override {
-        return Run(false, in, out, length);
-    }
-
-    std::size_t BlockSize() const override { return kBlockSize; }
-    const char* Description() const override { return ""; }
 
 protected:
     // Keys the engine for a run over `blocks` blocks; false when the key is refused.
@@ -43,26 +28,18 @@ protected:
         return engine.SetKey(key, length);
     }
 
-private:
-    bool Run(bool encrypting, const std::uint8_t* in, std::uint8_t* out, std::size_t length) {
-        if (length % kBlockSize != 0) {
+    bool RunBlocks(bool encrypting, const std::uint8_t* in, std::uint8_t* out, std::size_t blocks) override {
+        Engine engine;
+        if (!KeyEngine(engine, this->m_key.data(), this->m_key.size(), blocks)) {
             return false;
         }
-        const std::size_t blocks = length / kBlockSize;
-        Engine engine;
-        const bool ok = KeyEngine(engine, m_key.data(), m_key.size(), blocks);
-        if (ok) {
-            if (encrypting) {
-                engine.EncryptBlocks(in, out, blocks);
-            } else {
-                engine.DecryptBlocks(in, out, blocks);
-            }
+        if (encrypting) {
+            engine.EncryptBlocks(in, out, blocks);
+        } else {
+            engine.DecryptBlocks(in, out, blocks);
         }
-        InlineWipe(m_key.data(), m_key.size());
-        return ok;
+        return true;
     }
-
-    SecureArray<32> m_key;
 };
 
 } // namespace vaultlet
