@@ -55,13 +55,7 @@ void ReadEntry(const XMLElement& entry, GroupNameIndex& groups) {
 
 } // namespace
 
-std::string_view KeePass1Import::fileFilter() const {
-    return "KeePass 1.X XML (*.xml)%*.xml%";
-}
-
-std::string_view KeePass1Import::displayName() const {
-    return "KeePass 1.X XML";
-}
+KeePass1Import::KeePass1Import() : XmlImportFormat("KeePass 1.X XML (*.xml)%*.xml%", "KeePass 1.X XML") {}
 
 std::unique_ptr<Database> KeePass1Import::ReadDocument(const tinyxml2::XMLDocument& document) const {
     const XMLElement* list = document.FirstChildElement("pwlist");

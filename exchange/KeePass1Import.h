@@ -8,8 +8,7 @@ namespace vaultlet {
 // text into a group of that name.
 class KeePass1Import : public XmlImportFormat {
 public:
-    std::string_view fileFilter() const override;
-    std::string_view displayName() const override;
+    KeePass1Import();
 
 protected:
     std::unique_ptr<Database> ReadDocument(const tinyxml2::XMLDocument& document) const override;

@@ -97,13 +97,7 @@ void ReadGroupContent(const XMLElement& group, std::string_view groupName, Group
 
 } // namespace
 
-std::string_view KeePass2Import::fileFilter() const {
-    return "KeePass 2 XML (*.xml)%*.xml%";
-}
-
-std::string_view KeePass2Import::displayName() const {
-    return "KeePass 2 XML";
-}
+KeePass2Import::KeePass2Import() : XmlImportFormat("KeePass 2 XML (*.xml)%*.xml%", "KeePass 2 XML") {}
 
 std::unique_ptr<Database> KeePass2Import::ReadDocument(const tinyxml2::XMLDocument& document) const {
     const XMLElement* file = document.FirstChildElement("KeePassFile");

@@ -10,8 +10,7 @@ namespace vaultlet {
 // Only files whose generator is exactly "KeePass" are accepted.
 class KeePass2Import : public XmlImportFormat {
 public:
-    std::string_view fileFilter() const override;
-    std::string_view displayName() const override;
+    KeePass2Import();
 
 protected:
     // Null when the document is not a KeePass 2 export.

@@ -87,13 +87,7 @@ std::unique_ptr<Group> ReadGroup(const XMLElement& element) {
 
 } // namespace
 
-std::string_view XmlImport::fileFilter() const {
-    return xml::kFileFilter;
-}
-
-std::string_view XmlImport::displayName() const {
-    return xml::kDisplayName;
-}
+XmlImport::XmlImport() : XmlImportFormat(xml::kFileFilter, xml::kDisplayName) {}
 
 std::unique_ptr<Database> XmlImport::ReadDocument(const tinyxml2::XMLDocument& document) const {
     const XMLElement* root = document.FirstChildElement(xml::kRoot);

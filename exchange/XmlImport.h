@@ -7,8 +7,7 @@ namespace vaultlet {
 // Reads the program's own XML exchange format written by XmlExport.
 class XmlImport : public XmlImportFormat {
 public:
-    std::string_view fileFilter() const override;
-    std::string_view displayName() const override;
+    XmlImport();
 
 protected:
     std::unique_ptr<Database> ReadDocument(const tinyxml2::XMLDocument& document) const override;

@@ -14,9 +14,15 @@ namespace vaultlet {
 class ImportDocument;
 
 // An import format whose files are XML: the file is loaded as an ImportDocument (within its limits)
-// and read by ReadDocument, under GuardedImport.
+// and read by ReadDocument, under GuardedImport. The file filter and the display name it is made
+// with are constants that outlive it.
 class XmlImportFormat : public ImportFormat {
 public:
+    XmlImportFormat(std::string_view fileFilter, std::string_view displayName)
+        : m_fileFilter(fileFilter), m_displayName(displayName) {}
+
+    std::string_view fileFilter() const final { return m_fileFilter; }
+    std::string_view displayName() const final { return m_displayName; }
     std::unique_ptr<Database> importFrom(const std::string& fileName) final;
 
     // The same import from the file's content held in memory.
@@ -28,6 +34,9 @@ protected:
 
 private:
     std::unique_ptr<Database> Import(const std::function<bool(ImportDocument&)>& load) const;
+
+    std::string_view m_fileFilter;
+    std::string_view m_displayName;
 };
 
 } // namespace vaultlet
