@@ -27,12 +27,12 @@ void CALLBACK CrashUpload::StatusCallback(HINTERNET, DWORD_PTR context, DWORD st
     }
 }
 
-bool CrashUpload::Register(HINTERNET request) {
+bool CrashUpload::Register(InternetHandle& request) {
     const std::lock_guard<std::mutex> guard(m_lock);
     if (m_cancelled) {
         return false;
     }
-    m_request = request;
+    m_request = request.release();
     return true;
 }
 
@@ -54,33 +54,20 @@ void CrashUpload::Cancel() {
 
 CrashUpload::Result CrashUpload::Send(const std::string& description, const std::string& report, Observer& observer) {
     m_observer = &observer;
-    const InternetHandle session(InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-    if (!session) {
-        return {};
-    }
-    internet_handle::SetTimeouts(session.get(), m_endpoint);
-    InternetSetStatusCallbackA(session.get(), StatusCallback);
     const auto context = reinterpret_cast<DWORD_PTR>(this);
+    InternetRequest opened =
+        internet_handle::OpenRequest(m_endpoint, {kAgent, "POST", kPath, kRequestFlags, StatusCallback, context});
+    // Once registered, the request is closed by CloseRequest, here or by Cancel on another thread.
+    const HINTERNET request = opened.request.get();
     Result result;
-    const InternetHandle connection(InternetConnectA(session.get(), m_endpoint.host.c_str(),
-                                                     static_cast<INTERNET_PORT>(m_endpoint.port), nullptr, nullptr,
-                                                     INTERNET_SERVICE_HTTP, 0, context));
-    if (connection) {
-        internet_handle::SetTimeouts(connection.get(), m_endpoint);
-        const char* accepted[] = {"*/*", nullptr};
-        HINTERNET request =
-            HttpOpenRequestA(connection.get(), "POST", kPath, nullptr, nullptr, accepted, kRequestFlags, context);
-        if (request != nullptr && Register(request)) {
-            internet_handle::SetTimeouts(request, m_endpoint);
-            if (SendBody(request, description, report) && HttpEndRequestA(request, nullptr, 0, context)) {
-                result = ReadAnswer(request);
-            }
-        } else if (request != nullptr) {
-            InternetCloseHandle(request);
-        }
-        CloseRequest();
+    if (request != nullptr && Register(opened.request) && SendBody(request, description, report) &&
+        HttpEndRequestA(request, nullptr, 0, context)) {
+        result = ReadAnswer(request);
     }
-    InternetSetStatusCallbackA(session.get(), nullptr);
+    CloseRequest();
+    if (opened.session) {
+        InternetSetStatusCallbackA(opened.session.get(), nullptr);
+    }
     m_observer = nullptr;
     return result;
 }

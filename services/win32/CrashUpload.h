@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/UpdateEndpoint.h"
+#include "services/win32/InternetHandle.h"
 
 #include <windows.h>
 
@@ -55,7 +56,8 @@ private:
                                         DWORD infoLength);
     bool SendBody(HINTERNET request, const std::string& description, const std::string& report);
     Result ReadAnswer(HINTERNET request);
-    bool Register(HINTERNET request);
+    // Hands the request over to m_request, unless the upload was cancelled already.
+    bool Register(InternetHandle& request);
     void CloseRequest();
 
     UpdateEndpoint m_endpoint;

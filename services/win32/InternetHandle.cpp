@@ -25,4 +25,30 @@ int StatusOf(HINTERNET request) {
     return static_cast<int>(status);
 }
 
+InternetRequest OpenRequest(const UpdateEndpoint& endpoint, const InternetRequestTarget& target) {
+    InternetRequest opened;
+    opened.session.reset(InternetOpenA(target.agent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    if (!opened.session) {
+        return opened;
+    }
+    SetTimeouts(opened.session.get(), endpoint);
+    if (target.callback != nullptr) {
+        InternetSetStatusCallbackA(opened.session.get(), target.callback);
+    }
+    opened.connection.reset(InternetConnectA(opened.session.get(), endpoint.host.c_str(),
+                                             static_cast<INTERNET_PORT>(endpoint.port), nullptr, nullptr,
+                                             INTERNET_SERVICE_HTTP, 0, target.context));
+    if (!opened.connection) {
+        return opened;
+    }
+    SetTimeouts(opened.connection.get(), endpoint);
+    const char* accepted[] = {"*/*", nullptr};
+    opened.request.reset(HttpOpenRequestA(opened.connection.get(), target.verb, target.path, nullptr, nullptr, accepted,
+                                          target.flags, target.context));
+    if (opened.request) {
+        SetTimeouts(opened.request.get(), endpoint);
+    }
+    return opened;
+}
+
 } // namespace vaultlet::internet_handle

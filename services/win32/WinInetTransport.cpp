@@ -40,31 +40,14 @@ UpdateReply WinInetTransport::Get(const std::string& path) {
     if (TimeIsUp()) {
         return reply;
     }
-    const InternetHandle session(
-        InternetOpenA(update_request::kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-    if (!session) {
-        return reply;
-    }
-    internet_handle::SetTimeouts(session.get(), m_endpoint);
-    const InternetHandle connection(InternetConnectA(session.get(), m_endpoint.host.c_str(),
-                                                     static_cast<INTERNET_PORT>(m_endpoint.port), nullptr, nullptr,
-                                                     INTERNET_SERVICE_HTTP, 0, 0));
-    if (!connection) {
-        return reply;
-    }
-    internet_handle::SetTimeouts(connection.get(), m_endpoint);
-    const char* accepted[] = {"*/*", nullptr};
-    const InternetHandle request(
-        HttpOpenRequestA(connection.get(), "GET", path.c_str(), nullptr, nullptr, accepted, kRequestFlags, 0));
-    if (!request) {
-        return reply;
-    }
-    internet_handle::SetTimeouts(request.get(), m_endpoint);
-    if (!Send(request.get())) {
+    const InternetRequest opened =
+        internet_handle::OpenRequest(m_endpoint, {update_request::kAgent, "GET", path.c_str(), kRequestFlags});
+    const HINTERNET request = opened.request.get();
+    if (request == nullptr || !Send(request)) {
         return reply;
     }
     // Wine ends the wait for a server that never answers with success and no status line.
-    reply.status = internet_handle::StatusOf(request.get());
+    reply.status = internet_handle::StatusOf(request);
     if (reply.status == 0) {
         return reply;
     }
@@ -78,14 +61,14 @@ UpdateReply WinInetTransport::Get(const std::string& path) {
     char piece[UpdateResponseBody::kPieceSize];
     for (;;) {
         DWORD available = 0;
-        if (TimeIsUp() || !InternetQueryDataAvailable(request.get(), &available, 0, 0)) {
+        if (TimeIsUp() || !InternetQueryDataAvailable(request, &available, 0, 0)) {
             return reply;
         }
         if (available == 0) {
             break;
         }
         DWORD read = 0;
-        if (!InternetReadFile(request.get(), piece, std::min<DWORD>(available, sizeof piece), &read)) {
+        if (!InternetReadFile(request, piece, std::min<DWORD>(available, sizeof piece), &read)) {
             return reply;
         }
         if (read == 0) {
