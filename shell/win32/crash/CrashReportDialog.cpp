@@ -1,5 +1,6 @@
 #include "shell/win32/crash/CrashReportDialog.h"
 
+#include "resources/dialogs/DialogLayout.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "services/win32/CrashUpload.h"
@@ -36,6 +37,56 @@ constexpr int kExplanationPage[] = {IDC_CRASH_INTRO,          IDC_CRASH_VIEW_LIN
                                     IDC_CRASH_DESCRIBE_LABEL, IDC_CRASH_DESCRIPTION, IDOK};
 // What moves down when the description box opens.
 constexpr int kBelowDescription[] = {IDC_CRASH_CONFIRM, IDC_CRASH_PRIVACY_LINK, IDC_CRASH_LINE, IDOK, IDCANCEL};
+
+// The crash dialog's size and font are its own; what is inside follows the layout the dialog
+// resources share (dialog units).
+constexpr short kWidth = 280;
+constexpr short kHeight = 170;
+constexpr const char* kFont = "MS Sans Serif";
+// Wide enough for the longest translation of "Send Report".
+constexpr short kButtonWidth = 55;
+constexpr short kTextWidth = kWidth - 2 * VL_MARGIN;
+constexpr short kTwoLines = 2 * VL_LABEL_HEIGHT + 2;
+// A link sits this close under the text it belongs to.
+constexpr short kLinkGap = VL_GAP / 2;
+// Each link as wide as its English text, so that a click beside the text does not follow it.
+constexpr short kViewLinkWidth = 150;
+constexpr short kMoreLinkWidth = 220;
+constexpr short kPrivacyLinkWidth = 100;
+constexpr short kDescriptionHeight = 40;
+constexpr short kProgressHeight = 10;
+// The explanation page, top to bottom; the description box opens below the second link and pushes
+// what follows down.
+constexpr short kIntroTop = VL_HEADER_HEIGHT + VL_MARGIN;
+constexpr short kViewLinkTop = kIntroTop + kTwoLines + kLinkGap;
+constexpr short kPleaseSendTop = kViewLinkTop + VL_LINK_HEIGHT + VL_GAP;
+constexpr short kMoreLinkTop = kPleaseSendTop + kTwoLines + kLinkGap;
+constexpr short kDescriptionTop = kMoreLinkTop + VL_LABEL_HEIGHT + kLinkGap;
+constexpr short kConfirmTop = kMoreLinkTop + VL_LINK_HEIGHT + VL_GAP;
+constexpr short kPrivacyLinkTop = kConfirmTop + kTwoLines + kLinkGap;
+constexpr short kButtonsTop = kHeight - VL_MARGIN - VL_BUTTON_HEIGHT;
+constexpr short kLineTop = kButtonsTop - VL_MARGIN;
+constexpr short kCloseLeft = kWidth - VL_MARGIN - kButtonWidth;
+// The sending page: the status log above the progress bar.
+constexpr short kProgressTop = kLineTop - VL_MARGIN - kProgressHeight;
+constexpr short kStatusHeight = kProgressTop - VL_GAP - kIntroTop;
+
+void AddSendingPage(DialogTemplate& dialog) {
+    dialog.AddControl("EDIT", "", IDC_CRASH_STATUS,
+                      WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, VL_MARGIN, kIntroTop,
+                      kTextWidth, kStatusHeight);
+    dialog.AddControl(PROGRESS_CLASSA, "", IDC_CRASH_PROGRESS, WS_BORDER, VL_MARGIN, kProgressTop, kTextWidth,
+                      kProgressHeight);
+}
+
+void AddButtons(DialogTemplate& dialog) {
+    const LanguagePack& language = LanguagePack::Instance();
+    dialog.AddControl("STATIC", "", IDC_CRASH_LINE, WS_VISIBLE | SS_ETCHEDHORZ, 0, kLineTop, kWidth, 1);
+    dialog.AddControl("BUTTON", language.getString(IDS_CRASH_SEND), IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                      kCloseLeft - VL_GAP - kButtonWidth, kButtonsTop, kButtonWidth, VL_BUTTON_HEIGHT);
+    dialog.AddControl("BUTTON", language.getString(IDS_CLOSE), IDCANCEL, WS_VISIBLE | WS_TABSTOP, kCloseLeft,
+                      kButtonsTop, kButtonWidth, VL_BUTTON_HEIGHT);
+}
 
 struct StatusText {
     DWORD status;
@@ -95,27 +146,28 @@ const DialogTemplate& CrashReportDialog::Layout() {
         const auto text = [&](int id) { return language.getString(id); };
         constexpr DWORD kText = WS_VISIBLE | SS_LEFT;
         constexpr DWORD kLink = WS_VISIBLE | WS_TABSTOP;
-        DialogTemplate dialog(text(IDS_CRASH_CAPTION), DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                              0, 0, 280, 170, "MS Sans Serif", 8);
-        dialog.AddControl(HeaderBand::kClassName, text(IDS_CRASH_HEADER), IDC_CRASH_HEADER, WS_VISIBLE, 0, 0, 280, 32);
-        dialog.AddControl("STATIC", text(IDS_CRASH_INTRO), IDC_CRASH_INTRO, kText, 7, 38, 266, 18);
-        dialog.AddControl(LinkLabel::kClassName, text(IDS_CRASH_VIEW_LINK), IDC_CRASH_VIEW_LINK, kLink, 7, 58, 150, 9);
-        dialog.AddControl("STATIC", text(IDS_CRASH_PLEASE_SEND), IDC_CRASH_PLEASE_SEND, kText, 7, 72, 266, 18);
-        dialog.AddControl(LinkLabel::kClassName, text(IDS_CRASH_MORE_LINK), IDC_CRASH_MORE_LINK, kLink, 7, 92, 220, 9);
-        dialog.AddControl("STATIC", text(IDS_CRASH_DESCRIBE), IDC_CRASH_DESCRIBE_LABEL, SS_LEFT, 7, 92, 266, 9);
+        DialogTemplate dialog(text(IDS_CRASH_CAPTION), VL_DIALOG_STYLE, 0, 0, kWidth, kHeight, kFont, VL_FONT_SIZE);
+        dialog.AddControl(HeaderBand::kClassName, text(IDS_CRASH_HEADER), IDC_CRASH_HEADER, WS_VISIBLE, 0, 0, kWidth,
+                          VL_HEADER_HEIGHT);
+        dialog.AddControl("STATIC", text(IDS_CRASH_INTRO), IDC_CRASH_INTRO, kText, VL_MARGIN, kIntroTop, kTextWidth,
+                          kTwoLines);
+        dialog.AddControl(LinkLabel::kClassName, text(IDS_CRASH_VIEW_LINK), IDC_CRASH_VIEW_LINK, kLink, VL_MARGIN,
+                          kViewLinkTop, kViewLinkWidth, VL_LINK_HEIGHT);
+        dialog.AddControl("STATIC", text(IDS_CRASH_PLEASE_SEND), IDC_CRASH_PLEASE_SEND, kText, VL_MARGIN,
+                          kPleaseSendTop, kTextWidth, kTwoLines);
+        dialog.AddControl(LinkLabel::kClassName, text(IDS_CRASH_MORE_LINK), IDC_CRASH_MORE_LINK, kLink, VL_MARGIN,
+                          kMoreLinkTop, kMoreLinkWidth, VL_LINK_HEIGHT);
+        dialog.AddControl("STATIC", text(IDS_CRASH_DESCRIBE), IDC_CRASH_DESCRIBE_LABEL, SS_LEFT, VL_MARGIN,
+                          kMoreLinkTop, kTextWidth, VL_LABEL_HEIGHT);
         dialog.AddControl("EDIT", "", IDC_CRASH_DESCRIPTION,
-                          WS_BORDER | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 7, 103,
-                          266, 40);
-        dialog.AddControl("STATIC", text(IDS_CRASH_CONFIRM), IDC_CRASH_CONFIRM, kText, 7, 106, 266, 18);
-        dialog.AddControl(LinkLabel::kClassName, text(IDS_CRASH_PRIVACY_LINK), IDC_CRASH_PRIVACY_LINK, kLink, 7, 126,
-                          100, 9);
-        dialog.AddControl("EDIT", "", IDC_CRASH_STATUS,
-                          WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 7, 38, 266, 80);
-        dialog.AddControl(PROGRESS_CLASSA, "", IDC_CRASH_PROGRESS, WS_BORDER, 7, 124, 266, 10);
-        dialog.AddControl("STATIC", "", IDC_CRASH_LINE, WS_VISIBLE | SS_ETCHEDHORZ, 0, 142, 280, 1);
-        dialog.AddControl("BUTTON", text(IDS_CRASH_SEND), IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 160, 150,
-                          55, 14);
-        dialog.AddControl("BUTTON", text(IDS_CLOSE), IDCANCEL, WS_VISIBLE | WS_TABSTOP, 218, 150, 55, 14);
+                          WS_BORDER | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                          VL_MARGIN, kDescriptionTop, kTextWidth, kDescriptionHeight);
+        dialog.AddControl("STATIC", text(IDS_CRASH_CONFIRM), IDC_CRASH_CONFIRM, kText, VL_MARGIN, kConfirmTop,
+                          kTextWidth, kTwoLines);
+        dialog.AddControl(LinkLabel::kClassName, text(IDS_CRASH_PRIVACY_LINK), IDC_CRASH_PRIVACY_LINK, kLink, VL_MARGIN,
+                          kPrivacyLinkTop, kPrivacyLinkWidth, VL_LINK_HEIGHT);
+        AddSendingPage(dialog);
+        AddButtons(dialog);
         return dialog;
     }();
     return layout;

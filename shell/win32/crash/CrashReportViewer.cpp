@@ -1,5 +1,6 @@
 #include "shell/win32/crash/CrashReportViewer.h"
 
+#include "resources/dialogs/DialogLayout.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 
@@ -10,7 +11,18 @@ namespace {
 
 constexpr WORD kTextId = IDC_CRASH_VIEWER_TEXT;
 constexpr WORD kGripId = IDC_CRASH_VIEWER_GRIP;
-constexpr int kMargin = 7;
+// The template's places, in dialog units; Arrange moves everything to fit the window's size.
+constexpr short kWidth = 320;
+constexpr short kHeight = 210;
+constexpr short kGrip = 10;
+constexpr short kButtonTop = kHeight - kGrip - VL_BUTTON_HEIGHT;
+
+// The margin of VL_MARGIN dialog units, in pixels.
+int MarginOf(HWND dialog) {
+    RECT margin{0, 0, VL_MARGIN, VL_MARGIN};
+    MapDialogRect(dialog, &margin);
+    return margin.right;
+}
 
 } // namespace
 
@@ -18,16 +30,16 @@ const DialogTemplate& CrashReportViewer::Layout() {
     static const DialogTemplate layout = [] {
         const LanguagePack& language = LanguagePack::Instance();
         DialogTemplate viewer(language.getString(IDS_CRASH_CAPTION),
-                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_CENTER, 0, 0, 320, 210,
-                              "MS Sans Serif", 8);
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_CENTER, 0, 0, kWidth, kHeight,
+                              "MS Sans Serif", VL_FONT_SIZE);
         viewer.AddControl("EDIT", "", kTextId,
                           WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
                               ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_TABSTOP,
-                          7, 7, 306, 172);
+                          VL_MARGIN, VL_MARGIN, kWidth - 2 * VL_MARGIN, kButtonTop - 2 * VL_MARGIN);
         viewer.AddControl("BUTTON", language.getString(IDS_CLOSE), IDCANCEL, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                          253, 186, 50, 14);
-        viewer.AddControl("SCROLLBAR", "", kGripId, WS_VISIBLE | SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 310, 200,
-                          10, 10);
+                          kWidth - VL_MARGIN - kGrip - VL_BUTTON_WIDTH, kButtonTop, VL_BUTTON_WIDTH, VL_BUTTON_HEIGHT);
+        viewer.AddControl("SCROLLBAR", "", kGripId, WS_VISIBLE | SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN,
+                          kWidth - kGrip, kHeight - kGrip, kGrip, kGrip);
         return viewer;
     }();
     return layout;
@@ -64,9 +76,10 @@ void CrashReportViewer::Arrange() {
     const int buttonWidth = button.right - button.left;
     const int buttonHeight = button.bottom - button.top;
     const int grip = GetSystemMetrics(SM_CXVSCROLL);
-    const int buttonTop = client.bottom - kMargin - buttonHeight;
-    MoveWindow(Item(kTextId), kMargin, kMargin, client.right - 2 * kMargin, buttonTop - 2 * kMargin, TRUE);
-    MoveWindow(Item(IDCANCEL), client.right - kMargin - grip - buttonWidth, buttonTop, buttonWidth, buttonHeight, TRUE);
+    const int margin = MarginOf(Handle());
+    const int buttonTop = client.bottom - margin - buttonHeight;
+    MoveWindow(Item(kTextId), margin, margin, client.right - 2 * margin, buttonTop - 2 * margin, TRUE);
+    MoveWindow(Item(IDCANCEL), client.right - margin - grip - buttonWidth, buttonTop, buttonWidth, buttonHeight, TRUE);
     MoveWindow(Item(kGripId), client.right - grip, client.bottom - grip, grip, grip, TRUE);
 }
 
