@@ -146,7 +146,7 @@ bool AutofillEngine::Paste(const SecureString& text) {
     const KeyCode v = m_sender.KeyForChar('v');
     const std::uint8_t virtualKey = v == kNoKey ? kVirtualKeyV : VirtualKeyOf(v);
     PressCode(MakeKeyCode(virtualKey, kCtrlBit));
-    m_sender.EmptyClipboard();
+    m_sender.ClearClipboard();
     return true;
 }
 

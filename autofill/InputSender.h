@@ -21,7 +21,7 @@ public:
     // clipboard could not be opened, emptied or filled; the text is then not on the clipboard.
     virtual bool SetClipboardText(std::string_view text) = 0;
     // Empties the clipboard after a paste, once the target has had the text; failures are ignored.
-    virtual void EmptyClipboard() = 0;
+    virtual void ClearClipboard() = 0;
     // Takes text set on the clipboard back without waiting: it was not pasted after all.
     virtual void WithdrawClipboardText() = 0;
     // Brings the window to the front and gives it the keyboard focus; failures are ignored.

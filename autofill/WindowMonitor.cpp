@@ -30,7 +30,7 @@ bool WindowMonitor::ForegroundChanged() {
 }
 
 bool WindowMonitor::CheckWindow(WindowHandle window) {
-    if (window == m_lastHandled || !m_windows.IsWindow(window)) {
+    if (window == m_lastHandled || !m_windows.Exists(window)) {
         return false;
     }
     m_lastDescription = m_windows.DescribeWindow(window);

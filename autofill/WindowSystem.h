@@ -13,7 +13,7 @@ public:
     virtual WindowHandle ForegroundWindow() = 0;
     // The window with the keyboard focus in the thread that owns the given window; null when none.
     virtual WindowHandle FocusWindowOf(WindowHandle window) = 0;
-    virtual bool IsWindow(WindowHandle window) = 0;
+    virtual bool Exists(WindowHandle window) = 0;
     // The window's WindowDescription; empty for a window that no longer exists.
     virtual SecureString DescribeWindow(WindowHandle window) = 0;
 };

@@ -139,7 +139,7 @@ SaveResult EncryptedDatabase::SaveWithResult(const std::string& path, ProgressSi
     std::memcpy(plaintext.data(), text.data(), text.size());
     text.clear();
 
-    const SaveResult saved = WriteFile(target, plaintext, progress, changedFile);
+    const SaveResult saved = WriteEncrypted(target, plaintext, progress, changedFile);
     if (saved != SaveResult::Saved) {
         // The document was built (which cleared the flag) but never reached the disk.
         ModifiedFlag::Raise();
@@ -161,8 +161,8 @@ SaveResult EncryptedDatabase::SaveAs(const std::string& path, ProgressSink* prog
     return saved;
 }
 
-SaveResult EncryptedDatabase::WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress,
-                                        ChangedFile changedFile) {
+SaveResult EncryptedDatabase::WriteEncrypted(const std::string& path, const SecureBytes& plaintext,
+                                             ProgressSink* progress, ChangedFile changedFile) {
     Cipher& cipher = *CurrentCipher();
     DatabaseFileHeader header;
     header.cipherId = static_cast<std::uint16_t>(cipher.Id());
@@ -267,7 +267,7 @@ LoadResult EncryptedDatabase::Load(const std::string& path, ProgressSink* progre
     std::uint64_t size = 0;
     LoadResult result = LoadResult::NotADatabase;
     if (file->Size(size) && size > DatabaseFileHeader::kFixedSize) {
-        result = ReadFile(*file, size, progress, storedText);
+        result = ReadEncrypted(*file, size, progress, storedText);
     }
     if (result != LoadResult::Loaded) {
         DeleteAll();
@@ -275,8 +275,8 @@ LoadResult EncryptedDatabase::Load(const std::string& path, ProgressSink* progre
     return result;
 }
 
-LoadResult EncryptedDatabase::ReadFile(InputFile& file, std::uint64_t size, ProgressSink* progress,
-                                       SecureString* storedText) {
+LoadResult EncryptedDatabase::ReadEncrypted(InputFile& file, std::uint64_t size, ProgressSink* progress,
+                                            SecureString* storedText) {
     DatabaseFileHeader header;
     if (!header.ReadFrom(file)) {
         return LoadResult::NotADatabase;

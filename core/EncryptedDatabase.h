@@ -89,12 +89,12 @@ public:
     std::unique_ptr<EncryptedDatabase> Reloaded(LoadResult& result, ProgressSink* progress = nullptr) const;
 
 private:
-    SaveResult WriteFile(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress,
-                         ChangedFile changedFile);
+    SaveResult WriteEncrypted(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress,
+                              ChangedFile changedFile);
     // Whether writing to `path` would overwrite a change made by someone else.
     bool WouldOverwriteChange(const std::string& path) const;
     void RememberStamp(InputFile& file);
-    LoadResult ReadFile(InputFile& file, std::uint64_t size, ProgressSink* progress, SecureString* storedText);
+    LoadResult ReadEncrypted(InputFile& file, std::uint64_t size, ProgressSink* progress, SecureString* storedText);
 
     FileSystem& m_fileSystem;
     CipherRegistry m_ciphers;

@@ -38,7 +38,7 @@ public:
     void SetImage(std::int32_t image);
 
     ModelNode* Parent() const noexcept { return m_parent; }
-    void SetParent(ModelNode* parent) noexcept { m_parent = parent; }
+    void SetParentNode(ModelNode* parent) noexcept { m_parent = parent; }
     // Creation time, seconds since 1970-01-01 UTC.
     std::int64_t Time() const noexcept { return m_time; }
     void SetTime(std::int64_t time) noexcept { m_time = time; }

@@ -102,7 +102,7 @@ void NodeContainer<Child>::Add(std::unique_ptr<Child> child) {
     if (!child) {
         return;
     }
-    child->SetParent(this);
+    child->SetParentNode(this);
     m_children.push_back(std::move(child));
     ModifiedFlag::Raise();
 }
@@ -112,7 +112,7 @@ void NodeContainer<Child>::Insert(std::unique_ptr<Child> child, std::size_t posi
     if (!child) {
         return;
     }
-    child->SetParent(this);
+    child->SetParentNode(this);
     m_children.insert(m_children.begin() + static_cast<std::ptrdiff_t>(std::min(position, m_children.size())),
                       std::move(child));
     ModifiedFlag::Raise();
@@ -135,7 +135,7 @@ std::unique_ptr<Child> NodeContainer<Child>::Detach(const Child* child) {
     }
     auto owned = std::move(m_children[found - m_children.begin()]);
     m_children.erase(found);
-    owned->SetParent(nullptr);
+    owned->SetParentNode(nullptr);
     ModifiedFlag::Raise();
     return owned;
 }

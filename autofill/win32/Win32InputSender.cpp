@@ -62,7 +62,7 @@ void Win32InputSender::WithdrawClipboardText() {
     }
 }
 
-void Win32InputSender::EmptyClipboard() {
+void Win32InputSender::ClearClipboard() {
     if (m_offered) {
         // The paste is over once the target has read the text; a target that never reads it gets
         // nothing after the wait either.

@@ -22,7 +22,7 @@ public:
     void SendKey(std::uint8_t virtualKey, bool down) override;
     void SendCharacter(char16_t unit, bool down) override;
     bool SetClipboardText(std::string_view text) override;
-    void EmptyClipboard() override;
+    void ClearClipboard() override;
     void WithdrawClipboardText() override;
     void ActivateWindow(WindowHandle target) override;
     WindowHandle ForegroundWindow() const override;

@@ -14,7 +14,7 @@ WindowHandle Win32WindowSystem::FocusWindowOf(WindowHandle window) {
     return FindFocusWindow(static_cast<HWND>(window));
 }
 
-bool Win32WindowSystem::IsWindow(WindowHandle window) {
+bool Win32WindowSystem::Exists(WindowHandle window) {
     return window != nullptr && ::IsWindow(static_cast<HWND>(window)) != FALSE;
 }
 

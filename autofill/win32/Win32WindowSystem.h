@@ -9,7 +9,7 @@ class Win32WindowSystem : public WindowSystem {
 public:
     WindowHandle ForegroundWindow() override;
     WindowHandle FocusWindowOf(WindowHandle window) override;
-    bool IsWindow(WindowHandle window) override;
+    bool Exists(WindowHandle window) override;
     SecureString DescribeWindow(WindowHandle window) override;
 };
 

@@ -133,7 +133,7 @@ bool RecordingInputSender::SetClipboardText(std::string_view text) {
     return true;
 }
 
-void RecordingInputSender::EmptyClipboard() {
+void RecordingInputSender::ClearClipboard() {
     events.push_back("empty");
     clipboard.clear();
 }

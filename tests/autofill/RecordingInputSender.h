@@ -27,7 +27,7 @@ public:
     void SendKey(std::uint8_t virtualKey, bool down) override;
     void SendCharacter(char16_t unit, bool down) override;
     bool SetClipboardText(std::string_view text) override;
-    void EmptyClipboard() override;
+    void ClearClipboard() override;
     void WithdrawClipboardText() override;
     void ActivateWindow(WindowHandle target) override;
     WindowHandle ForegroundWindow() const override;
@@ -63,7 +63,7 @@ public:
     void SendKey(std::uint8_t virtualKey, bool down) override { m_target.SendKey(virtualKey, down); }
     void SendCharacter(char16_t unit, bool down) override { m_target.SendCharacter(unit, down); }
     bool SetClipboardText(std::string_view text) override { return m_target.SetClipboardText(text); }
-    void EmptyClipboard() override { m_target.EmptyClipboard(); }
+    void ClearClipboard() override { m_target.ClearClipboard(); }
     void WithdrawClipboardText() override { m_target.WithdrawClipboardText(); }
     void ActivateWindow(WindowHandle target) override { m_target.ActivateWindow(target); }
     WindowHandle ForegroundWindow() const override { return m_target.ForegroundWindow(); }

@@ -29,7 +29,7 @@ public:
         const auto found = focus.find(window);
         return found == focus.end() ? nullptr : found->second;
     }
-    bool IsWindow(WindowHandle window) override { return descriptions.count(window) != 0; }
+    bool Exists(WindowHandle window) override { return descriptions.count(window) != 0; }
     SecureString DescribeWindow(WindowHandle window) override {
         ++describeCalls;
         const auto found = descriptions.find(window);

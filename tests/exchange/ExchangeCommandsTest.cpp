@@ -109,7 +109,7 @@ TEST_F(ExchangeCommandsTest, FailedOrEmptyImportsLeaveTheOpenDatabaseAlone) {
     AddGroup(open, "Mail");
     const std::string file = ExportFileWithGroups({"Bank"});
     const std::string empty = m_dir.File("empty.xml");
-    WriteFile(empty, "<pwlist><pwentry><title>only a title</title></pwentry></pwlist>");
+    WriteTestFile(empty, "<pwlist><pwentry><title>only a title</title></pwentry></pwlist>");
     const ImportFormatList formats;
     ModifiedFlag::Clear();
 

@@ -11,7 +11,7 @@ SecureString Ansi(std::string_view utf8) {
     return Utf8ToAnsi(utf8);
 }
 
-void WriteFile(const std::string& path, std::string_view bytes) {
+void WriteTestFile(const std::string& path, std::string_view bytes) {
     ASSERT_TRUE(WriteFileBytes(path, std::string(bytes))) << path;
 }
 

@@ -17,7 +17,7 @@ namespace vaultlet::test {
 SecureString Ansi(std::string_view utf8);
 
 // Writes the bytes to the file, replacing it; a failure fails the test.
-void WriteFile(const std::string& path, std::string_view bytes);
+void WriteTestFile(const std::string& path, std::string_view bytes);
 
 // Builders taking UTF-8 text; they return the node they appended.
 Group& AddGroup(Database& database, std::string_view name, std::string_view comment = {});

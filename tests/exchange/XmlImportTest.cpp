@@ -162,10 +162,10 @@ TEST_F(XmlImportTest, FilesAboveTheSizeOrElementLimitAreRefused) {
     std::string content = Document("<Group><Name>G</Name></Group>");
     const std::size_t padding = ImportDocument::kMaxBytes - content.size();
     content.insert(content.find("<Cofferbook>"), padding, '\n');
-    WriteFile(file, content);
+    WriteTestFile(file, content);
     EXPECT_NE(XmlImport().importFrom(file), nullptr) << "exactly at the limit";
     content.insert(0, "\n");
-    WriteFile(file, content);
+    WriteTestFile(file, content);
     EXPECT_EQ(XmlImport().importFrom(file), nullptr);
 
     // Unknown empty elements are ignored, but each costs the parser memory.
@@ -174,7 +174,7 @@ TEST_F(XmlImportTest, FilesAboveTheSizeOrElementLimitAreRefused) {
         for (std::size_t i = 0; i < count; ++i) {
             elements += "<x/>";
         }
-        WriteFile(file, Document("<Group><Name>G</Name>" + elements + "</Group>"));
+        WriteTestFile(file, Document("<Group><Name>G</Name>" + elements + "</Group>"));
         return file;
     };
     EXPECT_NE(XmlImport().importFrom(emptyElements(100000)), nullptr);

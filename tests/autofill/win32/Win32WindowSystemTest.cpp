@@ -85,7 +85,7 @@ TEST_F(Win32WindowSystemTest, DescribesAPromptOfAnotherThreadExactly) {
         WindowThread gone(Prompt(L"x"));
         window = gone.Window();
     }
-    EXPECT_FALSE(m_windows.IsWindow(window));
+    EXPECT_FALSE(m_windows.Exists(window));
     EXPECT_EQ(DescribeWindow(window), "");
     EXPECT_EQ(DescribeWindow(nullptr), "");
 }

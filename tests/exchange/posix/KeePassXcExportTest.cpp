@@ -116,7 +116,7 @@ TEST_F(KeePassXcExportTest, ImportsWhatKeePassXcExportsOnceTheGeneratorSaysKeePa
 
     // How tests/data/KeePassXcExportPatched.xml was made, for the run under Wine.
     if (const char* copy = std::getenv("VAULTLET_KEEPASSXC_EXPORT_COPY")) {
-        WriteFile(copy, xml);
+        WriteTestFile(copy, xml);
     }
 }
 

@@ -49,7 +49,7 @@ TEST_F(WindowsExchangeTest, ModelTextIsInTheAnsiCodePageAndFilesInUtf8) {
 TEST_F(WindowsExchangeTest, ExportWorksBesideReadersButLeavesALockedFileAlone) {
     TempDir dir;
     const std::string file = dir.File("shared.html");
-    WriteFile(file, "old content");
+    WriteTestFile(file, "old content");
     {
         // Another program reading it and allowing writers: the export replaces the content.
         OpenFile reader(CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -10,9 +10,9 @@
 namespace vaultlet {
 namespace {
 
-using test::Text;
 using test::Click;
 using test::SetItemTextOf;
+using test::Text;
 
 bool IsChangePassword(HWND window) {
     return test::HasControl(window, IDC_CHANGEPW_CONFIRM);
@@ -40,7 +40,7 @@ LoadResult Open(EncryptedDatabase& database, const std::string& path, const std:
     return database.Load();
 }
 
-LoadResult OpenFile(const std::string& path, const std::string& password) {
+LoadResult LoadWithPassword(const std::string& path, const std::string& password) {
     EncryptedDatabase database;
     return Open(database, path, password);
 }
@@ -86,11 +86,11 @@ TEST_F(ChangeMasterPasswordDialogTest, RejectsEmptyWrongAndMismatchedPasswordsTh
     EXPECT_EQ(Messages().size(), 3u);
     EXPECT_TRUE(database.CheckPassword("correct horse"));
     EXPECT_TRUE(ModifiedFlag::IsRaised());
-    EXPECT_EQ(OpenFile(path, "secret"), LoadResult::Loaded) << "unsaved, the file keeps the old password";
+    EXPECT_EQ(LoadWithPassword(path, "secret"), LoadResult::Loaded) << "unsaved, the file keeps the old password";
 
     ASSERT_TRUE(database.Save());
-    EXPECT_EQ(OpenFile(path, "correct horse"), LoadResult::Loaded);
-    EXPECT_EQ(OpenFile(path, "secret"), LoadResult::WrongPassword);
+    EXPECT_EQ(LoadWithPassword(path, "correct horse"), LoadResult::Loaded);
+    EXPECT_EQ(LoadWithPassword(path, "secret"), LoadResult::WrongPassword);
 }
 
 TEST_F(ChangeMasterPasswordDialogTest, AGeneratedPasswordForADatabaseWithoutAFileLeavesTheFlagDown) {
