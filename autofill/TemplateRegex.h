@@ -31,14 +31,12 @@ public:
     bool Match(std::string_view input, TemplateMatch& result) const;
 
     int GroupCount() const noexcept { return m_program.groupCount; }
-    bool CaseSensitive() const noexcept { return m_caseSensitive; }
     TemplateRegexError LastError() const noexcept { return m_error; }
     bool IsCompiled() const noexcept { return m_error == kTemplateSuccess && !m_program.code.empty(); }
 
     // Steps (instructions executed plus backtracking steps) one Match may spend over all start
     // positions before it ends as "no match".
     void SetStepBudget(std::uint64_t steps) noexcept { m_stepBudget = steps; }
-    std::uint64_t StepBudget() const noexcept { return m_stepBudget; }
 
 private:
     TemplateProgram m_program;

@@ -29,7 +29,6 @@ public:
     bool AddTemplate(std::string_view pattern);
     // Adds WindowTemplateList::kBuiltInPatterns in their order.
     void AddBuiltInTemplates();
-    std::size_t TemplateCount() const noexcept { return m_templates.Count(); }
 
     // The database searched for passphrases; null while none is open.
     void SetDatabase(const Database* database) noexcept { m_database = database; }

@@ -17,9 +17,6 @@ public:
     StandardStreamBuffer(const StandardStreamBuffer&) = delete;
     StandardStreamBuffer& operator=(const StandardStreamBuffer&) = delete;
 
-    // False once a write has failed.
-    bool Healthy() const noexcept { return m_healthy; }
-
 protected:
     int_type underflow() override;
     int_type overflow(int_type c) override;

@@ -35,7 +35,6 @@ public:
     std::size_t Count() const noexcept { return m_children.size(); }
     Child* At(std::size_t index) const noexcept { return m_children[index].get(); }
     const ChildList& Children() const noexcept { return m_children; }
-    const std::string& ChildElementName() const noexcept { return m_childElementName; }
 
     // Appends the child and becomes its parent. A null child is ignored.
     void Add(std::unique_ptr<Child> child);

@@ -32,7 +32,6 @@ public:
     // Writes DigestSize() bytes.
     void Finish(std::uint8_t* digest) noexcept;
 
-    RipemdVariant Variant() const noexcept { return m_variant; }
     std::size_t DigestSize() const noexcept { return DigestSize(m_variant); }
 
     static constexpr std::size_t DigestSize(RipemdVariant variant) noexcept {

@@ -24,8 +24,6 @@ class AutofillPasscardDialog final : public Dialog {
 public:
     AutofillPasscardDialog(HWND target, Database& database);
 
-    Passcard* SelectedPasscard() const noexcept { return m_selected; }
-
 protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;

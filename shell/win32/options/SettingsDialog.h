@@ -23,8 +23,7 @@ public:
 
     explicit SettingsDialog(Page firstPage = kTrayPage);
 
-    // The options as the dialog found them, and as OK stored them (the same after Cancel).
-    const ProgramOptions& Original() const noexcept { return m_original; }
+    // The options as OK stored them; after Cancel, as the dialog found them.
     const ProgramOptions& Chosen() const noexcept { return m_chosen; }
     ProgramOptions::Changes Changes() const { return m_chosen.ChangesFrom(m_original); }
 

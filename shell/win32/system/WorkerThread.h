@@ -33,7 +33,6 @@ public:
 
     bool IsRunning() const { return WaitRunning(0); }
     const std::string& Name() const noexcept { return m_name; }
-    DWORD ThreadId() const noexcept { return m_threadId; }
 
 protected:
     // The name is cut to kMaxNameLength bytes.

@@ -69,7 +69,6 @@ public:
     bool WaitForEnd(int timeoutMilliseconds = 10000) const;
     // Waits for a visible dialog of that thread for which `accept` is true.
     HWND WaitForDialogWhere(const std::function<bool(HWND)>& accept, int timeoutMilliseconds = 10000) const;
-    DWORD ThreadId() const noexcept { return m_threadId; }
     INT_PTR Result() const { return m_result; }
 
 private:

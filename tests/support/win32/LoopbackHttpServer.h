@@ -45,7 +45,6 @@ public:
     LoopbackHttpServer(const LoopbackHttpServer&) = delete;
     LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
 
-    int Port() const noexcept { return m_port; }
     // "127.0.0.1:port", as the update check's server setting takes it.
     std::string Address() const;
     std::vector<Request> Requests() const;
