@@ -182,8 +182,8 @@ TEST_F(AutofillEngineTest, ATargetIsActivatedFirstAndTypingStopsWhenItIsNotInFro
     EXPECT_EQ(m_sender.KeyEvents(), (Events{"activate", "+X", "-X", "+Y", "-Y"}));
     EXPECT_EQ(m_sender.activated, std::vector<WindowHandle>{&window});
 
-    // Mended: a target that did not come forward receives nothing, and neither does the window
-    // that stayed in front.
+    // A target that does not come forward receives nothing, and neither does the window that stays
+    // in front.
     RecordingInputSender behind;
     behind.targetStaysBehind = true;
     AutofillEngine refused(behind, AutofillOptions{false, 0});
@@ -192,8 +192,8 @@ TEST_F(AutofillEngineTest, ATargetIsActivatedFirstAndTypingStopsWhenItIsNotInFro
     EXPECT_EQ(behind.KeyEvents(), Events{"activate"});
 }
 
-// Mended: another window coming forward in the middle of a template (the user clicked elsewhere,
-// a notification took the focus) gets none of the rest, in either mode; a value already on the
+// Another window coming forward in the middle of a template (the user clicked elsewhere, a
+// notification took the focus) gets none of the rest, in either mode; a value already on the
 // clipboard is taken off again.
 TEST_F(AutofillEngineTest, AnotherWindowComingForwardStopsTheRestOfTheTemplate) {
     AddItem("Login", "u");
@@ -212,9 +212,9 @@ TEST_F(AutofillEngineTest, AnotherWindowComingForwardStopsTheRestOfTheTemplate) 
     EXPECT_EQ(pasting.clipboard, "");
 }
 
-// Mended: a character the layout cannot type used to become virtual key 255 with Shift, Ctrl and
-// Alt held; it is now typed as Unicode character events, converted from the system's narrow text
-// (UTF-8 outside Windows, so a run of bytes can be one character; the ANSI code page on Windows).
+// A character the layout cannot type goes as Unicode character events, never as a made-up virtual
+// key with Shift, Ctrl and Alt held; they are converted from the system's narrow text (UTF-8 outside
+// Windows, so a run of bytes can be one character; the ANSI code page on Windows).
 TEST_F(AutofillEngineTest, CharactersWithoutAKeyAreTypedAsUnicodeCharacters) {
     const std::string eAcute = "\xC3\xA9";
     const std::string grinning = "\xF0\x9F\x98\x80";
@@ -254,7 +254,7 @@ TEST_F(AutofillEngineTest, CharactersWithoutAKeyAreTypedAsUnicodeCharacters) {
     EXPECT_EQ(events[literal.size()], "clip p" + eAcute + "!" + grinning);
 }
 
-// Mended: when the clipboard cannot take a value, pasting would type whatever it held before.
+// A value the clipboard cannot take is not pasted: pasting would type whatever it held before.
 TEST_F(AutofillEngineTest, APasteWhoseClipboardCouldNotBeSetIsSkipped) {
     AddItem("Login", "u");
     AddItem("Password", "p");

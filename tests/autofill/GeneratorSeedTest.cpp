@@ -83,8 +83,8 @@ TEST(GeneratorSeedTest, SeedFromEntropyReseedsGeneratorRandomWithinTheDigestSumR
     EXPECT_TRUE(found);
 }
 
-// Mended: passwords no longer follow GeneratorRandom, so the same seed (one of only 4081) does not
-// give the same password, and generating leaves the other users' sequence alone.
+// Passwords do not follow GeneratorRandom: the same seed (one of only 4081) gives different
+// passwords, and generating leaves the other users' sequence alone.
 TEST(GeneratorSeedTest, PasswordsDoNotFollowTheSeededGenerator) {
     SecureString first;
     SecureString second;

@@ -222,8 +222,8 @@ TEST(PasswordGeneratorRulesTest, TheSmallestAlphabetAlwaysEnds) {
     EXPECT_EQ(password.Viewed().find_first_not_of("23456789"), std::string_view::npos);
 }
 
-// Mended: passwords used to come from a generator seeded with one of only 4081 values per dialog
-// opening. Each opening now draws from the system's cryptographic source, so openings do not repeat.
+// Each opening of the generator draws from the system's cryptographic source, so openings do not
+// repeat, as they would from a generator seeded with one of a few thousand values per opening.
 TEST(PasswordGeneratorRulesTest, EveryOpeningGivesADifferentPassword) {
     std::set<std::string> first;
     const int openings = 6000;

@@ -117,8 +117,8 @@ TEST_F(Win32InputSenderTest, ClipboardModePastesMarkedValuesAndLeavesTheClipboar
     EXPECT_FALSE(ClipboardHasText(m_owner));
 }
 
-// Mended: with the clipboard held open by someone else the value cannot be handed over; pasting
-// anyway would type what the clipboard held before.
+// With the clipboard held open by someone else the value cannot be handed over and nothing is
+// pasted: pasting anyway would type what the clipboard held before.
 TEST_F(Win32InputSenderTest, ClipboardThatCannotBeOpenedIsNotPasted) {
     ASSERT_TRUE(PutClipboardText(m_owner, "another secret"));
     WindowThread holder(

@@ -178,7 +178,7 @@ TEST_F(RegistryStoreTest, TheMachineKeyGivesDefaultsAndTheInstalledFolder) {
     SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ,
            "C:\\Program Files\\Elsewhere" + std::string(1, '\0'));
     EXPECT_FALSE(Settings::IsInstalledCopy());
-    // Mended: a copy in a folder whose name only begins like the installed one's is portable.
+    // A copy in a folder whose name only begins like the installed one's is portable.
     SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, folder.substr(0, folder.size() - 1) + '\0');
     EXPECT_FALSE(Settings::IsInstalledCopy());
     SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, std::string(1, '\0'));
