@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/win32/ui/CommandCodes.h"
+
 #include <initializer_list>
 #include <vector>
 
@@ -7,7 +9,7 @@ namespace vaultlet {
 
 // Maps control and menu command ids to member functions of a dialog or window, so that command
 // handling is a table rather than a long switch. An entry answers clicks, menu choices and
-// accelerators (notification codes 0 and 1) unless it names another notification code.
+// accelerators unless it names another notification code.
 template <typename Owner>
 class CommandTable {
 public:
@@ -35,8 +37,7 @@ public:
 
 private:
     static bool Matches(int wanted, int code) {
-        // 0: a button click or a menu item; 1: an accelerator.
-        return wanted == kClicked ? (code == 0 || code == 1) : wanted == code;
+        return wanted == kClicked ? (code == kMenuCommandCode || code == kAcceleratorCommandCode) : wanted == code;
     }
 
     std::vector<Entry> m_entries;

@@ -1,6 +1,7 @@
 #include "shell/win32/ui/Dialog.h"
 
 #include "core/TextConversion.h"
+#include "shell/win32/ui/CommandCodes.h"
 #include "shell/win32/ui/ControlClasses.h"
 
 #include <algorithm>
@@ -48,7 +49,7 @@ void Dialog::End(INT_PTR result) {
 }
 
 bool Dialog::OnCommand(int id, int code, HWND) {
-    if (code != BN_CLICKED && code != 1) { // 1: accelerator
+    if (code != BN_CLICKED && code != kAcceleratorCommandCode) {
         return false;
     }
     if (id == IDOK) {
