@@ -1,5 +1,7 @@
 #include "shell/win32/editing/VirtualKeyButton.h"
 
+#include "shell/win32/ui/ControlClasses.h"
+
 namespace vaultlet {
 namespace {
 
@@ -81,7 +83,7 @@ void Paint(HWND key) noexcept {
     EndPaint(key, &paint);
 }
 
-LRESULT CALLBACK KeyProcedure(HWND key, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleMessage(HWND key, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
@@ -128,15 +130,7 @@ LRESULT CALLBACK KeyProcedure(HWND key, UINT message, WPARAM wParam, LPARAM lPar
 } // namespace
 
 bool VirtualKeyButton::Register() {
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = KeyProcedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_HAND);
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
+    static const bool registered = RegisterControlClass<HandleMessage>(kClassName, IDC_HAND, CS_HREDRAW | CS_VREDRAW);
     return registered;
 }
 

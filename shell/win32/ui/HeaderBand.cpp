@@ -1,5 +1,6 @@
 #include "shell/win32/ui/HeaderBand.h"
 
+#include "shell/win32/ui/ControlClasses.h"
 #include "shell/win32/ui/ScopedHandles.h"
 
 #include <algorithm>
@@ -139,29 +140,11 @@ LRESULT HandleMessage(HWND band, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(band, message, wParam, lParam);
 }
 
-LRESULT CALLBACK BandProcedure(HWND band, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return HandleMessage(band, message, wParam, lParam);
-    } catch (...) {
-        // Out of memory while creating or painting: the band stays blank, nothing unwinds into
-        // the system. A band that could not get its state refuses to be created.
-        return message == WM_NCCREATE ? FALSE : 0;
-    }
-}
-
 } // namespace
 
 bool HeaderBand::Register() {
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = BandProcedure;
-        windowClass.cbWndExtra = sizeof(BandState*);
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
+    static const bool registered =
+        RegisterControlClass<HandleMessage>(kClassName, IDC_ARROW, CS_HREDRAW | CS_VREDRAW, sizeof(BandState*));
     return registered;
 }
 

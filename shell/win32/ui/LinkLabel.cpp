@@ -1,5 +1,6 @@
 #include "shell/win32/ui/LinkLabel.h"
 
+#include "shell/win32/ui/ControlClasses.h"
 #include "shell/win32/ui/ScopedHandles.h"
 
 #include <memory>
@@ -114,21 +115,7 @@ LRESULT KeyDown(HWND window, WPARAM key, LPARAM lParam) {
     return DefWindowProcA(window, WM_KEYDOWN, key, lParam);
 }
 
-} // namespace
-
-bool LinkLabel::Register() {
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = Procedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_HAND);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    return registered;
-}
-
-LRESULT CALLBACK LinkLabel::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         return Create(window, wParam, lParam);
     }
@@ -171,6 +158,13 @@ LRESULT CALLBACK LinkLabel::Procedure(HWND window, UINT message, WPARAM wParam, 
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
+}
+
+} // namespace
+
+bool LinkLabel::Register() {
+    static const bool registered = RegisterControlClass<HandleMessage>(kClassName, IDC_HAND);
+    return registered;
 }
 
 } // namespace vaultlet

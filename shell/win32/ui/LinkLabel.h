@@ -15,9 +15,6 @@ public:
     static constexpr const char* kClassName = "VaultletLink";
 
     static bool Register();
-
-private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 } // namespace vaultlet
