@@ -172,7 +172,6 @@
 #define MSG_CRASH_UPLOAD_STATUS 0x2A90   // crash dialog: a connection status (wParam) of the upload
 #define MSG_CRASH_UPLOAD_PROGRESS 0x2A91 // crash dialog: percent of the report sent (wParam)
 #define MSG_CRASH_UPLOAD_DONE 0x2A92     // crash dialog: the upload has ended
-#define MSG_SET_OPACITY 0x9E68           // opacity request of the settings dialog (ignored)
 
 // ---- Timers -------------------------------------------------------------------------------------
 #define TIMER_LOGIN_HIDE 1           // login dialog: hide itself when started hidden (200 ms)
@@ -292,8 +291,6 @@
 #define IDC_SETTINGS_AUTOTYPE_SPIN 1323
 #define IDC_SETTINGS_FILL_THROUGH_CLIPBOARD 1324
 #define IDC_SETTINGS_MONITOR 1325
-#define IDC_SETTINGS_OPACITY_LABEL 1326
-#define IDC_SETTINGS_OPACITY 1327
 
 // Install on removable media dialog
 #define IDC_INSTALL_HEADER 1068
