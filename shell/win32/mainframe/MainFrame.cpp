@@ -10,6 +10,7 @@
 #include "shell/Settings.h"
 #include "shell/win32/system/ProductTitle.h"
 #include "shell/win32/system/RizeThread.h"
+#include "shell/win32/ui/CommandCodes.h"
 #include "shell/win32/ui/SharedIcons.h"
 
 #include <windowsx.h>
@@ -21,8 +22,6 @@ namespace {
 
 constexpr UINT kRefreshMilliseconds = 5000;
 constexpr UINT kMonitorMilliseconds = 2000;
-// WM_COMMAND's notification code for a command that came from an accelerator key.
-constexpr int kAcceleratorCode = 1;
 
 } // namespace
 
@@ -95,7 +94,7 @@ bool MainFrame::OnCommand(int id, int code, HWND) {
         OnSearchEvent(code);
         return true;
     }
-    if (code == kAcceleratorCode && OnEditKey(id)) {
+    if (code == kAcceleratorCommandCode && OnEditKey(id)) {
         return true;
     }
     if (m_busy > 0 && id != ID_TRAY_SHOW_WINDOW) {

@@ -12,7 +12,6 @@ namespace vaultlet {
 class MainToolbar {
 public:
     bool Create(HWND parent);
-    HWND Rebar() const noexcept { return m_rebar; }
     HWND Toolbar() const noexcept { return m_toolbar; }
 
     void Show(bool shown) const;

@@ -14,6 +14,7 @@
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/TextFormat.h"
+#include "shell/win32/ui/CommandCodes.h"
 #include "tests/shell/win32/mainframe/MainFrameFixture.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/SampleDatabases.h"
@@ -309,7 +310,7 @@ TEST_F(MainFrameTest, TrayCloseButtonAndEscHideAndBringBackTheWindow) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
     Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
     EXPECT_TRUE(IsWindowVisible(m_frame));
-    Send(WM_COMMAND, MAKEWPARAM(ID_ESCAPE, 1));
+    Send(WM_COMMAND, MAKEWPARAM(ID_ESCAPE, kAcceleratorCommandCode));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
 }
 
