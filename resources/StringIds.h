@@ -224,3 +224,6 @@
 #define IDS_HEALTH_SUMMARY_CLEAN 10625
 #define IDS_HEALTH_STATUS_EXPIRED 10626
 #define IDS_HEALTH_NO_RANDOM 10627
+
+// Start-up: a copy of the program runs under another account or at another level.
+#define IDS_RUNNING_ELSEWHERE 10300

@@ -57,7 +57,9 @@ void StartFreshCopy() {
 SingleInstance::SingleInstance(std::string eventName) : m_eventName(std::move(eventName)) {
     SetLastError(ERROR_SUCCESS);
     m_event.Reset(CreateEventExA(nullptr, m_eventName.c_str(), 0, EVENT_MODIFY_STATE | SYNCHRONIZE));
-    m_first = GetLastError() != ERROR_ALREADY_EXISTS;
+    const DWORD error = GetLastError();
+    m_elsewhere = !m_event && error == ERROR_ACCESS_DENIED;
+    m_first = !m_elsewhere && error != ERROR_ALREADY_EXISTS;
 }
 
 HWND SingleInstance::FindRunningWindow() {

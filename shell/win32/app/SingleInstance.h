@@ -13,6 +13,10 @@ namespace vaultlet {
 // for its whole life; a later start finds the event, signals it (the first copy's RizeThread then
 // raises its window), passes its request on and ends without a window of its own. A path travels
 // through the "OpenFile" setting, so both copies must use the same settings location.
+//
+// A copy started by another account or at another elevation level owns an event this process may not
+// open: that start is neither first nor able to pass anything on (RunsElsewhere), and must not run as a
+// second full copy on the same databases.
 class SingleInstance {
 public:
     static constexpr const char* kEventName = "{181769CA-D547-48f4-8DE8-F87F61A03F74}";
@@ -22,6 +26,7 @@ public:
     explicit SingleInstance(std::string eventName = kEventName);
 
     bool IsFirst() const noexcept { return m_first; }
+    bool RunsElsewhere() const noexcept { return m_elsewhere; }
     HANDLE Event() const noexcept { return m_event.Get(); }
 
     // For a second copy: signals the running one and acts on the request (Raise, Minimize, Restart
@@ -41,6 +46,7 @@ private:
     std::string m_eventName;
     UniqueHandle m_event;
     bool m_first = false;
+    bool m_elsewhere = false;
 };
 
 } // namespace vaultlet

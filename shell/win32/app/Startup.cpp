@@ -132,7 +132,9 @@ int Startup::Run(std::string_view commandLineText, int showCommand) {
         SharedIcons::Get();
         ChooseSettingsAndLanguage(commandLine);
         instance.emplace();
-        if (instance->IsFirst()) {
+        if (instance->RunsElsewhere()) {
+            MessageBoxes::Error(nullptr, IDS_RUNNING_ELSEWHERE);
+        } else if (instance->IsFirst()) {
             exitCode = RunFirstInstance(commandLine, instance->Event(), showCommand);
         } else {
             instance->PassOn(InstanceRequest::ForSecondInstance(commandLine.ArgumentText()));

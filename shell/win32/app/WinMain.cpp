@@ -1,10 +1,12 @@
 // Entry point of Vaultlet.exe.
 #include "services/win32/CrashReporter.h"
 #include "shell/win32/app/Startup.h"
+#include "shell/win32/app/SystemLibraries.h"
 
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    vaultlet::SystemLibraries::LoadFromSystemFolderOnly();
     try {
         return vaultlet::Startup::Run(GetCommandLineA(), showCommand);
     } catch (...) {

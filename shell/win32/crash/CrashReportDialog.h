@@ -34,6 +34,7 @@ protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    std::string_view HelpPage() const override { return "crash-report.html"; }
     void OnOk() override;
     void OnCancel() override;
 

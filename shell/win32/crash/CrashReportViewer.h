@@ -15,6 +15,7 @@ public:
 protected:
     bool OnInit() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    std::string_view HelpPage() const override { return "crash-report.html#view"; }
 
 private:
     // Built once per process, in memory: the crash-report process loads no dialog resources of its own.

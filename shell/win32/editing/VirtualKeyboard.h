@@ -39,6 +39,7 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     void OnDestroy() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    std::string_view HelpPage() const override { return "virtual-keyboard.html"; }
 
 private:
     VirtualKeyboard(HWND target, HWND parent);

@@ -12,17 +12,17 @@ ShellOpen::Opener g_opener;
 
 } // namespace
 
-void ShellOpen::Open(HWND owner, const std::string& target) {
+void ShellOpen::Open(HWND owner, const std::string& target, const std::string& parameters) {
     Opener opener;
     {
         std::lock_guard<std::mutex> lock(g_openerLock);
         opener = g_opener;
     }
     if (opener) {
-        opener(target);
+        opener(target, parameters);
         return;
     }
-    ShellExecuteA(owner, "open", target.c_str(), nullptr, nullptr, SW_SHOW);
+    ShellExecuteA(owner, "open", target.c_str(), parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOW);
 }
 
 void ShellOpen::SetOpener(Opener opener) {

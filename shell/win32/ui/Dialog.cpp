@@ -1,6 +1,8 @@
 #include "shell/win32/ui/Dialog.h"
 
 #include "core/TextConversion.h"
+#include "shell/UserGuidePages.h"
+#include "shell/win32/app/UserGuide.h"
 #include "shell/win32/ui/CommandCodes.h"
 #include "shell/win32/ui/ControlClasses.h"
 
@@ -71,6 +73,10 @@ void Dialog::OnTimer(UINT_PTR) {}
 
 bool Dialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
     return false;
+}
+
+std::string_view Dialog::HelpPage() const {
+    return user_guide::PageOfDialog(m_templateId);
 }
 
 std::string Dialog::ItemText(int id) const {
@@ -167,6 +173,10 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         OnDestroy();
         return FALSE;
+    case WM_HELP:
+        // F1 anywhere in the dialog: its controls hand the request up to here.
+        UserGuide::OpenPage(m_window, HelpPage());
+        return TRUE;
     default: {
         INT_PTR result = FALSE;
         return OnMessage(message, wParam, lParam, result) ? result : FALSE;

@@ -48,6 +48,9 @@ protected:
     virtual void OnDestroy() {}
     // Any other message; true when handled, with `result` as the dialog procedure's answer.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+    // The page of the user guide that F1 opens: the one the guide's table names for the dialog's template. A
+    // dialog built in memory names its own.
+    virtual std::string_view HelpPage() const;
 
     HWND Item(int id) const noexcept { return GetDlgItem(m_window, id); }
     void EnableItem(int id, bool enabled) const { EnableWindow(Item(id), enabled ? TRUE : FALSE); }

@@ -30,9 +30,9 @@ void ShellGuiFixture::SetUp() {
         m_flags.push_back(flags);
         return m_answer;
     });
-    ShellOpen::SetOpener([this](const std::string& target) {
+    ShellOpen::SetOpener([this](const std::string& target, const std::string& parameters) {
         std::lock_guard<std::mutex> lock(m_lock);
-        m_opened.push_back(target);
+        m_opened.push_back(parameters.empty() ? target : target + " " + parameters);
     });
 }
 

@@ -41,6 +41,7 @@ protected:
     std::vector<UINT> MessageFlags() const;
     bool WaitForMessages(std::size_t count) const;
     void SetAnswer(int answer);
+    // What the shell was asked to open, each "TARGET" or, for a program given parameters, "TARGET PARAMETERS".
     std::vector<std::string> Opened() const;
 
     // Runs the dialog on a thread of its own, lets `drive` work on its window (the first visible one
