@@ -3,6 +3,7 @@
 #include "resources/resource.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "shell/win32/app/SingleInstance.h"
 #include "tests/e2e/ProgramFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 
@@ -140,6 +141,26 @@ TEST_F(SingleInstanceTest, AFirstStartOpensADrivePathAfterItsSettingsOptionAndRe
     EXPECT_TRUE(IsItemEnabled(login, IDC_LOGIN_DATABASE)) << "then a normal start";
     PostMessageA(login, WM_COMMAND, ID_APP_EXIT, 0);
     ASSERT_TRUE(first->WaitForExit());
+}
+
+// A copy of another account, or one started as administrator, owns the instance event with rights this
+// start lacks (as an empty access list does to everyone): the start cannot signal it, so it says why and
+// ends instead of running as a second copy on the same databases.
+TEST_F(SingleInstanceTest, AStartThatCannotReachACopyOfAnotherAccountSaysSoAndEnds) {
+    SECURITY_DESCRIPTOR descriptor{};
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    ACL nobody{};
+    InitializeAcl(&nobody, sizeof nobody, ACL_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, &nobody, FALSE);
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
+    const HANDLE foreign = CreateEventA(&attributes, FALSE, FALSE, SingleInstance::kEventName);
+    ASSERT_NE(foreign, nullptr);
+
+    const auto start = m_copy.Start();
+    EXPECT_EQ(AnswerMessageBox(*start), Text(IDS_RUNNING_ELSEWHERE));
+    EXPECT_TRUE(start->WaitForExit());
+    EXPECT_EQ(start->FindLogin(), nullptr);
+    CloseHandle(foreign);
 }
 
 } // namespace
