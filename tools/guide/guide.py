@@ -160,20 +160,15 @@ def write_index(folder, pages):
 def write_project(folder):
     files = sorted(f for f in os.listdir(folder) if f.endswith((".html", ".css")))
     files += sorted(PICTURES + "/" + f for f in os.listdir(os.path.join(folder, PICTURES)))
-    # The window shows the contents, the index and the search tab beside the page
-    # (tri-pane 0x20, search tab 0x400, synchronised contents 0x100) under the guide's own title; the tool bar
-    # has hide/show, back, options and print (0x3006).
-    window = f'main="{TITLE}","{TOC}","{INDEX}","{START_PAGE}","{START_PAGE}",,,,,0x520,,0x3006,,,,,,,,0'
     with open(os.path.join(folder, PROJECT), "w", encoding="utf-8") as project:
         project.write("[OPTIONS]\n")
         project.write("Compatibility=1.1 or later\n")
         project.write(f"Compiled file={COMPILED}\n")
         project.write(f"Contents file={TOC}\nIndex file={INDEX}\n")
-        project.write(f"Default topic={START_PAGE}\nDefault Window=main\n")
+        project.write(f"Default topic={START_PAGE}\n")
         project.write("Display compile progress=No\nFull-text search=Yes\n")
         project.write("Language=0x409 English (United States)\n")
         project.write(f"Title={TITLE}\n\n")
-        project.write(f"[WINDOWS]\n{window}\n\n")
         project.write("[FILES]\n")
         project.writelines(f + "\n" for f in files)
 
