@@ -12,6 +12,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vaultlet {
@@ -29,24 +30,29 @@ constexpr int kNumberDigits = 4;
 struct Page {
     int captionId;
     int image;
+    std::string_view helpPage; // its part of the guide's page, which F1 opens
     std::vector<int> controls;
 };
 
 const std::array<Page, 4> kPages = {{
     {IDS_SETTINGS_PAGE_TRAY,
      kTrayPageImage,
+     "settings.html#tray",
      {IDC_SETTINGS_SHOW_TRAY_ICON, IDC_SETTINGS_MINIMIZE_TO_TRAY, IDC_SETTINGS_AUTO_LOGOFF, IDC_SETTINGS_CLOSE_TO_TRAY,
       IDC_SETTINGS_MINIMIZE_ON_ESC}},
     {IDS_SETTINGS_PAGE_VIEW,
      kViewPageImage,
+     "settings.html#view",
      {IDC_SETTINGS_SHOW_TOOLBAR, IDC_SETTINGS_SHOW_STATUS_BAR, IDC_SETTINGS_SAVE_WINDOW_POS,
       IDC_SETTINGS_LINES_INTO_TREE, IDC_SETTINGS_KEEP_ON_TOP}},
     {IDS_SETTINGS_PAGE_COMMON,
      kCommonPageImage,
+     "settings.html#common",
      {IDC_SETTINGS_COPY_ON_MIDDLE_CLICK, IDC_SETTINGS_RUN_AT_STARTUP, IDC_SETTINGS_AUTO_DESTROY,
       IDC_SETTINGS_TIMEOUT_LABEL, IDC_SETTINGS_TIMEOUT, IDC_SETTINGS_TIMEOUT_SPIN, IDC_SETTINGS_CHECK_UPDATES}},
     {IDS_SETTINGS_PAGE_AUTOFILL,
      kAutofillPageImage,
+     "settings.html#autofill",
      {IDC_SETTINGS_HOTKEY_LABEL, IDC_SETTINGS_HOTKEY, IDC_SETTINGS_AUTOTYPE_LABEL, IDC_SETTINGS_AUTOTYPE_TIMEOUT,
       IDC_SETTINGS_AUTOTYPE_SPIN, IDC_SETTINGS_FILL_THROUGH_CLIPBOARD, IDC_SETTINGS_MONITOR}},
 }};
@@ -170,6 +176,12 @@ void SettingsDialog::ApplyEnableRules() {
     for (const int id : {IDC_SETTINGS_TIMEOUT_LABEL, IDC_SETTINGS_TIMEOUT, IDC_SETTINGS_TIMEOUT_SPIN}) {
         EnableItem(id, enabled.clipboardTimeout);
     }
+}
+
+std::string_view SettingsDialog::HelpPage() const {
+    const LRESULT page = SendMessageA(Item(IDC_SETTINGS_TABS), TCM_GETCURSEL, 0, 0);
+    return page >= 0 && static_cast<std::size_t>(page) < kPages.size() ? kPages[static_cast<std::size_t>(page)].helpPage
+                                                                       : Dialog::HelpPage();
 }
 
 void SettingsDialog::ShowPage(int page) {

@@ -32,6 +32,8 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
     void OnOk() override;
+    // The part of the settings page of the guide for the tab shown.
+    std::string_view HelpPage() const override;
 
 private:
     void SetUpTabs();

@@ -133,6 +133,10 @@ TEST_F(SettingsDialogTest, OpensOnTheStoredValuesAndCancelWritesNothing) {
     EXPECT_TRUE(IsShown(dialog, IDC_SETTINGS_AUTOTYPE_SPIN));
     EXPECT_FALSE(IsShown(dialog, IDC_SETTINGS_SHOW_TRAY_ICON));
     EXPECT_FALSE(IsShown(dialog, IDC_SETTINGS_TIMEOUT));
+    // F1 opens the guide at the part of the settings page for the tab shown.
+    SendMessageA(dialog, WM_HELP, 0, 0);
+    ASSERT_EQ(Opened().size(), 1u);
+    EXPECT_TRUE(Opened()[0].ends_with("::/settings.html#autofill\"")) << Opened()[0];
 
     SetBox(dialog, IDC_SETTINGS_MONITOR, false);
     test::SetItemTextOf(dialog, IDC_SETTINGS_AUTOTYPE_TIMEOUT, "5");
