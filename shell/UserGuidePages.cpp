@@ -8,7 +8,7 @@
 namespace vaultlet::user_guide {
 namespace {
 
-constexpr std::array<std::pair<int, std::string_view>, 17> kDialogPages = {{
+constexpr std::array<std::pair<int, std::string_view>, 18> kDialogPages = {{
     {IDD_LOGIN, "login.html"},
     {IDD_NEW_DATABASE, "new-database.html"},
     {IDD_MANAGE_DATABASES, "database-list.html"},
@@ -26,6 +26,7 @@ constexpr std::array<std::pair<int, std::string_view>, 17> kDialogPages = {{
     {IDD_ABOUT, "about.html"},
     {IDD_NEW_VERSION, "update-check.html"},
     {IDD_UPDATE_WAIT, "update-check.html"},
+    {IDD_PASSWORD_HEALTH, "password-health.html"},
 }};
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "core/TextConversion.h"
 #include "shell/UserGuidePages.h"
-#include "shell/win32/app/UserGuide.h"
+#include "shell/win32/system/UserGuide.h"
 #include "shell/win32/ui/CommandCodes.h"
 #include "shell/win32/ui/ControlClasses.h"
 

@@ -1,6 +1,6 @@
 // F1 in the program's dialogs: the help viewer opens the dialog's own page of the guide beside the program,
 // and every dialog the program has names a page the guide has.
-#include "shell/win32/app/UserGuide.h"
+#include "shell/win32/system/UserGuide.h"
 
 #include "resources/resource.h"
 #include "shell/UserGuidePages.h"

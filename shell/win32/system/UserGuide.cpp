@@ -1,8 +1,8 @@
-#include "shell/win32/app/UserGuide.h"
+#include "shell/win32/system/UserGuide.h"
 
 #include "shell/NodeEditing.h"
 #include "shell/RegistryStore.h"
-#include "shell/win32/app/ShellOpen.h"
+#include "shell/win32/system/ShellOpen.h"
 
 #include <string>
 
