@@ -83,4 +83,15 @@ int Database::MergeGroups(Database& source) {
     return moved;
 }
 
+void Database::AdoptContent(Database& source) {
+    SetName(source.Name().Viewed());
+    SetComment(source.Comment().Viewed());
+    SetImage(source.Image());
+    DeleteAll();
+    for (auto& group : source.ReleaseAll()) {
+        Add(std::move(group));
+    }
+    ModifiedFlag::Raise();
+}
+
 } // namespace vaultlet

@@ -26,6 +26,10 @@ public:
     // Moves every group of the source into this database, renaming a group whose name is taken to
     // "<name> 1", "<name> 2", ... Returns the number of groups moved; the source is left empty.
     int MergeGroups(Database& source);
+
+    // Takes over the source's name, comment, image and groups (its groups move here, ours are
+    // destroyed); the creation time stays. The source is left without groups.
+    void AdoptContent(Database& source);
 };
 
 } // namespace vaultlet

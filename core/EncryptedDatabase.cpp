@@ -2,7 +2,9 @@
 
 #include "core/DatabaseDocument.h"
 #include "core/DatabaseFileHeader.h"
+#include "core/DatabaseMerge.h"
 #include "core/KeySearch.h"
+#include "core/ModelCopy.h"
 #include "core/ModifiedFlag.h"
 #include "core/SafeFileWriter.h"
 #include "core/SecureWipe.h"
@@ -132,6 +134,8 @@ SaveResult EncryptedDatabase::SaveWithResult(const std::string& path, ProgressSi
         ModifiedFlag::Raise();
         return SaveResult::Failed;
     }
+    // What the file holds once this save is through: the base of a later merge.
+    std::unique_ptr<Database> saved = target == m_path ? ModelCopy::Of(*this) : nullptr;
     // The text, a terminating zero, then zeros up to a whole number of blocks.
     const std::size_t blockSize = cipher->BlockSize();
     const std::size_t length = (text.size() + 1 + blockSize - 1) / blockSize * blockSize;
@@ -139,12 +143,14 @@ SaveResult EncryptedDatabase::SaveWithResult(const std::string& path, ProgressSi
     std::memcpy(plaintext.data(), text.data(), text.size());
     text.clear();
 
-    const SaveResult saved = WriteEncrypted(target, plaintext, progress, changedFile);
-    if (saved != SaveResult::Saved) {
+    const SaveResult written = WriteEncrypted(target, plaintext, progress, changedFile);
+    if (written != SaveResult::Saved) {
         // The document was built (which cleared the flag) but never reached the disk.
         ModifiedFlag::Raise();
+    } else if (saved) {
+        m_base = std::move(saved);
     }
-    return saved;
+    return written;
 }
 
 SaveResult EncryptedDatabase::SaveAs(const std::string& path, ProgressSink* progress) {
@@ -237,12 +243,41 @@ std::optional<FileStamp> EncryptedDatabase::ChangeOnDisk() const {
 std::unique_ptr<EncryptedDatabase> EncryptedDatabase::Reloaded(LoadResult& result, ProgressSink* progress) const {
     auto database = std::make_unique<EncryptedDatabase>(m_fileSystem);
     database->m_baseKey = m_baseKey;
+    return LoadedAgain(std::move(database), result, progress);
+}
+
+std::unique_ptr<EncryptedDatabase> EncryptedDatabase::Reloaded(std::string_view password, LoadResult& result,
+                                                               ProgressSink* progress) const {
+    auto database = std::make_unique<EncryptedDatabase>(m_fileSystem);
+    database->SetPassword(password);
+    return LoadedAgain(std::move(database), result, progress);
+}
+
+std::unique_ptr<EncryptedDatabase> EncryptedDatabase::LoadedAgain(std::unique_ptr<EncryptedDatabase> database,
+                                                                  LoadResult& result, ProgressSink* progress) const {
     database->m_iterationLimit = m_iterationLimit;
     result = database->Load(m_path, progress);
     if (result != LoadResult::Loaded) {
         database.reset();
     }
     return database;
+}
+
+MergeReport EncryptedDatabase::MergeOtherCopy(EncryptedDatabase& theirs, std::string_view otherCopySuffix) {
+    MergeResult result = DatabaseMerge::Merge(m_base.get(), *this, theirs, otherCopySuffix);
+    NoteOtherSettings(theirs, result.report);
+    AdoptContent(*result.merged);
+    m_stamp = theirs.m_stamp;
+    m_base = std::make_unique<Database>();
+    m_base->AdoptContent(theirs);
+    ModifiedFlag::Raise();
+    return result.report;
+}
+
+void EncryptedDatabase::NoteOtherSettings(const EncryptedDatabase& other, MergeReport& report) const {
+    report.otherCipher = m_cipherId != other.m_cipherId;
+    report.otherKeyIterations = m_keyIterations != other.m_keyIterations;
+    report.otherPassword = !(m_baseKey == other.m_baseKey);
 }
 
 void EncryptedDatabase::RememberStamp(InputFile& file) {
@@ -259,6 +294,7 @@ LoadResult EncryptedDatabase::Load(const std::string& path, ProgressSink* progre
         m_path = path;
     }
     m_stamp.reset();
+    m_base.reset();
     const std::unique_ptr<InputFile> file = m_fileSystem.OpenForReading(m_path);
     if (!file) {
         return LoadResult::CannotOpen;
@@ -271,6 +307,8 @@ LoadResult EncryptedDatabase::Load(const std::string& path, ProgressSink* progre
     }
     if (result != LoadResult::Loaded) {
         DeleteAll();
+    } else {
+        m_base = ModelCopy::Of(*this);
     }
     return result;
 }

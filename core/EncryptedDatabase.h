@@ -3,6 +3,7 @@
 #include "core/Database.h"
 #include "core/FileSystem.h"
 #include "core/LoadResult.h"
+#include "core/MergeReport.h"
 #include "core/ProgressSink.h"
 #include "core/SaveResult.h"
 #include "core/SecureBytes.h"
@@ -35,10 +36,12 @@ public:
     ~EncryptedDatabase() override;
 
     const std::string& Path() const noexcept { return m_path; }
-    // Binds the database to another file; the next save there does not check for changes by others.
+    // Binds the database to another file; the next save there does not check for changes by others,
+    // and there is no base to merge with.
     void SetPath(std::string path) {
         m_path = std::move(path);
         m_stamp.reset();
+        m_base.reset();
     }
     // The stored identifier; a file may carry one that no cipher has.
     int CipherId() const noexcept { return m_cipherId; }
@@ -87,6 +90,22 @@ public:
     // file system and iteration limit. This one stays as it is whatever happens; on failure the
     // result is null and `result` says why.
     std::unique_ptr<EncryptedDatabase> Reloaded(LoadResult& result, ProgressSink* progress = nullptr) const;
+    // The same with another master password, for a file another copy saved with its own.
+    std::unique_ptr<EncryptedDatabase> Reloaded(std::string_view password, LoadResult& result,
+                                                ProgressSink* progress = nullptr) const;
+
+    // The content of the stored file as this object last read or wrote it: the common base of this
+    // database and a version someone else saved since. Null for a database that has no file yet.
+    const Database* Base() const noexcept { return m_base.get(); }
+    // Merges the other copy's version of the stored file (read with Reloaded) into this database
+    // (DatabaseMerge, with Base() as the base) and takes that version as the one on disk: the next
+    // save checks for changes made after it, and it becomes the base. The database's name, cipher,
+    // iteration count and password stay; the report says where the other copy's differed. Raises
+    // ModifiedFlag: the merged content is not saved yet.
+    MergeReport MergeOtherCopy(EncryptedDatabase& theirs, std::string_view otherCopySuffix);
+    // Notes in the report which of the other database's settings (cipher, iterations, password)
+    // differ from this one's.
+    void NoteOtherSettings(const EncryptedDatabase& other, MergeReport& report) const;
 
 private:
     SaveResult WriteEncrypted(const std::string& path, const SecureBytes& plaintext, ProgressSink* progress,
@@ -94,6 +113,10 @@ private:
     // Whether writing to `path` would overwrite a change made by someone else.
     bool WouldOverwriteChange(const std::string& path) const;
     void RememberStamp(InputFile& file);
+    // Loads the stored file into the given database (which has its password), with this one's
+    // iteration limit; null on failure.
+    std::unique_ptr<EncryptedDatabase> LoadedAgain(std::unique_ptr<EncryptedDatabase> database, LoadResult& result,
+                                                   ProgressSink* progress) const;
     LoadResult ReadEncrypted(InputFile& file, std::uint64_t size, ProgressSink* progress, SecureString* storedText);
 
     FileSystem& m_fileSystem;
@@ -102,6 +125,8 @@ private:
     std::string m_path;
     // The file at m_path as this object last read or wrote it; none for a new database.
     std::optional<FileStamp> m_stamp;
+    // The model as the file at m_path held it then; its secrets wipe themselves when it goes.
+    std::unique_ptr<Database> m_base;
     std::uint32_t m_keyIterations = kDefaultKeyIterations;
     std::uint32_t m_iterationLimit = kMaxKeyIterations;
     int m_cipherId = kDefaultCipherId;

@@ -445,6 +445,54 @@ TEST_F(EncryptedDatabaseTest, AChangeAnotherWriterMadeIsOverwrittenOnlyWhenAsked
     EXPECT_EQ(test::ReadFileBytes(path), rewritten);
 }
 
+TEST_F(EncryptedDatabaseTest, TheBaseIsTheFileAsLastReadOrWrittenAndAMergeMovesItToTheOtherVersion) {
+    const std::string path = m_dir.File("db.kvtdat");
+    auto mine = MakeDatabase(1);
+    EXPECT_EQ(mine->Base(), nullptr) << "no file yet";
+    mine->SetPath(path);
+    ASSERT_TRUE(mine->Save());
+    ASSERT_NE(mine->Base(), nullptr);
+    EXPECT_TRUE(test::ModelsEqual(*mine, *mine->Base()));
+    mine->SetComment("mine");
+    ASSERT_FALSE(mine->Save(m_dir.File("missing") + "/db.kvtdat"));
+    EXPECT_EQ(mine->Base()->Comment().Viewed(), "root comment") << "neither unsaved changes nor a failed save move it";
+
+    // Another copy changes something else and saves with its own password and cipher.
+    EncryptedDatabase theirs;
+    ASSERT_EQ(Open(path, "correct horse", theirs), LoadResult::Loaded);
+    EXPECT_TRUE(test::ModelsEqual(theirs, *theirs.Base())) << "a loaded file is its own base";
+    theirs.At(1)->SetComment("theirs");
+    theirs.SetPassword("other");
+    theirs.SetCipherId(3);
+    ASSERT_TRUE(theirs.Save());
+    LoadResult result = LoadResult::Loaded;
+    EXPECT_EQ(mine->Reloaded(result), nullptr);
+    EXPECT_EQ(result, LoadResult::WrongPassword);
+    const std::unique_ptr<EncryptedDatabase> other = mine->Reloaded("other", result);
+    ASSERT_NE(other, nullptr);
+
+    ModifiedFlag::Clear();
+    const MergeReport report = mine->MergeOtherCopy(*other, " (other copy)");
+    EXPECT_EQ(report.changed, 1u);
+    EXPECT_TRUE(report.otherPassword && report.otherCipher && !report.otherKeyIterations);
+    EXPECT_TRUE(ModifiedFlag::IsRaised()) << "merged but not saved";
+    EXPECT_EQ(mine->Comment().Viewed(), "mine");
+    EXPECT_EQ(mine->At(1)->Comment().Viewed(), "theirs");
+    EXPECT_EQ(mine->Base()->Comment().Viewed(), "root comment");
+    EXPECT_EQ(mine->Base()->At(1)->Comment().Viewed(), "theirs") << "the version merged with is the new base";
+    EXPECT_FALSE(mine->ChangeOnDisk()) << "and the version the next save compares with";
+    ASSERT_EQ(mine->SaveWithResult(), SaveResult::Saved);
+
+    EncryptedDatabase after;
+    ASSERT_EQ(Open(path, "correct horse", after), LoadResult::Loaded);
+    EXPECT_TRUE(test::ModelsEqual(*mine, after));
+    EXPECT_EQ(after.CipherId(), 1) << "the settings stay ours";
+    EXPECT_EQ(Open(path, "wrong", after), LoadResult::WrongPassword);
+    EXPECT_EQ(after.Base(), nullptr) << "a failed load leaves no base";
+    mine->SetPath(m_dir.File("elsewhere.kvtdat"));
+    EXPECT_EQ(mine->Base(), nullptr) << "another file has no common version with this one";
+}
+
 TEST_F(EncryptedDatabaseTest, SavingRefusesWhatCannotBeWrittenCorrectly) {
     auto database = MakeDatabase(1);
     ModifiedFlag::Clear();
