@@ -8,6 +8,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/LsCommand.h"
+#include "cli/MergeCommand.h"
 #include "cli/PasswdCommand.h"
 #include "cli/RmCommand.h"
 #include "cli/SetCipherCommand.h"
@@ -26,6 +27,7 @@ CommandList::CommandList() {
     m_commands.push_back(std::make_unique<SetCipherCommand>());
     m_commands.push_back(std::make_unique<ExportCommand>());
     m_commands.push_back(std::make_unique<ImportCommand>());
+    m_commands.push_back(std::make_unique<MergeCommand>());
     m_commands.push_back(std::make_unique<GenerateCommand>());
     m_commands.push_back(std::make_unique<AuditCommand>());
 }

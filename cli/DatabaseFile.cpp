@@ -30,6 +30,23 @@ std::unique_ptr<EncryptedDatabase> DatabaseFile::OpenWith(std::string_view path,
     return database;
 }
 
+std::unique_ptr<EncryptedDatabase>
+DatabaseFile::OpenWithKnown(std::string_view path, std::vector<SecureString>& passwords, CommandContext& context) {
+    for (const SecureString& password : passwords) {
+        auto database = std::make_unique<EncryptedDatabase>(context.fileSystem);
+        database->SetPassword(password.Viewed());
+        const LoadResult result = database->Load(std::string(path));
+        if (result == LoadResult::Loaded) {
+            return database;
+        }
+        if (result != LoadResult::WrongPassword) {
+            throw CliFailure(ExitStatusOf(result), LoadFailureMessage(result, path, database->CipherId()));
+        }
+    }
+    passwords.push_back(context.passwords.Existing("Password for " + Quoted(path) + ": "));
+    return OpenWith(path, passwords.back().Viewed(), context);
+}
+
 std::unique_ptr<FileLock> DatabaseFile::Lock(std::string_view path, CommandContext& context) {
     const std::string file(path);
     std::unique_ptr<FileLock> lock = context.fileSystem.Lock(file);

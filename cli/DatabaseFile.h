@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vaultlet {
 
@@ -20,6 +21,11 @@ public:
     // Opens with a password already at hand.
     static std::unique_ptr<EncryptedDatabase> OpenWith(std::string_view path, std::string_view password,
                                                        CommandContext& context, SecureString* storedText = nullptr);
+    // Opens a further file of the command (another copy of the database): with each password already
+    // entered in turn, and when none opens it, with one asked for that file, which is then added to
+    // `passwords`. Throws CliFailure with the load result as status.
+    static std::unique_ptr<EncryptedDatabase> OpenWithKnown(std::string_view path, std::vector<SecureString>& passwords,
+                                                            CommandContext& context);
     // Takes the lock that keeps other instances of this tool from changing the file between our load
     // and our save; hold it from before the load until after the save. Throws CliFailure (status 3)
     // when the file cannot be opened or locked.

@@ -13,24 +13,8 @@ bool MakeDatabaseFile(const std::string& path, const std::string& name, const st
     return database->Save();
 }
 
-namespace {
-
-// Restores the process-wide modified flag that reading and writing another database touch.
-class KeptModifiedFlag {
-public:
-    KeptModifiedFlag() : m_raised(ModifiedFlag::IsRaised()) {}
-    ~KeptModifiedFlag() { m_raised ? ModifiedFlag::Raise() : ModifiedFlag::Clear(); }
-    KeptModifiedFlag(const KeptModifiedFlag&) = delete;
-    KeptModifiedFlag& operator=(const KeptModifiedFlag&) = delete;
-
-private:
-    bool m_raised;
-};
-
-} // namespace
-
 std::string CommentOnDisk(const std::string& path, const std::string& password) {
-    const KeptModifiedFlag kept;
+    const ModifiedFlag::Preserved kept;
     EncryptedDatabase reread;
     reread.SetPassword(password);
     const bool loaded = reread.Load(path) == LoadResult::Loaded;
@@ -39,7 +23,7 @@ std::string CommentOnDisk(const std::string& path, const std::string& password) 
 
 bool ChangeDatabaseFile(const std::string& path, const std::function<void(EncryptedDatabase&)>& change,
                         const std::string& password) {
-    const KeptModifiedFlag kept;
+    const ModifiedFlag::Preserved kept;
     EncryptedDatabase theirs;
     theirs.SetPassword(password);
     if (theirs.Load(path) != LoadResult::Loaded) {

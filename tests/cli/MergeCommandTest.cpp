@@ -1,0 +1,103 @@
+#include "cli/MergeCommand.h"
+
+#include "tests/cli/CliFixture.h"
+#include "tests/support/DatabaseFiles.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaultlet;
+
+namespace {
+
+// FILE and OTHER start as copies of BASE, which holds Internet/Mail with a password "old".
+class MergeCommandTest : public test::CliFixture {
+protected:
+    void SetUp() override {
+        CliFixture::SetUp();
+        m_file = MakeDatabase();
+        ASSERT_EQ(Run({"add", m_file, "Internet/Mail"}).status, 0);
+        ASSERT_EQ(Run({"add", m_file, "Internet/Mail/Password", "--type", "password", "--value", "old"}).status, 0);
+        const std::string bytes = test::ReadFileBytes(m_file);
+        ASSERT_TRUE(test::WriteFileBytes(m_other, bytes) && test::WriteFileBytes(m_base, bytes));
+    }
+
+    // Another copy of the program changes a file.
+    static void Change(const std::string& path, const std::function<void(EncryptedDatabase&)>& change) {
+        ASSERT_TRUE(test::ChangeDatabaseFile(path, change, kPassword));
+    }
+    static void SetPassword(EncryptedDatabase& database, const char* value) {
+        database.FindByName("Internet")->FindByName("Mail")->FindByName("Password")->SetValue(value);
+    }
+    std::string Listed(const std::string& path) { return Run({"ls", m_file, path, "--reveal"}).out; }
+
+    std::string m_file;
+    std::string m_other = Path("other.kvtdat");
+    std::string m_base = Path("base.kvtdat");
+};
+
+} // namespace
+
+TEST_F(MergeCommandTest, WithABaseEachSidesChangesAreTakenAndConflictsKeptBeside) {
+    ASSERT_EQ(Run({"add", m_file, "Internet/Shop"}).status, 0);
+    Change(m_file, [](EncryptedDatabase& d) { SetPassword(d, "ours"); });
+    ASSERT_EQ(Run({"add", m_other, "Internet/Bank"}).status, 0);
+    ASSERT_EQ(Run({"rm", m_other, "Network"}).status, 0);
+    Change(m_other, [](EncryptedDatabase& d) { SetPassword(d, "theirs"); });
+    const std::string other = test::ReadFileBytes(m_other);
+
+    const test::CliRun run = Run({"merge", m_file, m_other, "--base", m_base});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Merged: 1 added, 1 removed, 0 changed, 1 kept as other copies\n");
+    EXPECT_EQ(Listed("Internet"), "Mail\nBank\nShop\n");
+    EXPECT_EQ(Listed("Internet/Mail"), "Password: ours\nPassword (other copy): theirs\n");
+    EXPECT_EQ(Run({"ls", m_file}).out, "Internet\nE-Mail\nHomeBanking\nSoftware\n");
+    EXPECT_EQ(test::ReadFileBytes(m_other), other) << "only FILE is written";
+}
+
+TEST_F(MergeCommandTest, WithoutABaseNothingIsRemovedAndBothVersionsOfADifferenceStay) {
+    ASSERT_EQ(Run({"rm", m_file, "Network"}).status, 0);
+    Change(m_other, [](EncryptedDatabase& d) { SetPassword(d, "theirs"); });
+    const test::CliRun run = Run({"merge", m_file, m_other});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Merged: 1 added, 0 removed, 0 changed, 1 kept as other copies\n");
+    EXPECT_EQ(Run({"ls", m_file}).out, "Network\nInternet\nE-Mail\nHomeBanking\nSoftware\n");
+    EXPECT_EQ(Listed("Internet/Mail"), "Password: old\nPassword (other copy): theirs\n");
+}
+
+TEST_F(MergeCommandTest, AnotherCopysPasswordIsAskedForAndTheSettingsStayThisFilesOwn) {
+    Change(m_other, [](EncryptedDatabase& d) {
+        SetPassword(d, "theirs");
+        d.SetName("Elsewhere");
+        d.SetPassword("other");
+    });
+    const std::string before = test::ReadFileBytes(m_file);
+    EXPECT_CLI_FAILURE(Run({"merge", m_file, m_other, "--base", m_base}, "pw\nnope\n"), 1, "wrong password");
+    EXPECT_EQ(test::ReadFileBytes(m_file), before);
+
+    // The base opens with either password already given.
+    const test::CliRun run = Run({"merge", m_file, m_other, "--base", m_base}, "pw\nother\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Merged: 0 added, 0 removed, 1 changed, 0 kept as other copies\n"
+                       "Kept this database's name, master password (the other copy's differ)\n");
+    EXPECT_EQ(Listed("Internet/Mail"), "Password: theirs\n");
+    EXPECT_EQ(Load(m_file)->Name(), "db");
+}
+
+TEST_F(MergeCommandTest, NothingNewLeavesTheFileUntouched) {
+    const std::string before = test::ReadFileBytes(m_file);
+    const test::CliRun run = Run({"merge", m_file, m_other, "--base", m_base});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Merged: 0 added, 0 removed, 0 changed, 0 kept as other copies\n");
+    EXPECT_EQ(test::ReadFileBytes(m_file), before);
+}
+
+TEST_F(MergeCommandTest, FailuresExitAsTheOtherCommandsAndLeaveTheFileAsItWas) {
+    const std::string before = test::ReadFileBytes(m_file);
+    ASSERT_TRUE(test::WriteFileBytes(Path("text.kvtdat"), "not a database at all, but long enough to be read"));
+    EXPECT_CLI_FAILURE(Run({"merge", m_file, Path("missing.kvtdat")}), 3, "cannot open");
+    EXPECT_CLI_FAILURE(Run({"merge", m_file, m_other, "--base", Path("text.kvtdat")}), 2, "not a Vaultlet database");
+    EXPECT_CLI_FAILURE(Run({"merge", m_file}), 64, "usage: vaultlet-cli merge FILE OTHER [--base BASE]");
+    EXPECT_CLI_FAILURE(Run({"merge", m_file, m_other, "--base="}), 64, "must name files");
+    EXPECT_EQ(test::ReadFileBytes(m_file), before);
+}
