@@ -65,6 +65,25 @@
 #define IDS_FILE_CHANGED_ON_DISK 350
 #define IDS_RELOAD_CHANGED_FILE 351
 #define IDS_RELOAD_FAILED 352
+// Merging the other copy's changes: the buttons of the changed-file question, the offer when the
+// window comes back with unsaved changes, the other copy's password (prompt and caption), a read
+// that failed, the report (the counts, then a line for each setting of the other copy that
+// differed), and what a version of the other copy kept beside ours is named after.
+#define IDS_MERGE_BUTTON 10500
+#define IDS_OVERWRITE_BUTTON 10501
+#define IDS_SAVE_AS_BUTTON 10502
+#define IDS_MERGE_CHANGED_FILE 10503
+#define IDS_OTHER_COPY_PASSWORD 10504
+#define IDS_OTHER_COPY_PASSWORD_TITLE 10514
+#define IDS_MERGE_READ_FAILED 10505
+#define IDS_MERGE_DONE 10506
+#define IDS_MERGE_OTHER_NAME 10507
+#define IDS_MERGE_OTHER_ICON 10508
+#define IDS_MERGE_OTHER_CIPHER 10509
+#define IDS_MERGE_OTHER_ITERATIONS 10510
+#define IDS_MERGE_OTHER_PASSWORD 10511
+#define IDS_MERGE_NOTES_JOINED 10512
+#define IDS_OTHER_COPY_SUFFIX 10513
 
 // List column titles.
 #define IDS_COLUMN_DATABASE 159

@@ -23,6 +23,10 @@ void CurrentDatabase::Set(std::unique_ptr<EncryptedDatabase> database) noexcept 
     ++g_generation;
 }
 
+void CurrentDatabase::ContentReplaced() noexcept {
+    ++g_generation;
+}
+
 unsigned long CurrentDatabase::Generation() noexcept {
     return g_generation;
 }

@@ -19,6 +19,9 @@ public:
     // before and after, because a log-off or hand-over meanwhile may have put another database
     // where the old one was (even at the same address).
     static unsigned long Generation() noexcept;
+    // The open database's nodes were replaced (by a merge) without replacing the database: counts as
+    // a replacement, since nodes a waiting command points to may be gone.
+    static void ContentReplaced() noexcept;
 };
 
 } // namespace vaultlet

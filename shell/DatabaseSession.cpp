@@ -2,6 +2,8 @@
 
 #include "core/EncryptedDatabase.h"
 #include "core/ModifiedFlag.h"
+#include "resources/StringIds.h"
+#include "services/LanguagePack.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/DatabaseList.h"
 
@@ -24,6 +26,12 @@ DatabaseSession::SaveResult Settle(vaultlet::SaveResult written) {
     }
     ModifiedFlag::Clear();
     return DatabaseSession::SaveResult::Saved;
+}
+
+// The save did not happen: the changes stay unsaved.
+DatabaseSession::SaveResult Abandoned() {
+    ModifiedFlag::Raise();
+    return DatabaseSession::SaveResult::Cancelled;
 }
 
 } // namespace
@@ -74,11 +82,19 @@ void DatabaseSession::EndSession(bool ending) {
 std::unique_ptr<EncryptedDatabase> DatabaseSession::OfferReload() {
     m_prompts.CommitNote();
     const EncryptedDatabase* database = CurrentDatabase::Get();
-    if (database == nullptr || database->Path().empty() || ModifiedFlag::IsRaised()) {
+    if (database == nullptr || database->Path().empty()) {
         return nullptr;
     }
     const std::optional<FileStamp> change = database->ChangeOnDisk();
     if (!change || change == m_declinedChange) {
+        return nullptr;
+    }
+    if (ModifiedFlag::IsRaised()) {
+        // Declined, given up or failed: this version is not offered again (a merge that went
+        // through leaves no change to offer).
+        if (!m_prompts.AskToMerge() || Reported(SaveOwnFile(m_prompts.Progress(), true)) != SaveResult::Saved) {
+            m_declinedChange = change;
+        }
         return nullptr;
     }
     if (!m_prompts.AskToReload()) {
@@ -96,27 +112,69 @@ std::unique_ptr<EncryptedDatabase> DatabaseSession::OfferReload() {
     return reloaded;
 }
 
-DatabaseSession::SaveResult DatabaseSession::SaveOwnFile(ProgressSink* progress) {
+DatabaseSession::SaveResult DatabaseSession::SaveOwnFile(ProgressSink* progress, bool mergeFirst) {
     EncryptedDatabase& database = *CurrentDatabase::Get();
-    const vaultlet::SaveResult written = database.SaveWithResult({}, progress);
-    if (written != vaultlet::SaveResult::ChangedOnDisk) {
-        return Settle(written);
+    std::optional<MergeReport> merged;
+    if (mergeFirst && !MergeFile(database, progress, merged)) {
+        return Abandoned();
     }
-    switch (m_prompts.AskAboutChangedFile()) {
-    case SessionPrompts::ChangedFileAnswer::Overwrite:
-        return Settle(database.SaveWithResult({}, progress, EncryptedDatabase::ChangedFile::Overwrite));
-    case SessionPrompts::ChangedFileAnswer::SaveAs: {
-        const std::string path = m_prompts.ChooseSaveAsPath();
-        if (!path.empty()) {
-            return SaveNewFile(path, progress);
+    vaultlet::SaveResult written = database.SaveWithResult({}, progress);
+    while (written == vaultlet::SaveResult::ChangedOnDisk) {
+        switch (m_prompts.AskAboutChangedFile()) {
+        case SessionPrompts::ChangedFileAnswer::Merge:
+            if (!MergeFile(database, progress, merged)) {
+                return Abandoned();
+            }
+            // Checked again: yet another change meanwhile asks again.
+            written = database.SaveWithResult({}, progress);
+            break;
+        case SessionPrompts::ChangedFileAnswer::Overwrite:
+            written = database.SaveWithResult({}, progress, EncryptedDatabase::ChangedFile::Overwrite);
+            break;
+        case SessionPrompts::ChangedFileAnswer::SaveAs: {
+            const std::string path = m_prompts.ChooseSaveAsPath();
+            return path.empty() ? Abandoned() : SaveNewFile(path, progress);
         }
-        break;
+        case SessionPrompts::ChangedFileAnswer::Cancel:
+            return Abandoned();
+        }
     }
-    case SessionPrompts::ChangedFileAnswer::Cancel:
-        break;
+    const SaveResult result = Settle(written);
+    if (result == SaveResult::Saved && merged) {
+        m_prompts.ReportMerge(*merged);
     }
-    ModifiedFlag::Raise();
-    return SaveResult::Cancelled;
+    return result;
+}
+
+bool DatabaseSession::MergeFile(EncryptedDatabase& database, ProgressSink* progress,
+                                std::optional<MergeReport>& report) {
+    const std::unique_ptr<EncryptedDatabase> theirs = ReadOtherCopy(database, progress);
+    if (theirs == nullptr) {
+        return false;
+    }
+    const std::string suffix = LanguagePack::Instance().getString(IDS_OTHER_COPY_SUFFIX);
+    m_prompts.ReplaceContent([&] {
+        report = database.MergeOtherCopy(*theirs, suffix);
+        CurrentDatabase::ContentReplaced();
+    });
+    return true;
+}
+
+std::unique_ptr<EncryptedDatabase> DatabaseSession::ReadOtherCopy(const EncryptedDatabase& database,
+                                                                  ProgressSink* progress) {
+    LoadResult result = LoadResult::CannotOpen;
+    std::unique_ptr<EncryptedDatabase> theirs = database.Reloaded(result, progress);
+    for (bool again = false; theirs == nullptr && result == LoadResult::WrongPassword; again = true) {
+        const SecureString password = m_prompts.AskOtherCopyPassword(again);
+        if (password.empty()) {
+            return nullptr;
+        }
+        theirs = database.Reloaded(password.Viewed(), result, progress);
+    }
+    if (theirs == nullptr) {
+        m_prompts.ReportMergeFailure();
+    }
+    return theirs;
 }
 
 DatabaseSession::SaveResult DatabaseSession::SaveNewFile(const std::string& path, ProgressSink* progress) {

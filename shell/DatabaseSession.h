@@ -15,10 +15,11 @@ class ProgressSink;
 
 // The saving half of the open database's life cycle (CurrentDatabase): the save prompt that guards
 // every transition, Save, Save As, the save at the end of the Windows session, and reading the file
-// again after another copy of the program changed it. A save that fails is reported and stops
-// whatever asked for it, and a file another writer changed is overwritten only when the user says
-// so, so no change is ever dropped without the user choosing it; the modified flag stays raised
-// until a save has really succeeded.
+// again, or merging it, after another copy of the program changed it. A save that fails is reported
+// and stops whatever asked for it, and a file another writer changed is overwritten only when the
+// user says so, or merged with ours (DatabaseMerge against the version both started from), so no
+// change is ever dropped without the user choosing it; the modified flag stays raised until a save
+// has really succeeded.
 class DatabaseSession {
 public:
     enum class SaveResult { Saved, Failed, NoPath, Cancelled };
@@ -40,11 +41,11 @@ public:
     // (false means the shutdown was cancelled and the user's session goes on). Only a file another
     // writer changed meanwhile is asked about.
     void EndSession(bool ending);
-    // The window came to the front. When another writer changed the open database's file and the
-    // database has no unsaved changes, asks whether to read it again, once for each version of the
-    // file. Returns the database read again, for the caller to put in place of the open one once
-    // nothing points into the old one any more; null when the open one stays (not asked, No, or a
-    // reload that failed and was reported).
+    // The window came to the front. When another writer changed the open database's file, asks once
+    // for each version of the file: without unsaved changes whether to read it again, with them
+    // whether to merge it and save. Returns the database read again, for the caller to put in place
+    // of the open one once nothing points into the old one any more; null when the open one stays
+    // (not asked, No, a merge, or a failure that was reported).
     std::unique_ptr<EncryptedDatabase> OfferReload();
 
     // A lock or log-off asked for while a dialog of the window is up must neither pull the database
@@ -55,8 +56,13 @@ public:
     Transition TakeDeferred();
 
 private:
-    // Saves to the database's own file; when another writer changed that file, the user decides.
-    SaveResult SaveOwnFile(ProgressSink* progress);
+    // Saves to the database's own file, after merging the file into it first when `mergeFirst`;
+    // when another writer changed that file, the user decides.
+    SaveResult SaveOwnFile(ProgressSink* progress, bool mergeFirst = false);
+    // Reads the other copy's version of the file and merges it into the open database; false when
+    // it could not be read (reported) or the user gave up on its password.
+    bool MergeFile(EncryptedDatabase& database, ProgressSink* progress, std::optional<MergeReport>& report);
+    std::unique_ptr<EncryptedDatabase> ReadOtherCopy(const EncryptedDatabase& database, ProgressSink* progress);
     SaveResult SaveNewFile(const std::string& path, ProgressSink* progress);
     SaveResult Reported(SaveResult result);
 

@@ -8,6 +8,7 @@
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
 #include "tests/support/DatabaseFiles.h"
+#include "tests/support/TestData.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,15 @@ public:
     bool reload = false;
     int reloadQuestions = 0;
     int reloadFailures = 0;
+    bool merge = false;
+    int mergeQuestions = 0;
+    // The other copy's passwords the user types, in turn (none left: the user gives up), and
+    // whether each question said the previous one was wrong.
+    std::vector<std::string> otherPasswords;
+    std::vector<bool> passwordRetries;
+    int mergeFailures = 0;
+    int replacements = 0;
+    std::vector<MergeReport> reports;
 
     Answer AskToSave(int stringId) override {
         questions.push_back(stringId);
@@ -51,6 +61,25 @@ public:
         return reload;
     }
     void ReportReloadFailure() override { ++reloadFailures; }
+    bool AskToMerge() override {
+        ++mergeQuestions;
+        return merge;
+    }
+    SecureString AskOtherCopyPassword(bool again) override {
+        passwordRetries.push_back(again);
+        if (otherPasswords.empty()) {
+            return {};
+        }
+        SecureString password(otherPasswords.front());
+        otherPasswords.erase(otherPasswords.begin());
+        return password;
+    }
+    void ReportMergeFailure() override { ++mergeFailures; }
+    void ReplaceContent(const std::function<void()>& replace) override {
+        ++replacements;
+        replace();
+    }
+    void ReportMerge(const MergeReport& report) override { reports.push_back(report); }
     void CommitNote() override {
         ++noteCommits;
         if (!pendingNote.empty() && CurrentDatabase::Get() != nullptr) {
@@ -235,11 +264,13 @@ TEST_F(DatabaseSessionTest, ReloadIsOfferedOncePerChangeAndOnlyWithoutUnsavedCha
     EXPECT_EQ(m_session.OfferReload(), nullptr);
     ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
     m_prompts.pendingNote = "typed";
-    EXPECT_EQ(m_session.OfferReload(), nullptr) << "a typed note is an unsaved change";
+    EXPECT_EQ(m_session.OfferReload(), nullptr) << "a typed note is an unsaved change: the merge is offered";
     EXPECT_EQ(m_prompts.reloadQuestions, 0);
+    EXPECT_EQ(m_prompts.mergeQuestions, 1);
     m_prompts.pendingNote.clear();
     ModifiedFlag::Clear();
 
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs once more"));
     EXPECT_EQ(m_session.OfferReload(), nullptr);
     EXPECT_EQ(m_session.OfferReload(), nullptr);
     EXPECT_EQ(m_prompts.reloadQuestions, 1) << "No holds for this version of the file";
@@ -262,6 +293,91 @@ TEST_F(DatabaseSessionTest, ReloadIsOfferedOncePerChangeAndOnlyWithoutUnsavedCha
     EXPECT_EQ(m_prompts.reloadQuestions, 3);
     EXPECT_EQ(OpenComment(), "theirs again");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(m_prompts.mergeQuestions, 1);
+}
+
+TEST_F(DatabaseSessionTest, MergeAnswerPutsBothCopiesChangesInTheOpenDatabaseAndTheFile) {
+    Change("ours");
+    CurrentDatabase::Get()->At(0)->SetComment("our group note");
+    ASSERT_TRUE(test::ChangeDatabaseFile(m_path, [](EncryptedDatabase& theirs) {
+        theirs.SetComment("theirs");
+        theirs.At(1)->SetComment("their group note");
+    }));
+    const unsigned long generation = CurrentDatabase::Generation();
+    m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Merge;
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Yes);
+
+    EXPECT_EQ(m_prompts.replacements, 1);
+    EXPECT_NE(CurrentDatabase::Generation(), generation) << "commands waiting on the old nodes stop";
+    ASSERT_EQ(m_prompts.reports.size(), 1u);
+    EXPECT_EQ(m_prompts.reports[0].changed, 1u);
+    EXPECT_TRUE(m_prompts.reports[0].notesJoined);
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(CommentOnDisk(m_path), "ours\n\ntheirs");
+    EXPECT_EQ(OpenComment(), "ours\n\ntheirs");
+    EncryptedDatabase onDisk;
+    onDisk.SetPassword("secret");
+    ASSERT_EQ(onDisk.Load(m_path), LoadResult::Loaded);
+    EXPECT_EQ(onDisk.At(0)->Comment().Viewed(), "our group note");
+    EXPECT_EQ(onDisk.At(1)->Comment().Viewed(), "their group note");
+    ModifiedFlag::Clear();
+
+    // The merged version is the one on disk now: the next save asks nothing.
+    Change("later");
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
+    EXPECT_EQ(m_prompts.changedFileQuestions, 1);
+    EXPECT_EQ(m_prompts.reports.size(), 1u);
+}
+
+TEST_F(DatabaseSessionTest, AnOtherCopyWithItsOwnPasswordIsMergedWithTheOneTheUserTypes) {
+    m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Merge;
+    Change("ours");
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs", "other"));
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled) << "the user gave up on its password";
+    EXPECT_EQ(m_prompts.passwordRetries, std::vector<bool>{false});
+    EXPECT_EQ(m_prompts.mergeFailures, 0);
+    EXPECT_EQ(m_prompts.replacements, 0);
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(test::CommentOnDisk(m_path, "other"), "theirs");
+
+    m_prompts.otherPasswords = {"wrong", "other"};
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
+    EXPECT_EQ(m_prompts.passwordRetries, (std::vector<bool>{false, false, true}));
+    ASSERT_EQ(m_prompts.reports.size(), 1u);
+    EXPECT_TRUE(m_prompts.reports[0].otherPassword);
+    EXPECT_EQ(CommentOnDisk(m_path), "ours\n\ntheirs") << "saved with our password";
+}
+
+TEST_F(DatabaseSessionTest, AnOtherCopyThatCannotBeReadIsReportedAndNothingIsSaved) {
+    m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Merge;
+    Change("ours");
+    ASSERT_TRUE(test::WriteFileBytes(m_path, std::string(200, 'x')));
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
+    EXPECT_EQ(m_prompts.mergeFailures, 1);
+    EXPECT_EQ(m_prompts.failures, 0) << "no save was attempted";
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(OpenComment(), "ours");
+    EXPECT_EQ(test::ReadFileBytes(m_path), std::string(200, 'x'));
+}
+
+TEST_F(DatabaseSessionTest, ComingBackWithUnsavedChangesOffersTheMergeOncePerChange) {
+    Change("ours");
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_prompts.mergeQuestions, 1);
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs again"));
+    m_prompts.merge = true;
+    EXPECT_EQ(m_session.OfferReload(), nullptr) << "merged in place";
+    EXPECT_EQ(m_prompts.mergeQuestions, 2);
+    EXPECT_EQ(m_prompts.changedFileQuestions, 0);
+    EXPECT_EQ(m_prompts.reports.size(), 1u);
+    EXPECT_EQ(CommentOnDisk(m_path), "ours\n\ntheirs again");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_prompts.mergeQuestions + m_prompts.reloadQuestions, 2) << "nothing left to offer";
 }
 
 TEST_F(DatabaseSessionTest, ALogoffAskedForUnderADialogWinsOverALockAndEachIsRunOnce) {
