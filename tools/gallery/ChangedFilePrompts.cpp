@@ -1,8 +1,11 @@
 // The main window's questions about a database file another copy of the program changed: before a
-// save would overwrite the change, and when the window comes back to the front.
+// save would overwrite the change, when the window comes back to the front (to read the file again,
+// or to merge it into unsaved changes), and the other copy's own password.
 #include "core/EncryptedDatabase.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/win32/mainframe/OtherCopyPasswordDialog.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "tools/gallery/MainWindowScene.h"
 
@@ -19,23 +22,31 @@ void SaveAnotherCopy(const Scene& scene) {
     }
 }
 
-// Shows the message box of `stringId` as the program asks it, with its own buttons and icon, and
-// answers No to every other question, so that closing the scene asks nothing more.
+// Shows the question of `stringId` as the program asks it, with its own buttons and icon, and
+// answers No to every other question, so that closing the scene asks nothing more. A question with
+// more answers than a message box has is the program's own dialog, which shows when the answer is 0.
 void ShowOnly(int stringId) {
     MessageBoxes::SetAnswerer([stringId](const std::string& text, UINT flags) {
         const LanguagePack& language = LanguagePack::Instance();
         if (text != language.getString(stringId)) {
             return IDNO;
         }
+        if (stringId == IDS_FILE_CHANGED_ON_DISK) {
+            return 0;
+        }
         const std::string caption = language.getString(IDS_PRODUCT_TITLE);
         return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
     });
 }
 
-void RunWithQuestion(Scene& scene, int stringId, UINT trigger, WPARAM wParam) {
+// `unsaved`: the open database has changes of its own when the other copy saves.
+void RunWithQuestion(Scene& scene, int stringId, UINT trigger, WPARAM wParam, bool unsaved = false) {
     ShowOnly(stringId);
-    RunMainWindow(scene, [&scene, trigger, wParam](HWND frame) {
+    RunMainWindow(scene, [&scene, trigger, wParam, unsaved](HWND frame) {
         SelectBookshop(frame);
+        if (unsaved) {
+            CurrentDatabase::Get()->SetComment("Changed here.");
+        }
         SaveAnotherCopy(scene);
         PostMessageA(frame, trigger, wParam, 0);
     });
@@ -49,6 +60,15 @@ const Registration kSaveOverChangedFile(
 const Registration kReloadChangedFile(
     "main-window-reload-changed-file",
     [](Scene& scene) { RunWithQuestion(scene, IDS_RELOAD_CHANGED_FILE, MSG_CHECK_FILE_ON_DISK, 0); }, 2);
+
+const Registration kMergeChangedFile(
+    "main-window-merge-changed-file",
+    [](Scene& scene) { RunWithQuestion(scene, IDS_MERGE_CHANGED_FILE, MSG_CHECK_FILE_ON_DISK, 0, true); }, 2);
+
+const Registration kOtherCopyPassword("other-copy-password", [](Scene&) {
+    OtherCopyPasswordDialog dialog;
+    dialog.RunModal(nullptr);
+});
 
 } // namespace
 } // namespace vaultlet::gallery

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace vaultlet {
 
 class Dialog;
@@ -34,6 +36,9 @@ public:
     virtual void ShowSelection() = 0;
     // Every view is built anew from the open database (after it was replaced or refilled).
     virtual void Rebuild() = 0;
+    // The views let go of every node, `replace` puts other nodes (or another database) in place of
+    // the open database's, and the views are built anew from what is there then.
+    virtual void ReplaceModel(const std::function<void()>& replace) = 0;
     // Places the child windows again after one was shown or hidden.
     virtual void LayoutChildren() = 0;
 

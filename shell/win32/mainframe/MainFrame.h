@@ -45,7 +45,8 @@ struct FrameState;
 // and the clipboard countdown. It runs the database's life cycle: save, save as, lock, log off,
 // open, new, a file handed over by a second start, close and the end of the Windows session. Each
 // transition asks its save question first and stops when the save fails. When it comes to the front
-// and another writer changed the database's file, it offers to read the file again.
+// and another writer changed the database's file, it offers to read the file again, or to merge it
+// when there are unsaved changes.
 //
 // The panes, the splitter, the compact layout, dragging nodes, the bookmarks menu and the command
 // groups that edit the tree, open tools or change the view are classes of their own; the window
@@ -87,6 +88,7 @@ private:
     void ModelChanged() override;
     void ShowSelection() override;
     void Rebuild() override;
+    void ReplaceModel(const std::function<void()>& replace) override;
     void LayoutChildren() override;
 
     // Messages (MainFrame.cpp)
@@ -139,7 +141,8 @@ private:
     void Logoff();
     void OpenDatabase(const std::string& path);
     void HandOver();
-    // The window came to the front: offers to read the file again when another writer changed it.
+    // The window came to the front: offers to read the file again, or to merge it, when another writer
+    // changed it.
     void CheckFileOnDisk();
     bool TryClose();
     INT_PTR RunLogin(const std::string& file, bool fileGiven, bool shown);

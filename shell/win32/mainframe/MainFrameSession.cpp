@@ -172,10 +172,7 @@ void MainFrame::CheckFileOnDisk() {
     if (reloaded == nullptr) {
         return;
     }
-    ClearViews(false);
-    CurrentDatabase::Set(std::move(reloaded));
-    Rebuild();
-    ModelChanged();
+    ReplaceModel([&reloaded] { CurrentDatabase::Set(std::move(reloaded)); });
 }
 
 bool MainFrame::TryClose() {

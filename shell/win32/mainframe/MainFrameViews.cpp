@@ -89,6 +89,13 @@ void MainFrame::Rebuild() {
     m_expiredNote.ShowOnce(database, m_status);
 }
 
+void MainFrame::ReplaceModel(const std::function<void()>& replace) {
+    ClearViews(false);
+    replace();
+    Rebuild();
+    ModelChanged();
+}
+
 void MainFrame::ClearViews(bool commitNote) {
     if (commitNote) {
         m_note.Commit();

@@ -11,6 +11,11 @@ namespace {
 std::mutex g_answererLock;
 MessageBoxes::Answerer g_answerer;
 
+MessageBoxes::Answerer CurrentAnswerer() {
+    std::lock_guard<std::mutex> lock(g_answererLock);
+    return g_answerer;
+}
+
 } // namespace
 
 int MessageBoxes::Show(HWND owner, std::string_view text, UINT flags) {
@@ -19,15 +24,21 @@ int MessageBoxes::Show(HWND owner, std::string_view text, UINT flags) {
 
 int MessageBoxes::ShowCaptioned(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
     const std::string message(text);
-    Answerer answerer;
-    {
-        std::lock_guard<std::mutex> lock(g_answererLock);
-        answerer = g_answerer;
-    }
+    const Answerer answerer = CurrentAnswerer();
     if (answerer) {
         return answerer(message, flags);
     }
     return MessageBoxA(owner, message.c_str(), std::string(caption).c_str(), flags);
+}
+
+int MessageBoxes::Ask(std::string_view text, UINT flags, const std::function<int()>& show) {
+    const Answerer answerer = CurrentAnswerer();
+    if (answerer) {
+        if (const int answer = answerer(std::string(text), flags)) {
+            return answer;
+        }
+    }
+    return show();
 }
 
 int MessageBoxes::ShowString(HWND owner, int stringId, UINT flags) {

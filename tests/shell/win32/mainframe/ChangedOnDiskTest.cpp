@@ -1,9 +1,11 @@
 // The main window when another copy of the program changed the open database's file: a save asks
-// before overwriting it, and coming back to the window offers to read it again.
+// before overwriting it and can merge it, and coming back to the window offers to read it again, or
+// to merge it when there are unsaved changes.
 #include "core/EncryptedDatabase.h"
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
 #include "shell/CurrentDatabase.h"
+#include "shell/MergeReportText.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "tests/shell/win32/mainframe/MainFrameFixture.h"
@@ -24,6 +26,16 @@ protected:
             theirs.SetName(name);
         });
     }
+    // Another copy of the program adds a group "Travel" and saves.
+    bool TravelAdded() const {
+        return test::ChangeDatabaseFile(
+            m_path, [](EncryptedDatabase& theirs) { theirs.Add(std::make_unique<Group>("Travel")); });
+    }
+    static std::string OneAdded() {
+        MergeReport report;
+        report.added = 1;
+        return MergeReportText(report);
+    }
     // The user minimises the window to the tray and brings it back from there.
     void MinimizeAndRestore() const {
         Send(WM_SYSCOMMAND, SC_MINIMIZE);
@@ -42,7 +54,7 @@ TEST_F(ChangedOnDiskTest, SavingOverAnotherCopysChangeAsksAndEachAnswerDoesWhatI
     EXPECT_EQ(CommentOnDisk(m_path), "theirs");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
 
-    SetAnswer(IDYES);
+    SetAnswer(IDC_CHANGED_FILE_OVERWRITE);
     Send(WM_COMMAND, ID_FILE_SAVE);
     ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
     EXPECT_EQ(CommentOnDisk(m_path), "ours");
@@ -50,7 +62,7 @@ TEST_F(ChangedOnDiskTest, SavingOverAnotherCopysChangeAsksAndEachAnswerDoesWhatI
 
     TypeNote("ours again");
     ASSERT_TRUE(TheirsSaved(m_path, "theirs again"));
-    SetAnswer(IDNO);
+    SetAnswer(IDC_CHANGED_FILE_SAVE_AS);
     Command(ID_FILE_SAVE);
     ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
     const HWND dialog = m_run->WaitForDialogWhere(test::IsFileDialog);
@@ -84,6 +96,31 @@ TEST_F(ChangedOnDiskTest, ComingBackToTheWindowOffersToReloadEachChangeOnce) {
     EXPECT_FALSE(ModifiedFlag::IsRaised());
     MinimizeAndRestore();
     EXPECT_EQ(Messages().size(), 2u) << "each version of the file is offered once";
+}
+
+TEST_F(ChangedOnDiskTest, MergeOnSaveShowsBothCopiesChangesAndSaysWhatCameFromTheOther) {
+    Start();
+    TypeNote("ours");
+    ASSERT_TRUE(TravelAdded());
+    SetAnswer(IDC_CHANGED_FILE_MERGE);
+    Send(WM_COMMAND, ID_FILE_SAVE);
+    ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
+    ExpectMessage(OneAdded());
+    EXPECT_EQ(TreeText(Child(Root(), 5)), "Travel");
+    EXPECT_EQ(CommentOnDisk(m_path), "ours");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+}
+
+TEST_F(ChangedOnDiskTest, ComingBackWithUnsavedChangesOffersToMerge) {
+    Start();
+    TypeNote("ours");
+    ASSERT_TRUE(TravelAdded());
+    SetAnswer(IDYES);
+    MinimizeAndRestore();
+    ExpectMessage(Text(IDS_MERGE_CHANGED_FILE));
+    ExpectMessage(OneAdded());
+    EXPECT_TRUE(WaitUntil([&] { return TreeText(Child(Root(), 5)) == "Travel"; }));
+    EXPECT_EQ(CommentOnDisk(m_path), "ours");
 }
 
 } // namespace
