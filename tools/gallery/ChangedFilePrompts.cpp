@@ -44,10 +44,11 @@ void RunWithQuestion(Scene& scene, int stringId, UINT trigger, WPARAM wParam, bo
     ShowOnly(stringId);
     RunMainWindow(scene, [&scene, trigger, wParam, unsaved](HWND frame) {
         SelectBookshop(frame);
+        SaveAnotherCopy(scene);
+        // After the other copy's save: reading and writing a database clear the modified flag.
         if (unsaved) {
             CurrentDatabase::Get()->SetComment("Changed here.");
         }
-        SaveAnotherCopy(scene);
         PostMessageA(frame, trigger, wParam, 0);
     });
     MessageBoxes::SetAnswerer(nullptr);
