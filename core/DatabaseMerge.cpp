@@ -198,7 +198,9 @@ void Merger::Both(const Group* base, const Group& ours, const Group& theirs, Dat
 void Merger::Root(const Database* base, const Database& ours, const Database& theirs, Database& merged) {
     const Database& b = base != nullptr ? *base : ours;
     merged.SetName(Text(ours.Name()));
-    merged.SetTime(ours.Time());
+    // The root's creation time identifies nothing; files written by others may differ in it.
+    FieldPicker time(base != nullptr);
+    merged.SetTime(time.PickQuietly(b.Time(), ours.Time(), theirs.Time()));
     m_report.otherName = ours.Name() != theirs.Name();
 
     FieldPicker note(base != nullptr);
