@@ -8,7 +8,7 @@
 namespace vaultlet::user_guide {
 namespace {
 
-constexpr std::array<std::pair<int, std::string_view>, 18> kDialogPages = {{
+constexpr std::array<std::pair<int, std::string_view>, 20> kDialogPages = {{
     {IDD_LOGIN, "login.html"},
     {IDD_NEW_DATABASE, "new-database.html"},
     {IDD_MANAGE_DATABASES, "database-list.html"},
@@ -27,6 +27,8 @@ constexpr std::array<std::pair<int, std::string_view>, 18> kDialogPages = {{
     {IDD_NEW_VERSION, "update-check.html"},
     {IDD_UPDATE_WAIT, "update-check.html"},
     {IDD_PASSWORD_HEALTH, "password-health.html"},
+    {IDD_CHANGED_FILE, "synced-folders.html#on-save"},
+    {IDD_OTHER_COPY_PASSWORD, "synced-folders.html#merge"},
 }};
 
 } // namespace
