@@ -212,6 +212,16 @@
 #define IDS_CRASH_REDIRECT 10035
 #define IDS_CRASH_INTERMEDIATE 10036
 
+// Text that the system's code page cannot keep exactly (in a dialog's field, in the note pane), a
+// check for a new version that could not look, a language the system cannot show (its menu hint),
+// and the export's warning that its file is not encrypted and where it was written.
+#define IDS_TEXT_NOT_EXACT 10200
+#define IDS_NOTE_NOT_EXACT 10201
+#define IDS_UPDATE_CHECK_FAILED 10202
+#define IDS_LANGUAGE_NOT_SHOWN 10203
+#define IDS_EXPORT_NOT_ENCRYPTED 10204
+#define IDS_EXPORT_WRITTEN 10205
+
 // Password health report: title, list columns, what each finding is, why (with counts of days or
 // passcards), the summary line, the status-bar note about expired passcards, and a report that
 // could not be made.
