@@ -32,6 +32,18 @@ char Lower(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 
+bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
+    if (text.size() < start.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < start.size(); ++i) {
+        if (Lower(text[i]) != Lower(start[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 ModelNode* Duplicate(ModelNode& node, const std::string& suffix) {
@@ -216,10 +228,25 @@ Passcard* PasscardLastUsedFor(const Database& database, std::string_view windowT
     return nullptr;
 }
 
+bool IsLink(const ModelNode& node) {
+    if (node.Kind() != NodeKind::Item) {
+        return false;
+    }
+    const auto& item = static_cast<const Item&>(node);
+    return item.Type() == ItemType::Url && !item.Value().empty();
+}
+
 std::string LinkTarget(std::string_view value) {
-    const bool complete =
-        value.find("://") != std::string_view::npos || value.find("mailto:") != std::string_view::npos;
-    return complete ? std::string(value) : "http://" + std::string(value);
+    // Only the schemes of web pages, file servers and mail go to the shell as they are: any other
+    // scheme names a handler of the system's (file://, search-ms:, a program's own protocol) that
+    // may run something. With "http://" in front such a value is merely a web address.
+    constexpr std::string_view kOpenedAsTheyAre[] = {"http://", "https://", "ftp://", "mailto:"};
+    for (const std::string_view scheme : kOpenedAsTheyAre) {
+        if (StartsWithIgnoringCase(value, scheme)) {
+            return std::string(value);
+        }
+    }
+    return "http://" + std::string(value);
 }
 
 std::string HelpFilePath(std::string_view executablePath) {

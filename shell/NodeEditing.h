@@ -67,8 +67,12 @@ bool FillsByDrop(const ModelNode& node);
 // use auto-fill, in tree order, last typed into a window of exactly this title; null when none.
 Passcard* PasscardLastUsedFor(const Database& database, std::string_view windowTitle);
 
-// What opening an item's value as a link hands to the system: the value, with "http://" in front
-// when it names neither a scheme ("://") nor a mail address ("mailto:").
+// Whether the node opens as a link (a click in the item list, a double click in the tree): an item
+// of the URL type with a value.
+bool IsLink(const ModelNode& node);
+// What opening an item's value as a link hands to the system: the value as it is when it starts
+// with "http://", "https://", "ftp://" or "mailto:" (in any case), else the value with "http://" in
+// front.
 std::string LinkTarget(std::string_view value);
 // The help file: the executable's full path, lower-cased, with ".exe" replaced by ".chm".
 std::string HelpFilePath(std::string_view executablePath);

@@ -166,11 +166,27 @@ TEST_F(NodeEditingTest, TheAutofillChooserSeesOnlyAutofillPasscardsAndStartsOnTh
     EXPECT_FALSE(FillsByDrop(*m_database.At(0)));
 }
 
-TEST(NodeEditingLinkTest, LinksGetASchemeAndHelpSitsBesideTheProgram) {
-    EXPECT_EQ(LinkTarget("books.example.org"), "http://books.example.org");
-    EXPECT_EQ(LinkTarget("https://books.example.org"), "https://books.example.org");
-    EXPECT_EQ(LinkTarget("ftp://files.example.org"), "ftp://files.example.org");
-    EXPECT_EQ(LinkTarget("mailto:me@example.org"), "mailto:me@example.org");
+TEST(NodeEditingLinkTest, OnlyWebFileServerAndMailLinksOpenAsTheyAreAndHelpSitsBesideTheProgram) {
+    struct Case {
+        const char* value;
+        const char* opened;
+    };
+    for (const Case& each : {
+             Case{"books.example.org", "http://books.example.org"},
+             Case{"https://books.example.org", "https://books.example.org"},
+             Case{"HTTP://Books.example.org", "HTTP://Books.example.org"},
+             Case{"ftp://files.example.org", "ftp://files.example.org"},
+             Case{"mailto:me@example.org", "mailto:me@example.org"},
+             Case{"MailTo:me@example.org", "MailTo:me@example.org"},
+             // Other handlers of the system never get the value as it is, wherever "://" stands.
+             Case{"file://host/share/setup.exe", "http://file://host/share/setup.exe"},
+             Case{"search-ms:query=x&x=://", "http://search-ms:query=x&x=://"},
+             Case{"me@example.org mailto:", "http://me@example.org mailto:"},
+             Case{"http:/books.example.org", "http://http:/books.example.org"},
+             Case{"javascript:alert(1)", "http://javascript:alert(1)"},
+         }) {
+        EXPECT_EQ(LinkTarget(each.value), each.opened) << each.value;
+    }
     EXPECT_EQ(HelpFilePath("C:\\Program Files\\Quillmoth\\Vaultlet.EXE"), "c:\\program files\\quillmoth\\vaultlet.chm");
 }
 
