@@ -1,5 +1,6 @@
 #include "shell/AutofillSettings.h"
 
+#include "shell/ProgramOptions.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 
@@ -8,7 +9,9 @@ namespace vaultlet {
 AutofillOptions AutofillOptionsFromSettings() {
     AutofillOptions options;
     options.fromClipboard = Settings::Read(setting::kAutofillFromClipboard) != 0;
-    options.keyHoldTime = Settings::Read(setting::kAutoTypeTimeout);
+    // The store may hold any number (another copy, an edited ini file): a pause per key beyond the
+    // range would stall the typing for minutes.
+    options.keyHoldTime = ProgramOptions::ClampAutoTypeTimeout(Settings::Read(setting::kAutoTypeTimeout));
     return options;
 }
 

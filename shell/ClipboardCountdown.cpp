@@ -1,6 +1,6 @@
 #include "shell/ClipboardCountdown.h"
 
-#include <algorithm>
+#include "shell/ProgramOptions.h"
 
 namespace vaultlet {
 
@@ -8,8 +8,9 @@ ClipboardCountdown::TimerRequest ClipboardCountdown::Start(bool autoDestroy, int
     if (!autoDestroy) {
         return TimerRequest::Unchanged;
     }
-    // A timeout of zero would clear the value before anyone could paste it.
-    m_secondsLeft = std::max(timeoutSeconds, 1);
+    // A timeout of zero would clear the value before anyone could paste it, and the store may hold
+    // any number: beyond the range the secret would stay on the clipboard for days.
+    m_secondsLeft = ProgramOptions::ClampClipboardTimeout(timeoutSeconds);
     m_clearPending = false;
     return TimerRequest::Restart;
 }

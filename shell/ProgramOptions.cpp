@@ -12,6 +12,21 @@ bool ReadFlag(const IntSetting& setting) {
     return Settings::Read(setting) != 0;
 }
 
+// Writes the batch (when there is something in it), then the start-up entry when asked to.
+bool Write(const std::vector<std::pair<std::string, int>>& values, bool startupEntry, bool runAtStartup) {
+    if (!values.empty() && !Settings::WriteInts(values)) {
+        return false;
+    }
+    if (!startupEntry) {
+        return true;
+    }
+    if (runAtStartup) {
+        return Settings::WriteStartupEntry();
+    }
+    Settings::DeleteStartupEntry();
+    return true;
+}
+
 int TimeoutFromText(std::string_view text, int defaultValue, int minimum, int maximum) {
     if (text.find_first_not_of(" \t") == std::string_view::npos) {
         return defaultValue;
@@ -71,14 +86,18 @@ std::vector<std::pair<std::string, int>> ProgramOptions::Values() const {
 }
 
 bool ProgramOptions::Store() const {
-    if (!Settings::WriteInts(Values())) {
-        return false;
+    return Write(Values(), true, runAtStartup);
+}
+
+bool ProgramOptions::StoreChangesFrom(const ProgramOptions& before) const {
+    const std::vector<std::pair<std::string, int>> shown = before.Values();
+    std::vector<std::pair<std::string, int>> changed;
+    for (const auto& value : Values()) {
+        if (std::find(shown.begin(), shown.end(), value) == shown.end()) {
+            changed.push_back(value);
+        }
     }
-    if (runAtStartup) {
-        return Settings::WriteStartupEntry();
-    }
-    Settings::DeleteStartupEntry();
-    return true;
+    return Write(changed, runAtStartup != before.runAtStartup, runAtStartup);
 }
 
 ProgramOptions::Enables ProgramOptions::Enabled() const {

@@ -62,12 +62,17 @@ struct ProgramOptions {
         bool Any() const { return trayIcon || toolbar || statusBar || keepOnTop || treeLines || hotKey; }
     };
 
-    // The stored options, time-outs brought into their ranges.
+    // The stored options, time-outs brought into their ranges as they are used.
     static ProgramOptions Load();
     // Writes every setting as one batch, then creates or deletes the start-up entry. False when
     // the store did not take the batch (nothing of it is kept then in ini mode, and the start-up
     // entry is left alone) or the start-up entry could not be changed.
     bool Store() const;
+    // As Store, but only what differs from `before` (the options as the dialog showed them): a
+    // value the user left alone stays in the store exactly as it was, even one outside its range
+    // (it is brought into the range where it is used), and the start-up entry is touched only when
+    // its box changed.
+    bool StoreChangesFrom(const ProgramOptions& before) const;
     // The values Store writes, keyed by their settings.
     std::vector<std::pair<std::string, int>> Values() const;
 

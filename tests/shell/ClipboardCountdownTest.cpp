@@ -1,5 +1,7 @@
 #include "shell/ClipboardCountdown.h"
 
+#include "shell/ProgramOptions.h"
+
 #include <gtest/gtest.h>
 
 namespace vaultlet {
@@ -55,6 +57,10 @@ TEST(ClipboardCountdownTest, LastTickClearsAndLaterTicksAreIgnored) {
         EXPECT_FALSE(countdown.Tick(clipboard));
         EXPECT_EQ(clipboard.content, FakeClipboard::Content::Ours);
     }
+    // A stored time-out beyond the range (an edited ini file) still clears within the range.
+    ClipboardCountdown countdown;
+    countdown.Start(true, 1000000);
+    EXPECT_EQ(countdown.SecondsLeft(), ProgramOptions::kClipboardTimeoutMaximum);
 }
 
 TEST(ClipboardCountdownTest, CopiesRestartTheCountdownOnlyWithAutoDestroyOn) {

@@ -1,5 +1,6 @@
 #include "shell/ProgramOptions.h"
 
+#include "shell/AutofillSettings.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
 #include "tests/support/TempDir.h"
@@ -81,6 +82,29 @@ TEST_F(ProgramOptionsTest, TimeOutsAreClampedIntoTheirRanges) {
     ASSERT_TRUE(typed.Store());
     EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), ProgramOptions::kClipboardTimeoutMinimum);
     EXPECT_EQ(Settings::ReadInt("AutoTypeTimeout", 30), ProgramOptions::kAutoTypeTimeoutMinimum);
+}
+
+TEST_F(ProgramOptionsTest, OnlyWhatChangedIsWrittenAndStoredValuesAreBoundedWhereUsed) {
+    // Written by hand or by another copy: beyond the ranges, and a key the file does not hold.
+    Settings::WriteInt("AutoTypeTimeout", 5000);
+    Settings::WriteInt("AutoDestroyTimeout", 0);
+    const ProgramOptions shown = ProgramOptions::Load();
+    ProgramOptions chosen = shown;
+    chosen.keepOnTop = true;
+    ASSERT_TRUE(chosen.StoreChangesFrom(shown));
+    EXPECT_EQ(Settings::ReadInt("KeepOnTop", 0), 1);
+    EXPECT_EQ(Settings::ReadInt("AutoTypeTimeout", 30), 5000) << "left alone, so left as it was";
+    EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), 0);
+    EXPECT_EQ(Settings::ReadInt("MinimizeOnEsc", -1), -1) << "not written at all";
+    // What uses them keeps to the ranges.
+    EXPECT_EQ(AutofillOptionsFromSettings().keyHoldTime, ProgramOptions::kAutoTypeTimeoutMaximum);
+
+    // A changed time-out is written; the one beside it still is not.
+    chosen = shown;
+    chosen.autoTypeTimeout = 200;
+    ASSERT_TRUE(chosen.StoreChangesFrom(shown));
+    EXPECT_EQ(Settings::ReadInt("AutoTypeTimeout", 30), 200);
+    EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), 0);
 }
 
 TEST(ProgramOptionsRulesTest, TrayOptionsNeedTheIconAndLogOffNeedsMinimizing) {

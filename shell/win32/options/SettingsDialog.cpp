@@ -109,9 +109,10 @@ bool SettingsDialog::OnInit() {
     HeaderBand::SetIcon(Item(IDC_SETTINGS_HEADER), m_icons.Large());
     SetUpTabs();
     SetUpFields();
-    m_original = ProgramOptions::Load();
+    ShowOptions(ProgramOptions::Load());
+    // What OK compares with: the options as the controls show them before the user touches one.
+    m_original = ReadOptions();
     m_chosen = m_original;
-    ShowOptions(m_original);
     ApplyEnableRules();
     SendMessageA(Item(IDC_SETTINGS_TABS), TCM_SETCURSEL, m_firstPage, 0);
     ShowPage(m_firstPage);
@@ -207,7 +208,8 @@ bool SettingsDialog::OnNotify(const NMHDR& header, LRESULT& result) {
 
 void SettingsDialog::OnOk() {
     const ProgramOptions chosen = ReadOptions();
-    if (!chosen.Store()) {
+    // Only what the user changed: a value the dialog merely showed stays in the store as it was.
+    if (!chosen.StoreChangesFrom(m_original)) {
         MessageBoxes::Error(Handle(), IDS_SETTINGS_NOT_SAVED);
         return;
     }

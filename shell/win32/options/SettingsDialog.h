@@ -11,9 +11,10 @@ namespace vaultlet {
 // "Auto-fill", with the enable rules between them, the auto-fill hot key and the "Run at Windows
 // Startup" entry.
 //
-// Input: the settings store, read when the dialog opens. Output after OK: every option written
-// as one batch and the start-up entry created or deleted; when the store refuses them the dialog
-// says so and stays open, so the user can try again or cancel. Cancel writes nothing.
+// Input: the settings store, read when the dialog opens. Output after OK: the options the user
+// changed written as one batch and the start-up entry created or deleted when its box changed
+// (nothing else is written); when the store refuses them the dialog says so and stays open, so the
+// user can try again or cancel. Cancel writes nothing.
 // Changes() tells the caller what to redo afterwards (tray icon, toolbar, status bar, always on
 // top, tree lines, hot key); it names nothing after Cancel.
 class SettingsDialog final : public Dialog {

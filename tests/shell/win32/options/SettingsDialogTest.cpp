@@ -183,17 +183,18 @@ TEST_F(SettingsDialogTest, EnablesFollowTheClickedBoxesAndTheSpinsStepInTheTimeO
     Close(dialog, IDCANCEL);
 }
 
-TEST_F(SettingsDialogTest, OkWritesEveryChangeAndAQuotedStartupEntry) {
+TEST_F(SettingsDialogTest, OkWritesEveryChangeOnlyAndAQuotedStartupEntry) {
     Settings::WriteString("Language", "English");
+    Settings::WriteInt("AutoTypeTimeout", 5000); // by hand, beyond the range
     const HWND dialog = Show();
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(test::ItemTextOf(dialog, IDC_SETTINGS_AUTOTYPE_TIMEOUT), "1000") << "what is used";
     SetBox(dialog, IDC_SETTINGS_SHOW_TRAY_ICON, false);
     SetBox(dialog, IDC_SETTINGS_SHOW_TOOLBAR, false);
     SetBox(dialog, IDC_SETTINGS_KEEP_ON_TOP, true);
     SetBox(dialog, IDC_SETTINGS_RUN_AT_STARTUP, true);
     SetBox(dialog, IDC_SETTINGS_FILL_THROUGH_CLIPBOARD, false);
     test::SetItemTextOf(dialog, IDC_SETTINGS_TIMEOUT, "20");
-    test::SetItemTextOf(dialog, IDC_SETTINGS_AUTOTYPE_TIMEOUT, "50");
     SendMessageA(GetDlgItem(dialog, IDC_SETTINGS_HOTKEY), HKM_SETHOTKEY, MAKEWORD('Q', 5), 0);
     EXPECT_EQ(Close(dialog, IDOK), IDOK);
 
@@ -201,9 +202,9 @@ TEST_F(SettingsDialogTest, OkWritesEveryChangeAndAQuotedStartupEntry) {
     EXPECT_EQ(Settings::ReadInt("ShowToolbar", 1), 0);
     EXPECT_EQ(Settings::ReadInt("KeepOnTop", 0), 1);
     EXPECT_EQ(Settings::ReadInt("AutofillFromClipboard", 1), 0);
-    EXPECT_EQ(Settings::ReadInt("MinimizeOnEsc", 0), 1) << "untouched boxes are written as shown";
+    EXPECT_EQ(Settings::ReadInt("MinimizeOnEsc", -1), -1) << "what the user left alone is not written";
     EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), 20);
-    EXPECT_EQ(Settings::ReadInt("AutoTypeTimeout", 30), 50);
+    EXPECT_EQ(Settings::ReadInt("AutoTypeTimeout", 30), 5000) << "left alone, so left as it was";
     EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 'Q');
     EXPECT_EQ(Settings::ReadInt("HonKeyModifier", 6), 5);
     EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
