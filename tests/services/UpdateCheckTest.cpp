@@ -1,5 +1,6 @@
 // One look for a newer version against scripted answers: which paths are asked, how the first
-// answer is read, and that every failure on the way ends as "no update" without asking further.
+// answer is read, and that every other ending stops without asking further, as "no update" when the
+// service answered and as a failure when it did not or answered with an error.
 #include "services/UpdateCheck.h"
 
 #include "services/UpdateRequest.h"
@@ -39,12 +40,12 @@ UpdateReply Ok(std::string body) {
 
 TEST(UpdateCheckTest, AsksForTheAddressThenTheChangeLogWithTheMinorNumberFirst) {
     ScriptedTransport transport({Ok("\r\n\n9.9.9\r\nhttp://example.org/get\r\n"), Ok("Line one\nLine two\n")});
-    const std::optional<UpdateOffer> offer = CheckForUpdate(transport, update_request::VersionText(1, 2, 1, 26));
+    const UpdateCheckResult result = CheckForUpdate(transport, update_request::VersionText(1, 2, 1, 26));
 
-    ASSERT_TRUE(offer.has_value());
-    EXPECT_EQ(offer->version, "9.9.9") << "leading empty lines are skipped";
-    EXPECT_EQ(offer->address, "http://example.org/get");
-    EXPECT_EQ(offer->changeLog, "Line one\nLine two\n") << "the change log is used whole";
+    ASSERT_EQ(result.outcome, UpdateCheckResult::Outcome::Found);
+    EXPECT_EQ(result.offer.version, "9.9.9") << "leading empty lines are skipped";
+    EXPECT_EQ(result.offer.address, "http://example.org/get");
+    EXPECT_EQ(result.offer.changeLog, "Line one\nLine two\n") << "the change log is used whole";
     EXPECT_EQ(transport.paths,
               (std::vector<std::string>{"/update.php?product=keyhaven&version=2.1.1.26&type=std&request=url",
                                         "/update.php?product=keyhaven&version=2.1.1.26&type=std&request=changelog"}));
@@ -61,28 +62,30 @@ TEST(UpdateCheckTest, LinesEndAtCarriageReturnsLineFeedsOrBoth) {
     }
 }
 
-struct FailureCase {
+struct EndingCase {
     const char* what;
     std::deque<UpdateReply> replies;
     std::size_t requests;
+    UpdateCheckResult::Outcome outcome;
 };
 
-TEST(UpdateCheckTest, EveryFailureIsNoUpdateAndNothingMoreIsAsked) {
+TEST(UpdateCheckTest, AnAnswerWithoutAnOfferIsNoUpdateAndNoAnswerOrAnErrorFailsTheCheck) {
+    using Outcome = UpdateCheckResult::Outcome;
     const std::string address = "9.9.9\nhttp://example.org/get\n";
-    const std::vector<FailureCase> cases = {
-        {"no connection", {UpdateReply{}}, 1},
-        {"not found", {UpdateReply{true, 404, address}}, 1},
-        {"server error", {UpdateReply{true, 500, address}}, 1},
-        {"a version without an address", {Ok("\n9.9.9\r\n\r\n")}, 1},
-        {"an empty answer", {Ok("")}, 1},
-        {"an address the shell must not open", {Ok("9.9.9\nC:\\Windows\\system32\\cmd.exe\n")}, 1},
-        {"the change log broke off", {Ok(address), UpdateReply{}}, 2},
-        {"the change log failed", {Ok(address), UpdateReply{true, 500, "log"}}, 2},
-        {"an empty change log", {Ok(address), Ok("")}, 2},
+    const std::vector<EndingCase> cases = {
+        {"no connection", {UpdateReply{}}, 1, Outcome::Failed},
+        {"not found", {UpdateReply{true, 404, address}}, 1, Outcome::Failed},
+        {"server error", {UpdateReply{true, 500, address}}, 1, Outcome::Failed},
+        {"a version without an address", {Ok("\n9.9.9\r\n\r\n")}, 1, Outcome::NoUpdate},
+        {"an empty answer", {Ok("")}, 1, Outcome::NoUpdate},
+        {"an address the shell must not open", {Ok("9.9.9\nC:\\Windows\\system32\\cmd.exe\n")}, 1, Outcome::NoUpdate},
+        {"the change log broke off", {Ok(address), UpdateReply{}}, 2, Outcome::Failed},
+        {"the change log failed", {Ok(address), UpdateReply{true, 500, "log"}}, 2, Outcome::Failed},
+        {"an empty change log", {Ok(address), Ok("")}, 2, Outcome::NoUpdate},
     };
-    for (const FailureCase& each : cases) {
+    for (const EndingCase& each : cases) {
         ScriptedTransport transport(each.replies);
-        EXPECT_FALSE(CheckForUpdate(transport, "0.1.0.0").has_value()) << each.what;
+        EXPECT_EQ(CheckForUpdate(transport, "0.1.0.0").outcome, each.outcome) << each.what;
         EXPECT_EQ(transport.paths.size(), each.requests) << each.what;
     }
 }

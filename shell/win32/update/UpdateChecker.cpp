@@ -14,6 +14,18 @@ constexpr const char* kThreadName = "CheckUpdateThread";
 // A created thread starts at once; the bound only keeps a starved system from freezing the window.
 constexpr DWORD kStartWaitMilliseconds = 10000;
 
+WPARAM FinishedCodeOf(UpdateCheckResult::Outcome outcome) {
+    switch (outcome) {
+    case UpdateCheckResult::Outcome::Found:
+        return UpdateChecker::kFound;
+    case UpdateCheckResult::Outcome::NoUpdate:
+        return UpdateChecker::kNoUpdate;
+    case UpdateCheckResult::Outcome::Failed:
+        break;
+    }
+    return UpdateChecker::kFailed;
+}
+
 } // namespace
 
 UpdateChecker::Options UpdateChecker::Options::ForThisProgram(HWND notifyWindow, bool silent) {
@@ -56,14 +68,15 @@ void UpdateChecker::Check(const Options& options, UpdateResultSlot& slot) {
     }
     Sleep(static_cast<DWORD>(options.delay.count()));
     WinInetTransport transport(options.endpoint);
-    const std::optional<UpdateOffer> offer = CheckForUpdate(transport, options.versionText);
-    if (offer) {
-        slot.Publish(*offer);
+    const UpdateCheckResult result = CheckForUpdate(transport, options.versionText);
+    const bool found = result.outcome == UpdateCheckResult::Outcome::Found;
+    if (found) {
+        slot.Publish(result.offer);
     }
     if (reported) {
-        PostMessageA(options.notifyWindow, MSG_UPDATE_CHECK_FINISHED, offer ? 1 : 0, 0);
+        PostMessageA(options.notifyWindow, MSG_UPDATE_CHECK_FINISHED, FinishedCodeOf(result.outcome), 0);
     }
-    if (offer && IsWindow(options.notifyWindow)) {
+    if (found && IsWindow(options.notifyWindow)) {
         PostMessageA(options.notifyWindow, MSG_UPDATE_AVAILABLE, 0, 0);
     }
 }

@@ -12,13 +12,23 @@ namespace vaultlet {
 class UpdateResultSlot;
 
 // Looks for a newer version on a thread of its own, "CheckUpdateThread", and tells the window that
-// started it only by posting: MSG_UPDATE_CHECK_STARTED and MSG_UPDATE_CHECK_FINISHED (wParam 1 found,
-// 0 not) for a check the user asked for, and MSG_UPDATE_AVAILABLE whenever something was found and
-// the window still exists. What was found is published to UpdateResultSlot::Instance() before.
+// started it only by posting: MSG_UPDATE_CHECK_STARTED and MSG_UPDATE_CHECK_FINISHED (wParam one of
+// the FinishedCode values) for a check the user asked for, and MSG_UPDATE_AVAILABLE whenever
+// something was found and the window still exists. What was found is published to
+// UpdateResultSlot::Instance() before.
 //
 // The object deletes itself when its check ends; nothing touches it after StartCheck.
 class UpdateChecker final : public WorkerThread {
 public:
+    // How a check the user asked for ended, as MSG_UPDATE_CHECK_FINISHED's wParam.
+    enum FinishedCode : WPARAM {
+        kNoUpdate = 0,
+        kFound = 1,
+        // The server could not be reached or answered with an error: whether there is a newer
+        // version is unknown.
+        kFailed = 2,
+    };
+
     struct Options {
         HWND notifyWindow = nullptr;
         // Only a found update is told; a failed or empty check stays quiet.

@@ -29,8 +29,11 @@ bool UpdateNotices::OnMessage(HWND window, UINT message, WPARAM wParam) {
     case MSG_UPDATE_CHECK_FINISHED:
         m_wait.reset();
         m_reportedRunning = false;
-        if (wParam == 0) {
+        if (wParam == UpdateChecker::kNoUpdate) {
             MessageBoxes::ShowString(window, IDS_NO_NEW_UPDATES, MB_OK | MB_ICONINFORMATION);
+        } else if (wParam == UpdateChecker::kFailed) {
+            // Never "no new updates": the user would trust an old version that nobody checked.
+            MessageBoxes::ShowString(window, IDS_UPDATE_CHECK_FAILED, MB_OK | MB_ICONWARNING);
         }
         return true;
     case MSG_UPDATE_AVAILABLE: {

@@ -9,8 +9,8 @@
 namespace vaultlet {
 
 // The main window's side of update checks: it starts the silent check at start-up and the check the
-// user asks for, shows the wait window while the latter runs, says so when it found nothing, and
-// shows the new-version dialog for whatever a check found.
+// user asks for, shows the wait window while the latter runs, says so when it found nothing or
+// could not look, and shows the new-version dialog for whatever a check found.
 //
 // One asked-for check runs at a time: a second command while one runs does nothing, so no wait
 // window is left without the check that would close it.

@@ -1,6 +1,7 @@
 // The update check as its thread runs it, against a loopback server of the test: what it posts to
-// the window that started it, what it publishes, and that every failure of the server ends as "not
-// found" for a check the user asked for and as nothing at all for a silent one.
+// the window that started it, what it publishes, and that an answer without an offer ends as "not
+// found" and every failure of the server as "failed" for a check the user asked for, and both as
+// nothing at all for a silent one.
 #include "shell/win32/update/UpdateChecker.h"
 
 #include "resources/resource.h"
@@ -24,7 +25,8 @@ using Response = LoopbackHttpServer::Response;
 using Posted = std::vector<std::pair<UINT, WPARAM>>;
 
 constexpr const char* kVersionText = "2.1.1.26";
-const Posted kNotFound = {{MSG_UPDATE_CHECK_STARTED, 0}, {MSG_UPDATE_CHECK_FINISHED, 0}};
+const Posted kNotFound = {{MSG_UPDATE_CHECK_STARTED, 0}, {MSG_UPDATE_CHECK_FINISHED, UpdateChecker::kNoUpdate}};
+const Posted kFailed = {{MSG_UPDATE_CHECK_STARTED, 0}, {MSG_UPDATE_CHECK_FINISHED, UpdateChecker::kFailed}};
 
 // A window of the test thread that keeps the update messages it receives.
 class Recipient {
@@ -112,31 +114,35 @@ TEST(UpdateCheckerTest, AFoundVersionIsPublishedAndAnnouncedToItsWindow) {
     EXPECT_EQ(slot.Latest()->version, "9.9.10");
 }
 
-struct FailingServer {
+struct EndingServer {
     const char* what;
     std::vector<Response> script;
+    const Posted& reported;
 };
 
-TEST(UpdateCheckerTest, EveryFailureIsNotFoundWhenAskedForAndNothingWhenSilent) {
+TEST(UpdateCheckerTest, NothingFoundOrAFailureIsToldWhenAskedForAndNothingWhenSilent) {
     const std::string location = "9.9.9\nhttp://example.org/get\n";
-    // Every kind of failure ends the same way in the check (UpdateCheckTest, WinInetTransportTest);
-    // here failing answers and a refused connection reach the window.
-    const std::vector<FailingServer> servers = {
-        {"not found", {{404, location}}},
-        {"a change log of the size limit", {{200, location}, {200, std::string(UpdateResponseBody::kLimit, 'x')}}},
+    // How each answer ends the check is UpdateCheckTest's (and WinInetTransportTest's); here the
+    // endings and a refused connection reach the window.
+    const std::vector<EndingServer> servers = {
+        {"no offer", {{200, ""}}, kNotFound},
+        {"not found", {{404, location}}, kFailed},
+        {"a change log of the size limit",
+         {{200, location}, {200, std::string(UpdateResponseBody::kLimit, 'x')}},
+         kFailed},
     };
     Recipient recipient;
     UpdateResultSlot slot;
-    for (const FailingServer& each : servers) {
+    for (const EndingServer& each : servers) {
         for (const bool silent : {false, true}) {
             LoopbackHttpServer server(each.script);
             UpdateChecker::Check(OptionsFor(recipient.Window(), silent, server.Address()), slot);
-            EXPECT_EQ(recipient.Received(), silent ? Posted{} : kNotFound) << each.what;
+            EXPECT_EQ(recipient.Received(), silent ? Posted{} : each.reported) << each.what;
         }
     }
     for (const bool silent : {false, true}) {
         UpdateChecker::Check(OptionsFor(recipient.Window(), silent, LoopbackHttpServer::RefusingAddress()), slot);
-        EXPECT_EQ(recipient.Received(), silent ? Posted{} : kNotFound) << "refused";
+        EXPECT_EQ(recipient.Received(), silent ? Posted{} : kFailed) << "refused";
     }
     EXPECT_FALSE(slot.Latest().has_value());
 }
