@@ -1,6 +1,5 @@
 #include "services/LanguagePack.h"
 
-#include "core/TextConversion.h"
 #include "services/BuiltinStringTable.h"
 #include "services/EmbeddedLanguageFile.h"
 
@@ -41,6 +40,21 @@ const XMLElement* OpenSource(XMLDocument& document, const std::string& folder, s
 
 std::string ToAnsi(const char* utf8) {
     return std::string(Utf8ToAnsi(utf8).Viewed());
+}
+
+// Every "string" attribute of the element and of all elements below it passes the test.
+bool AllTextsPass(const XMLElement& element, LanguagePack::ExactText exact) {
+    if (const char* text = element.Attribute(kStringElement)) {
+        if (!exact(Utf8ToUtf16(text).Viewed())) {
+            return false;
+        }
+    }
+    for (auto* child = element.FirstChildElement(); child != nullptr; child = child->NextSiblingElement()) {
+        if (!AllTextsPass(*child, exact)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 MenuTexts ReadMenu(const XMLElement& menu) {
@@ -91,6 +105,13 @@ std::vector<std::string> LanguagePack::availableLanguages() const {
         }
     }
     return names;
+}
+
+bool LanguagePack::canShow(const std::string& name, ExactText exact) const {
+    XMLDocument document;
+    const XMLElement* source = OpenSource(document, m_folder, m_embedded);
+    const XMLElement* language = source == nullptr ? nullptr : source->FirstChildElement(name.c_str());
+    return language != nullptr && AllTextsPass(*language, exact);
 }
 
 bool LanguagePack::setLanguage(const std::string& name) {

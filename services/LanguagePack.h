@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/TextConversion.h"
 #include "services/MenuTexts.h"
 
 #include <map>
@@ -34,6 +35,12 @@ public:
     // Names of the languages of the source, in document order; "Korean" and "Japan" are never
     // listed (they can still be loaded by name).
     std::vector<std::string> availableLanguages() const;
+    // Whether the system can show the language: every text of it (strings and menu texts) passes
+    // `exact`, which tells whether the system's code page holds a text exactly. A language in
+    // another script turns into question marks on a system whose code page lacks its letters.
+    // False for a language the source lacks.
+    using ExactText = bool (*)(std::u16string_view text);
+    bool canShow(const std::string& name, ExactText exact = IsExactInAnsi) const;
     // Loads the language name, or "English" of the same source when it lacks name. True when at
     // least one string was read; only then does the pack take the name.
     bool setLanguage(const std::string& name);

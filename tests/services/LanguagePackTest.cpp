@@ -150,6 +150,31 @@ TEST_F(LanguagePackTest, KoreanAndJapanAreHiddenButLoadable) {
     EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "K");
 }
 
+// A Western code page: Latin-1 letters, nothing beyond.
+bool WesternCodePage(std::u16string_view text) {
+    for (const char16_t c : text) {
+        if (c > 0xFF) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(LanguagePackTest, OnlyALanguageWhoseEveryTextTheSystemHoldsCanBeShown) {
+    auto pack = PackWithFile(R"(<strings>
+        <English><string id="131" string="Group"/><menu id="128"><string id="0" string="&amp;File"/></menu></English>
+        <French><string id="131" string="Groupe d'élèves"/></French>
+        <Russian><string id="131" string="Группа"/></Russian>
+        <Mixed><string id="131" string="Group"/><menu id="128"><menu id="0"><string id="2" string="Ж"/></menu></menu></Mixed>
+    </strings>)");
+    EXPECT_TRUE(pack.canShow("English", WesternCodePage));
+    EXPECT_TRUE(pack.canShow("French", WesternCodePage));
+    EXPECT_FALSE(pack.canShow("Russian", WesternCodePage));
+    EXPECT_FALSE(pack.canShow("Mixed", WesternCodePage)) << "a menu text deep down counts as well";
+    EXPECT_FALSE(pack.canShow("German", WesternCodePage)) << "not in the file";
+    EXPECT_TRUE(pack.canShow("Russian", [](std::u16string_view) { return true; }));
+}
+
 TEST_F(LanguagePackTest, TheSourceIsReadAnewEachTime) {
     auto pack = PackWithFile(R"(<strings><English><string id="131" string="one"/></English></strings>)");
     ASSERT_TRUE(pack.setLanguage("English"));

@@ -66,7 +66,10 @@ void ChooseSettingsAndLanguage(const CommandLine& commandLine) {
     SettingsLocation::Set(SettingsLocation::Choose(commandLine.SettingsPath(), installed, executable));
     LanguagePack& language = LanguagePack::Instance();
     language.setExecutableFolder(FolderOf(executable));
-    language.setLanguage(Settings::Read(setting::kLanguage));
+    // A language whose letters the system's code page lacks would show every text as question
+    // marks: English then, with the stored choice kept for a system that can show it.
+    const std::string stored = Settings::Read(setting::kLanguage);
+    language.setLanguage(language.canShow(stored) ? stored : setting::kLanguage.defaultValue);
 }
 
 // What the first copy makes of its argument text: whether to start hidden, and which file to offer.

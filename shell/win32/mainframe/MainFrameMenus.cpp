@@ -7,6 +7,7 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "shell/TextFormat.h"
 #include "shell/win32/mainframe/MainFrame.h"
 
 #include <string>
@@ -43,7 +44,13 @@ void MainFrame::InsertLanguageMenu(HMENU menu) const {
     const std::vector<std::string> names = language.availableLanguages();
     for (std::size_t index = 0; index < names.size() && ID_LANGUAGE_FIRST + index <= ID_LANGUAGE_LAST; ++index) {
         const UINT id = static_cast<UINT>(ID_LANGUAGE_FIRST + index);
-        AppendMenuA(languages, MF_STRING, id, names[index].c_str());
+        if (language.canShow(names[index])) {
+            AppendMenuA(languages, MF_STRING, id, names[index].c_str());
+        } else {
+            // Offered, it would turn every text into question marks: greyed, with the reason.
+            const std::string hint = FormatText(language.getString(IDS_LANGUAGE_NOT_SHOWN), {names[index]});
+            AppendMenuA(languages, MF_STRING | MF_GRAYED, id, hint.c_str());
+        }
         if (names[index] == language.languageName()) {
             CheckMenuRadioItem(languages, id, id, id, MF_BYCOMMAND);
         }
@@ -114,7 +121,8 @@ bool MainFrame::OnRangeCommand(int id) {
 void MainFrame::OnLanguage(int id) {
     const std::vector<std::string> names = LanguagePack::Instance().availableLanguages();
     const std::size_t index = static_cast<std::size_t>(id - ID_LANGUAGE_FIRST);
-    if (index >= names.size() || !LanguagePack::Instance().setLanguage(names[index])) {
+    if (index >= names.size() || !LanguagePack::Instance().canShow(names[index]) ||
+        !LanguagePack::Instance().setLanguage(names[index])) {
         return;
     }
     Settings::Write(setting::kLanguage, names[index]);
