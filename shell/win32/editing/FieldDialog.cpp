@@ -122,6 +122,10 @@ void FieldDialog::OnKeyboard() {
 }
 
 void FieldDialog::OnOk() {
+    // A password stored changed would lock the user out of the site it is for.
+    if (!CheckExactText({IDC_FIELD_NAME, IDC_FIELD_DATA, IDC_FIELD_META})) {
+        return;
+    }
     TakeControls();
     m_editor.WriteTo(m_item, ItemSecret(IDC_FIELD_DATA).Viewed());
     End(IDOK);

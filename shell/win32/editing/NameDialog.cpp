@@ -45,6 +45,9 @@ bool NameDialog::OnInit() {
 }
 
 void NameDialog::OnOk() {
+    if (!CheckExactText({IDC_NAME_EDIT})) {
+        return;
+    }
     m_node.SetName(ItemText(IDC_NAME_EDIT));
     End(IDOK);
 }

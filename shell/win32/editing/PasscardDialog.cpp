@@ -197,6 +197,10 @@ std::uint64_t PasscardDialog::ExpirationToStore() const {
 }
 
 void PasscardDialog::OnOk() {
+    // The template is typed into other windows as it is stored: a "?" there would be typed too.
+    if (!CheckExactText({IDC_PASSCARD_NAME, IDC_PASSCARD_TEMPLATE})) {
+        return;
+    }
     m_passcard.SetName(ItemText(IDC_PASSCARD_NAME));
     const SecureString edited = note_text::FromEdit(ItemSecret(IDC_PASSCARD_TEMPLATE).Viewed());
     // Unchanged, the default template stays implied rather than stored.

@@ -84,6 +84,9 @@ void NewDatabaseDialog::OnOk() {
         Reject(IDS_INVALID_DATABASE_NAME, IDC_NEWDB_NAME);
         return;
     }
+    if (!CheckExactText({IDC_NEWDB_NAME})) {
+        return;
+    }
     SecureString password = ItemSecret(IDC_NEWDB_PASSWORD);
     if (password.empty()) {
         Reject(IDS_INVALID_PASSWORD, IDC_NEWDB_PASSWORD);

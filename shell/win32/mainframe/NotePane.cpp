@@ -1,7 +1,10 @@
 #include "shell/win32/mainframe/NotePane.h"
 
 #include "core/ModelNode.h"
+#include "resources/StringIds.h"
 #include "shell/NoteText.h"
+#include "shell/win32/ui/CodePageText.h"
+#include "shell/win32/ui/MessageBoxes.h"
 
 namespace vaultlet {
 
@@ -38,6 +41,13 @@ void NotePane::Commit() {
     }
     SecureString edited = EditText();
     if (edited == m_shown) {
+        return;
+    }
+    if (!IsTextExactInCodePage(m_window)) {
+        // Stored, the note would come back with "?" or other letters in place of what was typed.
+        // It stays as it was, the pane shows that again, and the user hears why.
+        SetEditText(m_shown);
+        MessageBoxes::ShowString(GetParent(m_window), IDS_NOTE_NOT_EXACT, MB_OK | MB_ICONWARNING);
         return;
     }
     // The setter raises the modified flag only for a different comment.

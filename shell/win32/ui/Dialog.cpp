@@ -1,12 +1,12 @@
 #include "shell/win32/ui/Dialog.h"
 
-#include "core/TextConversion.h"
+#include "resources/StringIds.h"
 #include "shell/UserGuidePages.h"
 #include "shell/win32/system/UserGuide.h"
+#include "shell/win32/ui/CodePageText.h"
 #include "shell/win32/ui/CommandCodes.h"
 #include "shell/win32/ui/ControlClasses.h"
-
-#include <algorithm>
+#include "shell/win32/ui/MessageBoxes.h"
 
 namespace vaultlet {
 
@@ -99,15 +99,18 @@ SecureString Dialog::ItemSecret(int id) const {
 }
 
 bool Dialog::ItemIsExactInCodePage(int id) const {
-    const HWND item = Item(id);
-    const int length = GetWindowTextLengthW(item);
-    if (length <= 0) {
-        return true;
+    return IsTextExactInCodePage(Item(id));
+}
+
+bool Dialog::CheckExactText(std::initializer_list<int> ids) const {
+    for (const int id : ids) {
+        if (!ItemIsExactInCodePage(id)) {
+            MessageBoxes::Error(m_window, IDS_TEXT_NOT_EXACT);
+            FocusItem(id);
+            return false;
+        }
     }
-    SecureU16String wide;
-    wide.resize(static_cast<std::size_t>(length) + 1);
-    const int copied = GetWindowTextW(item, reinterpret_cast<wchar_t*>(wide.data()), length + 1);
-    return IsExactInAnsi(wide.Viewed().substr(0, static_cast<std::size_t>(std::max(copied, 0))));
+    return true;
 }
 
 void Dialog::SetItemText(int id, std::string_view text) const {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -61,6 +62,10 @@ protected:
     // False when the box holds characters the system's code page can only approximate ("?" or a
     // look-alike letter): two different passwords would then turn into the same bytes.
     bool ItemIsExactInCodePage(int id) const;
+    // For every box whose text is stored, before OK takes it: true when the code page keeps each
+    // exactly; otherwise tells the user, puts the focus into the first box that it does not keep
+    // and returns false, so the dialog stays open and nothing is stored changed.
+    bool CheckExactText(std::initializer_list<int> ids) const;
     void SetItemText(int id, std::string_view text) const;
     // Empties a password box, first overwriting the text it held in the control's own buffer.
     void ClearSecret(int id) const;

@@ -141,6 +141,29 @@ TEST_F(FieldDialogTest, AnEditWithoutChangesKeepsTheItemsOwnNameAndHiddenFlag) {
     EXPECT_EQ(item.Type(), ItemType::Password);
     EXPECT_EQ(item.Value(), "hunter2");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
+
+    // Text the system's code page cannot keep, in any stored box: OK refuses it and the dialog
+    // stays; a password stored as "?" would lock the user out.
+    if (GetACP() != CP_UTF8) {
+        item.SetType(ItemType::Custom);
+        ModifiedFlag::Clear();
+        RunFieldDialog(item, false, [&](HWND window) {
+            std::size_t asked = 0;
+            for (const int box : {IDC_FIELD_NAME, IDC_FIELD_DATA, IDC_FIELD_META}) {
+                const std::string before = ItemTextOf(window, box);
+                SetWindowTextW(GetDlgItem(window, box), L"has\x0142o-\x0416"
+                                                        L"1");
+                Click(window, IDOK);
+                ASSERT_TRUE(WaitForMessages(++asked)) << box;
+                EXPECT_EQ(Messages().back(), test::Text(IDS_TEXT_NOT_EXACT));
+                EXPECT_TRUE(IsWindowVisible(window));
+                test::SetItemTextOf(window, box, before);
+            }
+            Click(window, IDCANCEL);
+        });
+        EXPECT_EQ(item.Value(), "hunter2");
+        EXPECT_FALSE(ModifiedFlag::IsRaised());
+    }
 }
 
 TEST_F(FieldDialogTest, ANewItemFollowsItsTypeAndTakesAPickedIconAndAGeneratedValue) {

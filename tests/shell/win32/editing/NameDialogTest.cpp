@@ -61,6 +61,20 @@ TEST_F(NameDialogTest, NamesTheKindOfNodeAndStoresWhatWasTypedOnlyOnOk) {
         Click(window, IDOK);
     });
     EXPECT_EQ(database.Name(), "Work");
+
+    // A name the system's code page cannot keep is refused, not stored changed; the dialog stays.
+    if (GetACP() != CP_UTF8) {
+        const INT_PTR refused = RunNameDialog(group, [&](HWND window) {
+            SetWindowTextW(GetDlgItem(window, IDC_NAME_EDIT), L"\x0141\x00F3d\x017A \x0416");
+            Click(window, IDOK);
+            ASSERT_TRUE(WaitForMessages(1));
+            EXPECT_EQ(Messages().back(), test::Text(IDS_TEXT_NOT_EXACT));
+            EXPECT_TRUE(IsWindowVisible(window));
+            Click(window, IDCANCEL);
+        });
+        EXPECT_EQ(refused, IDCANCEL);
+        EXPECT_EQ(group.Name(), "");
+    }
 }
 
 } // namespace

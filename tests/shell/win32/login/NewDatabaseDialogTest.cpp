@@ -16,9 +16,9 @@
 namespace vaultlet {
 namespace {
 
-using test::Text;
 using test::Click;
 using test::SetItemTextOf;
+using test::Text;
 using Texts = std::vector<std::string>;
 
 bool IsDetails(HWND window) {
@@ -78,13 +78,20 @@ TEST_F(NewDatabaseDialogTest, ChecksNamePasswordAndConfirmationInThatOrder) {
     EXPECT_EQ(Messages(),
               (Texts{Text(IDS_INVALID_DATABASE_NAME), Text(IDS_INVALID_PASSWORD), Text(IDS_PASSWORDS_DIFFER)}));
 
-    // Letters the system's code page cannot hold would all hash as "?".
+    // Letters the system's code page cannot hold: the name would be stored changed, and every
+    // password would hash as "?".
     if (GetACP() != CP_UTF8) {
+        SetWindowTextW(GetDlgItem(window, IDC_NEWDB_NAME), L"\x0141\x00F3d\x017A \x0416");
+        Click(window, IDOK);
+        ASSERT_TRUE(WaitForMessages(4));
+        EXPECT_EQ(Messages().back(), Text(IDS_TEXT_NOT_EXACT));
+        EXPECT_TRUE(test::WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, IDC_NEWDB_NAME); }));
+        SetItemTextOf(window, IDC_NEWDB_NAME, "Family");
         for (const int box : {IDC_NEWDB_PASSWORD, IDC_NEWDB_CONFIRM}) {
             SetWindowTextW(GetDlgItem(window, box), L"\x043F\x0430\x0440\x043E\x043B\x044C");
         }
         Click(window, IDOK);
-        ASSERT_TRUE(WaitForMessages(4));
+        ASSERT_TRUE(WaitForMessages(5));
         EXPECT_EQ(Messages().back(), Text(IDS_PASSWORD_NOT_EXACT));
         SetItemTextOf(window, IDC_NEWDB_PASSWORD, "one");
     }
@@ -96,7 +103,7 @@ TEST_F(NewDatabaseDialogTest, ChecksNamePasswordAndConfirmationInThatOrder) {
     EXPECT_EQ(dialog.Name(), "Family");
     EXPECT_EQ(dialog.Password(), "one");
     EXPECT_EQ(dialog.CipherId(), ciphers.At(2)->Id());
-    EXPECT_EQ(Messages().size(), GetACP() != CP_UTF8 ? 4u : 3u);
+    EXPECT_EQ(Messages().size(), GetACP() != CP_UTF8 ? 5u : 3u);
 }
 
 TEST_F(NewDatabaseDialogTest, TheGeneratorFillsThePasswordAndEachKeyboardButtonServesItsField) {
