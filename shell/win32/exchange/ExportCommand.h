@@ -13,13 +13,14 @@ class ModelNode;
 using SelectedNode = std::function<const ModelNode*()>;
 
 // "Export Database...": the open database (CurrentDatabase) in the format whose filter the user
-// picks in the save-file dialog, owned by `owner`. Nothing happens when no database is open, when
-// the dialog is cancelled, or when the open database was replaced while the dialog was up. Success
-// is silent; a file that could not be written is reported with its name.
+// picks in the save-file dialog, owned by `owner`. The file is not encrypted: before it is written
+// the user is told so and may cancel, and afterwards where it was written (or that it could not
+// be). Nothing happens when no database is open, when a dialog is cancelled, or when the open
+// database was replaced while a dialog was up.
 void ExportDatabaseCommand(HWND owner);
 
 // "Export Item...": as above for the selected node alone. Nothing happens without a selection, or
-// when after the dialog the selection is not the same node of the same database any more.
+// when after the dialogs the selection is not the same node of the same database any more.
 void ExportItemCommand(HWND owner, const SelectedNode& selection);
 
 } // namespace vaultlet

@@ -33,6 +33,8 @@
 namespace vaultlet {
 namespace {
 
+using test::Text;
+
 constexpr int kExportXml = 1;
 constexpr int kExportHtml = 2;
 constexpr int kImportXml = 1;
@@ -138,8 +140,15 @@ TEST_F(ExchangeCommandTest, ExportWritesWhatTheChosenFormatWritesForTheDatabaseO
         const std::string written = test::ReadFileBytes(path);
         EXPECT_FALSE(written.empty());
         EXPECT_TRUE(written == test::ReadFileBytes(expected)) << "the page or document differs";
+        // Asked first, told after: the file holds every password in plain text.
+        ASSERT_TRUE(WaitForMessages(2));
+        const std::vector<std::string> messages = Messages();
+        EXPECT_EQ(messages[messages.size() - 2], FormatText(Text(IDS_EXPORT_NOT_ENCRYPTED), {path}));
+        EXPECT_EQ(MessageFlags()[messages.size() - 2], static_cast<UINT>(MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2));
+        EXPECT_EQ(messages.back(), FormatText(Text(IDS_EXPORT_WRITTEN), {path}));
+        EXPECT_NE(messages.back().find(path), std::string::npos);
     }
-    EXPECT_TRUE(Messages().empty()) << "success is silent";
+    EXPECT_EQ(Messages().size(), 4u);
 }
 
 TEST_F(ExchangeCommandTest, ExportThatIsCancelledOrCannotBeWrittenLeavesNoFile) {
@@ -154,12 +163,20 @@ TEST_F(ExchangeCommandTest, ExportThatIsCancelledOrCannotBeWrittenLeavesNoFile) 
     EXPECT_TRUE(m_dir.List().empty());
     EXPECT_TRUE(Messages().empty());
 
+    // Told that the file will not be encrypted, the user cancels.
+    SetAnswer(IDCANCEL);
+    const std::string plain = m_dir.File("Passwords.xml");
+    ExportThroughDialog(nullptr, kExportXml, plain);
+    EXPECT_EQ(Messages(), std::vector<std::string>{FormatText(Text(IDS_EXPORT_NOT_ENCRYPTED), {plain})});
+    EXPECT_TRUE(m_dir.List().empty());
+
+    SetAnswer(IDOK);
     const std::string unwritable = m_dir.File("no such folder\\Passwords.xml");
     ExportThroughDialog(nullptr, kExportXml, unwritable);
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0], FormatText(LanguagePack::Instance().getString(IDS_EXPORT_FAILED), {unwritable}));
-    EXPECT_NE(Messages()[0].find(unwritable), std::string::npos);
-    EXPECT_EQ(MessageFlags()[0], static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    ASSERT_EQ(Messages().size(), 3u);
+    EXPECT_EQ(Messages()[2], FormatText(LanguagePack::Instance().getString(IDS_EXPORT_FAILED), {unwritable}));
+    EXPECT_NE(Messages()[2].find(unwritable), std::string::npos);
+    EXPECT_EQ(MessageFlags()[2], static_cast<UINT>(MB_OK | MB_ICONSTOP));
     EXPECT_TRUE(m_dir.List().empty());
 }
 
