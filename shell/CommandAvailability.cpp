@@ -2,28 +2,9 @@
 
 #include "resources/resource.h"
 
-#include <algorithm>
-#include <array>
-
 namespace vaultlet {
-namespace {
-
-// Commands whose window or behaviour the program does not have yet: shown, but never enabled.
-constexpr std::array kNotYetAvailable = {
-    ID_HELP_HOME_PAGE,
-    ID_HELP_REPORT_BUG,
-};
-
-bool NotYetAvailable(int commandId) {
-    return std::find(kNotYetAvailable.begin(), kNotYetAvailable.end(), commandId) != kNotYetAvailable.end();
-}
-
-} // namespace
 
 CommandState CommandStateOf(int commandId, const FrameState& state) {
-    if (NotYetAvailable(commandId)) {
-        return {false, false};
-    }
     switch (commandId) {
     case ID_EDIT_COPY:
         return {state.selected.has_value(), false};

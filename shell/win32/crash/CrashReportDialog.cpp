@@ -4,6 +4,7 @@
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "services/win32/CrashUpload.h"
+#include "shell/TextFormat.h"
 #include "shell/win32/crash/CrashReportViewer.h"
 #include "shell/win32/system/ShellOpen.h"
 #include "shell/win32/system/WorkerThread.h"
@@ -52,7 +53,7 @@ constexpr short kLinkGap = VL_GAP / 2;
 // Each link as wide as its English text, so that a click beside the text does not follow it.
 constexpr short kViewLinkWidth = 150;
 constexpr short kMoreLinkWidth = 220;
-constexpr short kPrivacyLinkWidth = 100;
+constexpr short kPrivacyLinkWidth = 200;
 constexpr short kDescriptionHeight = 40;
 constexpr short kProgressHeight = 10;
 // The explanation page, top to bottom; the description box opens below the second link and pushes
@@ -164,8 +165,9 @@ const DialogTemplate& CrashReportDialog::Layout() {
                           VL_MARGIN, kDescriptionTop, kTextWidth, kDescriptionHeight);
         dialog.AddControl("STATIC", text(IDS_CRASH_CONFIRM), IDC_CRASH_CONFIRM, kText, VL_MARGIN, kConfirmTop,
                           kTextWidth, kTwoLines);
-        dialog.AddControl(LinkLabel::kClassName, text(IDS_CRASH_PRIVACY_LINK), IDC_CRASH_PRIVACY_LINK, kLink, VL_MARGIN,
-                          kPrivacyLinkTop, kPrivacyLinkWidth, VL_LINK_HEIGHT);
+        // The link names the site it opens.
+        dialog.AddControl(LinkLabel::kClassName, FormatText(text(IDS_CRASH_PRIVACY_LINK), {product_site::kHost}),
+                          IDC_CRASH_PRIVACY_LINK, kLink, VL_MARGIN, kPrivacyLinkTop, kPrivacyLinkWidth, VL_LINK_HEIGHT);
         AddSendingPage(dialog);
         AddButtons(dialog);
         return dialog;

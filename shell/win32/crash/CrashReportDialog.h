@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/UpdateEndpoint.h"
+#include "shell/ProductSite.h"
 #include "shell/win32/ui/CommandTable.h"
 #include "shell/win32/ui/Dialog.h"
 #include "shell/win32/ui/DialogTemplate.h"
@@ -22,7 +23,7 @@ struct CrashUploadJob;
 // upload stops it and ends the dialog at once, even when the network stalls.
 class CrashReportDialog final : public Dialog {
 public:
-    static constexpr const char* kPrivacyPage = "http://www.quillmoth.com/home/crash-privacy";
+    static constexpr const char* kPrivacyPage = product_site::kCrashPrivacyPage;
     // How much taller "Provide additional info" makes the dialog, in pixels.
     static constexpr int kDescriptionGrowth = 80;
 

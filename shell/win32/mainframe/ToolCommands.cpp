@@ -4,6 +4,7 @@
 #include "services/LanguagePack.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/NodeEditing.h"
+#include "shell/ProductSite.h"
 #include "shell/RegistryStore.h"
 #include "shell/win32/editing/PasswordGeneratorDialog.h"
 #include "shell/win32/exchange/ExportCommand.h"
@@ -40,6 +41,8 @@ const CommandTable<ToolCommands> ToolCommands::kCommands = {
     {ID_APP_ABOUT, &ToolCommands::OnAbout},
     {ID_HELP_CHECK_UPDATES, &ToolCommands::OnCheckUpdates},
     {ID_HELP_USER_GUIDE, &ToolCommands::OnUserGuide},
+    {ID_HELP_HOME_PAGE, &ToolCommands::OnHomePage},
+    {ID_HELP_REPORT_BUG, &ToolCommands::OnReportBug},
 };
 
 void ToolCommands::OnChangePassword() {
@@ -132,6 +135,14 @@ void ToolCommands::OnCheckUpdates() {
 
 void ToolCommands::OnUserGuide() {
     ShellOpen::Open(m_host.Frame(), node_editing::HelpFilePath(RegistryStore::ExecutablePath()));
+}
+
+void ToolCommands::OnHomePage() {
+    ShellOpen::Open(m_host.Frame(), product_site::kHomePage);
+}
+
+void ToolCommands::OnReportBug() {
+    ShellOpen::Open(m_host.Frame(), product_site::kBugReportPage);
 }
 
 } // namespace vaultlet

@@ -13,8 +13,8 @@ class UpdateNotices;
 // The main window's commands that open a dialog or a tool of their own and leave the tree as it is
 // (the import adds to it and rebuilds the views): the database's password and settings, the
 // removable install, the database list, export, import and printing, the password generator, the
-// password health report (whose chosen passcard the tree then selects), About, the update check and
-// the user guide.
+// password health report (whose chosen passcard the tree then selects), About, the update check,
+// the user guide and the product's home and bug-report pages.
 class ToolCommands {
 public:
     ToolCommands(FrameHost& host, NotePane& note, const PaneSelection& selection, const DatabaseFolders& folders,
@@ -39,6 +39,8 @@ private:
     void OnAbout();
     void OnCheckUpdates();
     void OnUserGuide();
+    void OnHomePage();
+    void OnReportBug();
 
     static const CommandTable<ToolCommands> kCommands;
 

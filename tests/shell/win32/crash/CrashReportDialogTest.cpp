@@ -74,6 +74,8 @@ TEST_F(CrashReportDialogTest, ExplainsShowsTheReportAndOpensADescriptionBox) {
         EXPECT_TRUE(IsVisible(window, IDC_CRASH_DESCRIBE_LABEL));
         EXPECT_FALSE(IsVisible(window, IDC_CRASH_MORE_LINK));
 
+        EXPECT_EQ(test::ItemTextOf(window, IDC_CRASH_PRIVACY_LINK), "Privacy Policy (www.quillmoth.com)")
+            << "the link names the site it opens";
         Click(window, IDC_CRASH_PRIVACY_LINK);
         EXPECT_TRUE(test::WaitUntil([&] { return !Opened().empty(); }));
         Click(window, IDCANCEL);
