@@ -93,7 +93,12 @@ void EditCommands::OnAddItem() {
     if (m_host.RunDialog(dialog) != IDOK) {
         return;
     }
+    Item& added = *item;
     passcard->Add(std::move(item));
+    if (m_tree.ShowsItems()) {
+        // The compact layout has no list: the field shows only in the tree.
+        m_tree.InsertLast(*passcard, added);
+    }
     if (m_tree.SelectedNode() == passcard) {
         m_items.Show(passcard);
     }

@@ -6,6 +6,7 @@
 #include "core/Passcard.h"
 #include "resources/StringIds.h"
 #include "services/LanguagePack.h"
+#include "shell/NodeEditing.h"
 #include "shell/win32/ui/DisplayText.h"
 #include "shell/win32/ui/PasscardTree.h"
 #include "shell/win32/ui/SharedIcons.h"
@@ -18,6 +19,7 @@ namespace vaultlet {
 namespace {
 
 constexpr int kColumnTitles[] = {IDS_COLUMN_NAME, IDS_COLUMN_VALUE, IDS_COLUMN_CREATION_TIME};
+constexpr int kValueColumn = 1;
 constexpr int kColumnWidths[] = {120, 160, 130};
 
 template <typename Container>
@@ -116,6 +118,44 @@ void ItemList::Clear() {
 
 ModelNode* ItemList::NodeAt(int row) const {
     return row >= 0 && static_cast<std::size_t>(row) < m_rows.size() ? m_rows[static_cast<std::size_t>(row)] : nullptr;
+}
+
+ModelNode* ItemList::LinkAt(POINT point) const {
+    const ListView::Cell cell = m_list.CellAt(point);
+    ModelNode* node = cell.column == kValueColumn ? NodeAt(cell.row) : nullptr;
+    return node != nullptr && node_editing::IsLink(*node) ? node : nullptr;
+}
+
+ModelNode* ItemList::SelectRowAt(POINT point) const {
+    const int row = m_list.CellAt(point).row;
+    ModelNode* node = NodeAt(row);
+    if (node != nullptr) {
+        m_list.Select(row);
+    }
+    return node;
+}
+
+LRESULT ItemList::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        // The row's own colour: a colour set for one cell stays for the cells after it.
+        m_rowTextColour = draw.clrText;
+        return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+        // A click on a link opens it, so it looks like one; a selected row keeps the colours of the
+        // selection, which a link's colour could make unreadable.
+        const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+        const ModelNode* node = draw.iSubItem == kValueColumn ? NodeAt(row) : nullptr;
+        const bool selected = ListView_GetItemState(m_list.Handle(), row, LVIS_SELECTED) != 0;
+        const bool link = node != nullptr && !selected && node_editing::IsLink(*node);
+        draw.clrText = link ? GetSysColor(COLOR_HOTLIGHT) : m_rowTextColour;
+        return CDRF_DODEFAULT;
+    }
+    default:
+        return CDRF_DODEFAULT;
+    }
 }
 
 void ItemList::OnGetDispInfo(NMLVDISPINFOA& info) const {

@@ -22,15 +22,25 @@ public:
     void Clear();
     ModelNode* NodeAt(int row) const;
     ModelNode* SelectedNode() const { return NodeAt(m_list.Selection()); }
+    // The link whose value lies under the point (the list's client coordinates): a URL item's value
+    // cell is its link, drawn as one; null anywhere else.
+    ModelNode* LinkAt(POINT point) const;
+    // Selects the row under the point (the list's client coordinates) and returns its node; null,
+    // with the selection as it was, when no row is there.
+    ModelNode* SelectRowAt(POINT point) const;
     // Column titles from the current language.
     void TitleColumns() const;
 
     // LVN_GETDISPINFO: the row's texts and image.
     void OnGetDispInfo(NMLVDISPINFOA& info) const;
+    // NM_CUSTOMDRAW: links in the colour of links; returns the answer to the notification.
+    LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) const;
 
 private:
     ListView m_list;
     std::vector<ModelNode*> m_rows;
+    // The text colour the control chose for the row being drawn.
+    mutable COLORREF m_rowTextColour = CLR_DEFAULT;
 };
 
 } // namespace vaultlet

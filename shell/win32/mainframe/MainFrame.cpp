@@ -124,7 +124,7 @@ bool MainFrame::OnNotify(const NMHDR& header, LRESULT& result) {
     if (header.hwndFrom == m_tree.Handle()) {
         return OnTreeNotify(header, result);
     }
-    return header.hwndFrom == m_items.Handle() && OnListNotify(header);
+    return header.hwndFrom == m_items.Handle() && OnListNotify(header, result);
 }
 
 bool MainFrame::OnTreeNotify(const NMHDR& header, LRESULT& result) {
@@ -152,7 +152,7 @@ bool MainFrame::OnTreeNotify(const NMHDR& header, LRESULT& result) {
     }
 }
 
-bool MainFrame::OnListNotify(const NMHDR& header) {
+bool MainFrame::OnListNotify(const NMHDR& header, LRESULT& result) {
     switch (header.code) {
     case LVN_GETDISPINFOA:
         m_items.OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
@@ -166,8 +166,12 @@ bool MainFrame::OnListNotify(const NMHDR& header) {
     case NM_RCLICK:
         ShowContextMenu(m_items.Handle());
         return true;
-    case NM_DBLCLK:
-        OpenLink(m_items.NodeAt(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem));
+    case NM_CLICK:
+        // A link opens on a click on it, as a link does; a click elsewhere in its row only selects.
+        OpenLink(m_items.LinkAt(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction));
+        return true;
+    case NM_CUSTOMDRAW:
+        result = m_items.OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));
         return true;
     default:
         return false;
@@ -331,12 +335,18 @@ void MainFrame::OnClose() {
 }
 
 void MainFrame::OnParentNotify(WPARAM event, LPARAM lParam) {
-    if (LOWORD(event) == WM_MBUTTONDOWN && Settings::Read(setting::kCopyOnMiddleClick) != 0) {
-        const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (ChildWindowFromPoint(Handle(), point) == m_items.Handle()) {
-            CopyNode(m_items.SelectedNode());
-        }
+    if (LOWORD(event) != WM_MBUTTONDOWN || Settings::Read(setting::kCopyOnMiddleClick) == 0) {
+        return;
     }
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (ChildWindowFromPoint(Handle(), point) != m_items.Handle()) {
+        return;
+    }
+    // The row the user clicked, never the one selected before (the password next to the address
+    // they meant): it is selected first, so the user sees what went to the clipboard. Below the
+    // rows nothing is copied.
+    MapWindowPoints(Handle(), m_items.Handle(), &point, 1);
+    CopyNode(m_items.SelectRowAt(point));
 }
 
 void MainFrame::LeaveBusy() {

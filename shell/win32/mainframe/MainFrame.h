@@ -96,7 +96,7 @@ private:
     bool OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnMouseMessage(UINT message, LPARAM lParam);
     bool OnTreeNotify(const NMHDR& header, LRESULT& result);
-    bool OnListNotify(const NMHDR& header);
+    bool OnListNotify(const NMHDR& header, LRESULT& result);
     void OnActivate(WPARAM state);
     void OnClose();
     void OnParentNotify(WPARAM event, LPARAM lParam);

@@ -120,12 +120,8 @@ void MainFrame::OnShowWindow() {
 }
 
 void MainFrame::OpenLink(const ModelNode* node) {
-    if (node == nullptr || node->Kind() != NodeKind::Item) {
-        return;
-    }
-    const auto& item = static_cast<const Item&>(*node);
-    if (item.Type() == ItemType::Url && !item.Value().empty()) {
-        ShellOpen::Open(Handle(), node_editing::LinkTarget(item.Value().Viewed()));
+    if (node != nullptr && node_editing::IsLink(*node)) {
+        ShellOpen::Open(Handle(), node_editing::LinkTarget(static_cast<const Item*>(node)->Value().Viewed()));
     }
 }
 

@@ -86,6 +86,9 @@ void MainFrame::Rebuild() {
     ShowSelection();
     SetFocus(m_tree.Handle());
     RefreshStatus();
+    // The entries are those of this database: after a log-off, an open or an import the old ones
+    // would name (and select) passcards that are gone.
+    m_bookmarks.Rebuild(GetMenu(Handle()), database);
     m_expiredNote.ShowOnce(database, m_status);
 }
 
@@ -105,6 +108,8 @@ void MainFrame::ClearViews(bool commitNote) {
     PasscardTree::Quiet quiet(m_tree);
     m_items.Clear();
     m_tree.Clear();
+    // The bookmark entries name passcards: nothing of the database stays in the menu either.
+    m_bookmarks.Rebuild(GetMenu(Handle()), nullptr);
 }
 
 void MainFrame::ShowPanes(bool shown) const {
@@ -274,7 +279,8 @@ void MainFrame::OnSearchEvent(int code) {
     if (!typed || database == nullptr) {
         return;
     }
-    const ModelNode* found = node_editing::QuickSearch(*database, *typed, false);
+    // The compact layout shows the items in the tree: they are found as well.
+    const ModelNode* found = node_editing::QuickSearch(*database, *typed, m_compact.IsOn());
     if (const HTREEITEM item = found == nullptr ? nullptr : m_tree.Find(found)) {
         m_tree.ExpandBranch(item);
         m_tree.Select(found);

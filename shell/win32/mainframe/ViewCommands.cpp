@@ -74,6 +74,12 @@ void ViewCommands::OnAlwaysOnTop() {
 void ViewCommands::OnNextFocus() {
     const HWND focus = GetFocus();
     HWND next = m_panes.tree.Handle();
+    if (m_compact.IsOn()) {
+        // The list and the note are hidden: what the user typed there would go to a node they
+        // cannot see. The focus stays in the tree.
+        SetFocus(next);
+        return;
+    }
     if (focus == m_panes.tree.Handle()) {
         next = m_panes.items.Handle();
     } else if (focus == m_panes.items.Handle()) {

@@ -30,4 +30,19 @@ void ListView::AddRow(int row, int image) const {
     SendMessageA(m_window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
+void ListView::Select(int row) const {
+    const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(m_window, row, state, state);
+    ListView_SetSelectionMark(m_window, row);
+}
+
+ListView::Cell ListView::CellAt(POINT point) const {
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    if (ListView_SubItemHitTest(m_window, &hit) < 0 || (hit.flags & LVHT_ONITEM) == 0) {
+        return {};
+    }
+    return {hit.iItem, hit.iSubItem};
+}
+
 } // namespace vaultlet

@@ -29,6 +29,15 @@ public:
     int Count() const { return ListView_GetItemCount(m_window); }
     // The first selected row, or -1.
     int Selection() const { return ListView_GetNextItem(m_window, -1, LVNI_SELECTED); }
+    // Selects and focuses the row; in a single-selection list the others lose the selection.
+    void Select(int row) const;
+
+    // The row and column under a point of the control's client area; row -1 when no row is there.
+    struct Cell {
+        int row = -1;
+        int column = -1;
+    };
+    Cell CellAt(POINT point) const;
 
 private:
     HWND m_window = nullptr;

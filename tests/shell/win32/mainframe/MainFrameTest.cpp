@@ -8,9 +8,12 @@
 #include "core/ModifiedFlag.h"
 #include "core/Passcard.h"
 #include "resources/resource.h"
+#include "core/TextConversion.h"
+#include "services/EmbeddedLanguageFile.h"
 #include "services/LanguagePack.h"
 #include "services/UpdateEndpoint.h"
 #include "shell/CurrentDatabase.h"
+#include "shell/ProductSite.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/TextFormat.h"
@@ -68,6 +71,16 @@ TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     SelectInTree(Child(Child(Root(), 1), 0));
     EXPECT_EQ(test::TextOf(m_note), "first\r\nsecond");
+
+    // Letters no single-byte code page holds together: stored, they would come back as "?".
+    if (GetACP() != CP_UTF8) {
+        SendMessageW(m_note, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"\x0141\x00F3d\x017A \x0416\x0443\x043A"));
+        SelectInTree(Root());
+        ExpectMessage(Text(IDS_NOTE_NOT_EXACT));
+        EXPECT_EQ(mail->Comment().Viewed(), "first\nsecond") << "the note stays as it was";
+        SelectInTree(Child(Child(Root(), 1), 0));
+        EXPECT_EQ(test::TextOf(m_note), "first\r\nsecond");
+    }
 
     // Lists of the same length reuse the control's rows: nothing of the previous list may show
     // through.
@@ -233,13 +246,21 @@ TEST_F(MainFrameTest, CopyPutsTheValueAndTheCountdownTakesItOff) {
     SendMessageA(m_frame, MSG_SELECT_NODE, 0, 0x1234);
     EXPECT_NE(test::ClipboardText(nullptr).value_or(""), "forged");
 
-    // A middle click in the list copies its selected row.
-    RECT list{};
-    GetWindowRect(m_list, &list);
-    POINT inside{list.left + 5, list.top + 5};
-    ScreenToClient(m_frame, &inside);
-    SendMessageA(m_frame, WM_PARENTNOTIFY, WM_MBUTTONDOWN, MAKELPARAM(inside.x, inside.y));
-    EXPECT_EQ(test::ClipboardText(nullptr).value_or(""), "s3cret");
+    // A middle click in the list copies the row under the pointer, which it selects first, not the
+    // row selected before; below the rows it copies nothing.
+    const auto middleClickAt = [&](POINT inList) {
+        MapWindowPoints(m_list, m_frame, &inList, 1);
+        SendMessageA(m_frame, WM_PARENTNOTIFY, WM_MBUTTONDOWN, MAKELPARAM(inList.x, inList.y));
+    };
+    RECT row{};
+    ListView_GetItemRect(m_list, 0, &row, LVIR_BOUNDS);
+    middleClickAt({row.left + 5, (row.top + row.bottom) / 2});
+    EXPECT_EQ(test::ClipboardText(nullptr).value_or(""), "me@example.org");
+    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), 0);
+    ListView_GetItemRect(m_list, 1, &row, LVIR_BOUNDS);
+    middleClickAt({row.left + 5, row.bottom + 3 * (row.bottom - row.top)});
+    EXPECT_EQ(test::ClipboardText(nullptr).value_or(""), "me@example.org");
+    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), 0);
     EXPECT_EQ(StatusInfo(), "Clipboard will be automatically cleared in 2 seconds...");
     SendMessageA(m_frame, WM_TIMER, TIMER_CLIPBOARD_COUNTDOWN, 0);
     EXPECT_EQ(StatusInfo(), "Clipboard will be automatically cleared in 1 seconds...");
@@ -534,24 +555,39 @@ TEST_F(MainFrameTest, DroppingAPasscardOrAnItemOnAnotherWindowFillsTheControlUnd
         << test::WindowTextOf(form.Control(test::kPasswordEditId));
 }
 
-TEST_F(MainFrameTest, LinksAndTheUserGuideOpenThroughTheShell) {
+TEST_F(MainFrameTest, LinksTheUserGuideAndTheProductsPagesOpenThroughTheShell) {
     auto site = std::make_unique<Item>();
     site->ApplyTypeDefaults(ItemType::Url);
     site->SetValue("books.example.org");
     CurrentDatabase::Get()->At(1)->At(0)->Add(std::move(site));
     Start();
     SelectInTree(Child(Child(Root(), 1), 0));
-    NMITEMACTIVATE click{};
-    click.hdr = {m_list, IDC_MAIN_LIST, static_cast<UINT>(NM_DBLCLK)};
-    for (int row : {0, 2}) { // the login, then the address
-        click.iItem = row;
-        Send(WM_NOTIFY, IDC_MAIN_LIST, reinterpret_cast<LPARAM>(&click));
-    }
+    // A click as the list reports it, at the middle of a cell.
+    const auto click = [&](UINT code, int row, int column) {
+        RECT cell{};
+        ListView_GetSubItemRect(m_list, row, column, LVIR_LABEL, &cell);
+        NMITEMACTIVATE notice{};
+        notice.hdr = {m_list, IDC_MAIN_LIST, code};
+        notice.iItem = row;
+        notice.iSubItem = column;
+        notice.ptAction = {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+        Send(WM_NOTIFY, IDC_MAIN_LIST, reinterpret_cast<LPARAM>(&notice));
+    };
+    click(NM_CLICK, 0, 1); // the login's value: no link
+    click(NM_CLICK, 2, 0); // the address's name: selects only
+    EXPECT_TRUE(Opened().empty());
+    click(NM_CLICK, 2, 1);  // the address itself
+    click(NM_DBLCLK, 2, 1); // the second click of a double click opens nothing more
+    ASSERT_EQ(Opened(), std::vector<std::string>{"http://books.example.org"});
+
     Send(WM_COMMAND, ID_HELP_USER_GUIDE);
+    Send(WM_COMMAND, ID_HELP_HOME_PAGE);
+    Send(WM_COMMAND, ID_HELP_REPORT_BUG);
     const std::vector<std::string> opened = Opened();
-    ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0], "http://books.example.org");
+    ASSERT_EQ(opened.size(), 4u);
     EXPECT_EQ(opened[1].substr(opened[1].size() - 15), "shell_tests.chm");
+    EXPECT_EQ(opened[2], product_site::kHomePage);
+    EXPECT_EQ(opened[3], product_site::kBugReportPage);
 }
 
 TEST_F(MainFrameTest, BookmarksListTheMarkedPasscardsAndSelectThem) {
@@ -572,6 +608,35 @@ TEST_F(MainFrameTest, BookmarksListTheMarkedPasscardsAndSelectThem) {
     Send(WM_COMMAND, ID_BOOKMARKS_REMOVE);
     EXPECT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY);
     EXPECT_FALSE(CurrentDatabase::Get()->At(1)->At(0)->Bookmark());
+
+    // Another database replaces this one: the entries are its own. While its password is asked,
+    // the menu names no passcard of either.
+    Send(WM_COMMAND, ID_BOOKMARKS_ADD);
+    const std::string work = MakeDatabase(DocumentsFile("work.kvtdat"), "Work", "work secret");
+    {
+        EncryptedDatabase other;
+        other.SetPassword("work secret");
+        ASSERT_EQ(other.Load(work), LoadResult::Loaded);
+        auto bank = test::MakePasscard("Bank", {{ItemType::Login, "owner"}});
+        bank->SetBookmark(true);
+        other.At(3)->Add(std::move(bank));
+        ASSERT_TRUE(other.Save());
+    }
+    Settings::Write(setting::kOpenFile, work);
+    SetAnswer(IDNO);
+    PostMessageA(m_frame, MSG_OPEN_FILE, 0, 0);
+    const HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    EXPECT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY);
+    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "work secret");
+    Click(login, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }, 20000));
+    Send(WM_NULL); // the window has rebuilt its views
+    ASSERT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY + 1);
+    GetMenuStringA(bookmarks, ID_BOOKMARK_FIRST, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "HomeBanking\\Bank");
+    Send(WM_COMMAND, ID_BOOKMARK_FIRST);
+    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Bank");
 }
 
 TEST_F(MainFrameTest, QuickSearchSelectsTheFirstMatchAsTheUserTypes) {
@@ -589,32 +654,73 @@ TEST_F(MainFrameTest, QuickSearchSelectsTheFirstMatchAsTheUserTypes) {
     EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail");
 }
 
-TEST_F(MainFrameTest, LanguageSwitchRetranslatesMenusPanesAndColumns) {
-    Start();
-    const HMENU options = GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_OPTIONS);
-    const HMENU languages = GetSubMenu(options, VAULTLET_OPTIONS_POS_LANGUAGE);
-    ASSERT_NE(languages, nullptr);
-    ASSERT_GE(GetMenuItemCount(languages), 3);
-    char name[64] = {};
-    GetMenuStringA(languages, ID_LANGUAGE_FIRST + 1, name, sizeof name, MF_BYCOMMAND);
-    EXPECT_STREQ(name, "Russian");
+// The compiled-in languages and one in Latin letters, in a language file beside the program while
+// it lives; then the compiled-in English again.
+class LanguageFileBesideTheProgram {
+public:
+    explicit LanguageFileBesideTheProgram(const std::string& folder) {
+        std::string file(EmbeddedLanguageFile());
+        file.insert(file.rfind("</strings>"), "<Pirate><string id=\"148\" string=\"Map o' Cards\"/>"
+                                              "<menu id=\"128\"><string id=\"0\" string=\"&amp;Chest\"/></menu>"
+                                              "</Pirate>");
+        EXPECT_TRUE(test::WriteFileBytes(folder + "\\" + LanguagePack::kFileName, file));
+        LanguagePack::Instance().setExecutableFolder(folder);
+    }
+    ~LanguageFileBesideTheProgram() {
+        LanguagePack::Instance().setExecutableFolder({});
+        LanguagePack::Instance().setLanguage("English");
+    }
+    LanguageFileBesideTheProgram(const LanguageFileBesideTheProgram&) = delete;
+    LanguageFileBesideTheProgram& operator=(const LanguageFileBesideTheProgram&) = delete;
+};
 
+TEST_F(MainFrameTest, LanguageSwitchRetranslatesMenusPanesAndColumnsAndOffersOnlyLanguagesTheSystemShows) {
+    const LanguageFileBesideTheProgram languageFile(Folders().executableFolder);
+    Start();
+    const auto languages = [&] {
+        return GetSubMenu(GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_OPTIONS), VAULTLET_OPTIONS_POS_LANGUAGE);
+    };
+    ASSERT_NE(languages(), nullptr);
+    ASSERT_EQ(GetMenuItemCount(languages()), 4);
+    const auto entry = [&](int index) {
+        char name[128] = {};
+        GetMenuStringA(languages(), ID_LANGUAGE_FIRST + index, name, sizeof name, MF_BYCOMMAND);
+        return std::string(name);
+    };
+    const auto greyed = [&](int index) {
+        return (GetMenuState(languages(), ID_LANGUAGE_FIRST + index, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    };
+    EXPECT_EQ(entry(0), "English");
+    EXPECT_FALSE(greyed(0));
+    EXPECT_EQ(entry(3), "Pirate");
+    EXPECT_FALSE(greyed(3));
     const HWND title = GetDlgItem(m_frame, IDC_MAIN_TREE_TITLE);
     const std::string english = test::TextOf(title);
-    Send(WM_COMMAND, ID_LANGUAGE_FIRST + 1);
-    EXPECT_EQ(Settings::Read(setting::kLanguage), "Russian");
-    EXPECT_NE(test::TextOf(title), english);
+    // Cyrillic letters on a system with a Western code page: every text would be question marks.
+    if (!IsExactInAnsi(u"\x0416")) {
+        EXPECT_EQ(entry(1), FormatText(Text(IDS_LANGUAGE_NOT_SHOWN), {"Russian"}));
+        EXPECT_TRUE(greyed(1));
+        EXPECT_TRUE(greyed(2));
+        Send(WM_COMMAND, ID_LANGUAGE_FIRST + 1);
+        EXPECT_EQ(test::TextOf(title), english);
+        EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
+    }
+
+    Send(WM_COMMAND, ID_LANGUAGE_FIRST + 3);
+    EXPECT_EQ(Settings::Read(setting::kLanguage), "Pirate");
+    EXPECT_EQ(test::TextOf(title), "Map o' Cards");
     char file[64] = {};
     GetMenuStringA(GetMenu(m_frame), 0, file, sizeof file, MF_BYPOSITION);
-    EXPECT_STRNE(file, "&File");
-    const HMENU russian =
-        GetSubMenu(GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_OPTIONS), VAULTLET_OPTIONS_POS_LANGUAGE);
-    EXPECT_NE(GetMenuState(russian, ID_LANGUAGE_FIRST + 1, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_STREQ(file, "&Chest");
+    EXPECT_NE(GetMenuState(languages(), ID_LANGUAGE_FIRST + 3, MF_BYCOMMAND) & MF_CHECKED, 0u);
 
     Send(WM_COMMAND, ID_LANGUAGE_FIRST);
     EXPECT_EQ(test::TextOf(title), english);
     GetMenuStringA(GetMenu(m_frame), 0, file, sizeof file, MF_BYPOSITION);
     EXPECT_STREQ(file, "&File");
+    // The window goes before its language file does.
+    Send(WM_CLOSE);
+    EXPECT_TRUE(Ended());
 }
 
 TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize) {
@@ -633,6 +739,39 @@ TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize)
     EXPECT_EQ(TreeText(Child(mail, 0)), "Login: me@example.org");
     EXPECT_EQ(TreeText(Child(mail, 1)), "Password: **********");
 
+    // Quick search finds the items the tree shows; Tab never leaves the tree for the hidden panes.
+    const HWND search = GetDlgItem(m_frame, IDC_MAIN_QUICK_SEARCH);
+    PostMessageA(search, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(search, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(WaitUntil([&] { return test::TextOf(search).empty(); }));
+    for (const char key : {'p', 'a', 's'}) {
+        PostMessageA(search, WM_CHAR, static_cast<WPARAM>(key), 0);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return test::TextOf(search) == "pas"; }));
+    EXPECT_EQ(TreeView_GetSelection(m_tree), Child(mail, 1));
+    const auto focus = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(m_frame, nullptr), &info);
+        return info.hwndFocus;
+    };
+    for (int press = 0; press < 3; ++press) {
+        Send(WM_COMMAND, ID_NEXT_FOCUS);
+        EXPECT_EQ(focus(), m_tree) << press;
+    }
+
+    // A field added to the passcard shows in the tree at once.
+    SelectInTree(mail);
+    Command(ID_EDIT_ADD_ITEM);
+    const HWND field = m_run->WaitForDialogWhere([](HWND w) { return test::HasControl(w, IDC_FIELD_DATA); });
+    ASSERT_NE(field, nullptr);
+    SetItemTextOf(field, IDC_FIELD_DATA, "pin");
+    Click(field, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(field); }));
+    Send(WM_NULL);
+    ASSERT_NE(Child(mail, 2), nullptr);
+    EXPECT_EQ(CurrentDatabase::Get()->At(1)->At(0)->Count(), 3u);
+
     // The close button only minimises in this layout.
     Send(WM_SYSCOMMAND, SC_CLOSE);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
@@ -647,6 +786,7 @@ TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize)
 
     // Closing in the compact layout stores the normal place and keeps the layout for next time.
     Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
+    SetAnswer(IDNO);
     Send(WM_CLOSE);
     EXPECT_TRUE(Ended());
     EXPECT_EQ(Settings::Read(setting::kMainWindowRight) - Settings::Read(setting::kMainWindowLeft),
@@ -747,7 +887,8 @@ TEST_F(MainFrameTest, AHandOverDuringTheInstallIsTakenWhenTheInstallEnds) {
 }
 
 TEST_F(MainFrameTest, AVersionFoundAtCreationIsShownAndTheCommandChecksOnceAtATime) {
-    test::LoopbackHttpServer server({{200, "9.9.9\nhttp://example.org/get\n"}, {200, "Notes\n"}, {404, ""}});
+    test::LoopbackHttpServer server(
+        {{200, "9.9.9\nhttp://example.org/get\n"}, {200, "Notes\n"}, {404, ""}, {200, "\r\n"}});
     _putenv_s(UpdateEndpoint::kServerVariable, server.Address().c_str());
     Settings::Write(setting::kCheckUpdatesOnStart, 1);
     Start();
@@ -764,10 +905,16 @@ TEST_F(MainFrameTest, AVersionFoundAtCreationIsShownAndTheCommandChecksOnceAtATi
         m_run->WaitForDialogWhere([](HWND window) { return test::HasControl(window, IDC_UPDATE_WAIT_TEXT); });
     ASSERT_NE(wait, nullptr);
     EXPECT_EQ(test::ItemTextOf(wait, IDC_UPDATE_WAIT_TEXT), "Please wait while Keyhaven checking for new version...");
-    ExpectMessage("There are no new updates available.");
-    EXPECT_EQ(MessageFlags().back(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    // The server answered with an error: nobody knows whether there is a new version.
+    ExpectMessage(Text(IDS_UPDATE_CHECK_FAILED));
+    EXPECT_EQ(MessageFlags().back(), static_cast<UINT>(MB_OK | MB_ICONWARNING));
     EXPECT_FALSE(IsWindow(wait));
     EXPECT_EQ(server.Requests().size(), 3u) << "the second command came while the first check ran";
+
+    // It answered, with no version.
+    Command(ID_HELP_CHECK_UPDATES);
+    ExpectMessage("There are no new updates available.");
+    EXPECT_EQ(MessageFlags().back(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
 }
 
 } // namespace
