@@ -8,6 +8,7 @@
 #include "services/LanguagePack.h"
 #include "shell/NodeEditing.h"
 #include "shell/win32/ui/DisplayText.h"
+#include "shell/win32/ui/LinkLabel.h"
 #include "shell/win32/ui/PasscardTree.h"
 #include "shell/win32/ui/SharedIcons.h"
 
@@ -150,7 +151,7 @@ LRESULT ItemList::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
         const ModelNode* node = draw.iSubItem == kValueColumn ? NodeAt(row) : nullptr;
         const bool selected = ListView_GetItemState(m_list.Handle(), row, LVIS_SELECTED) != 0;
         const bool link = node != nullptr && !selected && node_editing::IsLink(*node);
-        draw.clrText = link ? GetSysColor(COLOR_HOTLIGHT) : m_rowTextColour;
+        draw.clrText = link ? LinkLabel::kColour : m_rowTextColour;
         return CDRF_DODEFAULT;
     }
     default:

@@ -9,9 +9,6 @@
 namespace vaultlet {
 namespace {
 
-// The usual colour of links; the system's "hot-light" colour is grey in some themes.
-constexpr COLORREF kLinkColour = RGB(0, 102, 204);
-
 struct LinkState {
     HFONT font = nullptr;
     UniqueGdiObject underlined;
@@ -52,7 +49,7 @@ void Paint(HWND window, const LinkState& state) {
         enabled ? state.underlined.Get() : (state.font != nullptr ? state.font : GetStockObject(DEFAULT_GUI_FONT));
     const HGDIOBJ previous = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, enabled ? kLinkColour : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, enabled ? LinkLabel::kColour : GetSysColor(COLOR_GRAYTEXT));
     const int length = GetWindowTextLengthA(window);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));

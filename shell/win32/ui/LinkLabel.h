@@ -13,6 +13,9 @@ namespace vaultlet {
 class LinkLabel {
 public:
     static constexpr const char* kClassName = "VaultletLink";
+    // The usual colour of links, for every text that opens something on a click; the system's
+    // "hot-light" colour is grey in some themes.
+    static constexpr COLORREF kColour = RGB(0, 102, 204);
 
     static bool Register();
 };
