@@ -82,6 +82,10 @@ void ToolCommands::OnExport() {
     ExportDatabaseCommand(m_host.Frame());
 }
 
+// Export Item and Print Item act on the node the user pointed at, as Edit, Delete and Copy beside
+// them in the same menu (the context menu of both panes) do: the list's focused row, else the
+// tree's selection. The tree's selection alone would, for a row of the list, write its whole
+// passcard or group: more secrets in a file that is not encrypted than the user chose.
 void ToolCommands::OnExportItem() {
     FrameHost::BusyScope busy(m_host);
     m_note.Commit();
