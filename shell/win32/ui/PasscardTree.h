@@ -47,6 +47,7 @@ public:
     // The compact layout shows each passcard's items as a third level ("name: value", the value
     // masked when hidden); takes effect at the next Fill.
     void SetShowItems(bool shown) noexcept { m_showItems = shown; }
+    bool ShowsItems() const noexcept { return m_showItems; }
     // Which passcards the tree shows; takes effect at the next Fill. Groups are always shown.
     void SetScope(node_editing::PasscardScope scope) noexcept { m_scope = scope; }
     void Clear();
