@@ -10,13 +10,13 @@ namespace vaultlet {
 WindowMonitor::WindowMonitor(WindowSystem& windows, InputSenderFactory senders, AutofillOptionsSource options)
     : m_windows(windows), m_senders(std::move(senders)), m_options(std::move(options)) {}
 
-bool WindowMonitor::AddTemplate(std::string_view pattern) {
-    return m_templates.Add(pattern);
+bool WindowMonitor::AddTemplate(const WindowTemplate& windowTemplate) {
+    return m_templates.Add(windowTemplate);
 }
 
 void WindowMonitor::AddBuiltInTemplates() {
-    for (const std::string_view pattern : WindowTemplateList::kBuiltInPatterns) {
-        AddTemplate(pattern);
+    for (const WindowTemplate& windowTemplate : WindowTemplateList::kBuiltIn) {
+        AddTemplate(windowTemplate);
     }
 }
 
@@ -38,7 +38,8 @@ bool WindowMonitor::CheckWindow(WindowHandle window) {
         return false;
     }
     SecureString keyName;
-    if (!m_templates.Capture(m_lastDescription.Viewed(), keyName)) {
+    if (!m_templates.Capture(m_lastDescription.Viewed(), m_windows.ClassOf(window), m_windows.ProgramOf(window),
+                             keyName)) {
         return false;
     }
     // Handled from now on, even when no passphrase is found: the prompt is not examined again until

@@ -8,7 +8,6 @@
 
 #include <functional>
 #include <memory>
-#include <string_view>
 
 namespace vaultlet {
 
@@ -24,10 +23,10 @@ class WindowMonitor {
 public:
     WindowMonitor(WindowSystem& windows, InputSenderFactory senders, AutofillOptionsSource options);
 
-    // Compiles the pattern case-insensitively and appends it; false (and left out) when it does not
-    // compile.
-    bool AddTemplate(std::string_view pattern);
-    // Adds WindowTemplateList::kBuiltInPatterns in their order.
+    // Compiles the template's pattern case-insensitively and appends it; false (and left out) when
+    // it does not compile.
+    bool AddTemplate(const WindowTemplate& windowTemplate);
+    // Adds WindowTemplateList::kBuiltIn in their order.
     void AddBuiltInTemplates();
 
     // The database searched for passphrases; null while none is open.
@@ -36,7 +35,8 @@ public:
     // True when the foreground window or the focus window in its thread differs from the pair seen
     // last time; remembers the new pair.
     bool ForegroundChanged();
-    // Recognises the window, finds its passphrase and types it. True when something was typed.
+    // Recognises the window (its description, class and owning program), finds its passphrase and
+    // types it. True when something was typed.
     bool CheckWindow(WindowHandle window);
     // One timer step: with a database open and a change of foreground or focus, checks the
     // foreground window against that database.

@@ -23,25 +23,25 @@ std::string BusyDescription(int children) {
 
 void BM_BuiltInTemplatesOnPrompt(benchmark::State& state) {
     vaultlet::WindowTemplateList templates;
-    for (const std::string_view pattern : vaultlet::WindowTemplateList::kBuiltInPatterns) {
-        templates.Add(pattern);
+    for (const vaultlet::WindowTemplate& windowTemplate : vaultlet::WindowTemplateList::kBuiltIn) {
+        templates.Add(windowTemplate);
     }
     vaultlet::SecureString captured;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(templates.Capture(kPrompt, captured));
+        benchmark::DoNotOptimize(templates.Capture(kPrompt, "#32770", "pageant.exe", captured));
     }
 }
 BENCHMARK(BM_BuiltInTemplatesOnPrompt);
 
 void BM_BuiltInTemplatesOnBusyWindow(benchmark::State& state) {
     vaultlet::WindowTemplateList templates;
-    for (const std::string_view pattern : vaultlet::WindowTemplateList::kBuiltInPatterns) {
-        templates.Add(pattern);
+    for (const vaultlet::WindowTemplate& windowTemplate : vaultlet::WindowTemplateList::kBuiltIn) {
+        templates.Add(windowTemplate);
     }
     const std::string description = BusyDescription(static_cast<int>(state.range(0)));
     vaultlet::SecureString captured;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(templates.Capture(description, captured));
+        benchmark::DoNotOptimize(templates.Capture(description, "#32770", "pageant.exe", captured));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * description.size()));
 }

@@ -22,4 +22,16 @@ SecureString Win32WindowSystem::DescribeWindow(WindowHandle window) {
     return vaultlet::DescribeWindow(static_cast<HWND>(window));
 }
 
+std::string Win32WindowSystem::ClassOf(WindowHandle window) {
+    return WindowClassOf(static_cast<HWND>(window));
+}
+
+std::string Win32WindowSystem::TitleOf(WindowHandle window) {
+    return WindowTitleOf(static_cast<HWND>(window));
+}
+
+std::string Win32WindowSystem::ProgramOf(WindowHandle window) {
+    return WindowProgramOf(static_cast<HWND>(window));
+}
+
 } // namespace vaultlet

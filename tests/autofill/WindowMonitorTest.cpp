@@ -19,30 +19,55 @@ namespace {
 constexpr const char* kPageantPrompt = "#32770:Pageant: Enter Passphrase:Static:Enter passphrase for key:Static:mykey:"
                                        "Edit:FOCUSED::Button:O&K:Button:&Cancel";
 
-// Windows are addresses of slots in an array; each has a description and a focus child.
+constexpr const char* kQtPrompt = "QWidget:FOCUSED:Alice <alice@example.org>: OpenPGP Passphrase:QLineEdit:";
+
+// Windows are addresses of slots in an array; each has a description, a class, an owning program
+// and a focus child.
 class FakeWindowSystem : public WindowSystem {
 public:
-    WindowHandle Window(int index) { return &m_slots[index]; }
+    struct Window {
+        std::string description;
+        std::string className;
+        std::string program;
+    };
+
+    WindowHandle Slot(int index) { return &m_slots[index]; }
+
+    // A window that exists, as its program shows it.
+    WindowHandle Show(int index, std::string description, std::string className, std::string program) {
+        windows[Slot(index)] = {std::move(description), std::move(className), std::move(program)};
+        return Slot(index);
+    }
+    WindowHandle ShowPageant(int index, std::string description = kPageantPrompt) {
+        return Show(index, std::move(description), "#32770", "pageant.exe");
+    }
 
     WindowHandle ForegroundWindow() override { return foreground; }
     WindowHandle FocusWindowOf(WindowHandle window) override {
         const auto found = focus.find(window);
         return found == focus.end() ? nullptr : found->second;
     }
-    bool Exists(WindowHandle window) override { return descriptions.count(window) != 0; }
+    bool Exists(WindowHandle window) override { return windows.count(window) != 0; }
     SecureString DescribeWindow(WindowHandle window) override {
         ++describeCalls;
-        const auto found = descriptions.find(window);
-        return found == descriptions.end() ? SecureString() : SecureString(found->second);
+        return SecureString(Find(window).description);
     }
+    std::string ClassOf(WindowHandle window) override { return Find(window).className; }
+    std::string TitleOf(WindowHandle) override { return std::string(); }
+    std::string ProgramOf(WindowHandle window) override { return Find(window).program; }
 
     WindowHandle foreground = nullptr;
     std::map<WindowHandle, WindowHandle> focus;
-    std::map<WindowHandle, std::string> descriptions;
+    std::map<WindowHandle, Window> windows;
     int describeCalls = 0;
 
 private:
-    int m_slots[8] = {};
+    Window Find(WindowHandle window) const {
+        const auto found = windows.find(window);
+        return found == windows.end() ? Window() : found->second;
+    }
+
+    int m_slots[16] = {};
 };
 
 class WindowMonitorTest : public vaultlet::test::ModelFixture {
@@ -102,8 +127,7 @@ TEST_F(WindowMonitorTest, TypesTheSingleMatchingPassphraseOnceIntoThePrompt) {
     Passcard& passcard = AddPasscard();
     AddItem(passcard, ItemType::KeyPassphrase, "mykey", "s3cret!");
     AddItem(passcard, ItemType::Password, "mykey", "not this");
-    const WindowHandle prompt = m_windows.Window(0);
-    m_windows.descriptions[prompt] = kPageantPrompt;
+    const WindowHandle prompt = m_windows.ShowPageant(0);
 
     EXPECT_TRUE(m_monitor.CheckWindow(prompt));
     EXPECT_EQ(m_monitor.LastDescription(), kPageantPrompt);
@@ -116,8 +140,7 @@ TEST_F(WindowMonitorTest, TypesTheSingleMatchingPassphraseOnceIntoThePrompt) {
 
     // The same window again, also after the focus went elsewhere and came back: nothing more.
     EXPECT_FALSE(m_monitor.CheckWindow(prompt));
-    m_windows.descriptions[m_windows.Window(1)] = "Notepad:Untitled:Edit:FOCUSED:";
-    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Window(1)));
+    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Show(1, "Notepad:Untitled:Edit:FOCUSED:", "Notepad", "notepad.exe")));
     EXPECT_FALSE(m_monitor.CheckWindow(prompt));
     EXPECT_EQ(m_senders.size(), 1u);
 }
@@ -125,19 +148,57 @@ TEST_F(WindowMonitorTest, TypesTheSingleMatchingPassphraseOnceIntoThePrompt) {
 TEST_F(WindowMonitorTest, APromptIsHandledAgainAfterAnotherRecognisedWindow) {
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "mykey", "one");
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "Alice <alice@example.org>", "two");
-    const WindowHandle pageant = m_windows.Window(0);
-    const WindowHandle gpg = m_windows.Window(1);
-    m_windows.descriptions[pageant] = kPageantPrompt;
-    m_windows.descriptions[gpg] = "QWidget:FOCUSED:Alice <alice@example.org>: OpenPGP Passphrase:QLineEdit:";
+    const WindowHandle pageant = m_windows.ShowPageant(0);
+    const WindowHandle gpg = m_windows.Show(1, kQtPrompt, "QWidget", "pinentry-qt.exe");
     EXPECT_TRUE(m_monitor.CheckWindow(pageant));
     EXPECT_TRUE(m_monitor.CheckWindow(gpg));
     EXPECT_TRUE(m_monitor.CheckWindow(pageant));
     EXPECT_EQ(Typed(), "onetwoone");
 }
 
+// A web page sets its window's title to the text of a prompt and focuses an input; any program can
+// name a window class after one. Only the prompt's own program, with the prompt's window class,
+// gets a passphrase, and the key name is one field of the description.
+TEST_F(WindowMonitorTest, PromptsSpoofedByOtherWindowsGetNothing) {
+    AddItem(AddPasscard(), ItemType::KeyPassphrase, "mykey", "s3cret!");
+    AddItem(AddPasscard(), ItemType::KeyPassphrase, "x:QLineEdit:mykey", "crossed");
+    const std::string pageantTitle = std::string(kPageantPrompt) + " - Chromium";
+    const std::string qtTitle = "QWidget:FOCUSED:mykey: OpenPGP Passphrase - Chromium";
+    const struct {
+        std::string description;
+        std::string className;
+        std::string program;
+    } spoofs[] = {
+        // A page's title inside the browser window's description.
+        {"Chrome_WidgetWin_1:" + pageantTitle + ":Chrome_RenderWidgetHostHWND:FOCUSED:", "Chrome_WidgetWin_1",
+         "chrome.exe"},
+        {"Chrome_WidgetWin_1:" + qtTitle + ":Chrome_RenderWidgetHostHWND:FOCUSED:", "Chrome_WidgetWin_1", "chrome.exe"},
+        // The exact shapes of the prompts, in windows of other programs.
+        {kPageantPrompt, "#32770", "chrome.exe"},
+        {kPageantPrompt, "#32770", ""},
+        {"QWidget:FOCUSED:mykey: OpenPGP Passphrase", "QWidget", "pageant.exe"},
+        // A window class named like the start of a prompt, in the right program.
+        {kPageantPrompt, "#32770:Pageant: Enter Passphrase:Static:Enter passphrase for key", "pageant.exe"},
+        // A key name that would run over into the next windows.
+        {"QWidget:FOCUSED:x:QLineEdit:mykey: OpenPGP Passphrase", "QWidget", "pinentry.exe"},
+    };
+    int slot = 0;
+    for (const auto& spoof : spoofs) {
+        const WindowHandle window = m_windows.Show(slot++, spoof.description, spoof.className, spoof.program);
+        EXPECT_FALSE(m_monitor.CheckWindow(window)) << spoof.description << " / " << spoof.program;
+        EXPECT_EQ(m_monitor.LastHandled(), nullptr) << spoof.description << " / " << spoof.program;
+    }
+    EXPECT_EQ(Typed(), "");
+
+    // The real prompts, their class and program names in any letter case, are still filled.
+    EXPECT_TRUE(m_monitor.CheckWindow(m_windows.Show(slot++, kPageantPrompt, "#32770", "PAGEANT.EXE")));
+    EXPECT_TRUE(m_monitor.CheckWindow(
+        m_windows.Show(slot, "QWidget:FOCUSED:mykey: OpenPGP Passphrase:QLineEdit:", "qwidget", "Pinentry-Qt.exe")));
+    EXPECT_EQ(Typed(), "s3cret!s3cret!");
+}
+
 TEST_F(WindowMonitorTest, AmbiguousOrCaseMismatchedKeyNamesTypeNothing) {
-    const WindowHandle prompt = m_windows.Window(0);
-    m_windows.descriptions[prompt] = kPageantPrompt;
+    const WindowHandle prompt = m_windows.ShowPageant(0);
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "MyKey", "wrong case");
     EXPECT_FALSE(m_monitor.CheckWindow(prompt));
     // The template matched (case-insensitively), so the window counts as handled all the same.
@@ -168,31 +229,27 @@ TEST_F(WindowMonitorTest, PassphraseSearchRules) {
 
 TEST_F(WindowMonitorTest, UnrecognisedMissingAndEmptyWindows) {
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "mykey", "p");
-    const WindowHandle other = m_windows.Window(0);
-    m_windows.descriptions[other] = "Notepad:Untitled - Notepad:Edit:FOCUSED:";
+    const WindowHandle other = m_windows.Show(0, "Notepad:Untitled - Notepad:Edit:FOCUSED:", "Notepad", "notepad.exe");
     EXPECT_FALSE(m_monitor.CheckWindow(other));
     EXPECT_EQ(m_monitor.LastHandled(), nullptr);
-    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Window(5))); // not a window
+    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Slot(5))); // not a window
     EXPECT_FALSE(m_monitor.CheckWindow(nullptr));
-    m_windows.descriptions[m_windows.Window(2)] = "";
-    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Window(2)));
+    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.ShowPageant(2, "")));
     // A prompt whose key field is empty captures nothing.
-    m_windows.descriptions[m_windows.Window(3)] = "#32770:Pageant: Enter Passphrase:Static:Enter passphrase for key:"
-                                                  "Static::Edit:FOCUSED::Button:O&K:Button:&Cancel";
-    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Window(3)));
+    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.ShowPageant(3, "#32770:Pageant: Enter Passphrase:Static:Enter "
+                                                                "passphrase for key:Static::Edit:FOCUSED::Button:O&K:"
+                                                                "Button:&Cancel")));
     EXPECT_EQ(m_monitor.LastHandled(), nullptr);
     // Without a database a recognised prompt is handled but nothing is typed.
     m_monitor.SetDatabase(nullptr);
-    m_windows.descriptions[m_windows.Window(4)] = kPageantPrompt;
-    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Window(4)));
+    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.ShowPageant(4)));
     EXPECT_TRUE(m_senders.empty());
 }
 
 TEST_F(WindowMonitorTest, ClipboardModePastesThroughTheSenderOwnedByThePrompt) {
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "mykey", "pasted");
     m_options.fromClipboard = true;
-    const WindowHandle prompt = m_windows.Window(0);
-    m_windows.descriptions[prompt] = kPageantPrompt;
+    const WindowHandle prompt = m_windows.ShowPageant(0);
     ASSERT_TRUE(m_monitor.CheckWindow(prompt));
     ASSERT_EQ(m_senders.size(), 1u);
     EXPECT_EQ(m_senders.front()->KeyEvents(),
@@ -202,9 +259,8 @@ TEST_F(WindowMonitorTest, ClipboardModePastesThroughTheSenderOwnedByThePrompt) {
 
 TEST_F(WindowMonitorTest, ForegroundChecksRunOnlyOnAChangeOfWindowOrFocus) {
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "mykey", "p");
-    const WindowHandle prompt = m_windows.Window(0);
-    const WindowHandle edit = m_windows.Window(1);
-    m_windows.descriptions[prompt] = kPageantPrompt;
+    const WindowHandle prompt = m_windows.ShowPageant(0);
+    const WindowHandle edit = m_windows.Slot(1);
     m_windows.foreground = prompt;
     m_windows.focus[prompt] = edit;
 
@@ -223,21 +279,27 @@ TEST_F(WindowMonitorTest, ForegroundChecksRunOnlyOnAChangeOfWindowOrFocus) {
 }
 
 TEST(WindowTemplateListTest, CapturesTheFirstNonEmptyGroupOfTheLastMatchingTemplate) {
+    static constexpr std::string_view kPrograms[] = {"tool.exe"};
+    const auto make = [](std::string_view pattern) { return WindowTemplate{pattern, "Form", kPrograms}; };
     WindowTemplateList templates;
-    EXPECT_FALSE(templates.Add("{unclosed"));
+    EXPECT_FALSE(templates.Add(make("{unclosed")));
     EXPECT_EQ(templates.Count(), 0u);
-    ASSERT_TRUE(templates.Add("key={[a-z]*}{[0-9]*}"));
-    ASSERT_TRUE(templates.Add("user={\\w}"));
-    ASSERT_TRUE(templates.Add("never"));
+    ASSERT_TRUE(templates.Add(make("key={[a-z]*}{[0-9]*}")));
+    ASSERT_TRUE(templates.Add(make("user={\\w}")));
+    ASSERT_TRUE(templates.Add(make("never")));
     SecureString captured;
-    ASSERT_TRUE(templates.Capture("KEY=42", captured));
+    ASSERT_TRUE(templates.Capture("KEY=42", "Form", "tool.exe", captured));
     EXPECT_EQ(captured, "42");
-    ASSERT_TRUE(templates.Capture("key=abc user=Bob", captured));
+    ASSERT_TRUE(templates.Capture("key=abc user=Bob", "Form", "tool.exe", captured));
     EXPECT_EQ(captured, "Bob");
     // A later template that matches with only empty groups keeps what an earlier one captured.
-    ASSERT_TRUE(templates.Add("{x*}user"));
-    ASSERT_TRUE(templates.Capture("key=abc user=Bob", captured));
+    ASSERT_TRUE(templates.Add(make("{x*}user")));
+    ASSERT_TRUE(templates.Capture("key=abc user=Bob", "Form", "tool.exe", captured));
     EXPECT_EQ(captured, "Bob");
-    EXPECT_FALSE(templates.Capture("key=", captured));
+    EXPECT_FALSE(templates.Capture("key=", "Form", "tool.exe", captured));
+    EXPECT_EQ(captured, "");
+    // Another class or program: no template takes part.
+    EXPECT_FALSE(templates.Capture("KEY=42", "Other", "tool.exe", captured));
+    EXPECT_FALSE(templates.Capture("KEY=42", "Form", "tool.exe.exe", captured));
     EXPECT_EQ(captured, "");
 }

@@ -1,5 +1,6 @@
-// Auto-fill from the real program into a window of another process: the global hot key opens the
-// chooser on the passcard last used for that window, and OK pastes its login and password there.
+// Auto-fill from the real program into windows of other processes: the global hot key opens the
+// chooser on the passcard last used for that window, and OK pastes its login and password there;
+// the passphrase monitor fills the agent's prompt and nothing that only looks like it.
 #include "core/EncryptedDatabase.h"
 #include "core/Group.h"
 #include "core/Item.h"
@@ -11,6 +12,7 @@
 #include "tests/support/SampleDatabases.h"
 #include "tests/e2e/ProgramFixture.h"
 #include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/PromptProgram.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
 namespace vaultlet::e2e {
@@ -55,6 +57,36 @@ TEST_F(AutofillTest, TheHotKeyPastesTheChosenPasscardIntoAnotherProgramsForm) {
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(AnswerMessageBox(*program, IDNO), Text(IDS_SAVE_BEFORE_CLOSING));
     ASSERT_TRUE(program->WaitForExit());
+}
+
+// A browser page can take the title of a passphrase prompt, and any program can show a dialog
+// exactly like one: only the agent's own program gets the passphrase. The monitor's timer is run
+// by hand, so each prompt is examined while it is in front.
+TEST_F(AutofillTest, TheMonitorFillsTheAgentsPromptButNotALookAlikeOfAnotherProgram) {
+    EncryptedDatabase database;
+    database.SetPassword("secret");
+    ASSERT_EQ(database.Load(m_home), LoadResult::Loaded);
+    auto keys = test::MakePasscard("Keys", {{ItemType::KeyPassphrase, "pass phrase"}});
+    keys->At(0)->SetMeta("mykey");
+    database.At(1)->Add(std::move(keys));
+    ASSERT_TRUE(database.Save());
+    Settings::Write(setting::kMonitor, 1);
+    // Typed key by key: the stand-in prompts are windows that Wine does not hand to a window
+    // manager, and a modifier pressed just as such a window gets the X focus can be lost.
+    Settings::Write(setting::kAutofillFromClipboard, 0);
+    std::unique_ptr<RunningProgram> program;
+    const HWND main = StartAndLogIn(program);
+    ASSERT_NE(main, nullptr);
+
+    const test::PromptProgram lookalike(VAULTLET_PROMPT_HARNESS_PATH, "keyprompt.exe", "mykey");
+    ASSERT_TRUE(lookalike.BringToFront());
+    SendMessageA(main, WM_TIMER, TIMER_WINDOW_MONITOR, 0);
+    const test::PromptProgram pageant(VAULTLET_PROMPT_HARNESS_PATH, "pageant.exe", "mykey");
+    ASSERT_TRUE(pageant.BringToFront());
+    SendMessageA(main, WM_TIMER, TIMER_WINDOW_MONITOR, 0);
+    EXPECT_TRUE(test::WaitUntil([&] { return pageant.EditText() == "pass phrase"; })) << pageant.EditText();
+    // Whatever was typed into the look-alike was in its queue before the agent's prompt came forward.
+    EXPECT_EQ(lookalike.EditText(), "");
 }
 
 } // namespace

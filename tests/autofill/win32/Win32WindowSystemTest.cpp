@@ -7,6 +7,7 @@
 #include "core/Database.h"
 #include "tests/autofill/RecordingInputSender.h"
 #include "tests/support/ModelFixture.h"
+#include "tests/support/win32/PromptProgram.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +54,11 @@ protected:
         return [keyName] { return CreatePassphrasePrompt(keyName); };
     }
 
+    // The Pageant prompt in a process of its own, run as the program named.
+    static std::unique_ptr<PromptProgram> StartPrompt(const std::string& program, const std::string& keyName) {
+        return std::make_unique<PromptProgram>(VAULTLET_PROMPT_HARNESS_PATH, program, keyName);
+    }
+
     static bool PromptReady(const WindowThread& prompt) {
         return prompt.BringToFront() &&
                PumpUntil([&] { return FindFocusWindow(prompt.Window()) == prompt.Control(kPromptEditId); });
@@ -72,6 +78,9 @@ TEST_F(Win32WindowSystemTest, DescribesAPromptOfAnotherThreadExactly) {
     EXPECT_EQ(DescribeWindow(prompt.Window()), kPromptDescription);
     EXPECT_EQ(m_windows.DescribeWindow(prompt.Window()), kPromptDescription);
     EXPECT_EQ(m_windows.FocusWindowOf(prompt.Window()), prompt.Control(kPromptEditId));
+    EXPECT_EQ(m_windows.ClassOf(prompt.Window()), "#32770");
+    EXPECT_EQ(m_windows.TitleOf(prompt.Window()), "Pageant: Enter Passphrase");
+    EXPECT_EQ(m_windows.ProgramOf(prompt.Window()), "autofill_tests.exe");
 
     // Long texts are cut to 259 characters.
     const std::string longText(300, 'k');
@@ -88,34 +97,60 @@ TEST_F(Win32WindowSystemTest, DescribesAPromptOfAnotherThreadExactly) {
     EXPECT_FALSE(m_windows.Exists(window));
     EXPECT_EQ(DescribeWindow(window), "");
     EXPECT_EQ(DescribeWindow(nullptr), "");
+    EXPECT_EQ(m_windows.ClassOf(window), "");
+    EXPECT_EQ(m_windows.ProgramOf(window), "");
 }
 
-// Which key names match (none when ambiguous or differently cased) is WindowMonitorTest's.
-TEST_F(Win32WindowSystemTest, MonitorTypesTheMatchingPassphraseOnceIntoThePrompt) {
+TEST_F(Win32WindowSystemTest, AWindowWithManyChildrenIsDescribedUpToTheLimit) {
+    WindowThread crowded([] {
+        const HWND window = CreateOwnerWindow();
+        const std::string text(200, 't');
+        for (int child = 0; child < 100; ++child) {
+            CreateWindowExA(0, "Static", text.c_str(), WS_CHILD, 0, 0, 10, 10, window, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+        }
+        return window;
+    });
+    const SecureString description = DescribeWindow(crowded.Window());
+    EXPECT_EQ(description.size(), WindowSystem::kMaxDescription);
+    EXPECT_EQ(description.Viewed().substr(0, 24), "Static:clipboard owner:S");
+}
+
+// Which key names match (none when ambiguous or differently cased) is WindowMonitorTest's, and which
+// descriptions, classes and programs a template accepts.
+TEST_F(Win32WindowSystemTest, MonitorTypesThePassphraseOnceIntoTheAgentsPromptOnly) {
     AddKeyPassphrase("Servers", "mykey", "correct horse");
     AddKeyPassphrase("Servers", "otherkey", "wrong one");
-    WindowThread prompt(Prompt(L"mykey"));
-    ASSERT_TRUE(PromptReady(prompt));
 
-    EXPECT_TRUE(m_monitor.CheckForeground(&m_database));
-    EXPECT_EQ(m_monitor.LastDescription(), kPromptDescription);
-    EXPECT_EQ(m_sendersMade, 1);
-    const HWND edit = prompt.Control(kPromptEditId);
-    EXPECT_TRUE(PumpUntil([&] { return WindowTextOf(edit) == "correct horse"; })) << WindowTextOf(edit);
-    EXPECT_TRUE(NoKeyIsPressed());
-
-    // An empty box again (as a prompt of another process always reads): still not typed twice,
-    // neither directly nor after the focus went to another window and came back.
-    SetWindowTextA(edit, "");
-    EXPECT_FALSE(m_monitor.CheckWindow(prompt.Window()));
-    {
-        WindowThread other(CreateLoginForm);
-        ASSERT_TRUE(other.BringToFront());
-        EXPECT_FALSE(m_monitor.CheckForeground(&m_database));
-    }
-    ASSERT_TRUE(PromptReady(prompt));
+    // The prompt's very shape, shown by this program and by one of another name: nothing.
+    WindowThread own(Prompt(L"mykey"));
+    ASSERT_TRUE(PromptReady(own));
     EXPECT_FALSE(m_monitor.CheckForeground(&m_database));
-    EXPECT_EQ(m_monitor.LastHandled(), prompt.Window());
+    const std::unique_ptr<PromptProgram> lookalike = StartPrompt("keyprompt.exe", "mykey");
+    ASSERT_TRUE(lookalike->BringToFront());
+    EXPECT_FALSE(m_monitor.CheckForeground(&m_database));
+    EXPECT_EQ(m_monitor.LastDescription(), kPromptDescription);
+    EXPECT_EQ(m_sendersMade, 0);
+
+    // The same prompt shown by the agent's program gets the passphrase.
+    const std::unique_ptr<PromptProgram> pageant = StartPrompt("pageant.exe", "mykey");
+    ASSERT_TRUE(pageant->BringToFront());
+    EXPECT_TRUE(m_monitor.CheckForeground(&m_database));
     EXPECT_EQ(m_sendersMade, 1);
-    EXPECT_EQ(WindowTextOf(edit), "");
+    EXPECT_TRUE(PumpUntil([&] { return pageant->EditText() == "correct horse"; })) << pageant->EditText();
+    EXPECT_TRUE(NoKeyIsPressed());
+    EXPECT_EQ(lookalike->EditText(), "");
+    EXPECT_EQ(WindowTextOf(own.Control(kPromptEditId)), "");
+
+    // An empty box again: still not typed twice, neither directly nor after the focus went to
+    // another window and came back.
+    SendMessageW(pageant->Edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    EXPECT_FALSE(m_monitor.CheckWindow(pageant->Window()));
+    ASSERT_TRUE(lookalike->BringToFront());
+    EXPECT_FALSE(m_monitor.CheckForeground(&m_database));
+    ASSERT_TRUE(pageant->BringToFront());
+    EXPECT_FALSE(m_monitor.CheckForeground(&m_database));
+    EXPECT_EQ(m_monitor.LastHandled(), pageant->Window());
+    EXPECT_EQ(m_sendersMade, 1);
+    EXPECT_EQ(pageant->EditText(), "");
 }

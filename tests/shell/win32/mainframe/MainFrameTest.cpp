@@ -25,6 +25,7 @@
 #include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/LoopbackHttpServer.h"
+#include "tests/support/win32/PromptProgram.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
 #include <commctrl.h>
@@ -282,12 +283,12 @@ TEST_F(MainFrameTest, TheMonitorTypesNothingFromALockedDatabase) {
     const HWND login = WaitForLogin();
     ASSERT_NE(login, nullptr);
 
-    // Another program's passphrase prompt comes to the front while the database is locked.
+    // The agent's passphrase prompt comes to the front while the database is locked.
     {
-        test::WindowThread prompt([] { return test::CreatePassphrasePrompt(L"mykey"); });
+        test::PromptProgram prompt(VAULTLET_PROMPT_HARNESS_PATH, "pageant.exe", "mykey");
         ASSERT_TRUE(prompt.BringToFront());
         Send(WM_TIMER, TIMER_WINDOW_MONITOR);
-        EXPECT_EQ(test::WindowTextOf(prompt.Control(test::kPromptEditId)), "");
+        EXPECT_EQ(prompt.EditText(), "");
     }
 
     SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
@@ -298,11 +299,10 @@ TEST_F(MainFrameTest, TheMonitorTypesNothingFromALockedDatabase) {
     // front meanwhile is replaced by a fresh one (a bounded number of times).
     bool filled = false;
     for (int attempt = 0; attempt < 5 && !filled; ++attempt) {
-        test::WindowThread prompt([] { return test::CreatePassphrasePrompt(L"mykey"); });
-        const HWND edit = prompt.Control(test::kPromptEditId);
+        test::PromptProgram prompt(VAULTLET_PROMPT_HARNESS_PATH, "pageant.exe", "mykey");
         if (prompt.BringToFront()) {
             Send(WM_TIMER, TIMER_WINDOW_MONITOR);
-            filled = test::PumpUntil([&] { return test::WindowTextOf(edit) == "pass phrase"; }, 2000);
+            filled = test::PumpUntil([&] { return prompt.EditText() == "pass phrase"; }, 2000);
         }
     }
     EXPECT_TRUE(filled) << "unlocked, it fills";
