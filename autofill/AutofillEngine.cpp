@@ -3,6 +3,7 @@
 #include "autofill/TemplatePreparation.h"
 #include "core/Passcard.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vaultlet {
@@ -48,7 +49,7 @@ bool AutofillEngine::Send(WindowHandle target) {
     // pushed itself in front meanwhile, must not receive a password meant for another.
     m_window = target != nullptr ? target : m_sender.ForegroundWindow();
     const AutofillOptions options = m_options();
-    m_holdTime = options.keyHoldTime > 0 ? static_cast<unsigned>(options.keyHoldTime) : 0;
+    m_holdTime = static_cast<unsigned>(std::clamp(options.keyHoldTime, 0, AutofillOptions::kMaxKeyHoldTime));
     if (!options.fromClipboard) {
         for (const KeyStroke& key : m_keys) {
             if (!StillInFront()) {

@@ -222,6 +222,9 @@
 #define IDS_EXPORT_NOT_ENCRYPTED 10204
 #define IDS_EXPORT_WRITTEN 10205
 
+// Auto-fill: why a stored hot key was replaced.
+#define IDS_SETTINGS_HOTKEY_REPLACED 10100
+
 // Password health report: title, list columns, what each finding is, why (with counts of days or
 // passcards), the summary line, the status-bar note about expired passcards, and a report that
 // could not be made.

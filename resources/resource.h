@@ -293,6 +293,8 @@
 #define IDC_SETTINGS_AUTOTYPE_SPIN 1323
 #define IDC_SETTINGS_FILL_THROUGH_CLIPBOARD 1324
 #define IDC_SETTINGS_MONITOR 1325
+// Shown under the hot key when the stored one could not be used and the default stands in.
+#define IDC_SETTINGS_HOTKEY_NOTE 2100
 
 // Install on removable media dialog
 #define IDC_INSTALL_HEADER 1068

@@ -8,6 +8,13 @@
 namespace vaultlet {
 namespace {
 
+// The hot-key control's modifier bits: Shift, Ctrl, Alt and the extended-key flag; and the end of
+// the virtual-key codes (255 is no key).
+constexpr int kHotKeyControl = 2;
+constexpr int kHotKeyAlt = 4;
+constexpr int kHotKeyBits = 0x0F;
+constexpr int kLastVirtualKey = 255;
+
 bool ReadFlag(const IntSetting& setting) {
     return Settings::Read(setting) != 0;
 }
@@ -53,8 +60,10 @@ ProgramOptions ProgramOptions::Load() {
     options.enableAutoDestroy = ReadFlag(setting::kEnableAutoDestroy);
     options.autoDestroyTimeout = ClampClipboardTimeout(Settings::Read(setting::kAutoDestroyTimeout));
     options.checkUpdatesOnStart = Settings::ReadCheckUpdatesOnStart() != 0;
-    options.hotKeyKey = Settings::Read(setting::kHonKeyKey);
-    options.hotKeyModifiers = Settings::Read(setting::kHonKeyModifier);
+    const HotKey hotKey = StoredHotKey();
+    options.hotKeyKey = hotKey.key;
+    options.hotKeyModifiers = hotKey.modifiers;
+    options.hotKeyReplaced = hotKey.replaced;
     options.autoTypeTimeout = ClampAutoTypeTimeout(Settings::Read(setting::kAutoTypeTimeout));
     options.autofillFromClipboard = ReadFlag(setting::kAutofillFromClipboard);
     options.monitor = ReadFlag(setting::kMonitor);
@@ -132,6 +141,19 @@ int ProgramOptions::ClampClipboardTimeout(int seconds) {
 
 int ProgramOptions::ClampAutoTypeTimeout(int milliseconds) {
     return std::clamp(milliseconds, kAutoTypeTimeoutMinimum, kAutoTypeTimeoutMaximum);
+}
+
+ProgramOptions::HotKey ProgramOptions::UsableHotKey(int key, int modifiers) {
+    const bool hasKey = key > 0 && key < kLastVirtualKey;
+    const bool hasModifier = (modifiers & (kHotKeyControl | kHotKeyAlt)) != 0 && (modifiers & ~kHotKeyBits) == 0;
+    if (hasKey && hasModifier) {
+        return {key, modifiers, false};
+    }
+    return {setting::kHonKeyKey.defaultValue, setting::kHonKeyModifier.defaultValue, true};
+}
+
+ProgramOptions::HotKey ProgramOptions::StoredHotKey() {
+    return UsableHotKey(Settings::Read(setting::kHonKeyKey), Settings::Read(setting::kHonKeyModifier));
 }
 
 } // namespace vaultlet

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "autofill/AutofillOptions.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -15,9 +17,9 @@ struct ProgramOptions {
     // reaches zero. An hour is the longest wait that is still a clearing.
     static constexpr int kClipboardTimeoutMinimum = 1;
     static constexpr int kClipboardTimeoutMaximum = 3600;
-    // Auto-type pauses this long per key; a second per key is already more than any window needs.
+    // Auto-type holds each key down this long, at most as long as the engine will.
     static constexpr int kAutoTypeTimeoutMinimum = 0;
-    static constexpr int kAutoTypeTimeoutMaximum = 1000;
+    static constexpr int kAutoTypeTimeoutMaximum = AutofillOptions::kMaxKeyHoldTime;
 
     bool showTrayIcon = true;
     bool minimizeToTray = true;
@@ -37,6 +39,8 @@ struct ProgramOptions {
     // Virtual-key code and the hot-key control's modifier bits (1 Shift, 2 Ctrl, 4 Alt, 8 extended).
     int hotKeyKey = 70;
     int hotKeyModifiers = 6;
+    // The stored hot key could not be used and the default stands in for it (see UsableHotKey).
+    bool hotKeyReplaced = false;
     int autoTypeTimeout = 30;
     bool autofillFromClipboard = true;
     bool monitor = false;
@@ -62,7 +66,15 @@ struct ProgramOptions {
         bool Any() const { return trayIcon || toolbar || statusBar || keepOnTop || treeLines || hotKey; }
     };
 
-    // The stored options, time-outs brought into their ranges as they are used.
+    // A global hot key as the settings store holds it, or the default in its place.
+    struct HotKey {
+        int key = 70;
+        int modifiers = 6;
+        bool replaced = false;
+    };
+
+    // The stored options, time-outs brought into their ranges as they are used and the hot key made
+    // usable.
     static ProgramOptions Load();
     // Writes every setting as one batch, then creates or deletes the start-up entry. False when
     // the store did not take the batch (nothing of it is kept then in ini mode, and the start-up
@@ -85,6 +97,14 @@ struct ProgramOptions {
     static int AutoTypeTimeoutFromText(std::string_view text);
     static int ClampClipboardTimeout(int seconds);
     static int ClampAutoTypeTimeout(int milliseconds);
+
+    // The combination as given when it holds Ctrl or Alt and a key; the default otherwise. A global
+    // hot key of a plain or shifted key would take that key (or the capital letter) away from every
+    // other program, so the settings dialog never stores one; a value that was put into the store
+    // some other way is not registered either.
+    static HotKey UsableHotKey(int key, int modifiers);
+    // UsableHotKey of "HonKeyKey" and "HonKeyModifier".
+    static HotKey StoredHotKey();
 };
 
 } // namespace vaultlet

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -123,6 +124,13 @@ TEST_F(AutofillEngineTest, HoldTimeComesFromTheOptionsAtSendTime) {
     options.keyHoldTime = -5;
     engine.Send();
     EXPECT_EQ(m_sender.events, (Events{"+A", "-A", "+B", "-B"}));
+
+    // A value from the settings store is taken only up to a second: a key held for days would
+    // freeze the desktop.
+    m_sender.events.clear();
+    options.keyHoldTime = std::numeric_limits<int>::max();
+    engine.Send();
+    EXPECT_EQ(m_sender.events, (Events{"+A", "pause 1000", "-A", "+B", "pause 1000", "-B"}));
 
     // The mode is read again too: a key list prepared for keystroke mode is not sent in clipboard mode.
     m_sender.events.clear();

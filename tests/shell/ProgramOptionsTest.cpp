@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vaultlet {
 namespace {
 
@@ -59,6 +61,31 @@ TEST_F(ProgramOptionsTest, StoredOptionsLoadBackAndKeepTheRestOfTheFile) {
     EXPECT_EQ(Settings::ReadInt("LinesIntoTree", 0), 1);
     EXPECT_EQ(Settings::ReadString("Language", ""), "Ukrainian");
     EXPECT_EQ(Settings::ReadList("DataBaseList").size(), 1U);
+}
+
+TEST_F(ProgramOptionsTest, AHotKeyWithoutCtrlOrAltOrWithoutAKeyIsReplacedByTheDefault) {
+    const struct {
+        int key;
+        int modifiers;
+        bool usable;
+    } cases[] = {
+        {'F', 6, true},  {'K', 2, true}, {'K', 4 | 8, true}, {'K', 1 | 2, true}, {'K', 0, false},  {'K', 1, false},
+        {'K', 8, false}, {0, 6, false},  {255, 6, false},    {-3, 6, false},     {'K', -1, false}, {'K', 16 | 2, false},
+    };
+    for (const auto& stored : cases) {
+        Settings::WriteInt("HonKeyKey", stored.key);
+        Settings::WriteInt("HonKeyModifier", stored.modifiers);
+        const ProgramOptions::HotKey hotKey = ProgramOptions::StoredHotKey();
+        const ProgramOptions loaded = ProgramOptions::Load();
+        const int key = stored.usable ? stored.key : 'F';
+        const int modifiers = stored.usable ? stored.modifiers : 6;
+        EXPECT_EQ(std::tie(hotKey.key, hotKey.modifiers, hotKey.replaced),
+                  std::make_tuple(key, modifiers, !stored.usable))
+            << stored.key << " " << stored.modifiers;
+        EXPECT_EQ(std::tie(loaded.hotKeyKey, loaded.hotKeyModifiers, loaded.hotKeyReplaced),
+                  std::make_tuple(key, modifiers, !stored.usable))
+            << stored.key << " " << stored.modifiers;
+    }
 }
 
 TEST_F(ProgramOptionsTest, TimeOutsAreClampedIntoTheirRanges) {

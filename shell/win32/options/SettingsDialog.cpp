@@ -54,7 +54,7 @@ const std::array<Page, 4> kPages = {{
      kAutofillPageImage,
      "settings.html#autofill",
      {IDC_SETTINGS_HOTKEY_LABEL, IDC_SETTINGS_HOTKEY, IDC_SETTINGS_AUTOTYPE_LABEL, IDC_SETTINGS_AUTOTYPE_TIMEOUT,
-      IDC_SETTINGS_AUTOTYPE_SPIN, IDC_SETTINGS_FILL_THROUGH_CLIPBOARD, IDC_SETTINGS_MONITOR}},
+      IDC_SETTINGS_AUTOTYPE_SPIN, IDC_SETTINGS_FILL_THROUGH_CLIPBOARD, IDC_SETTINGS_MONITOR, IDC_SETTINGS_HOTKEY_NOTE}},
 }};
 
 struct CheckBox {
@@ -154,6 +154,9 @@ void SettingsDialog::ShowOptions(const ProgramOptions& options) {
     SetItemText(IDC_SETTINGS_TIMEOUT, std::to_string(options.autoDestroyTimeout));
     SetItemText(IDC_SETTINGS_AUTOTYPE_TIMEOUT, std::to_string(options.autoTypeTimeout));
     SendMessageA(Item(IDC_SETTINGS_HOTKEY), HKM_SETHOTKEY, HotKeyWord(options.hotKeyKey, options.hotKeyModifiers), 0);
+    // The control shows the default that is registered instead; the note says why.
+    SetItemText(IDC_SETTINGS_HOTKEY_NOTE,
+                options.hotKeyReplaced ? LanguagePack::Instance().getString(IDS_SETTINGS_HOTKEY_REPLACED) : "");
 }
 
 ProgramOptions SettingsDialog::ReadOptions() const {

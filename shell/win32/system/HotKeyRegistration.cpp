@@ -1,8 +1,7 @@
 #include "shell/win32/system/HotKeyRegistration.h"
 
 #include "shell/HotKeyAtomName.h"
-#include "shell/SettingKeys.h"
-#include "shell/Settings.h"
+#include "shell/ProgramOptions.h"
 
 #include <commctrl.h>
 
@@ -25,7 +24,8 @@ bool HotKeyRegistration::Register(int modifiers, int key, HWND window) {
 }
 
 bool HotKeyRegistration::RegisterFromSettings(HWND window) {
-    return Register(Settings::Read(setting::kHonKeyModifier), Settings::Read(setting::kHonKeyKey), window);
+    const ProgramOptions::HotKey hotKey = ProgramOptions::StoredHotKey();
+    return Register(hotKey.modifiers, hotKey.key, window);
 }
 
 void HotKeyRegistration::Unregister() {

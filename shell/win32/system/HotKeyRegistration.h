@@ -17,7 +17,8 @@ public:
     // Registers key with modifier bits in the hot-key control's form (1 Shift, 2 Ctrl, 4 Alt,
     // 8 extended key, which is dropped); any earlier registration of this object goes first.
     bool Register(int modifiers, int key, HWND window);
-    // Registers the combination the settings name ("HonKeyKey", "HonKeyModifier").
+    // Registers the combination the settings name ("HonKeyKey", "HonKeyModifier"), or the default
+    // one when that has neither Ctrl nor Alt (ProgramOptions::StoredHotKey).
     bool RegisterFromSettings(HWND window);
     void Unregister();
     bool IsRegistered() const noexcept { return m_atom != 0; }

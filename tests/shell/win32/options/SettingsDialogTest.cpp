@@ -122,6 +122,7 @@ TEST_F(SettingsDialogTest, OpensOnTheStoredValuesAndCancelWritesNothing) {
     EXPECT_EQ(test::ItemTextOf(dialog, IDC_SETTINGS_TIMEOUT), "42");
     EXPECT_TRUE(test::IsChecked(dialog, IDC_SETTINGS_CHECK_UPDATES));
     EXPECT_EQ(HotKeyOf(dialog), MAKEWORD('K', 3));
+    EXPECT_EQ(test::ItemTextOf(dialog, IDC_SETTINGS_HOTKEY_NOTE), "");
     EXPECT_EQ(test::ItemTextOf(dialog, IDC_SETTINGS_AUTOTYPE_TIMEOUT), "75");
     EXPECT_TRUE(test::IsChecked(dialog, IDC_SETTINGS_MONITOR));
 
@@ -144,6 +145,19 @@ TEST_F(SettingsDialogTest, OpensOnTheStoredValuesAndCancelWritesNothing) {
     EXPECT_EQ(test::ReadFileBytes(SettingsLocation::Get()), stored);
     EXPECT_EQ(RegistryStore::ReadStartupEntry(), oldEntry);
     EXPECT_FALSE(m_dialog.Changes().Any());
+}
+
+// Which stored combinations are replaced is ProgramOptionsTest's.
+TEST_F(SettingsDialogTest, AStoredHotKeyWithoutCtrlOrAltShowsTheDefaultInsteadAndSaysSo) {
+    ASSERT_TRUE(Settings::WriteInts({{"HonKeyKey", 'K'}, {"HonKeyModifier", 0}}));
+    const HWND dialog = Show();
+    ASSERT_NE(dialog, nullptr);
+    ChoosePage(dialog, SettingsDialog::kAutofillPage);
+    EXPECT_EQ(HotKeyOf(dialog), MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_ALT));
+    EXPECT_TRUE(IsShown(dialog, IDC_SETTINGS_HOTKEY_NOTE));
+    EXPECT_EQ(test::ItemTextOf(dialog, IDC_SETTINGS_HOTKEY_NOTE),
+              LanguagePack::Instance().getString(IDS_SETTINGS_HOTKEY_REPLACED));
+    EXPECT_EQ(Close(dialog, IDCANCEL), IDCANCEL);
 }
 
 // Which option needs which is ProgramOptionsRulesTest's, and the clamping of typed time-outs

@@ -1,6 +1,8 @@
 #include "shell/win32/system/HotKeyRegistration.h"
 
+#include "shell/Settings.h"
 #include "shell/win32/ui/DialogTemplate.h"
+#include "tests/shell/win32/ShellGuiFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,27 @@ TEST(HotKeyRegistrationTest, RegistersUnderARandomAtomAndReleasesEverything) {
     }
     EXPECT_TRUE(RegisterHotKey(nullptr, 7, MOD_ALT, 'K')) << "released with its owner";
     UnregisterHotKey(nullptr, 7);
+    DestroyWindow(window);
+}
+
+using HotKeyFromSettingsTest = test::ShellGuiFixture;
+
+// Which stored combinations are replaced is ProgramOptionsTest's; here the replacement is what gets
+// registered, and the plain key stays every other program's.
+TEST_F(HotKeyFromSettingsTest, AStoredKeyWithoutCtrlOrAltIsNotRegisteredButTheDefaultIs) {
+    ASSERT_TRUE(Settings::WriteInts({{"HonKeyKey", 'K'}, {"HonKeyModifier", 0}}));
+    DialogTemplate layout("Hot key owner", WS_POPUP, 0, 0, 10, 10);
+    HWND window = CreateDialogIndirectParamA(
+        GetModuleHandleA(nullptr), layout.Get(), nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; },
+        0);
+    ASSERT_NE(window, nullptr);
+    {
+        HotKeyRegistration registration;
+        ASSERT_TRUE(registration.RegisterFromSettings(window));
+        EXPECT_TRUE(RegisterHotKey(nullptr, 7, 0, 'K')) << "the plain key is not taken";
+        UnregisterHotKey(nullptr, 7);
+        EXPECT_FALSE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'F')) << "the default is";
+    }
     DestroyWindow(window);
 }
 
