@@ -9,8 +9,6 @@ namespace {
 
 constexpr DWORD kExecutableProtection =
     PAGE_EXECUTE | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
-// Values below this are counts, flags and small numbers, never the bytes of a text or a key.
-constexpr DWORD64 kSmallValue = 0x10000;
 constexpr int kInstructionBytes = 16;
 constexpr DWORD kMegabyte = 1024 * 1024;
 
@@ -64,10 +62,18 @@ CrashReport::~CrashReport() {
     }
 }
 
-bool CrashReport::IsCommitted(DWORD64 address) noexcept {
+bool CrashReport::IsModuleOrStack(DWORD64 address) const noexcept {
     MEMORY_BASIC_INFORMATION region{};
-    return VirtualQuery(reinterpret_cast<void*>(address), &region, sizeof region) == sizeof region &&
-           region.State == MEM_COMMIT;
+    if (VirtualQuery(reinterpret_cast<void*>(address), &region, sizeof region) != sizeof region ||
+        region.State != MEM_COMMIT) {
+        return false;
+    }
+    if (region.Type == MEM_IMAGE) {
+        return true;
+    }
+    MEMORY_BASIC_INFORMATION stack{};
+    return VirtualQuery(reinterpret_cast<void*>(m_context.Rsp), &stack, sizeof stack) == sizeof stack &&
+           stack.AllocationBase != nullptr && region.AllocationBase == stack.AllocationBase;
 }
 
 bool CrashReport::IsExecutable(DWORD64 address) noexcept {
@@ -199,7 +205,10 @@ void CrashReport::WriteRegisters() {
     struct Cell {
         const char* label;
         DWORD64 value;
-        // RIP is an address by its nature; every other general register may hold data.
+        // RIP is an address by its nature (the exception's, already in the headline); every other
+        // general register may hold data: a small value can be a few characters of a password, an
+        // address of the heap points at secrets. What points into a module or the stack tells
+        // where the program was without telling what it held.
         bool alwaysShown;
         const char* after;
     };
@@ -215,7 +224,7 @@ void CrashReport::WriteRegisters() {
     m_file.Write("\r\nContext:\r\n");
     for (const Cell& cell : cells) {
         m_file.Write("%s", cell.label);
-        if (cell.alwaysShown || cell.value < kSmallValue || IsCommitted(cell.value)) {
+        if (cell.alwaysShown || IsModuleOrStack(cell.value)) {
             m_file.WriteHex64(cell.value);
         } else {
             m_file.Write("????????????????");

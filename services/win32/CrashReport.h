@@ -13,9 +13,9 @@ namespace vaultlet {
 // process does little more than read its own state and format it.
 //
 // The report carries no secrets a password manager may hold in registers or on the stack: no stack
-// words at all, a general register only when it is small or the address of committed memory (text
-// and key bytes are neither), instruction bytes only from executable memory, and addresses only as
-// addresses.
+// words at all, a general register only when it points into a loaded module or the faulting thread's
+// stack (neither a text nor a key is such a value, and no secret lies there that the report would
+// show), instruction bytes only from executable memory, and addresses only as addresses.
 class CrashReport {
 public:
     static constexpr int kMaxFrames = 46;
@@ -56,7 +56,8 @@ private:
     // "%d/%d/%d %02d:%02d:%02d" of a UTC time in local time, through a DOS date and time.
     void WriteTime(const FILETIME& utc);
 
-    static bool IsCommitted(DWORD64 address) noexcept;
+    // Committed memory of a module's image or of the stack the context's RSP is in.
+    bool IsModuleOrStack(DWORD64 address) const noexcept;
     static bool IsExecutable(DWORD64 address) noexcept;
     static bool Read(DWORD64 address, void* target, SIZE_T size) noexcept;
 

@@ -1,6 +1,8 @@
 // A stand-in program for the crash reporter's tests: it enters like Vaultlet.exe does (crash-report
 // mode or an installed reporter) and then crashes the way its argument asks:
 //   main        an access violation on the main thread, with a secret in registers and on the stack
+//   values      an access violation with small values (characters of a password), the address of
+//               a heap block, of the program's code and of the stack in registers
 //   data        a jump into data memory that holds the secret
 //   worker      an access violation in the worker thread "CheckUpdateThread"
 //   throw       a C++ exception leaving the worker thread "CheckUpdateThread"
@@ -65,6 +67,18 @@ void Record(const std::string&, const std::string&) {
                        "memory");
 }
 
+// RAX and RBX hold "p" and "pa", RCX a heap block, RDX the program's code, RSI this frame's stack.
+[[gnu::noinline]] void FaultHoldingValues() {
+    volatile char onStack[16] = {};
+    auto* heap = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, 64));
+    const auto code = reinterpret_cast<std::uintptr_t>(&FaultHoldingValues);
+    asm volatile("mov %0, %%rcx\n\tmov %1, %%rdx\n\tmov %2, %%rsi\n\t"
+                 "mov $0x70, %%eax\n\tmov $0x6170, %%ebx\n\t"
+                 "movl $1, 0x10\n\t" ::"r"(heap),
+                 "r"(code), "r"(onStack)
+                 : "rax", "rbx", "rcx", "rdx", "rsi", "memory");
+}
+
 void JumpIntoData() {
     auto* data = static_cast<std::uint64_t*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     for (int index = 0; index < 512; ++index) {
@@ -119,6 +133,8 @@ int main() {
     const std::string mode = commandLine.Tokens().size() > 1 ? commandLine.Tokens()[1] : "";
     if (mode == "main") {
         FaultHoldingSecret();
+    } else if (mode == "values") {
+        FaultHoldingValues();
     } else if (mode == "data") {
         JumpIntoData();
     } else if (mode == "worker" || mode == "throw" || mode == "twothreads") {

@@ -235,6 +235,11 @@ void CrashReportDialog::OnCancel() {
     End(IDCANCEL);
 }
 
+void CrashReportDialog::OnDestroy() {
+    // The dialog and the upload have the report's text; the file is needed no more.
+    DeleteFileA(m_path.c_str());
+}
+
 void CrashReportDialog::OnView() {
     CrashReportViewer viewer(m_report);
     viewer.RunModal(Handle());

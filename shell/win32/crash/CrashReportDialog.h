@@ -20,7 +20,9 @@ struct CrashUploadJob;
 // It starts on the explanation page; Send Report switches to the sending page (status log and
 // progress) and uploads on a thread of its own. A sent report closes the dialog; a failed upload
 // stays on the sending page with "Fail to send report." until the user closes it. Close during an
-// upload stops it and ends the dialog at once, even when the network stalls.
+// upload stops it and ends the dialog at once, even when the network stalls. Sent or not, the report
+// file is deleted when the dialog ends: it may hold what the crashed program was doing, and nobody
+// looks for it in the temporary folder afterwards.
 class CrashReportDialog final : public Dialog {
 public:
     static constexpr const char* kPrivacyPage = product_site::kCrashPrivacyPage;
@@ -38,6 +40,7 @@ protected:
     std::string_view HelpPage() const override { return "crash-report.html"; }
     void OnOk() override;
     void OnCancel() override;
+    void OnDestroy() override;
 
 private:
     // Built once per process, in memory: the crash-report process loads no dialog resources of its own.

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <filesystem>
 
 namespace vaultlet {
 namespace {
@@ -40,13 +41,17 @@ protected:
             m_report += "line " + std::to_string(line) + " \x01\xff\r\n";
         }
     }
-    // Runs the dialog against the server and lets `drive` work on its window; returns its result.
+    // Runs the dialog on a report file against the server and lets `drive` work on its window;
+    // returns its result.
     INT_PTR Run(const std::string& server, const std::function<void(HWND)>& drive) {
-        CrashReportDialog dialog("C:\\temp\\cra1.tmp", m_report, UpdateEndpoint::WithServer(server).value());
+        EXPECT_TRUE(test::WriteFileBytes(m_file, m_report));
+        CrashReportDialog dialog(m_file, m_report, UpdateEndpoint::WithServer(server).value());
         return RunDialog(dialog, IsCrashDialog, drive);
     }
+    bool FileIsThere() const { return std::filesystem::exists(m_file); }
 
     std::string m_report;
+    std::string m_file = ProgramFile("cra1.tmp");
 };
 
 TEST_F(CrashReportDialogTest, ExplainsShowsTheReportAndOpensADescriptionBox) {
@@ -82,6 +87,7 @@ TEST_F(CrashReportDialogTest, ExplainsShowsTheReportAndOpensADescriptionBox) {
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(Opened(), std::vector<std::string>{CrashReportDialog::kPrivacyPage});
+    EXPECT_FALSE(FileIsThere()) << "closed: the report file is deleted";
 }
 
 TEST_F(CrashReportDialogTest, SendsTheDescriptionAndTheReportInOnePostAndClosesWhenSent) {
@@ -92,6 +98,7 @@ TEST_F(CrashReportDialogTest, SendsTheDescriptionAndTheReportInOnePostAndClosesW
         Click(window, IDOK);
     });
     EXPECT_EQ(result, IDOK);
+    EXPECT_FALSE(FileIsThere()) << "sent: the report file is deleted";
     const std::vector<LoopbackHttpServer::Request> requests = server.Requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].method, "POST");
@@ -116,6 +123,7 @@ TEST_F(CrashReportDialogTest, AFailedUploadStaysOnScreenAndCloseEndsAStalledOne)
         }));
         log = test::ItemTextOf(window, IDC_CRASH_STATUS);
         EXPECT_TRUE(IsWindowVisible(window)) << "still open after the failure";
+        EXPECT_TRUE(FileIsThere()) << "the report is kept while the dialog is open";
         EXPECT_FALSE(IsVisible(window, IDOK));
         EXPECT_EQ(SendMessageA(GetDlgItem(window, IDC_CRASH_PROGRESS), PBM_GETPOS, 0, 0), 100);
         Click(window, IDCANCEL);

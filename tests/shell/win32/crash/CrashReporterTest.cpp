@@ -117,6 +117,26 @@ TEST_F(CrashReporterTest, AFaultOnTheMainThreadIsReportedWithoutTheSecretsItHeld
     }
 }
 
+// The value a register holds in the report's context block, as written there.
+std::string RegisterIn(const std::string& report, const std::string& name) {
+    const std::size_t label = report.find(name + ":");
+    const std::size_t value = report.find("0x", label);
+    return label == std::string::npos || value == std::string::npos ? std::string() : report.substr(value + 2, 16);
+}
+
+TEST_F(CrashReporterTest, OnlyRegistersPointingIntoAModuleOrTheStackAreShown) {
+    const HarnessRun run = Run({"values"});
+    ExpectWellFormed(run, kAccessViolation, "MainThread");
+    const std::string report = run.Report();
+    const std::string masked(16, '?');
+    EXPECT_EQ(RegisterIn(report, "RAX"), masked) << "a character";
+    EXPECT_EQ(RegisterIn(report, "RBX"), masked) << "two characters";
+    EXPECT_EQ(RegisterIn(report, "RCX"), masked) << "a heap block";
+    EXPECT_NE(RegisterIn(report, "RDX"), masked) << "the program's code";
+    EXPECT_NE(RegisterIn(report, "RSI"), masked) << "the stack";
+    EXPECT_EQ(RegisterIn(report, "RSI").size(), 16u) << report;
+}
+
 TEST_F(CrashReporterTest, AJumpIntoDataShowsNoneOfItsBytes) {
     const HarnessRun run = Run({"data"});
     ASSERT_EQ(run.reports.size(), 1u);
