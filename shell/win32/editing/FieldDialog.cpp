@@ -36,7 +36,7 @@ bool FieldDialog::OnInit() {
     HeaderBand::SetIcon(Item(IDC_FIELD_HEADER), m_icons.Large());
     FillTypes();
     SetUpButtons();
-    SetItemText(IDC_FIELD_DATA, m_item.Value().Viewed());
+    SetItemSecret(IDC_FIELD_DATA, m_item.Value().Viewed());
     ShowEditorState();
     FocusItem(IDC_FIELD_DATA);
     return false;

@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/win32/ui/HeaderBand.h"
+#include "shell/win32/ui/SecretText.h"
 
 #include <commctrl.h>
 
@@ -27,21 +28,6 @@ using Command = void (PasswordGeneratorDialog::*)();
 HICON LoadProgramIcon(int metricWidth, int metricHeight) {
     return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                          GetSystemMetrics(metricWidth), GetSystemMetrics(metricHeight), 0));
-}
-
-void SetSecretText(HWND window, const SecureString& text) {
-    SetWindowTextA(window, text.c_str());
-}
-
-// Another dialog's box may hold a password: its text never passes through an unwiped buffer.
-SecureString SecretTextOf(HWND window) {
-    SecureString text;
-    if (window != nullptr && IsWindow(window)) {
-        text.resize(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1);
-        const int copied = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-        text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    }
-    return text;
 }
 
 } // namespace
@@ -68,7 +54,7 @@ bool PasswordGeneratorDialog::OnInit() {
     // A masked box (a master password being typed) is never shown in the clear here: it gets a
     // fresh password instead.
     const bool masked = m_source != nullptr && (GetWindowLongPtrA(m_source, GWL_STYLE) & ES_PASSWORD) != 0;
-    const SecureString source = masked ? SecureString() : SecretTextOf(m_source);
+    const SecureString source = masked || !IsWindow(m_source) ? SecureString() : secret_text::Of(m_source);
     if (source.empty()) {
         Generate();
     } else {
@@ -183,8 +169,8 @@ void PasswordGeneratorDialog::OnDestroy() {
 }
 
 void PasswordGeneratorDialog::ShowPassword(std::string_view password) {
-    SetSecretText(Item(IDC_GENERATOR_PASSWORD), SecureString(password));
-    SetSecretText(Item(IDC_GENERATOR_PHONETICS), SpellPhonetically(password));
+    secret_text::Replace(Item(IDC_GENERATOR_PASSWORD), password);
+    secret_text::Replace(Item(IDC_GENERATOR_PHONETICS), SpellPhonetically(password).Viewed());
 }
 
 bool RunPasswordGenerator(HWND owner, HWND targetEdit) {
@@ -193,7 +179,7 @@ bool RunPasswordGenerator(HWND owner, HWND targetEdit) {
         return false;
     }
     if (targetEdit != nullptr && IsWindow(targetEdit)) {
-        SetWindowTextA(targetEdit, dialog.Result().c_str());
+        secret_text::Replace(targetEdit, dialog.Result().Viewed());
     }
     return true;
 }

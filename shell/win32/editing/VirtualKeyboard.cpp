@@ -1,5 +1,6 @@
 #include "shell/win32/editing/VirtualKeyboard.h"
 
+#include "core/SecureString.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/VirtualKeyboardLayout.h"
@@ -193,7 +194,8 @@ void VirtualKeyboard::TypeText(std::string_view text) {
     if (!IsWindow(m_target)) {
         return;
     }
-    const std::string typed(text);
+    // The character typed into a password box is a piece of the password: its copy wipes itself.
+    const SecureString typed(text);
     // Not undoable: the edit's undo buffer would keep a copy of what was typed into a password box.
     SendMessageA(m_target, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(typed.c_str()));
     SendMessageA(m_target, EM_EMPTYUNDOBUFFER, 0, 0);

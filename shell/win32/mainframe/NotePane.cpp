@@ -5,6 +5,7 @@
 #include "shell/NoteText.h"
 #include "shell/win32/ui/CodePageText.h"
 #include "shell/win32/ui/MessageBoxes.h"
+#include "shell/win32/ui/SecretText.h"
 
 namespace vaultlet {
 
@@ -63,16 +64,12 @@ void NotePane::Forget() {
 }
 
 SecureString NotePane::EditText() const {
-    const int length = GetWindowTextLengthA(m_window);
-    SecureString text;
-    text.resize(static_cast<std::size_t>(length) + 1);
-    const int copied = GetWindowTextA(m_window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
+    return secret_text::Of(m_window);
 }
 
 void NotePane::SetEditText(const SecureString& text) {
-    SetWindowTextA(m_window, text.c_str());
+    // The note shown so far is overwritten in the control's own buffer before it goes.
+    secret_text::Replace(m_window, text.Viewed());
 }
 
 } // namespace vaultlet

@@ -7,6 +7,7 @@
 #include "shell/win32/ui/CommandCodes.h"
 #include "shell/win32/ui/ControlClasses.h"
 #include "shell/win32/ui/MessageBoxes.h"
+#include "shell/win32/ui/SecretText.h"
 
 namespace vaultlet {
 
@@ -89,13 +90,7 @@ std::string Dialog::ItemText(int id) const {
 }
 
 SecureString Dialog::ItemSecret(int id) const {
-    const HWND item = Item(id);
-    const int length = GetWindowTextLengthA(item);
-    SecureString text;
-    text.resize(static_cast<std::size_t>(length) + 1);
-    const int copied = GetWindowTextA(item, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
+    return secret_text::Of(Item(id));
 }
 
 bool Dialog::ItemIsExactInCodePage(int id) const {
@@ -118,15 +113,12 @@ void Dialog::SetItemText(int id, std::string_view text) const {
     SetWindowTextA(Item(id), copy.c_str());
 }
 
+void Dialog::SetItemSecret(int id, std::string_view text) const {
+    secret_text::Set(Item(id), text);
+}
+
 void Dialog::ClearSecret(int id) const {
-    const HWND item = Item(id);
-    const int length = GetWindowTextLengthA(item);
-    if (length > 0) {
-        // Same length, so the edit control rewrites its buffer in place rather than allocating anew.
-        const std::string mask(static_cast<std::size_t>(length), '*');
-        SetWindowTextA(item, mask.c_str());
-    }
-    SetWindowTextA(item, "");
+    secret_text::Clear(Item(id));
 }
 
 void Dialog::FocusItem(int id) const {

@@ -67,6 +67,8 @@ protected:
     // and returns false, so the dialog stays open and nothing is stored changed.
     bool CheckExactText(std::initializer_list<int> ids) const;
     void SetItemText(int id, std::string_view text) const;
+    // For boxes that show a secret: the text is copied only into a buffer that wipes itself.
+    void SetItemSecret(int id, std::string_view text) const;
     // Empties a password box, first overwriting the text it held in the control's own buffer.
     void ClearSecret(int id) const;
     bool IsChecked(int id) const { return IsDlgButtonChecked(m_window, id) == BST_CHECKED; }
