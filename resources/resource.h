@@ -174,11 +174,12 @@
 #define MSG_CRASH_UPLOAD_DONE 0x2A92     // crash dialog: the upload has ended
 
 // ---- Timers -------------------------------------------------------------------------------------
-#define TIMER_LOGIN_HIDE 1           // login dialog: hide itself when started hidden (200 ms)
-#define TIMER_SEARCH_START 1         // database search window: start scanning (500 ms)
-#define TIMER_CLIPBOARD_COUNTDOWN 63 // main window, 1 s
-#define TIMER_TREE_REFRESH 64        // main window, 5 s
-#define TIMER_WINDOW_MONITOR 65      // main window, 2 s
+#define TIMER_LOGIN_HIDE 1             // login dialog: hide itself when started hidden (200 ms)
+#define TIMER_SEARCH_START 1           // database search window: start scanning (500 ms)
+#define TIMER_CLIPBOARD_COUNTDOWN 63   // main window, 1 s
+#define TIMER_TREE_REFRESH 64          // main window, 5 s
+#define TIMER_WINDOW_MONITOR 65        // main window, 2 s
+#define TIMER_GENERATOR_CLIPBOARD 2101 // password generator without a main window: its copy's countdown, 1 s
 
 // ---- Dialogs and their controls -----------------------------------------------------------------
 // Labels and lines that code never addresses.

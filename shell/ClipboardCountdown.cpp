@@ -26,6 +26,12 @@ bool ClipboardCountdown::Tick(ClipboardAccess& clipboard) {
     return m_secondsLeft > 0 || ClearNow(clipboard);
 }
 
+ClipboardCountdown::TimerRequest ClipboardCountdown::RetryClear() noexcept {
+    m_secondsLeft = 0;
+    m_clearPending = true;
+    return TimerRequest::Restart;
+}
+
 void ClipboardCountdown::Cancel() noexcept {
     m_secondsLeft = 0;
     m_clearPending = false;

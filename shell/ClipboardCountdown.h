@@ -24,6 +24,10 @@ public:
     // pending clear changes nothing.
     bool Tick(ClipboardAccess& clipboard);
 
+    // The value must go now but the clipboard was busy: the countdown ends and every further tick
+    // tries the clear again, until it succeeds or the value is gone. The timer must (re)start.
+    TimerRequest RetryClear() noexcept;
+
     // Ends the countdown and any pending clear, when the value is known to be gone.
     void Cancel() noexcept;
 

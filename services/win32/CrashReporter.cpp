@@ -19,6 +19,7 @@ DWORD g_threadNameSlot = TLS_OUT_OF_INDEXES;
 // The id of the thread that writes the report, 0 while none does: claimed once, so a process
 // writes at most one report.
 volatile LONG g_reportingThread = 0;
+CrashReporter::Cleanup g_cleanup = nullptr;
 char g_reportPath[MAX_PATH];
 char g_relaunchCommand[kMaxRelaunchCommand + 1];
 CrashReportFile g_file;
@@ -92,8 +93,19 @@ LONG WINAPI CrashReporter::Filter(EXCEPTION_POINTERS* exception) {
     return Report(exception, name != nullptr ? name : "Unknown");
 }
 
+void CrashReporter::SetCleanup(Cleanup cleanup) noexcept {
+    g_cleanup = cleanup;
+}
+
 LONG CrashReporter::Report(EXCEPTION_POINTERS* exception, const char* location) noexcept {
-    if (!IsInstalled() || !ClaimReport() || !CreateReportFile()) {
+    if (!IsInstalled() || !ClaimReport()) {
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+    // Also when no report can be written: the process ends either way.
+    if (g_cleanup != nullptr) {
+        g_cleanup();
+    }
+    if (!CreateReportFile()) {
         return EXCEPTION_CONTINUE_SEARCH;
     }
     {

@@ -40,6 +40,12 @@ public:
     // Names the calling thread in reports; the text must live as long as the thread.
     static void NameThread(const char* name) noexcept;
 
+    // What the program must undo before it goes, whatever else fails: it takes the program's
+    // secrets off places other programs read, such as the clipboard. Called once, on the failing
+    // thread, before the report is written; it must not throw.
+    using Cleanup = void (*)();
+    static void SetCleanup(Cleanup cleanup) noexcept;
+
     // Writes the report for the exception, starts the crash-report process and ends this one with
     // the exception's code. The first failing thread writes the only report; another thread that
     // fails meanwhile waits for it to end the process, and a fault inside the reporter itself

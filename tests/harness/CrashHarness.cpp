@@ -4,6 +4,7 @@
 //   values      an access violation with small values (characters of a password), the address of
 //               a heap block, of the program's code and of the stack in registers
 //   data        a jump into data memory that holds the secret
+//   clipboard   an access violation while a secret the program copied stands on the clipboard
 //   worker      an access violation in the worker thread "CheckUpdateThread"
 //   throw       a C++ exception leaving the worker thread "CheckUpdateThread"
 //   twothreads  two worker threads faulting at the same moment
@@ -12,6 +13,7 @@
 // then faults itself, as a crash inside the crash dialog would.
 #include "shell/CommandLine.h"
 #include "shell/win32/crash/CrashReportMode.h"
+#include "shell/win32/system/SecretClipboard.h"
 #include "shell/win32/system/WorkerThread.h"
 
 #include <windows.h>
@@ -79,6 +81,16 @@ void Record(const std::string&, const std::string&) {
                  : "rax", "rbx", "rcx", "rdx", "rsi", "memory");
 }
 
+// The copy goes through the program's clipboard keeper, as a copy from the main window does.
+[[gnu::noinline]] void FaultWithASecretOnTheClipboard() {
+    const HWND owner =
+        CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    vaultlet::SecretClipboard keeper(owner, 1);
+    if (keeper.Copy(kSecretText)) {
+        WriteUnmapped();
+    }
+}
+
 void JumpIntoData() {
     auto* data = static_cast<std::uint64_t*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     for (int index = 0; index < 512; ++index) {
@@ -135,6 +147,8 @@ int main() {
         FaultHoldingSecret();
     } else if (mode == "values") {
         FaultHoldingValues();
+    } else if (mode == "clipboard") {
+        FaultWithASecretOnTheClipboard();
     } else if (mode == "data") {
         JumpIntoData();
     } else if (mode == "worker" || mode == "throw" || mode == "twothreads") {

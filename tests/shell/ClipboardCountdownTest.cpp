@@ -133,6 +133,15 @@ TEST(ClipboardCountdownTest, PendingClearAfterCopyOrCancel) {
     countdown.Cancel();
     EXPECT_FALSE(countdown.Tick(clipboard));
     EXPECT_EQ(clipboard.clearAttempts, 1);
+
+    // A clear that must happen now (a lock, or a value handed over) cuts a running countdown short
+    // and is retried from the next tick on.
+    countdown.Start(true, 30);
+    EXPECT_EQ(countdown.RetryClear(), TimerRequest::Restart);
+    EXPECT_EQ(countdown.SecondsLeft(), 0);
+    clipboard.busy = false;
+    EXPECT_FALSE(countdown.Tick(clipboard));
+    EXPECT_EQ(clipboard.content, FakeClipboard::Content::Empty);
 }
 
 } // namespace

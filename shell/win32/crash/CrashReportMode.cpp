@@ -1,5 +1,6 @@
 #include "shell/win32/crash/CrashReportMode.h"
 
+#include "autofill/win32/ClipboardKeeper.h"
 #include "services/CrashReportText.h"
 #include "services/win32/CrashReporter.h"
 #include "shell/CommandLine.h"
@@ -9,11 +10,26 @@
 #include <optional>
 
 namespace vaultlet {
+namespace {
+
+// A crash must not leave a copied password on the clipboard with no countdown left to clear it.
+void ClearSecretsAfterCrash() {
+    try {
+        if (ClipboardKeeper* keeper = ClipboardKeeper::Current()) {
+            keeper->ClearIfOurs();
+        }
+    } catch (...) {
+        // The process ends in a moment anyway.
+    }
+}
+
+} // namespace
 
 bool CrashReportMode::Enter(const CommandLine& commandLine, const Presenter& presenter) {
     if (!commandLine.IsCrashReport()) {
         const ProgramVersion version = ProgramVersion::OfThisProgram();
         CrashReporter::Install({version.major, version.minor, version.patch, version.build});
+        CrashReporter::SetCleanup(ClearSecretsAfterCrash);
         return false;
     }
     const std::string path = commandLine.CrashReportFile();

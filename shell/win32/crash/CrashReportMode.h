@@ -15,8 +15,9 @@ public:
 
     // Started as `/crash_report FILE`: presents FILE when it is one of our reports (bounded in size,
     // starting with the report's first line; anything else is ignored without a word) and returns
-    // true, and the caller ends with 0. Otherwise installs the crash reporter and returns false. The
-    // crash-report process itself has no reporter, so a crash there cannot start another one.
+    // true, and the caller ends with 0. Otherwise installs the crash reporter, which first takes a
+    // secret of ours off the clipboard, and returns false. The crash-report process itself has no
+    // reporter, so a crash there cannot start another one.
     static bool Enter(const CommandLine& commandLine, const Presenter& presenter = ShowDialog);
 
     // The real presenter: the crash dialog, owned by the active window.

@@ -4,7 +4,7 @@
 #include "autofill/PasswordGeneratorRules.h"
 #include "autofill/PhoneticSpelling.h"
 #include "autofill/SystemGeneratorDraws.h"
-#include "autofill/win32/SecretClipboardFormats.h"
+#include "autofill/win32/ClipboardKeeper.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/win32/ui/HeaderBand.h"
@@ -150,8 +150,19 @@ void PasswordGeneratorDialog::Generate() {
 }
 
 void PasswordGeneratorDialog::CopyPassword() {
+    ClipboardKeeper* keeper = ClipboardKeeper::Current();
+    if (keeper == nullptr) {
+        m_clipboard = std::make_unique<SecretClipboard>(Handle(), TIMER_GENERATOR_CLIPBOARD);
+        keeper = m_clipboard.get();
+    }
     // A busy clipboard leaves things as they are, without a message.
-    SecretClipboardFormats::Replace(Handle(), ItemSecret(IDC_GENERATOR_PASSWORD).Viewed());
+    keeper->Copy(ItemSecret(IDC_GENERATOR_PASSWORD).Viewed());
+}
+
+void PasswordGeneratorDialog::OnTimer(UINT_PTR timerId) {
+    if (timerId == TIMER_GENERATOR_CLIPBOARD && m_clipboard) {
+        m_clipboard->OnTimer();
+    }
 }
 
 void PasswordGeneratorDialog::UpdateCaseRadios() {
@@ -166,6 +177,8 @@ void PasswordGeneratorDialog::OnDestroy() {
     // The boxes show a password in the clear; their text is freed without being wiped.
     ClearSecret(IDC_GENERATOR_PASSWORD);
     ClearSecret(IDC_GENERATOR_PHONETICS);
+    // A copy of the dialog's own goes with it.
+    m_clipboard.reset();
 }
 
 void PasswordGeneratorDialog::ShowPassword(std::string_view password) {

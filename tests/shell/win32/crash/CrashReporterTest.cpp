@@ -5,6 +5,7 @@
 #include "shell/win32/crash/CrashReportMode.h"
 #include "tests/support/ProcessRunner.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
 
 #include <gtest/gtest.h>
@@ -135,6 +136,12 @@ TEST_F(CrashReporterTest, OnlyRegistersPointingIntoAModuleOrTheStackAreShown) {
     EXPECT_NE(RegisterIn(report, "RDX"), masked) << "the program's code";
     EXPECT_NE(RegisterIn(report, "RSI"), masked) << "the stack";
     EXPECT_EQ(RegisterIn(report, "RSI").size(), 16u) << report;
+}
+
+TEST_F(CrashReporterTest, ASecretTheProgramCopiedIsTakenOffTheClipboard) {
+    const HarnessRun run = Run({"clipboard"});
+    ExpectWellFormed(run, kAccessViolation, "MainThread");
+    EXPECT_EQ(test::ClipboardText(nullptr), std::nullopt);
 }
 
 TEST_F(CrashReporterTest, AJumpIntoDataShowsNoneOfItsBytes) {

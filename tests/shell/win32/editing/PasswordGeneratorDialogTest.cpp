@@ -6,13 +6,16 @@
 #include "resources/resource.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
+#include "shell/win32/system/SecretClipboard.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/Win32TestWindows.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vaultlet {
@@ -52,6 +55,18 @@ protected:
         EXPECT_TRUE(test::WaitUntil([&] { return Password(window) != "-"; }));
         EXPECT_EQ(Password(window).size(), static_cast<std::size_t>(length));
         return Password(window);
+    }
+    // Empties the clipboard, presses Copy and waits until text stands there; the clipboard is not
+    // opened meanwhile, which would make the copy fail.
+    static void Copy(HWND window) {
+        if (OpenClipboard(nullptr)) {
+            EmptyClipboard();
+            CloseClipboard();
+        }
+        test::Click(window, IDC_GENERATOR_COPY);
+        EXPECT_TRUE(test::WaitUntil([] { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }));
+        // Until the copy has closed the clipboard again.
+        EXPECT_TRUE(test::WaitUntil([] { return test::ClipboardText(nullptr) != "<busy>"; }));
     }
     static void ClickAndWait(HWND window, int radio) {
         test::Click(window, radio);
@@ -128,12 +143,8 @@ TEST_F(PasswordGeneratorDialogTest, CopyLeavesTheDialogOpenAndOkHandsThePassword
     for (const char c : password) {
         EXPECT_TRUE(c >= 'A' && c <= 'Z') << password;
     }
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        CloseClipboard();
-    }
-    test::Click(window, IDC_GENERATOR_COPY);
-    EXPECT_TRUE(test::WaitUntil([&] { return test::ClipboardText(nullptr) == password; }));
+    Copy(window);
+    EXPECT_EQ(test::ClipboardText(nullptr), password);
     EXPECT_TRUE(IsWindowVisible(window)) << "the dialog stays open";
 
     EXPECT_EQ(Finish(window, IDOK), IDOK);
@@ -141,6 +152,37 @@ TEST_F(PasswordGeneratorDialogTest, CopyLeavesTheDialogOpenAndOkHandsThePassword
     EXPECT_EQ(Stored("PassGenType"), 2);
     EXPECT_EQ(Stored("PassGenCase"), 1);
     EXPECT_EQ(Stored("PassGenPasswordLen"), 200);
+    // Without a main window the dialog's own countdown cleared the copy when it closed.
+    EXPECT_EQ(test::ClipboardText(nullptr), std::nullopt);
+}
+
+// With the program's clipboard keeper (the main window's, on the same thread) the copy is the
+// keeper's, under its countdown, and outlives the dialog.
+TEST_F(PasswordGeneratorDialogTest, CopyGoesThroughTheProgramsClipboardCountdown) {
+    int secondsLeft = -1;
+    std::optional<std::string> afterDialog;
+    m_dialog = std::make_unique<PasswordGeneratorDialog>();
+    m_run = std::make_unique<test::ModalThread>([&] {
+        const HWND owner = test::CreateOwnerWindow();
+        INT_PTR result = 0;
+        {
+            SecretClipboard keeper(owner, TIMER_CLIPBOARD_COUNTDOWN);
+            result = m_dialog->RunModal(nullptr);
+            secondsLeft = keeper.SecondsLeft();
+            afterDialog = test::ClipboardText(nullptr);
+        }
+        DestroyWindow(owner);
+        return result;
+    });
+    const HWND window = m_run->WaitForDialog(kTitle);
+    ASSERT_NE(window, nullptr);
+    const std::string password = Password(window);
+    Copy(window);
+    EXPECT_EQ(test::ClipboardText(nullptr), password);
+    EXPECT_EQ(Finish(window, IDCANCEL), IDCANCEL);
+    EXPECT_EQ(secondsLeft, 10) << "the default countdown started";
+    EXPECT_EQ(afterDialog, password);
+    EXPECT_EQ(test::ClipboardText(nullptr), std::nullopt) << "the keeper took it off when it went";
 }
 
 // A dialog opened from another dialog's box: the box's text is shown instead of a fresh password,

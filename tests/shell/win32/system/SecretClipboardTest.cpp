@@ -1,6 +1,6 @@
 // The secret clipboard on the real clipboard: the ticks of the countdown are driven by calling
 // OnTimer, so no test waits for a second to pass.
-#include "shell/win32/mainframe/SecretClipboard.h"
+#include "shell/win32/system/SecretClipboard.h"
 
 #include "resources/resource.h"
 #include "shell/Settings.h"
@@ -158,6 +158,46 @@ TEST_F(SecretClipboardTest, ValueCopiedByAnotherProgramSurvives) {
         ASSERT_TRUE(PutClipboardText(m_other, "copied later again"));
     }
     EXPECT_EQ(ClipboardText(m_other), "copied later again");
+}
+
+// Clipboard managers and remote-desktop agents put what they saw back on the clipboard as their own.
+TEST_F(SecretClipboardTest, OurValuePutBackByAnotherProgramIsStillCleared) {
+    SecretClipboard clipboard(m_owner, kTimerId);
+    ASSERT_TRUE(clipboard.Copy("s3cret"));
+    ASSERT_TRUE(PutClipboardText(m_other, "s3cret"));
+    for (int tick = 0; tick < 3; ++tick) {
+        clipboard.OnTimer();
+    }
+    EXPECT_EQ(ClipboardText(m_other), std::nullopt);
+
+    // Also when asked to clear at once (a lock), and when this object goes (the program ends).
+    ASSERT_TRUE(clipboard.Copy("s3cret"));
+    ASSERT_TRUE(PutClipboardText(m_other, "s3cret"));
+    clipboard.ClearIfOurs();
+    EXPECT_EQ(ClipboardText(m_other), std::nullopt);
+    {
+        SecretClipboard going(m_owner, kTimerId);
+        ASSERT_TRUE(going.Copy("s3cret"));
+        ASSERT_TRUE(PutClipboardText(m_other, "s3cret"));
+    }
+    EXPECT_EQ(ClipboardText(m_other), std::nullopt);
+}
+
+// An auto-type paste could not empty the clipboard after the target read the value.
+TEST_F(SecretClipboardTest, AValueTakenOverGoesOnTheFirstTickTheClipboardIsFree) {
+    SecretClipboard clipboard(m_owner, kTimerId);
+    EXPECT_EQ(ClipboardKeeper::Current(), &clipboard) << "the first one is the process's keeper";
+    ASSERT_TRUE(PutClipboardText(m_other, "pasted"));
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.IsHolding());
+    clipboard.TakeOver("pasted");
+    EXPECT_EQ(clipboard.SecondsLeft(), 0);
+    EXPECT_TRUE(StopTimer()) << "the timer runs for the retries";
+    clipboard.OnTimer();
+    holder.Release();
+    EXPECT_EQ(ClipboardText(m_other), "pasted");
+    clipboard.OnTimer();
+    EXPECT_EQ(ClipboardText(m_other), std::nullopt);
 }
 
 TEST_F(SecretClipboardTest, BusyClipboardIsClearedOnTheFirstTickItIsFree) {
