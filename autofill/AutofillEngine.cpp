@@ -147,8 +147,9 @@ bool AutofillEngine::Paste(const SecureString& text) {
     const KeyCode v = m_sender.KeyForChar('v');
     const std::uint8_t virtualKey = v == kNoKey ? kVirtualKeyV : VirtualKeyOf(v);
     PressCode(MakeKeyCode(virtualKey, kCtrlBit));
-    m_sender.ClearClipboard();
-    return true;
+    // Only now may the value be read, and only by the window the keys went to: a program that reads
+    // the clipboard first has not been sent a paste, and whatever it is, the rest is not typed.
+    return m_sender.FinishPaste(m_window);
 }
 
 } // namespace vaultlet

@@ -34,7 +34,8 @@ public:
     // target the input goes wherever the keyboard focus is. Typing goes only into the window it
     // was meant for (the target, or the window in front when Send began): when that window did not
     // come to the front, or another one took its place, Send stops silently before the next key or
-    // paste. True when everything was sent.
+    // paste; so it does when a pasted value was asked for by another program. True when everything
+    // was sent.
     bool Send(WindowHandle target = nullptr);
 
     const KeyList& Keys() const noexcept { return m_keys; }

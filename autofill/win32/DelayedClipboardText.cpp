@@ -1,5 +1,6 @@
 #include "autofill/win32/DelayedClipboardText.h"
 
+#include "autofill/win32/ClipboardKeeper.h"
 #include "autofill/win32/SecretClipboardFormats.h"
 #include "core/SecureWipe.h"
 
@@ -10,6 +11,13 @@ constexpr const char* kWindowClass = "VaultletDelayedClipboardText";
 // A reader holds the clipboard open only while it copies the text.
 constexpr int kOpenAttempts = 50;
 constexpr DWORD kOpenRetryMilliseconds = 10;
+// The target may ask for the text as soon as it has the V key, before the last of the paste keys
+// has gone out; a request waits this long for the release. Far more than the longest hold time.
+constexpr DWORD kReleaseWaitMilliseconds = 5000;
+
+HANDLE ManualResetEvent() {
+    return CreateEventA(nullptr, TRUE, FALSE, nullptr);
+}
 
 bool RegisterWindowClass() {
     static const bool registered = [] {
@@ -35,22 +43,28 @@ bool OpenWithRetries(HWND owner) {
 } // namespace
 
 DelayedClipboardText::DelayedClipboardText()
-    : m_ready(CreateEventA(nullptr, TRUE, FALSE, nullptr)), m_taken(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
-    if (m_ready != nullptr && m_taken != nullptr && RegisterWindowClass()) {
+    : m_ready(ManualResetEvent()), m_released(ManualResetEvent()), m_withdrawn(ManualResetEvent()),
+      m_taken(ManualResetEvent()), m_refused(ManualResetEvent()) {
+    if (m_ready != nullptr && m_released != nullptr && m_withdrawn != nullptr && m_taken != nullptr &&
+        m_refused != nullptr && RegisterWindowClass()) {
         m_thread = std::thread([this] { Run(); });
         WaitForSingleObject(m_ready, INFINITE);
     }
 }
 
 DelayedClipboardText::~DelayedClipboardText() {
+    SetEvent(m_withdrawn);
     if (m_window != nullptr) {
         PostMessageA(m_window, WM_CLOSE, 0, 0);
     }
     if (m_thread.joinable()) {
         m_thread.join();
     }
-    CloseHandle(m_ready);
-    CloseHandle(m_taken);
+    for (HANDLE event : {m_ready, m_released, m_withdrawn, m_taken, m_refused}) {
+        if (event != nullptr) {
+            CloseHandle(event);
+        }
+    }
 }
 
 void DelayedClipboardText::Run() {
@@ -92,10 +106,29 @@ LRESULT CALLBACK DelayedClipboardText::Procedure(HWND window, UINT message, WPAR
     }
 }
 
+// Asked by the system while the reader holds the clipboard open: no OpenClipboard here.
 void DelayedClipboardText::Render() {
-    // Asked by the system while the reader holds the clipboard open: no OpenClipboard here.
-    SecretClipboardFormats::PutText(m_text.Viewed());
-    SetEvent(m_taken);
+    const HANDLE wake[] = {m_released, m_withdrawn};
+    const DWORD woke = WaitForMultipleObjects(2, wake, FALSE, kReleaseWaitMilliseconds);
+    if (IsSet(m_refused) || woke != WAIT_OBJECT_0 || IsSet(m_withdrawn) || !ReaderIsTarget()) {
+        SetEvent(m_refused);
+        return;
+    }
+    if (SecretClipboardFormats::PutText(m_text.Viewed())) {
+        SetEvent(m_taken);
+    }
+}
+
+// The window that has the clipboard open is one of the target's process; a reader that opened it
+// without a window cannot be told apart from any other and counts as another program.
+bool DelayedClipboardText::ReaderIsTarget() const {
+    const HWND reader = GetOpenClipboardWindow();
+    DWORD process = 0;
+    return reader != nullptr && GetWindowThreadProcessId(reader, &process) != 0 && process == m_target;
+}
+
+bool DelayedClipboardText::IsSet(HANDLE event) const {
+    return WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
 }
 
 bool DelayedClipboardText::Offer(std::string_view text) {
@@ -103,7 +136,6 @@ bool DelayedClipboardText::Offer(std::string_view text) {
         return false;
     }
     m_text = text;
-    ResetEvent(m_taken);
     bool offered = EmptyClipboard() && SecretClipboardFormats::PutMarkers();
     if (offered) {
         SetClipboardData(CF_TEXT, nullptr);
@@ -113,14 +145,32 @@ bool DelayedClipboardText::Offer(std::string_view text) {
     return offered;
 }
 
-bool DelayedClipboardText::WaitUntilTaken(DWORD milliseconds) const {
-    return WaitForSingleObject(m_taken, milliseconds) == WAIT_OBJECT_0;
+DelayedClipboardText::Outcome DelayedClipboardText::ReleaseTo(DWORD processId, DWORD milliseconds) {
+    m_target = processId;
+    SetEvent(m_released);
+    const HANDLE done[] = {m_taken, m_refused};
+    switch (WaitForMultipleObjects(2, done, FALSE, milliseconds)) {
+    case WAIT_OBJECT_0:
+        return Outcome::Taken;
+    case WAIT_OBJECT_0 + 1:
+        return Outcome::Refused;
+    default:
+        return Outcome::NotAsked;
+    }
 }
 
 void DelayedClipboardText::Withdraw() {
-    if (OpenWithRetries(m_window)) {
-        EmptyClipboard();
+    SetEvent(m_withdrawn);
+    if (m_window != nullptr && OpenWithRetries(m_window)) {
+        // Whatever another program copied since is left alone.
+        if (GetClipboardOwner() == m_window) {
+            EmptyClipboard();
+        }
         CloseClipboard();
+    } else if (IsSet(m_taken)) {
+        if (ClipboardKeeper* keeper = ClipboardKeeper::Current()) {
+            keeper->TakeOver(m_text.Viewed());
+        }
     }
     SecureWipe(m_text.data(), m_text.size());
     m_text.clear();

@@ -1,6 +1,5 @@
 #include "autofill/win32/Win32InputSender.h"
 
-#include "autofill/win32/ClipboardSession.h"
 #include "autofill/win32/DelayedClipboardText.h"
 
 namespace vaultlet {
@@ -62,19 +61,18 @@ void Win32InputSender::WithdrawClipboardText() {
     }
 }
 
-void Win32InputSender::ClearClipboard() {
-    if (m_offered) {
-        // The paste is over once the target has read the text; a target that never reads it gets
-        // nothing after the wait either.
-        m_offered->WaitUntilTaken(kPasteTimeout);
-        WithdrawClipboardText();
-        return;
+bool Win32InputSender::FinishPaste(WindowHandle target) {
+    if (!m_offered) {
+        return true;
     }
-    ClipboardSession clipboard(m_owner);
-    if (clipboard.IsOpen()) {
-        ::EmptyClipboard();
-    }
+    DWORD process = 0;
+    GetWindowThreadProcessId(static_cast<HWND>(target), &process);
+    // A target that never reads the text gets nothing after the wait either.
+    const DelayedClipboardText::Outcome outcome = m_offered->ReleaseTo(process, kPasteTimeout);
+    WithdrawClipboardText();
+    return outcome != DelayedClipboardText::Outcome::Refused;
 }
+
 void Win32InputSender::ActivateWindow(WindowHandle target) {
     HWND window = static_cast<HWND>(target);
     SendSystemCommand(window, SC_HOTKEY, reinterpret_cast<LPARAM>(window));

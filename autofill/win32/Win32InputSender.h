@@ -11,8 +11,9 @@ namespace vaultlet {
 
 // Auto-type into the real desktop: SendInput (one event per call, so the hold time can separate
 // key-down from key-up), the layout of the calling thread (VkKeyScanA) and the clipboard, where a
-// pasted value is promised rather than placed and marked as a secret (DelayedClipboardText), so the
-// clipboard is emptied only once the target has read it.
+// pasted value is promised rather than placed and marked as a secret (DelayedClipboardText): only the
+// target's program can read it, once the paste keys were sent, and the clipboard is emptied once it
+// has.
 class Win32InputSender : public InputSender {
 public:
     explicit Win32InputSender(HWND owner) noexcept : m_owner(owner) {}
@@ -22,7 +23,7 @@ public:
     void SendKey(std::uint8_t virtualKey, bool down) override;
     void SendCharacter(char16_t unit, bool down) override;
     bool SetClipboardText(std::string_view text) override;
-    void ClearClipboard() override;
+    bool FinishPaste(WindowHandle target) override;
     void WithdrawClipboardText() override;
     void ActivateWindow(WindowHandle target) override;
     WindowHandle ForegroundWindow() const override;

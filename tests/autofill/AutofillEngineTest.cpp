@@ -220,6 +220,26 @@ TEST_F(AutofillEngineTest, AnotherWindowComingForwardStopsTheRestOfTheTemplate) 
     EXPECT_EQ(pasting.clipboard, "");
 }
 
+// A program that reads the clipboard as soon as the value is offered (a clipboard monitor that
+// ignores the exclusion markers) is not the window the paste keys went to: it gets nothing, and
+// nothing more is typed. Each value is released to the window the fill is for.
+TEST_F(AutofillEngineTest, APasteAskedForByAnotherProgramStopsTheFill) {
+    AddItem("Login", "u");
+    AddItem("Password", "p");
+    int window = 0;
+    RecordingInputSender pasting;
+    AutofillEngine engine(pasting, AutofillOptions{true, 0});
+    ASSERT_TRUE(engine.PrepareTemplate(m_passcard.AutofillString(), &m_passcard));
+    ASSERT_TRUE(engine.Send(&window));
+    EXPECT_EQ(pasting.pasteTargets, (std::vector<WindowHandle>{&window, &window}));
+
+    m_sender.pasteRefused = true;
+    Type(m_passcard.AutofillString(), true);
+    EXPECT_EQ(m_sender.KeyEvents(), (Events{"clip u", "+Ctrl", "+V", "-V", "-Ctrl", "refused"}));
+    EXPECT_EQ(m_sender.typed, "");
+    EXPECT_TRUE(m_sender.pressed.empty());
+}
+
 // A character the layout cannot type goes as Unicode character events, never as a made-up virtual
 // key with Shift, Ctrl and Alt held; they are converted from the system's narrow text (UTF-8 outside
 // Windows, so a run of bytes can be one character; the ANSI code page on Windows).

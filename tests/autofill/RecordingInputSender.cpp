@@ -133,9 +133,11 @@ bool RecordingInputSender::SetClipboardText(std::string_view text) {
     return true;
 }
 
-void RecordingInputSender::ClearClipboard() {
-    events.push_back("empty");
+bool RecordingInputSender::FinishPaste(WindowHandle target) {
+    pasteTargets.push_back(target);
+    events.push_back(pasteRefused ? "refused" : "empty");
     clipboard.clear();
+    return !pasteRefused;
 }
 
 void RecordingInputSender::WithdrawClipboardText() {
@@ -180,7 +182,8 @@ void RecordingInputSender::Type(std::uint8_t virtualKey) {
         return;
     }
     if (ctrl && !alt && virtualKey == kVirtualKeyV) {
-        typed += clipboard;
+        // Another program that reads first holds the clipboard open while the target would paste.
+        typed += pasteRefused ? std::string() : clipboard;
         return;
     }
     const std::uint8_t modifiers = (shift ? kShiftBit : 0) | (ctrl ? kCtrlBit : 0) | (alt ? kAltBit : 0);

@@ -18,16 +18,16 @@ public:
     bool withoutLatinV = false;
 };
 
-// Records every call as a short text ("+Shift", "-A", "pause 30", "clip u", "empty", "withdraw", "activate",
-// "+U+00E9") and plays the events into a simulated edit control, so tests can check both the exact
-// sequence and what a target would have received.
+// Records every call as a short text ("+Shift", "-A", "pause 30", "clip u", "empty" (a paste read by
+// its target and taken off), "refused", "withdraw", "activate", "+U+00E9") and plays the events into a simulated edit
+// control, so tests can check both the exact sequence and what a target would have received.
 class RecordingInputSender : public InputSender {
 public:
     KeyCode KeyForChar(char character) const override { return layout.KeyForChar(character); }
     void SendKey(std::uint8_t virtualKey, bool down) override;
     void SendCharacter(char16_t unit, bool down) override;
     bool SetClipboardText(std::string_view text) override;
-    void ClearClipboard() override;
+    bool FinishPaste(WindowHandle target) override;
     void WithdrawClipboardText() override;
     void ActivateWindow(WindowHandle target) override;
     WindowHandle ForegroundWindow() const override;
@@ -43,6 +43,10 @@ public:
     std::set<std::uint8_t> pressed;
     std::string clipboard;
     bool clipboardFails = false;
+    // Another program asks for every pasted value first.
+    bool pasteRefused = false;
+    // The window each paste was released to.
+    std::vector<WindowHandle> pasteTargets;
     std::vector<WindowHandle> activated;
     // The window in front: activation brings the target there unless it stays behind, and once
     // this many events were sent another window comes forward.
@@ -63,7 +67,7 @@ public:
     void SendKey(std::uint8_t virtualKey, bool down) override { m_target.SendKey(virtualKey, down); }
     void SendCharacter(char16_t unit, bool down) override { m_target.SendCharacter(unit, down); }
     bool SetClipboardText(std::string_view text) override { return m_target.SetClipboardText(text); }
-    void ClearClipboard() override { m_target.ClearClipboard(); }
+    bool FinishPaste(WindowHandle target) override { return m_target.FinishPaste(target); }
     void WithdrawClipboardText() override { m_target.WithdrawClipboardText(); }
     void ActivateWindow(WindowHandle target) override { m_target.ActivateWindow(target); }
     WindowHandle ForegroundWindow() const override { return m_target.ForegroundWindow(); }

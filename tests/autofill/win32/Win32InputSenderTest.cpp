@@ -7,6 +7,8 @@
 #include "core/TextConversion.h"
 #include "tests/autofill/RecordingInputSender.h"
 #include "tests/support/ModelFixture.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestData.h"
 #include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
@@ -40,6 +42,26 @@ public:
 
 private:
     HWND m_owner;
+};
+
+// Another program that reads the clipboard as soon as a value is offered: the reader is told to go
+// when the value is on the clipboard, and the paste keys go out only once it holds the clipboard
+// open, waiting for the text. So it asks first, every time.
+class ReaderFirstSender : public ForwardingInputSender {
+public:
+    ReaderFirstSender(InputSender& target, HANDLE go) : ForwardingInputSender(target), m_go(go) {}
+
+    bool SetClipboardText(std::string_view text) override {
+        const bool set = ForwardingInputSender::SetClipboardText(text);
+        SetEvent(m_go);
+        readerAsked = PumpUntil([] { return GetOpenClipboardWindow() != nullptr; });
+        return set;
+    }
+
+    bool readerAsked = false;
+
+private:
+    HANDLE m_go;
 };
 
 class Win32InputSenderTest : public ModelFixture {
@@ -115,6 +137,45 @@ TEST_F(Win32InputSenderTest, ClipboardModePastesMarkedValuesAndLeavesTheClipboar
     EXPECT_EQ(WindowTextOf(form.Control(kLoginEditId)), "User.Name@example.com");
     EXPECT_TRUE(NoKeyIsPressed());
     EXPECT_FALSE(ClipboardHasText(m_owner));
+}
+
+// A clipboard monitor that ignores the exclusion markers reads the value before the target can: it
+// is not the window the paste keys went to, so it gets nothing, and so does everyone after it; the
+// rest of the template is not typed.
+TEST_F(Win32InputSenderTest, AProgramReadingThePasteFirstGetsNothingAndTheFillStops) {
+    const std::string event = "VaultletClipboardReader-" + std::to_string(GetCurrentProcessId());
+    const HANDLE go = CreateEventA(nullptr, TRUE, FALSE, event.c_str());
+    ASSERT_NE(go, nullptr);
+    const TempDir folder;
+    const std::string result = folder.File("read.txt");
+    std::string commandLine = "\"" VAULTLET_CLIPBOARD_READER_PATH "\" " + event + " \"" + result + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION reader{};
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &reader));
+    WindowThread form(CreateLoginForm);
+    ASSERT_TRUE(form.BringToFront());
+    ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
+
+    Win32InputSender win32(m_owner);
+    ReaderFirstSender sender(win32, go);
+    AutofillEngine engine(sender, AutofillOptions{true, 1});
+    ASSERT_TRUE(engine.PrepareTemplate("<Login>{TAB}<Password>x", &m_passcard));
+    EXPECT_FALSE(engine.Send(form.Window()));
+    EXPECT_TRUE(sender.readerAsked);
+
+    EXPECT_EQ(WaitForSingleObject(reader.hProcess, 10000), WAIT_OBJECT_0);
+    EXPECT_EQ(ReadFileBytes(result), "nothing");
+    EXPECT_FALSE(ClipboardHasText(m_owner));
+    // Nothing was pasted, and neither the Tab nor the password followed.
+    EXPECT_TRUE(PumpUntil([&] { return WindowTextOf(form.Control(kLoginEditId)).empty(); }));
+    EXPECT_EQ(WindowTextOf(form.Control(kPasswordEditId)), "");
+    EXPECT_TRUE(FocusIs(form, kLoginEditId));
+    EXPECT_TRUE(NoKeyIsPressed());
+    CloseHandle(reader.hThread);
+    CloseHandle(reader.hProcess);
+    CloseHandle(go);
 }
 
 // With the clipboard held open by someone else the value cannot be handed over and nothing is
