@@ -45,6 +45,9 @@ bool AutofillEngine::Send(WindowHandle target) {
     if (target != nullptr) {
         m_sender.ActivateWindow(target);
     }
+    if (m_targetCheck && !m_targetCheck()) {
+        return false;
+    }
     // Input lands in whatever is in front. A window that refused to come forward, or one that
     // pushed itself in front meanwhile, must not receive a password meant for another.
     m_window = target != nullptr ? target : m_sender.ForegroundWindow();

@@ -5,6 +5,7 @@
 #include "autofill/InputSender.h"
 #include "autofill/WindowHandle.h"
 
+#include <functional>
 #include <string_view>
 
 namespace vaultlet {
@@ -37,6 +38,10 @@ public:
     // paste; so it does when a pasted value was asked for by another program. True when everything
     // was sent.
     bool Send(WindowHandle target = nullptr);
+    // Asked once by Send after the target was activated and before the first key: false stops the
+    // send there, with nothing typed. For a target chosen by the user, the last chance to see that
+    // it is still the window the user meant.
+    void SetTargetCheck(std::function<bool()> check) { m_targetCheck = std::move(check); }
 
     const KeyList& Keys() const noexcept { return m_keys; }
     const ActionList& Actions() const noexcept { return m_actions; }
@@ -55,6 +60,7 @@ private:
 
     InputSender& m_sender;
     AutofillOptionsSource m_options;
+    std::function<bool()> m_targetCheck;
     const Passcard* m_passcard = nullptr;
     WindowHandle m_window = nullptr;
     KeyList m_keys;

@@ -222,8 +222,11 @@
 #define IDS_EXPORT_NOT_ENCRYPTED 10204
 #define IDS_EXPORT_WRITTEN 10205
 
-// Auto-fill: why a stored hot key was replaced.
+// Auto-fill: why a stored hot key was replaced; the window the chooser fills (its title and
+// program), and why nothing was typed into it.
 #define IDS_SETTINGS_HOTKEY_REPLACED 10100
+#define IDS_AUTOFILL_TARGET 10101
+#define IDS_AUTOFILL_TARGET_CHANGED 10102
 
 // Password health report: title, list columns, what each finding is, why (with counts of days or
 // passcards), the summary line, the status-bar note about expired passcards, and a report that

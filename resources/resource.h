@@ -344,6 +344,7 @@
 #define IDC_AUTOFILL_SEARCH 1410
 #define IDC_AUTOFILL_BOOKMARKS 1411
 #define IDC_AUTOFILL_TREE 1412
+#define IDC_AUTOFILL_TARGET 2102 // the window the chooser fills: its title and program
 
 // Password generator
 #define IDC_GENERATOR_LENGTH_SPIN 1013

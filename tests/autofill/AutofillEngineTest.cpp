@@ -200,6 +200,29 @@ TEST_F(AutofillEngineTest, ATargetIsActivatedFirstAndTypingStopsWhenItIsNotInFro
     EXPECT_EQ(behind.KeyEvents(), Events{"activate"});
 }
 
+// The check of a target the user chose runs once, after the activation and before the first key;
+// when it fails nothing at all is typed.
+TEST_F(AutofillEngineTest, TheTargetIsCheckedOnceJustBeforeTheFirstKey) {
+    AddItem("Password", "p");
+    int window = 0;
+    for (const bool fromClipboard : {false, true}) {
+        for (const bool unchanged : {true, false}) {
+            RecordingInputSender sender;
+            AutofillEngine engine(sender, AutofillOptions{fromClipboard, 0});
+            ASSERT_TRUE(engine.PrepareTemplate("x<Password>", &m_passcard));
+            Events seen;
+            engine.SetTargetCheck([&] {
+                seen = sender.KeyEvents();
+                return unchanged;
+            });
+            EXPECT_EQ(engine.Send(&window), unchanged);
+            EXPECT_EQ(seen, Events{"activate"});
+            EXPECT_EQ(sender.typed, unchanged ? "xp" : "") << fromClipboard;
+            EXPECT_EQ(sender.KeyEvents().size() > 1, unchanged);
+        }
+    }
+}
+
 // Another window coming forward in the middle of a template (the user clicked elsewhere, a
 // notification took the focus) gets none of the rest, in either mode; a value already on the
 // clipboard is taken off again.

@@ -2,16 +2,17 @@
 
 #include "autofill/KeyPassphraseSearch.h"
 #include "core/Database.h"
+#include "tests/autofill/FakeWindowSystem.h"
 #include "tests/autofill/RecordingInputSender.h"
 #include "tests/support/ModelFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <string>
 
 using namespace vaultlet;
+using vaultlet::test::FakeWindowSystem;
 using vaultlet::test::RecordingInputSender;
 
 namespace {
@@ -21,54 +22,10 @@ constexpr const char* kPageantPrompt = "#32770:Pageant: Enter Passphrase:Static:
 
 constexpr const char* kQtPrompt = "QWidget:FOCUSED:Alice <alice@example.org>: OpenPGP Passphrase:QLineEdit:";
 
-// Windows are addresses of slots in an array; each has a description, a class, an owning program
-// and a focus child.
-class FakeWindowSystem : public WindowSystem {
-public:
-    struct Window {
-        std::string description;
-        std::string className;
-        std::string program;
-    };
-
-    WindowHandle Slot(int index) { return &m_slots[index]; }
-
-    // A window that exists, as its program shows it.
-    WindowHandle Show(int index, std::string description, std::string className, std::string program) {
-        windows[Slot(index)] = {std::move(description), std::move(className), std::move(program)};
-        return Slot(index);
-    }
-    WindowHandle ShowPageant(int index, std::string description = kPageantPrompt) {
-        return Show(index, std::move(description), "#32770", "pageant.exe");
-    }
-
-    WindowHandle ForegroundWindow() override { return foreground; }
-    WindowHandle FocusWindowOf(WindowHandle window) override {
-        const auto found = focus.find(window);
-        return found == focus.end() ? nullptr : found->second;
-    }
-    bool Exists(WindowHandle window) override { return windows.count(window) != 0; }
-    SecureString DescribeWindow(WindowHandle window) override {
-        ++describeCalls;
-        return SecureString(Find(window).description);
-    }
-    std::string ClassOf(WindowHandle window) override { return Find(window).className; }
-    std::string TitleOf(WindowHandle) override { return std::string(); }
-    std::string ProgramOf(WindowHandle window) override { return Find(window).program; }
-
-    WindowHandle foreground = nullptr;
-    std::map<WindowHandle, WindowHandle> focus;
-    std::map<WindowHandle, Window> windows;
-    int describeCalls = 0;
-
-private:
-    Window Find(WindowHandle window) const {
-        const auto found = windows.find(window);
-        return found == windows.end() ? Window() : found->second;
-    }
-
-    int m_slots[16] = {};
-};
+// The Pageant prompt as its own program shows it.
+WindowHandle ShowPageant(FakeWindowSystem& windows, int index, std::string description = kPageantPrompt) {
+    return windows.Show(index, std::move(description), "#32770", "pageant.exe");
+}
 
 class WindowMonitorTest : public vaultlet::test::ModelFixture {
 protected:
@@ -127,7 +84,7 @@ TEST_F(WindowMonitorTest, TypesTheSingleMatchingPassphraseOnceIntoThePrompt) {
     Passcard& passcard = AddPasscard();
     AddItem(passcard, ItemType::KeyPassphrase, "mykey", "s3cret!");
     AddItem(passcard, ItemType::Password, "mykey", "not this");
-    const WindowHandle prompt = m_windows.ShowPageant(0);
+    const WindowHandle prompt = ShowPageant(m_windows, 0);
 
     EXPECT_TRUE(m_monitor.CheckWindow(prompt));
     EXPECT_EQ(m_monitor.LastDescription(), kPageantPrompt);
@@ -148,7 +105,7 @@ TEST_F(WindowMonitorTest, TypesTheSingleMatchingPassphraseOnceIntoThePrompt) {
 TEST_F(WindowMonitorTest, APromptIsHandledAgainAfterAnotherRecognisedWindow) {
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "mykey", "one");
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "Alice <alice@example.org>", "two");
-    const WindowHandle pageant = m_windows.ShowPageant(0);
+    const WindowHandle pageant = ShowPageant(m_windows, 0);
     const WindowHandle gpg = m_windows.Show(1, kQtPrompt, "QWidget", "pinentry-qt.exe");
     EXPECT_TRUE(m_monitor.CheckWindow(pageant));
     EXPECT_TRUE(m_monitor.CheckWindow(gpg));
@@ -198,7 +155,7 @@ TEST_F(WindowMonitorTest, PromptsSpoofedByOtherWindowsGetNothing) {
 }
 
 TEST_F(WindowMonitorTest, AmbiguousOrCaseMismatchedKeyNamesTypeNothing) {
-    const WindowHandle prompt = m_windows.ShowPageant(0);
+    const WindowHandle prompt = ShowPageant(m_windows, 0);
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "MyKey", "wrong case");
     EXPECT_FALSE(m_monitor.CheckWindow(prompt));
     // The template matched (case-insensitively), so the window counts as handled all the same.
@@ -234,22 +191,23 @@ TEST_F(WindowMonitorTest, UnrecognisedMissingAndEmptyWindows) {
     EXPECT_EQ(m_monitor.LastHandled(), nullptr);
     EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Slot(5))); // not a window
     EXPECT_FALSE(m_monitor.CheckWindow(nullptr));
-    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.ShowPageant(2, "")));
+    EXPECT_FALSE(m_monitor.CheckWindow(ShowPageant(m_windows, 2, "")));
     // A prompt whose key field is empty captures nothing.
-    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.ShowPageant(3, "#32770:Pageant: Enter Passphrase:Static:Enter "
-                                                                "passphrase for key:Static::Edit:FOCUSED::Button:O&K:"
-                                                                "Button:&Cancel")));
+    EXPECT_FALSE(m_monitor.CheckWindow(ShowPageant(m_windows, 3,
+                                                   "#32770:Pageant: Enter Passphrase:Static:Enter "
+                                                   "passphrase for key:Static::Edit:FOCUSED::Button:O&K:"
+                                                   "Button:&Cancel")));
     EXPECT_EQ(m_monitor.LastHandled(), nullptr);
     // Without a database a recognised prompt is handled but nothing is typed.
     m_monitor.SetDatabase(nullptr);
-    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.ShowPageant(4)));
+    EXPECT_FALSE(m_monitor.CheckWindow(ShowPageant(m_windows, 4)));
     EXPECT_TRUE(m_senders.empty());
 }
 
 TEST_F(WindowMonitorTest, ClipboardModePastesThroughTheSenderOwnedByThePrompt) {
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "mykey", "pasted");
     m_options.fromClipboard = true;
-    const WindowHandle prompt = m_windows.ShowPageant(0);
+    const WindowHandle prompt = ShowPageant(m_windows, 0);
     ASSERT_TRUE(m_monitor.CheckWindow(prompt));
     ASSERT_EQ(m_senders.size(), 1u);
     EXPECT_EQ(m_senders.front()->KeyEvents(),
@@ -259,7 +217,7 @@ TEST_F(WindowMonitorTest, ClipboardModePastesThroughTheSenderOwnedByThePrompt) {
 
 TEST_F(WindowMonitorTest, ForegroundChecksRunOnlyOnAChangeOfWindowOrFocus) {
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "mykey", "p");
-    const WindowHandle prompt = m_windows.ShowPageant(0);
+    const WindowHandle prompt = ShowPageant(m_windows, 0);
     const WindowHandle edit = m_windows.Slot(1);
     m_windows.foreground = prompt;
     m_windows.focus[prompt] = edit;

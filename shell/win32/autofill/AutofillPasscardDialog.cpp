@@ -11,10 +11,13 @@
 #include "shell/NodeEditing.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "shell/TextFormat.h"
 #include "shell/win32/ui/HeaderBand.h"
+#include "shell/win32/ui/MessageBoxes.h"
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vaultlet {
@@ -25,16 +28,15 @@ constexpr int kPictureSize = 16;
 constexpr UINT kFirstBookmarkCommand = 62000;
 constexpr std::size_t kMaxBookmarks = 1000;
 
-std::string TitleOf(HWND window) {
-    char title[260] = {};
-    GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
 } // namespace
 
 AutofillPasscardDialog::AutofillPasscardDialog(HWND target, Database& database)
-    : Dialog(IDD_AUTOFILL_PASSCARD), m_target(target), m_targetTitle(TitleOf(target)), m_database(database) {}
+    : AutofillPasscardDialog(AutofillTarget(), database) {
+    m_target = AutofillTarget::Take(m_windows, target, GetTickCount64());
+}
+
+AutofillPasscardDialog::AutofillPasscardDialog(AutofillTarget target, Database& database)
+    : Dialog(IDD_AUTOFILL_PASSCARD), m_target(std::move(target)), m_database(database) {}
 
 bool AutofillPasscardDialog::OnInit() {
     const LanguagePack& language = LanguagePack::Instance();
@@ -43,6 +45,8 @@ bool AutofillPasscardDialog::OnInit() {
     SetWindowTextA(Handle(), language.getString(IDS_TITLE_AUTOFILL).c_str());
     SetItemText(IDC_AUTOFILL_HEADER, language.getString(IDS_HEADER_AUTOFILL));
     HeaderBand::SetIcon(Item(IDC_AUTOFILL_HEADER), m_icons.Large());
+    SetItemText(IDC_AUTOFILL_TARGET,
+                FormatText(language.getString(IDS_AUTOFILL_TARGET), {m_target.Title(), m_target.Program()}));
     // A shared icon belongs to the system, which releases it with the module.
     const auto bookmark = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_NODE_BOOKMARK),
                                                         IMAGE_ICON, kPictureSize, kPictureSize, LR_SHARED));
@@ -52,7 +56,7 @@ bool AutofillPasscardDialog::OnInit() {
     m_tree.Attach(Item(IDC_AUTOFILL_TREE), Settings::Read(setting::kLinesIntoTree) != 0);
     m_tree.SetScope(node_editing::PasscardScope::Autofill);
     m_tree.Fill(m_database);
-    if (const Passcard* used = node_editing::PasscardLastUsedFor(m_database, m_targetTitle)) {
+    if (const Passcard* used = node_editing::PasscardLastUsedFor(m_database, m_target.Title())) {
         m_tree.Select(used);
     }
     OnSelectionChanged();
@@ -136,23 +140,42 @@ void AutofillPasscardDialog::OnOk() {
     if (m_selected == nullptr) {
         return;
     }
-    if (IsWindow(m_target)) {
-        Fill();
+    if (!m_target.IsUnchanged(m_windows)) {
+        TellTargetChanged();
+        End(IDCANCEL);
+        return;
     }
-    End(IDOK);
+    End(Fill() ? IDOK : IDCANCEL);
 }
 
-void AutofillPasscardDialog::Fill() {
+bool AutofillPasscardDialog::Fill() {
     Win32InputSender sender(Handle());
     AutofillEngine engine(sender, AutofillOptionsFromSettings);
     if (!engine.PrepareTemplate(m_selected->AutofillString(), m_selected)) {
-        return;
+        return false;
     }
-    m_selected->SetWindowId(DescribeWindow(m_target).Viewed());
+    // Checked once more when the window is in front: it could have changed while it came forward.
+    bool changed = false;
+    engine.SetTargetCheck([this, &changed] {
+        changed = !m_target.IsUnchanged(m_windows);
+        return !changed;
+    });
+    // Described as it is before the keys change it; kept only when something was typed.
+    const SecureString description = DescribeWindow(static_cast<HWND>(m_target.Window()));
     // Out of the way first: the dialog must not take the focus back while the keys go out.
     ShowWindow(Handle(), SW_HIDE);
-    engine.Send(m_target);
-    m_selected->SetWindow(m_targetTitle);
+    engine.Send(m_target.Window());
+    if (changed) {
+        TellTargetChanged();
+        return false;
+    }
+    m_selected->SetWindowId(description.Viewed());
+    m_selected->SetWindow(m_target.Title());
+    return true;
+}
+
+void AutofillPasscardDialog::TellTargetChanged() {
+    MessageBoxes::Error(Handle(), IDS_AUTOFILL_TARGET_CHANGED);
 }
 
 } // namespace vaultlet

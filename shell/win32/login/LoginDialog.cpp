@@ -308,13 +308,19 @@ void LoginDialog::OnOpenFile() {
 
 void LoginDialog::FillAfterHotKey() {
     // The hot key pressed in another program called the login up: once the database is open, the
-    // user picks what to fill into that program.
-    const HWND target = std::exchange(m_foregroundAtHotKey, nullptr);
+    // user picks what to fill into that program. An unlock long after the key is no answer to it,
+    // and a window that changed meanwhile (another page, another program under the same handle) is
+    // not the one the user meant.
+    const AutofillTarget target = std::exchange(m_hotKeyTarget, AutofillTarget());
     EncryptedDatabase* database = CurrentDatabase::Get();
-    if (target == nullptr || !IsWindow(target) || IsOwnWindow(target) || database == nullptr) {
+    if (target.Window() == nullptr || database == nullptr || !target.IsRecentAt(GetTickCount64())) {
         return;
     }
     ShowWindow(Handle(), SW_HIDE);
+    if (!target.IsUnchanged(m_windows) || IsOwnWindow(static_cast<HWND>(target.Window()))) {
+        MessageBoxes::Error(Handle(), IDS_AUTOFILL_TARGET_CHANGED);
+        return;
+    }
     AutofillPasscardDialog chooser(target, *database);
     chooser.RunModal(GetActiveWindow());
 }
@@ -325,7 +331,7 @@ void LoginDialog::OnHotKey() {
         return;
     }
     if (!IsOwnWindow(foreground)) {
-        m_foregroundAtHotKey = foreground;
+        m_hotKeyTarget = AutofillTarget::Take(m_windows, foreground, GetTickCount64());
     }
     OnShowWindow();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "autofill/AutofillTarget.h"
+#include "autofill/win32/Win32WindowSystem.h"
 #include "shell/DatabaseList.h"
 #include "shell/win32/system/HotKeyRegistration.h"
 #include "shell/win32/system/TrayIcon.h"
@@ -30,7 +32,8 @@ class RizeThread;
 // the folders of the database list.
 // Outputs: ends with IDOK when CurrentDatabase holds the database whose password matched (or one just
 // created); IDCANCEL or ID_APP_EXIT otherwise. When the hot key called it up from another program,
-// a successful login goes on to the auto-fill chooser for that program's window.
+// a successful login within a minute goes on to the auto-fill chooser for that program's window, if
+// the window still shows the same title in the same program.
 class LoginDialog final : public Dialog {
 public:
     struct Options {
@@ -86,7 +89,9 @@ private:
     WindowIcons m_icons;
     ToolTip m_toolTip;
     WindowTimer m_hideTimer;
-    HWND m_foregroundAtHotKey = nullptr;
+    Win32WindowSystem m_windows;
+    // The window in front when the hot key called the login up, if it was another program's.
+    AutofillTarget m_hotKeyTarget;
 };
 
 } // namespace vaultlet

@@ -20,7 +20,6 @@
 namespace vaultlet {
 namespace {
 
-using test::Text;
 using test::ChooseComboItem;
 using test::Click;
 using test::ComboItemsOf;
@@ -28,6 +27,7 @@ using test::ComboSelectionOf;
 using test::IsItemEnabled;
 using test::ItemTextOf;
 using test::SetItemTextOf;
+using test::Text;
 using Items = std::vector<std::string>;
 
 bool IsLogin(HWND window) {
@@ -165,6 +165,25 @@ TEST_F(LoginDialogTest, FailuresAreToldApartAndTheRightPasswordOpensTheDatabaseT
     EXPECT_EQ(CurrentDatabase::Get()->GroupCount(), 5u);
     EXPECT_EQ(Settings::Read(setting::kLastSelected), home);
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), listed) << "the list is unchanged";
+}
+
+// How long a remembered window stays the target is AutofillTargetTest's; here a window that shows
+// another title by the time the password is in is not offered the chooser, and the user is told.
+TEST_F(LoginDialogTest, AWindowThatChangedWhileTheLoginWasUpGetsNoChooser) {
+    MakeDatabase(DocumentsFile("home.kvtdat"), "Home", "right");
+    Settings::WriteList(setting::kDataBaseList, {DocumentsFile("home.kvtdat")});
+    const HWND window = Start();
+    ASSERT_NE(window, nullptr);
+    ChooseComboItem(window, IDC_LOGIN_DATABASE, 1);
+    test::WindowThread form([] { return test::CreateLoginForm(); });
+    ASSERT_TRUE(form.BringToFront());
+    // Sent, so the dialog has taken the form as its target when this returns.
+    SendMessageA(window, WM_HOTKEY, 0, 0);
+    SetWindowTextA(form.Window(), "Log in - another page");
+    TypeAndLogIn(window, "right", 0);
+    EXPECT_EQ(Messages(), Items{Text(IDS_AUTOFILL_TARGET_CHANGED)});
+    // A chooser would keep the login from ending.
+    EXPECT_EQ(Finish(), IDOK);
 }
 
 TEST_F(LoginDialogTest, NewThenCancellingTheFileDialogLeavesNothingSelected) {
