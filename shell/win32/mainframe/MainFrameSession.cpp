@@ -92,8 +92,10 @@ void MainFrame::Lock(bool shown) {
         m_list.Load();
         m_list.AddFile(path);
     }
-    // Nothing of the database stays in the hidden window's controls while it is locked.
+    // Nothing of the database stays in the hidden window's controls while it is locked, nor on the
+    // clipboard.
     ClearViews(true);
+    m_clipboard->ClearIfOurs();
     for (;;) {
         const INT_PTR result = RunLogin(path, true, shown);
         if (result == IDOK) {
@@ -116,6 +118,7 @@ void MainFrame::Logoff() {
         return;
     }
     ClearViews(false);
+    m_clipboard->ClearIfOurs();
     CurrentDatabase::Reset();
     if (RunLogin("", false, true) == IDOK) {
         ReturnFromLogin(nullptr);

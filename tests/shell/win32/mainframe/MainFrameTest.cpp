@@ -268,6 +268,26 @@ TEST_F(MainFrameTest, CopyPutsTheValueAndTheCountdownTakesItOff) {
     SendMessageA(m_frame, WM_TIMER, TIMER_CLIPBOARD_COUNTDOWN, 0);
     EXPECT_EQ(test::ClipboardText(nullptr).value_or(""), "");
     EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 1 Passcard(s), 2 Fields(s)");
+
+    // A lock and a log-off take the value off at once, whatever the countdown says.
+    for (const int command : {ID_FILE_LOCK, ID_FILE_LOGOFF}) {
+        SendMessageA(m_frame, WM_PARENTNOTIFY, WM_MBUTTONDOWN, MAKELPARAM(inside.x, inside.y));
+        ASSERT_EQ(test::ClipboardText(nullptr).value_or(""), "s3cret");
+        Command(command);
+        const HWND login = WaitForLogin();
+        ASSERT_NE(login, nullptr);
+        EXPECT_EQ(test::ClipboardText(nullptr), std::nullopt) << command;
+        if (command == ID_FILE_LOCK) {
+            SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
+            Click(login, IDOK);
+            ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }));
+            SelectInTree(Child(Child(Root(), 1), 0));
+            ListView_SetItemState(m_list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        } else {
+            PostMessageA(login, WM_COMMAND, ID_APP_EXIT, 0);
+            EXPECT_TRUE(Ended());
+        }
+    }
 }
 
 TEST_F(MainFrameTest, TheMonitorTypesNothingFromALockedDatabase) {
