@@ -16,7 +16,7 @@ namespace vaultlet {
 // has.
 class Win32InputSender : public InputSender {
 public:
-    explicit Win32InputSender(HWND owner) noexcept : m_owner(owner) {}
+    Win32InputSender() noexcept = default;
     ~Win32InputSender() override;
 
     KeyCode KeyForChar(char character) const override;
@@ -30,7 +30,6 @@ public:
     void Pause(unsigned milliseconds) override;
 
 private:
-    HWND m_owner;
     std::unique_ptr<DelayedClipboardText> m_offered;
 };
 

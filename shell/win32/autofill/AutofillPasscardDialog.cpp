@@ -149,7 +149,7 @@ void AutofillPasscardDialog::OnOk() {
 }
 
 bool AutofillPasscardDialog::Fill() {
-    Win32InputSender sender(Handle());
+    Win32InputSender sender;
     AutofillEngine engine(sender, AutofillOptionsFromSettings);
     if (!engine.PrepareTemplate(m_selected->AutofillString(), m_selected)) {
         return false;

@@ -44,8 +44,8 @@ HWND DropFill::FindTarget(const ModelNode& node, POINT screen) {
     return window;
 }
 
-void DropFill::Fill(ModelNode& node, HWND target, HWND mainWindow) {
-    Win32InputSender sender(mainWindow);
+void DropFill::Fill(ModelNode& node, HWND target) {
+    Win32InputSender sender;
     AutofillEngine engine(sender, AutofillOptionsFromSettings);
     if (node.Kind() == NodeKind::Passcard) {
         auto& passcard = static_cast<Passcard&>(node);

@@ -16,7 +16,7 @@ public:
     // Clicks where the pointer is, which focuses the control under it, then types. Nothing is typed
     // when the click did not bring the target to the front. A passcard keeps the target's
     // description, which marks the database modified.
-    static void Fill(ModelNode& node, HWND target, HWND mainWindow);
+    static void Fill(ModelNode& node, HWND target);
 };
 
 } // namespace vaultlet

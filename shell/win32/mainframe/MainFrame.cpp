@@ -42,8 +42,7 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
 MainFrame::MainFrame(RizeThread* rizeThread, DatabaseFolders folders)
     : m_rizeThread(rizeThread), m_folders(std::move(folders)), m_list(m_folders),
       m_monitor(
-          m_windowSystem,
-          [](WindowHandle owner) { return std::make_unique<Win32InputSender>(static_cast<HWND>(owner)); },
+          m_windowSystem, [](WindowHandle) { return std::make_unique<Win32InputSender>(); },
           AutofillOptionsFromSettings) {}
 
 MainFrame::~MainFrame() = default;

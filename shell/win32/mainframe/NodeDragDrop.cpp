@@ -61,7 +61,7 @@ bool NodeDragDrop::OnMouse(UINT message, LPARAM lParam) {
     if (target != nullptr) {
         DropOn(*dragged, *target);
     } else if (outside != nullptr) {
-        DropFill::Fill(*dragged, outside, m_host.Frame());
+        DropFill::Fill(*dragged, outside);
     }
     return true;
 }

@@ -101,7 +101,7 @@ TEST_F(Win32InputSenderTest, KeystrokeModeTypesTheTemplateIntoTheFocusedControls
     ASSERT_TRUE(form.BringToFront());
     ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
 
-    Win32InputSender sender(m_owner);
+    Win32InputSender sender;
     // The e-acute takes the character-event path, and "@" and "{" need Shift.
     ASSERT_EQ(sender.KeyForChar(m_eAcute.front()), kNoKey);
     ASSERT_EQ(ModifiersOf(sender.KeyForChar('{')), kShiftBit);
@@ -123,7 +123,7 @@ TEST_F(Win32InputSenderTest, ClipboardModePastesMarkedValuesAndLeavesTheClipboar
     ASSERT_TRUE(form.BringToFront());
     ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
 
-    Win32InputSender win32(m_owner);
+    Win32InputSender win32;
     MarkerCheckingSender sender(win32, m_owner);
     AutofillEngine engine(sender, AutofillOptions{true, 1});
     ASSERT_TRUE(engine.PrepareTemplate("<Login>{TAB}<Password>" + m_eAcute, &m_passcard));
@@ -158,7 +158,7 @@ TEST_F(Win32InputSenderTest, AProgramReadingThePasteFirstGetsNothingAndTheFillSt
     ASSERT_TRUE(form.BringToFront());
     ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
 
-    Win32InputSender win32(m_owner);
+    Win32InputSender win32;
     ReaderFirstSender sender(win32, go);
     AutofillEngine engine(sender, AutofillOptions{true, 1});
     ASSERT_TRUE(engine.PrepareTemplate("<Login>{TAB}<Password>x", &m_passcard));
@@ -193,7 +193,7 @@ TEST_F(Win32InputSenderTest, ClipboardThatCannotBeOpenedIsNotPasted) {
     ASSERT_TRUE(form.BringToFront());
     ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
 
-    Win32InputSender sender(m_owner);
+    Win32InputSender sender;
     ASSERT_FALSE(sender.SetClipboardText("value"));
     AutofillEngine engine(sender, AutofillOptions{true, 1});
     ASSERT_TRUE(engine.PrepareTemplate("<Login>{TAB}<Password>x", &m_passcard));

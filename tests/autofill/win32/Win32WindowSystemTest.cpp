@@ -28,9 +28,9 @@ protected:
     Win32WindowSystemTest()
         : m_monitor(
               m_windows,
-              [this](WindowHandle owner) -> std::unique_ptr<InputSender> {
+              [this](WindowHandle) -> std::unique_ptr<InputSender> {
                   ++m_sendersMade;
-                  return std::make_unique<Win32InputSender>(static_cast<HWND>(owner));
+                  return std::make_unique<Win32InputSender>();
               },
               [] {
                   return AutofillOptions{false, 1};
