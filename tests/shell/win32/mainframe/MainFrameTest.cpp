@@ -271,7 +271,8 @@ TEST_F(MainFrameTest, CopyPutsTheValueAndTheCountdownTakesItOff) {
 
     // A lock and a log-off take the value off at once, whatever the countdown says.
     for (const int command : {ID_FILE_LOCK, ID_FILE_LOGOFF}) {
-        SendMessageA(m_frame, WM_PARENTNOTIFY, WM_MBUTTONDOWN, MAKELPARAM(inside.x, inside.y));
+        ListView_GetItemRect(m_list, 1, &row, LVIR_BOUNDS);
+        middleClickAt({row.left + 5, (row.top + row.bottom) / 2});
         ASSERT_EQ(test::ClipboardText(nullptr).value_or(""), "s3cret");
         Command(command);
         const HWND login = WaitForLogin();
