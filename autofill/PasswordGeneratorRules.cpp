@@ -17,8 +17,24 @@ char Lower(char c) noexcept {
 
 } // namespace
 
-PasswordGeneratorRules::PasswordGeneratorRules(const PasswordOptions& options, GeneratorDraws& draws) noexcept
-    : m_options(options), m_draws(draws) {}
+PasswordGeneratorRules::PasswordGeneratorRules(const PasswordOptions& options, GeneratorDraws& draws)
+    : m_options(options), m_draws(draws) {
+    if (options.passwordClass == PasswordClass::LettersNumbersAndSymbols) {
+        m_alphabet = AlphabetWithSymbols(options.letterCase);
+    }
+}
+
+std::string PasswordGeneratorRules::AlphabetWithSymbols(LetterCase letterCase) {
+    std::string alphabet = "0123456789";
+    if (letterCase != LetterCase::Lower) {
+        alphabet += "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    }
+    if (letterCase != LetterCase::Upper) {
+        alphabet += "abcdefghijklmnopqrstuvwxyz";
+    }
+    alphabet += kSymbols;
+    return alphabet;
+}
 
 bool PasswordGeneratorRules::GeneratePassword(int length, SecureString& password) {
     password.clear();
@@ -46,7 +62,8 @@ bool PasswordGeneratorRules::NextPasswordChar(std::string_view passwordSoFar, ch
 }
 
 bool PasswordGeneratorRules::IsCharAcceptable(char candidate, std::string_view passwordSoFar) const noexcept {
-    if (m_options.excludeSimilar && kSimilarCharacters.find(candidate) != std::string_view::npos) {
+    if (m_options.excludeSimilar && (kSimilarCharacters.find(candidate) != std::string_view::npos ||
+                                     kSimilarSymbols.find(candidate) != std::string_view::npos)) {
         return false;
     }
     if (!m_options.excludeDuplicate || passwordSoFar.empty()) {
@@ -65,6 +82,8 @@ bool PasswordGeneratorRules::DrawCandidate(char& candidate) {
         return DrawHexDigit(candidate);
     case PasswordClass::Letters:
         return DrawLetter(candidate);
+    case PasswordClass::LettersNumbersAndSymbols:
+        return DrawFromAlphabet(candidate);
     case PasswordClass::LettersAndNumbers:
         break;
     }
@@ -113,6 +132,23 @@ bool PasswordGeneratorRules::DrawHexDigit(char& digit) {
     }
     digit = static_cast<char>((upper ? 'A' : 'a') + value - 10);
     return true;
+}
+
+bool PasswordGeneratorRules::DrawFromAlphabet(char& character) {
+    const int size = static_cast<int>(m_alphabet.size());
+    // The largest multiple of the size that the draws reach: every character has as many draws.
+    const int limit = (GeneratorDraws::kMaxDraw + 1) / size * size;
+    for (int attempt = 0; attempt < kMaxCandidates; ++attempt) {
+        int value = 0;
+        if (!m_draws.Draw(value)) {
+            return false;
+        }
+        if (value < limit) {
+            character = m_alphabet[static_cast<std::size_t>(value % size)];
+            return true;
+        }
+    }
+    return false;
 }
 
 bool PasswordGeneratorRules::DrawCoin(bool& odd) {

@@ -17,7 +17,7 @@ constexpr OptionSpec kOptions[] = {{"length", true},         {"type", true},    
                                    {"allow-similar", false}, {"allow-repeats", false}, {"phonetic", false},
                                    {"count", true}};
 constexpr CommandSyntax kSyntax{"generate",
-                                "[--length N] [--type numbers|hex|letters|mixed] [--case lower|upper|mixed] "
+                                "[--length N] [--type numbers|hex|letters|mixed|symbols] [--case lower|upper|mixed] "
                                 "[--allow-similar] [--allow-repeats] [--phonetic] [--count N]",
                                 0, 0, kOptions};
 
@@ -43,7 +43,7 @@ Choice Pick(const ParsedArguments& arguments, std::string_view option, const std
 }
 
 // Indexed by PasswordClass and LetterCase.
-constexpr std::string_view kClassNames[] = {"numbers", "hex", "letters", "mixed"};
+constexpr std::string_view kClassNames[] = {"numbers", "hex", "letters", "mixed", "symbols"};
 constexpr std::string_view kCaseNames[] = {"lower", "upper", "mixed"};
 
 PasswordOptions OptionsOf(const ParsedArguments& arguments) {

@@ -37,8 +37,9 @@ int PasswordGeneratorSettings::GenerationLength(int length) noexcept {
 }
 
 PasswordClass PasswordGeneratorSettings::ClassOfRadio(int checkedPosition) noexcept {
-    return checkedPosition >= 0 && checkedPosition <= 2 ? static_cast<PasswordClass>(checkedPosition)
-                                                        : PasswordClass::LettersAndNumbers;
+    const bool known =
+        checkedPosition >= 0 && checkedPosition <= static_cast<int>(PasswordClass::LettersNumbersAndSymbols);
+    return known ? static_cast<PasswordClass>(checkedPosition) : PasswordClass::LettersAndNumbers;
 }
 
 LetterCase PasswordGeneratorSettings::CaseOfRadio(int checkedPosition) noexcept {

@@ -33,8 +33,8 @@ struct PasswordGeneratorSettings {
     static int GenerationLength(int length) noexcept;
 
     // The choice of a radio group from the position of its checked button (-1 when none is
-    // checked): the class radios give the first three classes by position and letters and numbers
-    // otherwise; the case radios likewise end in mixed case.
+    // checked): the class radios give the classes in their stored order, and letters and numbers
+    // when none is checked; the case radios likewise end in mixed case.
     static PasswordClass ClassOfRadio(int checkedPosition) noexcept;
     static LetterCase CaseOfRadio(int checkedPosition) noexcept;
 };

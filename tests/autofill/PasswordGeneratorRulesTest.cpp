@@ -71,6 +71,17 @@ TEST(PasswordGeneratorRulesTest, DrawsInTheFixedOrderForEveryClassAndCase) {
     EXPECT_EQ(NextFrom(Options(PasswordClass::Hex, LetterCase::Mixed), {0x2B, 1}), Drawn('B', 2));
     EXPECT_EQ(NextFrom(Options(PasswordClass::Hex, LetterCase::Mixed), {0x2B, 2}), Drawn('b', 2));
     EXPECT_EQ(NextFrom(Options(PasswordClass::Hex, LetterCase::Mixed), {0x39}), Drawn('9', 1));
+    // With symbols: one draw modulo the alphabet (digits, the case's letters, the symbols).
+    const PasswordOptions symbols = Options(PasswordClass::LettersNumbersAndSymbols, LetterCase::Mixed);
+    EXPECT_EQ(NextFrom(symbols, {7}), Drawn('7', 1));
+    EXPECT_EQ(NextFrom(symbols, {10}), Drawn('A', 1));
+    EXPECT_EQ(NextFrom(symbols, {36}), Drawn('a', 1));
+    EXPECT_EQ(NextFrom(symbols, {62}), Drawn('!', 1));
+    EXPECT_EQ(NextFrom(symbols, {94 + 93}), Drawn('~', 1));
+    EXPECT_EQ(NextFrom(Options(PasswordClass::LettersNumbersAndSymbols, LetterCase::Lower), {36 + 68}), Drawn('!', 1));
+    EXPECT_EQ(NextFrom(Options(PasswordClass::LettersNumbersAndSymbols, LetterCase::Upper), {35}), Drawn('Z', 1));
+    // 32768 = 348 * 94 + 56: the last 56 draws would favour the first characters and are drawn again.
+    EXPECT_EQ(NextFrom(symbols, {348 * 94, 32767, 348 * 94 - 1}), Drawn('~', 3));
 }
 
 TEST(PasswordGeneratorRulesTest, ARejectedCandidateIsRedrawnFromItsFirstDraw) {
@@ -97,6 +108,16 @@ TEST(PasswordGeneratorRulesTest, AcceptanceRules) {
     PasswordGeneratorRules lax(Options(PasswordClass::LettersAndNumbers, LetterCase::Mixed), none);
     EXPECT_TRUE(lax.IsCharAcceptable('0', ""));
     EXPECT_TRUE(lax.IsCharAcceptable('a', "aaaaa"));
+
+    // The look-alike symbols go with the similar characters; the others stay.
+    for (const char similar : std::string("|`'\",.;:")) {
+        EXPECT_FALSE(strict.IsCharAcceptable(similar, "")) << similar;
+        EXPECT_TRUE(lax.IsCharAcceptable(similar, "")) << similar;
+    }
+    for (const char symbol : std::string("!#$%&()*+-/<=>?@[\\]^_{}~")) {
+        EXPECT_TRUE(strict.IsCharAcceptable(symbol, "")) << symbol;
+    }
+    EXPECT_FALSE(strict.IsCharAcceptable('#', "a#"));
 }
 
 TEST(PasswordGeneratorRulesTest, LengthAndFailingDraws) {
@@ -130,6 +151,8 @@ TEST(PasswordGeneratorRulesTest, OptionsFromStoredSettings) {
     EXPECT_EQ(options.letterCase, LetterCase::Mixed);
     EXPECT_TRUE(options.excludeSimilar);
     EXPECT_FALSE(options.excludeDuplicate);
+    EXPECT_EQ(PasswordOptions::FromSettings(4, 0, 0, 0).passwordClass, PasswordClass::LettersNumbersAndSymbols);
+    EXPECT_EQ(PasswordOptions::FromSettings(5, 0, 0, 0).passwordClass, PasswordClass::LettersAndNumbers);
     options = PasswordOptions::FromSettings(1, 1, 0, 5);
     EXPECT_EQ(options.passwordClass, PasswordClass::Hex);
     EXPECT_EQ(options.letterCase, LetterCase::Upper);
@@ -163,8 +186,8 @@ void CheckDistribution(PasswordClass passwordClass, LetterCase letterCase, bool 
         alphabet.push_back(character);
     }
     EXPECT_EQ(alphabet, expectedAlphabet);
-    // Within one kind of character (digit, lower, upper) every character has about the same share.
-    for (auto kind : {::isdigit, ::islower, ::isupper}) {
+    // Within one kind of character (digit, lower, upper, symbol) every character has about the same share.
+    for (auto kind : {::isdigit, ::islower, ::isupper, ::ispunct}) {
         int least = 1 << 30;
         int most = 0;
         for (const auto& [character, count] : counts) {
@@ -211,6 +234,12 @@ TEST(PasswordGeneratorRulesTest, DistributionsForEveryClassAndCase) {
                       Range('2', '9') + Range('A', 'Z', similar));
     CheckDistribution(PasswordClass::LettersAndNumbers, LetterCase::Mixed, true,
                       Range('2', '9') + Range('A', 'Z', similar) + Range('a', 'z', similar));
+    // Printable ASCII in code order: the symbols lie between and around the digits and letters.
+    const std::string_view similarSymbols = PasswordGeneratorRules::kSimilarSymbols;
+    CheckDistribution(PasswordClass::LettersNumbersAndSymbols, LetterCase::Mixed, false, Range('!', '~'));
+    CheckDistribution(PasswordClass::LettersNumbersAndSymbols, LetterCase::Lower, true,
+                      Range('!', '@', std::string(similar) + std::string(similarSymbols)) +
+                          Range('[', '~', std::string(similar) + std::string(similarSymbols)));
 }
 
 TEST(PasswordGeneratorRulesTest, TheSmallestAlphabetAlwaysEnds) {

@@ -32,7 +32,8 @@ TEST_F(CliApplicationTest, HelpAndVersionGoToStandardOutput) {
           "  add FILE PATH [--type TYPE] [--value VALUE | --value-stdin] [--hidden] [--comment TEXT]\n",
           "  rm FILE PATH\n", "  passwd FILE\n", "  set-cipher FILE aes256|aes128|twofish|blowfish\n",
           "  export FILE document|xml|html OUT [--node PATH]\n", "  import FILE xml|keepass2|keepass1 IN\n",
-          "  generate [--length N] [--type numbers|hex|letters|mixed] [--case lower|upper|mixed] [--allow-similar] "
+          "  generate [--length N] [--type numbers|hex|letters|mixed|symbols] [--case lower|upper|mixed] "
+          "[--allow-similar] "
           "[--allow-repeats] [--phonetic] [--count N]\n",
           "64 usage error"}) {
         EXPECT_NE(help.out.find(line), std::string::npos) << line;

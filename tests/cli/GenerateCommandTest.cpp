@@ -80,6 +80,18 @@ TEST_F(GenerateCommandTest, OptionsChooseClassCaseRulesAndLength) {
     for (const std::string& password : Lines({"--type", "letters", "--case", "upper", "--count", "50"})) {
         EXPECT_EQ(password.find_first_not_of("ABCDEFGHJKLMNPQRSTUVWXYZ"), std::string::npos) << password;
     }
+    std::string symbols;
+    for (const std::string& password : Lines({"--type", "symbols", "--case", "lower", "--count", "50"})) {
+        for (const char c : password) {
+            EXPECT_TRUE(std::isgraph(static_cast<unsigned char>(c)) && !std::isupper(static_cast<unsigned char>(c)))
+                << password;
+            EXPECT_EQ(PasswordGeneratorRules::kSimilarSymbols.find(c), std::string_view::npos) << password;
+            if (std::ispunct(static_cast<unsigned char>(c))) {
+                symbols += c;
+            }
+        }
+    }
+    EXPECT_FALSE(symbols.empty());
     // Allowing similar characters and repeats lets them appear.
     std::string all;
     for (const std::string& password :
@@ -102,8 +114,8 @@ TEST_F(GenerateCommandTest, PhoneticSpellingFollowsATab) {
 }
 
 TEST_F(GenerateCommandTest, BadOptionsAreUsageErrors) {
-    EXPECT_CLI_FAILURE(m_cli.Run({"generate", "--type", "symbols"}), 64,
-                       "--type takes numbers, hex, letters, mixed, not \"symbols\"");
+    EXPECT_CLI_FAILURE(m_cli.Run({"generate", "--type", "Symbols"}), 64,
+                       "--type takes numbers, hex, letters, mixed, symbols, not \"Symbols\"");
     EXPECT_CLI_FAILURE(m_cli.Run({"generate", "--case", "Lower"}), 64, "--case takes lower, upper, mixed");
     EXPECT_CLI_FAILURE(m_cli.Run({"generate", "--length", "0"}), 64, "--length must be a whole number from 1 to 4096");
     EXPECT_CLI_FAILURE(m_cli.Run({"generate", "--count", "10001"}), 64, "--count must be a whole number from 1 to");

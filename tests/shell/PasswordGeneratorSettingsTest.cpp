@@ -64,6 +64,11 @@ TEST_F(PasswordGeneratorSettingsTest, StoredValuesRoundTripAndUnknownOnesSelectT
     // Storing what was loaded writes the normalised choices.
     loaded.Store();
     EXPECT_EQ(Settings::ReadInt("PassGenType", -1), 3);
+    // Symbols are the one class a setting written before them never names.
+    loaded.options.passwordClass = PasswordClass::LettersNumbersAndSymbols;
+    loaded.Store();
+    EXPECT_EQ(Settings::ReadInt("PassGenType", -1), 4);
+    EXPECT_EQ(PasswordGeneratorSettings::Load().options.passwordClass, PasswordClass::LettersNumbersAndSymbols);
     EXPECT_EQ(Settings::ReadInt("PassGenCase", -1), 2);
     EXPECT_EQ(Settings::ReadInt("PassGenExcludeSimilar", -1), 1);
 }
@@ -85,6 +90,8 @@ TEST_F(PasswordGeneratorSettingsTest, LengthTextAndRadioPositions) {
     EXPECT_EQ(PasswordGeneratorSettings::ClassOfRadio(0), PasswordClass::Numbers);
     EXPECT_EQ(PasswordGeneratorSettings::ClassOfRadio(2), PasswordClass::Letters);
     EXPECT_EQ(PasswordGeneratorSettings::ClassOfRadio(3), PasswordClass::LettersAndNumbers);
+    EXPECT_EQ(PasswordGeneratorSettings::ClassOfRadio(4), PasswordClass::LettersNumbersAndSymbols);
+    EXPECT_EQ(PasswordGeneratorSettings::ClassOfRadio(5), PasswordClass::LettersAndNumbers);
     EXPECT_EQ(PasswordGeneratorSettings::ClassOfRadio(-1), PasswordClass::LettersAndNumbers);
     EXPECT_EQ(PasswordGeneratorSettings::CaseOfRadio(1), LetterCase::Upper);
     EXPECT_EQ(PasswordGeneratorSettings::CaseOfRadio(2), LetterCase::Mixed);
