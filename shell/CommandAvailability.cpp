@@ -8,6 +8,13 @@ CommandState CommandStateOf(int commandId, const FrameState& state) {
     switch (commandId) {
     case ID_EDIT_COPY:
         return {state.selected.has_value(), false};
+    case ID_EDIT_COPY_LOGIN:
+        return {state.hasLogin, false};
+    case ID_EDIT_COPY_PASSWORD:
+        return {state.hasPassword, false};
+    case ID_EDIT_NEW_LOGIN:
+        // In the selected group, or the group of the selected passcard or field.
+        return {state.selected.has_value() && *state.selected != NodeKind::Database, false};
     case ID_EDIT_EXPORT_ITEM:
     case ID_EDIT_PRINT_ITEM:
         return {state.selected.has_value(), false};

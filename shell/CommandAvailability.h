@@ -14,6 +14,9 @@ struct FrameState {
     std::optional<NodeKind> selected;
     // The selected node is a bookmarked passcard.
     bool bookmarked = false;
+    // The selected node is, or lies in, a passcard with a login field; with a password field.
+    bool hasLogin = false;
+    bool hasPassword = false;
     bool noteFocused = false;
     bool toolbarShown = true;
     bool statusBarShown = true;

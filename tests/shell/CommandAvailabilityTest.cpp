@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 namespace vaultlet {
 namespace {
 
@@ -42,6 +45,25 @@ TEST(CommandAvailabilityTest, EditingCommandsFollowTheKindOfTheSelection) {
     state.bookmarked = true;
     EXPECT_FALSE(CommandStateOf(ID_BOOKMARKS_ADD, state).enabled);
     EXPECT_TRUE(CommandStateOf(ID_BOOKMARKS_REMOVE, state).enabled);
+}
+
+TEST(CommandAvailabilityTest, NewLoginNeedsAGroupAndTheCopiesTheirField) {
+    FrameState state;
+    for (const auto& [selected, newLogin] :
+         {std::pair{std::optional<NodeKind>(), false}, std::pair{std::optional(NodeKind::Database), false},
+          std::pair{std::optional(NodeKind::Group), true}, std::pair{std::optional(NodeKind::Passcard), true},
+          std::pair{std::optional(NodeKind::Item), true}}) {
+        state.selected = selected;
+        EXPECT_EQ(CommandStateOf(ID_EDIT_NEW_LOGIN, state).enabled, newLogin);
+    }
+    EXPECT_TRUE(CommandStateOf(ID_EDIT_FIND, state).enabled);
+    EXPECT_FALSE(CommandStateOf(ID_EDIT_COPY_LOGIN, state).enabled);
+    EXPECT_FALSE(CommandStateOf(ID_EDIT_COPY_PASSWORD, state).enabled);
+    state.hasPassword = true;
+    EXPECT_FALSE(CommandStateOf(ID_EDIT_COPY_LOGIN, state).enabled);
+    EXPECT_TRUE(CommandStateOf(ID_EDIT_COPY_PASSWORD, state).enabled);
+    state.hasLogin = true;
+    EXPECT_TRUE(CommandStateOf(ID_EDIT_COPY_LOGIN, state).enabled);
 }
 
 TEST(CommandAvailabilityTest, ViewChecksFollowTheViews) {

@@ -1,0 +1,65 @@
+#include "shell/CopySource.h"
+
+#include "core/Group.h"
+#include "tests/support/SampleDatabases.h"
+
+#include <gtest/gtest.h>
+
+namespace vaultlet {
+namespace {
+
+using test::MakePasscard;
+
+TEST(CopySourceTest, EachCommandCopiesItsNodeForEveryKindOfSelection) {
+    Group group("Internet");
+    // A passcard whose password is not its first field, one with only an address, one without fields.
+    group.Add(MakePasscard("Mail", {{ItemType::Url, "mail.example"},
+                                    {ItemType::Login, "anna"},
+                                    {ItemType::Password, "first"},
+                                    {ItemType::Password, "second"}}));
+    group.Add(MakePasscard("Link", {{ItemType::Url, "news.example"}}));
+    group.Add(MakePasscard("Empty", {}));
+    const Passcard& mail = *group.At(0);
+    const Item* url = mail.At(0);
+    const Item* login = mail.At(1);
+    const Item* password = mail.At(2);
+    const Passcard& link = *group.At(1);
+
+    const struct {
+        const ModelNode* selected;
+        const ModelNode* selection;
+        const ModelNode* login;
+        const ModelNode* password;
+    } cases[] = {
+        {&mail, password, login, password},
+        {url, url, login, password}, // a field of the passcard: itself, or its passcard's fields
+        {mail.At(3), mail.At(3), login, password},
+        {&link, &link, nullptr, nullptr}, // no password: the passcard's name
+        {link.At(0), link.At(0), nullptr, nullptr},
+        {group.At(2), group.At(2), nullptr, nullptr},
+        {&group, &group, nullptr, nullptr},
+        {nullptr, nullptr, nullptr, nullptr},
+    };
+    for (const auto& [selected, selection, loginField, passwordField] : cases) {
+        const std::string name = selected != nullptr ? std::string(selected->Name().Viewed()) : "nothing";
+        EXPECT_EQ(CopySource(selected, CopyWhat::Selection), selection) << name;
+        EXPECT_EQ(CopySource(selected, CopyWhat::Login), loginField) << name;
+        EXPECT_EQ(CopySource(selected, CopyWhat::Password), passwordField) << name;
+    }
+}
+
+TEST(CopySourceTest, ADoubleClickCopiesEveryFieldButAnAddress) {
+    const auto passcard = MakePasscard("Mail", {{ItemType::Url, "mail.example"},
+                                                {ItemType::Login, "anna"},
+                                                {ItemType::Password, "secret"},
+                                                {ItemType::Custom, "note"}});
+    EXPECT_FALSE(DoubleClickCopies(passcard->At(0)));
+    EXPECT_TRUE(DoubleClickCopies(passcard->At(1)));
+    EXPECT_TRUE(DoubleClickCopies(passcard->At(2)));
+    EXPECT_TRUE(DoubleClickCopies(passcard->At(3)));
+    EXPECT_FALSE(DoubleClickCopies(passcard.get()));
+    EXPECT_FALSE(DoubleClickCopies(nullptr));
+}
+
+} // namespace
+} // namespace vaultlet
