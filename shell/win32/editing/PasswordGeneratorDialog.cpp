@@ -19,8 +19,8 @@ namespace vaultlet {
 namespace {
 
 // The radio buttons in the order of the stored numbers.
-constexpr std::array<int, 4> kClassRadios = {IDC_GENERATOR_ONLY_NUMBERS, IDC_GENERATOR_HEX, IDC_GENERATOR_ONLY_LETTERS,
-                                             IDC_GENERATOR_MIX};
+constexpr std::array<int, 5> kClassRadios = {IDC_GENERATOR_ONLY_NUMBERS, IDC_GENERATOR_HEX, IDC_GENERATOR_ONLY_LETTERS,
+                                             IDC_GENERATOR_MIX, IDC_GENERATOR_MIX_SYMBOLS};
 constexpr std::array<int, 3> kCaseRadios = {IDC_GENERATOR_LOWER_CASE, IDC_GENERATOR_UPPER_CASE, IDC_GENERATOR_MIX_CASE};
 
 using Command = void (PasswordGeneratorDialog::*)();
@@ -77,6 +77,7 @@ bool PasswordGeneratorDialog::OnCommand(int id, int code, HWND control) {
         {IDC_GENERATOR_HEX, &PasswordGeneratorDialog::UpdateCaseRadios},
         {IDC_GENERATOR_ONLY_LETTERS, &PasswordGeneratorDialog::UpdateCaseRadios},
         {IDC_GENERATOR_MIX, &PasswordGeneratorDialog::UpdateCaseRadios},
+        {IDC_GENERATOR_MIX_SYMBOLS, &PasswordGeneratorDialog::UpdateCaseRadios},
     };
     if (code == BN_CLICKED) {
         for (const auto& [commandId, command] : kCommands) {

@@ -193,6 +193,15 @@ TEST(LanguagePackWindowsTest, TheResourcesHoldTheBuiltInTableAndTheLanguageFile)
     EXPECT_EQ(bound('D', FCONTROL | FSHIFT), ID_BOOKMARKS_REMOVE);
     EXPECT_EQ(bound(VK_F6, FSHIFT), ID_PREV_PANE);
     EXPECT_EQ(bound(VK_ESCAPE, 0), ID_ESCAPE);
+    EXPECT_EQ(bound('F', FCONTROL), ID_EDIT_FIND);
+    EXPECT_EQ(bound('N', FCONTROL | FSHIFT), ID_EDIT_NEW_LOGIN);
+    // A key with its modifiers runs one command: a second binding would never be reached.
+    for (int i = 0; i < count; ++i) {
+        for (int j = i + 1; j < count; ++j) {
+            EXPECT_FALSE(table[i].key == table[j].key && (table[i].fVirt & ~FNOINVERT) == (table[j].fVirt & ~FNOINVERT))
+                << "key " << table[i].key << " is bound to " << table[i].cmd << " and " << table[j].cmd;
+        }
+    }
     DestroyAcceleratorTable(accelerators);
 }
 

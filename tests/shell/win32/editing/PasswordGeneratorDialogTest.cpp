@@ -2,6 +2,7 @@
 // the source box, the clipboard.
 #include "shell/win32/editing/PasswordGeneratorDialog.h"
 
+#include "autofill/PasswordGeneratorRules.h"
 #include "autofill/PhoneticSpelling.h"
 #include "resources/resource.h"
 #include "shell/Settings.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
 #include <optional>
 #include <string>
@@ -147,11 +149,21 @@ TEST_F(PasswordGeneratorDialogTest, CopyLeavesTheDialogOpenAndOkHandsThePassword
     EXPECT_EQ(test::ClipboardText(nullptr), password);
     EXPECT_TRUE(IsWindowVisible(window)) << "the dialog stays open";
 
+    // The class with symbols: digits, the letters of the case and punctuation.
+    ClickAndWait(window, IDC_GENERATOR_MIX_SYMBOLS);
+    ExpectCaseRadiosEnabled(window, true);
+    const std::string symbols = Generate(window, 64);
+    for (const char c : symbols) {
+        EXPECT_TRUE(std::isgraph(static_cast<unsigned char>(c)) && !std::islower(static_cast<unsigned char>(c)))
+            << symbols;
+    }
+    EXPECT_NE(symbols.find_first_of(PasswordGeneratorRules::kSymbols), std::string::npos) << symbols;
+
     EXPECT_EQ(Finish(window, IDOK), IDOK);
-    EXPECT_EQ(m_dialog->Result(), password);
-    EXPECT_EQ(Stored("PassGenType"), 2);
+    EXPECT_EQ(m_dialog->Result(), symbols);
+    EXPECT_EQ(Stored("PassGenType"), 4);
     EXPECT_EQ(Stored("PassGenCase"), 1);
-    EXPECT_EQ(Stored("PassGenPasswordLen"), 200);
+    EXPECT_EQ(Stored("PassGenPasswordLen"), 64);
     // Without a main window the dialog's own countdown cleared the copy when it closed.
     EXPECT_EQ(test::ClipboardText(nullptr), std::nullopt);
 }
