@@ -8,7 +8,7 @@
 namespace vaultlet::user_guide {
 namespace {
 
-constexpr std::array<std::pair<int, std::string_view>, 20> kDialogPages = {{
+constexpr std::array<std::pair<int, std::string_view>, 22> kDialogPages = {{
     {IDD_LOGIN, "login.html"},
     {IDD_NEW_DATABASE, "new-database.html"},
     {IDD_MANAGE_DATABASES, "database-list.html"},
@@ -29,6 +29,8 @@ constexpr std::array<std::pair<int, std::string_view>, 20> kDialogPages = {{
     {IDD_PASSWORD_HEALTH, "password-health.html"},
     {IDD_CHANGED_FILE, "synced-folders.html#on-save"},
     {IDD_OTHER_COPY_PASSWORD, "synced-folders.html#merge"},
+    {IDD_FIND, "find.html"},
+    {IDD_NEW_LOGIN, "new-login.html"},
 }};
 
 } // namespace

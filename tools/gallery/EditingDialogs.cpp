@@ -1,13 +1,16 @@
-// The dialogs that edit the nodes of a database: names, passcards, fields and their icons.
+// The dialogs that edit the nodes of a database: names, passcards, fields and their icons, and a new
+// login in one step.
 #include "tools/gallery/Gallery.h"
 
 #include "core/Clock.h"
 #include "core/Group.h"
 #include "core/Item.h"
 #include "core/Passcard.h"
+#include "resources/resource.h"
 #include "shell/win32/editing/FieldDialog.h"
 #include "shell/win32/editing/IconPickerDialog.h"
 #include "shell/win32/editing/NameDialog.h"
+#include "shell/win32/editing/NewLoginDialog.h"
 #include "shell/win32/editing/PasscardDialog.h"
 
 namespace vaultlet::gallery {
@@ -45,6 +48,25 @@ const Registration kEditField("edit-field", [](Scene&) {
     item.SetMeta("id_ed25519");
     FieldDialog dialog(item, false);
     dialog.RunModal(nullptr);
+});
+
+// Filled in as a user would before pressing OK; the password stays masked. Shown only once filled.
+const Registration kNewLogin("new-login", [](Scene&) {
+    NewLoginDialog dialog;
+    const HWND window = dialog.CreateModeless(nullptr);
+    SetDlgItemTextA(window, IDC_NEWLOGIN_NAME, "Web mail");
+    SetDlgItemTextA(window, IDC_NEWLOGIN_LOGIN, "anna.k@mail.example");
+    SetDlgItemTextA(window, IDC_NEWLOGIN_PASSWORD, "Violet-Harbour-42");
+    SetDlgItemTextA(window, IDC_NEWLOGIN_URL, "https://mail.example/login");
+    SetDlgItemTextA(window, IDC_NEWLOGIN_NOTE, "Recovery codes are in the safe.");
+    ShowWindow(window, SW_SHOW);
+    MSG message;
+    while (IsWindow(window) && GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageA(window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
 });
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "shell/TextFormat.h"
 #include "shell/win32/editing/FieldDialog.h"
 #include "shell/win32/editing/NameDialog.h"
+#include "shell/win32/editing/NewLoginDialog.h"
 #include "shell/win32/editing/PasscardDialog.h"
 #include "shell/win32/mainframe/FrameHost.h"
 #include "shell/win32/mainframe/ItemList.h"
@@ -42,6 +43,7 @@ const CommandTable<EditCommands> EditCommands::kCommands = {
     {ID_EDIT_ADD_GROUP, &EditCommands::OnAddGroup},
     {ID_EDIT_ADD_PASSCARD, &EditCommands::OnAddPasscard},
     {ID_EDIT_ADD_ITEM, &EditCommands::OnAddItem},
+    {ID_EDIT_NEW_LOGIN, &EditCommands::OnNewLogin},
     {ID_EDIT_ADD, &EditCommands::OnAdd},
     {ID_EDIT_EDIT, &EditCommands::OnEdit},
     {ID_EDIT_DELETE, &EditCommands::OnDelete},
@@ -103,6 +105,27 @@ void EditCommands::OnAddItem() {
         m_items.Show(passcard);
     }
     m_host.ModelChanged();
+}
+
+void EditCommands::OnNewLogin() {
+    ModelNode* group = m_selection.ForAction();
+    while (group != nullptr && group->Kind() != NodeKind::Group) {
+        group = group->Parent();
+    }
+    if (group == nullptr) {
+        return;
+    }
+    NewLoginDialog dialog;
+    if (m_host.RunDialog(dialog) != IDOK) {
+        return;
+    }
+    std::unique_ptr<Passcard> passcard = dialog.Take();
+    if (!passcard) {
+        return;
+    }
+    Passcard& added = *passcard;
+    static_cast<Group*>(group)->Add(std::move(passcard));
+    ShowAdded(*group, added);
 }
 
 void EditCommands::OnAdd() {

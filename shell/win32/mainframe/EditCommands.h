@@ -12,7 +12,7 @@ class PaneSelection;
 class PasscardTree;
 
 // The main window's commands that edit the open database's tree: add a group, a passcard or a
-// field, edit, delete and duplicate a node, and bookmark a passcard. Each asks through its dialog
+// field, add a website login, edit, delete and duplicate a node, and bookmark a passcard. Each asks through its dialog
 // first and changes nothing when the user cancels.
 class EditCommands {
 public:
@@ -26,6 +26,9 @@ private:
     void OnAddGroup();
     void OnAddPasscard();
     void OnAddItem();
+    // A passcard with a login, a password and an address in one dialog, in the selected group or the
+    // group of the selected passcard or field.
+    void OnNewLogin();
     // Adds what fits below the selected node: a group to the database, a passcard to a group, a
     // field to a passcard (or beside a field).
     void OnAdd();

@@ -159,6 +159,19 @@ LRESULT ItemList::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
     }
 }
 
+bool ItemList::Select(const ModelNode* node) const {
+    const auto found = std::find(m_rows.begin(), m_rows.end(), node);
+    if (node == nullptr || found == m_rows.end()) {
+        return false;
+    }
+    const int row = static_cast<int>(found - m_rows.begin());
+    constexpr UINT kChosen = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(m_list.Handle(), -1, 0, kChosen);
+    ListView_SetItemState(m_list.Handle(), row, kChosen, kChosen);
+    ListView_EnsureVisible(m_list.Handle(), row, FALSE);
+    return true;
+}
+
 void ItemList::OnGetDispInfo(NMLVDISPINFOA& info) const {
     const ModelNode* node = NodeAt(info.item.iItem);
     if (node == nullptr) {

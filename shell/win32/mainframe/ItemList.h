@@ -28,6 +28,9 @@ public:
     // Selects the row under the point (the list's client coordinates) and returns its node; null,
     // with the selection as it was, when no row is there.
     ModelNode* SelectRowAt(POINT point) const;
+    // Selects the row of the node, found by identity, and scrolls it into view; false when the list
+    // does not show it.
+    bool Select(const ModelNode* node) const;
     // Column titles from the current language.
     void TitleColumns() const;
 

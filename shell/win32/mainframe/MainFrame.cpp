@@ -5,6 +5,7 @@
 #include "services/LanguagePack.h"
 #include "shell/AutofillSettings.h"
 #include "shell/CommandAvailability.h"
+#include "shell/CopySource.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
@@ -34,6 +35,8 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
     {ID_FILE_LOGOFF, &MainFrame::OnLogoff},
     {ID_APP_EXIT, &MainFrame::OnExit},
     {ID_EDIT_COPY, &MainFrame::OnCopy},
+    {ID_EDIT_COPY_LOGIN, &MainFrame::OnCopyLogin},
+    {ID_EDIT_COPY_PASSWORD, &MainFrame::OnCopyPassword},
     {ID_VIEW_COMPACT_MODE, &MainFrame::OnCompactMode},
     {ID_OPTIONS_SETTINGS, &MainFrame::OnSettings},
     {ID_TRAY_SHOW_WINDOW, &MainFrame::OnShowWindow},
@@ -144,7 +147,7 @@ bool MainFrame::OnTreeNotify(const NMHDR& header, LRESULT& result) {
         result = 1;
         return true;
     case NM_DBLCLK:
-        OpenLink(m_tree.SelectedNode());
+        OnDoubleClick(m_tree.SelectedNode());
         return false; // the tree still expands or collapses
     default:
         return false;
@@ -172,6 +175,14 @@ bool MainFrame::OnListNotify(const NMHDR& header, LRESULT& result) {
     case NM_CUSTOMDRAW:
         result = m_items.OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));
         return true;
+    case NM_DBLCLK: {
+        // A double click copies a field's value; on a link, the click before it has opened it already.
+        const ModelNode* node = m_items.NodeAt(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+        if (DoubleClickCopies(node)) {
+            CopyNode(node);
+        }
+        return true;
+    }
     default:
         return false;
     }

@@ -155,7 +155,11 @@ private:
     void RegisterHotKeyFromSettings();
     void OnHotKey();
     void OnCopy();
+    void OnCopyLogin();
+    void OnCopyPassword();
     void CopyNode(const ModelNode* node);
+    // A double click on a field in the list or the tree: a value is copied, an address opened.
+    void OnDoubleClick(const ModelNode* node);
     void OnPutClipboard(LPARAM text);
     void OnSelectNode(LPARAM node);
     void OnMonitorTick();

@@ -1,11 +1,14 @@
-// What ties the main window to the desktop: tray icon, global hot key, clipboard, the passphrase
-// monitor, the settings that configure them, links opened in the browser, and the system commands
-// that minimise, restore or close the window.
+// What ties the main window to the desktop: tray icon, global hot key, clipboard (the copy commands
+// and the double click that copies a field), the passphrase monitor, the settings that configure
+// them, links opened in the browser, and the system commands that minimise, restore or close the
+// window.
 #include "core/Item.h"
 #include "resources/resource.h"
+#include "shell/CopySource.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/MainWindowRules.h"
 #include "shell/NodeEditing.h"
+#include "shell/NodeFinder.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/win32/autofill/AutofillPasscardDialog.h"
@@ -57,7 +60,23 @@ void MainFrame::OnHotKey() {
 }
 
 void MainFrame::OnCopy() {
-    CopyNode(m_selection.Focused());
+    CopyNode(CopySource(m_selection.Focused(), CopyWhat::Selection));
+}
+
+void MainFrame::OnCopyLogin() {
+    CopyNode(CopySource(m_selection.ForAction(), CopyWhat::Login));
+}
+
+void MainFrame::OnCopyPassword() {
+    CopyNode(CopySource(m_selection.ForAction(), CopyWhat::Password));
+}
+
+void MainFrame::OnDoubleClick(const ModelNode* node) {
+    if (DoubleClickCopies(node)) {
+        CopyNode(node);
+    } else {
+        OpenLink(node);
+    }
 }
 
 void MainFrame::CopyNode(const ModelNode* node) {
@@ -83,9 +102,18 @@ void MainFrame::OnPutClipboard(LPARAM text) {
 }
 
 void MainFrame::OnSelectNode(LPARAM node) {
-    // Found by identity among the tree's items; the pointer itself is never followed.
-    if (m_tree.Select(reinterpret_cast<const ModelNode*>(node))) {
+    // Found by identity among the tree's items, or among the database's fields (the tree shows fields
+    // only in the compact layout; otherwise the list shows them under their passcard); the pointer
+    // itself is never followed.
+    const auto* wanted = reinterpret_cast<const ModelNode*>(node);
+    if (m_tree.Select(wanted)) {
         SetFocus(m_tree.Handle());
+        return;
+    }
+    const EncryptedDatabase* database = CurrentDatabase::Get();
+    const Item* field = database != nullptr ? NodeFinder::FieldAt(*database, wanted) : nullptr;
+    if (field != nullptr && m_tree.Select(field->Parent()) && m_items.Select(field)) {
+        SetFocus(m_items.Handle());
     }
 }
 

@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/CommandAvailability.h"
+#include "shell/CopySource.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/MainWindowRules.h"
 #include "shell/NodeEditing.h"
@@ -166,6 +167,8 @@ FrameState MainFrame::CurrentState() const {
     if (const ModelNode* node = m_selection.ForMenus()) {
         state.selected = node->Kind();
         state.bookmarked = node->Kind() == NodeKind::Passcard && static_cast<const Passcard*>(node)->Bookmark();
+        state.hasLogin = CopySource(node, CopyWhat::Login) != nullptr;
+        state.hasPassword = CopySource(node, CopyWhat::Password) != nullptr;
     }
     state.noteFocused = GetFocus() == m_note.Handle();
     state.toolbarShown = m_toolbar.IsShown();

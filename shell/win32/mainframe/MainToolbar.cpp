@@ -16,6 +16,7 @@ const int MainToolbar::kCommands[] = {
     ID_FILE_SAVE,
     0,
     ID_EDIT_ADD,
+    ID_EDIT_NEW_LOGIN,
     ID_EDIT_EDIT,
     ID_EDIT_COPY,
     0,
@@ -23,7 +24,7 @@ const int MainToolbar::kCommands[] = {
     0,
     ID_TOOLS_PASSWORD_GENERATOR,
 };
-const int MainToolbar::kImages[] = {6, 8, 30, 0, 19, 17, 32, 0, 18, 0, 1};
+const int MainToolbar::kImages[] = {6, 8, 30, 0, 19, 2, 17, 32, 0, 18, 0, 1};
 const int MainToolbar::kButtonCount = static_cast<int>(sizeof kCommands / sizeof kCommands[0]);
 
 bool MainToolbar::Create(HWND parent) {

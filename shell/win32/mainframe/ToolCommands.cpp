@@ -10,6 +10,7 @@
 #include "shell/win32/exchange/ExportCommand.h"
 #include "shell/win32/exchange/ImportCommand.h"
 #include "shell/win32/exchange/PrintCommand.h"
+#include "shell/win32/find/FindDialog.h"
 #include "shell/win32/health/PasswordHealthDialog.h"
 #include "shell/win32/login/ManageDatabaseListDialog.h"
 #include "shell/win32/mainframe/FrameHost.h"
@@ -38,6 +39,7 @@ const CommandTable<ToolCommands> ToolCommands::kCommands = {
     {ID_EDIT_PRINT_ITEM, &ToolCommands::OnPrintItem},
     {ID_TOOLS_PASSWORD_GENERATOR, &ToolCommands::OnGenerator},
     {ID_TOOLS_PASSWORD_HEALTH, &ToolCommands::OnPasswordHealth},
+    {ID_EDIT_FIND, &ToolCommands::OnFind},
     {ID_APP_ABOUT, &ToolCommands::OnAbout},
     {ID_HELP_CHECK_UPDATES, &ToolCommands::OnCheckUpdates},
     {ID_HELP_USER_GUIDE, &ToolCommands::OnUserGuide},
@@ -124,6 +126,22 @@ void ToolCommands::OnPasswordHealth() {
     PasswordHealthDialog dialog(*database);
     if (m_host.RunDialog(dialog) == IDOK && dialog.Selected() != nullptr) {
         // Found among the tree's items by identity, as a bookmark is.
+        SendMessageA(m_host.Frame(), MSG_SELECT_NODE, 0, reinterpret_cast<LPARAM>(dialog.Selected()));
+    }
+}
+
+void ToolCommands::OnFind() {
+    const EncryptedDatabase* database = CurrentDatabase::Get();
+    if (database == nullptr) {
+        return;
+    }
+    // Notes are searched as the user sees them, typed text not stored yet included.
+    m_note.Commit();
+    FindDialog dialog(*database, m_findText);
+    const INT_PTR result = m_host.RunDialog(dialog);
+    m_findText = dialog.Text();
+    if (result == IDOK && dialog.Selected() != nullptr) {
+        // Found by identity among the tree's items and the database's fields, as a bookmark is.
         SendMessageA(m_host.Frame(), MSG_SELECT_NODE, 0, reinterpret_cast<LPARAM>(dialog.Selected()));
     }
 }

@@ -3,6 +3,8 @@
 #include "shell/DatabaseFolders.h"
 #include "shell/win32/ui/CommandTable.h"
 
+#include <string>
+
 namespace vaultlet {
 
 class FrameHost;
@@ -12,9 +14,9 @@ class UpdateNotices;
 
 // The main window's commands that open a dialog or a tool of their own and leave the tree as it is
 // (the import adds to it and rebuilds the views): the database's password and settings, the
-// removable install, the database list, export, import and printing, the password generator, the
-// password health report (whose chosen passcard the tree then selects), About, the update check,
-// the user guide and the product's home and bug-report pages.
+// removable install, the database list, export, import and printing, Find and the password health
+// report (whose chosen entry the window then selects), the password generator, About, the update
+// check, the user guide and the product's home and bug-report pages.
 class ToolCommands {
 public:
     ToolCommands(FrameHost& host, NotePane& note, const PaneSelection& selection, const DatabaseFolders& folders,
@@ -36,6 +38,7 @@ private:
     void OnImport();
     void OnGenerator();
     void OnPasswordHealth();
+    void OnFind();
     void OnAbout();
     void OnCheckUpdates();
     void OnUserGuide();
@@ -49,6 +52,8 @@ private:
     const PaneSelection& m_selection;
     const DatabaseFolders& m_folders;
     UpdateNotices& m_updates;
+    // What Find looked for last, offered again when it opens (kept in memory only).
+    std::string m_findText;
 };
 
 } // namespace vaultlet

@@ -1,0 +1,82 @@
+// Edit > Find from the main window on real windows: the list follows the typed text, a hidden value
+// is never found, and Enter selects the first entry found in the main window (a field: its passcard
+// in the tree and its row in the list). What is found where is NodeFinderTest's.
+#include "shell/win32/find/FindDialog.h"
+
+#include "core/EncryptedDatabase.h"
+#include "core/Group.h"
+#include "resources/resource.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/TextFormat.h"
+#include "tests/shell/win32/mainframe/MainFrameFixture.h"
+#include "tests/support/SampleDatabases.h"
+#include "tests/support/win32/GuiDriver.h"
+
+#include <commctrl.h>
+
+namespace vaultlet {
+namespace {
+
+using test::ItemTextOf;
+using test::SetItemTextOf;
+using test::Text;
+using test::WaitUntil;
+
+bool IsFind(HWND window) {
+    return test::HasControl(window, IDC_FIND_LIST);
+}
+
+std::string RowText(HWND list, int row, int column) {
+    char text[256] = {};
+    LVITEMA data{};
+    data.iSubItem = column;
+    data.pszText = text;
+    data.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&data));
+    return text;
+}
+
+using FindDialogTest = test::MainFrameFixture;
+
+TEST_F(FindDialogTest, ListsWhatHoldsTheTextAndEnterSelectsTheFirstInTheMainWindow) {
+    // Besides the fixture's Internet / Mail (login me@example.org, hidden password s3cret).
+    CurrentDatabase::Get()->At(3)->Add(test::MakePasscard("Example Bank", {{ItemType::Url, "bank.example"}}));
+    Start();
+    SelectInTree(Root());
+    Command(ID_EDIT_FIND);
+    const HWND find = m_run->WaitForDialogWhere(IsFind);
+    ASSERT_NE(find, nullptr);
+    const HWND list = GetDlgItem(find, IDC_FIND_LIST);
+
+    SetItemTextOf(find, IDC_FIND_TEXT, "s3CR");
+    EXPECT_EQ(ListView_GetItemCount(list), 0) << "a hidden value is never searched";
+    EXPECT_EQ(ItemTextOf(find, IDC_FIND_COUNT), Text(IDS_FIND_NOTHING));
+
+    SetItemTextOf(find, IDC_FIND_TEXT, "EXAMPLE");
+    ASSERT_EQ(ListView_GetItemCount(list), 3);
+    EXPECT_EQ(RowText(list, 0, 0), "Internet / Mail / Login");
+    EXPECT_EQ(RowText(list, 0, 1), Text(IDS_COLUMN_VALUE));
+    EXPECT_EQ(RowText(list, 1, 0), "HomeBanking / Example Bank");
+    EXPECT_EQ(RowText(list, 2, 0), "HomeBanking / Example Bank / URL");
+    EXPECT_EQ(ItemTextOf(find, IDC_FIND_COUNT), FormatText(Text(IDS_FIND_COUNT), {"3"}));
+
+    // Enter in the text box: the first line, selected after each search.
+    PostMessageA(GetDlgItem(find, IDC_FIND_TEXT), WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(find); }));
+    EXPECT_TRUE(WaitUntil([&] {
+        return TreeText(TreeView_GetSelection(m_tree)) == "Mail" &&
+               ListView_GetNextItem(m_list, -1, LVNI_SELECTED) == 0;
+    }));
+
+    // The text comes back with the dialog.
+    Command(ID_EDIT_FIND);
+    const HWND again = m_run->WaitForDialogWhere(IsFind);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(ItemTextOf(again, IDC_FIND_TEXT), "EXAMPLE");
+    EXPECT_EQ(ListView_GetItemCount(GetDlgItem(again, IDC_FIND_LIST)), 3);
+    test::Click(again, IDC_FIND_CLOSE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(again); }));
+}
+
+} // namespace
+} // namespace vaultlet
