@@ -260,15 +260,13 @@
 #define IDS_HEALTH_STATUS_EXPIRED 10626
 #define IDS_HEALTH_NO_RANDOM 10627
 
-// Find (title, list columns, how many were found) and New Login (title; a box with text the code
-// page cannot keep).
+// Find (title, list columns, how many were found) and New Login (title).
 #define IDS_FIND_TITLE 10700
 #define IDS_FIND_COLUMN_ENTRY 10701
 #define IDS_FIND_COLUMN_PLACES 10702
 #define IDS_FIND_COUNT 10703
 #define IDS_FIND_NOTHING 10704
 #define IDS_NEW_LOGIN_TITLE 10705
-#define IDS_TEXT_NOT_EXACT 10706
 
 // Start-up: a copy of the program runs under another account or at another level.
 #define IDS_RUNNING_ELSEWHERE 10300
