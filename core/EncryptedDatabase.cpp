@@ -208,9 +208,8 @@ SaveResult EncryptedDatabase::WriteEncrypted(const std::string& path, const Secu
         return SaveResult::Failed;
     }
     if (path == m_path) {
-        if (const std::unique_ptr<InputFile> written = m_fileSystem.OpenForReading(path)) {
-            RememberStamp(*written);
-        }
+        // Whoever replaces the file after this moment has changed our version.
+        m_stamp = writer.WrittenStamp();
     }
     return SaveResult::Saved;
 }

@@ -39,6 +39,9 @@ public:
     virtual bool Write(const void* data, std::size_t size) = 0;
     // Forces what was written onto the disk.
     virtual bool Flush() = 0;
+    // The stamp of the file being written, as it stands once everything is written and flushed
+    // (moving the file into its place later does not change it).
+    virtual bool Stamp(FileStamp& stamp) = 0;
     virtual bool Close() = 0;
 };
 

@@ -14,6 +14,7 @@ SafeFileWriter::~SafeFileWriter() {
 bool SafeFileWriter::Open() {
     Discard();
     m_failed = false;
+    m_writtenStamp.reset();
     m_filePath = m_fileSystem.FilePath(m_path);
     m_file = m_fileSystem.CreateBeside(m_filePath, m_temporaryPath, m_access);
     if (!m_file) {
@@ -36,6 +37,8 @@ bool SafeFileWriter::Commit() {
         return false;
     }
     const bool flushed = m_file->Flush();
+    FileStamp stamp;
+    const bool stamped = flushed && m_file->Stamp(stamp);
     const bool closed = m_file->Close();
     m_file.reset();
     if (!flushed || !closed || !m_fileSystem.Replace(m_temporaryPath, m_filePath)) {
@@ -43,6 +46,9 @@ bool SafeFileWriter::Commit() {
         return false;
     }
     m_temporaryPath.clear();
+    if (stamped) {
+        m_writtenStamp = stamp;
+    }
     return true;
 }
 

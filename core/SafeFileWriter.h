@@ -3,6 +3,7 @@
 #include "core/FileSystem.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vaultlet {
@@ -23,6 +24,10 @@ public:
     // Flushes, closes and replaces the target. Returns false (leaving the target alone) when any step
     // or any earlier write failed.
     bool Commit();
+    // After a successful Commit: the stamp of the file this writer put in place, taken from the
+    // writer's own handle, so it is never that of a file someone else put there right afterwards.
+    // None when the system could not tell it.
+    const std::optional<FileStamp>& WrittenStamp() const noexcept { return m_writtenStamp; }
 
 private:
     void Discard();
@@ -34,6 +39,7 @@ private:
     NewFileAccess m_access;
     std::string m_temporaryPath;
     std::unique_ptr<OutputFile> m_file;
+    std::optional<FileStamp> m_writtenStamp;
     bool m_failed = false;
 };
 

@@ -85,6 +85,8 @@ public:
 
     bool Flush() override { return m_fd >= 0 && ::fsync(m_fd) == 0; }
 
+    bool Stamp(FileStamp& stamp) override { return m_fd >= 0 && StampOf(m_fd, stamp); }
+
     bool Close() override {
         if (m_fd < 0) {
             return true;

@@ -145,6 +145,17 @@ public:
 
     bool Flush() override { return m_handle != INVALID_HANDLE_VALUE && FlushFileBuffers(m_handle); }
 
+    // Some file systems set the time of the last write only when the handle closes, unless it was
+    // set through the handle: it is set here, so the stamp taken now is the one the file keeps.
+    bool Stamp(FileStamp& stamp) override {
+        if (m_handle == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        FILETIME now{};
+        GetSystemTimeAsFileTime(&now);
+        return SetFileTime(m_handle, nullptr, nullptr, &now) && StampOf(m_handle, stamp);
+    }
+
     bool Close() override {
         if (m_handle == INVALID_HANDLE_VALUE) {
             return true;

@@ -493,6 +493,19 @@ TEST_F(EncryptedDatabaseTest, TheBaseIsTheFileAsLastReadOrWrittenAndAMergeMovesI
     EXPECT_EQ(mine->Base(), nullptr) << "another file has no common version with this one";
 }
 
+TEST_F(EncryptedDatabaseTest, AWriterRightAfterOurSaveIsNotTakenForOurOwnVersion) {
+    const std::string path = m_dir.File("db.kvtdat");
+    FaultyFileSystem lateIntruder(FaultyFileSystem::Fault::LateIntruder);
+    auto mine = MakeDatabase(1, lateIntruder);
+    mine->SetPath(path);
+    // Another program replaces the file between our replace and anything we do after it.
+    ASSERT_EQ(mine->SaveWithResult(), SaveResult::Saved);
+    ASSERT_EQ(test::ReadFileBytes(path), FaultyFileSystem::kIntruderContent);
+    EXPECT_TRUE(mine->ChangeOnDisk());
+    EXPECT_EQ(mine->SaveWithResult(), SaveResult::ChangedOnDisk);
+    EXPECT_EQ(test::ReadFileBytes(path), FaultyFileSystem::kIntruderContent);
+}
+
 TEST_F(EncryptedDatabaseTest, SavingRefusesWhatCannotBeWrittenCorrectly) {
     auto database = MakeDatabase(1);
     ModifiedFlag::Clear();

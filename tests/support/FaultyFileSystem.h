@@ -2,22 +2,29 @@
 
 #include "core/FileSystem.h"
 
+#include <string>
+#include <utility>
+
 namespace vaultlet::test {
 
 // The real file system with one operation made to fail on purpose: the k-th write (counted from 1
 // over all files), the flush, the creation of a new file, the final replace, or reading past the
 // first k bytes of a file. It also counts the writes of an undisturbed run, so a test can try every k.
 // With Fault::Intruder another program replaces the target (with kIntruderContent) just before a
-// new file is created beside it, as a writer that ignores the lock would.
+// new file is created beside it, as a writer that ignores the lock would; with Fault::LateIntruder it
+// does so right after our new file took the target's place.
 class FaultyFileSystem : public FileSystem {
 public:
-    enum class Fault { None, Write, Flush, Create, Replace, Read, Intruder };
+    enum class Fault { None, Write, Flush, Create, Replace, Read, Intruder, LateIntruder };
     static constexpr const char* kIntruderContent = "written by another program";
 
     // `k` is the failing write for Fault::Write and the number of readable bytes for Fault::Read.
     explicit FaultyFileSystem(Fault fault = Fault::None, int k = 0) : m_fault(fault), m_failingWrite(k) {}
 
     int WriteCount() const noexcept { return m_writes; }
+    // From now on every write to a new file in this folder fails, as on a full disk (whatever the
+    // fault).
+    void FillFolder(std::string folder) { m_fullFolder = std::move(folder); }
 
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
@@ -32,9 +39,12 @@ public:
 private:
     friend class FaultyOutputFile;
 
+    bool IsFull(const std::string& path) const;
+
     Fault m_fault;
     int m_failingWrite;
     int m_writes = 0;
+    std::string m_fullFolder;
 };
 
 } // namespace vaultlet::test

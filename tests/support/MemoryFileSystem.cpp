@@ -43,6 +43,7 @@ public:
         return true;
     }
     bool Flush() override { return true; }
+    bool Stamp(FileStamp& stamp) override { return MemoryInputFile(m_bytes).Stamp(stamp); }
     bool Close() override { return true; }
 
 private:
