@@ -270,3 +270,12 @@
 
 // Start-up: a copy of the program runs under another account or at another level.
 #define IDS_RUNNING_ELSEWHERE 10300
+
+// Unsaved changes and the end of the Windows session: the status bar's part, the reasons Windows shows
+// while the program holds the end of the session (saving, or changes that could not be written
+// anywhere), the note about a recovery copy and the name pattern of such a copy.
+#define IDS_STATUS_UNSAVED_CHANGES 10250
+#define IDS_SESSION_END_SAVING 10251
+#define IDS_SESSION_END_NOT_SAVED 10252
+#define IDS_RECOVERY_COPY_WRITTEN 10253
+#define IDS_RECOVERY_COPY_NAME 10254

@@ -176,6 +176,9 @@
 #define MSG_CRASH_UPLOAD_STATUS 0x2A90   // crash dialog: a connection status (wParam) of the upload
 #define MSG_CRASH_UPLOAD_PROGRESS 0x2A91 // crash dialog: percent of the report sent (wParam)
 #define MSG_CRASH_UPLOAD_DONE 0x2A92     // crash dialog: the upload has ended
+#define MSG_AUTOMATIC_LOCK 34250         // main window: run the automatic lock that waited for a dialog
+#define MSG_UNSAVED_CHANGES 34251        // main window: the modified flag changed (one per burst)
+#define MSG_TELL_RECOVERY_COPY 34252     // main window: the session did not end; tell about its copy
 
 // ---- Timers -------------------------------------------------------------------------------------
 #define TIMER_LOGIN_HIDE 1             // login dialog: hide itself when started hidden (200 ms)
@@ -184,6 +187,7 @@
 #define TIMER_TREE_REFRESH 64          // main window, 5 s
 #define TIMER_WINDOW_MONITOR 65        // main window, 2 s
 #define TIMER_GENERATOR_CLIPBOARD 2101 // password generator without a main window: its copy's countdown, 1 s
+#define TIMER_IDLE_LOCK 34253          // main window: the next check for input (1 s to 1 min)
 
 // ---- Dialogs and their controls -----------------------------------------------------------------
 // Labels and lines that code never addresses.
@@ -302,6 +306,11 @@
 #define IDC_SETTINGS_MONITOR 1325
 // Shown under the hot key when the stored one could not be used and the default stands in.
 #define IDC_SETTINGS_HOTKEY_NOTE 2100
+#define IDC_SETTINGS_LOCK_WHEN_IDLE 2250
+#define IDC_SETTINGS_IDLE_MINUTES 2251
+#define IDC_SETTINGS_IDLE_MINUTES_SPIN 2252
+#define IDC_SETTINGS_LOCK_ON_SESSION_LOCK 2253
+#define IDC_SETTINGS_SAVE_AFTER_CHANGE 2254
 
 // Install on removable media dialog
 #define IDC_INSTALL_HEADER 1068

@@ -1,5 +1,6 @@
 #include "shell/ProgramOptions.h"
 
+#include "shell/IdleLock.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 
@@ -67,6 +68,10 @@ ProgramOptions ProgramOptions::Load() {
     options.autoTypeTimeout = ClampAutoTypeTimeout(Settings::Read(setting::kAutoTypeTimeout));
     options.autofillFromClipboard = ReadFlag(setting::kAutofillFromClipboard);
     options.monitor = ReadFlag(setting::kMonitor);
+    options.lockWhenIdle = ReadFlag(setting::kLockWhenIdle);
+    options.idleMinutes = IdleLock::ClampMinutes(Settings::Read(setting::kLockIdleMinutes));
+    options.lockOnSessionLock = ReadFlag(setting::kLockOnSessionLock);
+    options.saveAfterEveryChange = ReadFlag(setting::kSaveAfterEveryChange);
     return options;
 }
 
@@ -91,6 +96,10 @@ std::vector<std::pair<std::string, int>> ProgramOptions::Values() const {
         {setting::kAutoTypeTimeout.key, ClampAutoTypeTimeout(autoTypeTimeout)},
         {setting::kAutofillFromClipboard.key, autofillFromClipboard},
         {setting::kMonitor.key, monitor},
+        {setting::kLockWhenIdle.key, lockWhenIdle},
+        {setting::kLockIdleMinutes.key, IdleLock::ClampMinutes(idleMinutes)},
+        {setting::kLockOnSessionLock.key, lockOnSessionLock},
+        {setting::kSaveAfterEveryChange.key, saveAfterEveryChange},
     };
 }
 
@@ -110,7 +119,7 @@ bool ProgramOptions::StoreChangesFrom(const ProgramOptions& before) const {
 }
 
 ProgramOptions::Enables ProgramOptions::Enabled() const {
-    return {showTrayIcon, showTrayIcon && minimizeToTray, showTrayIcon, enableAutoDestroy};
+    return {showTrayIcon, showTrayIcon && minimizeToTray, showTrayIcon, enableAutoDestroy, lockWhenIdle};
 }
 
 ProgramOptions::Changes ProgramOptions::ChangesFrom(const ProgramOptions& before) const {
@@ -133,6 +142,11 @@ int ProgramOptions::ClipboardTimeoutFromText(std::string_view text) {
 int ProgramOptions::AutoTypeTimeoutFromText(std::string_view text) {
     return TimeoutFromText(text, setting::kAutoTypeTimeout.defaultValue, kAutoTypeTimeoutMinimum,
                            kAutoTypeTimeoutMaximum);
+}
+
+int ProgramOptions::IdleMinutesFromText(std::string_view text) {
+    return TimeoutFromText(text, setting::kLockIdleMinutes.defaultValue, IdleLock::kMinutesMinimum,
+                           IdleLock::kMinutesMaximum);
 }
 
 int ProgramOptions::ClampClipboardTimeout(int seconds) {

@@ -10,7 +10,8 @@
 namespace vaultlet {
 
 // Everything the "Program Settings" dialog shows and stores: the check boxes, the two time-outs,
-// the auto-fill hot key and the "Run at Windows Startup" entry. Read from the settings store when
+// the minutes without input before a lock, the auto-fill hot key and the "Run at Windows Startup"
+// entry. Read from the settings store when
 // the dialog opens, written back as one batch on OK.
 struct ProgramOptions {
     // The clipboard is always cleared eventually: 0 seconds would start a countdown that never
@@ -44,6 +45,10 @@ struct ProgramOptions {
     int autoTypeTimeout = 30;
     bool autofillFromClipboard = true;
     bool monitor = false;
+    bool lockWhenIdle = false;
+    int idleMinutes = 5;
+    bool lockOnSessionLock = true;
+    bool saveAfterEveryChange = false;
 
     // Which options may be changed, given the boxes they depend on.
     struct Enables {
@@ -51,6 +56,7 @@ struct ProgramOptions {
         bool autoLogOff;
         bool closeToTray;
         bool clipboardTimeout;
+        bool idleMinutes;
     };
 
     // What the main window has to redo after the options changed; the other options are read each
@@ -95,6 +101,7 @@ struct ProgramOptions {
     // A time-out edit's text: its default when empty, otherwise its number clamped into the range.
     static int ClipboardTimeoutFromText(std::string_view text);
     static int AutoTypeTimeoutFromText(std::string_view text);
+    static int IdleMinutesFromText(std::string_view text);
     static int ClampClipboardTimeout(int seconds);
     static int ClampAutoTypeTimeout(int milliseconds);
 

@@ -59,10 +59,19 @@ inline constexpr IntSetting kPassGenCase{"PassGenCase", 2};
 // How many days ahead the password health report counts an expiry as soon
 // (PasswordHealth::kDefaultExpiringDays).
 inline constexpr IntSetting kHealthExpiringDays{"HealthExpiringDays", 14};
+// Lock the database after "LockIdleMinutes" minutes without input anywhere in the Windows session
+// (IdleLock), and when the session itself is locked.
+inline constexpr IntSetting kLockWhenIdle{"LockWhenIdle", 0};
+inline constexpr IntSetting kLockIdleMinutes{"LockIdleMinutes", 5};
+inline constexpr IntSetting kLockOnSessionLock{"LockOnSessionLock", 1};
+// Save the database after each change to it.
+inline constexpr IntSetting kSaveAfterEveryChange{"SaveAfterEveryChange", 0};
 
 inline constexpr StringSetting kLanguage{"Language", "English"};
 inline constexpr StringSetting kLastSelected{"LastSelected", ""};
 inline constexpr StringSetting kOpenFile{"OpenFile", ""};
+// A recovery copy written at the end of a Windows session that the user has not been told about yet.
+inline constexpr StringSetting kRecoveryCopy{"RecoveryCopy", ""};
 
 // The list of known database paths.
 inline constexpr const char* kDataBaseList = "DataBaseList";
@@ -104,6 +113,10 @@ inline constexpr std::array kExportedInts = {
     kMainWindowBottom,
     kPaneTree,
     kPaneItems,
+    kLockWhenIdle,
+    kLockIdleMinutes,
+    kLockOnSessionLock,
+    kSaveAfterEveryChange,
 };
 inline constexpr std::array kExportedStrings = {kLastSelected, kOpenFile, kLanguage};
 

@@ -42,6 +42,10 @@ protected:
         options.autoTypeTimeout = 120;
         options.autofillFromClipboard = false;
         options.monitor = true;
+        options.lockWhenIdle = true;
+        options.idleMinutes = 12;
+        options.lockOnSessionLock = false;
+        options.saveAfterEveryChange = true;
         return options;
     }
 
@@ -96,6 +100,8 @@ TEST_F(ProgramOptionsTest, TimeOutsAreClampedIntoTheirRanges) {
     EXPECT_EQ(ProgramOptions::AutoTypeTimeoutFromText(""), 30);
     EXPECT_EQ(ProgramOptions::AutoTypeTimeoutFromText("0"), 0) << "no pause is a valid choice";
     EXPECT_EQ(ProgramOptions::AutoTypeTimeoutFromText("60000"), ProgramOptions::kAutoTypeTimeoutMaximum);
+    EXPECT_EQ(ProgramOptions::IdleMinutesFromText(""), 5);
+    EXPECT_EQ(ProgramOptions::IdleMinutesFromText("0"), 1) << "a lock at once would lock on every pause";
 
     // A stored 0 is never taken as "never clear", neither when shown nor when written back.
     Settings::WriteInt("AutoDestroyTimeout", 0);
@@ -146,7 +152,11 @@ TEST(ProgramOptionsRulesTest, TrayOptionsNeedTheIconAndLogOffNeedsMinimizing) {
         EXPECT_EQ(enabled.closeToTray, options.showTrayIcon);
         EXPECT_EQ(enabled.autoLogOff, options.showTrayIcon && options.minimizeToTray);
         EXPECT_EQ(enabled.clipboardTimeout, options.enableAutoDestroy);
+        EXPECT_FALSE(enabled.idleMinutes);
     }
+    ProgramOptions idle;
+    idle.lockWhenIdle = true;
+    EXPECT_TRUE(idle.Enabled().idleMinutes);
 }
 
 TEST(ProgramOptionsRulesTest, ChangesNameWhatTheMainWindowMustRedo) {

@@ -3,6 +3,7 @@
 #include "resources/StringIds.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
+#include "shell/IdleLock.h"
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "shell/win32/ui/SharedIcons.h"
@@ -39,7 +40,8 @@ const std::array<Page, 4> kPages = {{
      kTrayPageImage,
      "settings.html#tray",
      {IDC_SETTINGS_SHOW_TRAY_ICON, IDC_SETTINGS_MINIMIZE_TO_TRAY, IDC_SETTINGS_AUTO_LOGOFF, IDC_SETTINGS_CLOSE_TO_TRAY,
-      IDC_SETTINGS_MINIMIZE_ON_ESC}},
+      IDC_SETTINGS_MINIMIZE_ON_ESC, IDC_SETTINGS_LOCK_WHEN_IDLE, IDC_SETTINGS_IDLE_MINUTES,
+      IDC_SETTINGS_IDLE_MINUTES_SPIN, IDC_SETTINGS_LOCK_ON_SESSION_LOCK}},
     {IDS_SETTINGS_PAGE_VIEW,
      kViewPageImage,
      "settings.html#view",
@@ -49,7 +51,8 @@ const std::array<Page, 4> kPages = {{
      kCommonPageImage,
      "settings.html#common",
      {IDC_SETTINGS_COPY_ON_MIDDLE_CLICK, IDC_SETTINGS_RUN_AT_STARTUP, IDC_SETTINGS_AUTO_DESTROY,
-      IDC_SETTINGS_TIMEOUT_LABEL, IDC_SETTINGS_TIMEOUT, IDC_SETTINGS_TIMEOUT_SPIN, IDC_SETTINGS_CHECK_UPDATES}},
+      IDC_SETTINGS_TIMEOUT_LABEL, IDC_SETTINGS_TIMEOUT, IDC_SETTINGS_TIMEOUT_SPIN, IDC_SETTINGS_CHECK_UPDATES,
+      IDC_SETTINGS_SAVE_AFTER_CHANGE}},
     {IDS_SETTINGS_PAGE_AUTOFILL,
      kAutofillPageImage,
      "settings.html#autofill",
@@ -62,7 +65,7 @@ struct CheckBox {
     bool ProgramOptions::*option;
 };
 
-const std::array<CheckBox, 16> kCheckBoxes = {{
+const std::array<CheckBox, 19> kCheckBoxes = {{
     {IDC_SETTINGS_SHOW_TRAY_ICON, &ProgramOptions::showTrayIcon},
     {IDC_SETTINGS_MINIMIZE_TO_TRAY, &ProgramOptions::minimizeToTray},
     {IDC_SETTINGS_AUTO_LOGOFF, &ProgramOptions::autoLogOff},
@@ -79,6 +82,9 @@ const std::array<CheckBox, 16> kCheckBoxes = {{
     {IDC_SETTINGS_CHECK_UPDATES, &ProgramOptions::checkUpdatesOnStart},
     {IDC_SETTINGS_FILL_THROUGH_CLIPBOARD, &ProgramOptions::autofillFromClipboard},
     {IDC_SETTINGS_MONITOR, &ProgramOptions::monitor},
+    {IDC_SETTINGS_LOCK_WHEN_IDLE, &ProgramOptions::lockWhenIdle},
+    {IDC_SETTINGS_LOCK_ON_SESSION_LOCK, &ProgramOptions::lockOnSessionLock},
+    {IDC_SETTINGS_SAVE_AFTER_CHANGE, &ProgramOptions::saveAfterEveryChange},
 }};
 
 // The hot-key control's word: the virtual key in the low byte, the modifier bits in the high one.
@@ -92,6 +98,7 @@ const CommandTable<SettingsDialog> SettingsDialog::kCommands = {
     {IDC_SETTINGS_SHOW_TRAY_ICON, &SettingsDialog::ApplyEnableRules},
     {IDC_SETTINGS_MINIMIZE_TO_TRAY, &SettingsDialog::ApplyEnableRules},
     {IDC_SETTINGS_AUTO_DESTROY, &SettingsDialog::ApplyEnableRules},
+    {IDC_SETTINGS_LOCK_WHEN_IDLE, &SettingsDialog::ApplyEnableRules},
 };
 
 SettingsDialog::SettingsDialog(Page firstPage) : Dialog(IDD_SETTINGS), m_firstPage(firstPage) {
@@ -140,8 +147,11 @@ void SettingsDialog::SetUpFields() {
                  ProgramOptions::kClipboardTimeoutMaximum);
     SendMessageA(Item(IDC_SETTINGS_AUTOTYPE_SPIN), UDM_SETRANGE32, ProgramOptions::kAutoTypeTimeoutMinimum,
                  ProgramOptions::kAutoTypeTimeoutMaximum);
-    SendMessageA(Item(IDC_SETTINGS_TIMEOUT), EM_LIMITTEXT, kNumberDigits, 0);
-    SendMessageA(Item(IDC_SETTINGS_AUTOTYPE_TIMEOUT), EM_LIMITTEXT, kNumberDigits, 0);
+    SendMessageA(Item(IDC_SETTINGS_IDLE_MINUTES_SPIN), UDM_SETRANGE32, IdleLock::kMinutesMinimum,
+                 IdleLock::kMinutesMaximum);
+    for (const int id : {IDC_SETTINGS_TIMEOUT, IDC_SETTINGS_AUTOTYPE_TIMEOUT, IDC_SETTINGS_IDLE_MINUTES}) {
+        SendMessageA(Item(id), EM_LIMITTEXT, kNumberDigits, 0);
+    }
     // A global hot key without Ctrl or Alt would swallow that key in every program: the control
     // turns a plain or shifted key into Ctrl+Alt+key.
     SendMessageA(Item(IDC_SETTINGS_HOTKEY), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, HOTKEYF_CONTROL | HOTKEYF_ALT);
@@ -153,6 +163,7 @@ void SettingsDialog::ShowOptions(const ProgramOptions& options) {
     }
     SetItemText(IDC_SETTINGS_TIMEOUT, std::to_string(options.autoDestroyTimeout));
     SetItemText(IDC_SETTINGS_AUTOTYPE_TIMEOUT, std::to_string(options.autoTypeTimeout));
+    SetItemText(IDC_SETTINGS_IDLE_MINUTES, std::to_string(options.idleMinutes));
     SendMessageA(Item(IDC_SETTINGS_HOTKEY), HKM_SETHOTKEY, HotKeyWord(options.hotKeyKey, options.hotKeyModifiers), 0);
     // The control shows the default that is registered instead; the note says why.
     SetItemText(IDC_SETTINGS_HOTKEY_NOTE,
@@ -166,6 +177,7 @@ ProgramOptions SettingsDialog::ReadOptions() const {
     }
     options.autoDestroyTimeout = ProgramOptions::ClipboardTimeoutFromText(ItemText(IDC_SETTINGS_TIMEOUT));
     options.autoTypeTimeout = ProgramOptions::AutoTypeTimeoutFromText(ItemText(IDC_SETTINGS_AUTOTYPE_TIMEOUT));
+    options.idleMinutes = ProgramOptions::IdleMinutesFromText(ItemText(IDC_SETTINGS_IDLE_MINUTES));
     const auto hotKey = static_cast<WORD>(SendMessageA(Item(IDC_SETTINGS_HOTKEY), HKM_GETHOTKEY, 0, 0));
     options.hotKeyKey = LOBYTE(hotKey);
     options.hotKeyModifiers = HIBYTE(hotKey);
@@ -179,6 +191,9 @@ void SettingsDialog::ApplyEnableRules() {
     EnableItem(IDC_SETTINGS_CLOSE_TO_TRAY, enabled.closeToTray);
     for (const int id : {IDC_SETTINGS_TIMEOUT_LABEL, IDC_SETTINGS_TIMEOUT, IDC_SETTINGS_TIMEOUT_SPIN}) {
         EnableItem(id, enabled.clipboardTimeout);
+    }
+    for (const int id : {IDC_SETTINGS_IDLE_MINUTES, IDC_SETTINGS_IDLE_MINUTES_SPIN}) {
+        EnableItem(id, enabled.idleMinutes);
     }
 }
 

@@ -7,9 +7,9 @@
 
 namespace vaultlet {
 
-// "Program Settings": the program's options on the pages "System Tray", "View", "Common" and
-// "Auto-fill", with the enable rules between them, the auto-fill hot key and the "Run at Windows
-// Startup" entry.
+// "Program Settings": the program's options on the pages "System Tray" (with the locks when the user
+// is away), "View", "Common" and "Auto-fill", with the enable rules between them, the auto-fill hot
+// key and the "Run at Windows Startup" entry.
 //
 // Input: the settings store, read when the dialog opens. Output after OK: the options the user
 // changed written as one batch and the start-up entry created or deleted when its box changed
