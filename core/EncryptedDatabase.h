@@ -36,6 +36,8 @@ public:
     ~EncryptedDatabase() override;
 
     const std::string& Path() const noexcept { return m_path; }
+    // The file system its saves and loads go through.
+    FileSystem& Files() const noexcept { return m_fileSystem; }
     // Binds the database to another file; the next save there does not check for changes by others,
     // and there is no base to merge with.
     void SetPath(std::string path) {

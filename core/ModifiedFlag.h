@@ -1,11 +1,17 @@
 #pragma once
 
+#include <cstdint>
+
 namespace vaultlet {
 
 // The process-wide "unsaved changes" flag. Model changes raise it; writing or reading a database
 // document clears it; the save prompts consult it.
 class ModifiedFlag {
 public:
+    // Told after each Raise and Clear, on the thread that made it, so it must be quick and must not
+    // touch the model: a window posts itself a message and looks at the flag when that arrives.
+    using Listener = void (*)(void* context) noexcept;
+
     static void Raise() noexcept;
     static void Clear() noexcept;
     static bool IsRaised() noexcept;
@@ -22,6 +28,10 @@ public:
     private:
         bool m_raised;
     };
+    // How often Raise has been called: tells a new change from a flag that merely stayed raised.
+    static std::uint64_t Raises() noexcept;
+    // One listener at a time; null removes it. `context` must stay valid until it is removed.
+    static void SetListener(Listener listener, void* context) noexcept;
 };
 
 } // namespace vaultlet

@@ -15,6 +15,9 @@ struct DatabaseFolders {
     std::vector<std::string> searchFolders;
     // The executable was started from a removable drive (a portable copy).
     bool executableOnRemovableDrive = false;
+    // The user's own documents folder (empty when there is none), where a recovery copy goes when
+    // the database's folder takes none.
+    std::string documentsFolder;
 
     // The folders of this program on this system. On Windows: the executable's folder, the
     // all-users and the current user's application-data folders plus "\Quillmoth Keyhaven", the

@@ -6,6 +6,7 @@
 #include "services/LanguagePack.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/DatabaseList.h"
+#include "shell/RecoveryCopy.h"
 
 #include <utility>
 
@@ -17,17 +18,6 @@ bool HasUnsavedFile() {
     return database != nullptr && !database->Path().empty() && ModifiedFlag::IsRaised();
 }
 
-// Writing the document clears the flag and a failed save raises it again; setting it here as well
-// makes the flag tell the truth afterwards whatever the core did.
-DatabaseSession::SaveResult Settle(vaultlet::SaveResult written) {
-    if (written != vaultlet::SaveResult::Saved) {
-        ModifiedFlag::Raise();
-        return DatabaseSession::SaveResult::Failed;
-    }
-    ModifiedFlag::Clear();
-    return DatabaseSession::SaveResult::Saved;
-}
-
 // The save did not happen: the changes stay unsaved.
 DatabaseSession::SaveResult Abandoned() {
     ModifiedFlag::Raise();
@@ -35,6 +25,19 @@ DatabaseSession::SaveResult Abandoned() {
 }
 
 } // namespace
+
+// Writing the document clears the flag and a failed save raises it again; setting it here as well
+// makes the flag tell the truth afterwards whatever the core did.
+DatabaseSession::SaveResult DatabaseSession::Settle(vaultlet::SaveResult written) {
+    if (written != vaultlet::SaveResult::Saved) {
+        ModifiedFlag::Raise();
+        return SaveResult::Failed;
+    }
+    ModifiedFlag::Clear();
+    m_changeSaveFailureReported = false;
+    m_changeSavesHeld = false;
+    return SaveResult::Saved;
+}
 
 SessionPrompts::Answer DatabaseSession::SavePrompt(int stringId) {
     m_prompts.CommitNote();
@@ -68,15 +71,46 @@ DatabaseSession::SaveResult DatabaseSession::SaveAs(const std::string& path) {
     return Reported(SaveNewFile(path, m_prompts.Progress()));
 }
 
-void DatabaseSession::EndSession(bool ending) {
-    if (!ending) {
-        return;
-    }
+DatabaseSession::SaveResult DatabaseSession::SaveAfterChange() {
     m_prompts.CommitNote();
-    if (HasUnsavedFile()) {
-        // Nobody is left to tell: the flag simply stays raised when this fails.
-        SaveOwnFile(nullptr);
+    if (!HasUnsavedFile() || m_changeSavesHeld) {
+        return SaveResult::NoPath;
     }
+    const SaveResult result = SaveOwnFile(m_prompts.Progress());
+    if (result == SaveResult::Cancelled) {
+        m_changeSavesHeld = true;
+    } else if (result == SaveResult::Failed && !std::exchange(m_changeSaveFailureReported, true)) {
+        m_prompts.ReportSaveFailure();
+    }
+    return result;
+}
+
+DatabaseSession::SessionEnd DatabaseSession::EndSession(const std::string& documentsFolder) {
+    m_prompts.CommitNote();
+    EncryptedDatabase* database = CurrentDatabase::Get();
+    if (database == nullptr || !ModifiedFlag::IsRaised()) {
+        return {};
+    }
+    if (m_recoveredChanges == ModifiedFlag::Raises()) {
+        return {SessionEnd::Outcome::Recovered, m_recoveryCopy};
+    }
+    // Never the question about a file another writer changed: their version stays, ours goes to
+    // the copy.
+    if (!database->Path().empty() && Settle(database->SaveWithResult({}, nullptr)) == SaveResult::Saved) {
+        return {SessionEnd::Outcome::Saved, {}};
+    }
+    const std::string copy = RecoveryCopy::Write(*database, documentsFolder);
+    // The database's own file still lacks the changes.
+    ModifiedFlag::Raise();
+    if (copy.empty()) {
+        return {SessionEnd::Outcome::NotSaved, {}};
+    }
+    m_recoveredChanges = ModifiedFlag::Raises();
+    m_recoveryCopy = copy;
+    RecoveryCopy::Remember(copy);
+    m_list.Load();
+    m_list.AddFile(copy);
+    return {SessionEnd::Outcome::Recovered, copy};
 }
 
 std::unique_ptr<EncryptedDatabase> DatabaseSession::OfferReload() {

@@ -7,9 +7,13 @@ MinimizeAction ChooseMinimizeAction(const TraySettings& settings, bool busy) {
         return MinimizeAction::Minimize;
     }
     if (settings.autoLogOff) {
-        return busy ? MinimizeAction::Minimize : MinimizeAction::LockHidden;
+        return busy ? MinimizeAction::MinimizeThenLock : MinimizeAction::LockHidden;
     }
     return MinimizeAction::HideToTray;
+}
+
+bool AutomaticLockShowsLogin(bool windowInSight, bool trayIcon) {
+    return windowInSight || !trayIcon;
 }
 
 bool CloseButtonMinimizes(const TraySettings& settings, bool compact) {

@@ -2,14 +2,15 @@
 
 namespace vaultlet {
 
-// Decisions of the main window that need no window: what minimising and the close button do, and
-// whether a stored window rectangle may be used.
+// Decisions of the main window that need no window: what minimising and the close button do, how
+// an automatic lock shows its login, and whether a stored window rectangle may be used.
 namespace main_window {
 
 enum class MinimizeAction {
-    Minimize,   // the system's own minimise, to the taskbar
-    HideToTray, // hide; the tray icon brings the window back
-    LockHidden, // lock the database and wait hidden for the password
+    Minimize,         // the system's own minimise, to the taskbar
+    HideToTray,       // hide; the tray icon brings the window back
+    LockHidden,       // lock the database and wait hidden for the password
+    MinimizeThenLock, // minimise (hiding the open dialog with the window); lock once the dialog ends
 };
 
 struct TraySettings {
@@ -20,8 +21,14 @@ struct TraySettings {
 };
 
 // `busy`: a dialog of the main window or a transition is running. Locking then would pull the
-// database out from under it, so the window only minimises.
+// database out from under it, so the window minimises and the lock waits for the dialog to end.
 MinimizeAction ChooseMinimizeAction(const TraySettings& settings, bool busy);
+
+// An automatic lock (minimising, time without input, the Windows session locked) waits for the
+// password where the window was: shown when the window was in sight, hidden when it was out of
+// sight and a tray icon brings the login back. With no tray icon a hidden login could only be
+// reached by the hot key or a second start, so it is shown.
+bool AutomaticLockShowsLogin(bool windowInSight, bool trayIcon);
 
 // The title bar's close button minimises instead when closing to the tray is wanted (and there is a
 // tray icon to come back through), and always in the compact layout.

@@ -4,21 +4,26 @@
 #include "resources/StringIds.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/DatabaseList.h"
+#include "shell/RecoveryCopy.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/TestData.h"
+#include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <vector>
 
 namespace vaultlet {
 namespace {
 
 using Answer = SessionPrompts::Answer;
+using test::FaultyFileSystem;
 
 // Answers the questions as told and records what the session asked and reported.
 class RecordedPrompts final : public SessionPrompts {
@@ -91,15 +96,13 @@ public:
 
 class DatabaseSessionTest : public ::testing::Test {
 protected:
+    using SessionEnd = DatabaseSession::SessionEnd;
+
     void SetUp() override {
         m_previousLocation = SettingsLocation::Get();
         SettingsLocation::Set(m_root.File("settings.ini"));
         m_path = m_root.File("Home.kvtdat");
-        ASSERT_TRUE(test::MakeDatabaseFile(m_path, "Home"));
-        auto database = std::make_unique<EncryptedDatabase>();
-        database->SetPassword("secret");
-        ASSERT_EQ(database->Load(m_path), LoadResult::Loaded);
-        CurrentDatabase::Set(std::move(database));
+        ResetFiles();
     }
     void TearDown() override {
         CurrentDatabase::Reset();
@@ -122,12 +125,39 @@ protected:
     static std::string OpenComment() { return std::string(CurrentDatabase::Get()->Comment().Viewed()); }
     // A folder that does not exist, so every save into it fails.
     std::string Unwritable() const { return m_root.File("missing") + "/Home.kvtdat"; }
+    // The user's documents folder, where recovery copies go when the database's folder takes none.
+    std::string Documents() const { return m_root.File("documents"); }
+    static std::size_t RecoveryCopiesIn(const std::string& folder) {
+        std::size_t count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            count += entry.path().filename().string().find(" (recovered ") != std::string::npos ? 1 : 0;
+        }
+        return count;
+    }
+
+    // The database file as new, open with nothing changed, an empty documents folder, no database
+    // list and nothing asked yet.
+    void ResetFiles() {
+        for (const auto& entry : std::filesystem::directory_iterator(m_root.Path())) {
+            std::filesystem::remove_all(entry.path());
+        }
+        std::filesystem::create_directory(Documents());
+        ASSERT_TRUE(test::MakeDatabaseFile(m_path, "Home"));
+        ReopenOn(FileSystem::Real());
+        m_prompts = RecordedPrompts();
+    }
+    void ReopenOn(FileSystem& fileSystem) {
+        auto database = std::make_unique<EncryptedDatabase>(fileSystem);
+        database->SetPassword("secret");
+        ASSERT_EQ(database->Load(m_path), LoadResult::Loaded);
+        CurrentDatabase::Set(std::move(database));
+    }
 
     test::TempDir m_root;
     std::string m_previousLocation;
     std::string m_path;
     RecordedPrompts m_prompts;
-    DatabaseList m_list{DatabaseFolders{m_root.File("program"), {}, false}};
+    DatabaseList m_list{DatabaseFolders{m_root.File("program"), {}, false, {}}};
     DatabaseSession m_session{m_prompts, m_list};
 };
 
@@ -204,14 +234,110 @@ TEST_F(DatabaseSessionTest, SaveAsTakesTheNewPathOnlyAfterASuccessfulSave) {
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{copy});
 }
 
-TEST_F(DatabaseSessionTest, EndOfSessionSavesOnlyWhenTheSessionReallyEnds) {
+TEST_F(DatabaseSessionTest, EndOfSessionSavesTheChangesWithoutAskingAnything) {
+    EXPECT_EQ(m_session.EndSession(Documents()).outcome, SessionEnd::Outcome::NothingToSave);
     m_prompts.pendingNote = "at shutdown";
-    m_session.EndSession(false);
-    EXPECT_EQ(CommentOnDisk(m_path), "");
-    m_session.EndSession(true);
+    EXPECT_EQ(m_session.EndSession(Documents()).outcome, SessionEnd::Outcome::Saved);
     EXPECT_EQ(CommentOnDisk(m_path), "at shutdown");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
     EXPECT_TRUE(m_prompts.questions.empty());
     EXPECT_EQ(m_prompts.failures, 0);
+    EXPECT_EQ(RecoveryCopiesIn(m_root.Path()) + RecoveryCopiesIn(Documents()), 0u);
+    EXPECT_EQ(RecoveryCopy::TakeUntold(), "");
+}
+
+TEST_F(DatabaseSessionTest, EndOfSessionPutsChangesTheFileCannotTakeIntoARecoveryCopyAndNeverAsks) {
+    FaultyFileSystem fullDisk;
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+        // The folder that must hold the copy; empty when none can.
+        std::string copyFolder;
+    };
+    const Case cases[] = {
+        {"another writer changed the file", [&] { ASSERT_TRUE(TheirsSaved(m_path, "theirs")); }, m_root.Path()},
+        {"its folder is gone", [&] { CurrentDatabase::Get()->SetPath(Unwritable()); }, Documents()},
+        {"the disk is full",
+         [&] {
+             ReopenOn(fullDisk);
+             fullDisk.FillFolder(m_root.Path());
+         },
+         Documents()},
+        {"it never had a file", [&] { CurrentDatabase::Get()->SetPath(""); }, Documents()},
+        {"no place takes it",
+         [&] {
+             CurrentDatabase::Get()->SetPath(Unwritable());
+             std::filesystem::remove(Documents());
+         },
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetFiles();
+        c.arrange();
+        const std::string onDisk = CommentOnDisk(m_path);
+        Change("ours");
+        const SessionEnd end = m_session.EndSession(Documents());
+        // A second end of the session with nothing changed since writes nothing more.
+        const SessionEnd again = m_session.EndSession(Documents());
+        EXPECT_TRUE(ModifiedFlag::IsRaised()) << "the database's own file still lacks the changes";
+        EXPECT_EQ(CommentOnDisk(m_path), onDisk);
+        EXPECT_TRUE(m_prompts.questions.empty());
+        EXPECT_EQ(m_prompts.changedFileQuestions, 0);
+        EXPECT_EQ(m_prompts.failures, 0);
+        if (c.copyFolder.empty()) {
+            EXPECT_EQ(end.outcome, SessionEnd::Outcome::NotSaved);
+            EXPECT_EQ(RecoveryCopy::TakeUntold(), "");
+            continue;
+        }
+        ASSERT_EQ(end.outcome, SessionEnd::Outcome::Recovered);
+        EXPECT_EQ(again.recoveryCopy, end.recoveryCopy);
+        EXPECT_EQ(RecoveryCopiesIn(c.copyFolder), 1u);
+        EXPECT_EQ(std::filesystem::path(end.recoveryCopy).parent_path(), std::filesystem::path(c.copyFolder));
+        EXPECT_EQ(CommentOnDisk(end.recoveryCopy), "ours") << "under the same master password";
+        EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{end.recoveryCopy});
+        EXPECT_EQ(RecoveryCopy::TakeUntold(), end.recoveryCopy);
+        EXPECT_EQ(RecoveryCopy::TakeUntold(), "") << "told once";
+    }
+}
+
+TEST_F(DatabaseSessionTest, SavingAfterEveryChangeReportsAFailureOnceAndAsksAboutAChangedFileOnce) {
+    EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::NoPath) << "nothing to save";
+    Change("first");
+    EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Saved);
+    EXPECT_EQ(CommentOnDisk(m_path), "first");
+
+    CurrentDatabase::Get()->SetPath(Unwritable());
+    for (const char* change : {"second", "third"}) {
+        Change(change);
+        EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Failed);
+    }
+    EXPECT_EQ(m_prompts.failures, 1) << "once, not for every change";
+    CurrentDatabase::Get()->SetPath(m_path);
+    Change("fourth");
+    EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Saved);
+    CurrentDatabase::Get()->SetPath(Unwritable());
+    Change("fifth");
+    EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Failed);
+    EXPECT_EQ(m_prompts.failures, 2) << "told again after a save had succeeded";
+
+    // Read afresh, so the next save knows the file's version and sees another writer's change.
+    ReopenOn(FileSystem::Real());
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
+    Change("sixth");
+    EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Cancelled);
+    Change("seventh");
+    EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::NoPath);
+    EXPECT_EQ(m_prompts.changedFileQuestions, 1);
+    EXPECT_EQ(CommentOnDisk(m_path), "theirs");
+    // The user saves over their version on purpose; the saves after changes go on from there.
+    m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Overwrite;
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
+    Change("eighth");
+    EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Saved);
+    EXPECT_EQ(CommentOnDisk(m_path), "eighth");
+    EXPECT_EQ(m_prompts.failures, 2);
+    EXPECT_TRUE(m_prompts.questions.empty());
 }
 
 TEST_F(DatabaseSessionTest, AFileAnotherWriterChangedIsOverwrittenOnlyWhenTheUserSaysSo) {
@@ -219,8 +345,7 @@ TEST_F(DatabaseSessionTest, AFileAnotherWriterChangedIsOverwrittenOnlyWhenTheUse
     ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled);
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel) << "a cancelled save stops the transition";
-    m_session.EndSession(true);
-    EXPECT_EQ(m_prompts.changedFileQuestions, 3) << "every save asks, the one at the end of the session too";
+    EXPECT_EQ(m_prompts.changedFileQuestions, 2) << "every save asks";
     EXPECT_EQ(CommentOnDisk(m_path), "theirs");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     EXPECT_EQ(m_prompts.failures, 0);
@@ -233,7 +358,7 @@ TEST_F(DatabaseSessionTest, AFileAnotherWriterChangedIsOverwrittenOnlyWhenTheUse
     Change("again");
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
     EXPECT_EQ(CommentOnDisk(m_path), "again");
-    EXPECT_EQ(m_prompts.changedFileQuestions, 4);
+    EXPECT_EQ(m_prompts.changedFileQuestions, 3);
 }
 
 TEST_F(DatabaseSessionTest, SaveAsAnswerToAChangedFileSavesUnderTheChosenNameAndWatchesThatFile) {

@@ -10,13 +10,20 @@ TEST(MainWindowRulesTest, MinimizeGoesToTheTrayOnlyWithAnIconToComeBackBy) {
     EXPECT_EQ(ChooseMinimizeAction(settings, false), MinimizeAction::HideToTray);
     settings.autoLogOff = true;
     EXPECT_EQ(ChooseMinimizeAction(settings, false), MinimizeAction::LockHidden);
-    // A dialog holding nodes of the database is up: no lock under it.
-    EXPECT_EQ(ChooseMinimizeAction(settings, true), MinimizeAction::Minimize);
+    // A dialog holding nodes of the database is up: no lock under it, but one right after it.
+    EXPECT_EQ(ChooseMinimizeAction(settings, true), MinimizeAction::MinimizeThenLock);
     settings.showTrayIcon = false;
     EXPECT_EQ(ChooseMinimizeAction(settings, false), MinimizeAction::Minimize);
     settings.showTrayIcon = true;
     settings.minimizeToTray = false;
     EXPECT_EQ(ChooseMinimizeAction(settings, false), MinimizeAction::Minimize);
+}
+
+TEST(MainWindowRulesTest, AnAutomaticLockHidesItsLoginOnlyWhereATrayIconBringsItBack) {
+    EXPECT_TRUE(AutomaticLockShowsLogin(true, true));
+    EXPECT_TRUE(AutomaticLockShowsLogin(true, false));
+    EXPECT_FALSE(AutomaticLockShowsLogin(false, true));
+    EXPECT_TRUE(AutomaticLockShowsLogin(false, false));
 }
 
 TEST(MainWindowRulesTest, CloseButtonMinimizesToTheTrayOrInCompactLayout) {

@@ -52,7 +52,7 @@ void OpenSampleDatabase(const Scene& scene) {
 
 DatabaseFolders FoldersOf(const Scene& scene) {
     std::filesystem::create_directories(scene.File("program"));
-    return DatabaseFolders{scene.File("program"), {scene.File("program")}, false};
+    return DatabaseFolders{scene.File("program"), {scene.File("program")}, false, scene.File("program")};
 }
 
 } // namespace

@@ -37,6 +37,7 @@ DatabaseFolders DatabaseFolders::ForThisProgram() {
             folders.searchFolders.push_back(folder + kProductFolder);
         }
     }
+    folders.documentsFolder = SpecialFolder(CSIDL_PERSONAL);
     for (const int id : {CSIDL_PERSONAL, CSIDL_COMMON_DOCUMENTS}) {
         const std::string folder = SpecialFolder(id);
         if (!folder.empty()) {

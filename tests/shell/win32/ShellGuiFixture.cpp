@@ -47,6 +47,7 @@ DatabaseFolders ShellGuiFixture::Folders() const {
     DatabaseFolders folders;
     folders.executableFolder = m_root.File("program");
     folders.searchFolders = {folders.executableFolder, m_root.File("documents")};
+    folders.documentsFolder = m_root.File("documents");
     return folders;
 }
 
