@@ -16,6 +16,7 @@
 #include "shell/win32/editing/VirtualKeyboard.h"
 #include "shell/win32/login/LoginDialog.h"
 #include "shell/win32/mainframe/MainFrame.h"
+#include "shell/win32/mainframe/WindowsSessionEnd.h"
 #include "shell/win32/system/RizeThread.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "shell/win32/ui/SharedIcons.h"
@@ -102,6 +103,8 @@ int RunFirstInstance(const CommandLine& commandLine, HANDLE instanceEvent, int s
         rize.WaitRunning(INFINITE);
     }
     options.rizeThread = &rize;
+    // Before the login, whose list holds the copy.
+    WindowsSessionEnd::TellAboutRecoveryCopy(nullptr);
     int exitCode = 0;
     INT_PTR login = 0;
     {

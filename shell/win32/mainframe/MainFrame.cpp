@@ -85,6 +85,8 @@ bool MainFrame::OnCreate() {
     RegisterHotKeyFromSettings();
     m_refreshTimer.Start(Handle(), TIMER_TREE_REFRESH, kRefreshMilliseconds);
     m_monitorTimer.Start(Handle(), TIMER_WINDOW_MONITOR, kMonitorMilliseconds);
+    m_unsaved.Listen(Handle());
+    m_away.Start(Handle());
     if (Settings::ReadCheckUpdatesOnStart() != 0) {
         m_updates.StartSilentCheck(Handle());
     }
@@ -94,6 +96,10 @@ bool MainFrame::OnCreate() {
 bool MainFrame::OnCommand(int id, int code, HWND) {
     if (id == IDC_MAIN_QUICK_SEARCH) {
         OnSearchEvent(code);
+        return true;
+    }
+    if (id == IDC_MAIN_NOTE) {
+        OnNoteEvent(code);
         return true;
     }
     if (code == kAcceleratorCommandCode && OnEditKey(id)) {
@@ -200,6 +206,9 @@ void MainFrame::OnTimer(UINT_PTR timerId) {
     case TIMER_WINDOW_MONITOR:
         OnMonitorTick();
         break;
+    case TIMER_IDLE_LOCK:
+        m_away.OnTimer();
+        break;
     default:
         break;
     }
@@ -212,6 +221,8 @@ void MainFrame::OnSize(int, int) {
 void MainFrame::OnDestroy() {
     m_refreshTimer.Stop();
     m_monitorTimer.Stop();
+    m_away.Stop();
+    m_unsaved.StopListening();
     m_updates.Close();
     // The secret goes with the program: it is not left on the clipboard after exit.
     m_clipboard.reset();
@@ -230,7 +241,7 @@ bool MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         return true;
     }
     return m_updates.OnMessage(Handle(), message, wParam) || OnProgramMessage(message, wParam, lParam) ||
-           OnSystemMessage(message, wParam, lParam);
+           OnSessionMessage(message, wParam, lParam, result) || OnSystemMessage(message, wParam, lParam);
 }
 
 bool MainFrame::OnProgramMessage(UINT message, WPARAM, LPARAM lParam) {
@@ -258,6 +269,12 @@ bool MainFrame::OnProgramMessage(UINT message, WPARAM, LPARAM lParam) {
     case MSG_SELECT_NODE:
         OnSelectNode(lParam);
         return true;
+    case MSG_AUTOMATIC_LOCK:
+        AutomaticLock(false);
+        return true;
+    case MSG_UNSAVED_CHANGES:
+        OnUnsavedChanges();
+        return true;
     default:
         return false;
     }
@@ -278,11 +295,6 @@ bool MainFrame::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         OnClose();
         return true;
-    case WM_ENDSESSION: {
-        BusyScope busy(*this);
-        m_session.EndSession(wParam != FALSE);
-        return true;
-    }
     case WM_GETMINMAXINFO:
         reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = m_compact.MinimumTrackSize();
         return true;
@@ -363,8 +375,9 @@ void MainFrame::LeaveBusy() {
     if (--m_busy != 0 || Handle() == nullptr) {
         return;
     }
-    // What came while a dialog was up happens now: first a lock or log-off, then a file a second
-    // start handed over.
+    // What came while a dialog was up happens now: first a lock or log-off, then an automatic lock
+    // (which does nothing once the other one has hidden the database), then a file a second start
+    // handed over, and a save of changes made meanwhile.
     switch (m_session.TakeDeferred()) {
     case DatabaseSession::Transition::Lock:
         PostMessageA(Handle(), WM_COMMAND, ID_FILE_LOCK, 0);
@@ -375,9 +388,13 @@ void MainFrame::LeaveBusy() {
     case DatabaseSession::Transition::None:
         break;
     }
+    if (m_session.TakeDeferredAutomaticLock()) {
+        PostMessageA(Handle(), MSG_AUTOMATIC_LOCK, 0, 0);
+    }
     if (std::exchange(m_pendingHandOver, false)) {
         PostMessageA(Handle(), MSG_OPEN_FILE, 0, 0);
     }
+    m_unsaved.Remind();
 }
 
 void MainFrame::ModelChanged() {

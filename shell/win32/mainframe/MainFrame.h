@@ -5,6 +5,7 @@
 #include "shell/DatabaseFolders.h"
 #include "shell/DatabaseList.h"
 #include "shell/DatabaseSession.h"
+#include "shell/win32/mainframe/AwayLock.h"
 #include "shell/win32/mainframe/BookmarksMenu.h"
 #include "shell/win32/mainframe/CompactLayout.h"
 #include "shell/win32/mainframe/EditCommands.h"
@@ -19,7 +20,9 @@
 #include "shell/win32/mainframe/SessionQuestions.h"
 #include "shell/win32/mainframe/StatusBar.h"
 #include "shell/win32/mainframe/ToolCommands.h"
+#include "shell/win32/mainframe/UnsavedChanges.h"
 #include "shell/win32/mainframe/ViewCommands.h"
+#include "shell/win32/mainframe/WindowsSessionEnd.h"
 #include "shell/win32/system/HotKeyRegistration.h"
 #include "shell/win32/system/ProductTitle.h"
 #include "shell/win32/system/SecretClipboard.h"
@@ -44,9 +47,10 @@ struct FrameState;
 // list and its comment in the note pane, with menu, toolbar, status bar, tray icon, global hot key
 // and the clipboard countdown. It runs the database's life cycle: save, save as, lock, log off,
 // open, new, a file handed over by a second start, close and the end of the Windows session. Each
-// transition asks its save question first and stops when the save fails. When it comes to the front
-// and another writer changed the database's file, it offers to read the file again, or to merge it
-// when there are unsaved changes.
+// transition asks its save question first and stops when the save fails; only the automatic lock
+// (minimising with "AutoLogOff", the user away) always happens, keeping unsaved changes in memory.
+// When it comes to the front and another writer changed the database's file, it offers to read the
+// file again, or to merge it when there are unsaved changes.
 //
 // The panes, the splitter, the compact layout, dragging nodes, the bookmarks menu and the command
 // groups that edit the tree, open tools or change the view are classes of their own; the window
@@ -100,6 +104,7 @@ private:
     void OnActivate(WPARAM state);
     void OnClose();
     void OnParentNotify(WPARAM event, LPARAM lParam);
+    void OnNoteEvent(int code);
 
     // Views (MainFrameViews.cpp)
     bool CreateChildren();
@@ -138,6 +143,14 @@ private:
     void OnLogoff();
     void OnExit();
     void Lock(bool shown);
+    // Locks whatever becomes of the save: from the user's own minimise (`userMinimized`, who is then
+    // asked the lock's save question), or because the user is away (nothing is asked). Under a
+    // dialog the window goes out of sight with it, and the lock follows when the dialog ends.
+    void AutomaticLock(bool userMinimized);
+    // The database stays loaded behind the login until the password is given again.
+    void WaitBehindLogin(bool shown);
+    bool OnSessionMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void OnUnsavedChanges();
     void Logoff();
     void OpenDatabase(const std::string& path);
     void HandOver();
@@ -187,6 +200,9 @@ private:
     QuickSearchBox m_search;
     SessionQuestions m_questions{*this, m_note, m_status};
     DatabaseSession m_session{m_questions, m_list};
+    UnsavedChanges m_unsaved{m_session, m_status, m_note};
+    WindowsSessionEnd m_sessionEnd{m_session, m_folders.documentsFolder};
+    AwayLock m_away{[this] { AutomaticLock(false); }};
     PaneSelection m_selection{m_tree, m_items};
     BookmarksMenu m_bookmarks;
     PaneSplitter m_splitter;

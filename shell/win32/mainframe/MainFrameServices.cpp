@@ -134,6 +134,7 @@ void MainFrame::OnSettings() {
         m_tray.reset();
         EnsureTray();
         m_view.ApplySettings();
+        m_away.Reschedule();
     }
     RegisterHotKeyFromSettings();
 }
@@ -158,7 +159,8 @@ bool MainFrame::OnSysCommand(WPARAM command) {
     case SC_MINIMIZE:
         switch (main_window::ChooseMinimizeAction(ReadTraySettings(), m_busy > 0)) {
         case main_window::MinimizeAction::LockHidden:
-            Lock(false);
+        case main_window::MinimizeAction::MinimizeThenLock:
+            AutomaticLock(true);
             return true;
         case main_window::MinimizeAction::HideToTray:
             ShowWindow(Handle(), SW_HIDE);

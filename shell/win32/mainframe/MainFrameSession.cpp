@@ -1,8 +1,10 @@
 // The life cycle of the open database as the main window runs it. Every transition first asks its
-// save question; a Cancel, or a save that failed, leaves everything as it was.
+// save question; a Cancel, or a save that failed, leaves everything as it was, except for the
+// automatic lock, which always locks.
 #include "core/EncryptedDatabase.h"
 #include "resources/resource.h"
 #include "shell/CurrentDatabase.h"
+#include "shell/MainWindowRules.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/win32/login/AddExistingDatabase.h"
@@ -85,6 +87,33 @@ void MainFrame::Lock(bool shown) {
     if (m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING) == SessionPrompts::Answer::Cancel) {
         return;
     }
+    WaitBehindLogin(shown);
+}
+
+void MainFrame::AutomaticLock(bool userMinimized) {
+    // Already behind a password (a lock, or the login of a log-off): nothing left to hide.
+    if (m_login != nullptr || CurrentDatabase::Get() == nullptr) {
+        return;
+    }
+    if (m_busy > 0) {
+        // The dialog may hold nodes of the database: it goes out of sight with the window, and the
+        // lock follows when it ends.
+        m_session.DeferAutomaticLock();
+        ShowWindow(Handle(), SW_MINIMIZE);
+        return;
+    }
+    const bool inSight = !userMinimized && IsWindowVisible(Handle()) && !IsIconic(Handle());
+    BusyScope busy(*this);
+    if (userMinimized) {
+        // No, Cancel or a failed save keep the changes in memory, the flag raised; the lock goes on.
+        m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING);
+    } else {
+        m_questions.CommitNote();
+    }
+    WaitBehindLogin(main_window::AutomaticLockShowsLogin(inSight, Settings::Read(setting::kShowTrayIcon) != 0));
+}
+
+void MainFrame::WaitBehindLogin(bool shown) {
     const EncryptedDatabase* locked = CurrentDatabase::Get();
     const ModelNode* selected = m_tree.SelectedNode();
     const std::string path = locked->Path();
@@ -207,17 +236,21 @@ INT_PTR MainFrame::RunLogin(const std::string& file, bool fileGiven, bool shown)
 }
 
 void MainFrame::ReturnFromLogin(const ModelNode* reselect) {
+    // The password was just given: an automatic lock that waited meanwhile has nothing to hide.
+    m_session.TakeDeferredAutomaticLock();
     ShowPanes(true);
     Rebuild();
     if (reselect != nullptr) {
         m_tree.Select(reselect);
     }
-    ShowWindow(Handle(), SW_SHOW);
+    // A lock that waited for a dialog found the window minimised.
+    ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(Handle());
     if (m_rizeThread != nullptr) {
         m_rizeThread->SetWindow(Handle());
     }
     RegisterHotKeyFromSettings();
+    m_away.Reschedule();
 }
 
 void MainFrame::RaiseLogin() const {
@@ -229,6 +262,38 @@ void MainFrame::RaiseLogin() const {
 
 void MainFrame::OnExit() {
     PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+bool MainFrame::OnSessionMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    switch (message) {
+    case WM_QUERYENDSESSION: {
+        BusyScope busy(*this);
+        result = m_sessionEnd.OnQuery(Handle(), lParam) ? TRUE : FALSE;
+        return true;
+    }
+    case WM_ENDSESSION: {
+        BusyScope busy(*this);
+        m_sessionEnd.OnEnd(Handle(), wParam != FALSE);
+        return true;
+    }
+    case MSG_TELL_RECOVERY_COPY: {
+        BusyScope busy(*this);
+        WindowsSessionEnd::TellAboutRecoveryCopy(Handle());
+        return true;
+    }
+    case WM_WTSSESSION_CHANGE:
+        m_away.OnSessionChange(wParam);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainFrame::OnUnsavedChanges() {
+    const bool free = m_busy == 0 && m_login == nullptr;
+    BusyScope busy(*this);
+    m_unsaved.OnChange(free);
 }
 
 } // namespace vaultlet

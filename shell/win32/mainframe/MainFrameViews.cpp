@@ -160,6 +160,16 @@ void MainFrame::RefreshStatus() {
     } else {
         m_status.ShowStatistics(CurrentDatabase::Get());
     }
+    m_unsaved.Show();
+}
+
+void MainFrame::OnNoteEvent(int code) {
+    if (code == EN_CHANGE) {
+        m_unsaved.Show();
+    } else if (code == EN_KILLFOCUS && Settings::Read(setting::kSaveAfterEveryChange) != 0) {
+        // Saved when the user leaves the note, not at every keystroke.
+        m_note.Commit();
+    }
 }
 
 FrameState MainFrame::CurrentState() const {

@@ -25,6 +25,8 @@ public:
     void Commit();
     // Drops the node without storing anything: it is about to be destroyed.
     void Forget();
+    // The user typed text that Commit has not stored yet.
+    bool HasTypedText() const { return m_node != nullptr && EditText() != m_shown; }
     ModelNode* Node() const noexcept { return m_node; }
 
 private:

@@ -33,11 +33,26 @@ void StatusBar::Layout() const {
     SendMessageA(m_window, WM_SIZE, 0, 0);
     RECT client{};
     GetClientRect(m_window, &client);
-    int parts[2] = {client.right - kInfoPaneWidth, -1};
-    if (parts[0] < 0) {
-        parts[0] = 0;
+    const int unsaved = UnsavedPaneWidth();
+    int parts[3] = {client.right - kInfoPaneWidth - unsaved, client.right - unsaved, -1};
+    for (int& edge : parts) {
+        if (edge != -1 && edge < 0) {
+            edge = 0;
+        }
     }
-    SendMessageA(m_window, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    SendMessageA(m_window, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+}
+
+int StatusBar::UnsavedPaneWidth() const {
+    const std::string text = LanguagePack::Instance().getString(IDS_STATUS_UNSAVED_CHANGES);
+    const HDC dc = GetDC(m_window);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(m_window, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(m_window, dc);
+    // The pane's borders and the size grip, in the bar's own height: about twice the text's height.
+    return size.cx + 2 * size.cy;
 }
 
 int StatusBar::Height() const {
@@ -70,6 +85,11 @@ void StatusBar::ShowCountdown(int seconds) {
     const std::string text =
         FormatText(LanguagePack::Instance().getString(IDS_STATUS_CLIPBOARD_COUNTDOWN), {std::to_string(seconds)});
     SetInfo(text, kCountdownImage);
+}
+
+void StatusBar::ShowUnsaved(bool unsaved) {
+    const std::string text = unsaved ? LanguagePack::Instance().getString(IDS_STATUS_UNSAVED_CHANGES) : "";
+    SendMessageA(m_window, SB_SETTEXTA, kUnsavedPart, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void StatusBar::Begin(int captionId) {

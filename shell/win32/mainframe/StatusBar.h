@@ -12,14 +12,16 @@ namespace vaultlet {
 
 class Database;
 
-// The main window's status bar: a text pane (menu prompts) and a fixed pane with an icon that shows
-// either the database's statistics or the clipboard countdown. A long save shows its progress in
-// the text pane.
+// The main window's status bar: a text pane (menu prompts), a fixed pane with an icon that shows
+// either the database's statistics or the clipboard countdown, and at the right end a pane that says
+// when the database has unsaved changes (as wide as that text, empty otherwise). A long save shows
+// its progress in the text pane.
 class StatusBar final : public ProgressSink {
 public:
     static constexpr int kInfoPaneWidth = 340;
     static constexpr int kTextPart = 0;
     static constexpr int kInfoPart = 1;
+    static constexpr int kUnsavedPart = 2;
 
     bool Create(HWND parent, int id);
     HWND Handle() const noexcept { return m_window; }
@@ -31,6 +33,7 @@ public:
     // The statistics of the database, or nothing without one.
     void ShowStatistics(const Database* database);
     void ShowCountdown(int seconds);
+    void ShowUnsaved(bool unsaved);
 
     // ProgressSink
     void Begin(int captionId) override;
@@ -39,6 +42,8 @@ public:
 
 private:
     void SetInfo(std::string_view text, int image);
+    // The unsaved-changes pane's width: its text in the bar's font, with room for the pane's edges.
+    int UnsavedPaneWidth() const;
 
     HWND m_window = nullptr;
     UniqueIcon m_icon;

@@ -117,6 +117,32 @@ HWND MainFrameFixture::WaitForLogin(int timeoutMilliseconds) const {
     return m_run->WaitForDialogWhere(IsLogin, timeoutMilliseconds);
 }
 
+HWND MainFrameFixture::WaitForLock() const {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        found = nullptr;
+        EnumThreadWindows(
+            m_run->ThreadId(),
+            [](HWND window, LPARAM result) {
+                if (!IsLogin(window)) {
+                    return TRUE;
+                }
+                *reinterpret_cast<HWND*>(result) = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        return found != nullptr && !IsWindowVisible(m_frame);
+    });
+    return IsWindowVisible(m_frame) ? nullptr : found;
+}
+
+bool MainFrameFixture::Unlock(HWND login) const {
+    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
+    // The button of a hidden login cannot be clicked; the command is what the click sends.
+    PostMessageA(login, WM_COMMAND, IDOK, 0);
+    return WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; });
+}
+
 void MainFrameFixture::ExpectMessage(const std::string& text) {
     ASSERT_TRUE(WaitForMessages(m_seen + 1));
     EXPECT_EQ(Messages()[m_seen], text);

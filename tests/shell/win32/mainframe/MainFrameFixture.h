@@ -48,6 +48,15 @@ protected:
     }
     static std::string CommentOnDisk(const std::string& path);
     HWND WaitForLogin(int timeoutMilliseconds = 10000) const;
+    // The login of a lock, shown or hidden, once the main window has gone out of sight; null on
+    // timeout.
+    HWND WaitForLock() const;
+    // Gives the login the password; true once the main window is back.
+    bool Unlock(HWND login) const;
+    // A message of the window's own, posted: a lock it starts runs its login modally.
+    void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        PostMessageA(m_frame, message, wParam, lParam);
+    }
     // Answers the next message box and waits until it was asked.
     void ExpectMessage(const std::string& text);
 
