@@ -215,6 +215,10 @@ void MainFrame::OnTimer(UINT_PTR timerId) {
 }
 
 void MainFrame::OnSize(int, int) {
+    if (m_busy > 0 && !IsIconic(Handle())) {
+        // Back from a minimise: the dialogs it hid come back with the window.
+        ShowOwnedPopups(Handle(), TRUE);
+    }
     LayoutChildren();
 }
 

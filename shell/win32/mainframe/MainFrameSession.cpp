@@ -100,6 +100,8 @@ void MainFrame::AutomaticLock(bool userMinimized) {
         // lock follows when it ends.
         m_session.DeferAutomaticLock();
         ShowWindow(Handle(), SW_MINIMIZE);
+        // Not every system hides a minimised window's dialogs by itself.
+        ShowOwnedPopups(Handle(), FALSE);
         return;
     }
     const bool inSight = !userMinimized && IsWindowVisible(Handle()) && !IsIconic(Handle());
