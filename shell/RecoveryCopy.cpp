@@ -50,7 +50,8 @@ std::string Moment(std::int64_t unixSeconds) {
     if (!ToLocalTime(unixSeconds, local)) {
         return std::to_string(unixSeconds);
     }
-    char text[32];
+    // Room for any value the fields could hold, not only for real dates.
+    char text[80];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d-%02d-%02d", local.tm_year + 1900, local.tm_mon + 1,
                   local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     return text;

@@ -79,7 +79,9 @@ inline constexpr const char* kDataBaseList = "DataBaseList";
 inline constexpr StringSetting kInstallDir{"Install_Dir", ""};
 
 // What a portable copy carries (ExportSettingsToIni), in the order it is gathered. "Monitor" is
-// deliberately left behind: a portable copy starts with the experimental monitor off.
+// deliberately left behind: a portable copy starts with the experimental monitor off. The locks when
+// away and saving after every change are left behind too: the file keeps its fixed set of keys, and
+// their defaults lock on a locked session and never save unasked.
 inline constexpr std::array kExportedInts = {
     kSaveWindowPos,
     kShowTrayIcon,
@@ -113,10 +115,6 @@ inline constexpr std::array kExportedInts = {
     kMainWindowBottom,
     kPaneTree,
     kPaneItems,
-    kLockWhenIdle,
-    kLockIdleMinutes,
-    kLockOnSessionLock,
-    kSaveAfterEveryChange,
 };
 inline constexpr std::array kExportedStrings = {kLastSelected, kOpenFile, kLanguage};
 
