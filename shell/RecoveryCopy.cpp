@@ -90,7 +90,7 @@ std::string RecoveryCopy::Write(EncryptedDatabase& database, const std::string& 
 std::string RecoveryCopy::FileName(const std::string& databasePath, const std::string& databaseName,
                                    std::int64_t unixSeconds, int attempt) {
     const LanguagePack& language = LanguagePack::Instance();
-    std::string stem = databasePath.empty() ? FileNameSafe(databaseName) : StemOf(databasePath);
+    std::string stem = databasePath.empty() ? databaseName : StemOf(databasePath);
     if (stem.empty()) {
         stem = language.getString(IDS_KIND_DATABASE);
     }
@@ -98,8 +98,9 @@ std::string RecoveryCopy::FileName(const std::string& databasePath, const std::s
     if (attempt > 1) {
         moment += " " + std::to_string(attempt);
     }
-    return FormatText(language.getString(IDS_RECOVERY_COPY_NAME), {stem, moment}) + "." +
-           language.getString(IDS_DATABASE_EXTENSION);
+    // A translated pattern the system's code page cannot show would bring in "?" characters.
+    return FileNameSafe(FormatText(language.getString(IDS_RECOVERY_COPY_NAME), {stem, moment}) + "." +
+                        language.getString(IDS_DATABASE_EXTENSION));
 }
 
 void RecoveryCopy::Remember(const std::string& path) {

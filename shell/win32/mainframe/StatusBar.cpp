@@ -46,10 +46,14 @@ void StatusBar::Layout() const {
 int StatusBar::UnsavedPaneWidth() const {
     const std::string text = LanguagePack::Instance().getString(IDS_STATUS_UNSAVED_CHANGES);
     const HDC dc = GetDC(m_window);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(m_window, WM_GETFONT, 0, 0)));
+    // Without a font of its own the bar draws in the system font, which the device context holds.
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(m_window, WM_GETFONT, 0, 0));
+    const HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
     SIZE size{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, previous);
+    if (previous != nullptr) {
+        SelectObject(dc, previous);
+    }
     ReleaseDC(m_window, dc);
     // The pane's borders and the size grip, in the bar's own height: about twice the text's height.
     return size.cx + 2 * size.cy;
