@@ -14,6 +14,7 @@ class NullOutputFile : public OutputFile {
 public:
     bool Write(const void*, std::size_t) override { return true; }
     bool Flush() override { return true; }
+    bool Stamp(FileStamp&) override { return true; }
     bool Close() override { return true; }
 };
 

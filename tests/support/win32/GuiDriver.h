@@ -70,6 +70,7 @@ public:
     // Waits for a visible dialog of that thread for which `accept` is true.
     HWND WaitForDialogWhere(const std::function<bool(HWND)>& accept, int timeoutMilliseconds = 10000) const;
     INT_PTR Result() const { return m_result; }
+    DWORD ThreadId() const { return m_threadId; }
 
 private:
     std::thread m_thread;
