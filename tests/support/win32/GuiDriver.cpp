@@ -2,6 +2,9 @@
 
 #include "core/TextConversion.h"
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace vaultlet::test {
@@ -196,21 +199,106 @@ void TypeFileName(HWND fileDialog, const std::string& path) {
     Click(fileDialog, IDOK);
 }
 
-ModalThread::ModalThread(std::function<INT_PTR()> body) : m_started(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
-    m_thread = std::thread([this, body = std::move(body)] {
-        m_threadId = GetCurrentThreadId();
-        SetEvent(m_started);
+// A thread that runs the bodies of ModalThreads one after another, and the idle ones waiting for
+// the next body.
+class ModalThread::Worker {
+public:
+    Worker() : m_thread([this] { Loop(); }) {
+        std::unique_lock lock(m_lock);
+        m_changed.wait(lock, [this] { return m_threadId != 0; });
+    }
+    ~Worker() {
+        {
+            std::lock_guard lock(m_lock);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+
+    static std::unique_ptr<Worker> Take() {
+        std::lock_guard lock(PoolLock());
+        auto& idle = Idle();
+        if (idle.empty()) {
+            return std::make_unique<Worker>();
+        }
+        std::unique_ptr<Worker> worker = std::move(idle.back());
+        idle.pop_back();
+        return worker;
+    }
+    static void GiveBack(std::unique_ptr<Worker> worker) {
+        std::lock_guard lock(PoolLock());
+        Idle().push_back(std::move(worker));
+    }
+
+    DWORD ThreadId() const { return m_threadId; }
+    void Run(std::function<void()> job) {
+        {
+            std::lock_guard lock(m_lock);
+            m_job = std::move(job);
+        }
+        m_changed.notify_all();
+    }
+
+private:
+    static std::mutex& PoolLock() {
+        static std::mutex lock;
+        return lock;
+    }
+    static std::vector<std::unique_ptr<Worker>>& Idle() {
+        static std::vector<std::unique_ptr<Worker>> idle;
+        return idle;
+    }
+
+    void Loop() {
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); // a message queue before anyone posts
+        {
+            std::lock_guard lock(m_lock);
+            m_threadId = GetCurrentThreadId();
+        }
+        m_changed.notify_all();
+        for (;;) {
+            std::function<void()> job;
+            {
+                std::unique_lock lock(m_lock);
+                m_changed.wait(lock, [this] { return m_stop || m_job; });
+                if (!m_job) {
+                    return;
+                }
+                job = std::move(m_job);
+                m_job = nullptr;
+            }
+            // What the previous body left in the queue (a quit message above all) is not the next one's.
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            }
+            job();
+        }
+    }
+
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    std::function<void()> m_job;
+    bool m_stop = false;
+    DWORD m_threadId = 0;
+    std::thread m_thread;
+};
+
+ModalThread::ModalThread(std::function<INT_PTR()> body) : m_worker(Worker::Take()) {
+    m_threadId = m_worker->ThreadId();
+    m_worker->Run([this, body = std::move(body)] {
         m_result = body();
         m_done = true;
     });
-    WaitForSingleObject(m_started, INFINITE);
 }
 
 ModalThread::~ModalThread() {
     // A test that failed half-way may leave a dialog open: close what the thread shows until the
     // body returns, so one failure does not hang the whole run.
     constexpr int kAttempts = 30;
-    for (int attempt = 0; attempt < kAttempts && !WaitUntil([this] { return m_done; }, attempt == 0 ? 0 : 1000);
+    for (int attempt = 0; attempt < kAttempts && !WaitUntil([this] { return m_done.load(); }, attempt == 0 ? 0 : 1000);
          ++attempt) {
         EnumThreadWindows(
             m_threadId,
@@ -220,8 +308,11 @@ ModalThread::~ModalThread() {
             },
             0);
     }
-    m_thread.join();
-    CloseHandle(m_started);
+    if (m_done) {
+        Worker::GiveBack(std::move(m_worker));
+    } else {
+        m_worker.reset(); // waits for the body, as a thread of its own would be joined
+    }
 }
 
 HWND ModalThread::WaitForDialog(const std::string& title, int timeoutMilliseconds) const {
@@ -243,7 +334,7 @@ HWND ModalThread::WaitForDialogWhere(const std::function<bool(HWND)>& accept, in
 }
 
 bool ModalThread::WaitForEnd(int timeoutMilliseconds) const {
-    return WaitUntil([this] { return m_done; }, timeoutMilliseconds);
+    return WaitUntil([this] { return m_done.load(); }, timeoutMilliseconds);
 }
 
 } // namespace vaultlet::test

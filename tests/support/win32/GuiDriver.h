@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace vaultlet::test {
@@ -54,8 +54,11 @@ bool IsFileDialog(HWND dialog);
 void TypeFileName(HWND fileDialog, const std::string& path);
 
 // Runs a modal dialog (or anything with a message loop) on a thread of its own, so the test thread
-// can drive it. The destructor waits for the thread to end, closing the thread's windows if the
-// body has not returned (a test that failed half-way).
+// can drive it. The destructor waits for the body to return, closing the thread's windows if it has
+// not (a test that failed half-way). The threads are reused from one ModalThread to the next (with
+// their message queues emptied in between): under Wine each thread that ever opened a file dialog
+// keeps a COM endpoint for the rest of the process, and the 64th such thread's file dialog never
+// appears.
 class ModalThread {
 public:
     explicit ModalThread(std::function<INT_PTR()> body);
@@ -73,10 +76,11 @@ public:
     DWORD ThreadId() const { return m_threadId; }
 
 private:
-    std::thread m_thread;
+    class Worker;
+
+    std::unique_ptr<Worker> m_worker;
     DWORD m_threadId = 0;
-    HANDLE m_started = nullptr;
-    volatile bool m_done = false;
+    std::atomic<bool> m_done = false;
     INT_PTR m_result = 0;
 };
 
