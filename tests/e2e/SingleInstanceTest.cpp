@@ -53,7 +53,7 @@ TEST_F(SingleInstanceTest, MinimizeHidesAFirstStartOrARunningCopyAndASecondStart
     ASSERT_NE(login, nullptr);
     for (int round = 1; round <= 3; ++round) {
         StartSecond("-minimize");
-        EXPECT_TRUE(test::WaitUntil([&] { return !Visible(login); }, 5000)) << "hidden to the tray, round " << round;
+        EXPECT_TRUE(test::WaitUntil([&] { return !Visible(login); })) << "hidden to the tray, round " << round;
         StartSecond("");
         EXPECT_TRUE(test::WaitUntil([&] { return Visible(login); })) << "raised again, round " << round;
     }
