@@ -3,11 +3,14 @@
 //
 //   autofill_target FIELDS_FILE ROW LEVEL
 //
-// shows the form, titled "Log in: " and the file's name, then prints two lines for the script's
+// shows the form, titled "Log in: " and the file's name, and waits until what the script's input
+// needs holds: the form in front with the focus in its login field, the running program's passcard
+// tree there and the program holding the global hot key. Then it prints two lines for the script's
 // mouse: "source X Y", the screen point of row ROW (an item LEVEL steps below the root) in the
-// running program's passcard tree, and "target X Y", the middle of the form's login field. Whenever
-// a field changes it rewrites FIELDS_FILE as "login=...\npassword=...\n", so the script reads what
-// the auto-fill typed without reaching into this process.
+// program's tree, and "target X Y", the middle of the form's login field; or, when that state does
+// not come, what is missing, and ends. Whenever a field changes it rewrites FIELDS_FILE as
+// "login=...\npassword=...\n", so the script reads what the auto-fill typed without reaching into
+// this process.
 #include "shell/win32/system/ProductTitle.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
@@ -47,6 +50,31 @@ POINT ControlMiddle(int id) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+// Another program holds Ctrl+Alt+F exactly when registering it here fails. (Held here for an
+// instant otherwise; the program registers it as its main window comes up, before the script
+// starts this form.)
+bool HotKeyIsTaken() {
+    if (!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) {
+        return true;
+    }
+    UnregisterHotKey(nullptr, 1);
+    return false;
+}
+
+// The first condition of the state the script needs that does not hold, or null when all do.
+const char* MissingForInput(HWND& tree) {
+    if (GetForegroundWindow() != g_form || GetFocus() != GetDlgItem(g_form, test::kLoginEditId)) {
+        return "the form is not in front with the focus in its login field";
+    }
+    if ((tree = FindPasscardTree()) == nullptr) {
+        return "the program's passcard tree is not there";
+    }
+    if (!HotKeyIsTaken()) {
+        return "the program does not hold the hot key";
+    }
+    return nullptr;
+}
+
 void CALLBACK WriteFieldsWhenChanged(HWND, UINT, UINT_PTR, DWORD) {
     const std::string fields = "login=" + test::WindowTextOf(GetDlgItem(g_form, test::kLoginEditId)) +
                                "\npassword=" + test::WindowTextOf(GetDlgItem(g_form, test::kPasswordEditId)) + "\n";
@@ -76,9 +104,11 @@ int main(int argc, char** argv) {
     const std::string name = g_fieldsFile.substr(g_fieldsFile.find_last_of("/\\") + 1);
     SetWindowTextA(g_form, ("Log in: " + name).c_str());
     SetWindowPos(g_form, HWND_TOP, 40, 80, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(g_form);
     HWND tree = nullptr;
-    if (!test::PumpUntil([&] { return (tree = FindPasscardTree()) != nullptr; })) {
-        std::fprintf(stderr, "autofill_target: the program's passcard tree is not there\n");
+    const char* missing = nullptr;
+    if (!test::PumpUntil([&] { return (missing = MissingForInput(tree)) == nullptr; }, 20000)) {
+        std::fprintf(stderr, "autofill_target: %s\n", missing);
         return 1;
     }
     const POINT source = RowPoint(tree, std::atoi(argv[2]), std::atoi(argv[3]));
