@@ -14,13 +14,26 @@
 namespace vaultlet {
 namespace {
 
-// Time for the clicked program to take the focus before the first key.
-constexpr DWORD kClickSettleMilliseconds = 50;
+// How long the clicked program may take to come to the front before the keys are given up; a
+// loaded machine can need far more than the moment it usually takes.
+constexpr ULONGLONG kClickToFrontMilliseconds = 3000;
+constexpr DWORD kFrontPollMilliseconds = 10;
 
 bool IsTaskbar(HWND window) {
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
     return std::strcmp(className, "Shell_TrayWnd") == 0;
+}
+
+bool WaitUntilInFront(HWND window) {
+    const ULONGLONG deadline = GetTickCount64() + kClickToFrontMilliseconds;
+    while (GetForegroundWindow() != window) {
+        if (GetTickCount64() >= deadline) {
+            return false;
+        }
+        Sleep(kFrontPollMilliseconds);
+    }
+    return true;
 }
 
 void ClickWherePointerIs() {
@@ -59,9 +72,9 @@ void DropFill::Fill(ModelNode& node, HWND target) {
     if (!engine.HasInput()) {
         return;
     }
+    // The keys go only to the window dropped on, once the click has brought it to the front.
     ClickWherePointerIs();
-    Sleep(kClickSettleMilliseconds);
-    if (GetForegroundWindow() == target) {
+    if (WaitUntilInFront(target)) {
         engine.Send();
     }
 }
