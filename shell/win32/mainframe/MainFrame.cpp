@@ -2,7 +2,6 @@
 
 #include "autofill/win32/Win32InputSender.h"
 #include "resources/resource.h"
-#include "services/LanguagePack.h"
 #include "shell/AutofillSettings.h"
 #include "shell/CommandAvailability.h"
 #include "shell/CopySource.h"
@@ -34,9 +33,6 @@ const CommandTable<MainFrame> MainFrame::kCommands = {
     {ID_FILE_LOCK, &MainFrame::OnLock},
     {ID_FILE_LOGOFF, &MainFrame::OnLogoff},
     {ID_APP_EXIT, &MainFrame::OnExit},
-    {ID_EDIT_COPY, &MainFrame::OnCopy},
-    {ID_EDIT_COPY_LOGIN, &MainFrame::OnCopyLogin},
-    {ID_EDIT_COPY_PASSWORD, &MainFrame::OnCopyPassword},
     {ID_VIEW_COMPACT_MODE, &MainFrame::OnCompactMode},
     {ID_OPTIONS_SETTINGS, &MainFrame::OnSettings},
     {ID_TRAY_SHOW_WINDOW, &MainFrame::OnShowWindow},
@@ -74,10 +70,10 @@ int MainFrame::Run() {
 
 bool MainFrame::OnCreate() {
     m_monitor.AddBuiltInTemplates();
-    if (!BuildMenu() || !CreateChildren()) {
+    if (!m_menu.Build(Handle()) || !CreateChildren()) {
         return false;
     }
-    m_clipboard = std::make_unique<SecretClipboard>(Handle(), TIMER_CLIPBOARD_COUNTDOWN);
+    m_copy.Start(TIMER_CLIPBOARD_COUNTDOWN);
     Rebuild();
     if (m_rizeThread != nullptr) {
         m_rizeThread->SetWindow(Handle());
@@ -120,8 +116,8 @@ bool MainFrame::OnCommand(int id, int code, HWND) {
     if (!CommandStateOf(id, CurrentState()).enabled) {
         return true;
     }
-    return kCommands.Dispatch(*this, id, code) || m_edit.Dispatch(id, code) || m_tools.Dispatch(id, code) ||
-           m_view.Dispatch(id, code);
+    return kCommands.Dispatch(*this, id, code) || m_copy.Dispatch(id, code) || m_edit.Dispatch(id, code) ||
+           m_tools.Dispatch(id, code) || m_view.Dispatch(id, code);
 }
 
 bool MainFrame::OnNotify(const NMHDR& header, LRESULT& result) {
@@ -153,7 +149,7 @@ bool MainFrame::OnTreeNotify(const NMHDR& header, LRESULT& result) {
         result = 1;
         return true;
     case NM_DBLCLK:
-        OnDoubleClick(m_tree.SelectedNode());
+        m_copy.OnDoubleClick(m_tree.SelectedNode());
         return false; // the tree still expands or collapses
     default:
         return false;
@@ -176,7 +172,7 @@ bool MainFrame::OnListNotify(const NMHDR& header, LRESULT& result) {
         return true;
     case NM_CLICK:
         // A link opens on a click on it, as a link does; a click elsewhere in its row only selects.
-        OpenLink(m_items.LinkAt(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction));
+        m_copy.OpenLink(m_items.LinkAt(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction));
         return true;
     case NM_CUSTOMDRAW:
         result = m_items.OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));
@@ -185,7 +181,7 @@ bool MainFrame::OnListNotify(const NMHDR& header, LRESULT& result) {
         // A double click copies a field's value; on a link, the click before it has opened it already.
         const ModelNode* node = m_items.NodeAt(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
         if (DoubleClickCopies(node)) {
-            CopyNode(node);
+            m_copy.Copy(node);
         }
         return true;
     }
@@ -197,7 +193,7 @@ bool MainFrame::OnListNotify(const NMHDR& header, LRESULT& result) {
 void MainFrame::OnTimer(UINT_PTR timerId) {
     switch (timerId) {
     case TIMER_CLIPBOARD_COUNTDOWN:
-        m_clipboard->OnTimer();
+        m_copy.OnTimer();
         RefreshStatus();
         break;
     case TIMER_TREE_REFRESH:
@@ -229,7 +225,7 @@ void MainFrame::OnDestroy() {
     m_unsaved.StopListening();
     m_updates.Close();
     // The secret goes with the program: it is not left on the clipboard after exit.
-    m_clipboard.reset();
+    m_copy.Stop();
     m_tray.reset();
     m_hotKey.Unregister();
     ClearViews(false);
@@ -268,7 +264,9 @@ bool MainFrame::OnProgramMessage(UINT message, WPARAM, LPARAM lParam) {
         CheckFileOnDisk();
         return true;
     case MSG_PUT_CLIPBOARD:
-        OnPutClipboard(lParam);
+        if (m_copy.OnPutClipboard(lParam)) {
+            RefreshStatus();
+        }
         return true;
     case MSG_SELECT_NODE:
         OnSelectNode(lParam);
@@ -303,10 +301,10 @@ bool MainFrame::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = m_compact.MinimumTrackSize();
         return true;
     case WM_INITMENUPOPUP:
-        UpdateMenu(reinterpret_cast<HMENU>(wParam));
+        MainMenu::Update(reinterpret_cast<HMENU>(wParam), CurrentState());
         return true;
     case WM_MENUSELECT:
-        ShowMenuPrompt(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        m_menu.ShowPrompt(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
         return true;
     case WM_PARENTNOTIFY:
         OnParentNotify(wParam, lParam);
@@ -372,7 +370,29 @@ void MainFrame::OnParentNotify(WPARAM event, LPARAM lParam) {
     // they meant): it is selected first, so the user sees what went to the clipboard. Below the
     // rows nothing is copied.
     MapWindowPoints(Handle(), m_items.Handle(), &point, 1);
-    CopyNode(m_items.SelectRowAt(point));
+    m_copy.Copy(m_items.SelectRowAt(point));
+}
+
+bool MainFrame::OnRangeCommand(int id) {
+    if (id >= ID_BOOKMARK_FIRST && id <= ID_BOOKMARK_LAST) {
+        if (m_tree.Select(m_bookmarks.PasscardOf(id))) {
+            SetFocus(m_tree.Handle());
+        }
+        return true;
+    }
+    if (id < ID_LANGUAGE_FIRST || id > ID_LANGUAGE_LAST) {
+        return false;
+    }
+    if (MainMenu::SwitchLanguage(id)) {
+        m_menu.Build(Handle());
+        RetitlePanes();
+        RefreshStatus();
+    }
+    return true;
+}
+
+void MainFrame::ShowContextMenu(HWND control) {
+    MainMenu::ShowContext(Handle(), control, control == m_tree.Handle());
 }
 
 void MainFrame::LeaveBusy() {

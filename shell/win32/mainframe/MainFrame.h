@@ -8,10 +8,12 @@
 #include "shell/win32/mainframe/AwayLock.h"
 #include "shell/win32/mainframe/BookmarksMenu.h"
 #include "shell/win32/mainframe/CompactLayout.h"
+#include "shell/win32/mainframe/CopyCommands.h"
 #include "shell/win32/mainframe/EditCommands.h"
 #include "shell/win32/mainframe/ExpiredPasscardsNote.h"
 #include "shell/win32/mainframe/FrameHost.h"
 #include "shell/win32/mainframe/ItemList.h"
+#include "shell/win32/mainframe/MainMenu.h"
 #include "shell/win32/mainframe/MainToolbar.h"
 #include "shell/win32/mainframe/NodeDragDrop.h"
 #include "shell/win32/mainframe/NotePane.h"
@@ -25,7 +27,6 @@
 #include "shell/win32/mainframe/WindowsSessionEnd.h"
 #include "shell/win32/system/HotKeyRegistration.h"
 #include "shell/win32/system/ProductTitle.h"
-#include "shell/win32/system/SecretClipboard.h"
 #include "shell/win32/system/TrayIcon.h"
 #include "shell/win32/ui/CommandTable.h"
 #include "shell/win32/ui/PasscardTree.h"
@@ -52,8 +53,9 @@ struct FrameState;
 // When it comes to the front and another writer changed the database's file, it offers to read the
 // file again, or to merge it when there are unsaved changes.
 //
-// The panes, the splitter, the compact layout, dragging nodes, the bookmarks menu and the command
-// groups that edit the tree, open tools or change the view are classes of their own; the window
+// The panes, the splitter, the compact layout, dragging nodes, the menu bar, the bookmarks menu and
+// the command groups that edit the tree, copy and open values, open tools or change the view are
+// classes of their own; the window
 // owns them, places them and routes messages to them.
 //
 // It exists from the first successful login until the program ends; while a lock, log-off or open
@@ -123,16 +125,9 @@ private:
     void RetitlePanes();
     bool OnEditKey(int id);
     void OnSearchEvent(int code);
-
-    // Menus and the language (MainFrameMenus.cpp)
-    bool BuildMenu();
-    void InsertLanguageMenu(HMENU menu) const;
-    void UpdateMenu(HMENU popup) const;
-    void ShowMenuPrompt(UINT item, UINT flags, HMENU menu) const;
-    void ShowContextMenu(HWND control);
     // The bookmark and language entries, whose ids are ranges.
     bool OnRangeCommand(int id);
-    void OnLanguage(int id);
+    void ShowContextMenu(HWND control);
 
     // Transitions (MainFrameSession.cpp)
     void OnNew();
@@ -167,18 +162,10 @@ private:
     void EnsureTray();
     void RegisterHotKeyFromSettings();
     void OnHotKey();
-    void OnCopy();
-    void OnCopyLogin();
-    void OnCopyPassword();
-    void CopyNode(const ModelNode* node);
-    // A double click on a field in the list or the tree: a value is copied, an address opened.
-    void OnDoubleClick(const ModelNode* node);
-    void OnPutClipboard(LPARAM text);
     void OnSelectNode(LPARAM node);
     void OnMonitorTick();
     void OnSettings();
     void OnShowWindow();
-    void OpenLink(const ModelNode* node);
     bool OnSysCommand(WPARAM command);
     bool OnWindowPosChanging(WINDOWPOS& position) const;
 
@@ -205,6 +192,7 @@ private:
     AwayLock m_away{[this] { AutomaticLock(false); }};
     PaneSelection m_selection{m_tree, m_items};
     BookmarksMenu m_bookmarks;
+    MainMenu m_menu{m_bookmarks, m_status};
     PaneSplitter m_splitter;
     CompactLayout m_compact;
     NodeDragDrop m_drag{*this, m_tree, m_items, m_note};
@@ -212,12 +200,10 @@ private:
     EditCommands m_edit{*this, m_tree, m_items, m_note, m_selection};
     ToolCommands m_tools{*this, m_note, m_selection, m_folders, m_updates};
     ViewCommands m_view{*this, {m_toolbar, m_status, m_tree, m_items, m_note}, m_compact};
+    CopyCommands m_copy{*this, m_selection};
 
     std::unique_ptr<TrayIcon> m_tray;
     HotKeyRegistration m_hotKey;
-    std::unique_ptr<SecretClipboard> m_clipboard;
-    // The text the window's own copy is passing in MSG_PUT_CLIPBOARD; nothing else is accepted.
-    const char* m_clipboardText = nullptr;
     WindowTimer m_refreshTimer;
     WindowTimer m_monitorTimer;
     Win32WindowSystem m_windowSystem;

@@ -1,13 +1,10 @@
-// What ties the main window to the desktop: tray icon, global hot key, clipboard (the copy commands
-// and the double click that copies a field), the passphrase monitor, the settings that configure
-// them, links opened in the browser, and the system commands that minimise, restore or close the
-// window.
+// What ties the main window to the desktop: tray icon, global hot key, a node shown at another
+// window's request, the passphrase monitor, the settings that configure them, and the system
+// commands that minimise, restore or close the window.
 #include "core/Item.h"
 #include "resources/resource.h"
-#include "shell/CopySource.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/MainWindowRules.h"
-#include "shell/NodeEditing.h"
 #include "shell/NodeFinder.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
@@ -15,7 +12,6 @@
 #include "shell/win32/mainframe/MainFrame.h"
 #include "shell/win32/options/SettingsDialog.h"
 #include "shell/win32/system/OwnWindows.h"
-#include "shell/win32/system/ShellOpen.h"
 
 namespace vaultlet {
 namespace {
@@ -57,48 +53,6 @@ void MainFrame::OnHotKey() {
     BusyScope busy(*this);
     chooser.RunModal(GetActiveWindow());
     RegisterHotKeyFromSettings();
-}
-
-void MainFrame::OnCopy() {
-    CopyNode(CopySource(m_selection.Focused(), CopyWhat::Selection));
-}
-
-void MainFrame::OnCopyLogin() {
-    CopyNode(CopySource(m_selection.ForAction(), CopyWhat::Login));
-}
-
-void MainFrame::OnCopyPassword() {
-    CopyNode(CopySource(m_selection.ForAction(), CopyWhat::Password));
-}
-
-void MainFrame::OnDoubleClick(const ModelNode* node) {
-    if (DoubleClickCopies(node)) {
-        CopyNode(node);
-    } else {
-        OpenLink(node);
-    }
-}
-
-void MainFrame::CopyNode(const ModelNode* node) {
-    if (node == nullptr) {
-        return;
-    }
-    const std::string_view text =
-        node->Kind() == NodeKind::Item ? static_cast<const Item*>(node)->Value().Viewed() : node->Name().Viewed();
-    // The model's strings end in a zero, so the pointer is a C string the message can carry.
-    m_clipboardText = text.data();
-    SendMessageA(Handle(), MSG_PUT_CLIPBOARD, 0, reinterpret_cast<LPARAM>(m_clipboardText));
-    m_clipboardText = nullptr;
-}
-
-void MainFrame::OnPutClipboard(LPARAM text) {
-    // Any program can post this message to a window it finds by title: only the pointer this
-    // window's own copy is passing is read.
-    if (m_clipboardText == nullptr || reinterpret_cast<const char*>(text) != m_clipboardText) {
-        return;
-    }
-    m_clipboard->Copy(m_clipboardText);
-    RefreshStatus();
 }
 
 void MainFrame::OnSelectNode(LPARAM node) {
@@ -146,12 +100,6 @@ void MainFrame::OnShowWindow() {
     }
     ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(Handle());
-}
-
-void MainFrame::OpenLink(const ModelNode* node) {
-    if (node != nullptr && node_editing::IsLink(*node)) {
-        ShellOpen::Open(Handle(), node_editing::LinkTarget(static_cast<const Item*>(node)->Value().Viewed()));
-    }
 }
 
 bool MainFrame::OnSysCommand(WPARAM command) {

@@ -126,7 +126,7 @@ void MainFrame::WaitBehindLogin(bool shown) {
     // Nothing of the database stays in the hidden window's controls while it is locked, nor on the
     // clipboard.
     ClearViews(true);
-    m_clipboard->ClearIfOurs();
+    m_copy.ClearIfOurs();
     for (;;) {
         const INT_PTR result = RunLogin(path, true, shown);
         if (result == IDOK) {
@@ -149,7 +149,7 @@ void MainFrame::Logoff() {
         return;
     }
     ClearViews(false);
-    m_clipboard->ClearIfOurs();
+    m_copy.ClearIfOurs();
     CurrentDatabase::Reset();
     if (RunLogin("", false, true) == IDOK) {
         ReturnFromLogin(nullptr);

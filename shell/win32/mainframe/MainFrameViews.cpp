@@ -154,7 +154,7 @@ void MainFrame::ShowSelection() {
 }
 
 void MainFrame::RefreshStatus() {
-    const int seconds = m_clipboard ? m_clipboard->SecondsLeft() : 0;
+    const int seconds = m_copy.SecondsLeft();
     if (seconds > 0) {
         m_status.ShowCountdown(seconds);
     } else {

@@ -1,6 +1,5 @@
-// The main window's menus: built from the resources in the current language, with the "&Language"
-// popup and the bookmark entries, their enable and check states, prompts and the context menu.
-#include "core/Database.h"
+#include "shell/win32/mainframe/MainMenu.h"
+
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/CommandAvailability.h"
@@ -8,9 +7,13 @@
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/TextFormat.h"
-#include "shell/win32/mainframe/MainFrame.h"
+#include "shell/win32/mainframe/BookmarksMenu.h"
+#include "shell/win32/mainframe/StatusBar.h"
+
+#include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 namespace vaultlet {
 namespace {
@@ -21,15 +24,15 @@ std::string FirstLine(const std::string& text) {
 
 } // namespace
 
-bool MainFrame::BuildMenu() {
+bool MainMenu::Build(HWND frame) const {
     const HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU));
     if (menu == nullptr) {
         return false;
     }
     LanguagePack::Instance().translateMenu(menu, IDR_MAIN_MENU);
-    InsertLanguageMenu(menu);
-    const HMENU previous = GetMenu(Handle());
-    SetMenu(Handle(), menu);
+    InsertLanguages(menu);
+    const HMENU previous = GetMenu(frame);
+    SetMenu(frame, menu);
     if (previous != nullptr) {
         DestroyMenu(previous);
     }
@@ -37,7 +40,7 @@ bool MainFrame::BuildMenu() {
     return true;
 }
 
-void MainFrame::InsertLanguageMenu(HMENU menu) const {
+void MainMenu::InsertLanguages(HMENU menu) {
     const HMENU options = GetSubMenu(menu, VAULTLET_MENU_POS_OPTIONS);
     const HMENU languages = CreatePopupMenu();
     const LanguagePack& language = LanguagePack::Instance();
@@ -60,8 +63,7 @@ void MainFrame::InsertLanguageMenu(HMENU menu) const {
                 title.c_str());
 }
 
-void MainFrame::UpdateMenu(HMENU popup) const {
-    const FrameState state = CurrentState();
+void MainMenu::Update(HMENU popup, const FrameState& state) {
     const int count = GetMenuItemCount(popup);
     for (int position = 0; position < count; ++position) {
         const UINT id = GetMenuItemID(popup, position);
@@ -74,7 +76,7 @@ void MainFrame::UpdateMenu(HMENU popup) const {
     }
 }
 
-void MainFrame::ShowMenuPrompt(UINT item, UINT flags, HMENU menu) const {
+void MainMenu::ShowPrompt(UINT item, UINT flags, HMENU menu) const {
     const bool closed = menu == nullptr && flags == 0xFFFF;
     const bool entry = item >= ID_BOOKMARK_FIRST && item <= ID_LANGUAGE_LAST;
     if (closed || entry || (flags & (MF_POPUP | MF_SEPARATOR)) != 0) {
@@ -84,11 +86,10 @@ void MainFrame::ShowMenuPrompt(UINT item, UINT flags, HMENU menu) const {
     m_status.SetText(FirstLine(LanguagePack::Instance().getString(static_cast<int>(item))));
 }
 
-void MainFrame::ShowContextMenu(HWND control) {
+void MainMenu::ShowContext(HWND frame, HWND control, bool isTree) {
     POINT cursor{};
     GetCursorPos(&cursor);
-    if (control == m_tree.Handle()) {
-        // A right click selects the item under it first.
+    if (isTree) {
         TVHITTESTINFO hit{};
         hit.pt = cursor;
         ScreenToClient(control, &hit.pt);
@@ -98,37 +99,21 @@ void MainFrame::ShowContextMenu(HWND control) {
         }
     }
     SetFocus(control);
-    const HMENU edit = GetSubMenu(GetMenu(Handle()), VAULTLET_MENU_POS_EDIT);
+    const HMENU edit = GetSubMenu(GetMenu(frame), VAULTLET_MENU_POS_EDIT);
     if (edit != nullptr) {
-        TrackPopupMenu(edit, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
+        TrackPopupMenu(edit, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, frame, nullptr);
     }
 }
 
-bool MainFrame::OnRangeCommand(int id) {
-    if (id >= ID_BOOKMARK_FIRST && id <= ID_BOOKMARK_LAST) {
-        if (m_tree.Select(m_bookmarks.PasscardOf(id))) {
-            SetFocus(m_tree.Handle());
-        }
-        return true;
-    }
-    if (id >= ID_LANGUAGE_FIRST && id <= ID_LANGUAGE_LAST) {
-        OnLanguage(id);
-        return true;
-    }
-    return false;
-}
-
-void MainFrame::OnLanguage(int id) {
-    const std::vector<std::string> names = LanguagePack::Instance().availableLanguages();
+bool MainMenu::SwitchLanguage(int id) {
+    LanguagePack& language = LanguagePack::Instance();
+    const std::vector<std::string> names = language.availableLanguages();
     const std::size_t index = static_cast<std::size_t>(id - ID_LANGUAGE_FIRST);
-    if (index >= names.size() || !LanguagePack::Instance().canShow(names[index]) ||
-        !LanguagePack::Instance().setLanguage(names[index])) {
-        return;
+    if (index >= names.size() || !language.canShow(names[index]) || !language.setLanguage(names[index])) {
+        return false;
     }
     Settings::Write(setting::kLanguage, names[index]);
-    BuildMenu();
-    RetitlePanes();
-    RefreshStatus();
+    return true;
 }
 
 } // namespace vaultlet
