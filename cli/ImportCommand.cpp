@@ -21,6 +21,8 @@ constexpr std::string_view kFormatNames[] = {"xml", "keepass2", "keepass1"};
 // The program's own messages (string table, English).
 constexpr std::string_view kCountsFormat = "Imported: %d Group(s), %d Passcard(s), %d Fields(s)";
 constexpr std::string_view kFailureFormat = "Error while importing \"%s\" file.";
+constexpr std::string_view kNotExactFormat =
+    "The \"%s\" file holds text that this system cannot keep exactly; nothing was imported.";
 
 int FilterIndexOf(std::string_view name) {
     for (std::size_t i = 0; i < std::size(kFormatNames); ++i) {
@@ -52,6 +54,9 @@ void ImportCommand::Run(const ParsedArguments& arguments, CommandContext& contex
     case ImportOutcome::Status::Failed:
         throw CliFailure(ExitStatus::ImportFailed,
                          "\"" + OneLine(inPath) + "\": " + FormatImportFailure(kFailureFormat, outcome.displayName));
+    case ImportOutcome::Status::TextNotExact:
+        throw CliFailure(ExitStatus::ImportFailed,
+                         "\"" + OneLine(inPath) + "\": " + FormatImportFailure(kNotExactFormat, outcome.displayName));
     case ImportOutcome::Status::Merged:
         DatabaseFile::Save(*database);
         break;

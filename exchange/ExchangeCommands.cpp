@@ -12,7 +12,8 @@ ImportOutcome ImportAndMerge(ImportFormat& format, const std::string& fileName, 
     outcome.displayName = std::string(format.displayName());
     const std::unique_ptr<Database> imported = format.importFrom(fileName);
     if (!imported) {
-        outcome.status = ImportOutcome::Status::Failed;
+        outcome.status = format.lastFailure() == ImportFailure::TextNotExact ? ImportOutcome::Status::TextNotExact
+                                                                             : ImportOutcome::Status::Failed;
         return outcome;
     }
     outcome.counts = {imported->GroupCount(), imported->PasscardCount(), imported->ItemCount()};

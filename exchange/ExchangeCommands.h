@@ -34,10 +34,12 @@ struct ImportCounts {
 
 struct ImportOutcome {
     enum class Status {
-        NoFormat, // the filter index names no format, or the file name is empty: nothing to report
-        Failed,   // the format could not read the file: report it with the format's display name
-        Empty,    // the file held no group: nothing merged, nothing reported
-        Merged,   // the groups were merged into the open database: report the counts
+        NoFormat,     // the filter index names no format, or the file name is empty: nothing to report
+        Failed,       // the format could not read the file: report it with the format's display name
+        TextNotExact, // the file holds text the system's code page would change: nothing merged,
+                      // report it with the format's display name
+        Empty,        // the file held no group: nothing merged, nothing reported
+        Merged,       // the groups were merged into the open database: report the counts
     };
     Status status = Status::NoFormat;
     std::string displayName; // of the chosen format

@@ -15,7 +15,13 @@ const char* ChildTextUtf8(const tinyxml2::XMLElement* parent, const char* name) 
 
 SecureString ChildText(const tinyxml2::XMLElement* parent, const char* name) {
     const char* text = ChildTextUtf8(parent, name);
-    return text != nullptr ? Utf8ToAnsi(text) : SecureString();
+    if (text == nullptr) {
+        return SecureString();
+    }
+    if (!IsExactInAnsi(Utf8ToUtf16(text).Viewed())) {
+        throw TextNotExact();
+    }
+    return Utf8ToAnsi(text);
 }
 
 std::int64_t ParseLenientDecimal(const char* text) {

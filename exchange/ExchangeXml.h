@@ -17,7 +17,12 @@ namespace vaultlet {
 // The UTF-8 text of the parent's first child element of that name; null when there is no such
 // child or it has no text.
 const char* ChildTextUtf8(const tinyxml2::XMLElement* parent, const char* name);
-// The same text converted to ANSI; empty when there is none.
+// Thrown by ChildText for text that the system's code page cannot keep exactly: converted, two
+// different passwords could become the same bytes, so such a file is refused rather than changed.
+struct TextNotExact {};
+
+// The same text converted to ANSI; empty when there is none. Throws TextNotExact when the conversion
+// would change it.
 SecureString ChildText(const tinyxml2::XMLElement* parent, const char* name);
 
 // Numbers as the C library reads them: the number at the start of the text, 0 when the text does

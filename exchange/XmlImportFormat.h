@@ -33,7 +33,7 @@ protected:
     virtual std::unique_ptr<Database> ReadDocument(const tinyxml2::XMLDocument& document) const = 0;
 
 private:
-    std::unique_ptr<Database> Import(const std::function<bool(ImportDocument&)>& load) const;
+    std::unique_ptr<Database> Import(const std::function<bool(ImportDocument&)>& load);
 
     std::string_view m_fileFilter;
     std::string_view m_displayName;

@@ -214,13 +214,15 @@
 
 // Text that the system's code page cannot keep exactly (in a dialog's field, in the note pane), a
 // check for a new version that could not look, a language the system cannot show (its menu hint),
-// and the export's warning that its file is not encrypted and where it was written.
+// the export's warning that its file is not encrypted and where it was written, and an import refused
+// for such text.
 #define IDS_TEXT_NOT_EXACT 10200
 #define IDS_NOTE_NOT_EXACT 10201
 #define IDS_UPDATE_CHECK_FAILED 10202
 #define IDS_LANGUAGE_NOT_SHOWN 10203
 #define IDS_EXPORT_NOT_ENCRYPTED 10204
 #define IDS_EXPORT_WRITTEN 10205
+#define IDS_IMPORT_TEXT_NOT_EXACT 10206
 
 // Auto-fill: why a stored hot key was replaced; the window the chooser fills (its title and
 // program), and why nothing was typed into it.

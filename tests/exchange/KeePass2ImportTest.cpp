@@ -1,6 +1,7 @@
 #include "exchange/KeePass2Import.h"
 
 #include "core/Database.h"
+#include "core/TextConversion.h"
 #include "tests/exchange/ExchangeTestSupport.h"
 #include "tests/exchange/KeePassXcExpectations.h"
 #include "tests/support/ModelFixture.h"
@@ -125,7 +126,14 @@ TEST_F(KeePass2ImportTest, FilesWithoutTheExpectedFrameFail) {
 
 TEST_F(KeePass2ImportTest, RealKeePassXcExportSavedAsFixture) {
     // An export made by keepassxc-cli, with its generator set to "KeePass" as KeePass 2 writes it.
-    const auto database = KeePass2Import().importFrom(DataPath("KeePassXcExportPatched.xml"));
+    KeePass2Import import;
+    const auto database = import.importFrom(DataPath("KeePassXcExportPatched.xml"));
+    if (!IsExactInAnsi(u"\u65E5\u672C")) {
+        // Windows with a Western code page cannot keep the Japanese title: the file is refused.
+        EXPECT_EQ(database, nullptr);
+        EXPECT_EQ(import.lastFailure(), ImportFailure::TextNotExact);
+        return;
+    }
     ASSERT_NE(database, nullptr);
     ExpectKeePassXcDatabase(*database);
 }

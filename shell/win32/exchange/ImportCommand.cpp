@@ -40,6 +40,11 @@ bool ImportCommand(HWND owner, const std::function<void()>& rebuildTree) {
         MessageBoxes::Show(owner, FormatImportFailure(language.getString(IDS_IMPORT_FAILED), outcome.displayName),
                            MB_OK | MB_ICONSTOP);
         return false;
+    case ImportOutcome::Status::TextNotExact:
+        MessageBoxes::Show(owner,
+                           FormatImportFailure(language.getString(IDS_IMPORT_TEXT_NOT_EXACT), outcome.displayName),
+                           MB_OK | MB_ICONSTOP);
+        return false;
     case ImportOutcome::Status::Merged:
         if (rebuildTree) {
             rebuildTree();

@@ -1,7 +1,10 @@
 // Behaviour that only Windows shows: the ANSI code page of the model's text, and files that other
 // programs hold open.
 #include "core/Database.h"
+#include "core/ModifiedFlag.h"
+#include "exchange/ExchangeCommands.h"
 #include "exchange/ExportFile.h"
+#include "exchange/ImportFormatList.h"
 #include "exchange/KeePass2Import.h"
 #include "exchange/XmlExport.h"
 #include "tests/exchange/ExchangeTestSupport.h"
@@ -40,10 +43,23 @@ TEST_F(WindowsExchangeTest, ModelTextIsInTheAnsiCodePageAndFilesInUtf8) {
     EXPECT_NE(ReadFileBytes(file).find("<Name>caf\xC3\xA9 \xE2\x82\xAC</Name>"), std::string::npos);
 
     const auto imported = KeePass2Import().importFromText(
-        "<KeePassFile><Meta><Generator>KeePass</Generator><DatabaseName>\xC3\xA4 \xE6\x97\xA5</DatabaseName></Meta>"
+        "<KeePassFile><Meta><Generator>KeePass</Generator><DatabaseName>\xC3\xA4</DatabaseName></Meta>"
         "<Root><Group/></Root></KeePassFile>");
     ASSERT_NE(imported, nullptr);
-    EXPECT_EQ(imported->Name(), "\xE4 ?") << "a character outside the code page becomes its replacement";
+    EXPECT_EQ(imported->Name(), "\xE4");
+
+    // A password with characters outside the code page would be stored as other bytes: the file is
+    // refused whole, and the open database stays as it was.
+    const std::string changing = dir.File("keepass1.xml");
+    WriteTestFile(changing, "<pwlist><pwentry><group>Web</group><title>shop</title>"
+                            "<password>has\xC5\x82o-\xD0\x96</password></pwentry></pwlist>");
+    Database open;
+    ModifiedFlag::Clear();
+    const ImportOutcome outcome = ImportThroughFilter(ImportFormatList(), 3, changing, open);
+    EXPECT_EQ(outcome.status, ImportOutcome::Status::TextNotExact);
+    EXPECT_EQ(outcome.displayName, "KeePass 1.X XML");
+    EXPECT_EQ(open.Count(), 0u);
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
 }
 
 TEST_F(WindowsExchangeTest, ExportWorksBesideReadersButLeavesALockedFileAlone) {
