@@ -10,6 +10,32 @@
 #include "shell/win32/ui/MessageBoxes.h"
 
 namespace vaultlet {
+namespace {
+
+// A failure names the format; a merge counts what came in. A file without groups and a cancelled
+// choice say nothing.
+void ReportImport(HWND owner, const ImportOutcome& outcome) {
+    const LanguagePack& language = LanguagePack::Instance();
+    switch (outcome.status) {
+    case ImportOutcome::Status::Failed:
+    case ImportOutcome::Status::TextNotExact: {
+        const int format =
+            outcome.status == ImportOutcome::Status::Failed ? IDS_IMPORT_FAILED : IDS_IMPORT_TEXT_NOT_EXACT;
+        MessageBoxes::Show(owner, FormatImportFailure(language.getString(format), outcome.displayName),
+                           MB_OK | MB_ICONSTOP);
+        break;
+    }
+    case ImportOutcome::Status::Merged:
+        MessageBoxes::Show(owner, FormatImportCounts(language.getString(IDS_IMPORT_RESULT), outcome.counts),
+                           MB_OK | MB_ICONINFORMATION);
+        break;
+    case ImportOutcome::Status::NoFormat:
+    case ImportOutcome::Status::Empty:
+        break;
+    }
+}
+
+} // namespace
 
 bool ImportCommand(HWND owner, const std::function<void()>& rebuildTree) {
     EncryptedDatabase* database = CurrentDatabase::Get();
@@ -34,29 +60,11 @@ bool ImportCommand(HWND owner, const std::function<void()>& rebuildTree) {
     }
 
     const ImportOutcome outcome = ImportThroughFilter(formats, choice.filterIndex, choice.path, *database);
-    const LanguagePack& language = LanguagePack::Instance();
-    switch (outcome.status) {
-    case ImportOutcome::Status::Failed:
-        MessageBoxes::Show(owner, FormatImportFailure(language.getString(IDS_IMPORT_FAILED), outcome.displayName),
-                           MB_OK | MB_ICONSTOP);
-        return false;
-    case ImportOutcome::Status::TextNotExact:
-        MessageBoxes::Show(owner,
-                           FormatImportFailure(language.getString(IDS_IMPORT_TEXT_NOT_EXACT), outcome.displayName),
-                           MB_OK | MB_ICONSTOP);
-        return false;
-    case ImportOutcome::Status::Merged:
-        if (rebuildTree) {
-            rebuildTree();
-        }
-        MessageBoxes::Show(owner, FormatImportCounts(language.getString(IDS_IMPORT_RESULT), outcome.counts),
-                           MB_OK | MB_ICONINFORMATION);
-        return true;
-    case ImportOutcome::Status::NoFormat:
-    case ImportOutcome::Status::Empty:
-        break;
+    if (outcome.status == ImportOutcome::Status::Merged && rebuildTree) {
+        rebuildTree();
     }
-    return false;
+    ReportImport(owner, outcome);
+    return outcome.status == ImportOutcome::Status::Merged;
 }
 
 } // namespace vaultlet
