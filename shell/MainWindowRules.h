@@ -1,9 +1,11 @@
 #pragma once
 
+#include "shell/DpiScale.h"
+
 namespace vaultlet {
 
 // Decisions of the main window that need no window: what minimising and the close button do, how
-// an automatic lock shows its login, and whether a stored window rectangle may be used.
+// an automatic lock shows its login, and whether and where a stored window rectangle is used.
 namespace main_window {
 
 enum class MinimizeAction {
@@ -39,11 +41,20 @@ struct StoredRect {
     int top = -1;
     int right = -1;
     int bottom = -1;
+
+    bool operator==(const StoredRect&) const = default;
 };
 
 // A stored rectangle is used when every edge was stored (none negative), it is not empty, and its
 // top-left corner lies on the screen.
 bool AcceptStoredRect(const StoredRect& rect, int screenWidth, int screenHeight);
+
+// A rectangle stored at one resolution, used at another: its top-left corner stays where it was (the
+// screen keeps its pixels whatever the scaling) and its size follows the scaling, so the window
+// shows as much as before. One that then reaches past the work area moves back into it, and shrinks
+// to it when larger.
+StoredRect RescaleStoredRect(const StoredRect& rect, const DpiScale& storedAt, const DpiScale& now,
+                             const StoredRect& workArea);
 
 } // namespace main_window
 } // namespace vaultlet

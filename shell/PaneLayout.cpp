@@ -3,29 +3,45 @@
 #include <algorithm>
 
 namespace vaultlet {
+namespace {
 
-PaneLayout::PaneLayout(Rect area, int treeWidth, int itemsHeight)
-    : m_area(area), m_treeWidth(treeWidth), m_itemsHeight(itemsHeight) {
+// The size of the first of two panes sharing `room`: the wanted one, as long as both keep their
+// minimum. A window too small for both minimums divides its room in their proportion.
+int Split(int wanted, int room, int firstMinimum, int secondMinimum) {
+    if (room <= 0) {
+        return 0;
+    }
+    if (firstMinimum + secondMinimum > room) {
+        return room * firstMinimum / (firstMinimum + secondMinimum);
+    }
+    return std::clamp(wanted, firstMinimum, room - secondMinimum);
+}
+
+} // namespace
+
+PaneMetrics PaneMetrics::At(const DpiScale& dpi) {
+    return {dpi.Scale(kSplitter),         dpi.Scale(kTitleHeight),       dpi.Scale(kSearchHeight),
+            dpi.Scale(kMinimumTreeWidth), dpi.Scale(kMinimumRightWidth), dpi.Scale(kMinimumPaneHeight)};
+}
+
+PaneLayout::PaneLayout(Rect area, int treeWidth, int itemsHeight, const PaneMetrics& metrics)
+    : m_area(area), m_treeWidth(treeWidth), m_itemsHeight(itemsHeight), m_metrics(metrics) {
     Clamp();
 }
 
 void PaneLayout::Clamp() {
-    // Small windows win over the minimum: the splitter then sits at the middle.
-    const int widthRoom = m_area.Width() - kSplitterSize - kMinimumPane;
-    m_treeWidth = std::max(std::min(m_treeWidth, widthRoom), std::min(kMinimumPane, std::max(widthRoom, 0) / 2));
-    m_treeWidth = std::max(m_treeWidth, 0);
-    const int heightRoom = m_area.Height() - 2 * kTitleHeight - kSplitterSize - kMinimumPane;
-    m_itemsHeight = std::max(std::min(m_itemsHeight, heightRoom), std::min(kMinimumPane, std::max(heightRoom, 0) / 2));
-    m_itemsHeight = std::max(m_itemsHeight, 0);
+    m_treeWidth = Split(m_treeWidth, m_area.Width() - m_metrics.splitter, m_metrics.treeWidth, m_metrics.rightWidth);
+    m_itemsHeight = Split(m_itemsHeight, m_area.Height() - 2 * m_metrics.title - m_metrics.splitter,
+                          m_metrics.paneHeight, m_metrics.paneHeight);
 }
 
 PaneLayout::Rect PaneLayout::TreeTitle() const {
-    return {m_area.left, m_area.top, m_area.left + m_treeWidth, m_area.top + kTitleHeight};
+    return {m_area.left, m_area.top, m_area.left + m_treeWidth, m_area.top + m_metrics.title};
 }
 
 PaneLayout::Rect PaneLayout::Search() const {
-    const int top = m_area.top + kTitleHeight;
-    return {m_area.left, top, m_area.left + m_treeWidth, std::min(top + kSearchHeight, m_area.bottom)};
+    const int top = m_area.top + m_metrics.title;
+    return {m_area.left, top, m_area.left + m_treeWidth, std::min(top + m_metrics.search, m_area.bottom)};
 }
 
 PaneLayout::Rect PaneLayout::Tree() const {
@@ -33,17 +49,17 @@ PaneLayout::Rect PaneLayout::Tree() const {
 }
 
 PaneLayout::Rect PaneLayout::ItemsTitle() const {
-    return {RightLeft(), m_area.top, m_area.right, m_area.top + kTitleHeight};
+    return {RightLeft(), m_area.top, m_area.right, m_area.top + m_metrics.title};
 }
 
 PaneLayout::Rect PaneLayout::Items() const {
-    const int top = m_area.top + kTitleHeight;
+    const int top = m_area.top + m_metrics.title;
     return {RightLeft(), top, m_area.right, top + m_itemsHeight};
 }
 
 PaneLayout::Rect PaneLayout::NoteTitle() const {
-    const int top = Items().bottom + kSplitterSize;
-    return {RightLeft(), top, m_area.right, top + kTitleHeight};
+    const int top = Items().bottom + m_metrics.splitter;
+    return {RightLeft(), top, m_area.right, top + m_metrics.title};
 }
 
 PaneLayout::Rect PaneLayout::Note() const {
@@ -52,12 +68,12 @@ PaneLayout::Rect PaneLayout::Note() const {
 
 PaneLayout::Rect PaneLayout::VerticalSplitter() const {
     const int left = m_area.left + m_treeWidth;
-    return {left, m_area.top, left + kSplitterSize, m_area.bottom};
+    return {left, m_area.top, left + m_metrics.splitter, m_area.bottom};
 }
 
 PaneLayout::Rect PaneLayout::HorizontalSplitter() const {
     const int top = Items().bottom;
-    return {RightLeft(), top, m_area.right, top + kSplitterSize};
+    return {RightLeft(), top, m_area.right, top + m_metrics.splitter};
 }
 
 PaneLayout::Splitter PaneLayout::HitTest(int x, int y) const {
@@ -71,7 +87,7 @@ void PaneLayout::Drag(Splitter splitter, int position) {
     if (splitter == Splitter::Vertical) {
         m_treeWidth = position - m_area.left;
     } else if (splitter == Splitter::Horizontal) {
-        m_itemsHeight = position - m_area.top - kTitleHeight;
+        m_itemsHeight = position - m_area.top - m_metrics.title;
     }
     Clamp();
 }

@@ -1,6 +1,30 @@
 #pragma once
 
+#include "shell/DpiScale.h"
+
 namespace vaultlet {
+
+// The fixed sizes of the main window's panes, in pixels at the window's resolution.
+struct PaneMetrics {
+    // At 96 DPI.
+    static constexpr int kSplitter = 4;
+    static constexpr int kTitleHeight = 18;
+    static constexpr int kSearchHeight = 22;
+    // No pane can be dragged or restored smaller than these, so that each stays usable: the tree
+    // shows its names, the list more than its first column, list and note some rows.
+    static constexpr int kMinimumTreeWidth = 100;
+    static constexpr int kMinimumRightWidth = 240;
+    static constexpr int kMinimumPaneHeight = 40;
+
+    int splitter = kSplitter;
+    int title = kTitleHeight;
+    int search = kSearchHeight;
+    int treeWidth = kMinimumTreeWidth;
+    int rightWidth = kMinimumRightWidth;
+    int paneHeight = kMinimumPaneHeight;
+
+    static PaneMetrics At(const DpiScale& dpi);
+};
 
 // Where the main window's panes go inside its client area: the tree pane on the left, the item list
 // above the note on the right, each under its title, with a splitter between tree and right side
@@ -18,16 +42,13 @@ public:
     };
     enum class Splitter { None, Vertical, Horizontal };
 
+    // The splitters' places the layout starts from, at 96 DPI.
     static constexpr int kDefaultTreeWidth = 180;
     static constexpr int kDefaultItemsHeight = 200;
-    static constexpr int kSplitterSize = 4;
-    static constexpr int kTitleHeight = 18;
-    static constexpr int kSearchHeight = 22;
-    // Neither pane can be dragged smaller than this, so none can vanish for good.
-    static constexpr int kMinimumPane = 40;
 
     // `area`: the client area between toolbar and status bar.
-    explicit PaneLayout(Rect area, int treeWidth = kDefaultTreeWidth, int itemsHeight = kDefaultItemsHeight);
+    explicit PaneLayout(Rect area, int treeWidth = kDefaultTreeWidth, int itemsHeight = kDefaultItemsHeight,
+                        const PaneMetrics& metrics = PaneMetrics());
 
     // The sizes as used, kept inside the area (what is stored at exit).
     int TreeWidth() const noexcept { return m_treeWidth; }
@@ -51,11 +72,12 @@ public:
 
 private:
     void Clamp();
-    int RightLeft() const noexcept { return m_area.left + m_treeWidth + kSplitterSize; }
+    int RightLeft() const noexcept { return m_area.left + m_treeWidth + m_metrics.splitter; }
 
     Rect m_area;
     int m_treeWidth;
     int m_itemsHeight;
+    PaneMetrics m_metrics;
 };
 
 } // namespace vaultlet

@@ -35,6 +35,11 @@ inline constexpr IntSetting kMainWindowRight{"MainWindowRight", -1};
 inline constexpr IntSetting kMainWindowBottom{"MainWindowBottom", -1};
 inline constexpr IntSetting kPaneTree{"PaneTree", -1};
 inline constexpr IntSetting kPaneItems{"PaneItems", -1};
+// The resolution (DPI) the rectangle and pane sizes were measured at: a start at another scaling
+// converts them. Stores older than this key measured them at 96.
+inline constexpr IntSetting kMainWindowDpi{"MainWindowDpi", 96};
+// The window was maximised (its rectangle is then the one it is restored to).
+inline constexpr IntSetting kMainWindowMaximized{"MainWindowMaximized", 0};
 inline constexpr IntSetting kLinesIntoTree{"LinesIntoTree", 0};
 // Kept and exported only; nothing acts on it.
 inline constexpr IntSetting kListLines{"ListLines", 0};
@@ -115,6 +120,8 @@ inline constexpr std::array kExportedInts = {
     kMainWindowBottom,
     kPaneTree,
     kPaneItems,
+    kMainWindowDpi,
+    kMainWindowMaximized,
 };
 inline constexpr std::array kExportedStrings = {kLastSelected, kOpenFile, kLanguage};
 

@@ -120,11 +120,13 @@ std::array<DialogUnitRect, VirtualKeyboardLayout::kKeyCount> VirtualKeyboardLayo
     return rects;
 }
 
-ScreenPoint VirtualKeyboardLayout::Placement(int targetLeft, int targetRight, int targetBottom, int keyboardWidth) {
+ScreenPoint VirtualKeyboardLayout::Placement(int targetLeft, int targetRight, int targetBottom, int keyboardWidth,
+                                             const DpiScale& dpi) {
+    // At 96 DPI.
     constexpr int kRightShift = 16;
     constexpr int kGapBelow = 5;
     const int centre = (targetLeft + targetRight) / 2;
-    return {centre - keyboardWidth / 2 + kRightShift, targetBottom + kGapBelow};
+    return {centre - keyboardWidth / 2 + dpi.Scale(kRightShift), targetBottom + dpi.Scale(kGapBelow)};
 }
 
 } // namespace vaultlet

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/DpiScale.h"
+
 #include <array>
 #include <string_view>
 
@@ -63,8 +65,9 @@ public:
 
     // The keyboard window's top left, in screen pixels, for a target box whose left, right and
     // bottom edges are given in screen pixels: centred under the box (a little to the right, where
-    // the small opening button sits) and just below it.
-    static ScreenPoint Placement(int targetLeft, int targetRight, int targetBottom, int keyboardWidth);
+    // the small opening button sits) and just below it, the distances scaled for the resolution.
+    static ScreenPoint Placement(int targetLeft, int targetRight, int targetBottom, int keyboardWidth,
+                                 const DpiScale& dpi);
 };
 
 } // namespace vaultlet

@@ -2,8 +2,10 @@
 """Draws the program icon, the 34 node icons and the small pictures of buttons and windows as .ico files.
 
 The artwork is the project's own: every picture is a handful of shapes on a 16-unit grid, rendered
-with 4x4 supersampling at 16 and 32 pixels (the program icon also at 48) into 32-bit icons with an
-alpha channel and a matching AND mask. Only the Python standard library is used.
+with 4x4 supersampling into 32-bit icons with an alpha channel and a matching AND mask, in the small
+sizes of 100, 125, 150 and 200 % display scaling (16, 20, 24 and 32 pixels); the program icon also
+in the large ones (32, 40, 48 and 64), so that no window or notification area gets a stretched
+picture. Only the Python standard library is used.
 
     DrawIcons.py OUTPUT_FOLDER
 """
@@ -376,6 +378,11 @@ def icon_image(pixels):
     return header + bytes(colour) + bytes(mask)
 
 
+# The small icon at 100, 125, 150 and 200 % scaling; the large one beyond what the small sizes hold.
+SMALL_SIZES = (16, 20, 24, 32)
+LARGE_SIZES = (40, 48, 64)
+
+
 def write_icon(path, shapes, sizes):
     images = [icon_image(render(shapes, size)) for size in sizes]
     directory = struct.pack('<HHH', 0, 1, len(images))
@@ -426,12 +433,12 @@ def main():
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
     assert sorted(NODE_ORDER) == sorted(PICTURES) and len(NODE_ORDER) == 34
-    write_icon(os.path.join(folder, 'program.ico'), program(), (16, 32, 48))
-    write_icon(os.path.join(folder, 'keyboard_button.ico'), keyboard(), (16, 32))
-    write_icon(os.path.join(folder, 'generator_button.ico'), generator(), (16, 32))
-    write_icon(os.path.join(folder, 'update_wait.ico'), update_wait(), (16, 32))
+    write_icon(os.path.join(folder, 'program.ico'), program(), SMALL_SIZES + LARGE_SIZES)
+    write_icon(os.path.join(folder, 'keyboard_button.ico'), keyboard(), SMALL_SIZES)
+    write_icon(os.path.join(folder, 'generator_button.ico'), generator(), SMALL_SIZES)
+    write_icon(os.path.join(folder, 'update_wait.ico'), update_wait(), SMALL_SIZES)
     for number in NODE_ORDER:
-        write_icon(os.path.join(folder, 'node%d.ico' % number), PICTURES[number], (16, 32))
+        write_icon(os.path.join(folder, 'node%d.ico' % number), PICTURES[number], SMALL_SIZES)
     write_cursor(os.path.join(folder, 'drag_move.cur'), pointer() + carried_move())
     write_cursor(os.path.join(folder, 'drag_passcard.cur'), pointer() + carried_passcard())
     write_cursor(os.path.join(folder, 'drag_item.cur'), pointer() + carried_item())

@@ -104,8 +104,8 @@ def main():
     for border, top, bottom in FRAMES:
         rows += draw_frame(border, top, bottom)
     write_bitmap(os.path.join(folder, 'keyboard_skin.bmp'), rows)
-    DrawIcons.write_icon(os.path.join(folder, 'keyboard_shift.ico'), SHIFT, (16, 32))
-    DrawIcons.write_icon(os.path.join(folder, 'keyboard_backspace.ico'), BACKSPACE, (16, 32))
+    DrawIcons.write_icon(os.path.join(folder, 'keyboard_shift.ico'), SHIFT, DrawIcons.SMALL_SIZES)
+    DrawIcons.write_icon(os.path.join(folder, 'keyboard_backspace.ico'), BACKSPACE, DrawIcons.SMALL_SIZES)
 
 
 if __name__ == '__main__':

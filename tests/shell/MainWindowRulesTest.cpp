@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace vaultlet::main_window {
+
+void PrintTo(const StoredRect& rect, std::ostream* out) {
+    *out << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "}";
+}
+
 namespace {
 
 TEST(MainWindowRulesTest, MinimizeGoesToTheTrayOnlyWithAnIconToComeBackBy) {
@@ -44,6 +51,21 @@ TEST(MainWindowRulesTest, StoredRectangleMustBeCompleteAndStartOnTheScreen) {
     EXPECT_FALSE(AcceptStoredRect({1280, 10, 1600, 300}, 1280, 1024));
     EXPECT_FALSE(AcceptStoredRect({10, 1024, 300, 1300}, 1280, 1024));
     EXPECT_FALSE(AcceptStoredRect({300, 10, 300, 300}, 1280, 1024));
+}
+
+TEST(MainWindowRulesTest, AStoredRectangleFollowsAChangeOfScaling) {
+    const StoredRect work{0, 0, 1920, 1040};
+    const StoredRect stored{100, 50, 632, 500};
+    const DpiScale normal;
+    const DpiScale large(144);
+    EXPECT_EQ(RescaleStoredRect(stored, normal, normal, work), stored) << "the same scaling changes nothing";
+    EXPECT_EQ(RescaleStoredRect(stored, normal, large, work), (StoredRect{100, 50, 898, 725}));
+    EXPECT_EQ(RescaleStoredRect({100, 50, 898, 725}, large, normal, work), stored) << "and back";
+    // Grown past the work area: moved back into it, and shrunk to it when larger.
+    EXPECT_EQ(RescaleStoredRect({1500, 700, 1900, 1000}, normal, large, work), (StoredRect{1320, 590, 1920, 1040}));
+    EXPECT_EQ(RescaleStoredRect({10, 10, 1500, 800}, normal, DpiScale(192), work), (StoredRect{0, 0, 1920, 1040}));
+    // A work area that does not start at the origin (a task bar at the left or the top).
+    EXPECT_EQ(RescaleStoredRect({0, 0, 400, 300}, large, normal, {60, 40, 1920, 1080}), (StoredRect{60, 40, 327, 240}));
 }
 
 } // namespace

@@ -11,30 +11,51 @@ TEST(PaneLayoutTest, PanesTileTheAreaAroundTheSplitters) {
     const PaneLayout layout({0, 30, 532, 380});
     EXPECT_EQ(layout.Tree().right, 180);
     EXPECT_EQ(layout.Tree().bottom, 380);
-    EXPECT_EQ(layout.Items().left, 180 + PaneLayout::kSplitterSize);
+    EXPECT_EQ(layout.Items().left, 180 + PaneMetrics::kSplitter);
     EXPECT_EQ(layout.Items().Height(), 200);
     EXPECT_EQ(layout.Items().right, 532);
-    EXPECT_EQ(layout.NoteTitle().top, layout.Items().bottom + PaneLayout::kSplitterSize);
+    EXPECT_EQ(layout.NoteTitle().top, layout.Items().bottom + PaneMetrics::kSplitter);
     EXPECT_EQ(layout.Note().bottom, 380);
     EXPECT_EQ(layout.HitTest(181, 100), PaneLayout::Splitter::Vertical);
     EXPECT_EQ(layout.HitTest(300, layout.Items().bottom + 1), PaneLayout::Splitter::Horizontal);
     EXPECT_EQ(layout.HitTest(100, 100), PaneLayout::Splitter::None);
 }
 
-TEST(PaneLayoutTest, SplittersStayInsideTheArea) {
-    PaneLayout layout({0, 0, 500, 400});
+TEST(PaneLayoutTest, FixedSizesGrowWithTheResolution) {
+    const DpiScale dpi(144);
+    const PaneLayout layout({0, 45, 798, 570}, dpi.Scale(PaneLayout::kDefaultTreeWidth),
+                            dpi.Scale(PaneLayout::kDefaultItemsHeight), PaneMetrics::At(dpi));
+    EXPECT_EQ(layout.TreeTitle().Height(), 27);
+    EXPECT_EQ(layout.Search().Height(), 33);
+    EXPECT_EQ(layout.Tree().right, 270);
+    EXPECT_EQ(layout.VerticalSplitter().Width(), 6);
+    EXPECT_EQ(layout.Items().left, 276);
+    EXPECT_EQ(layout.Items().Height(), 300);
+    EXPECT_EQ(layout.HorizontalSplitter().Height(), 6);
+}
+
+TEST(PaneLayoutTest, EveryPaneKeepsAUsableSize) {
+    PaneLayout layout({0, 0, 532, 400});
     layout.Drag(PaneLayout::Splitter::Vertical, 490);
-    EXPECT_EQ(layout.TreeWidth(), 500 - PaneLayout::kSplitterSize - PaneLayout::kMinimumPane);
+    EXPECT_EQ(layout.Items().Width(), PaneMetrics::kMinimumRightWidth) << "the list keeps more than one column";
     layout.Drag(PaneLayout::Splitter::Vertical, -20);
-    EXPECT_EQ(layout.TreeWidth(), PaneLayout::kMinimumPane);
+    EXPECT_EQ(layout.TreeWidth(), PaneMetrics::kMinimumTreeWidth);
     layout.Drag(PaneLayout::Splitter::Horizontal, 1000);
-    EXPECT_GE(layout.Note().Height(), PaneLayout::kMinimumPane);
-    // Stored sizes from a larger screen are brought inside a small window.
+    EXPECT_EQ(layout.Note().Height(), PaneMetrics::kMinimumPaneHeight);
+    layout.Drag(PaneLayout::Splitter::Horizontal, 0);
+    EXPECT_EQ(layout.Items().Height(), PaneMetrics::kMinimumPaneHeight);
+    // A width stored for a wider window.
+    EXPECT_EQ(PaneLayout({0, 0, 532, 400}, 450).Items().Width(), PaneMetrics::kMinimumRightWidth);
+    // A window too small for every minimum shares its room in their proportion.
     const PaneLayout small({0, 0, 60, 50}, 900, 900);
-    EXPECT_LE(small.Tree().right, 60);
+    EXPECT_EQ(small.Tree().right,
+              56 * PaneMetrics::kMinimumTreeWidth / (PaneMetrics::kMinimumTreeWidth + PaneMetrics::kMinimumRightWidth));
+    EXPECT_LE(small.Items().right, 60);
     EXPECT_LE(small.Note().top, 50);
-    EXPECT_GE(small.TreeWidth(), 0);
     EXPECT_GE(small.ItemsHeight(), 0);
+    const PaneLayout none({0, 0, 0, 0});
+    EXPECT_EQ(none.TreeWidth(), 0);
+    EXPECT_EQ(none.ItemsHeight(), 0);
 }
 
 } // namespace

@@ -177,6 +177,8 @@ TEST_F(SettingsIniTest, ExportWritesACompletePortableFile) {
         "MainWindowBottom",
         "PaneTree",
         "PaneItems",
+        "MainWindowDpi",
+        "MainWindowMaximized",
     };
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(ini.Get(Settings::kIniSection, "AutoDestroyTimeout"), "33");

@@ -116,13 +116,17 @@ TEST(VirtualKeyboardLayoutTest, KeysArePlacedRowByRowInsideTheWindow) {
 
 TEST(VirtualKeyboardLayoutTest, PlacementCentresUnderTheBoxShiftedRight) {
     // Box from x 100 to 300, bottom at 240; a keyboard 400 wide.
-    ScreenPoint at = VirtualKeyboardLayout::Placement(100, 300, 240, 400);
+    ScreenPoint at = VirtualKeyboardLayout::Placement(100, 300, 240, 400, DpiScale());
     EXPECT_EQ(at.x, 200 - 200 + 16);
     EXPECT_EQ(at.y, 245);
     // Odd sizes round towards zero; negative coordinates (a monitor left of the primary) work too.
-    at = VirtualKeyboardLayout::Placement(-301, -100, -20, 321);
+    at = VirtualKeyboardLayout::Placement(-301, -100, -20, 321, DpiScale());
     EXPECT_EQ(at.x, -200 - 160 + 16);
     EXPECT_EQ(at.y, -15);
+    // At 150 % scaling the distances grow with everything else.
+    at = VirtualKeyboardLayout::Placement(150, 450, 360, 600, DpiScale(144));
+    EXPECT_EQ(at.x, 300 - 300 + 24);
+    EXPECT_EQ(at.y, 368);
 }
 
 } // namespace

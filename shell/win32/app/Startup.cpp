@@ -20,6 +20,7 @@
 #include "shell/win32/system/RizeThread.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <windows.h>
 
@@ -135,7 +136,7 @@ int Startup::Run(std::string_view commandLineText, int showCommand) {
         if (CrashReportMode::Enter(commandLine)) {
             return 0;
         }
-        SharedIcons::Get();
+        SharedIcons::Get(WindowDpi::System());
         ChooseSettingsAndLanguage(commandLine);
         instance.emplace();
         if (instance->RunsElsewhere()) {

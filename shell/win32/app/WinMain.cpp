@@ -2,11 +2,13 @@
 #include "services/win32/CrashReporter.h"
 #include "shell/win32/app/Startup.h"
 #include "shell/win32/app/SystemLibraries.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     vaultlet::SystemLibraries::LoadFromSystemFolderOnly();
+    vaultlet::WindowDpi::DeclareAwareness();
     try {
         return vaultlet::Startup::Run(GetCommandLineA(), showCommand);
     } catch (...) {

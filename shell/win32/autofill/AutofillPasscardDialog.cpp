@@ -14,6 +14,8 @@
 #include "shell/TextFormat.h"
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
+#include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <optional>
 #include <string>
@@ -23,7 +25,6 @@
 namespace vaultlet {
 namespace {
 
-constexpr int kPictureSize = 16;
 // The bookmarks pop-up numbers its entries from here.
 constexpr UINT kFirstBookmarkCommand = 62000;
 constexpr std::size_t kMaxBookmarks = 1000;
@@ -47,9 +48,7 @@ bool AutofillPasscardDialog::OnInit() {
     HeaderBand::SetIcon(Item(IDC_AUTOFILL_HEADER), m_icons.Large());
     SetItemText(IDC_AUTOFILL_TARGET,
                 FormatText(language.getString(IDS_AUTOFILL_TARGET), {m_target.Title(), m_target.Program()}));
-    // A shared icon belongs to the system, which releases it with the module.
-    const auto bookmark = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_NODE_BOOKMARK),
-                                                        IMAGE_ICON, kPictureSize, kPictureSize, LR_SHARED));
+    const HICON bookmark = SharedIcons::Picture(IDI_NODE_BOOKMARK, WindowDpi::Of(Handle()));
     SendMessageA(Item(IDC_AUTOFILL_BOOKMARKS), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(bookmark));
     m_search.Attach(Item(IDC_AUTOFILL_SEARCH));
 

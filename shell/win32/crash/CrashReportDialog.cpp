@@ -11,6 +11,7 @@
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/LinkLabel.h"
 #include "shell/win32/ui/MessageBoxes.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <commctrl.h>
 
@@ -251,16 +252,17 @@ void CrashReportDialog::OnMoreInfo() {
         return;
     }
     m_describing = true;
+    const int growth = WindowDpi::Of(Handle()).Scale(kDescriptionGrowth);
     for (const int id : kBelowDescription) {
         RECT place{};
         GetWindowRect(Item(id), &place);
         MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
-        SetWindowPos(Item(id), nullptr, place.left, place.top + kDescriptionGrowth, 0, 0,
+        SetWindowPos(Item(id), nullptr, place.left, place.top + growth, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     RECT window{};
     GetWindowRect(Handle(), &window);
-    SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left, window.bottom - window.top + kDescriptionGrowth,
+    SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left, window.bottom - window.top + growth,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowItem(IDC_CRASH_MORE_LINK, false);
     ShowItem(IDC_CRASH_DESCRIBE_LABEL, true);

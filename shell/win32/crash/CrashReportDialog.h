@@ -26,7 +26,7 @@ struct CrashUploadJob;
 class CrashReportDialog final : public Dialog {
 public:
     static constexpr const char* kPrivacyPage = product_site::kCrashPrivacyPage;
-    // How much taller "Provide additional info" makes the dialog, in pixels.
+    // How much taller "Provide additional info" makes the dialog, in pixels at 96 DPI.
     static constexpr int kDescriptionGrowth = 80;
 
     CrashReportDialog(std::string path, std::string report,

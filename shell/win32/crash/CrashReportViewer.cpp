@@ -3,6 +3,7 @@
 #include "resources/dialogs/DialogLayout.h"
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <commctrl.h>
 
@@ -75,7 +76,7 @@ void CrashReportViewer::Arrange() {
     GetWindowRect(Item(IDCANCEL), &button);
     const int buttonWidth = button.right - button.left;
     const int buttonHeight = button.bottom - button.top;
-    const int grip = GetSystemMetrics(SM_CXVSCROLL);
+    const int grip = WindowDpi::Metric(SM_CXVSCROLL, WindowDpi::Of(Handle()));
     const int margin = MarginOf(Handle());
     const int buttonTop = client.bottom - margin - buttonHeight;
     MoveWindow(Item(kTextId), margin, margin, client.right - 2 * margin, buttonTop - 2 * margin, TRUE);

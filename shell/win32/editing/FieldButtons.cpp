@@ -4,19 +4,14 @@
 #include "services/LanguagePack.h"
 #include "shell/win32/editing/PasswordGeneratorDialog.h"
 #include "shell/win32/editing/VirtualKeyboard.h"
+#include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 namespace vaultlet {
-namespace {
-
-constexpr int kPictureSize = 16;
-
-} // namespace
 
 void FieldButtons::SetUpPictureButton(HWND dialog, int buttonId, int iconId, int tipId, const ToolTip& toolTip) {
     const HWND button = GetDlgItem(dialog, buttonId);
-    // A shared icon belongs to the system, which releases it with the module.
-    const auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON,
-                                                    kPictureSize, kPictureSize, LR_SHARED));
+    const HICON icon = SharedIcons::Picture(iconId, WindowDpi::Of(button));
     SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     toolTip.Add(button, LanguagePack::Instance().getString(tipId));
 }

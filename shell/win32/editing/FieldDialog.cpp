@@ -7,6 +7,7 @@
 #include "shell/win32/ui/ComboBox.h"
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <commctrl.h>
 
@@ -73,7 +74,8 @@ void FieldDialog::ShowEditorState() {
 
 void FieldDialog::ShowImage() {
     const int image = m_editor.Current().image;
-    m_image.Reset(image >= 0 ? ImageList_GetIcon(SharedIcons::Get(), image, ILD_NORMAL) : nullptr);
+    m_image.Reset(image >= 0 ? ImageList_GetIcon(SharedIcons::Get(WindowDpi::Of(Handle())), image, ILD_NORMAL)
+                             : nullptr);
     SendMessageA(Item(IDC_FIELD_IMAGE), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(m_image.Get()));
 }
 

@@ -3,6 +3,7 @@
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <commctrl.h>
 
@@ -11,7 +12,7 @@
 namespace vaultlet {
 namespace {
 
-// The icons are small; the list's default spacing is made for 32-pixel ones.
+// The icons are small; the list's default spacing is made for 32-pixel ones. At 96 DPI.
 constexpr int kIconSpacing = 44;
 
 } // namespace
@@ -33,8 +34,9 @@ bool IconPickerDialog::OnInit() {
 
 void IconPickerDialog::FillList() const {
     const HWND list = Item(IDC_ICON_LIST);
-    ListView_SetImageList(list, SharedIcons::Get(), LVSIL_NORMAL);
-    ListView_SetIconSpacing(list, kIconSpacing, kIconSpacing);
+    const DpiScale dpi = WindowDpi::Of(list);
+    ListView_SetImageList(list, SharedIcons::Get(dpi), LVSIL_NORMAL);
+    ListView_SetIconSpacing(list, dpi.Scale(kIconSpacing), dpi.Scale(kIconSpacing));
     for (int image = 0; image < SharedIcons::kCount; ++image) {
         std::string label = std::to_string(image);
         LVITEMA item{};

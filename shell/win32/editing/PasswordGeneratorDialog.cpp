@@ -9,6 +9,7 @@
 #include "services/LanguagePack.h"
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/SecretText.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <commctrl.h>
 
@@ -25,9 +26,9 @@ constexpr std::array<int, 3> kCaseRadios = {IDC_GENERATOR_LOWER_CASE, IDC_GENERA
 
 using Command = void (PasswordGeneratorDialog::*)();
 
-HICON LoadProgramIcon(int metricWidth, int metricHeight) {
+HICON LoadProgramIcon(int metricWidth, int metricHeight, const DpiScale& dpi) {
     return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
-                                         GetSystemMetrics(metricWidth), GetSystemMetrics(metricHeight), 0));
+                                         WindowDpi::Metric(metricWidth, dpi), WindowDpi::Metric(metricHeight, dpi), 0));
 }
 
 } // namespace
@@ -102,8 +103,9 @@ void PasswordGeneratorDialog::OnCancel() {
 }
 
 void PasswordGeneratorDialog::SetIcons() {
-    m_bigIcon.Reset(LoadProgramIcon(SM_CXICON, SM_CYICON));
-    m_smallIcon.Reset(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON));
+    const DpiScale dpi = WindowDpi::Of(Handle());
+    m_bigIcon.Reset(LoadProgramIcon(SM_CXICON, SM_CYICON, dpi));
+    m_smallIcon.Reset(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON, dpi));
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
 }

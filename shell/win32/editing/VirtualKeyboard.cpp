@@ -6,6 +6,7 @@
 #include "shell/VirtualKeyboardLayout.h"
 #include "shell/win32/editing/VirtualKeyButton.h"
 #include "shell/win32/ui/DialogTemplate.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <commctrl.h>
 
@@ -25,7 +26,9 @@ constexpr COLORREF kFrameOuter = RGB(100, 100, 100);
 constexpr COLORREF kFrameInner = RGB(255, 255, 255);
 constexpr COLORREF kLabel = RGB(60, 60, 60);
 constexpr int kLabelPoints = 8;
+// In pixels at 96 DPI: the key icons, and the room left of the icon on a key that also has a label.
 constexpr int kIconSize = 16;
+constexpr int kIconIndent = 5;
 // The skin's frames, stacked from the top, and the corner size kept unstretched in each.
 constexpr int kSkinFrames = 4;
 constexpr int kSkinNormal = 0;
@@ -52,17 +55,16 @@ const DialogTemplate& KeyboardTemplate() {
     return layout;
 }
 
-HFONT CreateLabelFont(HWND window, int weight) {
-    HDC dc = GetDC(window);
-    const int height = -MulDiv(kLabelPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(window, dc);
+HFONT CreateLabelFont(const DpiScale& dpi, int weight) {
+    constexpr int kPointsPerInch = 72;
+    const int height = -MulDiv(kLabelPoints, dpi.Dpi(), kPointsPerInch);
     return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
 }
 
-HICON LoadSmallIcon(int id) {
-    return static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, kIconSize, kIconSize, 0));
+HICON LoadSmallIcon(int id, const DpiScale& dpi) {
+    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                         dpi.Scale(kIconSize), dpi.Scale(kIconSize), 0));
 }
 
 void SendBackspace() {
@@ -220,8 +222,8 @@ void VirtualKeyboard::Place() {
     RECT own;
     GetWindowRect(m_target, &target);
     GetWindowRect(Handle(), &own);
-    const ScreenPoint at =
-        VirtualKeyboardLayout::Placement(target.left, target.right, target.bottom, own.right - own.left);
+    const ScreenPoint at = VirtualKeyboardLayout::Placement(target.left, target.right, target.bottom,
+                                                            own.right - own.left, WindowDpi::Of(Handle()));
     SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const bool show = IsWindowVisible(m_parent) != 0;
     if (show != (IsWindowVisible(Handle()) != 0)) {
@@ -273,11 +275,12 @@ void VirtualKeyboard::LoadLook() {
         m_skinWidth = skin.bmWidth;
         m_frameHeight = skin.bmHeight / kSkinFrames;
     }
-    m_font.Reset(CreateLabelFont(Handle(), FW_NORMAL));
-    m_boldFont.Reset(CreateLabelFont(Handle(), FW_BOLD));
+    m_dpi = WindowDpi::Of(Handle());
+    m_font.Reset(CreateLabelFont(m_dpi, FW_NORMAL));
+    m_boldFont.Reset(CreateLabelFont(m_dpi, FW_BOLD));
     m_background.Reset(CreateSolidBrush(kBackground));
-    m_shiftIcon.Reset(LoadSmallIcon(IDI_KEYBOARD_SHIFT));
-    m_backspaceIcon.Reset(LoadSmallIcon(IDI_KEYBOARD_BACKSPACE));
+    m_shiftIcon.Reset(LoadSmallIcon(IDI_KEYBOARD_SHIFT, m_dpi));
+    m_backspaceIcon.Reset(LoadSmallIcon(IDI_KEYBOARD_BACKSPACE, m_dpi));
 }
 
 void VirtualKeyboard::PaintBackground(HDC dc) {
@@ -299,14 +302,16 @@ void VirtualKeyboard::DrawSkin(HDC dc, const RECT& area, int frame) {
         DrawEdge(dc, &face, frame == kSkinPressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
         return;
     }
-    // Nine parts: the corners keep their size, the edges and the middle stretch to the key.
+    // Nine parts: the corners keep their shape (grown with the resolution), the edges and the middle
+    // stretch to the key.
     HDC source = CreateCompatibleDC(dc);
     const HGDIOBJ previous = SelectObject(source, m_skin.Get());
     const int corner = std::min({kSkinCorner, m_skinWidth / 2, m_frameHeight / 2});
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    const int destX[4] = {0, corner, width - corner, width};
-    const int destY[4] = {0, corner, height - corner, height};
+    const int drawn = std::min({m_dpi.Scale(corner), width / 2, height / 2});
+    const int destX[4] = {0, drawn, width - drawn, width};
+    const int destY[4] = {0, drawn, height - drawn, height};
     const int sourceX[4] = {0, corner, m_skinWidth - corner, m_skinWidth};
     const int top = frame * m_frameHeight;
     const int sourceY[4] = {top, top + corner, top + m_frameHeight - corner, top + m_frameHeight};
@@ -347,12 +352,12 @@ void VirtualKeyboard::DrawKey(const DRAWITEMSTRUCT& item) {
                        : key->role == VirtualKeyRole::Backspace ? m_backspaceIcon.Get()
                                                                 : nullptr;
     if (icon != nullptr) {
+        const int size = m_dpi.Scale(kIconSize);
         const int height = content.bottom - content.top;
         const int width = content.right - content.left;
-        const int x = label.empty() ? content.left + (width - kIconSize) / 2 : content.left + 5;
-        DrawIconEx(item.hDC, x, content.top + (height - kIconSize) / 2, icon, kIconSize, kIconSize, 0, nullptr,
-                   DI_NORMAL);
-        content.left = x + kIconSize;
+        const int x = label.empty() ? content.left + (width - size) / 2 : content.left + m_dpi.Scale(kIconIndent);
+        DrawIconEx(item.hDC, x, content.top + (height - size) / 2, icon, size, size, 0, nullptr, DI_NORMAL);
+        content.left = x + size;
     }
     if (label.empty()) {
         return;

@@ -66,6 +66,7 @@ private:
     bool m_hooked = false;
     VirtualKeyboardState m_state;
 
+    DpiScale m_dpi;
     UniqueGdiObject m_skin;
     int m_skinWidth = 0;
     int m_frameHeight = 0;

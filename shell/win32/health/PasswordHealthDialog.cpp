@@ -9,6 +9,7 @@
 #include "shell/win32/ui/PasscardTree.h"
 #include "shell/win32/ui/DisplayText.h"
 #include "shell/win32/ui/HeaderBand.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <algorithm>
 #include <charconv>
@@ -41,7 +42,7 @@ bool PasswordHealthDialog::OnInit() {
 
     m_view = ListView(Item(IDC_HEALTH_LIST));
     m_view.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    m_view.SetSmallImages(SharedIcons::Get());
+    m_view.SetSmallImages(SharedIcons::Get(WindowDpi::Of(Handle())));
     AddColumns();
     Analyse();
     m_ready = true;
@@ -51,7 +52,7 @@ bool PasswordHealthDialog::OnInit() {
 
 void PasswordHealthDialog::AddColumns() {
     const LanguagePack& language = LanguagePack::Instance();
-    const int width = m_view.ClientWidth() - GetSystemMetrics(SM_CXVSCROLL);
+    const int width = m_view.ClientWidth() - WindowDpi::Metric(SM_CXVSCROLL, WindowDpi::Of(Handle()));
     const int problem = width / 5;
     const int path = width / 3;
     const int score = width / 12;

@@ -9,6 +9,7 @@
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <cstring>
 
@@ -39,7 +40,7 @@ bool ManageDatabaseListDialog::OnInit() {
 
     m_view = ListView(Item(IDC_MANAGEDB_LIST));
     m_view.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    m_view.SetSmallImages(SharedIcons::Get());
+    m_view.SetSmallImages(SharedIcons::Get(WindowDpi::Of(Handle())));
     const int width = m_view.ClientWidth();
     m_view.AddColumn(kNameColumn, language.getString(IDS_COLUMN_DATABASE), width / 3);
     m_view.AddColumn(kFileColumn, language.getString(IDS_COLUMN_FILE), width - width / 3);

@@ -11,6 +11,7 @@
 #include "shell/win32/ui/LinkLabel.h"
 #include "shell/win32/ui/PasscardTree.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,7 +22,9 @@ namespace {
 
 constexpr int kColumnTitles[] = {IDS_COLUMN_NAME, IDS_COLUMN_VALUE, IDS_COLUMN_CREATION_TIME};
 constexpr int kValueColumn = 1;
+// At 96 DPI.
 constexpr int kColumnWidths[] = {120, 160, 130};
+constexpr int kColumnCount = 3;
 
 template <typename Container>
 void Collect(const Container& container, std::vector<ModelNode*>& rows) {
@@ -48,18 +51,28 @@ bool ItemList::Create(HWND parent, int id) {
         return false;
     }
     m_list = ListView(window);
+    m_dpi = WindowDpi::Of(parent);
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    m_list.SetSmallImages(SharedIcons::Get());
+    m_list.SetSmallImages(SharedIcons::Get(m_dpi));
     const LanguagePack& language = LanguagePack::Instance();
-    for (int column = 0; column < 3; ++column) {
-        m_list.AddColumn(column, language.getString(kColumnTitles[column]), kColumnWidths[column]);
+    for (int column = 0; column < kColumnCount; ++column) {
+        m_list.AddColumn(column, language.getString(kColumnTitles[column]), m_dpi.Scale(kColumnWidths[column]));
     }
     return true;
 }
 
+void ItemList::SetDpi(const DpiScale& dpi) {
+    const HWND list = m_list.Handle();
+    for (int column = 0; column < kColumnCount; ++column) {
+        ListView_SetColumnWidth(list, column, dpi.From(ListView_GetColumnWidth(list, column), m_dpi));
+    }
+    m_dpi = dpi;
+    m_list.SetSmallImages(SharedIcons::Get(m_dpi));
+}
+
 void ItemList::TitleColumns() const {
     const LanguagePack& language = LanguagePack::Instance();
-    for (int column = 0; column < 3; ++column) {
+    for (int column = 0; column < kColumnCount; ++column) {
         std::string title = language.getString(kColumnTitles[column]);
         LVCOLUMNA data{};
         data.mask = LVCF_TEXT;

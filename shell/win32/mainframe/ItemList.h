@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/DpiScale.h"
 #include "shell/win32/ui/ListView.h"
 
 #include <vector>
@@ -16,6 +17,9 @@ class ItemList {
 public:
     bool Create(HWND parent, int id);
     HWND Handle() const noexcept { return m_list.Handle(); }
+    // The window's resolution, when it changes: the icons and the column widths (as the user left
+    // them) follow.
+    void SetDpi(const DpiScale& dpi);
 
     // Lists the node's children (groups of a database, passcards of a group, items of a passcard).
     void Show(ModelNode* parent);
@@ -41,6 +45,7 @@ public:
 
 private:
     ListView m_list;
+    DpiScale m_dpi;
     std::vector<ModelNode*> m_rows;
     // The text colour the control chose for the row being drawn.
     mutable COLORREF m_rowTextColour = CLR_DEFAULT;

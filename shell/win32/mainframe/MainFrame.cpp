@@ -12,6 +12,7 @@
 #include "shell/win32/system/RizeThread.h"
 #include "shell/win32/ui/CommandCodes.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <windowsx.h>
 
@@ -22,6 +23,13 @@ namespace {
 
 constexpr UINT kRefreshMilliseconds = 5000;
 constexpr UINT kMonitorMilliseconds = 2000;
+// WM_DPICHANGED, which the headers of the Windows 7 target do not declare.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
+// The show commands of a normal start, which a window stored maximised turns into maximised.
+bool IsPlainShow(int showCommand) {
+    return showCommand == SW_SHOWNORMAL || showCommand == SW_SHOW || showCommand == SW_SHOWDEFAULT;
+}
 
 } // namespace
 
@@ -54,11 +62,12 @@ bool MainFrame::Create(int showCommand) {
                         nullptr, icon)) {
         return false;
     }
-    RestorePlacement();
+    const bool maximized = RestorePlacement();
     if (Settings::Read(setting::kCompactMode) != 0) {
+        m_compact.SetNormalMaximized(maximized);
         ApplyCompact(true, false);
     }
-    ShowWindow(Handle(), showCommand);
+    ShowWindow(Handle(), maximized && !m_compact.IsOn() && IsPlainShow(showCommand) ? SW_SHOWMAXIMIZED : showCommand);
     UpdateWindow(Handle());
     SetFocus(m_tree.Handle());
     return true;
@@ -70,6 +79,7 @@ int MainFrame::Run() {
 
 bool MainFrame::OnCreate() {
     m_monitor.AddBuiltInTemplates();
+    m_splitter.SetDpi(WindowDpi::Of(Handle()));
     if (!m_menu.Build(Handle()) || !CreateChildren()) {
         return false;
     }
@@ -298,7 +308,10 @@ bool MainFrame::OnSystemMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnClose();
         return true;
     case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = m_compact.MinimumTrackSize();
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = m_compact.MinimumTrackSize(m_splitter.Dpi());
+        return true;
+    case kDpiChangedMessage:
+        OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return true;
     case WM_INITMENUPOPUP:
         MainMenu::Update(reinterpret_cast<HMENU>(wParam), CurrentState());

@@ -37,6 +37,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vaultlet {
 
@@ -116,11 +117,17 @@ private:
     void RefreshStatus();
     FrameState CurrentState() const;
     void UpdateToolbar() const;
-    void RestorePlacement();
+    // Returns whether the window was maximised when it was stored.
+    bool RestorePlacement();
     void StorePlacement() const;
+    // WM_DPICHANGED: the window moved to a monitor with other scaling (or the scaling changed).
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void ScalePaneFonts(const DpiScale& from, const DpiScale& to);
     // Switches between the normal and the compact layout; `store` keeps the choice for the next
     // start (the command does, closing does not).
     void ApplyCompact(bool compact, bool store);
+    // The compact window's client width: the tree pane's, or wider when the status bar needs it.
+    int CompactWidth() const;
     void OnCompactMode();
     void RetitlePanes();
     bool OnEditKey(int id);
@@ -185,6 +192,8 @@ private:
     HWND m_itemsTitle = nullptr;
     HWND m_noteTitle = nullptr;
     QuickSearchBox m_search;
+    // The panes' fonts at the window's resolution, after it moved to a monitor with other scaling.
+    std::vector<UniqueGdiObject> m_paneFonts;
     SessionQuestions m_questions{*this, m_note, m_status};
     DatabaseSession m_session{m_questions, m_list};
     UnsavedChanges m_unsaved{m_session, m_status, m_note};

@@ -13,15 +13,18 @@
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/win32/mainframe/MainFrame.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
 namespace vaultlet {
 namespace {
 
+// The window's size at 96 DPI when none is stored.
 constexpr int kDefaultWidth = 532;
 constexpr int kDefaultHeight = 450;
 
@@ -65,7 +68,10 @@ void MainFrame::LayoutChildren() {
     const PaneLayout layout =
         m_compact.PanesIn({0, m_toolbar.Height(), client.right, client.bottom - m_status.Height()}, m_splitter);
     const auto place = [](HWND window, const PaneLayout::Rect& rect) {
-        MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+        // A pane that moves is painted anew, its child windows (the list's header) too: the system's
+        // copy of its old picture at the new place does not match what a resized list shows.
+        SetWindowPos(window, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     };
     place(m_treeTitle, layout.TreeTitle());
     place(m_search.Handle(), layout.Search());
@@ -131,7 +137,7 @@ void MainFrame::ApplyCompact(bool compact, bool store) {
     if (compact == m_compact.IsOn()) {
         return;
     }
-    m_compact.Apply(Handle(), compact, m_splitter.TreeWidth());
+    m_compact.Apply(Handle(), compact, CompactWidth());
     m_toolbar.Show(!compact && Settings::Read(setting::kShowToolbar) != 0);
     ShowPanes(m_login == nullptr); // while a login is up, the panes stay hidden
     // Items appear in the tree, or leave it; the selection stays on the node (or its passcard).
@@ -143,6 +149,13 @@ void MainFrame::ApplyCompact(bool compact, bool store) {
     Rebuild();
     m_tree.Select(selected);
     LayoutChildren();
+}
+
+int MainFrame::CompactWidth() const {
+    // The bar's own flag: at the start the window itself is not shown yet.
+    const bool statusShown = (GetWindowLongPtrA(m_status.Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+    const int status = statusShown ? m_status.InfoWidth() : 0;
+    return std::max(m_splitter.TreeWidth(), status);
 }
 
 void MainFrame::ShowSelection() {
@@ -193,29 +206,41 @@ void MainFrame::UpdateToolbar() const {
     m_toolbar.ForEachCommand([&](int id) { m_toolbar.Enable(id, CommandStateOf(id, state).enabled); });
 }
 
-void MainFrame::RestorePlacement() {
+bool MainFrame::RestorePlacement() {
+    const DpiScale dpi = m_splitter.Dpi();
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    RECT rect{work.left + (work.right - work.left - kDefaultWidth) / 2,
-              work.top + (work.bottom - work.top - kDefaultHeight) / 2, 0, 0};
-    rect.right = rect.left + kDefaultWidth;
-    rect.bottom = rect.top + kDefaultHeight;
+    const int width = dpi.Scale(kDefaultWidth);
+    const int height = dpi.Scale(kDefaultHeight);
+    RECT rect{work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2, 0, 0};
+    rect.right = rect.left + width;
+    rect.bottom = rect.top + height;
+    bool maximized = false;
     if (Settings::Read(setting::kSaveWindowPos) != 0) {
+        // Stored at the scaling of its day, which may not be today's.
+        const DpiScale storedAt(Settings::Read(setting::kMainWindowDpi));
         const main_window::StoredRect stored{
             Settings::Read(setting::kMainWindowLeft), Settings::Read(setting::kMainWindowTop),
             Settings::Read(setting::kMainWindowRight), Settings::Read(setting::kMainWindowBottom)};
         if (main_window::AcceptStoredRect(stored, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))) {
-            rect = {stored.left, stored.top, stored.right, stored.bottom};
+            const main_window::StoredRect used =
+                main_window::RescaleStoredRect(stored, storedAt, dpi, {work.left, work.top, work.right, work.bottom});
+            rect = {used.left, used.top, used.right, used.bottom};
         }
-        m_splitter.Restore(Settings::Read(setting::kPaneTree), Settings::Read(setting::kPaneItems));
+        m_splitter.Restore(Settings::Read(setting::kPaneTree), Settings::Read(setting::kPaneItems), storedAt);
+        maximized = Settings::Read(setting::kMainWindowMaximized) != 0;
     }
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(Handle(), &placement);
     placement.showCmd = SW_HIDE;
     placement.rcNormalPosition = rect;
+    if (maximized) {
+        placement.flags |= WPF_RESTORETOMAXIMIZED; // a start minimised comes back maximised
+    }
     SetWindowPlacement(Handle(), &placement);
     LayoutChildren();
+    return maximized;
 }
 
 void MainFrame::StorePlacement() const {
@@ -233,6 +258,44 @@ void MainFrame::StorePlacement() const {
     Settings::Write(setting::kMainWindowBottom, placement.rcNormalPosition.bottom);
     Settings::Write(setting::kPaneTree, m_splitter.TreeWidth());
     Settings::Write(setting::kPaneItems, m_splitter.ItemsHeight());
+    Settings::Write(setting::kMainWindowDpi, m_splitter.Dpi().Dpi());
+    const bool minimizedFromMaximized =
+        placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0;
+    Settings::Write(setting::kMainWindowMaximized,
+                    IsZoomed(Handle()) || minimizedFromMaximized || m_compact.NormalMaximized() ? 1 : 0);
+}
+
+void MainFrame::OnDpiChanged(int dpi, const RECT& suggested) {
+    const DpiScale from = m_splitter.Dpi();
+    const DpiScale to(dpi);
+    m_splitter.SetDpi(to);
+    m_toolbar.SetDpi(to);
+    m_tree.SetDpi(to);
+    m_items.SetDpi(to);
+    m_status.SetDpi(to);
+    ScalePaneFonts(from, to);
+    // The system's suggestion keeps the window where the user dragged it, at the new scaling.
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutChildren();
+}
+
+void MainFrame::ScalePaneFonts(const DpiScale& from, const DpiScale& to) {
+    // Each pane keeps its kind of font (the system's for tree and list, the dialog font for titles,
+    // search and note), made for the new resolution.
+    std::vector<UniqueGdiObject> fonts;
+    for (const HWND pane : {m_treeTitle, m_itemsTitle, m_noteTitle, m_search.Handle(), m_tree.Handle(),
+                            m_items.Handle(), m_note.Handle(), m_status.Handle()}) {
+        auto current = reinterpret_cast<HFONT>(SendMessageA(pane, WM_GETFONT, 0, 0));
+        LOGFONTA font{};
+        if (GetObjectA(current != nullptr ? current : GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font) == 0) {
+            continue;
+        }
+        font.lfHeight = to.From(font.lfHeight, from);
+        fonts.emplace_back(CreateFontIndirectA(&font));
+        SendMessageA(pane, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.back().Get()), TRUE);
+    }
+    m_paneFonts = std::move(fonts); // the previous ones only now, when no pane uses them
 }
 
 void MainFrame::RetitlePanes() {

@@ -3,6 +3,7 @@
 #include "resources/resource.h"
 #include "services/LanguagePack.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <cstring>
 #include <string>
@@ -46,7 +47,7 @@ bool MainToolbar::Create(HWND parent) {
     }
     SendMessageA(m_toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     // The toolbar does not destroy an image list it is given; the shared one lives for the process.
-    SendMessageA(m_toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SharedIcons::Get()));
+    SendMessageA(m_toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SharedIcons::Get(WindowDpi::Of(parent))));
     for (int index = 0; index < kButtonCount; ++index) {
         TBBUTTON button{};
         button.iBitmap = kCommands[index] == 0 ? 0 : kImages[index];
@@ -55,18 +56,30 @@ bool MainToolbar::Create(HWND parent) {
         button.fsStyle = kCommands[index] == 0 ? BTNS_SEP : BTNS_BUTTON;
         SendMessageA(m_toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
     }
-    SendMessageA(m_toolbar, TB_AUTOSIZE, 0, 0);
-    const DWORD size = static_cast<DWORD>(SendMessageA(m_toolbar, TB_GETBUTTONSIZE, 0, 0));
-
     REBARBANDINFOA band{};
     band.cbSize = sizeof band;
-    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE;
+    band.fMask = RBBIM_CHILD | RBBIM_STYLE;
     band.fStyle = RBBS_CHILDEDGE | RBBS_GRIPPERALWAYS;
     band.hwndChild = m_toolbar;
+    SendMessageA(m_rebar, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+    FitBand();
+    return true;
+}
+
+void MainToolbar::SetDpi(const DpiScale& dpi) const {
+    SendMessageA(m_toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SharedIcons::Get(dpi)));
+    FitBand();
+}
+
+void MainToolbar::FitBand() const {
+    SendMessageA(m_toolbar, TB_AUTOSIZE, 0, 0);
+    const DWORD size = static_cast<DWORD>(SendMessageA(m_toolbar, TB_GETBUTTONSIZE, 0, 0));
+    REBARBANDINFOA band{};
+    band.cbSize = sizeof band;
+    band.fMask = RBBIM_CHILDSIZE;
     band.cyMinChild = HIWORD(size);
     band.cxMinChild = 0;
-    SendMessageA(m_rebar, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
-    return true;
+    SendMessageA(m_rebar, RB_SETBANDINFOA, 0, reinterpret_cast<LPARAM>(&band));
 }
 
 void MainToolbar::Show(bool shown) const {

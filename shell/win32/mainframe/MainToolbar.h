@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/DpiScale.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -13,6 +15,8 @@ class MainToolbar {
 public:
     bool Create(HWND parent);
     HWND Toolbar() const noexcept { return m_toolbar; }
+    // The window's resolution, when it changes: the pictures and buttons follow.
+    void SetDpi(const DpiScale& dpi) const;
 
     void Show(bool shown) const;
     bool IsShown() const { return IsWindowVisible(m_rebar) != FALSE; }
@@ -28,6 +32,9 @@ public:
     bool OnToolTip(NMTTDISPINFOA& info);
 
 private:
+    // The band's height follows the buttons'.
+    void FitBand() const;
+
     static const int kCommands[];
     static const int kImages[];
     static const int kButtonCount;

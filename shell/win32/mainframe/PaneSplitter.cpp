@@ -2,10 +2,16 @@
 
 namespace vaultlet {
 
-void PaneSplitter::Restore(int treeWidth, int itemsHeight) {
+void PaneSplitter::SetDpi(const DpiScale& dpi) {
+    m_treeWidth = dpi.From(m_treeWidth, m_dpi);
+    m_itemsHeight = dpi.From(m_itemsHeight, m_dpi);
+    m_dpi = dpi;
+}
+
+void PaneSplitter::Restore(int treeWidth, int itemsHeight, const DpiScale& storedAt) {
     if (treeWidth >= 0 && itemsHeight >= 0) {
-        m_treeWidth = treeWidth;
-        m_itemsHeight = itemsHeight;
+        m_treeWidth = m_dpi.From(treeWidth, storedAt);
+        m_itemsHeight = m_dpi.From(itemsHeight, storedAt);
     }
 }
 

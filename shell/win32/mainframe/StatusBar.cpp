@@ -5,9 +5,11 @@
 #include "services/LanguagePack.h"
 #include "shell/TextFormat.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 namespace vaultlet {
@@ -15,6 +17,23 @@ namespace {
 
 constexpr int kStatisticsImage = 6; // the database
 constexpr int kCountdownImage = 33; // the clock
+// Around the text of a pane: the pane's edges, the gap before the text, the gap after the icon
+// (which is as tall as the pane), and a little air, in pixels at 96 DPI.
+constexpr int kTextPadding = 12;
+
+int TextWidth(HWND window, const std::string& text) {
+    const HDC dc = GetDC(window);
+    // Without a font of its own the bar draws in the system font, which the device context holds.
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0));
+    const HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (previous != nullptr) {
+        SelectObject(dc, previous);
+    }
+    ReleaseDC(window, dc);
+    return size.cx;
+}
 
 } // namespace
 
@@ -24,9 +43,16 @@ bool StatusBar::Create(HWND parent, int id) {
     if (m_window == nullptr) {
         return false;
     }
+    m_dpi = WindowDpi::Of(parent);
     // Both panes exist from the start, so texts set before the first layout are kept.
     Layout();
     return true;
+}
+
+void StatusBar::SetDpi(const DpiScale& dpi) {
+    m_dpi = dpi;
+    ShowIcon();
+    Layout();
 }
 
 void StatusBar::Layout() const {
@@ -34,29 +60,24 @@ void StatusBar::Layout() const {
     RECT client{};
     GetClientRect(m_window, &client);
     const int unsaved = UnsavedPaneWidth();
-    int parts[3] = {client.right - kInfoPaneWidth - unsaved, client.right - unsaved, -1};
-    for (int& edge : parts) {
-        if (edge != -1 && edge < 0) {
-            edge = 0;
-        }
-    }
+    const int info = std::max(m_dpi.Scale(kInfoPaneWidth), InfoWidth());
+    const int parts[3] = {std::max<int>(client.right - info - unsaved, 0), std::max<int>(client.right - unsaved, 0),
+                          -1};
     SendMessageA(m_window, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
 }
 
 int StatusBar::UnsavedPaneWidth() const {
-    const std::string text = LanguagePack::Instance().getString(IDS_STATUS_UNSAVED_CHANGES);
-    const HDC dc = GetDC(m_window);
-    // Without a font of its own the bar draws in the system font, which the device context holds.
-    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(m_window, WM_GETFONT, 0, 0));
-    const HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    if (previous != nullptr) {
-        SelectObject(dc, previous);
-    }
-    ReleaseDC(m_window, dc);
-    // The pane's borders and the size grip, in the bar's own height: about twice the text's height.
-    return size.cx + 2 * size.cy;
+    const int grip =
+        (GetWindowLongA(m_window, GWL_STYLE) & SBARS_SIZEGRIP) != 0 ? WindowDpi::Metric(SM_CXVSCROLL, m_dpi) : 0;
+    return TextWidth(m_window, LanguagePack::Instance().getString(IDS_STATUS_UNSAVED_CHANGES)) + grip +
+           m_dpi.Scale(kTextPadding);
+}
+
+int StatusBar::InfoWidth() const {
+    RECT client{};
+    GetClientRect(m_window, &client);
+    const int icon = m_image >= 0 ? static_cast<int>(client.bottom) : 0;
+    return TextWidth(m_window, m_info) + icon + m_dpi.Scale(kTextPadding);
 }
 
 int StatusBar::Height() const {
@@ -111,13 +132,20 @@ void StatusBar::End() {
 }
 
 void StatusBar::SetInfo(std::string_view text, int image) {
-    const std::string copy(text);
-    SendMessageA(m_window, SB_SETTEXTA, kInfoPart, reinterpret_cast<LPARAM>(copy.c_str()));
-    if (image == m_image) {
-        return;
+    const int before = InfoWidth();
+    m_info = text;
+    SendMessageA(m_window, SB_SETTEXTA, kInfoPart, reinterpret_cast<LPARAM>(m_info.c_str()));
+    if (image != m_image) {
+        m_image = image;
+        ShowIcon();
     }
-    m_image = image;
-    UniqueIcon icon(image < 0 ? nullptr : ImageList_GetIcon(SharedIcons::Get(), image, ILD_NORMAL));
+    if (InfoWidth() != before) {
+        Layout();
+    }
+}
+
+void StatusBar::ShowIcon() {
+    UniqueIcon icon(m_image < 0 ? nullptr : ImageList_GetIcon(SharedIcons::Get(m_dpi), m_image, ILD_NORMAL));
     SendMessageA(m_window, SB_SETICON, kInfoPart, reinterpret_cast<LPARAM>(icon.Get()));
     m_icon = std::move(icon);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ProgressSink.h"
+#include "shell/DpiScale.h"
 #include "shell/win32/ui/ScopedHandles.h"
 
 #include <windows.h>
@@ -12,12 +13,13 @@ namespace vaultlet {
 
 class Database;
 
-// The main window's status bar: a text pane (menu prompts), a fixed pane with an icon that shows
-// either the database's statistics or the clipboard countdown, and at the right end a pane that says
-// when the database has unsaved changes (as wide as that text, empty otherwise). A long save shows
-// its progress in the text pane.
+// The main window's status bar: a text pane (menu prompts), a pane with an icon that shows either
+// the database's statistics or the clipboard countdown, and at the right end a pane that says when
+// the database has unsaved changes (as wide as that text, empty otherwise). A long save shows its
+// progress in the text pane.
 class StatusBar final : public ProgressSink {
 public:
+    // The right pane's width at 96 DPI; a text that needs more (a longer translation) widens it.
     static constexpr int kInfoPaneWidth = 340;
     static constexpr int kTextPart = 0;
     static constexpr int kInfoPart = 1;
@@ -25,9 +27,13 @@ public:
 
     bool Create(HWND parent, int id);
     HWND Handle() const noexcept { return m_window; }
+    // The window's resolution, at its creation and whenever it changes: the icon and the panes follow.
+    void SetDpi(const DpiScale& dpi);
     // Sizes itself along the parent's bottom edge and re-divides its panes.
     void Layout() const;
     int Height() const;
+    // The width that shows the right pane's text whole, with its icon, borders and the size grip.
+    int InfoWidth() const;
 
     void SetText(std::string_view text) const;
     // The statistics of the database, or nothing without one.
@@ -42,12 +48,16 @@ public:
 
 private:
     void SetInfo(std::string_view text, int image);
-    // The unsaved-changes pane's width: its text in the bar's font, with room for the pane's edges.
+    // The unsaved-changes pane's width: its text in the bar's font, with room for the pane's edges
+    // and the size grip.
     int UnsavedPaneWidth() const;
+    void ShowIcon();
 
     HWND m_window = nullptr;
+    DpiScale m_dpi;
     UniqueIcon m_icon;
     int m_image = -1;
+    std::string m_info;
     std::string m_caption;
 };
 

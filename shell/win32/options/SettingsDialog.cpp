@@ -7,6 +7,7 @@
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -131,7 +132,7 @@ void SettingsDialog::SetUpTabs() {
     // The pages' controls belong to the dialog and paint its background; a themed tab body is
     // lighter and would show them as grey bands, so the tab control is drawn in the classic style.
     SetWindowTheme(tabs, L" ", L" ");
-    SendMessageA(tabs, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SharedIcons::Get()));
+    SendMessageA(tabs, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SharedIcons::Get(WindowDpi::Of(tabs))));
     for (std::size_t i = 0; i < kPages.size(); ++i) {
         std::string caption = LanguagePack::Instance().getString(kPages[i].captionId);
         TCITEMA item{};

@@ -2,6 +2,7 @@
 
 #include "shell/win32/ui/ControlClasses.h"
 #include "shell/win32/ui/ScopedHandles.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <algorithm>
 #include <string>
@@ -10,11 +11,12 @@
 namespace vaultlet {
 namespace {
 
-// Margins in pixels around the texts and the icon.
+// Margins around the texts and the icon, in pixels at 96 DPI.
 constexpr int kMargin = 10;
 constexpr int kDescriptionIndent = 12;
 constexpr int kIconSize = 32;
 constexpr int kLineGap = 2;
+constexpr int kTextInset = 2;
 constexpr UINT kTitleFormat = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 constexpr UINT kDescriptionFormat = DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS;
 
@@ -48,7 +50,7 @@ void SetFont(HWND band, BandState& state, HFONT font) {
 
 // The title line in bold and the description, wrapped and indented, under it; both centred
 // vertically in the area.
-void DrawLines(HDC dc, const BandState& state, const RECT& text, const std::string& all) {
+void DrawLines(HDC dc, const BandState& state, const RECT& text, const std::string& all, const DpiScale& dpi) {
     const std::size_t split = all.find('\n');
     const std::string title = all.substr(0, split);
     const std::string description = split == std::string::npos ? std::string() : all.substr(split + 1);
@@ -61,15 +63,17 @@ void DrawLines(HDC dc, const BandState& state, const RECT& text, const std::stri
     RECT titleRect = text;
     DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &titleRect, kTitleFormat | DT_CALCRECT);
     SelectObject(dc, normal);
-    RECT descriptionRect = {text.left + kDescriptionIndent, 0, text.right, 0};
+    const int indent = dpi.Scale(kDescriptionIndent);
+    const int gap = dpi.Scale(kLineGap);
+    RECT descriptionRect = {text.left + indent, 0, text.right, 0};
     DrawTextA(dc, description.c_str(), static_cast<int>(description.size()), &descriptionRect,
               kDescriptionFormat | DT_CALCRECT);
     const int titleHeight = titleRect.bottom - titleRect.top;
     const int descriptionHeight = descriptionRect.bottom - descriptionRect.top;
     const int top =
-        std::max<int>(text.top, text.top + (text.bottom - text.top - titleHeight - kLineGap - descriptionHeight) / 2);
+        std::max<int>(text.top, text.top + (text.bottom - text.top - titleHeight - gap - descriptionHeight) / 2);
     titleRect = {text.left, top, text.right, top + titleHeight};
-    descriptionRect = {text.left + kDescriptionIndent, titleRect.bottom + kLineGap, text.right, text.bottom};
+    descriptionRect = {text.left + indent, titleRect.bottom + gap, text.right, text.bottom};
 
     DrawTextA(dc, description.c_str(), static_cast<int>(description.size()), &descriptionRect, kDescriptionFormat);
     SelectObject(dc, state.boldFont ? state.boldFont.Get() : normal);
@@ -86,14 +90,17 @@ void Paint(HWND band, const BandState& state) {
     RECT line = client;
     DrawEdge(dc, &line, EDGE_ETCHED, BF_BOTTOM);
 
-    RECT text = {client.left + kMargin, client.top + 2, client.right - kMargin, client.bottom - 2};
+    const DpiScale dpi = WindowDpi::Of(band);
+    const int margin = dpi.Scale(kMargin);
+    const int inset = dpi.Scale(kTextInset);
+    RECT text = {client.left + margin, client.top + inset, client.right - margin, client.bottom - inset};
     if (state.icon != nullptr) {
-        const int top = (client.bottom - kIconSize) / 2;
-        DrawIconEx(dc, client.right - kMargin - kIconSize, top, state.icon, kIconSize, kIconSize, 0, nullptr,
+        const int size = dpi.Scale(kIconSize);
+        DrawIconEx(dc, client.right - margin - size, (client.bottom - size) / 2, state.icon, size, size, 0, nullptr,
                    DI_NORMAL);
-        text.right -= kIconSize + kMargin;
+        text.right -= size + margin;
     }
-    DrawLines(dc, state, text, TextOf(band));
+    DrawLines(dc, state, text, TextOf(band), dpi);
     EndPaint(band, &paint);
 }
 
@@ -114,6 +121,8 @@ LRESULT HandleMessage(HWND band, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(state != nullptr ? state->font : nullptr);
+    case STM_GETICON:
+        return reinterpret_cast<LRESULT>(state != nullptr ? state->icon : nullptr);
     case STM_SETICON:
         if (state != nullptr) {
             const HICON previous = std::exchange(state->icon, reinterpret_cast<HICON>(wParam));

@@ -6,6 +6,7 @@
 #include "core/Passcard.h"
 #include "shell/win32/ui/DisplayText.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,8 +26,12 @@ bool PasscardTree::Create(HWND parent, int id, bool lines) {
 
 void PasscardTree::Attach(HWND tree, bool lines) {
     m_window = tree;
-    TreeView_SetImageList(m_window, SharedIcons::Get(), TVSIL_NORMAL);
+    SetDpi(WindowDpi::Of(tree));
     SetLines(lines);
+}
+
+void PasscardTree::SetDpi(const DpiScale& dpi) const {
+    TreeView_SetImageList(m_window, SharedIcons::Get(dpi), TVSIL_NORMAL);
 }
 
 void PasscardTree::SetLines(bool lines) const {
@@ -48,6 +53,7 @@ void PasscardTree::Fill(Database& database) {
     SendMessageA(m_window, WM_SETREDRAW, TRUE, 0);
     TreeView_SelectItem(m_window, root);
     TreeView_EnsureVisible(m_window, root);
+    ScrollToLeftEdge();
 }
 
 void PasscardTree::Clear() {
@@ -183,7 +189,15 @@ bool PasscardTree::Select(const ModelNode* node) const {
     }
     TreeView_SelectItem(m_window, item);
     TreeView_EnsureVisible(m_window, item);
+    ScrollToLeftEdge();
     return true;
+}
+
+void PasscardTree::ScrollToLeftEdge() const {
+    // Showing an item scrolls sideways to where its name starts; with a name longer than the pane is
+    // wide (or in a tree not yet given its size, at the start) the tree would stay there, hiding the
+    // root and every expand button. The user still scrolls to the rest of a long name.
+    SendMessageA(m_window, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
 }
 
 void PasscardTree::ExpandBelow(HTREEITEM item, UINT action) const {

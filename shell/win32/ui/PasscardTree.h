@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/DpiScale.h"
 #include "shell/NodeEditing.h"
 
 #include <windows.h>
@@ -40,6 +41,8 @@ public:
     // Takes over a tree control a dialog template made.
     void Attach(HWND tree, bool lines);
     HWND Handle() const noexcept { return m_window; }
+    // The window's resolution, when it changes: the icons follow.
+    void SetDpi(const DpiScale& dpi) const;
 
     // Empties the tree, then inserts the database and everything down to the passcards, expanded,
     // with the root selected.
@@ -86,6 +89,7 @@ private:
     HTREEITEM Insert(HTREEITEM parent, ModelNode& node, HTREEITEM after = TVI_LAST) const;
     void InsertChildren(HTREEITEM item, ModelNode& node) const;
     void ExpandBelow(HTREEITEM item, UINT action) const;
+    void ScrollToLeftEdge() const;
 
     HWND m_window = nullptr;
     bool m_showItems = false;

@@ -4,6 +4,9 @@
 #include "shell/win32/ui/ScopedHandles.h"
 
 #include <array>
+#include <map>
+#include <mutex>
+#include <utility>
 
 namespace vaultlet {
 namespace {
@@ -19,29 +22,51 @@ constexpr std::array<int, SharedIcons::kCount> kResourceOrder = {
 };
 static_assert(kResourceOrder.size() == VAULTLET_NODE_ICON_COUNT);
 
-UniqueImageList Build() {
+HICON LoadSized(int resource, int size) {
+    return static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+UniqueImageList Build(int size) {
     constexpr int kInitialCapacity = 16;
     constexpr int kGrowth = 1;
-    UniqueImageList list(
-        ImageList_Create(SharedIcons::kSize, SharedIcons::kSize, ILC_COLOR32 | ILC_MASK, kInitialCapacity, kGrowth));
+    UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kInitialCapacity, kGrowth));
     if (!list) {
         return list;
     }
-    const HINSTANCE module = GetModuleHandleA(nullptr);
     for (const int resource : kResourceOrder) {
-        UniqueIcon icon(static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(resource), IMAGE_ICON,
-                                                      SharedIcons::kSize, SharedIcons::kSize, LR_DEFAULTCOLOR)));
+        UniqueIcon icon(LoadSized(resource, size));
         // A missing picture still takes its place, so later image numbers keep their meaning.
         ImageList_AddIcon(list.Get(), icon ? icon.Get() : LoadIconA(nullptr, IDI_APPLICATION));
     }
     return list;
 }
 
+// Windows of several threads (the tests' among them) ask for the lists.
+std::mutex g_lock;
+
 } // namespace
 
-HIMAGELIST SharedIcons::Get() {
-    static const UniqueImageList list = Build();
+HIMAGELIST SharedIcons::Get(const DpiScale& dpi) {
+    static std::map<int, UniqueImageList> lists;
+    const int size = dpi.Scale(kSize);
+    const std::lock_guard<std::mutex> lock(g_lock);
+    UniqueImageList& list = lists[size];
+    if (!list) {
+        list = Build(size);
+    }
     return list.Get();
+}
+
+HICON SharedIcons::Picture(int resource, const DpiScale& dpi) {
+    static std::map<std::pair<int, int>, UniqueIcon> pictures;
+    const int size = dpi.Scale(kSize);
+    const std::lock_guard<std::mutex> lock(g_lock);
+    UniqueIcon& picture = pictures[{resource, size}];
+    if (!picture) {
+        picture.Reset(LoadSized(resource, size));
+    }
+    return picture.Get();
 }
 
 int SharedIcons::ResourceOf(int image) {

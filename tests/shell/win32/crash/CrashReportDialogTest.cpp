@@ -3,6 +3,7 @@
 #include "shell/win32/crash/CrashReportDialog.h"
 
 #include "resources/resource.h"
+#include "shell/win32/ui/WindowDpi.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/LoopbackHttpServer.h"
@@ -75,7 +76,7 @@ TEST_F(CrashReportDialogTest, ExplainsShowsTheReportAndOpensADescriptionBox) {
         const int height = HeightOf(window);
         Click(window, IDC_CRASH_MORE_LINK);
         EXPECT_TRUE(test::WaitUntil([&] { return IsVisible(window, IDC_CRASH_DESCRIPTION); }));
-        EXPECT_EQ(HeightOf(window), height + CrashReportDialog::kDescriptionGrowth);
+        EXPECT_EQ(HeightOf(window), height + WindowDpi::Of(window).Scale(CrashReportDialog::kDescriptionGrowth));
         EXPECT_TRUE(IsVisible(window, IDC_CRASH_DESCRIBE_LABEL));
         EXPECT_FALSE(IsVisible(window, IDC_CRASH_MORE_LINK));
 

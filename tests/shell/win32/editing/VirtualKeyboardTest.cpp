@@ -5,6 +5,7 @@
 #include "resources/resource.h"
 #include "shell/VirtualKeyboardLayout.h"
 #include "shell/win32/ui/DialogTemplate.h"
+#include "shell/win32/ui/WindowDpi.h"
 #include "tests/support/win32/GuiDriver.h"
 
 #include <gtest/gtest.h>
@@ -107,7 +108,8 @@ ScreenPoint ExpectedPlace(HWND host, HWND keyboard, int box = kPasswordBox) {
     RECT own;
     GetWindowRect(GetDlgItem(host, box), &target);
     GetWindowRect(keyboard, &own);
-    return VirtualKeyboardLayout::Placement(target.left, target.right, target.bottom, own.right - own.left);
+    return VirtualKeyboardLayout::Placement(target.left, target.right, target.bottom, own.right - own.left,
+                                            WindowDpi::Of(host));
 }
 
 bool StandsAt(HWND keyboard, ScreenPoint at) {

@@ -43,6 +43,12 @@ using test::WaitUntil;
 
 class MainFrameTest : public test::MainFrameFixture {};
 
+int WidthOf(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    return place.right - place.left;
+}
+
 TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
     CurrentDatabase::Get()->At(1)->Add(
         test::MakePasscard("Bank", {{ItemType::Login, "account 42"}, {ItemType::Url, "bank.example"}}));
@@ -824,6 +830,95 @@ TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize)
     Start();
     EXPECT_TRUE(IsWindowVisible(m_tree)) << "the next start opens compact";
     EXPECT_FALSE(IsWindowVisible(m_list));
+}
+
+TEST_F(MainFrameTest, AMaximizedWindowStaysMaximizedThroughTheCompactLayoutAndARestart) {
+    Start();
+    Send(WM_SYSCOMMAND, SC_MAXIMIZE);
+    ASSERT_TRUE(IsZoomed(m_frame));
+    // A maximised window cannot be widened: the compact one leaves that state.
+    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
+    EXPECT_FALSE(IsZoomed(m_frame));
+    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
+    EXPECT_TRUE(IsZoomed(m_frame)) << "the normal layout comes back maximised";
+    Send(WM_CLOSE);
+    ASSERT_TRUE(Ended());
+    EXPECT_EQ(Settings::Read(setting::kMainWindowMaximized), 1);
+    LoadCurrent();
+    Start();
+    EXPECT_TRUE(IsZoomed(m_frame));
+}
+
+TEST_F(MainFrameTest, SizesStoredAtAnotherScalingAreConvertedAndAllPanesStayUsable) {
+    // Stored at 200 %: a window of 1064 x 900 pixels and a tree pane of 360 is 532 x 450 and 180 at 100 %
+    // (the tests' display), where the window stays at its place.
+    Settings::Write(setting::kMainWindowDpi, 192);
+    Settings::Write(setting::kMainWindowLeft, 40);
+    Settings::Write(setting::kMainWindowTop, 30);
+    Settings::Write(setting::kMainWindowRight, 40 + 1064);
+    Settings::Write(setting::kMainWindowBottom, 30 + 900);
+    Settings::Write(setting::kPaneTree, 360);
+    Start();
+    RECT place{};
+    GetWindowRect(m_frame, &place);
+    EXPECT_EQ(place.left, 40);
+    EXPECT_EQ(place.right - place.left, 532);
+    EXPECT_EQ(place.bottom - place.top, 450);
+    EXPECT_EQ(WidthOf(m_tree), 180);
+    Send(WM_CLOSE);
+    ASSERT_TRUE(Ended());
+    EXPECT_EQ(Settings::Read(setting::kMainWindowDpi), 96) << "stored at today's scaling";
+    EXPECT_EQ(Settings::Read(setting::kMainWindowRight) - Settings::Read(setting::kMainWindowLeft), 532);
+
+    // A tree pane stored wider than the window leaves the list more than one column.
+    Settings::Write(setting::kPaneTree, 500);
+    LoadCurrent();
+    Start();
+    EXPECT_GE(WidthOf(m_list), ListView_GetColumnWidth(m_list, 0) + ListView_GetColumnWidth(m_list, 1) / 2);
+}
+
+TEST_F(MainFrameTest, AMoveToAMonitorWithOtherScalingScalesPanesPicturesAndFonts) {
+    // Wine has one scaling for the whole display and never sends WM_DPICHANGED; Windows does when the
+    // window moves onto a monitor at 150 %, suggesting where the window goes at that size.
+    constexpr UINT kDpiChanged = 0x02E0;
+    Start();
+    const auto fontHeight = [](HWND pane) {
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(pane, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return std::abs(font.lfHeight);
+    };
+    const auto infoPaneWidth = [&] {
+        RECT pane{};
+        SendMessageA(GetDlgItem(m_frame, IDC_MAIN_STATUS), SB_GETRECT, StatusBar::kInfoPart,
+                     reinterpret_cast<LPARAM>(&pane));
+        return pane.right - pane.left;
+    };
+    const int column = ListView_GetColumnWidth(m_list, 0);
+    const int noteFont = fontHeight(m_note);
+    const int infoPane = infoPaneWidth();
+    RECT suggested{20, 10, 20 + 798, 10 + 675};
+    Send(kDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT place{};
+    GetWindowRect(m_frame, &place);
+    EXPECT_TRUE(EqualRect(&place, &suggested));
+    EXPECT_EQ(WidthOf(m_tree), 270);
+    EXPECT_EQ(ListView_GetColumnWidth(m_list, 0), column * 3 / 2);
+    int icon = 0;
+    ImageList_GetIconSize(TreeView_GetImageList(m_tree, TVSIL_NORMAL), &icon, &icon);
+    EXPECT_EQ(icon, 24);
+    EXPECT_NEAR(fontHeight(m_note), noteFont * 3 / 2, 1);
+    EXPECT_NEAR(infoPaneWidth(), infoPane * 3 / 2, 1);
+}
+
+TEST_F(MainFrameTest, AVeryLongNameLeavesTheTreeAtItsLeftEdge) {
+    // Wider than the tree pane: showing it scrolls the tree sideways, past the root and the expand buttons.
+    const std::string name(200, 'W');
+    CurrentDatabase::Get()->At(2)->Add(test::MakePasscard(name, {{ItemType::Login, "someone"}}));
+    Start();
+    EXPECT_EQ(GetScrollPos(m_tree, SB_HORZ), 0) << "filled before the pane had its size";
+    Send(MSG_SELECT_NODE, 0, reinterpret_cast<LPARAM>(CurrentDatabase::Get()->At(2)->At(0)));
+    ASSERT_EQ(TreeText(TreeView_GetSelection(m_tree)), name);
+    EXPECT_EQ(GetScrollPos(m_tree, SB_HORZ), 0);
 }
 
 TEST_F(MainFrameTest, SettingsAreAppliedWhenTheDialogCloses) {

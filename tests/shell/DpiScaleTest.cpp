@@ -1,0 +1,41 @@
+#include "shell/DpiScale.h"
+
+#include <gtest/gtest.h>
+
+namespace vaultlet {
+namespace {
+
+TEST(DpiScaleTest, LengthsGrowWithTheResolutionAndRoundToTheNearestPixel) {
+    struct Case {
+        int dpi;
+        int length;
+        int scaled;
+    };
+    const Case cases[] = {
+        {96, 532, 532}, {120, 532, 665}, {144, 532, 798}, {192, 532, 1064}, {120, 5, 6}, // 6.25
+        {144, 5, 8}, // 7.5: halves round away from zero
+        {144, -5, -8},  {168, 1, 2},     {96, 0, 0},
+    };
+    for (const Case& each : cases) {
+        EXPECT_EQ(DpiScale(each.dpi).Scale(each.length), each.scaled) << each.dpi << " " << each.length;
+    }
+}
+
+TEST(DpiScaleTest, SizesMeasuredAtOneResolutionComeToAnother) {
+    EXPECT_EQ(DpiScale(96).From(798, DpiScale(144)), 532);
+    EXPECT_EQ(DpiScale(192).From(300, DpiScale(120)), 480);
+    EXPECT_EQ(DpiScale(144).From(300, DpiScale(144)), 300);
+}
+
+TEST(DpiScaleTest, ValuesThatAreNoResolutionCountAsTheDesignOne) {
+    for (const int broken : {0, -96, 1, 47, 961, 1 << 30}) {
+        EXPECT_EQ(DpiScale(broken).Dpi(), DpiScale::kDesignDpi) << broken;
+    }
+    EXPECT_EQ(DpiScale(48).Dpi(), 48);
+    EXPECT_EQ(DpiScale(960).Dpi(), 960);
+    // The widest screens times the highest scaling stay far inside an int.
+    EXPECT_EQ(DpiScale(960).Scale(100000), 1000000);
+}
+
+} // namespace
+} // namespace vaultlet
