@@ -68,5 +68,19 @@ vaultlet_wine_removable_drives() {
     printf 'VAULTTEST\n' >"$WINEPREFIX/removable-r/.windows-label"
 }
 
+# Sets the display resolution the prefix's programs see (Wine's LogPixels: 96 is 100 % scaling, 144 is 150 %).
+# A program reads it when it starts; the prefix's background services are ended when it changes, so that
+# none of them keeps the old one.
+vaultlet_wine_dpi() { # vaultlet_wine_dpi DPI
+    local key='HKCU\Control Panel\Desktop' current
+    current=$("$VAULTLET_WINE" reg query "$key" /v LogPixels </dev/null 2>/dev/null | tr -d '\r' |
+        awk '$1 == "LogPixels" { print $3 }')
+    [ -n "$current" ] && [ "$((current))" -eq "$1" ] && return 0
+    "$VAULTLET_WINE" reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1 || return 1
+    "$VAULTLET_WINESERVER" -k 2>/dev/null
+    "$VAULTLET_WINESERVER" -w 2>/dev/null
+    return 0
+}
+
 VAULTLET_WINE=/usr/lib/wine/wine64
 VAULTLET_WINESERVER=/usr/lib/wine/wineserver64
