@@ -417,14 +417,22 @@ def carried_move():
     return outlined(rect(8.5, 10, 15.5, 15.5), rect(9.3, 10.8, 14.7, 14.7), GREY, rgb(0xFFFFFF, 160))
 
 
-def write_cursor(path, shapes, size=32):
+# The system's cursor size at 100, 150 and 200 % scaling.
+CURSOR_SIZES = (32, 48, 64)
+
+
+def write_cursor(path, shapes, sizes=CURSOR_SIZES):
     # A cursor file is an icon file of type 2 whose entries hold the hot spot where an icon has its
     # planes and bit count; the hot spot is the pointer's tip.
-    image = icon_image(render(shapes, size))
-    directory = struct.pack('<HHH', 0, 2, 1)
-    entry = struct.pack('<BBBBHHII', size % 256, size % 256, 0, 0, 0, 0, len(image), 6 + 16)
+    images = [icon_image(render(shapes, size)) for size in sizes]
+    directory = struct.pack('<HHH', 0, 2, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b''
+    for size, image in zip(sizes, images):
+        entries += struct.pack('<BBBBHHII', size % 256, size % 256, 0, 0, 0, 0, len(image), offset)
+        offset += len(image)
     with open(path, 'wb') as out:
-        out.write(directory + entry + image)
+        out.write(directory + entries + b''.join(images))
 
 
 def main():
