@@ -7,14 +7,13 @@
 // its first line; prints each fault and ends with 1 when there was any.
 #include "tools/gallery/Gallery.h"
 
-#include "tools/gallery/LayoutCheck.h"
-#include "tools/gallery/PlantedFaults.h"
-
 #include "core/NewDatabase.h"
 #include "services/LanguagePack.h"
 #include "services/UpdateEndpoint.h"
 #include "shell/SettingsLocation.h"
 #include "shell/win32/ui/WindowDpi.h"
+#include "tools/gallery/LayoutCheck.h"
+#include "tools/gallery/PlantedFaults.h"
 
 #include <windows.h>
 
