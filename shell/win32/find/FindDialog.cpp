@@ -8,6 +8,7 @@
 #include "shell/win32/ui/HeaderBand.h"
 #include "shell/win32/ui/PasscardTree.h"
 #include "shell/win32/ui/SharedIcons.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <utility>
 
@@ -36,7 +37,7 @@ bool FindDialog::OnInit() {
 
     m_view = ListView(Item(IDC_FIND_LIST));
     m_view.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    m_view.SetSmallImages(SharedIcons::Get());
+    m_view.SetSmallImages(SharedIcons::Get(WindowDpi::Of(Handle())));
     AddColumns();
     SetItemText(IDC_FIND_TEXT, m_text);
     m_ready = true;
@@ -48,7 +49,7 @@ bool FindDialog::OnInit() {
 
 void FindDialog::AddColumns() {
     const LanguagePack& language = LanguagePack::Instance();
-    const int width = m_view.ClientWidth() - GetSystemMetrics(SM_CXVSCROLL);
+    const int width = m_view.ClientWidth() - WindowDpi::Metric(SM_CXVSCROLL, WindowDpi::Of(Handle()));
     const int entry = width * 3 / 5;
     m_view.AddColumn(kEntryColumn, language.getString(IDS_FIND_COLUMN_ENTRY), entry);
     m_view.AddColumn(kPlacesColumn, language.getString(IDS_FIND_COLUMN_PLACES), width - entry);
