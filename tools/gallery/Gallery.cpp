@@ -166,6 +166,10 @@ std::optional<std::vector<std::string>> FaultsOf(const Entry& entry, bool& syste
                 const std::vector<std::string> each = CheckLayout(window);
                 found.insert(found.end(), each.begin(), each.end());
             }
+            if (entry.expect) {
+                const std::vector<std::string> more = entry.expect(window);
+                found.insert(found.end(), more.begin(), more.end());
+            }
         }
     });
     return shown ? std::optional(found) : std::nullopt;
@@ -253,8 +257,8 @@ std::string Scene::MakeDatabase(const std::string& fileName, const std::string& 
     return path;
 }
 
-Registration::Registration(const char* name, Show show, int windows) {
-    MutableEntries()[name] = Entry{std::move(show), windows};
+Registration::Registration(const char* name, Show show, int windows, Expect expect) {
+    MutableEntries()[name] = Entry{std::move(show), windows, std::move(expect)};
 }
 
 const std::map<std::string, Entry>& Entries() {

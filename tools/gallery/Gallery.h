@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace vaultlet::gallery {
 
@@ -35,17 +36,21 @@ private:
 };
 
 using Show = std::function<void(Scene&)>;
+// What the layout check asks of a scene beyond what it asks of every scene (LayoutCheck.h), given each
+// of the scene's windows: one line per fault, none when right.
+using Expect = std::function<std::vector<std::string>(HWND)>;
 
 struct Entry {
     Show show;
     // How many top-level windows the scene shows at once (a dialog with the virtual keyboard: 2);
     // the picture covers all of them.
     int windows = 1;
+    Expect expect;
 };
 
 class Registration {
 public:
-    Registration(const char* name, Show show, int windows = 1);
+    Registration(const char* name, Show show, int windows = 1, Expect expect = nullptr);
 };
 
 const std::map<std::string, Entry>& Entries();

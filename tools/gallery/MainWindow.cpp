@@ -12,10 +12,13 @@
 #include "shell/Settings.h"
 #include "shell/win32/autofill/AutofillPasscardDialog.h"
 #include "shell/win32/mainframe/MainFrame.h"
+#include "shell/win32/ui/WindowDpi.h"
 
 #include <commctrl.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace vaultlet::gallery {
 namespace {
@@ -75,7 +78,23 @@ void SelectBookshop(HWND frame) {
 
 namespace {
 
-const Registration kMainWindow("main-window", [](Scene& scene) { RunMainWindow(scene, SelectBookshop); });
+// A first start (nothing stored) opens the window as much larger than at 100 % as the scaling makes
+// its text: 1.5 times at 150 %.
+std::vector<std::string> OpensAtTheScaledDefaultSize(HWND frame) {
+    const DpiScale dpi = WindowDpi::Of(frame);
+    RECT place{};
+    GetWindowRect(frame, &place);
+    const SIZE wanted{dpi.Scale(MainFrame::kDefaultWidth), dpi.Scale(MainFrame::kDefaultHeight)};
+    const SIZE size{place.right - place.left, place.bottom - place.top};
+    if (size.cx == wanted.cx && size.cy == wanted.cy) {
+        return {};
+    }
+    return {"the main window opens at " + std::to_string(size.cx) + " x " + std::to_string(size.cy) + " pixels, not " +
+            std::to_string(wanted.cx) + " x " + std::to_string(wanted.cy)};
+}
+
+const Registration kMainWindow(
+    "main-window", [](Scene& scene) { RunMainWindow(scene, SelectBookshop); }, 1, OpensAtTheScaledDefaultSize);
 
 const Registration kCompact("main-window-compact", [](Scene& scene) {
     Settings::Write(setting::kCompactMode, 1);

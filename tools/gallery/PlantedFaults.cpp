@@ -62,13 +62,15 @@ protected:
     std::string_view HelpPage() const override { return {}; }
 };
 
+void ShowFaultyDialog(Scene&) {
+    FaultyDialog dialog;
+    dialog.RunModal(nullptr);
+}
+
 } // namespace
 
 const Entry& PlantedFaultsScene() {
-    static const Entry scene{[](Scene&) {
-        FaultyDialog dialog;
-        dialog.RunModal(nullptr);
-    }};
+    static const Entry scene{ShowFaultyDialog, 1, nullptr};
     return scene;
 }
 

@@ -67,6 +67,9 @@ struct FrameState;
 class MainFrame final : public Window, private FrameHost {
 public:
     static constexpr const char* kClassName = kMainFrameClassName;
+    // The window's size when none is stored, in pixels at 96 DPI.
+    static constexpr int kDefaultWidth = 532;
+    static constexpr int kDefaultHeight = 450;
 
     MainFrame(RizeThread* rizeThread, DatabaseFolders folders);
     ~MainFrame() override;

@@ -22,13 +22,6 @@
 #include <string>
 
 namespace vaultlet {
-namespace {
-
-// The window's size at 96 DPI when none is stored.
-constexpr int kDefaultWidth = 532;
-constexpr int kDefaultHeight = 450;
-
-} // namespace
 
 bool MainFrame::CreateChildren() {
     if (!m_toolbar.Create(Handle()) || !m_status.Create(Handle(), IDC_MAIN_STATUS)) {
@@ -72,6 +65,7 @@ void MainFrame::LayoutChildren() {
         // copy of its old picture at the new place does not match what a resized list shows.
         SetWindowPos(window, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     };
     place(m_treeTitle, layout.TreeTitle());
     place(m_search.Handle(), layout.Search());
