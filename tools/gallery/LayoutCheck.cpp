@@ -219,10 +219,12 @@ std::optional<std::string> StatusPanesFit(HWND control) {
         text.resize(static_cast<std::size_t>(length));
         RECT pane{};
         SendMessageA(control, SB_GETRECT, part, reinterpret_cast<LPARAM>(&pane));
-        const int height = pane.bottom - pane.top - 2 * kPaneEdge;
-        int room = pane.right - pane.left - 2 * kPaneEdge - kPaneTextIndent;
+        // Where the system keeps these in unscaled pixels, the scaled ones ask for a little more room.
+        const int edge = dpi.Scale(kPaneEdge);
+        const int height = pane.bottom - pane.top - 2 * edge;
+        int room = pane.right - pane.left - 2 * edge - dpi.Scale(kPaneTextIndent);
         if (SendMessageA(control, SB_GETICON, part, 0) != 0) {
-            room -= kPaneIconGap + height;
+            room -= dpi.Scale(kPaneIconGap) + height;
         }
         if (grip && part == parts - 1) {
             room -= WindowDpi::Metric(SM_CXVSCROLL, dpi) + 1;
