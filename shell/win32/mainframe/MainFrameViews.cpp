@@ -148,7 +148,7 @@ void MainFrame::ApplyCompact(bool compact, bool store) {
 int MainFrame::CompactWidth() const {
     // The bar's own flag: at the start the window itself is not shown yet.
     const bool statusShown = (GetWindowLongPtrA(m_status.Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
-    const int status = statusShown ? m_status.InfoWidth() : 0;
+    const int status = statusShown ? m_status.MinimumWidth() : 0;
     return std::max(m_splitter.TreeWidth(), status);
 }
 

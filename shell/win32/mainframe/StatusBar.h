@@ -32,8 +32,9 @@ public:
     // Sizes itself along the parent's bottom edge and re-divides its panes.
     void Layout() const;
     int Height() const;
-    // The width that shows the right pane's text whole, with its icon, borders and the size grip.
-    int InfoWidth() const;
+    // The narrowest bar that shows its right-hand panes whole: the statistics or the countdown with
+    // its icon, and the unsaved-changes pane with the size grip.
+    int MinimumWidth() const { return InfoWidth() + UnsavedPaneWidth(); }
 
     void SetText(std::string_view text) const;
     // The statistics of the database, or nothing without one.
@@ -48,6 +49,8 @@ public:
 
 private:
     void SetInfo(std::string_view text, int image);
+    // The width that shows the statistics or countdown whole, with its icon and the pane's borders.
+    int InfoWidth() const;
     // The unsaved-changes pane's width: its text in the bar's font, with room for the pane's edges
     // and the size grip.
     int UnsavedPaneWidth() const;
