@@ -18,6 +18,8 @@
 #include "shell/win32/mainframe/MainFrame.h"
 #include "shell/win32/mainframe/WindowsSessionEnd.h"
 #include "shell/win32/system/RizeThread.h"
+#include "shell/win32/system/UserGuide.h"
+#include "shell/win32/ui/Dialog.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "shell/win32/ui/SharedIcons.h"
 #include "shell/win32/ui/WindowDpi.h"
@@ -137,6 +139,7 @@ int Startup::Run(std::string_view commandLineText, int showCommand) {
             return 0;
         }
         SharedIcons::Get(WindowDpi::System());
+        Dialog::SetHelpOpener(&UserGuide::OpenPage);
         ChooseSettingsAndLanguage(commandLine);
         instance.emplace();
         if (instance->RunsElsewhere()) {

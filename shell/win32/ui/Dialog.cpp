@@ -2,7 +2,6 @@
 
 #include "resources/StringIds.h"
 #include "shell/UserGuidePages.h"
-#include "shell/win32/system/UserGuide.h"
 #include "shell/win32/ui/CodePageText.h"
 #include "shell/win32/ui/CommandCodes.h"
 #include "shell/win32/ui/ControlClasses.h"
@@ -170,7 +169,9 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return FALSE;
     case WM_HELP:
         // F1 anywhere in the dialog: its controls hand the request up to here.
-        UserGuide::OpenPage(m_window, HelpPage());
+        if (s_helpOpener != nullptr) {
+            s_helpOpener(m_window, HelpPage());
+        }
         return TRUE;
     default: {
         INT_PTR result = FALSE;

@@ -31,6 +31,11 @@ public:
 
     HWND Handle() const noexcept { return m_window; }
 
+    // Where F1 in a dialog goes: the program points it at its user guide when it starts. Until then
+    // F1 does nothing. (The guide lives with the desktop services, above the dialogs.)
+    using HelpOpener = void (*)(HWND owner, std::string_view page);
+    static void SetHelpOpener(HelpOpener opener) noexcept { s_helpOpener = opener; }
+
 protected:
     // A dialog from the program's resources.
     explicit Dialog(int templateId) : m_templateId(templateId) {}
@@ -78,6 +83,8 @@ protected:
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    static inline HelpOpener s_helpOpener = nullptr;
 
     int m_templateId = 0;
     const DLGTEMPLATE* m_memoryTemplate = nullptr;

@@ -5,6 +5,8 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingsLocation.h"
 #include "shell/win32/system/ShellOpen.h"
+#include "shell/win32/system/UserGuide.h"
+#include "shell/win32/ui/Dialog.h"
 #include "shell/win32/ui/MessageBoxes.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/win32/GuiDriver.h"
@@ -30,6 +32,8 @@ void ShellGuiFixture::SetUp() {
         m_flags.push_back(flags);
         return m_answer;
     });
+    // As the program's start does: F1 in a dialog opens the guide.
+    Dialog::SetHelpOpener(&UserGuide::OpenPage);
     ShellOpen::SetOpener([this](const std::string& target, const std::string& parameters) {
         std::lock_guard<std::mutex> lock(m_lock);
         m_opened.push_back(parameters.empty() ? target : target + " " + parameters);
