@@ -73,8 +73,9 @@ vaultlet_wine_removable_drives() {
 # none of them keeps the old one.
 vaultlet_wine_dpi() { # vaultlet_wine_dpi DPI
     local key='HKCU\Control Panel\Desktop' current
+    # A fresh prefix has no such value, and the query then fails: callers may run under "set -e".
     current=$("$VAULTLET_WINE" reg query "$key" /v LogPixels </dev/null 2>/dev/null | tr -d '\r' |
-        awk '$1 == "LogPixels" { print $3 }')
+        awk '$1 == "LogPixels" { print $3 }') || current=""
     [ -n "$current" ] && [ "$((current))" -eq "$1" ] && return 0
     "$VAULTLET_WINE" reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1 || return 1
     "$VAULTLET_WINESERVER" -k 2>/dev/null
