@@ -94,11 +94,19 @@ EOF
 cli import "$database" xml "Z:$work/shop.xml" || { echo "FAIL: the passcard could not be imported"; exit 1; }
 
 # The login: the database given on the command line, the password typed.
-"$VAULTLET_WINE" "$program" -c "Z:$work/Vaultlet.ini" "$database" >/dev/null 2>&1 &
-pids+=($!)
+"$VAULTLET_WINE" "$program" -c "Z:$work/Vaultlet.ini" "$database" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
 check "the login appears" wait_until 60 has_window "Quillmoth Keyhaven"
 login=$(visible_window "Quillmoth Keyhaven")
 [ -n "$login" ] || {
+    if running "$program_pid"; then
+        echo "--- the program runs"
+    else
+        wait "$program_pid"
+        echo "--- the program ended with status $?"
+    fi
+    cat "$work/program.log"
     show_state
     checks_summary "real input"
 }
