@@ -7,11 +7,22 @@
 
 #include <climits>
 #include <cstdint>
+#include <mutex>
 
 namespace vaultlet {
 namespace {
 
+// One reader or writer of the ini file at a time in this process. A write loads the whole file,
+// changes one value and writes it all back: two threads writing at once (the main window storing
+// the last database while a dialog's thread stores its choice) would each write back the other's
+// value as it was before, and one change would be lost without a word.
+std::mutex& IniAccess() {
+    static std::mutex access;
+    return access;
+}
+
 std::optional<std::string> ReadIniValue(const std::string& section, const std::string& key) {
+    const std::lock_guard<std::mutex> lock(IniAccess());
     IniFile ini;
     ini.Load(SettingsLocation::Get());
     return ini.Get(section, key);
@@ -21,6 +32,7 @@ std::optional<std::string> ReadIniValue(const std::string& section, const std::s
 // cannot be read is left alone: writing an empty image over it would lose every other setting.
 template <typename Change>
 bool UpdateIni(Change change) {
+    const std::lock_guard<std::mutex> lock(IniAccess());
     IniFile ini;
     if (ini.Load(SettingsLocation::Get()) == IniFile::LoadResult::Unreadable) {
         return false;
@@ -75,6 +87,7 @@ std::vector<std::string> Settings::ReadList(const std::string& name) {
     if (!SettingsLocation::IsIniFile()) {
         return RegistryStore::ReadList(name);
     }
+    const std::lock_guard<std::mutex> lock(IniAccess());
     IniFile ini;
     ini.Load(SettingsLocation::Get());
     return ini.List(name);

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <thread>
 
 namespace vaultlet {
 namespace {
@@ -76,6 +78,27 @@ TEST_F(SettingsIniTest, ListsReplaceTheirWholeSection) {
     Settings::WriteList(setting::kDataBaseList, {});
     EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
     EXPECT_EQ(Settings::ReadString("Language", ""), "Russian");
+}
+
+// The main window and a dialog's thread store settings at the same time: each write loads the file,
+// changes its value and writes it back, and neither may undo the other's.
+TEST_F(SettingsIniTest, WritesFromTwoThreadsAtOnceAreAllKept) {
+    constexpr int kRounds = 200;
+    // Each thread reads its value back after every write; another thread's write may not undo it.
+    const auto writeRounds = [](const IntSetting& option, int& undone) {
+        for (int round = 1; round <= kRounds; ++round) {
+            Settings::Write(option, round);
+            undone += Settings::Read(option) != round ? 1 : 0;
+        }
+    };
+    int undoneThere = 0;
+    int undoneHere = 0;
+    std::thread other(writeRounds, std::cref(setting::kLockIdleMinutes), std::ref(undoneThere));
+    writeRounds(setting::kHealthExpiringDays, undoneHere);
+    other.join();
+    EXPECT_EQ(undoneThere + undoneHere, 0);
+    EXPECT_EQ(Settings::Read(setting::kLockIdleMinutes), kRounds);
+    EXPECT_EQ(Settings::Read(setting::kHealthExpiringDays), kRounds);
 }
 
 TEST_F(SettingsIniTest, StoredIntegersReadByTheirLeadingDigits) {
