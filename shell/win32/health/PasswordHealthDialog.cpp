@@ -83,21 +83,10 @@ bool PasswordHealthDialog::OnCommand(int id, int code, HWND control) {
 }
 
 bool PasswordHealthDialog::OnNotify(const NMHDR& header, LRESULT& result) {
-    if (header.idFrom != IDC_HEALTH_LIST) {
-        return false;
-    }
-    switch (header.code) {
-    case LVN_GETDISPINFOA:
-        AnswerDisplay(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
-        result = 0;
-        return true;
-    case NM_DBLCLK:
-        GoTo(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
-        result = 0;
-        return true;
-    default:
-        return false;
-    }
+    result = 0;
+    return header.idFrom == IDC_HEALTH_LIST &&
+           ListView::OnRowNotice(
+               header, [this](NMLVDISPINFOA& request) { AnswerDisplay(request); }, [this](int row) { GoTo(row); });
 }
 
 void PasswordHealthDialog::OnOk() {

@@ -45,4 +45,18 @@ ListView::Cell ListView::CellAt(POINT point) const {
     return {hit.iItem, hit.iSubItem};
 }
 
+bool ListView::OnRowNotice(const NMHDR& header, const std::function<void(NMLVDISPINFOA&)>& display,
+                           const std::function<void(int row)>& activate) {
+    switch (header.code) {
+    case LVN_GETDISPINFOA:
+        display(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+        return true;
+    case NM_DBLCLK:
+        activate(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace vaultlet

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string_view>
 
 namespace vaultlet {
@@ -31,6 +32,11 @@ public:
     int Selection() const { return ListView_GetNextItem(m_window, -1, LVNI_SELECTED); }
     // Selects and focuses the row; in a single-selection list the others lose the selection.
     void Select(int row) const;
+
+    // The notices of a virtual list whose rows lead somewhere: a row's texts are asked for, or a row
+    // is double-clicked. False for any other notice.
+    static bool OnRowNotice(const NMHDR& header, const std::function<void(NMLVDISPINFOA&)>& display,
+                            const std::function<void(int row)>& activate);
 
     // The row and column under a point of the control's client area; row -1 when no row is there.
     struct Cell {
