@@ -1,10 +1,7 @@
 #include "shell/RegistryStore.h"
 
-#include "shell/IniFile.h"
-#include "shell/ProgramOptions.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
-#include "shell/StartupEntry.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -73,14 +70,11 @@ protected:
     std::string m_previous;
 };
 
+// What Settings makes of the stored values (defaults, exports, batches) is SettingsTest's, on an ini
+// file; here the registry is the store.
 TEST_F(RegistryStoreTest, EveryReaderReturnsItsDefaultOnAnEmptyStore) {
-    for (const IntSetting& option : setting::kExportedInts) {
-        EXPECT_EQ(Settings::Read(option), option.defaultValue) << option.key;
-    }
-    EXPECT_EQ(Settings::Read(setting::kMonitor), 0);
-    for (const StringSetting& option : setting::kExportedStrings) {
-        EXPECT_EQ(Settings::Read(option), option.defaultValue) << option.key;
-    }
+    EXPECT_EQ(Settings::Read(setting::kAutoDestroyTimeout), setting::kAutoDestroyTimeout.defaultValue);
+    EXPECT_EQ(Settings::Read(setting::kLanguage), setting::kLanguage.defaultValue);
     EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
     EXPECT_EQ(Settings::ReadMachineInt("CheckUpdatesOnStart", 5), 5);
     EXPECT_EQ(Settings::ReadCheckUpdatesOnStart(), 0);
@@ -93,10 +87,11 @@ TEST_F(RegistryStoreTest, EveryReaderReturnsItsDefaultOnAnEmptyStore) {
 
 TEST_F(RegistryStoreTest, ValuesAreStoredWithTheirRegistryTypes) {
     Settings::WriteInt("PaneTree", -1);
-    Settings::WriteInt("AutoDestroyTimeout", 25);
+    ASSERT_TRUE(Settings::WriteInts({{"AutoDestroyTimeout", 25}, {"HonKeyKey", 71}}));
     Settings::WriteString("LastSelected", "C:\\new\\db.kvtdat");
     EXPECT_EQ(Settings::ReadInt("PaneTree", 0), -1);
     EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), 25);
+    EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 71);
     EXPECT_EQ(Settings::ReadString("LastSelected", ""), "C:\\new\\db.kvtdat");
 
     const auto dword = QueryRaw(HKEY_CURRENT_USER, kProductKey, "AutoDestroyTimeout");
@@ -107,25 +102,6 @@ TEST_F(RegistryStoreTest, ValuesAreStoredWithTheirRegistryTypes) {
     ASSERT_TRUE(text);
     EXPECT_EQ(text->type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(text->data, std::string("C:\\new\\db.kvtdat") + '\0');
-}
-
-TEST_F(RegistryStoreTest, ProgramOptionsGoToTheUserKeyAndTheRunEntry) {
-    ProgramOptions options;
-    options.keepOnTop = true;
-    options.showStatusBar = false;
-    options.hotKeyKey = 'Q';
-    options.hotKeyModifiers = 5;
-    options.runAtStartup = true;
-    ASSERT_TRUE(options.Store());
-    EXPECT_EQ(ProgramOptions::Load(), options);
-    const auto modifiers = QueryRaw(HKEY_CURRENT_USER, kProductKey, "HonKeyModifier");
-    ASSERT_TRUE(modifiers);
-    EXPECT_EQ(modifiers->type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(RegistryStore::ReadStartupEntry(), StartupEntry::CommandFor(RegistryStore::ExecutablePath()));
-
-    options.runAtStartup = false;
-    ASSERT_TRUE(options.Store());
-    EXPECT_FALSE(RegistryStore::ReadStartupEntry());
 }
 
 TEST_F(RegistryStoreTest, ValuesOfTheWrongShapeReadAsDefaults) {
@@ -183,33 +159,6 @@ TEST_F(RegistryStoreTest, TheMachineKeyGivesDefaultsAndTheInstalledFolder) {
     EXPECT_FALSE(Settings::IsInstalledCopy());
     SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, std::string(1, '\0'));
     EXPECT_FALSE(Settings::IsInstalledCopy());
-}
-
-TEST_F(RegistryStoreTest, ExportCopiesTheRegistryIntoAPortableFile) {
-    Settings::WriteInt("HonKeyKey", 71);
-    Settings::WriteInt("Monitor", 1);
-    Settings::WriteString("OpenFile", "C:\\hand\\over.kvtdat");
-    Settings::WriteList(setting::kDataBaseList, {"C:\\one.kvtdat", "C:\\two.kvtdat"});
-    SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "CheckUpdatesOnStart", REG_DWORD, std::string("\1\0\0\0", 4));
-    test::TempDir folder;
-    const std::string path = folder.File("Vaultlet.ini");
-    ASSERT_TRUE(Settings::ExportSettingsToIni(path));
-
-    IniFile ini;
-    ASSERT_EQ(ini.Load(path), IniFile::LoadResult::Loaded);
-    const auto& values = ini.Sections().at(Settings::kIniSection);
-    EXPECT_EQ(values.size(), setting::kExportedInts.size() + setting::kExportedStrings.size());
-    EXPECT_EQ(values.count("Monitor"), 0U);
-    EXPECT_EQ(ini.Get(Settings::kIniSection, "HonKeyKey"), "71");
-    EXPECT_EQ(ini.Get(Settings::kIniSection, "HonKeyModifier"), "6");
-    EXPECT_EQ(ini.Get(Settings::kIniSection, "CheckUpdatesOnStart"), "0");
-    EXPECT_EQ(ini.Get(Settings::kIniSection, "OpenFile"), "C:\\hand\\over.kvtdat");
-    EXPECT_EQ(ini.List(setting::kDataBaseList), (std::vector<std::string>{"C:\\one.kvtdat", "C:\\two.kvtdat"}));
-
-    // The exported file serves a portable copy as it is.
-    SettingsLocation::Set(path);
-    EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 71);
-    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList).size(), 2U);
 }
 
 TEST_F(RegistryStoreTest, TheStartupEntryNamesThisCopy) {

@@ -30,12 +30,8 @@ TEST(SharedIconsTest, HoldsTheThirtyFourSmallIconsInTheirFixedOrderAtEachResolut
         DeleteObject(info.hbmMask);
     }
     EXPECT_EQ(SharedIcons::ResourceOf(0), IDI_NODE_LOCATION);
-    EXPECT_EQ(SharedIcons::ResourceOf(6), IDI_NODE_DATABASE);
-    EXPECT_EQ(SharedIcons::ResourceOf(7), IDI_NODE_PASSCARD);
-    EXPECT_EQ(SharedIcons::ResourceOf(SharedIcons::kDatabaseFileImage), IDI_NODE_DATABASE_FILE);
-    EXPECT_EQ(SharedIcons::ResourceOf(SharedIcons::kLocalDatabaseFileImage), IDI_NODE_DATABASE_LOCAL);
-    EXPECT_EQ(SharedIcons::ResourceOf(33), IDI_NODE_CLOCK);
-    EXPECT_EQ(SharedIcons::ResourceOf(34), 0);
+    EXPECT_EQ(SharedIcons::ResourceOf(SharedIcons::kCount - 1), IDI_NODE_CLOCK);
+    EXPECT_EQ(SharedIcons::ResourceOf(SharedIcons::kCount), 0);
 }
 
 } // namespace
