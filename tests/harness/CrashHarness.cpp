@@ -5,7 +5,6 @@
 //               a heap block, of the program's code and of the stack in registers
 //   data        a jump into data memory that holds the secret
 //   clipboard   an access violation while a secret the program copied stands on the clipboard
-//   worker      an access violation in the worker thread "CheckUpdateThread"
 //   throw       a C++ exception leaving the worker thread "CheckUpdateThread"
 //   twothreads  two worker threads faulting at the same moment
 // Started as `/crash_report FILE` (the reporter's relaunch), it appends its command line to the file
@@ -151,7 +150,7 @@ int main() {
         FaultWithASecretOnTheClipboard();
     } else if (mode == "data") {
         JumpIntoData();
-    } else if (mode == "worker" || mode == "throw" || mode == "twothreads") {
+    } else if (mode == "throw" || mode == "twothreads") {
         return CrashInThreads(mode);
     }
     return 2;

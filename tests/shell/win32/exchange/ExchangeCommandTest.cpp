@@ -15,7 +15,6 @@
 #include "exchange/ImportReport.h"
 #include "exchange/XmlExport.h"
 #include "resources/StringIds.h"
-#include "services/LanguagePack.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/TextFormat.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
@@ -24,7 +23,6 @@
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
-#include <algorithm>
 #include <atomic>
 #include <filesystem>
 
@@ -37,7 +35,6 @@ using test::Text;
 
 constexpr int kExportXml = 1;
 constexpr int kExportHtml = 2;
-constexpr int kImportXml = 1;
 constexpr int kImportKeePass2 = 2;
 constexpr int kImportKeePass1 = 3;
 
@@ -137,16 +134,13 @@ TEST_F(ExchangeCommandTest, ExportWritesWhatTheChosenFormatWritesForTheDatabaseO
         ExportThroughDialog(c.node, c.filterIndex, path);
         const std::string expected = m_dir.File("expected");
         ASSERT_EQ(ExportThroughFilter(formats, c.filterIndex, expected, Open(), c.node), ExportOutcome::Written);
-        const std::string written = test::ReadFileBytes(path);
-        EXPECT_FALSE(written.empty());
-        EXPECT_TRUE(written == test::ReadFileBytes(expected)) << "the page or document differs";
+        EXPECT_TRUE(test::ReadFileBytes(path) == test::ReadFileBytes(expected)) << "the page or document differs";
         // Asked first, told after: the file holds every password in plain text.
         ASSERT_TRUE(WaitForMessages(2));
         const std::vector<std::string> messages = Messages();
         EXPECT_EQ(messages[messages.size() - 2], FormatText(Text(IDS_EXPORT_NOT_ENCRYPTED), {path}));
         EXPECT_EQ(MessageFlags()[messages.size() - 2], static_cast<UINT>(MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2));
         EXPECT_EQ(messages.back(), FormatText(Text(IDS_EXPORT_WRITTEN), {path}));
-        EXPECT_NE(messages.back().find(path), std::string::npos);
     }
     EXPECT_EQ(Messages().size(), 4u);
 }
@@ -174,45 +168,29 @@ TEST_F(ExchangeCommandTest, ExportThatIsCancelledOrCannotBeWrittenLeavesNoFile) 
     const std::string unwritable = m_dir.File("no such folder\\Passwords.xml");
     ExportThroughDialog(nullptr, kExportXml, unwritable);
     ASSERT_EQ(Messages().size(), 3u);
-    EXPECT_EQ(Messages()[2], FormatText(LanguagePack::Instance().getString(IDS_EXPORT_FAILED), {unwritable}));
-    EXPECT_NE(Messages()[2].find(unwritable), std::string::npos);
+    EXPECT_EQ(Messages()[2], FormatText(Text(IDS_EXPORT_FAILED), {unwritable}));
     EXPECT_EQ(MessageFlags()[2], static_cast<UINT>(MB_OK | MB_ICONSTOP));
     EXPECT_TRUE(m_dir.List().empty());
 }
 
-TEST_F(ExchangeCommandTest, ImportMergesEachFormatAndReportsTheFilesCounts) {
-    // The open database's own groups exported: every imported group's name is taken.
-    const std::string ownXml = m_dir.File("own.xml");
-    ASSERT_TRUE(XmlExport().exportTo(ownXml, Open(), nullptr));
-    const ImportFormatList formats;
-    struct Case {
-        int filterIndex;
-        std::string path;
-    };
-    // Each format's merge is ExchangeCommandsTest's; the KeePass 2 filter is chosen in the next test.
-    for (const Case& c : {Case{kImportXml, ownXml}, Case{kImportKeePass1, DataFile("KeePass1Export.xml")}}) {
-        SCOPED_TRACE(c.filterIndex);
-        Database reference;
-        for (const std::string& name : GroupNames(Open())) {
-            reference.Add(std::make_unique<Group>(name));
-        }
-        const ImportOutcome expected = ImportThroughFilter(formats, c.filterIndex, c.path, reference);
-        ASSERT_EQ(expected.status, ImportOutcome::Status::Merged);
-        const std::size_t messages = Messages().size();
-        ModifiedFlag::Clear();
-
-        int rebuilds = 0;
-        EXPECT_TRUE(ImportThroughDialog(c.filterIndex, c.path, rebuilds));
-        EXPECT_EQ(rebuilds, 1);
-        EXPECT_TRUE(ModifiedFlag::IsRaised());
-        EXPECT_EQ(GroupNames(Open()), GroupNames(reference));
-        ASSERT_EQ(Messages().size(), messages + 1);
-        EXPECT_EQ(Messages().back(),
-                  FormatImportCounts(LanguagePack::Instance().getString(IDS_IMPORT_RESULT), expected.counts));
-        EXPECT_EQ(MessageFlags().back(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+// Each format's merge and the numbering of taken names are ExchangeCommandsTest's; here the chosen
+// filter reaches the import, the tree is rebuilt once and the counts are told.
+TEST_F(ExchangeCommandTest, ImportMergesThroughTheChosenFilterAndReportsTheFilesCounts) {
+    const std::string path = DataFile("KeePass1Export.xml");
+    Database reference;
+    for (const std::string& name : GroupNames(Open())) {
+        reference.Add(std::make_unique<Group>(name));
     }
-    const std::vector<std::string> names = GroupNames(Open());
-    EXPECT_EQ(std::count(names.begin(), names.end(), "Software 1"), 1) << "a taken name gets a number";
+    const ImportOutcome expected = ImportThroughFilter(ImportFormatList(), kImportKeePass1, path, reference);
+    ASSERT_EQ(expected.status, ImportOutcome::Status::Merged);
+
+    int rebuilds = 0;
+    EXPECT_TRUE(ImportThroughDialog(kImportKeePass1, path, rebuilds));
+    EXPECT_EQ(rebuilds, 1);
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(GroupNames(Open()), GroupNames(reference));
+    EXPECT_EQ(Messages(), std::vector<std::string>{FormatImportCounts(Text(IDS_IMPORT_RESULT), expected.counts)});
+    EXPECT_EQ(MessageFlags(), std::vector<UINT>{MB_OK | MB_ICONINFORMATION});
 }
 
 TEST_F(ExchangeCommandTest, ImportOfAnUnreadableOrEmptyFileOrACancelChangesNothing) {
@@ -223,8 +201,8 @@ TEST_F(ExchangeCommandTest, ImportOfAnUnreadableOrEmptyFileOrACancelChangesNothi
 
     EXPECT_FALSE(ImportThroughDialog(kImportKeePass2, DataFile("KeePass1Export.xml"), rebuilds));
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0], FormatImportFailure(LanguagePack::Instance().getString(IDS_IMPORT_FAILED),
-                                                 ImportFormatList().at(kImportKeePass2 - 1)->displayName()));
+    EXPECT_EQ(Messages()[0],
+              FormatImportFailure(Text(IDS_IMPORT_FAILED), ImportFormatList().at(kImportKeePass2 - 1)->displayName()));
     EXPECT_EQ(MessageFlags()[0], static_cast<UINT>(MB_OK | MB_ICONSTOP));
 
     EXPECT_FALSE(ImportThroughDialog(kImportKeePass1, empty, rebuilds));
@@ -302,11 +280,9 @@ TEST_F(ExchangeCommandTest, PrintHandsTheAnsiPageOfTheNodeToTheEngineAndMinimise
         return previewStarts;
     });
 
-    const Group& group = *Open().At(0);
-    const Passcard& passcard = *group.At(0);
+    // Which node gives which page is HtmlPageTest's; here the node reaches the page.
     for (const ModelNode* node :
-         {static_cast<const ModelNode*>(nullptr), static_cast<const ModelNode*>(&group),
-          static_cast<const ModelNode*>(&passcard), static_cast<const ModelNode*>(passcard.At(0))}) {
+         {static_cast<const ModelNode*>(nullptr), static_cast<const ModelNode*>(Open().At(0)->At(0))}) {
         PrintCommand::Run(mainWindow, node);
         ASSERT_FALSE(pages.empty());
         const SecureString expected = Utf8ToAnsi(HtmlPage::Build(Open(), node, HtmlPageVariant::Print));
@@ -314,7 +290,6 @@ TEST_F(ExchangeCommandTest, PrintHandsTheAnsiPageOfTheNodeToTheEngineAndMinimise
         EXPECT_TRUE(MinimiseWasPosted(mainWindow));
     }
     EXPECT_NE(pages[0].find("<title>Caf\xE9</title>"), std::string::npos) << "the page is in the ANSI code page";
-    EXPECT_NE(pages[0].find("content=\"text/html;\""), std::string::npos);
     EXPECT_TRUE(Messages().empty());
 
     previewStarts = false;
@@ -324,7 +299,7 @@ TEST_F(ExchangeCommandTest, PrintHandsTheAnsiPageOfTheNodeToTheEngineAndMinimise
     PrintCommand::SetPrinter(nullptr);
     PrintCommand::Run(mainWindow, nullptr);
     EXPECT_FALSE(MinimiseWasPosted(mainWindow));
-    const std::string cannotPrint = LanguagePack::Instance().getString(IDS_PRINT_FAILED);
+    const std::string cannotPrint = Text(IDS_PRINT_FAILED);
     EXPECT_EQ(Messages(), (std::vector<std::string>{cannotPrint, cannotPrint}));
     EXPECT_EQ(MessageFlags()[0], static_cast<UINT>(MB_OK | MB_ICONSTOP));
 

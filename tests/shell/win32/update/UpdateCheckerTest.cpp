@@ -126,7 +126,6 @@ TEST(UpdateCheckerTest, NothingFoundOrAFailureIsToldWhenAskedForAndNothingWhenSi
     // endings and a refused connection reach the window.
     const std::vector<EndingServer> servers = {
         {"no offer", {{200, ""}}, kNotFound},
-        {"not found", {{404, location}}, kFailed},
         {"a change log of the size limit",
          {{200, location}, {200, std::string(UpdateResponseBody::kLimit, 'x')}},
          kFailed},
