@@ -26,16 +26,6 @@ bool IsFind(HWND window) {
     return test::HasControl(window, IDC_FIND_LIST);
 }
 
-std::string RowText(HWND list, int row, int column) {
-    char text[256] = {};
-    LVITEMA data{};
-    data.iSubItem = column;
-    data.pszText = text;
-    data.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&data));
-    return text;
-}
-
 using FindDialogTest = test::MainFrameFixture;
 
 TEST_F(FindDialogTest, ListsWhatHoldsTheTextAndEnterSelectsTheFirstInTheMainWindow) {
@@ -54,10 +44,10 @@ TEST_F(FindDialogTest, ListsWhatHoldsTheTextAndEnterSelectsTheFirstInTheMainWind
 
     SetItemTextOf(find, IDC_FIND_TEXT, "EXAMPLE");
     ASSERT_EQ(ListView_GetItemCount(list), 3);
-    EXPECT_EQ(RowText(list, 0, 0), "Internet / Mail / Login");
-    EXPECT_EQ(RowText(list, 0, 1), Text(IDS_COLUMN_VALUE));
-    EXPECT_EQ(RowText(list, 1, 0), "HomeBanking / Example Bank");
-    EXPECT_EQ(RowText(list, 2, 0), "HomeBanking / Example Bank / URL");
+    EXPECT_EQ(test::ListViewText(list, 0, 0), "Internet / Mail / Login");
+    EXPECT_EQ(test::ListViewText(list, 0, 1), Text(IDS_COLUMN_VALUE));
+    EXPECT_EQ(test::ListViewText(list, 1, 0), "HomeBanking / Example Bank");
+    EXPECT_EQ(test::ListViewText(list, 2, 0), "HomeBanking / Example Bank / URL");
     EXPECT_EQ(ItemTextOf(find, IDC_FIND_COUNT), FormatText(Text(IDS_FIND_COUNT), {"3"}));
 
     // Enter in the text box: the first line, selected after each search.

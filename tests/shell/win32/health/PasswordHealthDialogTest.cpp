@@ -32,16 +32,6 @@ bool IsHealthReport(HWND window) {
     return test::HasControl(window, IDC_HEALTH_LIST);
 }
 
-std::string RowText(HWND list, int row, int column) {
-    char text[256] = {};
-    LVITEMA data{};
-    data.iSubItem = column;
-    data.pszText = text;
-    data.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&data));
-    return text;
-}
-
 class PasswordHealthDialogTest : public test::MainFrameFixture {
 protected:
     std::string StatusText() const {
@@ -75,11 +65,11 @@ TEST_F(PasswordHealthDialogTest, ListsThePlantedFindingsAndADoubleClickSelectsTh
         {IDS_HEALTH_KIND_WEAK, "Internet / Mail / Password"},
     };
     for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(RowText(list, row, 0), Text(expected[row].first)) << row;
-        EXPECT_EQ(RowText(list, row, 1), expected[row].second) << row;
+        EXPECT_EQ(test::ListViewText(list, row, 0), Text(expected[row].first)) << row;
+        EXPECT_EQ(test::ListViewText(list, row, 1), expected[row].second) << row;
     }
-    EXPECT_EQ(RowText(list, 1, 2), FormatText(Text(IDS_HEALTH_REUSED), {"2"}));
-    EXPECT_EQ(RowText(list, 0, 3), "") << "a passcard has no score";
+    EXPECT_EQ(test::ListViewText(list, 1, 2), FormatText(Text(IDS_HEALTH_REUSED), {"2"}));
+    EXPECT_EQ(test::ListViewText(list, 0, 3), "") << "a passcard has no score";
     EXPECT_EQ(test::ItemTextOf(report, IDC_HEALTH_SUMMARY),
               FormatText(Text(IDS_HEALTH_SUMMARY), {"4", "4", "1", "2", "1", "0"}));
 
