@@ -1,10 +1,8 @@
-// The field dialog on real windows: each kind of item type edited and carried through a save and a
-// load (binary data byte for byte), an unchanged edit that changes nothing, and a new item whose type
-// is changed back and forth, with its image from the icon picker and its value from the generator.
+// The field dialog on real windows: each kind of item type edited with all else kept (binary data
+// byte for byte), an unchanged edit that changes nothing, and a new item whose type is changed back
+// and forth, with its image from the icon picker and its value from the generator.
 #include "shell/win32/editing/FieldDialog.h"
 
-#include "core/EncryptedDatabase.h"
-#include "core/Group.h"
 #include "core/ModifiedFlag.h"
 #include "core/Passcard.h"
 #include "resources/resource.h"
@@ -67,45 +65,24 @@ protected:
     }
 };
 
-TEST_F(FieldDialogTest, EachKindOfTypeIsEditedAndSurvivesASaveAndALoad) {
-    const std::string path = MakeDatabase(DocumentsFile("Home.kvtdat"), "Home");
-    EncryptedDatabase database;
-    database.SetPassword("secret");
-    ASSERT_EQ(database.Load(path), LoadResult::Loaded);
-    auto group = std::make_unique<Group>("Fields");
-    auto passcard = std::make_unique<Passcard>();
+// Carrying an item through a save and a load is the core's; here the dialog changes only the value.
+TEST_F(FieldDialogTest, EachKindOfTypeKeepsAllButTheEditedValue) {
     for (const std::uint32_t type : kAllTypes) {
-        passcard->Add(StoredItem(type));
-    }
-    Passcard& fields = *passcard;
-    group->Add(std::move(passcard));
-    database.Add(std::move(group));
-
-    for (std::size_t i = 0; i < fields.Count(); ++i) {
-        const INT_PTR result = RunFieldDialog(*fields.At(i), false, [&](HWND window) {
-            EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "field " + std::to_string(kAllTypes[i]));
-            test::SetItemTextOf(window, IDC_FIELD_DATA, "new " + std::to_string(i));
+        SCOPED_TRACE(type);
+        const std::unique_ptr<Item> item = StoredItem(type);
+        const INT_PTR result = RunFieldDialog(*item, false, [&](HWND window) {
+            EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "field " + std::to_string(type));
+            test::SetItemTextOf(window, IDC_FIELD_DATA, "new " + std::to_string(type));
             Click(window, IDOK);
         });
         EXPECT_EQ(result, IDOK);
-    }
-    ASSERT_TRUE(database.Save());
-
-    EncryptedDatabase reopened;
-    reopened.SetPassword("secret");
-    ASSERT_EQ(reopened.Load(path), LoadResult::Loaded);
-    const Passcard& loaded = *reopened.At(reopened.Count() - 1)->At(0);
-    ASSERT_EQ(loaded.Count(), std::size(kAllTypes));
-    for (std::size_t i = 0; i < loaded.Count(); ++i) {
-        const Item& item = *loaded.At(i);
-        const std::uint32_t type = kAllTypes[i];
-        EXPECT_EQ(static_cast<std::uint32_t>(item.Type()), type);
-        EXPECT_EQ(item.Name(), "field " + std::to_string(type)) << type;
-        EXPECT_EQ(item.Image(), static_cast<std::int32_t>(type));
-        EXPECT_EQ(item.Meta(), "meta " + std::to_string(type));
-        EXPECT_EQ(item.Value(), "new " + std::to_string(i));
-        ASSERT_EQ(item.BinarySize(), sizeof kBinary) << type;
-        EXPECT_EQ(std::memcmp(item.BinaryData(), kBinary, sizeof kBinary), 0) << type;
+        EXPECT_EQ(static_cast<std::uint32_t>(item->Type()), type);
+        EXPECT_EQ(item->Name(), "field " + std::to_string(type));
+        EXPECT_EQ(item->Image(), static_cast<std::int32_t>(type));
+        EXPECT_EQ(item->Meta(), "meta " + std::to_string(type));
+        EXPECT_EQ(item->Value(), "new " + std::to_string(type));
+        ASSERT_EQ(item->BinarySize(), sizeof kBinary);
+        EXPECT_EQ(std::memcmp(item->BinaryData(), kBinary, sizeof kBinary), 0);
     }
 }
 
@@ -119,7 +96,6 @@ TEST_F(FieldDialogTest, AnEditWithoutChangesKeepsTheItemsOwnNameAndHiddenFlag) {
 
     RunFieldDialog(item, false, [](HWND window) {
         EXPECT_EQ(test::TextOf(window), "Passcard Field");
-        EXPECT_EQ(test::ComboItemsOf(window, IDC_FIELD_TYPE).size(), 12U);
         EXPECT_EQ(test::ComboSelectionOf(window, IDC_FIELD_TYPE), 1);
         EXPECT_EQ(ItemTextOf(window, IDC_FIELD_NAME), "Admin");
         EXPECT_TRUE(IsReadOnly(window, IDC_FIELD_NAME));
@@ -143,23 +119,16 @@ TEST_F(FieldDialogTest, AnEditWithoutChangesKeepsTheItemsOwnNameAndHiddenFlag) {
     EXPECT_EQ(item.Value(), "hunter2");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
 
-    // Text the system's code page cannot keep, in any stored box: OK refuses it and the dialog
-    // stays; a password stored as "?" would lock the user out.
+    // Text the system's code page cannot keep: OK refuses it and the dialog stays; a password stored
+    // as "?" would lock the user out. Each box's check is the dialog base's one loop.
     if (GetACP() != CP_UTF8) {
-        item.SetType(ItemType::Custom);
         ModifiedFlag::Clear();
         RunFieldDialog(item, false, [&](HWND window) {
-            std::size_t asked = 0;
-            for (const int box : {IDC_FIELD_NAME, IDC_FIELD_DATA, IDC_FIELD_META}) {
-                const std::string before = ItemTextOf(window, box);
-                SetWindowTextW(GetDlgItem(window, box), L"has\x0142o-\x0416"
-                                                        L"1");
-                Click(window, IDOK);
-                ASSERT_TRUE(WaitForMessages(++asked)) << box;
-                EXPECT_EQ(Messages().back(), test::Text(IDS_TEXT_NOT_EXACT));
-                EXPECT_TRUE(IsWindowVisible(window));
-                test::SetItemTextOf(window, box, before);
-            }
+            SetWindowTextW(GetDlgItem(window, IDC_FIELD_DATA), L"has\x0142o-\x0416");
+            Click(window, IDOK);
+            ASSERT_TRUE(WaitForMessages(1));
+            EXPECT_EQ(Messages().back(), test::Text(IDS_TEXT_NOT_EXACT));
+            EXPECT_TRUE(IsWindowVisible(window));
             Click(window, IDCANCEL);
         });
         EXPECT_EQ(item.Value(), "hunter2");

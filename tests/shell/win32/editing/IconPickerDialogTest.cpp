@@ -18,12 +18,6 @@ bool IsIconPicker(HWND window) {
     return test::HasControl(window, IDC_ICON_LIST);
 }
 
-std::string LabelOf(HWND list, int index) {
-    char text[16] = {};
-    ListView_GetItemText(list, index, 0, text, sizeof text);
-    return text;
-}
-
 int SelectionOf(HWND window) {
     return ListView_GetNextItem(GetDlgItem(window, IDC_ICON_LIST), -1, LVNI_SELECTED);
 }
@@ -56,8 +50,8 @@ TEST_F(IconPickerDialogTest, ListsEveryIconWithTheCurrentOneSelectedAndOnlyOkRet
         EXPECT_EQ(test::TextOf(window), "Select icon");
         const HWND list = GetDlgItem(window, IDC_ICON_LIST);
         ASSERT_EQ(ListView_GetItemCount(list), SharedIcons::kCount);
-        EXPECT_EQ(LabelOf(list, 0), "0");
-        EXPECT_EQ(LabelOf(list, SharedIcons::kCount - 1), std::to_string(SharedIcons::kCount - 1));
+        EXPECT_EQ(test::ListViewText(list, 0, 0), "0");
+        EXPECT_EQ(test::ListViewText(list, SharedIcons::kCount - 1, 0), std::to_string(SharedIcons::kCount - 1));
         EXPECT_EQ(SelectionOf(window), 13);
         Click(window, IDOK);
     });

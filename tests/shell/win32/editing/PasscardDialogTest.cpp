@@ -103,21 +103,16 @@ TEST_F(PasscardDialogTest, ChecksEnableTheirControlsAndThePopupsInsertAtTheCaret
     EXPECT_EQ(m_passcard.StoredAutofillString(), "<Login>\n<Password>") << "line feeds as in a loaded file";
     EXPECT_EQ(m_passcard.Expiration(), 0U);
 
-    // A name or template the system's code page cannot keep is refused, not stored changed (a "?"
-    // in the template would be typed into the other window).
+    // A template the system's code page cannot keep is refused, not stored changed (a "?" would be
+    // typed into the other window).
     if (GetACP() != CP_UTF8) {
         ModifiedFlag::Clear();
         RunPasscardDialog(m_passcard, [&](HWND window) {
-            std::size_t asked = 0;
-            for (const int box : {IDC_PASSCARD_NAME, IDC_PASSCARD_TEMPLATE}) {
-                const std::string before = test::ItemTextOf(window, box);
-                SetWindowTextW(GetDlgItem(window, box), L"\x0141\x00F3d\x017A \x0416");
-                Click(window, IDOK);
-                ASSERT_TRUE(WaitForMessages(++asked)) << box;
-                EXPECT_EQ(Messages().back(), test::Text(IDS_TEXT_NOT_EXACT));
-                EXPECT_TRUE(IsWindowVisible(window));
-                test::SetItemTextOf(window, box, before);
-            }
+            SetWindowTextW(GetDlgItem(window, IDC_PASSCARD_TEMPLATE), L"\x0141\x00F3d\x017A \x0416");
+            Click(window, IDOK);
+            ASSERT_TRUE(WaitForMessages(1));
+            EXPECT_EQ(Messages().back(), test::Text(IDS_TEXT_NOT_EXACT));
+            EXPECT_TRUE(IsWindowVisible(window));
             Click(window, IDCANCEL);
         });
         EXPECT_EQ(m_passcard.Name(), "Web mail");

@@ -29,15 +29,12 @@ std::vector<std::string> Rows(HWND dialog) {
     const HWND list = GetDlgItem(dialog, IDC_MANAGEDB_LIST);
     std::vector<std::string> rows;
     for (int row = 0; row < ListView_GetItemCount(list); ++row) {
-        char name[260] = {};
-        char path[260] = {};
-        ListView_GetItemText(list, row, 0, name, sizeof name);
-        ListView_GetItemText(list, row, 1, path, sizeof path);
         LVITEMA item{};
         item.mask = LVIF_IMAGE;
         item.iItem = row;
         ListView_GetItem(list, &item);
-        rows.push_back(std::to_string(item.iImage) + "|" + name + "|" + path);
+        rows.push_back(std::to_string(item.iImage) + "|" + test::ListViewText(list, row, 0) + "|" +
+                       test::ListViewText(list, row, 1));
     }
     return rows;
 }

@@ -20,12 +20,7 @@ bool IsChangePassword(HWND window) {
 
 // A click moves the focus to the button, so a rejection must bring it back.
 bool FocusReturnsToOldPassword(HWND window) {
-    return test::WaitUntil([&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-        return info.hwndFocus == GetDlgItem(window, IDC_CHANGEPW_OLD);
-    });
+    return test::WaitUntil([&] { return test::FocusOf(window) == GetDlgItem(window, IDC_CHANGEPW_OLD); });
 }
 
 void Type(HWND window, const std::string& old, const std::string& fresh, const std::string& confirmation) {

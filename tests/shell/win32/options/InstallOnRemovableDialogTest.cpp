@@ -81,7 +81,6 @@ TEST_F(InstallOnRemovableDialogTest, InstallsOnTheChosenDriveOverAnEarlierCopyWi
     std::filesystem::create_directories(target);
     ASSERT_TRUE(test::WriteFileBytes(target + "\\passwords_db.kvtdat", "an earlier copy"));
     ASSERT_TRUE(test::WriteFileBytes(target + "\\Vaultlet.ini", "[earlier]"));
-    m_database.SetComment("not saved yet");
     const int temporaryCopies = TemporaryCopies();
 
     InstallOnRemovableDialog dialog(&m_database, drives);
@@ -120,19 +119,15 @@ TEST_F(InstallOnRemovableDialogTest, InstallsOnTheChosenDriveOverAnEarlierCopyWi
     EXPECT_EQ(Messages()[1], FormatText(Text(IDS_INSTALL_SUCCEEDED), {"R:\\", "InstallDialogTest\\Keys"}));
     EXPECT_EQ(MessageFlags()[1] & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
 
-    EXPECT_EQ(m_database.Name(), "Home");
-    EXPECT_EQ(m_database.Path(), m_path);
-    EXPECT_TRUE(ModifiedFlag::IsRaised());
+    // What the copy holds and how the open database is left is RemovableInstallTest's; here the
+    // system's real files are written.
     EXPECT_EQ(TemporaryCopies(), temporaryCopies);
     EXPECT_EQ(std::filesystem::file_size(target + "\\Vaultlet.exe"),
               std::filesystem::file_size(RegistryStore::ExecutablePath()));
-    EXPECT_FALSE(std::filesystem::exists(target + "\\Vaultlet.chm")) << "the test program has no help file";
     EXPECT_NE(test::ReadFileBytes(target + "\\Vaultlet.ini"), "[earlier]");
     EncryptedDatabase copy;
     copy.SetPassword("secret");
-    ASSERT_EQ(copy.Load(target + "\\passwords_db.kvtdat"), LoadResult::Loaded);
-    EXPECT_EQ(copy.Name(), "Home (Removable)");
-    EXPECT_EQ(copy.Comment(), "not saved yet");
+    EXPECT_EQ(copy.Load(target + "\\passwords_db.kvtdat"), LoadResult::Loaded);
 }
 
 TEST_F(InstallOnRemovableDialogTest, AnInstallTheDriveCannotTakeIsReportedIncomplete) {
