@@ -122,9 +122,10 @@ constexpr int kQ = IDC_VKEY_ROW2_FIRST;
 constexpr int kA = IDC_VKEY_ROW3_FIRST;
 constexpr int kOne = IDC_VKEY_FIRST + 1;
 
-// Which character each click makes is VirtualKeyboardStateTest's; here the clicks reach the box at
-// its caret, the labels and latched buttons follow the state, Backspace (which goes through the
-// input queue) deletes, and the keyboard never takes the activation or the focus.
+// Which character each click makes, and which labels and latches go with each state, is
+// VirtualKeyboardStateTest's; here the clicks reach the box at its caret, the buttons follow the
+// state, Backspace (which goes through the input queue) deletes, and the keyboard never takes the
+// activation or the focus.
 TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusAndTheKeyboardFollowsItsBox) {
     HostRun run({"Host"});
     HWND host = run.WaitForHost("Host");
@@ -136,18 +137,12 @@ TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusAndTheKeyboar
     EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard)); }));
 
     EXPECT_EQ(Type(keyboard, host, {IDC_VKEY_SHIFT, kQ, kQ}, 4), "xyQq");
-    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_SHIFT)) << "Shift went off after one character";
     test::Click(keyboard, IDC_VKEY_SHIFT_RIGHT);
     EXPECT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(keyboard, kOne) == "!"; }));
-    EXPECT_EQ(test::ItemTextOf(keyboard, kQ), "Q");
     EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT));
-    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT_RIGHT));
     test::Click(keyboard, IDC_VKEY_BACKSPACE);
     EXPECT_TRUE(test::WaitUntil([&] { return BoxText(host) == "xyQ"; })) << BoxText(host);
     EXPECT_EQ(Type(keyboard, host, {kA}, 4), "xyQA");
-    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT)) << "Shift stays on until it is clicked again";
-    EXPECT_EQ(Type(keyboard, host, {IDC_VKEY_SHIFT, IDC_VKEY_CAPS, kA, kOne}, 6), "xyQAA1");
-    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(host, nullptr), &thread));
@@ -159,8 +154,7 @@ TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusAndTheKeyboar
     EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
     keyboard = run.OpenKeyboard(host);
     ASSERT_NE(keyboard, nullptr);
-    EXPECT_FALSE(test::IsChecked(keyboard, IDC_VKEY_CAPS));
-    EXPECT_EQ(test::ItemTextOf(keyboard, kQ), "q");
+    EXPECT_EQ(test::ItemTextOf(keyboard, kQ), "q") << "a fresh keyboard, without the Shift left on";
 
     // While shown, any box's button closes it; the next click opens it under that box.
     test::Click(host, kNameButton);
@@ -169,7 +163,7 @@ TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusAndTheKeyboar
     ASSERT_NE(keyboard, nullptr);
     EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard, kNameBox)); }));
     EXPECT_EQ(Type(keyboard, host, {kA}, 1, kNameBox), "a");
-    EXPECT_EQ(BoxText(host), "xyQAA1");
+    EXPECT_EQ(BoxText(host), "xyQA");
 
     // The keyboard's own OK key closes it; the button then opens a new one.
     test::Click(keyboard, IDC_VKEY_OK);
