@@ -52,15 +52,17 @@ TEST_F(NameDialogTest, NamesTheKindOfNodeAndStoresWhatWasTypedOnlyOnOk) {
     EXPECT_EQ(group.Name(), "") << "an empty name is the user's to choose";
     EXPECT_TRUE(ModifiedFlag::IsRaised());
 
+    // A database file's header keeps 255 characters of the name: typing stops there.
     Database database;
     database.SetName("Home");
     RunNameDialog(database, [](HWND window) {
         EXPECT_EQ(test::TextOf(window), "Edit Database");
         EXPECT_EQ(test::ItemTextOf(window, IDC_NAME_HEADER), "Edit Database\nEnter Database Name");
-        test::SetItemTextOf(window, IDC_NAME_EDIT, "Work");
+        const std::string typed(300, 'w');
+        SendMessageA(GetDlgItem(window, IDC_NAME_EDIT), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed.c_str()));
         Click(window, IDOK);
     });
-    EXPECT_EQ(database.Name(), "Work");
+    EXPECT_EQ(database.Name(), std::string(255, 'w'));
 
     // A name the system's code page cannot keep is refused, not stored changed; the dialog stays.
     if (GetACP() != CP_UTF8) {
