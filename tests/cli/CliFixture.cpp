@@ -16,6 +16,12 @@ CliRun CliFixture::RunTyped(const std::vector<std::string>& arguments, std::vect
     return m_cli.Run(arguments, input);
 }
 
+void CliFixture::Add(const std::string& file, std::vector<std::string> arguments, const std::string& input) {
+    arguments.insert(arguments.begin(), {"add", file});
+    const CliRun run = Run(arguments, input);
+    EXPECT_EQ(run.status, 0) << arguments[2] << ": " << run.err;
+}
+
 std::string CliFixture::MakeDatabase(const std::string& name, std::vector<std::string> options) {
     const std::string path = Path(name);
     std::vector<std::string> arguments = {"create", path, "--iterations", "2"};

@@ -1,7 +1,7 @@
 #include "cli/ItemTypeNames.h"
 
-#include "cli/CliFailure.h"
 #include "core/Item.h"
+#include "tests/cli/UsageError.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,7 @@ TEST(ItemTypeNamesTest, NamesMatchIgnoringCaseBlanksAndDashes) {
 }
 
 TEST(ItemTypeNamesTest, EveryPickableTypeOfTheProgramHasANameAndNoOtherIsAccepted) {
-    int pickable = 0;
-    for (const ItemTypeChoice* choice = kPickableItemTypes; choice->type != -1; ++choice, ++pickable) {
+    for (const ItemTypeChoice* choice = kPickableItemTypes; choice->type != -1; ++choice) {
         const auto type = static_cast<ItemType>(choice->type);
         // The label is the type's default item name, so the name given with --type finds it again.
         Item item;
@@ -31,23 +30,16 @@ TEST(ItemTypeNamesTest, EveryPickableTypeOfTheProgramHasANameAndNoOtherIsAccepte
     }
     EXPECT_EQ(ItemTypeNames::PickableList(),
               "custom, password, login, url, location, mail, host, ip, card-number, serial, phone, key-passphrase");
-    EXPECT_EQ(pickable, 12);
 
     for (const std::string_view name : {"file", "Exec", "private key"}) {
-        try {
-            ItemTypeNames::Pickable(name);
-            ADD_FAILURE() << name;
-        } catch (const CliFailure& failure) {
-            EXPECT_EQ(failure.Status(), ExitStatus::Usage);
-            EXPECT_NE(std::string(failure.what()).find("come only from imports"), std::string::npos);
-        }
+        EXPECT_NE(test::UsageErrorOf([&] { ItemTypeNames::Pickable(name); }).find("come only from imports"),
+                  std::string::npos)
+            << name;
     }
-    try {
-        ItemTypeNames::Pickable("passwort");
-        ADD_FAILURE();
-    } catch (const CliFailure& failure) {
-        EXPECT_EQ(std::string(failure.what()).rfind("unknown item type \"passwort\"; --type takes custom, ", 0), 0u);
-    }
+    EXPECT_EQ(test::UsageErrorOf([] {
+                  ItemTypeNames::Pickable("passwort");
+              }).rfind("unknown item type \"passwort\"; --type takes custom, ", 0),
+              0u);
     EXPECT_EQ(ItemTypeNames::Label(ItemType::File), "File");
     EXPECT_EQ(ItemTypeNames::Label(static_cast<ItemType>(99)), "Type 99");
 }

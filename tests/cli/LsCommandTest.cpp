@@ -14,16 +14,11 @@ protected:
     void SetUp() override {
         CliFixture::SetUp();
         m_path = MakeDatabase();
-        for (const std::vector<std::string>& add : std::vector<std::vector<std::string>>{
-                 {"Internet/Mail"},
-                 {"Internet/Bank"},
-                 {"Internet/Mail/Login", "--type", "login", "--value", "me@example.org"},
-                 {"Internet/Mail/Password", "--type", "password", "--value", "s3cret"},
-                 {"Internet/Mail/Note", "--value", "line one\nline two", "--hidden"}}) {
-            std::vector<std::string> arguments = {"add", m_path};
-            arguments.insert(arguments.end(), add.begin(), add.end());
-            ASSERT_EQ(Run(arguments).status, 0) << add[0];
-        }
+        Add(m_path, {"Internet/Mail"});
+        Add(m_path, {"Internet/Bank"});
+        Add(m_path, {"Internet/Mail/Login", "--type", "login", "--value", "me@example.org"});
+        Add(m_path, {"Internet/Mail/Password", "--type", "password", "--value", "s3cret"});
+        Add(m_path, {"Internet/Mail/Note", "--value", "line one\nline two", "--hidden"});
     }
 
     std::string m_path;
@@ -45,13 +40,10 @@ TEST_F(LsCommandTest, ListsTheChildrenOfTheDatabaseAGroupOrAPasscard) {
     EXPECT_EQ(Run({"ls", m_path, "Internet/Mail/Password", "--reveal"}).out, "Password: s3cret\n");
 }
 
-TEST_F(LsCommandTest, AMissingNodeOrWrongPasswordPrintsNothing) {
+TEST_F(LsCommandTest, AMissingNodePrintsNothing) {
     const CliRun missing = Run({"ls", m_path, "Internet/mail"});
     EXPECT_CLI_FAILURE(missing, 64, "no passcard \"Internet/mail\"");
     EXPECT_EQ(missing.out, "");
-    const CliRun wrong = Run({"ls", m_path}, "PW\n");
-    EXPECT_CLI_FAILURE(wrong, 1, "wrong password for \"" + m_path + "\"");
-    EXPECT_EQ(wrong.out, "");
     // A bad path is reported before the password is asked for.
     EXPECT_CLI_FAILURE(RunTyped({"ls", m_path, "a//b"}, {"pw"}), 64, "empty name");
     EXPECT_TRUE(m_cli.terminal.prompts.empty());

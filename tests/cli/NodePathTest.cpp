@@ -1,8 +1,9 @@
 #include "cli/NodePath.h"
 
-#include "cli/CliFailure.h"
 #include "core/Database.h"
+#include "tests/cli/UsageError.h"
 #include "tests/support/ModelFixture.h"
+#include "tests/support/SampleDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +14,7 @@ namespace {
 class NodePathTest : public test::ModelFixture {
 protected:
     std::string UsageErrorOf(std::string_view text) {
-        try {
-            NodePath::Parse(text).Resolve(m_database);
-        } catch (const CliFailure& failure) {
-            EXPECT_EQ(failure.Status(), ExitStatus::Usage);
-            return failure.what();
-        }
-        return {};
+        return test::UsageErrorOf([&] { NodePath::Parse(text).Resolve(m_database); });
     }
 
     Database m_database;
@@ -60,24 +55,19 @@ TEST_F(NodePathTest, EmptyNamesAndDeepPathsAreUsageErrors) {
 
 TEST_F(NodePathTest, ResolvesTheFirstNodeWithExactlyThatName) {
     auto first = std::make_unique<Group>("Mail");
-    auto passcard = std::make_unique<Passcard>();
-    passcard->SetName("Box");
-    auto item = std::make_unique<Item>();
-    item->SetName("Pass");
-    Item* const pass = item.get();
-    passcard->Add(std::move(item));
-    Passcard* const box = passcard.get();
-    first->Add(std::move(passcard));
+    first->Add(test::MakePasscard("Box", {{ItemType::Password, "x"}}));
     Group* const mail = first.get();
     m_database.Add(std::make_unique<Group>("mail"));
     m_database.Add(std::move(first));
     m_database.Add(std::make_unique<Group>("Mail"));
     m_database.Add(std::make_unique<Group>("a/b"));
+    Passcard* const box = mail->At(0);
+    Item* const pass = box->At(0);
 
     EXPECT_EQ(NodePath::Parse("Mail").Resolve(m_database).Last(), mail);
     EXPECT_EQ(NodePath::Parse("mail").Resolve(m_database).Last(), m_database.At(0));
     EXPECT_EQ(NodePath::Parse("a\\/b").Resolve(m_database).Last(), m_database.At(3));
-    const NodePath::Nodes nodes = NodePath::Parse("Mail/Box/Pass").Resolve(m_database);
+    const NodePath::Nodes nodes = NodePath::Parse("Mail/Box/Password").Resolve(m_database);
     EXPECT_EQ(nodes.group, mail);
     EXPECT_EQ(nodes.passcard, box);
     EXPECT_EQ(nodes.item, pass);
@@ -88,7 +78,7 @@ TEST_F(NodePathTest, ResolvesTheFirstNodeWithExactlyThatName) {
 
     EXPECT_EQ(UsageErrorOf("MAIL"), "no group \"MAIL\"");
     EXPECT_EQ(UsageErrorOf("Mail/box"), "no passcard \"Mail/box\"");
-    EXPECT_EQ(UsageErrorOf("Mail/Box/pass"), "no item \"Mail/Box/pass\"");
+    EXPECT_EQ(UsageErrorOf("Mail/Box/password"), "no item \"Mail/Box/password\"");
     EXPECT_EQ(UsageErrorOf("a\\/b/x"), "no passcard \"a\\/b/x\"");
     EXPECT_EQ(UsageErrorOf("Mail\nx"), "no group \"Mail\\nx\"");
 }

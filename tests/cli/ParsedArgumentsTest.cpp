@@ -1,6 +1,6 @@
 #include "cli/ParsedArguments.h"
 
-#include "cli/CliFailure.h"
+#include "tests/cli/UsageError.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +19,7 @@ ParsedArguments Parse(const std::vector<std::string_view>& arguments) {
 
 // The message of the usage error the arguments cause, or "" when they parse.
 std::string UsageErrorOf(const std::vector<std::string_view>& arguments) {
-    try {
-        Parse(arguments);
-    } catch (const CliFailure& failure) {
-        EXPECT_EQ(failure.Status(), ExitStatus::Usage);
-        return failure.what();
-    }
-    return {};
+    return test::UsageErrorOf([&] { Parse(arguments); });
 }
 
 } // namespace
@@ -78,12 +72,6 @@ TEST(ParsedArgumentsTest, NumbersMustBeWholeAndWithinTheBounds) {
     EXPECT_EQ(number("0042"), 42u);
     for (const std::string_view bad :
          {"0", "1000001", "", "-1", "+1", "1x", " 1", "1.5", "4294967297", "99999999999"}) {
-        try {
-            number(bad);
-            ADD_FAILURE() << "accepted \"" << bad << "\"";
-        } catch (const CliFailure& failure) {
-            EXPECT_EQ(failure.Status(), ExitStatus::Usage);
-            EXPECT_STREQ(failure.what(), "--count must be a whole number from 1 to 1000000");
-        }
+        EXPECT_EQ(test::UsageErrorOf([&] { number(bad); }), "--count must be a whole number from 1 to 1000000") << bad;
     }
 }

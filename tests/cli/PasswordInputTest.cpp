@@ -1,28 +1,15 @@
 #include "cli/PasswordInput.h"
 
-#include "cli/CliFailure.h"
 #include "tests/cli/CliHarness.h"
+#include "tests/cli/UsageError.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sstream>
 
 using namespace vaultlet;
 
-namespace {
-
-std::string UsageErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const CliFailure& failure) {
-        EXPECT_EQ(failure.Status(), ExitStatus::Usage);
-        return failure.what();
-    }
-    return {};
-}
-
-} // namespace
+using test::UsageErrorOf;
 
 TEST(PasswordInputTest, TheTerminalIsAskedOnceForAnExistingPasswordAndTwiceForANewOne) {
     test::FakeTerminal terminal;

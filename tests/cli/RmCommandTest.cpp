@@ -16,7 +16,7 @@ class RmCommandTest : public test::CliFixture {};
 TEST_F(RmCommandTest, RemovesAnItemAPasscardOrAGroupWithEverythingBelowIt) {
     const std::string path = MakeDatabase();
     for (const char* node : {"Internet/Mail", "Internet/Mail/Login", "Internet/Mail/Password", "Internet/Shop"}) {
-        ASSERT_EQ(Run({"add", path, node}).status, 0) << node;
+        Add(path, {node});
     }
     ASSERT_EQ(Run({"rm", path, "Internet/Mail/Login"}).status, 0);
     EXPECT_EQ(Run({"ls", path, "Internet/Mail"}).out, "Password: \n");
@@ -27,7 +27,6 @@ TEST_F(RmCommandTest, RemovesAnItemAPasscardOrAGroupWithEverythingBelowIt) {
 
     const std::string before = test::ReadFileBytes(path);
     EXPECT_CLI_FAILURE(Run({"rm", path, "Internet"}), 64, "no group \"Internet\"");
-    EXPECT_CLI_FAILURE(Run({"rm", path, "Network"}, "nope\n"), 1, "wrong password");
     EXPECT_CLI_FAILURE(Run({"rm", path}), 64, "missing arguments; usage: vaultlet-cli rm FILE PATH");
     EXPECT_EQ(test::ReadFileBytes(path), before);
 }
