@@ -22,8 +22,10 @@ TEST_F(CliBinaryTest, FromCreateToExport) {
                                      "Cipher id: 1\n"
                                      "Iterations: 3\n");
     ExpectSuccess(Cli({"add", db, "Internet/Web \\/ Mail", "--password-stdin"}, "master\n"), "");
-    // The password line first, then the value byte for byte; one trailing line feed is dropped.
-    const std::string pem = "-----BEGIN KEY-----\n\tAAAA <&> \"'\n-----END KEY-----\n";
+    // The password line first, then the value byte for byte; one trailing line feed is dropped. The
+    // value is longer than the buffers of standard input and output.
+    const std::string key(5000, 'A');
+    const std::string pem = "-----BEGIN KEY-----\n\t" + key + " <&> \"'\n-----END KEY-----\n";
     ExpectSuccess(
         Cli({"--password-stdin", "add", db, "Internet/Web \\/ Mail/Key", "--value-stdin"}, "master\n" + pem + "\n"),
         "");
@@ -31,15 +33,15 @@ TEST_F(CliBinaryTest, FromCreateToExport) {
         Cli({"--password-stdin", "add", db, "Internet/Web \\/ Mail/Crlf", "--value-stdin"}, "master\nx\r\ny\n"), 64,
         "contains a carriage return");
     ExpectSuccess(Cli({"--password-stdin", "ls", db, "Internet/Web \\/ Mail", "--reveal"}, "master\n"),
-                  "Key: -----BEGIN KEY-----\\n\tAAAA <&> \"'\\n-----END KEY-----\\n\n");
+                  "Key: -----BEGIN KEY-----\\n\t" + key + " <&> \"'\\n-----END KEY-----\\n\n");
     ExpectSuccess(Cli({"--password-stdin", "passwd", db}, "master\nnew master\n"), "");
     ExpectFailure(Cli({"--password-stdin", "ls", db}, "master\n"), 1, "wrong password for \"" + db + "\"");
 
     const ProcessResult document = Cli({"--password-stdin", "export", db, "document", "-"}, "new master\n");
     EXPECT_EQ(document.status, 0) << document.err;
-    EXPECT_NE(
-        document.out.find("value=\"-----BEGIN KEY-----\n\tAAAA &lt;&amp;&gt; &quot;&apos;\n-----END KEY-----\n\""),
-        std::string::npos)
+    EXPECT_NE(document.out.find("value=\"-----BEGIN KEY-----\n\t" + key +
+                                " &lt;&amp;&gt; &quot;&apos;\n-----END KEY-----\n\""),
+              std::string::npos)
         << document.out;
     EXPECT_EQ(document.out.find('\r'), std::string::npos); // line feeds only, also on Windows
     ExpectSuccess(Cli({"--password-stdin", "export", db, "document", Path("plain.xml")}, "new master\n"), "");
