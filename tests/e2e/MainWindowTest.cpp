@@ -1,20 +1,17 @@
-// The real program after the login: its main window shows the database, a print that cannot start
-// says so, a changed note is saved when the user says so at closing, and a locked database cannot
-// be shown without its password.
-#include "core/EncryptedDatabase.h"
+// The real program after the login: its main window shows the database, a changed note is saved when
+// the user says so at closing, a locked database cannot be shown without its password, and a save
+// over another copy's change (the command-line tool here) merges both. The rules of each flow are the
+// main window's GUI tests' (MainFrameTest, ChangedOnDiskTest, SessionEndTest).
 #include "core/TextConversion.h"
 #include "resources/resource.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/TextFormat.h"
 #include "tests/e2e/ProgramFixture.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/ProcessRunner.h"
 #include "tests/support/win32/GuiDriver.h"
 
 #include <commctrl.h>
-
-#include <algorithm>
 
 namespace vaultlet::e2e {
 namespace {
@@ -46,11 +43,6 @@ TEST_F(MainWindowTest, TheDatabaseOpensInTheMainWindowAndAChangedNoteIsSavedOnYe
     EXPECT_EQ(Settings::Read(setting::kLanguage), "Russian");
     const HWND tree = GetDlgItem(main, IDC_MAIN_TREE);
     EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 6) << "the database and its five groups";
-    // Wine has no HTML engine here: the user hears that, and the window stays where it was.
-    PostMessageA(main, WM_COMMAND, ID_FILE_PRINT, 0);
-    EXPECT_EQ(AnswerMessageBox(*program, IDOK), Text(IDS_PRINT_FAILED));
-    EXPECT_FALSE(IsIconic(main));
-    // A close with nothing changed asks nothing: LoginFlowTest and MainFrameTest.
     SendMessageW(GetDlgItem(main, IDC_MAIN_NOTE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"remember the milk"));
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(AnswerMessageBox(*program, IDYES), Text(IDS_SAVE_BEFORE_CLOSING));
@@ -77,60 +69,6 @@ TEST_F(MainWindowTest, ASecondStartWhileLockedShowsTheLoginNotTheData) {
     ASSERT_EQ(program->WaitForMainWindow(), main);
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program->WaitForExit());
-}
-
-TEST_F(MainWindowTest, AnEntryAddedThroughTheDialogsIsWhatTheCommandLineToolReads) {
-    std::unique_ptr<RunningProgram> program;
-    const HWND main = StartAndLogIn(program);
-    ASSERT_NE(main, nullptr);
-    const auto fill = [&](int command, int field, const char* text) {
-        PostMessageA(main, WM_COMMAND, command, 0);
-        const HWND dialog = program->WaitForDialogWithControl(field);
-        ASSERT_NE(dialog, nullptr);
-        test::SetItemTextOf(dialog, field, text);
-        test::Click(dialog, IDOK);
-        ASSERT_TRUE(test::WaitUntil([&] { return !IsWindow(dialog); }));
-    };
-    fill(ID_EDIT_ADD_GROUP, IDC_NAME_EDIT, "Travel");         // the database is selected after the login
-    fill(ID_EDIT_ADD_PASSCARD, IDC_PASSCARD_NAME, "Airline"); // the new group is selected
-    fill(ID_EDIT_ADD_ITEM, IDC_FIELD_DATA, "frequent flyer"); // a first item is a password
-    PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(program->WaitForExit()) << "saved, so nothing to ask";
-
-    const test::ProcessResult shown = test::RunProcess(
-        VAULTLET_CLI_PATH, {"--password-stdin", "show", m_home, "Travel/Airline/Password", "--reveal"}, "secret\n");
-    EXPECT_EQ(shown.status, 0) << shown.err;
-    EXPECT_NE(shown.out.find("Value: frequent flyer"), std::string::npos) << shown.out;
-    EXPECT_NE(shown.out.find("Hidden: yes"), std::string::npos) << shown.out;
-}
-
-// Another copy of the program is played by the command-line tool, writing the same file.
-TEST_F(MainWindowTest, AFileAnotherWriterChangedIsReloadedOnReturnAndOverwrittenOnlyWhenTheUserSaysSo) {
-    const auto cli = [&](std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), "--password-stdin");
-        return test::RunProcess(VAULTLET_CLI_PATH, arguments, "secret\n");
-    };
-    std::unique_ptr<RunningProgram> program;
-    const HWND main = StartAndLogIn(program);
-    ASSERT_NE(main, nullptr);
-    ASSERT_EQ(cli({"add", m_home, "Travel"}).status, 0);
-    PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    PostMessageA(main, WM_COMMAND, ID_TRAY_SHOW_WINDOW, 0);
-    EXPECT_EQ(AnswerMessageBox(*program, IDYES), Text(IDS_RELOAD_CHANGED_FILE));
-    const HWND tree = GetDlgItem(main, IDC_MAIN_TREE);
-    EXPECT_TRUE(test::WaitUntil([&] { return SendMessageW(tree, TVM_GETCOUNT, 0, 0) == 7; })) << "Travel is shown";
-
-    SendMessageW(GetDlgItem(main, IDC_MAIN_NOTE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ours"));
-    ASSERT_EQ(cli({"add", m_home, "Work"}).status, 0);
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(AnswerMessageBox(*program, IDYES), Text(IDS_SAVE_BEFORE_CLOSING));
-    EXPECT_EQ(AnswerMessageBox(*program, IDC_CHANGED_FILE_OVERWRITE), Text(IDS_FILE_CHANGED_ON_DISK));
-    ASSERT_TRUE(program->WaitForExit());
-    EXPECT_EQ(CommentOnDisk(), "ours");
-    const test::ProcessResult listed = cli({"ls", m_home});
-    EXPECT_NE(listed.out.find("Travel"), std::string::npos) << listed.out;
-    EXPECT_EQ(listed.out.find("Work"), std::string::npos) << "overwritten, as the user chose";
 }
 
 // The command-line tool changes one passcard of the open file while the program changes another: the
@@ -176,36 +114,6 @@ TEST_F(MainWindowTest, ASaveOverAnotherCopysChangeMergesBothChangesIntoTheFile) 
     EXPECT_NE(shown.out.find("Comment: noted by the program\n"), std::string::npos) << shown.out;
     EXPECT_EQ(cli({"ls", m_home, "Internet/Mail", "--reveal"}).out, "Password: old\n");
     EXPECT_EQ(cli({"ls", m_home, "Internet/Bank", "--reveal"}).out, "Password: new\n");
-}
-
-// Windows ends the session after another copy changed the file: the program asks nothing, its changes
-// go into a recovery copy beside the file, and the next start names that copy before the login, whose
-// list offers it.
-TEST_F(MainWindowTest, ChangesTheFileCannotTakeAtTheEndOfTheSessionAreInACopyTheNextStartNames) {
-    std::unique_ptr<RunningProgram> program;
-    const HWND main = StartAndLogIn(program);
-    ASSERT_NE(main, nullptr);
-    SendMessageW(GetDlgItem(main, IDC_MAIN_NOTE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ours"));
-    ASSERT_TRUE(test::ChangeDatabaseFile(m_home, [](EncryptedDatabase& theirs) { theirs.SetComment("theirs"); }));
-    // A question would keep these from returning: the program asks nothing.
-    EXPECT_EQ(SendMessageW(main, WM_QUERYENDSESSION, 0, 0), TRUE);
-    SendMessageW(main, WM_ENDSESSION, TRUE, 0);
-    program.reset(); // Windows ends the process
-    EXPECT_EQ(CommentOnDisk(), "theirs");
-    const std::string copy = Settings::Read(setting::kRecoveryCopy);
-    ASSERT_FALSE(copy.empty());
-    EXPECT_EQ(test::CommentOnDisk(copy), "ours");
-
-    const auto next = m_copy.Start();
-    EXPECT_EQ(AnswerMessageBox(*next), FormatText(Text(IDS_RECOVERY_COPY_WRITTEN), {copy}));
-    const HWND login = next->WaitForLogin();
-    ASSERT_NE(login, nullptr);
-    const std::vector<std::string> listed = test::ComboItemsOf(login, IDC_LOGIN_DATABASE);
-    const std::string entry = "Home [" + copy.substr(copy.find_last_of('\\') + 1) + "]";
-    EXPECT_NE(std::find(listed.begin(), listed.end(), entry), listed.end()) << entry;
-    test::Click(login, IDCANCEL);
-    ASSERT_TRUE(next->WaitForExit());
-    EXPECT_EQ(Settings::Read(setting::kRecoveryCopy), "") << "told once";
 }
 
 } // namespace
