@@ -37,7 +37,6 @@ TEST_F(LsCommandTest, ListsTheChildrenOfTheDatabaseAGroupOrAPasscard) {
                                                                     "Password: s3cret\n"
                                                                     "Note: line one\\nline two\n");
     EXPECT_EQ(Run({"ls", m_path, "Internet/Mail/Password"}).out, "Password: **********\n");
-    EXPECT_EQ(Run({"ls", m_path, "Internet/Mail/Password", "--reveal"}).out, "Password: s3cret\n");
 }
 
 TEST_F(LsCommandTest, AMissingNodePrintsNothing) {

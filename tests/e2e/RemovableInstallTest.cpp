@@ -31,29 +31,23 @@ protected:
         std::error_code error;
         std::filesystem::remove_all(kFolder, error);
     }
-    // Logs in, installs on the first drive offered into the default folder and closes the program.
-    void InstallFromTheProgram() {
-        std::unique_ptr<RunningProgram> program;
-        const HWND main = StartAndLogIn(program);
-        ASSERT_NE(main, nullptr);
-        PostMessageA(main, WM_COMMAND, ID_FILE_INSTALL_REMOVABLE, 0);
-        const HWND dialog = program->WaitForDialogWithControl(IDC_INSTALL_DRIVE);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(test::ComboItemsOf(dialog, IDC_INSTALL_DRIVE)[0], "VAULTTEST (R:)");
-        test::Click(dialog, IDOK);
-        EXPECT_EQ(AnswerMessageBox(*program), FormatText(Text(IDS_INSTALL_SUCCEEDED), {"R:\\", "Passwords"}));
-        PostMessageA(main, WM_CLOSE, 0, 0);
-        ASSERT_TRUE(program->WaitForExit());
-    }
 };
 
 TEST_F(RemovableInstallTest, TheCopyOnTheDriveKeepsItsSettingsBesideItselfAndOpensItsDatabase) {
     const std::string home = MakeDatabase("home.kvtdat", "Home");
     Settings::WriteList(setting::kDataBaseList, {home});
-    InstallFromTheProgram();
-    if (HasFatalFailure()) {
-        return;
-    }
+    // Installed from the program on the first drive offered, into the default folder.
+    std::unique_ptr<RunningProgram> program;
+    const HWND main = StartAndLogIn(program);
+    ASSERT_NE(main, nullptr);
+    PostMessageA(main, WM_COMMAND, ID_FILE_INSTALL_REMOVABLE, 0);
+    const HWND dialog = program->WaitForDialogWithControl(IDC_INSTALL_DRIVE);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(test::ComboItemsOf(dialog, IDC_INSTALL_DRIVE)[0], "VAULTTEST (R:)");
+    test::Click(dialog, IDOK);
+    EXPECT_EQ(AnswerMessageBox(*program), FormatText(Text(IDS_INSTALL_SUCCEEDED), {"R:\\", "Passwords"}));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program->WaitForExit());
     const std::string lastSelected = Settings::Read(setting::kLastSelected);
 
     // Started like any program, without "-c": it finds the settings beside it and, being on a
@@ -67,9 +61,9 @@ TEST_F(RemovableInstallTest, TheCopyOnTheDriveKeepsItsSettingsBesideItselfAndOpe
     ASSERT_LT(selected, static_cast<int>(databases.size()));
     EXPECT_EQ(databases[static_cast<std::size_t>(selected)], "Home (Removable) [passwords_db.kvtdat]");
     LogIn(login, "secret");
-    const HWND main = portable->WaitForMainWindow();
-    ASSERT_NE(main, nullptr) << "the copy opens with the same password";
-    PostMessageA(main, WM_CLOSE, 0, 0);
+    const HWND portableMain = portable->WaitForMainWindow();
+    ASSERT_NE(portableMain, nullptr) << "the copy opens with the same password";
+    PostMessageA(portableMain, WM_CLOSE, 0, 0);
     ASSERT_TRUE(portable->WaitForExit());
 
     EXPECT_EQ(Settings::Read(setting::kLastSelected), lastSelected) << "the computer's settings are left alone";
