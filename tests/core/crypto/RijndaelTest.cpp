@@ -38,25 +38,9 @@ std::string DecryptHex(Engine engine, const std::string& key, const std::string&
     return ToHex(block);
 }
 
-struct Vector {
-    const char* key;
-    const char* plain;
-    const char* cipher;
-};
-
-// FIPS-197, appendix B (the cipher example) and appendix C.1 to C.3 (AES-128, -192, -256).
-const Vector kFips197[] = {
-    {"2b7e151628aed2a6abf7158809cf4f3c", "3243f6a8885a308d313198a2e0370734", "3925841d02dc09fbdc118597196a0b32"},
-    {"000102030405060708090a0b0c0d0e0f", "00112233445566778899aabbccddeeff", "69c4e0d86a7b0430d8cdb78070b4c55a"},
-    {"000102030405060708090a0b0c0d0e0f1011121314151617", "00112233445566778899aabbccddeeff",
-     "dda97ca4864cdfe06eaf70a0ec0d7191"},
-    {"000102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f", "00112233445566778899aabbccddeeff",
-     "8ea2b7ca516745bfeafc49904b496089"},
-};
-
-// Rijndael with 192- and 256-bit blocks: the vectors for every block and key length in Brian Gladman's
-// description of Rijndael and AES (key and plaintext are prefixes of the digits of e and pi); the
-// 128-bit block rows also cross the AES vectors above.
+// The vectors for every block and key length in Brian Gladman's description of Rijndael and AES (key
+// and plaintext are prefixes of the digits of e and pi). The 128-bit block rows are AES; the first
+// is the cipher example of FIPS-197, appendix B.
 const char* const kGladmanKey = "2b7e151628aed2a6abf7158809cf4f3c762e7160f38b4da56a784d9045190cfe";
 const char* const kGladmanPlain = "3243f6a8885a308d313198a2e03707344a4093822299f31d0082efa98ec4e6c8";
 
@@ -80,15 +64,6 @@ const GladmanVector kGladman[] = {
 
 } // namespace
 
-TEST(RijndaelTest, MatchesFips197OnBothEngines) {
-    for (Engine engine : kEngines) {
-        for (const auto& v : kFips197) {
-            EXPECT_EQ(EncryptHex(engine, v.key, v.plain), v.cipher) << v.key;
-            EXPECT_EQ(DecryptHex(engine, v.key, v.cipher), v.plain) << v.key;
-        }
-    }
-}
-
 TEST(RijndaelTest, MatchesGladmansVectorsForEveryBlockAndKeyLength) {
     const std::string key(kGladmanKey);
     const std::string plain(kGladmanPlain);
@@ -102,14 +77,7 @@ TEST(RijndaelTest, MatchesGladmansVectorsForEveryBlockAndKeyLength) {
     }
 }
 
-TEST(RijndaelTest, RefusesInvalidUseWithItsTexts) {
-    EXPECT_STREQ(RijndaelResultText(RijndaelResult::Ok), "");
-    EXPECT_STREQ(RijndaelResultText(RijndaelResult::EmptyKey), "Empty key");
-    EXPECT_STREQ(RijndaelResultText(RijndaelResult::IncorrectKeyLength), "Incorrect key length");
-    EXPECT_STREQ(RijndaelResultText(RijndaelResult::IncorrectBlockLength), "Incorrect block length");
-    EXPECT_STREQ(RijndaelResultText(RijndaelResult::NotInitialized), "Object not Initialized");
-    EXPECT_STREQ(RijndaelResultText(RijndaelResult::DataNotMultipleOfBlockSize), "Data not multiple of Block Size");
-
+TEST(RijndaelTest, RefusesInvalidUse) {
     const std::vector<std::uint8_t> key(32, 7);
     std::vector<std::uint8_t> data(48, 0xAB);
     const auto untouched = data;
@@ -141,36 +109,6 @@ TEST(RijndaelTest, RefusesInvalidUseWithItsTexts) {
     EXPECT_EQ(aes.Decrypt(data.data(), data.data(), 48), RijndaelResult::NotInitialized);
 }
 
-// The processor's AES instructions and the tables must compute the same function, for single blocks,
-// for runs that fill the eight-block pipeline and for the tails after it.
-TEST(RijndaelTest, HardwareAndTablesAgree) {
-    if (!Rijndael::HardwareAvailable()) {
-        GTEST_SKIP() << "no AES instructions on this processor";
-    }
-    std::mt19937 random(31);
-    for (std::size_t keyLength : {16u, 24u, 32u}) {
-        for (std::size_t blocks : {1u, 2u, 7u, 8u, 9u, 15u, 16u, 17u, 33u, 40u}) {
-            const auto key = RandomBytes(random, keyLength);
-            const auto plain = RandomBytes(random, 16 * blocks);
-            std::vector<std::uint8_t> fast(plain.size());
-            std::vector<std::uint8_t> slow(plain.size());
-            Rijndael hardware(Engine::Automatic);
-            Rijndael tables(Engine::Portable);
-            ASSERT_EQ(hardware.MakeKey(key.data(), keyLength), RijndaelResult::Ok);
-            ASSERT_EQ(tables.MakeKey(key.data(), keyLength), RijndaelResult::Ok);
-            EXPECT_TRUE(hardware.UsesHardware());
-            EXPECT_FALSE(tables.UsesHardware());
-            ASSERT_EQ(hardware.Encrypt(plain.data(), fast.data(), plain.size()), RijndaelResult::Ok);
-            ASSERT_EQ(tables.Encrypt(plain.data(), slow.data(), plain.size()), RijndaelResult::Ok);
-            EXPECT_EQ(fast, slow) << keyLength << "/" << blocks;
-            ASSERT_EQ(hardware.Decrypt(fast.data(), fast.data(), fast.size()), RijndaelResult::Ok);
-            ASSERT_EQ(tables.Decrypt(slow.data(), slow.data(), slow.size()), RijndaelResult::Ok);
-            EXPECT_EQ(fast, plain) << keyLength << "/" << blocks;
-            EXPECT_EQ(slow, plain) << keyLength << "/" << blocks;
-        }
-    }
-}
-
 // A key search encrypts the check block under four keys at once; each result must be the block under
 // its own key, on the AES instructions and on the tables.
 TEST(RijndaelTest, OneBlockUnderSeveralKeysMatchesEachKeyOnItsOwn) {
@@ -189,28 +127,6 @@ TEST(RijndaelTest, OneBlockUnderSeveralKeysMatchesEachKeyOnItsOwn) {
                     EXPECT_EQ(ToHex(alone), EncryptHex(Engine::Portable, ToHex(key), ToHex(plain)))
                         << keyLength << " key " << i;
                 }
-            }
-        }
-    }
-}
-
-// A lone block decrypts without a decryption schedule; it must match the scheduled path.
-TEST(RijndaelTest, SingleBlockDecryptionMatchesScheduledDecryption) {
-    std::mt19937 random(32);
-    for (Engine engine : kEngines) {
-        for (std::size_t keyLength : {16u, 24u, 32u}) {
-            const auto key = RandomBytes(random, keyLength);
-            const auto cipher = RandomBytes(random, 16 * 9);
-            std::vector<std::uint8_t> all(cipher.size());
-            Rijndael many(engine);
-            ASSERT_EQ(many.MakeKey(key.data(), keyLength), RijndaelResult::Ok);
-            ASSERT_EQ(many.Decrypt(cipher.data(), all.data(), cipher.size()), RijndaelResult::Ok);
-            for (std::size_t i = 0; i < 9; ++i) {
-                Rijndael one(engine);
-                ASSERT_EQ(one.MakeKey(key.data(), keyLength), RijndaelResult::Ok);
-                std::uint8_t block[16];
-                ASSERT_EQ(one.DecryptBlock(cipher.data() + 16 * i, block), RijndaelResult::Ok);
-                EXPECT_EQ(ToHex(block, 16), ToHex(all.data() + 16 * i, 16)) << keyLength << "/" << i;
             }
         }
     }

@@ -11,7 +11,6 @@
 
 using namespace vaultlet;
 using vaultlet::test::FromHex;
-using vaultlet::test::Lower;
 using vaultlet::test::RandomBytes;
 using vaultlet::test::ToHex;
 
@@ -41,29 +40,10 @@ std::vector<std::uint8_t> Decrypt(Keying keying, const std::vector<std::uint8_t>
 
 } // namespace
 
-// B. Schneier et al., "Twofish: A 128-Bit Block Cipher", appendix A.2 (ecb_ival.txt): the all-zero
-// block under a zero 128-bit key and under the counting 192- and 256-bit keys.
-TEST(TwofishTest, MatchesThePapersVectors) {
-    const std::vector<std::uint8_t> zero(16, 0);
-    const struct {
-        const char* key;
-        const char* cipher;
-    } vectors[] = {
-        {"00000000000000000000000000000000", "9F589F5CF6122C32B6BFEC2F2AE8C35A"},
-        {"0123456789ABCDEFFEDCBA98765432100011223344556677", "CFD1D2E5A9BE9CDF501F13B892BD2248"},
-        {"0123456789ABCDEFFEDCBA987654321000112233445566778899AABBCCDDEEFF", "37527BE0052334B89F0CFCCAE87CFA20"},
-    };
-    for (Keying keying : kKeyings) {
-        for (const auto& v : vectors) {
-            EXPECT_EQ(ToHex(Encrypt(keying, FromHex(v.key), zero)), Lower(v.cipher)) << v.key;
-            EXPECT_EQ(Decrypt(keying, FromHex(v.key), FromHex(v.cipher)), zero) << v.key;
-        }
-    }
-}
-
-// The paper's iterated table test (ecb_tbl.txt): start from zero key and block; each step the next
-// block is this step's ciphertext and the next key is this block followed by the start of this key.
-// The published values of step 49 pin down 49 chained key schedules per key length.
+// B. Schneier et al., "Twofish: A 128-Bit Block Cipher": the iterated table test (ecb_tbl.txt). Start
+// from zero key and block (the paper's first vector); each step the next block is this step's
+// ciphertext and the next key is this block followed by the start of this key. The published values
+// of step 49 pin down 49 chained key schedules per key length, and the last one decrypts back.
 TEST(TwofishTest, MatchesTheIteratedTableTest) {
     const struct {
         std::size_t keyLength;
@@ -90,39 +70,10 @@ TEST(TwofishTest, MatchesTheIteratedTableTest) {
                 plain = cipher;
                 cipher = Encrypt(keying, key, plain);
             }
-            EXPECT_EQ(ToHex(key), Lower(table.key49)) << table.keyLength;
-            EXPECT_EQ(ToHex(plain), Lower(table.plain49)) << table.keyLength;
-            EXPECT_EQ(ToHex(cipher), Lower(table.cipher49)) << table.keyLength;
-        }
-    }
-}
-
-// Precomputed and evaluated S-boxes compute the same function, one block at a time or interleaved,
-// and the blocks do not depend on each other.
-TEST(TwofishTest, KeyingsAndBlockRunsAgree) {
-    std::mt19937 random(41);
-    for (std::size_t keyLength : {16u, 24u, 32u}) {
-        for (std::size_t blocks : {1u, 2u, 3u, 4u, 7u, 12u}) {
-            const auto key = RandomBytes(random, keyLength);
-            const auto plain = RandomBytes(random, 16 * blocks);
-            const auto compact = Encrypt(Keying::Compact, key, plain);
-            const auto full = Encrypt(Keying::Full, key, plain);
-            EXPECT_EQ(compact, full) << keyLength << "/" << blocks;
-            for (std::size_t i = 0; i < blocks; ++i) {
-                const std::vector<std::uint8_t> one(plain.begin() + 16 * i, plain.begin() + 16 * (i + 1));
-                EXPECT_EQ(ToHex(Encrypt(Keying::Full, key, one)), ToHex(full.data() + 16 * i, 16));
-            }
-            EXPECT_EQ(Decrypt(Keying::Compact, key, full), plain);
-            EXPECT_EQ(Decrypt(Keying::Full, key, compact), plain);
-
-            // In place.
-            auto buffer = plain;
-            Twofish twofish;
-            ASSERT_TRUE(twofish.SetKey(key.data(), key.size()));
-            twofish.EncryptBlocks(buffer.data(), buffer.data(), blocks);
-            EXPECT_EQ(buffer, full);
-            twofish.DecryptBlocks(buffer.data(), buffer.data(), blocks);
-            EXPECT_EQ(buffer, plain);
+            EXPECT_EQ(ToHex(key), ToHex(FromHex(table.key49))) << table.keyLength;
+            EXPECT_EQ(ToHex(plain), ToHex(FromHex(table.plain49))) << table.keyLength;
+            EXPECT_EQ(ToHex(cipher), ToHex(FromHex(table.cipher49))) << table.keyLength;
+            EXPECT_EQ(Decrypt(keying, key, cipher), plain) << table.keyLength;
         }
     }
 }

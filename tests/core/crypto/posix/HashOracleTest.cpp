@@ -78,24 +78,3 @@ TEST(HashOracleTest, Md5MatchesCryptoPP) {
         }
     }
 }
-
-TEST(HashOracleTest, KeyDerivationFormsMatchCryptoPP) {
-    std::mt19937 random(6);
-    for (int trial = 0; trial < 1000; ++trial) {
-        const auto key = RandomBytes(random, 32);
-        std::uint8_t digest[32];
-        Ripemd::Hash256Of32(key.data(), digest);
-        ASSERT_EQ(ToHex(digest, 32), OracleDigest<CryptoPP::RIPEMD256>(key));
-        Ripemd::Hash128Of32(key.data(), digest);
-        ASSERT_EQ(ToHex(digest, 16), OracleDigest<CryptoPP::RIPEMD128>(key));
-    }
-
-    auto key = RandomBytes(random, 32);
-    auto expected = key;
-    CryptoPP::RIPEMD256 oracle;
-    for (int i = 0; i < 5000; ++i) {
-        oracle.CalculateDigest(expected.data(), expected.data(), expected.size());
-    }
-    Ripemd::HashChain256(key.data(), 5000);
-    EXPECT_EQ(key, expected);
-}
