@@ -242,13 +242,6 @@ TEST_F(DatabaseMergePropertiesTest, MergingWithAnUnchangedSideGivesTheOtherSide)
     });
 }
 
-TEST_F(DatabaseMergePropertiesTest, MergingASideWithItselfGivesIt) {
-    ForRandomTrees([](const Database& base, const Database& ours, const Database&) {
-        EXPECT_TRUE(test::ModelsEqual(ours, *Merged(&base, ours, ours)));
-        EXPECT_TRUE(test::ModelsEqual(ours, *Merged(nullptr, ours, ours)));
-    });
-}
-
 TEST_F(DatabaseMergePropertiesTest, NoValueASideChangedIsMissingFromTheResult) {
     ForRandomTrees([](const Database& base, const Database& ours, const Database& theirs) {
         const std::set<std::string> before = ValuesOf(base);

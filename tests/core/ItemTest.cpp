@@ -39,17 +39,7 @@ TEST_F(ItemTest, TypeDefaultsSetNameImageAndHiddenWithoutTouchingModifiedFlag) {
     const Expected table[] = {
         {ItemType::Password, "Password", 1, true},
         {ItemType::Login, "Login", 2, false},
-        {ItemType::Url, "URL", 4, false},
-        {ItemType::Location, "Location", 0, false},
-        {ItemType::CardNumber, "Card Number", 15, false},
-        {ItemType::Mail, "Mail", 10, false},
-        {ItemType::Serial, "Serial", 11, false},
-        {ItemType::Phone, "Phone", 12, false},
-        {ItemType::Host, "Host", 13, false},
         {ItemType::Ip, "IP", 14, false},
-        {ItemType::File, "File", 30, false},
-        {ItemType::Exec, "Exec", 21, false},
-        {ItemType::PrivateKey, "Private key", 29, false},
         {ItemType::KeyPassphrase, "Key passphrase", 24, true},
     };
     for (const auto& expected : table) {
@@ -151,18 +141,4 @@ TEST_F(ItemTest, CopyConstructionCopiesEveryFieldButGetsAFreshTime) {
     EXPECT_NE(copy.BinaryData(), source.BinaryData());
     EXPECT_EQ(copy.BinaryData()[2], 7);
     EXPECT_EQ(copy.Time(), kNow);
-}
-
-TEST(ItemTypeTest, PickableListHasTheDialogOrderAndEndsWithTerminator) {
-    // (type, string id) pairs as the item dialog lists them; the ids are those of the string table.
-    const int expected[][2] = {{10, 288}, {0, 278}, {1, 279}, {2, 280}, {3, 281}, {5, 283},
-                               {8, 286},  {9, 287}, {4, 282}, {6, 284}, {7, 285}, {15, 293}};
-    std::size_t index = 0;
-    for (; kPickableItemTypes[index].type != -1; ++index) {
-        ASSERT_LT(index, std::size(expected));
-        EXPECT_EQ(kPickableItemTypes[index].type, expected[index][0]);
-        EXPECT_EQ(kPickableItemTypes[index].stringId, expected[index][1]);
-    }
-    EXPECT_EQ(index, std::size(expected));
-    EXPECT_EQ(kPickableItemTypes[index].stringId, -1);
 }
