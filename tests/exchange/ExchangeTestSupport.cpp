@@ -78,48 +78,23 @@ std::unique_ptr<Database> MakeRichDatabase() {
     return database;
 }
 
-void ExpectSameExchangeContent(const Database& expected, const Database& actual) {
-    EXPECT_EQ(expected.Name(), actual.Name());
-    EXPECT_EQ(expected.Comment(), actual.Comment());
-    ASSERT_EQ(expected.Count(), actual.Count());
-    for (std::size_t g = 0; g < expected.Count(); ++g) {
-        const Group& want = *expected.At(g);
-        const Group& got = *actual.At(g);
-        SCOPED_TRACE("group " + std::to_string(g));
-        EXPECT_EQ(want.Name(), got.Name());
-        EXPECT_EQ(want.Comment(), got.Comment());
-        ASSERT_EQ(want.Count(), got.Count());
-        for (std::size_t p = 0; p < want.Count(); ++p) {
-            const Passcard& wantCard = *want.At(p);
-            const Passcard& gotCard = *got.At(p);
-            SCOPED_TRACE("passcard " + std::to_string(p));
-            EXPECT_EQ(wantCard.Name(), gotCard.Name());
-            EXPECT_EQ(wantCard.Comment(), gotCard.Comment());
-            EXPECT_EQ(wantCard.Bookmark(), gotCard.Bookmark());
-            EXPECT_EQ(wantCard.UseAutofill(), gotCard.UseAutofill());
-            EXPECT_EQ(wantCard.StoredAutofillString(), gotCard.StoredAutofillString());
-            EXPECT_EQ(wantCard.Expiration(), gotCard.Expiration());
-            ASSERT_EQ(wantCard.Count(), gotCard.Count());
-            for (std::size_t i = 0; i < wantCard.Count(); ++i) {
-                const Item& wantItem = *wantCard.At(i);
-                const Item& gotItem = *gotCard.At(i);
-                SCOPED_TRACE("item " + std::to_string(i));
-                EXPECT_EQ(wantItem.Name(), gotItem.Name());
-                EXPECT_EQ(wantItem.Value(), gotItem.Value());
-                EXPECT_EQ(wantItem.Meta(), gotItem.Meta());
-                EXPECT_EQ(wantItem.Image(), gotItem.Image());
-                EXPECT_EQ(wantItem.Type(), gotItem.Type());
-                EXPECT_EQ(wantItem.Hidden(), gotItem.Hidden());
-            }
-        }
-    }
-}
-
 SecureString DescribeItems(const Passcard& passcard) {
     SecureString text;
     for (const auto& item : passcard.Children()) {
         text.append(item->Name()).append("/").append(std::to_string(static_cast<unsigned>(item->Type())));
         text.append("=").append(item->Value()).append("|");
+    }
+    return text;
+}
+
+std::string Outline(const Database& database) {
+    std::string text;
+    for (const auto& group : database.Children()) {
+        text.append(AnsiToUtf8(group->Name().Viewed()).Viewed()).append("\n");
+        for (const auto& passcard : group->Children()) {
+            text.append("  ").append(AnsiToUtf8(passcard->Name().Viewed()).Viewed()).append(": ");
+            text.append(AnsiToUtf8(DescribeItems(*passcard).Viewed()).Viewed()).append("\n");
+        }
     }
     return text;
 }

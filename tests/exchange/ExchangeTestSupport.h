@@ -29,11 +29,12 @@ Item& AddItem(Passcard& passcard, ItemType type, std::string_view name, std::str
 // characters, non-ASCII text, unusual numbers.
 std::unique_ptr<Database> MakeRichDatabase();
 
-// Expects the two databases to agree in every value that the own XML format carries.
-void ExpectSameExchangeContent(const Database& expected, const Database& actual);
-
 // "name/type=value|" for each item of the passcard, in order.
 SecureString DescribeItems(const Passcard& passcard);
+
+// The groups, passcards and items as UTF-8 text: a line for each group's name, and below it a line
+// "  name: items" (as DescribeItems) for each of its passcards.
+std::string Outline(const Database& database);
 
 // Names of the element children of an element, in order, joined by blanks.
 std::string ChildNames(const tinyxml2::XMLElement* element);

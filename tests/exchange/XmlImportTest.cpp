@@ -31,20 +31,13 @@ TEST_F(XmlImportTest, RoundTripKeepsEveryValueTheFormatCarries) {
     ASSERT_TRUE(XmlExport().exportTo(file, *original, nullptr));
     const auto imported = XmlImport().importFrom(file);
     ASSERT_NE(imported, nullptr);
-    ExpectSameExchangeContent(*original, *imported);
+    // The export writes every value the format carries (XmlExportTest): exported again, the import
+    // gives the same file.
+    const std::string again = m_dir.File("again.xml");
+    ASSERT_TRUE(XmlExport().exportTo(again, *imported, nullptr));
+    EXPECT_EQ(ReadFileBytes(again), ReadFileBytes(file));
     // The format carries no creation times: the import's nodes are new.
     EXPECT_EQ(imported->At(0)->At(0)->At(0)->Time(), kNow);
-}
-
-TEST_F(XmlImportTest, ReadsTheHandWrittenExpectedFileBack) {
-    const auto imported = XmlImport().importFrom(DataPath("XmlExportSmallDatabase.xml"));
-    ASSERT_NE(imported, nullptr);
-    EXPECT_EQ(imported->Name(), Ansi("Home \xC3\xA9"));
-    const Passcard& mail = *imported->At(0)->At(0);
-    EXPECT_EQ(mail.Comment(), "line1\r\nline2");
-    EXPECT_EQ(mail.At(1)->Value(), "  s3cr\"t  ");
-    EXPECT_EQ(mail.At(2)->Value(), " \t");
-    EXPECT_EQ(imported->At(0)->At(1)->Expiration(), 0x0123456789ABCDEFull);
 }
 
 TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndTypesAreTakenAsWritten) {
@@ -130,17 +123,8 @@ TEST_F(XmlImportTest, BrokenOrForeignInputFailsCleanly) {
     EXPECT_EQ(import.importFromText("Name;Password\nmail;secret\n"), nullptr) << "not XML";
     EXPECT_EQ(import.importFromText(valid.substr(0, valid.size() / 2)), nullptr) << "truncated";
     EXPECT_EQ(import.importFromText(valid + std::string(1, '\0') + "<x/>"), nullptr) << "NUL byte";
+    // What is no UTF-8 XML text is XmlTextCheckTest's; one case shows the import asks.
     EXPECT_EQ(import.importFromText(Document("<Group><Name>\xE9t\xE9</Name></Group>")), nullptr) << "Latin-1 bytes";
-    std::string latin1 = Document("<Group><Name>caf\xE9</Name></Group>");
-    latin1.replace(latin1.find("UTF-8"), 5, "ISO-8859-1");
-    EXPECT_EQ(import.importFromText(latin1), nullptr) << "declared Latin-1";
-    std::string utf16 = "\xFF\xFE";
-    for (const char c : valid) {
-        utf16 += c;
-        utf16 += '\0';
-    }
-    EXPECT_EQ(import.importFromText(utf16), nullptr) << "UTF-16";
-    EXPECT_EQ(import.importFromText(Document("<Group><Name>a&#0;b</Name></Group>")), nullptr) << "encoded NUL";
     EXPECT_EQ(import.importFromText(std::string(100000, '<')), nullptr);
     const auto nested = [](int depth) {
         std::string opening;
