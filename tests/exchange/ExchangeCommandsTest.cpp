@@ -35,32 +35,20 @@ protected:
     TempDir m_dir;
 };
 
-TEST_F(ExchangeCommandsTest, FilterListsJoinTheFormatsFiltersInListOrderEndingWithTwoNuls) {
-    const std::string exportFilters = ExportFormatList().JoinFileFilters();
-    EXPECT_EQ(exportFilters, "Quillmoth Keyhaven XML (*.xml)%*.xml%HTML File (*.html)%*.html%");
-    const FileDialogFilter filter(exportFilters);
-    ASSERT_EQ(filter.Size(), exportFilters.size() + 1);
-    const std::string buffer(filter.Data(), filter.Size());
-    constexpr char kExpected[] = "Quillmoth Keyhaven XML (*.xml)\0*.xml\0HTML File (*.html)\0*.html\0";
-    EXPECT_EQ(buffer, std::string(kExpected, sizeof kExpected)) << "the literal's own terminator is the second NUL";
-    EXPECT_EQ(ImportFormatList().JoinFileFilters(),
-              "Quillmoth Keyhaven XML (*.xml)%*.xml%KeePass 2 XML (*.xml)%*.xml%KeePass 1.X XML (*.xml)%*.xml%");
-}
-
-TEST_F(ExchangeCommandsTest, ListsHoldTheirFormatsInOrderAndNothingOutsideTheRange) {
+TEST_F(ExchangeCommandsTest, ListsHoldTheirFormatsInOrderAndJoinTheirFiltersEndingWithTwoNuls) {
     const ExportFormatList exports;
-    ASSERT_EQ(exports.count(), 2);
-    EXPECT_EQ(exports.at(0)->displayName(), "Quillmoth Keyhaven XML");
-    EXPECT_EQ(exports.at(1)->displayName(), "HTML File");
     EXPECT_EQ(exports.at(-1), nullptr);
     EXPECT_EQ(exports.at(2), nullptr);
-    const ImportFormatList imports;
-    ASSERT_EQ(imports.count(), 3);
-    EXPECT_EQ(imports.at(0)->displayName(), "Quillmoth Keyhaven XML");
-    EXPECT_EQ(imports.at(0)->fileFilter(), exports.at(0)->fileFilter());
-    EXPECT_EQ(imports.at(1)->displayName(), "KeePass 2 XML");
-    EXPECT_EQ(imports.at(2)->displayName(), "KeePass 1.X XML");
-    EXPECT_EQ(imports.at(3), nullptr);
+    EXPECT_EQ(ImportFormatList().at(3), nullptr);
+    const std::string exportFilters = exports.JoinFileFilters();
+    EXPECT_EQ(exportFilters, "Quillmoth Keyhaven XML (*.xml)%*.xml%HTML File (*.html)%*.html%");
+    EXPECT_EQ(ImportFormatList().JoinFileFilters(),
+              "Quillmoth Keyhaven XML (*.xml)%*.xml%KeePass 2 XML (*.xml)%*.xml%KeePass 1.X XML (*.xml)%*.xml%");
+    const FileDialogFilter filter(exportFilters);
+    ASSERT_EQ(filter.Size(), exportFilters.size() + 1);
+    constexpr char kExpected[] = "Quillmoth Keyhaven XML (*.xml)\0*.xml\0HTML File (*.html)\0*.html\0";
+    EXPECT_EQ(std::string(filter.Data(), filter.Size()), std::string(kExpected, sizeof kExpected))
+        << "the literal's own terminator is the second NUL";
 }
 
 TEST_F(ExchangeCommandsTest, TheFilterIndexAloneChoosesTheExportFormat) {
@@ -94,11 +82,9 @@ TEST_F(ExchangeCommandsTest, ImportMergesGroupsWithNumberedNamesAndReportsTheFil
     EXPECT_EQ(outcome.counts.groups, 3u);
     EXPECT_EQ(outcome.counts.passcards, 3u);
     EXPECT_EQ(outcome.counts.items, 3u);
-    std::string names;
-    for (const auto& group : open.Children()) {
-        names += std::string(group->Name().Viewed()) + "|";
-    }
-    EXPECT_EQ(names, "Mail|Mail 1|mail|Mail 2|Mail 3|Bank|") << "names differing in case do not clash";
+    // How clashing names are numbered is DatabaseTest's.
+    ASSERT_EQ(open.Count(), 6u);
+    EXPECT_EQ(open.At(5)->Name(), "Bank");
     EXPECT_EQ(open.At(0)->Count(), 1u) << "passcards are never merged into existing groups";
     EXPECT_EQ(open.Name(), "Open");
     EXPECT_TRUE(ModifiedFlag::IsRaised());

@@ -59,29 +59,6 @@ TEST_F(XmlExportTest, WritesTheExpectedFileForASmallDatabase) {
     EXPECT_EQ(ReadFileBytes(m_file), ReadFileBytes(DataPath("XmlExportSmallDatabase.xml")));
 }
 
-TEST_F(XmlExportTest, WholeDatabaseKeepsModelOrderAndWritesEveryElement) {
-    Export(nullptr);
-    EXPECT_EQ(ChildNames(m_groups), "Group Group Group");
-    const auto* group = m_groups->FirstChildElement("Group");
-    EXPECT_EQ(ChildNames(group), "Name Comment Passcards");
-    const auto* passcard = group->FirstChildElement("Passcards")->FirstChildElement("Passcard");
-    EXPECT_EQ(ChildNames(passcard), "Name Comment Bookmarked Autofill AutofillString ExpirationTimeUTC Items");
-    EXPECT_STREQ(passcard->FirstChildElement("ExpirationTimeUTC")->GetText(), "0x01D9F1A2B3C4D5E6");
-    EXPECT_EQ(ChildNames(passcard->FirstChildElement("Items")), "Item Item Item Item Item Item Item Item");
-    const auto* login = passcard->FirstChildElement("Items")->FirstChildElement("Item");
-    // Meta only when it has text; the empty elements are there nonetheless.
-    EXPECT_EQ(ChildNames(login), "Name Data Image Type Hide");
-    EXPECT_EQ(ChildNames(login->NextSiblingElement("Item")), "Name Data Meta Image Type Hide");
-    // A group without passcards and a passcard without items still get their list elements.
-    const auto* third = group->NextSiblingElement("Group")->NextSiblingElement("Group");
-    ASSERT_NE(third->FirstChildElement("Passcards"), nullptr);
-    EXPECT_TRUE(third->FirstChildElement("Passcards")->NoChildren());
-    const auto* unnamed = group->NextSiblingElement("Group")->FirstChildElement("Passcards")->FirstChildElement();
-    ASSERT_NE(unnamed->FirstChildElement("Items"), nullptr);
-    EXPECT_EQ(unnamed->FirstChildElement("Name")->GetText(), nullptr);
-    EXPECT_STREQ(unnamed->FirstChildElement("ExpirationTimeUTC")->GetText(), "0x0000000000000000");
-}
-
 TEST_F(XmlExportTest, NodeSelectsGroupPasscardOrItemWithTheirShells) {
     Group& mail = *m_database->At(0);
     Passcard& web = *mail.At(0);
