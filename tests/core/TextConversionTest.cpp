@@ -9,6 +9,10 @@ TEST(TextConversionTest, Utf8AndUtf16RoundTripAcrossAllPlanes) {
     const SecureU16String wide = Utf8ToUtf16(utf8);
     EXPECT_EQ(wide.Viewed(), std::u16string_view(u"A\u00E9\u20AC\U0001F511z"));
     EXPECT_EQ(Utf16ToUtf8(wide), utf8);
+    // The first and last character of each encoded length.
+    const char* edges = "\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+    EXPECT_EQ(Utf8ToUtf16(edges).Viewed(), std::u16string_view(u"\u0080\u07FF\u0800\uFFFF\U00010000\U0010FFFF"));
+    EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(edges)), edges);
     EXPECT_TRUE(Utf8ToUtf16("").empty());
     EXPECT_TRUE(Utf16ToUtf8(u"").empty());
     // Embedded zero characters are text like any other.
