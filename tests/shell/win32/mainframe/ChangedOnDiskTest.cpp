@@ -1,6 +1,6 @@
 // The main window when another copy of the program changed the open database's file: a save asks
-// before overwriting it and can merge it, and coming back to the window offers to read it again, or
-// to merge it when there are unsaved changes.
+// before overwriting it, and coming back to the window with unsaved changes offers to merge it. What
+// each answer does is DatabaseSessionTest's; here the answers reach it.
 #include "core/EncryptedDatabase.h"
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
@@ -17,51 +17,19 @@ namespace {
 using test::Text;
 using test::WaitUntil;
 
-class ChangedOnDiskTest : public test::MainFrameFixture {
-protected:
-    // Another copy of the program saves the file with a comment and a database name of its own.
-    bool TheirsSaved(const std::string& path, const char* comment, const char* name = "Home") const {
-        return test::ChangeDatabaseFile(path, [&](EncryptedDatabase& theirs) {
-            theirs.SetComment(comment);
-            theirs.SetName(name);
-        });
-    }
-    // Another copy of the program adds a group "Travel" and saves.
-    bool TravelAdded() const {
-        return test::ChangeDatabaseFile(
-            m_path, [](EncryptedDatabase& theirs) { theirs.Add(std::make_unique<Group>("Travel")); });
-    }
-    static std::string OneAdded() {
-        MergeReport report;
-        report.added = 1;
-        return MergeReportText(report);
-    }
-    // The user minimises the window to the tray and brings it back from there.
-    void MinimizeAndRestore() const {
-        Send(WM_SYSCOMMAND, SC_MINIMIZE);
-        ASSERT_FALSE(IsWindowVisible(m_frame));
-        Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
-    }
-};
+class ChangedOnDiskTest : public test::MainFrameFixture {};
 
-TEST_F(ChangedOnDiskTest, SavingOverAnotherCopysChangeAsksAndEachAnswerDoesWhatItSays) {
+// Reloading on return, and Overwrite and Merge at a save, are MainWindowTest's (tests/e2e).
+TEST_F(ChangedOnDiskTest, CancelKeepsTheirsAndSaveAsWritesACopyThatIsListed) {
     Start();
     TypeNote("ours");
-    ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
+    ASSERT_TRUE(test::ChangeDatabaseFile(m_path, [](EncryptedDatabase& theirs) { theirs.SetComment("theirs"); }));
     SetAnswer(IDCANCEL);
     Send(WM_COMMAND, ID_FILE_SAVE);
     ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
     EXPECT_EQ(CommentOnDisk(m_path), "theirs");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
 
-    SetAnswer(IDC_CHANGED_FILE_OVERWRITE);
-    Send(WM_COMMAND, ID_FILE_SAVE);
-    ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
-    EXPECT_EQ(CommentOnDisk(m_path), "ours");
-    EXPECT_FALSE(ModifiedFlag::IsRaised());
-
-    TypeNote("ours again");
-    ASSERT_TRUE(TheirsSaved(m_path, "theirs again"));
     SetAnswer(IDC_CHANGED_FILE_SAVE_AS);
     Command(ID_FILE_SAVE);
     ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
@@ -71,54 +39,24 @@ TEST_F(ChangedOnDiskTest, SavingOverAnotherCopysChangeAsksAndEachAnswerDoesWhatI
     test::TypeFileName(dialog, copy);
     ASSERT_TRUE(WaitUntil([&] { return CurrentDatabase::Get()->Path() == copy; }));
     // The window takes the new path before its save has written the file.
-    EXPECT_TRUE(WaitUntil([&] { return CommentOnDisk(copy) == "ours again"; })) << CommentOnDisk(copy);
-    EXPECT_EQ(CommentOnDisk(m_path), "theirs again");
+    EXPECT_TRUE(WaitUntil([&] { return CommentOnDisk(copy) == "ours"; })) << CommentOnDisk(copy);
+    EXPECT_EQ(CommentOnDisk(m_path), "theirs");
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{copy}) << "the copy is listed";
-    EXPECT_EQ(Messages().size(), 3u);
 }
 
-TEST_F(ChangedOnDiskTest, ComingBackToTheWindowOffersToReloadEachChangeOnce) {
-    Start();
-    ASSERT_TRUE(TheirsSaved(m_path, "theirs", "Theirs"));
-    SetAnswer(IDNO);
-    MinimizeAndRestore();
-    ExpectMessage(Text(IDS_RELOAD_CHANGED_FILE));
-    MinimizeAndRestore();
-    EXPECT_EQ(TreeText(Root()), "Home");
-
-    // A newer version is offered again; Yes shows it.
-    SetAnswer(IDYES);
-    ASSERT_TRUE(TheirsSaved(m_path, "theirs again", "Theirs again"));
-    MinimizeAndRestore();
-    ExpectMessage(Text(IDS_RELOAD_CHANGED_FILE));
-    ASSERT_TRUE(WaitUntil([&] { return TreeText(Root()) == "Theirs again"; }));
-    EXPECT_EQ(CurrentDatabase::Get()->Comment().Viewed(), "theirs again");
-    EXPECT_FALSE(ModifiedFlag::IsRaised());
-    MinimizeAndRestore();
-    EXPECT_EQ(Messages().size(), 2u) << "each version of the file is offered once";
-}
-
-TEST_F(ChangedOnDiskTest, MergeOnSaveShowsBothCopiesChangesAndSaysWhatCameFromTheOther) {
+TEST_F(ChangedOnDiskTest, ComingBackWithUnsavedChangesOffersToMergeAndShowsWhatCameFromTheOther) {
     Start();
     TypeNote("ours");
-    ASSERT_TRUE(TravelAdded());
-    SetAnswer(IDC_CHANGED_FILE_MERGE);
-    Send(WM_COMMAND, ID_FILE_SAVE);
-    ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
-    ExpectMessage(OneAdded());
-    EXPECT_EQ(TreeText(Child(Root(), 5)), "Travel");
-    EXPECT_EQ(CommentOnDisk(m_path), "ours");
-    EXPECT_FALSE(ModifiedFlag::IsRaised());
-}
-
-TEST_F(ChangedOnDiskTest, ComingBackWithUnsavedChangesOffersToMerge) {
-    Start();
-    TypeNote("ours");
-    ASSERT_TRUE(TravelAdded());
+    ASSERT_TRUE(test::ChangeDatabaseFile(
+        m_path, [](EncryptedDatabase& theirs) { theirs.Add(std::make_unique<Group>("Travel")); }));
     SetAnswer(IDYES);
-    MinimizeAndRestore();
+    Send(WM_SYSCOMMAND, SC_MINIMIZE);
+    ASSERT_FALSE(IsWindowVisible(m_frame));
+    Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
     ExpectMessage(Text(IDS_MERGE_CHANGED_FILE));
-    ExpectMessage(OneAdded());
+    MergeReport report;
+    report.added = 1;
+    ExpectMessage(MergeReportText(report));
     EXPECT_TRUE(WaitUntil([&] { return TreeText(Child(Root(), 5)) == "Travel"; }));
     EXPECT_EQ(CommentOnDisk(m_path), "ours");
 }

@@ -65,6 +65,27 @@ void MainFrameFixture::Start() {
     m_note = GetDlgItem(m_frame, IDC_MAIN_NOTE);
 }
 
+void MainFrameFixture::Restart() {
+    SetAnswer(IDNO);
+    Send(WM_CLOSE);
+    ASSERT_TRUE(Ended());
+    LoadCurrent();
+    Start();
+}
+
+Passcard& MainFrameFixture::Mail() {
+    return *CurrentDatabase::Get()->At(1)->At(0);
+}
+
+Item& MainFrameFixture::AddToMail(ItemType type, const std::string& value) {
+    auto item = std::make_unique<Item>();
+    item->ApplyTypeDefaults(type);
+    item->SetValue(value);
+    Item& added = *item;
+    Mail().Add(std::move(item));
+    return added;
+}
+
 std::string MainFrameFixture::TreeText(HTREEITEM item) const {
     char text[256] = {};
     TVITEMA data{};
@@ -117,6 +138,11 @@ HWND MainFrameFixture::WaitForLogin(int timeoutMilliseconds) const {
     return m_run->WaitForDialogWhere(IsLogin, timeoutMilliseconds);
 }
 
+HWND MainFrameFixture::DialogWith(int controlId, int timeoutMilliseconds) const {
+    return m_run->WaitForDialogWhere([controlId](HWND window) { return HasControl(window, controlId); },
+                                     timeoutMilliseconds);
+}
+
 HWND MainFrameFixture::WaitForLock() const {
     HWND found = nullptr;
     WaitUntil([&] {
@@ -136,11 +162,11 @@ HWND MainFrameFixture::WaitForLock() const {
     return IsWindowVisible(m_frame) ? nullptr : found;
 }
 
-bool MainFrameFixture::Unlock(HWND login) const {
-    SetItemTextOf(login, IDC_LOGIN_PASSWORD, "secret");
+bool MainFrameFixture::Unlock(HWND login, const std::string& password) const {
+    SetItemTextOf(login, IDC_LOGIN_PASSWORD, password);
     // The button of a hidden login cannot be clicked; the command is what the click sends.
     PostMessageA(login, WM_COMMAND, IDOK, 0);
-    return WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; });
+    return WaitUntil([&] { return IsWindowVisible(m_frame) != FALSE; }, 20000);
 }
 
 void MainFrameFixture::ExpectMessage(const std::string& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Item.h"
+#include "core/Passcard.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 
@@ -24,6 +26,8 @@ protected:
     void LoadCurrent();
     // Runs the main window on a thread of its own and waits until it is up.
     void Start();
+    // Closes the window without saving and starts it again over the file, as the program's next start.
+    void Restart();
     bool Ended() const { return m_run->WaitForEnd(); }
     // A command that opens a window of its own (a login, a file dialog, a modal dialog): the test
     // goes on while it runs.
@@ -39,7 +43,14 @@ protected:
     void SelectInTree(HTREEITEM item) const {
         SendMessageA(m_tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     }
+    // The passcard "Mail" and its row in the tree; a field added to it.
+    static Passcard& Mail();
+    HTREEITEM MailInTree() const { return Child(Child(Root(), 1), 0); }
+    static Item& AddToMail(ItemType type, const std::string& value);
     std::string ListText(int row, int column) const;
+    void SelectRow(int row) const {
+        ListView_SetItemState(m_list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
     int ListImage(int row) const;
     std::string StatusInfo() const;
     // Types into the note as a user would: the text reaches the model only when it is committed.
@@ -48,11 +59,13 @@ protected:
     }
     static std::string CommentOnDisk(const std::string& path);
     HWND WaitForLogin(int timeoutMilliseconds = 10000) const;
+    // A dialog of the window's thread with that control; null on timeout.
+    HWND DialogWith(int controlId, int timeoutMilliseconds = 10000) const;
     // The login of a lock, shown or hidden, once the main window has gone out of sight; null on
     // timeout.
     HWND WaitForLock() const;
     // Gives the login the password; true once the main window is back.
-    bool Unlock(HWND login) const;
+    bool Unlock(HWND login, const std::string& password = "secret") const;
     // A message of the window's own, posted: a lock it starts runs its login modally.
     void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         PostMessageA(m_frame, message, wParam, lParam);
