@@ -1,6 +1,7 @@
 #include "tests/support/win32/GuiDriver.h"
 
 #include "core/TextConversion.h"
+#include "tests/support/win32/Win32TestWindows.h"
 
 #include <condition_variable>
 #include <mutex>
@@ -10,21 +11,7 @@
 namespace vaultlet::test {
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMilliseconds) {
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMilliseconds);
-    for (;;) {
-        if (condition()) {
-            return true;
-        }
-        if (GetTickCount64() >= deadline) {
-            return false;
-        }
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
+    return PumpUntil(condition, static_cast<DWORD>(timeoutMilliseconds));
 }
 
 std::string TextOf(HWND window) {
@@ -104,13 +91,6 @@ std::string ClassOf(HWND window) {
 }
 
 } // namespace
-
-HWND FindDialogOfThread(DWORD threadId, const std::string& title) {
-    const std::function<bool(HWND)> accept = [&](HWND window) { return title.empty() || TextOf(window) == title; };
-    Search search{0, &accept, nullptr};
-    EnumThreadWindows(threadId, Match, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 HWND FindDialog(DWORD processId, const std::function<bool(HWND)>& accept) {
     Search search{processId, &accept, nullptr};
@@ -316,9 +296,8 @@ ModalThread::~ModalThread() {
 }
 
 HWND ModalThread::WaitForDialog(const std::string& title, int timeoutMilliseconds) const {
-    HWND dialog = nullptr;
-    WaitUntil([&] { return (dialog = FindDialogOfThread(m_threadId, title)) != nullptr; }, timeoutMilliseconds);
-    return dialog;
+    return WaitForDialogWhere([&](HWND window) { return title.empty() || TextOf(window) == title; },
+                              timeoutMilliseconds);
 }
 
 HWND ModalThread::WaitForDialogWhere(const std::function<bool(HWND)>& accept, int timeoutMilliseconds) const {

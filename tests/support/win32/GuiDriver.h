@@ -11,7 +11,7 @@
 namespace vaultlet::test {
 
 // Driving real windows from a test, without timing luck: every wait is for a condition, with a
-// bounded timeout, pumping the calling thread's messages meanwhile.
+// bounded timeout, pumping the calling thread's messages meanwhile (PumpUntil of Win32TestWindows.h).
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMilliseconds = 10000);
 
@@ -24,9 +24,6 @@ void SetItemTextOf(HWND dialog, int id, const std::string& text);
 void Click(HWND dialog, int id);
 bool IsItemEnabled(HWND dialog, int id);
 bool IsChecked(HWND dialog, int id);
-
-// The first visible top-level window of the thread whose class is the dialog class, or null.
-HWND FindDialogOfThread(DWORD threadId, const std::string& title = {});
 
 // Drop-down lists, read through the wide API so that it works across processes.
 std::vector<std::string> ComboItemsOf(HWND dialog, int id);

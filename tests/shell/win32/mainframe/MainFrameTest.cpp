@@ -73,7 +73,6 @@ TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
         test::MakePasscard("Bank", {{ItemType::Login, "account 42"}, {ItemType::Url, "bank.example"}}));
     ModifiedFlag::Clear();
     Start();
-    EXPECT_EQ(test::TextOf(m_frame), "Quillmoth Keyhaven");
     EXPECT_EQ(TreeText(Root()), "Home");
     EXPECT_EQ(TreeText(Child(Root(), 0)), "Network");
     EXPECT_EQ(TreeText(MailInTree()), "Mail");
@@ -86,7 +85,6 @@ TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
     ASSERT_EQ(ListView_GetItemCount(m_list), 2);
     EXPECT_EQ(ListText(0, 1), "me@example.org");
     EXPECT_EQ(ListText(1, 1), "**********");
-    EXPECT_EQ(ListImage(1), PasscardTree::ImageOf(*Mail().At(1)));
     EXPECT_FALSE(ModifiedFlag::IsRaised()) << "showing a node changes nothing";
 
     // A note typed on two lines reaches the model with line feeds when the selection moves on.
