@@ -1,17 +1,22 @@
 // The real program after the login: its main window shows the database, a changed note is saved when
 // the user says so at closing, a locked database cannot be shown without its password, and a save
 // over another copy's change (the command-line tool here) merges both. The rules of each flow are the
-// main window's GUI tests' (MainFrameTest, ChangedOnDiskTest, SessionEndTest).
+// main window's GUI tests' (MainFrameTest, ChangedOnDiskTest, SessionEndTest). After an end of the
+// session that could not save, the next start names the recovery copy.
+#include "core/EncryptedDatabase.h"
 #include "core/TextConversion.h"
 #include "resources/resource.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "shell/TextFormat.h"
 #include "tests/e2e/ProgramFixture.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/ProcessRunner.h"
 #include "tests/support/win32/GuiDriver.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 namespace vaultlet::e2e {
 namespace {
@@ -114,6 +119,36 @@ TEST_F(MainWindowTest, ASaveOverAnotherCopysChangeMergesBothChangesIntoTheFile) 
     EXPECT_NE(shown.out.find("Comment: noted by the program\n"), std::string::npos) << shown.out;
     EXPECT_EQ(cli({"ls", m_home, "Internet/Mail", "--reveal"}).out, "Password: old\n");
     EXPECT_EQ(cli({"ls", m_home, "Internet/Bank", "--reveal"}).out, "Password: new\n");
+}
+
+// Windows ends the session after another copy changed the file: the program asks nothing, its changes
+// go into a recovery copy beside the file, and the next start names that copy before the login, whose
+// list offers it.
+TEST_F(MainWindowTest, ChangesTheFileCannotTakeAtTheEndOfTheSessionAreInACopyTheNextStartNames) {
+    std::unique_ptr<RunningProgram> program;
+    const HWND main = StartAndLogIn(program);
+    ASSERT_NE(main, nullptr);
+    SendMessageW(GetDlgItem(main, IDC_MAIN_NOTE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ours"));
+    ASSERT_TRUE(test::ChangeDatabaseFile(m_home, [](EncryptedDatabase& theirs) { theirs.SetComment("theirs"); }));
+    // A question would keep these from returning: the program asks nothing.
+    EXPECT_EQ(SendMessageW(main, WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageW(main, WM_ENDSESSION, TRUE, 0);
+    program.reset(); // Windows ends the process
+    EXPECT_EQ(CommentOnDisk(), "theirs");
+    const std::string copy = Settings::Read(setting::kRecoveryCopy);
+    ASSERT_FALSE(copy.empty());
+    EXPECT_EQ(test::CommentOnDisk(copy), "ours");
+
+    const auto next = m_copy.Start();
+    EXPECT_EQ(AnswerMessageBox(*next), FormatText(Text(IDS_RECOVERY_COPY_WRITTEN), {copy}));
+    const HWND login = next->WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    const std::vector<std::string> listed = test::ComboItemsOf(login, IDC_LOGIN_DATABASE);
+    const std::string entry = "Home [" + copy.substr(copy.find_last_of('\\') + 1) + "]";
+    EXPECT_NE(std::find(listed.begin(), listed.end(), entry), listed.end()) << entry;
+    test::Click(login, IDCANCEL);
+    ASSERT_TRUE(next->WaitForExit());
+    EXPECT_EQ(Settings::Read(setting::kRecoveryCopy), "") << "told once";
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The main window when another copy of the program changed the open database's file: a save asks
-// before overwriting it, and coming back to the window with unsaved changes offers to merge it. What
-// each answer does is DatabaseSessionTest's; here the answers reach it.
+// before overwriting it, and coming back to the window offers to read it again, or to merge it when
+// there are unsaved changes. What each answer does is DatabaseSessionTest's; here the answers reach it.
 #include "core/EncryptedDatabase.h"
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
@@ -17,18 +17,42 @@ namespace {
 using test::Text;
 using test::WaitUntil;
 
-class ChangedOnDiskTest : public test::MainFrameFixture {};
+class ChangedOnDiskTest : public test::MainFrameFixture {
+protected:
+    // Another copy of the program saves the file with a comment and a database name of its own.
+    bool TheirsSaved(const char* comment, const char* name = "Home") const {
+        return test::ChangeDatabaseFile(m_path, [&](EncryptedDatabase& theirs) {
+            theirs.SetComment(comment);
+            theirs.SetName(name);
+        });
+    }
+    // The user minimises the window to the tray and brings it back from there.
+    void MinimizeAndRestore() const {
+        Send(WM_SYSCOMMAND, SC_MINIMIZE);
+        ASSERT_FALSE(IsWindowVisible(m_frame));
+        Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
+    }
+};
 
-// Reloading on return, and Overwrite and Merge at a save, are MainWindowTest's (tests/e2e).
-TEST_F(ChangedOnDiskTest, CancelKeepsTheirsAndSaveAsWritesACopyThatIsListed) {
+// Merge at a save is MainWindowTest's (tests/e2e).
+TEST_F(ChangedOnDiskTest, EachAnswerToSavingOverAnotherCopysChangeReachesTheSession) {
     Start();
     TypeNote("ours");
-    ASSERT_TRUE(test::ChangeDatabaseFile(m_path, [](EncryptedDatabase& theirs) { theirs.SetComment("theirs"); }));
+    ASSERT_TRUE(TheirsSaved("theirs"));
     SetAnswer(IDCANCEL);
     Send(WM_COMMAND, ID_FILE_SAVE);
     ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
     EXPECT_EQ(CommentOnDisk(m_path), "theirs");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    SetAnswer(IDC_CHANGED_FILE_OVERWRITE);
+    Send(WM_COMMAND, ID_FILE_SAVE);
+    ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
+    EXPECT_EQ(CommentOnDisk(m_path), "ours");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+
+    TypeNote("ours again");
+    ASSERT_TRUE(TheirsSaved("theirs again"));
 
     SetAnswer(IDC_CHANGED_FILE_SAVE_AS);
     Command(ID_FILE_SAVE);
@@ -39,9 +63,29 @@ TEST_F(ChangedOnDiskTest, CancelKeepsTheirsAndSaveAsWritesACopyThatIsListed) {
     test::TypeFileName(dialog, copy);
     ASSERT_TRUE(WaitUntil([&] { return CurrentDatabase::Get()->Path() == copy; }));
     // The window takes the new path before its save has written the file.
-    EXPECT_TRUE(WaitUntil([&] { return CommentOnDisk(copy) == "ours"; })) << CommentOnDisk(copy);
-    EXPECT_EQ(CommentOnDisk(m_path), "theirs");
+    EXPECT_TRUE(WaitUntil([&] { return CommentOnDisk(copy) == "ours again"; })) << CommentOnDisk(copy);
+    EXPECT_EQ(CommentOnDisk(m_path), "theirs again");
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{copy}) << "the copy is listed";
+}
+
+TEST_F(ChangedOnDiskTest, ComingBackToTheWindowOffersToReloadEachChangeOnce) {
+    Start();
+    ASSERT_TRUE(TheirsSaved("theirs", "Theirs"));
+    SetAnswer(IDNO);
+    MinimizeAndRestore();
+    ExpectMessage(Text(IDS_RELOAD_CHANGED_FILE));
+    MinimizeAndRestore();
+    EXPECT_EQ(TreeText(Root()), "Home");
+
+    // A newer version is offered again; Yes shows it.
+    SetAnswer(IDYES);
+    ASSERT_TRUE(TheirsSaved("theirs again", "Theirs again"));
+    MinimizeAndRestore();
+    ExpectMessage(Text(IDS_RELOAD_CHANGED_FILE));
+    ASSERT_TRUE(WaitUntil([&] { return TreeText(Root()) == "Theirs again"; }));
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+    MinimizeAndRestore();
+    EXPECT_EQ(Messages().size(), 2u) << "each version of the file is offered once";
 }
 
 TEST_F(ChangedOnDiskTest, ComingBackWithUnsavedChangesOffersToMergeAndShowsWhatCameFromTheOther) {
@@ -50,9 +94,7 @@ TEST_F(ChangedOnDiskTest, ComingBackWithUnsavedChangesOffersToMergeAndShowsWhatC
     ASSERT_TRUE(test::ChangeDatabaseFile(
         m_path, [](EncryptedDatabase& theirs) { theirs.Add(std::make_unique<Group>("Travel")); }));
     SetAnswer(IDYES);
-    Send(WM_SYSCOMMAND, SC_MINIMIZE);
-    ASSERT_FALSE(IsWindowVisible(m_frame));
-    Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
+    MinimizeAndRestore();
     ExpectMessage(Text(IDS_MERGE_CHANGED_FILE));
     MergeReport report;
     report.added = 1;

@@ -228,18 +228,41 @@ TEST_F(MainFrameTest, CopiesPutTheValueOnTheClipboardUntilTheCountdownOrALockTak
     }
 }
 
-// Filling the agent's prompt is AutofillTest's (tests/e2e); here the lock stops it.
-TEST_F(MainFrameTest, TheMonitorTypesNothingFromALockedDatabase) {
+// The window's timer hands the monitor the open database: nothing while it is locked, the passphrase
+// once it is unlocked. Which windows are the agent's is the monitor's own test (autofill).
+TEST_F(MainFrameTest, TheMonitorFillsTheAgentsPromptOnlyWhileUnlocked) {
     AddToMail(ItemType::KeyPassphrase, "pass phrase").SetMeta("mykey");
     ASSERT_TRUE(CurrentDatabase::Get()->Save());
     Settings::Write(setting::kMonitor, 1);
     Start();
     Command(ID_FILE_LOCK);
-    ASSERT_NE(WaitForLogin(), nullptr);
-    test::PromptProgram prompt(VAULTLET_PROMPT_HARNESS_PATH, "pageant.exe", "mykey");
-    ASSERT_TRUE(prompt.BringToFront());
-    Send(WM_TIMER, TIMER_WINDOW_MONITOR);
-    EXPECT_EQ(prompt.EditText(), "");
+    const HWND login = WaitForLogin();
+    ASSERT_NE(login, nullptr);
+    {
+        test::PromptProgram prompt(VAULTLET_PROMPT_HARNESS_PATH, "pageant.exe", "mykey");
+        ASSERT_TRUE(prompt.BringToFront());
+        Send(WM_TIMER, TIMER_WINDOW_MONITOR);
+        EXPECT_EQ(prompt.EditText(), "");
+    }
+    ASSERT_TRUE(Unlock(login));
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == m_frame; }));
+    // Under Wine the window's own activation can come back from the X server after the prompt took
+    // the front (there is no window manager), about one time in ten; the window is then in front
+    // when the monitor looks, which tells nothing, and a fresh prompt is tried. A prompt still in
+    // front after the monitor looked must be filled.
+    bool filled = false;
+    for (int attempt = 0; attempt < 5 && !filled; ++attempt) {
+        test::PromptProgram prompt(VAULTLET_PROMPT_HARNESS_PATH, "pageant.exe", "mykey");
+        if (!prompt.BringToFront()) {
+            continue;
+        }
+        Send(WM_TIMER, TIMER_WINDOW_MONITOR);
+        if (GetForegroundWindow() == prompt.Window()) {
+            filled = test::PumpUntil([&] { return prompt.EditText() == "pass phrase"; });
+            ASSERT_TRUE(filled) << "unlocked, it fills the prompt in front: " << prompt.EditText();
+        }
+    }
+    EXPECT_TRUE(filled) << "the window took the front back from every prompt";
 }
 
 TEST_F(MainFrameTest, TrayCloseButtonAndEscHideAndBringBackTheWindow) {
@@ -259,7 +282,7 @@ TEST_F(MainFrameTest, TrayCloseButtonAndEscHideAndBringBackTheWindow) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
 }
 
-// Filling the form in front is AutofillTest's (tests/e2e); which passcard the chooser offers is
+// Filling the form in front is the real-input script's (tests/e2e); which passcard the chooser offers is
 // NodeEditingTest's.
 TEST_F(MainFrameTest, TheHotKeyOpensTheChooserForAnotherWindowButNeverForOwnWindows) {
     Start();
