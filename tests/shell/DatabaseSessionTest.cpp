@@ -17,6 +17,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace vaultlet {
@@ -25,52 +26,38 @@ namespace {
 using Answer = SessionPrompts::Answer;
 using test::FaultyFileSystem;
 
-// Answers the questions as told and records what the session asked and reported.
+// Answers the questions as told and logs, in order, what the session asked and reported.
 class RecordedPrompts final : public SessionPrompts {
 public:
     Answer answer = Answer::Yes;
+    // The string ids of the save questions, in order.
     std::vector<int> questions;
-    int failures = 0;
     // Stands for text the user typed into the note pane and has not stored yet.
     std::string pendingNote;
     ChangedFileAnswer changedFileAnswer = ChangedFileAnswer::Cancel;
-    int changedFileQuestions = 0;
     // What the Save As file choice returns (empty: the user chose none).
     std::string saveAsPath;
     bool reload = false;
-    int reloadQuestions = 0;
-    int reloadFailures = 0;
     bool merge = false;
-    int mergeQuestions = 0;
-    // The other copy's passwords the user types, in turn (none left: the user gives up), and
-    // whether each question said the previous one was wrong.
+    // The other copy's passwords the user types, in turn (none left: the user gives up).
     std::vector<std::string> otherPasswords;
-    std::vector<bool> passwordRetries;
-    int mergeFailures = 0;
-    int replacements = 0;
     std::vector<MergeReport> reports;
+
+    // What was asked and reported since the last call.
+    std::vector<std::string> TakeLog() { return std::exchange(m_log, {}); }
 
     Answer AskToSave(int stringId) override {
         questions.push_back(stringId);
-        return answer;
+        return Log("save?", answer);
     }
-    void ReportSaveFailure() override { ++failures; }
-    ChangedFileAnswer AskAboutChangedFile() override {
-        ++changedFileQuestions;
-        return changedFileAnswer;
-    }
-    std::string ChooseSaveAsPath() override { return saveAsPath; }
-    bool AskToReload() override {
-        ++reloadQuestions;
-        return reload;
-    }
-    void ReportReloadFailure() override { ++reloadFailures; }
-    bool AskToMerge() override {
-        ++mergeQuestions;
-        return merge;
-    }
+    void ReportSaveFailure() override { Log("save failed"); }
+    ChangedFileAnswer AskAboutChangedFile() override { return Log("changed?", changedFileAnswer); }
+    std::string ChooseSaveAsPath() override { return Log("save as?", saveAsPath); }
+    bool AskToReload() override { return Log("reload?", reload); }
+    void ReportReloadFailure() override { Log("reload failed"); }
+    bool AskToMerge() override { return Log("merge?", merge); }
     SecureString AskOtherCopyPassword(bool again) override {
-        passwordRetries.push_back(again);
+        Log(again ? "password again?" : "password?");
         if (otherPasswords.empty()) {
             return {};
         }
@@ -78,19 +65,33 @@ public:
         otherPasswords.erase(otherPasswords.begin());
         return password;
     }
-    void ReportMergeFailure() override { ++mergeFailures; }
+    void ReportMergeFailure() override { Log("merge failed"); }
     void ReplaceContent(const std::function<void()>& replace) override {
-        ++replacements;
+        Log("replace");
         replace();
     }
-    void ReportMerge(const MergeReport& report) override { reports.push_back(report); }
+    void ReportMerge(const MergeReport& report) override {
+        Log("merged");
+        reports.push_back(report);
+    }
     void CommitNote() override {
         if (!pendingNote.empty() && CurrentDatabase::Get() != nullptr) {
             CurrentDatabase::Get()->SetComment(pendingNote);
         }
     }
     ProgressSink* Progress() override { return nullptr; }
+
+private:
+    template <typename T = bool>
+    T Log(const char* what, T result = {}) {
+        m_log.emplace_back(what);
+        return result;
+    }
+
+    std::vector<std::string> m_log;
 };
+
+using Log = std::vector<std::string>;
 
 class DatabaseSessionTest : public ::testing::Test {
 protected:
@@ -168,7 +169,7 @@ TEST_F(DatabaseSessionTest, PromptAsksOnlyForUnsavedChangesOfAFile) {
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     CurrentDatabase::Reset();
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::No);
-    EXPECT_TRUE(m_prompts.questions.empty());
+    EXPECT_EQ(m_prompts.TakeLog(), Log{});
 }
 
 TEST_F(DatabaseSessionTest, PromptAnswersDecideWhetherTheFileIsWritten) {
@@ -191,12 +192,11 @@ TEST_F(DatabaseSessionTest, PromptAnswersDecideWhetherTheFileIsWritten) {
 TEST_F(DatabaseSessionTest, NoteTypedBeforeAPromptIsAskedAboutAndSaved) {
     m_prompts.pendingNote = "typed into the note";
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Yes);
-    EXPECT_EQ(m_prompts.questions.size(), 1u);
     EXPECT_EQ(CommentOnDisk(m_path), "typed into the note");
-
     m_prompts.pendingNote = "typed before Save";
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
     EXPECT_EQ(CommentOnDisk(m_path), "typed before Save");
+    EXPECT_EQ(m_prompts.TakeLog(), Log{"save?"});
 }
 
 TEST_F(DatabaseSessionTest, FailedSaveIsReportedStopsTheTransitionAndKeepsTheChanges) {
@@ -204,11 +204,10 @@ TEST_F(DatabaseSessionTest, FailedSaveIsReportedStopsTheTransitionAndKeepsTheCha
     CurrentDatabase::Get()->SetPath(Unwritable());
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Failed);
-    EXPECT_EQ(m_prompts.failures, 2);
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     // Nothing was written, and the next prompt still asks.
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
-    EXPECT_EQ(m_prompts.questions.size(), 2u);
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "save failed", "save failed", "save?", "save failed"}));
 }
 
 TEST_F(DatabaseSessionTest, SaveAsTakesTheNewPathOnlyAfterASuccessfulSave) {
@@ -233,7 +232,7 @@ TEST_F(DatabaseSessionTest, EndOfSessionSavesTheChangesWithoutAskingAnything) {
     EXPECT_EQ(m_session.EndSession(Documents()).outcome, SessionEnd::Outcome::Saved);
     EXPECT_EQ(CommentOnDisk(m_path), "at shutdown");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
-    EXPECT_TRUE(m_prompts.questions.empty());
+    EXPECT_EQ(m_prompts.TakeLog(), Log{});
     EXPECT_EQ(RecoveryCopiesIn(m_root.Path()) + RecoveryCopiesIn(Documents()), 0u);
 }
 
@@ -273,9 +272,7 @@ TEST_F(DatabaseSessionTest, EndOfSessionPutsChangesTheFileCannotTakeIntoARecover
         const SessionEnd again = m_session.EndSession(Documents());
         EXPECT_TRUE(ModifiedFlag::IsRaised()) << "the database's own file still lacks the changes";
         EXPECT_EQ(CommentOnDisk(m_path), onDisk);
-        EXPECT_TRUE(m_prompts.questions.empty());
-        EXPECT_EQ(m_prompts.changedFileQuestions, 0);
-        EXPECT_EQ(m_prompts.failures, 0);
+        EXPECT_EQ(m_prompts.TakeLog(), Log{});
         if (c.copyFolder.empty()) {
             EXPECT_EQ(end.outcome, SessionEnd::Outcome::NotSaved);
             EXPECT_EQ(RecoveryCopy::TakeUntold(), "");
@@ -303,14 +300,14 @@ TEST_F(DatabaseSessionTest, SavingAfterEveryChangeReportsAFailureOnceAndAsksAbou
         Change(change);
         EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Failed);
     }
-    EXPECT_EQ(m_prompts.failures, 1) << "once, not for every change";
+    EXPECT_EQ(m_prompts.TakeLog(), Log{"save failed"}) << "once, not for every change";
     CurrentDatabase::Get()->SetPath(m_path);
     Change("fourth");
     EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Saved);
     CurrentDatabase::Get()->SetPath(Unwritable());
     Change("fifth");
     EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Failed);
-    EXPECT_EQ(m_prompts.failures, 2) << "told again after a save had succeeded";
+    EXPECT_EQ(m_prompts.TakeLog(), Log{"save failed"}) << "told again after a save had succeeded";
 
     // Read afresh, so the next save knows the file's version and sees another writer's change.
     ReopenOn(FileSystem::Real());
@@ -319,7 +316,6 @@ TEST_F(DatabaseSessionTest, SavingAfterEveryChangeReportsAFailureOnceAndAsksAbou
     EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Cancelled);
     Change("seventh");
     EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::NoPath);
-    EXPECT_EQ(m_prompts.changedFileQuestions, 1);
     EXPECT_EQ(CommentOnDisk(m_path), "theirs");
     // The user saves over their version on purpose; the saves after changes go on from there.
     m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Overwrite;
@@ -327,8 +323,7 @@ TEST_F(DatabaseSessionTest, SavingAfterEveryChangeReportsAFailureOnceAndAsksAbou
     Change("eighth");
     EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Saved);
     EXPECT_EQ(CommentOnDisk(m_path), "eighth");
-    EXPECT_EQ(m_prompts.failures, 2);
-    EXPECT_TRUE(m_prompts.questions.empty());
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"changed?", "changed?"})) << "once after changes, once for Save";
 }
 
 TEST_F(DatabaseSessionTest, AFileAnotherWriterChangedIsOverwrittenOnlyWhenTheUserSaysSo) {
@@ -336,7 +331,7 @@ TEST_F(DatabaseSessionTest, AFileAnotherWriterChangedIsOverwrittenOnlyWhenTheUse
     ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled);
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel) << "a cancelled save stops the transition";
-    EXPECT_EQ(m_prompts.changedFileQuestions, 2) << "every save asks";
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"changed?", "save?", "changed?"})) << "every save asks";
     EXPECT_EQ(CommentOnDisk(m_path), "theirs");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
 
@@ -346,7 +341,7 @@ TEST_F(DatabaseSessionTest, AFileAnotherWriterChangedIsOverwrittenOnlyWhenTheUse
     // Ours is the version on disk now: the next save has nothing to ask.
     Change("again");
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
-    EXPECT_EQ(m_prompts.changedFileQuestions, 3);
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "changed?"}));
 }
 
 TEST_F(DatabaseSessionTest, SaveAsAnswerToAChangedFileSavesUnderTheChosenNameAndWatchesThatFile) {
@@ -368,23 +363,22 @@ TEST_F(DatabaseSessionTest, SaveAsAnswerToAChangedFileSavesUnderTheChosenNameAnd
     m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Cancel;
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled);
     EXPECT_EQ(CommentOnDisk(copy), "theirs too");
-    EXPECT_EQ(m_prompts.changedFileQuestions, 3);
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"changed?", "save as?", "save?", "changed?", "save as?", "changed?"}));
 }
 
 TEST_F(DatabaseSessionTest, ReloadIsOfferedOncePerChangeAndOnlyWithoutUnsavedChanges) {
     EXPECT_EQ(m_session.OfferReload(), nullptr);
     ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
     m_prompts.pendingNote = "typed";
-    EXPECT_EQ(m_session.OfferReload(), nullptr) << "a typed note is an unsaved change: the merge is offered";
-    EXPECT_EQ(m_prompts.reloadQuestions, 0);
-    EXPECT_EQ(m_prompts.mergeQuestions, 1);
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_prompts.TakeLog(), Log{"merge?"}) << "a typed note is an unsaved change: the merge is offered";
     m_prompts.pendingNote.clear();
     ModifiedFlag::Clear();
 
     ASSERT_TRUE(TheirsSaved(m_path, "theirs once more"));
     EXPECT_EQ(m_session.OfferReload(), nullptr);
     EXPECT_EQ(m_session.OfferReload(), nullptr);
-    EXPECT_EQ(m_prompts.reloadQuestions, 1) << "No holds for this version of the file";
+    EXPECT_EQ(m_prompts.TakeLog(), Log{"reload?"}) << "No holds for this version of the file";
 
     ASSERT_TRUE(TheirsSaved(m_path, "theirs again"));
     m_prompts.reload = true;
@@ -394,17 +388,15 @@ TEST_F(DatabaseSessionTest, ReloadIsOfferedOncePerChangeAndOnlyWithoutUnsavedCha
     EXPECT_FALSE(ModifiedFlag::IsRaised());
     CurrentDatabase::Set(std::move(reloaded));
     EXPECT_EQ(m_session.OfferReload(), nullptr);
-    EXPECT_EQ(m_prompts.reloadQuestions, 2);
+    EXPECT_EQ(m_prompts.TakeLog(), Log{"reload?"});
 
     // The other copy changed the master password: the open copy stays, and the failure is told once.
     ASSERT_TRUE(TheirsSaved(m_path, "unreadable", "other"));
     EXPECT_EQ(m_session.OfferReload(), nullptr);
     EXPECT_EQ(m_session.OfferReload(), nullptr);
-    EXPECT_EQ(m_prompts.reloadFailures, 1);
-    EXPECT_EQ(m_prompts.reloadQuestions, 3);
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"reload?", "reload failed"}));
     EXPECT_EQ(OpenComment(), "theirs again");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
-    EXPECT_EQ(m_prompts.mergeQuestions, 1);
 }
 
 TEST_F(DatabaseSessionTest, MergeAnswerPutsBothCopiesChangesInTheOpenDatabaseAndTheFile) {
@@ -418,11 +410,10 @@ TEST_F(DatabaseSessionTest, MergeAnswerPutsBothCopiesChangesInTheOpenDatabaseAnd
     m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Merge;
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Yes);
 
-    EXPECT_EQ(m_prompts.replacements, 1);
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "changed?", "replace", "merged"}));
     EXPECT_NE(CurrentDatabase::Generation(), generation) << "commands waiting on the old nodes stop";
-    ASSERT_EQ(m_prompts.reports.size(), 1u);
-    EXPECT_EQ(m_prompts.reports[0].changed, 1u);
-    EXPECT_TRUE(m_prompts.reports[0].notesJoined);
+    EXPECT_EQ(m_prompts.reports.at(0).changed, 1u);
+    EXPECT_TRUE(m_prompts.reports.at(0).notesJoined);
     EXPECT_FALSE(ModifiedFlag::IsRaised());
     EXPECT_EQ(OpenComment(), "ours\n\ntheirs");
     EncryptedDatabase onDisk;
@@ -435,8 +426,7 @@ TEST_F(DatabaseSessionTest, MergeAnswerPutsBothCopiesChangesInTheOpenDatabaseAnd
     // The merged version is the one on disk now: the next save asks nothing.
     Change("later");
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
-    EXPECT_EQ(m_prompts.changedFileQuestions, 1);
-    EXPECT_EQ(m_prompts.reports.size(), 1u);
+    EXPECT_EQ(m_prompts.TakeLog(), Log{});
 }
 
 TEST_F(DatabaseSessionTest, AnOtherCopyWithItsOwnPasswordIsMergedWithTheOneTheUserTypes) {
@@ -444,14 +434,13 @@ TEST_F(DatabaseSessionTest, AnOtherCopyWithItsOwnPasswordIsMergedWithTheOneTheUs
     Change("ours");
     ASSERT_TRUE(TheirsSaved(m_path, "theirs", "other"));
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled) << "the user gave up on its password";
-    EXPECT_EQ(m_prompts.passwordRetries, std::vector<bool>{false});
-    EXPECT_EQ(m_prompts.mergeFailures + m_prompts.replacements, 0);
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"changed?", "password?"}));
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     EXPECT_EQ(test::CommentOnDisk(m_path, "other"), "theirs");
 
     m_prompts.otherPasswords = {"wrong", "other"};
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
-    EXPECT_EQ(m_prompts.passwordRetries, (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"changed?", "password?", "password again?", "replace", "merged"}));
     EXPECT_TRUE(m_prompts.reports.at(0).otherPassword);
     EXPECT_EQ(CommentOnDisk(m_path), "ours\n\ntheirs") << "saved with our password";
 }
@@ -461,8 +450,7 @@ TEST_F(DatabaseSessionTest, AnOtherCopyThatCannotBeReadIsReportedAndNothingIsSav
     Change("ours");
     ASSERT_TRUE(test::WriteFileBytes(m_path, std::string(200, 'x')));
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
-    EXPECT_EQ(m_prompts.mergeFailures, 1);
-    EXPECT_EQ(m_prompts.failures, 0) << "no save was attempted";
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "changed?", "merge failed"})) << "no save was attempted";
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     EXPECT_EQ(test::ReadFileBytes(m_path), std::string(200, 'x'));
 }
@@ -472,18 +460,17 @@ TEST_F(DatabaseSessionTest, ComingBackWithUnsavedChangesOffersTheMergeOncePerCha
     ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
     EXPECT_EQ(m_session.OfferReload(), nullptr);
     EXPECT_EQ(m_session.OfferReload(), nullptr);
-    EXPECT_EQ(m_prompts.mergeQuestions, 1);
+    EXPECT_EQ(m_prompts.TakeLog(), Log{"merge?"});
     EXPECT_TRUE(ModifiedFlag::IsRaised());
 
     ASSERT_TRUE(TheirsSaved(m_path, "theirs again"));
     m_prompts.merge = true;
     EXPECT_EQ(m_session.OfferReload(), nullptr) << "merged in place";
-    EXPECT_EQ(m_prompts.mergeQuestions, 2);
-    EXPECT_EQ(m_prompts.changedFileQuestions, 0);
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"merge?", "replace", "merged"}));
     EXPECT_EQ(CommentOnDisk(m_path), "ours\n\ntheirs again");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
     EXPECT_EQ(m_session.OfferReload(), nullptr);
-    EXPECT_EQ(m_prompts.mergeQuestions + m_prompts.reloadQuestions, 2) << "nothing left to offer";
+    EXPECT_EQ(m_prompts.TakeLog(), Log{}) << "nothing left to offer";
 }
 
 TEST_F(DatabaseSessionTest, ALogoffAskedForUnderADialogWinsOverALockAndEachIsRunOnce) {
