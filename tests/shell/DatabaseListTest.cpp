@@ -2,9 +2,8 @@
 
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/SettingsLocation.h"
+#include "tests/shell/PrivateSettingsTest.h"
 #include "tests/support/DatabaseFiles.h"
-#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +16,15 @@ using test::MakeDatabaseFile;
 using Paths = std::vector<std::string>;
 
 // A program folder and two other folders with database files, and a private settings file.
-class DatabaseListTest : public ::testing::Test {
+class DatabaseListTest : public test::PrivateSettingsTest {
 protected:
     void SetUp() override {
-        m_previous = SettingsLocation::Get();
-        SettingsLocation::Set(m_root.File("settings.ini"));
         for (const char* folder : {"program", "documents", "appdata"}) {
             std::filesystem::create_directory(m_root.File(folder));
         }
         m_folders.executableFolder = Path("program");
         m_folders.searchFolders = {Path("program"), Path("appdata"), Path("documents")};
     }
-    void TearDown() override { SettingsLocation::Set(m_previous); }
 
     // A path below the temporary folder written with "/", in the form the system uses.
     std::string Path(const std::string& relative) const {
@@ -55,9 +51,7 @@ protected:
     }
     static Paths Stored() { return Settings::ReadList(setting::kDataBaseList); }
 
-    test::TempDir m_root;
     DatabaseFolders m_folders;
-    std::string m_previous;
 };
 
 TEST_F(DatabaseListTest, LoadListsTheProgramFolderFirstThenTheStoredFilesThatStillOpen) {

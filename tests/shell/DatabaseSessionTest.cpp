@@ -7,11 +7,10 @@
 #include "shell/RecoveryCopy.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/SettingsLocation.h"
+#include "tests/shell/PrivateSettingsTest.h"
 #include "tests/support/DatabaseFiles.h"
-#include "tests/support/TestData.h"
 #include "tests/support/FaultyFileSystem.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -93,20 +92,17 @@ private:
 
 using Log = std::vector<std::string>;
 
-class DatabaseSessionTest : public ::testing::Test {
+class DatabaseSessionTest : public test::PrivateSettingsTest {
 protected:
     using SessionEnd = DatabaseSession::SessionEnd;
 
     void SetUp() override {
-        m_previousLocation = SettingsLocation::Get();
-        SettingsLocation::Set(m_root.File("settings.ini"));
         m_path = m_root.File("Home.kvtdat");
         ResetFiles();
     }
     void TearDown() override {
         CurrentDatabase::Reset();
         ModifiedFlag::Clear();
-        SettingsLocation::Set(m_previousLocation);
     }
 
     // A change the user made in the open database.
@@ -152,8 +148,6 @@ protected:
         CurrentDatabase::Set(std::move(database));
     }
 
-    test::TempDir m_root;
-    std::string m_previousLocation;
     std::string m_path;
     RecordedPrompts m_prompts;
     DatabaseList m_list{DatabaseFolders{m_root.File("program"), {}, false, {}}};

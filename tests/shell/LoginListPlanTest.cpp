@@ -1,8 +1,7 @@
 #include "shell/LoginListPlan.h"
 
-#include "shell/SettingsLocation.h"
+#include "tests/shell/PrivateSettingsTest.h"
 #include "tests/support/DatabaseFiles.h"
-#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +10,9 @@
 namespace vaultlet {
 namespace {
 
-class LoginListPlanTest : public ::testing::Test {
+class LoginListPlanTest : public test::PrivateSettingsTest {
 protected:
     void SetUp() override {
-        m_previous = SettingsLocation::Get();
-        SettingsLocation::Set(m_root.File("settings.ini"));
         std::filesystem::create_directory(m_root.File("program"));
         std::filesystem::create_directory(m_root.File("other"));
         m_folders.executableFolder = m_root.File("program");
@@ -27,7 +24,6 @@ protected:
         ASSERT_TRUE(test::MakeDatabaseFile(m_home, "Home"));
         ASSERT_TRUE(test::MakeDatabaseFile(m_work, "Work"));
     }
-    void TearDown() override { SettingsLocation::Set(m_previous); }
 
     DatabaseList Loaded(bool removable) {
         DatabaseFolders folders = m_folders;
@@ -45,9 +41,8 @@ protected:
         return text;
     }
 
-    test::TempDir m_root;
     DatabaseFolders m_folders;
-    std::string m_portable, m_home, m_work, m_previous;
+    std::string m_portable, m_home, m_work;
 };
 
 TEST_F(LoginListPlanTest, SelectsTheLastDatabaseOpenedOrElseTheFirst) {

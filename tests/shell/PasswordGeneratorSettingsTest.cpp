@@ -1,8 +1,7 @@
 #include "shell/PasswordGeneratorSettings.h"
 
 #include "shell/Settings.h"
-#include "shell/SettingsLocation.h"
-#include "tests/support/TempDir.h"
+#include "tests/shell/PrivateSettingsTest.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +15,7 @@ auto Fields(const PasswordGeneratorSettings& settings) {
     return std::make_tuple(settings.length, o.passwordClass, o.letterCase, o.excludeSimilar, o.excludeDuplicate);
 }
 
-class PasswordGeneratorSettingsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_previous = SettingsLocation::Get();
-        SettingsLocation::Set(m_folder.File("Vaultlet.ini"));
-    }
-    void TearDown() override { SettingsLocation::Set(m_previous); }
-
-    test::TempDir m_folder;
-    std::string m_previous;
-};
+using PasswordGeneratorSettingsTest = test::PrivateSettingsTest;
 
 // How stored numbers outside the choices read is PasswordOptions::FromSettings's, tested with the rules.
 TEST_F(PasswordGeneratorSettingsTest, DefaultsWithoutStoredValuesAndStoredValuesRoundTrip) {

@@ -2,8 +2,7 @@
 
 #include "shell/AutofillSettings.h"
 #include "shell/Settings.h"
-#include "shell/SettingsLocation.h"
-#include "tests/support/TempDir.h"
+#include "tests/shell/PrivateSettingsTest.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +11,8 @@
 namespace vaultlet {
 namespace {
 
-class ProgramOptionsTest : public ::testing::Test {
+class ProgramOptionsTest : public test::PrivateSettingsTest {
 protected:
-    void SetUp() override {
-        m_previous = SettingsLocation::Get();
-        SettingsLocation::Set(m_folder.File("Vaultlet.ini"));
-    }
-    void TearDown() override { SettingsLocation::Set(m_previous); }
-
     // Every option away from its default, the start-up entry aside (it lives in the registry).
     static ProgramOptions Changed() {
         ProgramOptions options;
@@ -48,9 +41,6 @@ protected:
         options.saveAfterEveryChange = true;
         return options;
     }
-
-    test::TempDir m_folder;
-    std::string m_previous;
 };
 
 TEST_F(ProgramOptionsTest, StoredOptionsLoadBackAndKeepTheRestOfTheFile) {

@@ -8,9 +8,9 @@
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
 #include "tests/shell/FakeInstallSystem.h"
+#include "tests/shell/PrivateSettingsTest.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/FaultyFileSystem.h"
-#include "tests/support/TempDir.h"
 #include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
@@ -23,11 +23,9 @@ namespace {
 
 using Outcome = RemovableInstall::Outcome;
 
-class RemovableInstallTest : public ::testing::Test {
+class RemovableInstallTest : public test::PrivateSettingsTest {
 protected:
     void SetUp() override {
-        m_previousLocation = SettingsLocation::Get();
-        SettingsLocation::Set(m_root.File("settings.ini"));
         Settings::Write(setting::kAutoTypeTimeout, 77);
         ASSERT_TRUE(test::MakeDatabaseFile(m_path, "Home"));
         Settings::WriteList(setting::kDataBaseList, {m_path});
@@ -38,10 +36,7 @@ protected:
         m_system.tempFolder = m_root.File("temp");
         std::filesystem::create_directories(m_system.tempFolder);
     }
-    void TearDown() override {
-        ModifiedFlag::Clear();
-        SettingsLocation::Set(m_previousLocation);
-    }
+    void TearDown() override { ModifiedFlag::Clear(); }
 
     Outcome Install(EncryptedDatabase& database) {
         RemovableInstall install(m_system, DatabaseList::JoinPath(m_program, "Vaultlet.exe"));
@@ -59,8 +54,6 @@ protected:
         EXPECT_FALSE(std::filesystem::exists(m_system.created.back()));
     }
 
-    test::TempDir m_root;
-    std::string m_previousLocation;
     std::string m_path = m_root.File("Home.kvtdat");
     std::string m_program = m_root.File("program");
     std::string m_target = DatabaseList::JoinPath(m_root.File("drive"), "Passwords");

@@ -2,7 +2,7 @@
 
 #include "shell/IniFile.h"
 #include "shell/SettingsLocation.h"
-#include "tests/support/TempDir.h"
+#include "tests/shell/PrivateSettingsTest.h"
 #include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
@@ -15,23 +15,9 @@ namespace vaultlet {
 namespace {
 
 using test::ReadFileBytes;
-using test::TempDir;
 using test::WriteFileBytes;
 
-// Every test runs against a private ini file; the previous location is restored afterwards.
-class SettingsIniTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_previous = SettingsLocation::Get();
-        m_path = m_folder.File("Vaultlet.ini");
-        SettingsLocation::Set(m_path);
-    }
-    void TearDown() override { SettingsLocation::Set(m_previous); }
-
-    TempDir m_folder;
-    std::string m_path;
-    std::string m_previous;
-};
+using SettingsIniTest = test::PrivateSettingsTest;
 
 TEST_F(SettingsIniTest, EveryReaderReturnsItsDefaultWithoutAFile) {
     for (const IntSetting& option : setting::kExportedInts) {
@@ -44,7 +30,7 @@ TEST_F(SettingsIniTest, EveryReaderReturnsItsDefaultWithoutAFile) {
     EXPECT_EQ(Settings::ReadString("NoSuchKey", "fallback"), "fallback");
     EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
     EXPECT_EQ(Settings::ReadCheckUpdatesOnStart(), 0);
-    EXPECT_EQ(ReadFileBytes(m_path), "") << "reading must not create the file";
+    EXPECT_EQ(ReadFileBytes(m_settingsFile), "") << "reading must not create the file";
 }
 
 TEST_F(SettingsIniTest, WritesRoundTripAndAreSeenAtOnce) {
@@ -61,9 +47,9 @@ TEST_F(SettingsIniTest, WritesRoundTripAndAreSeenAtOnce) {
 
     // Another process rewriting the file is seen by the next read: nothing is cached.
     IniFile other;
-    other.Load(m_path);
+    other.Load(m_settingsFile);
     other.Set(Settings::kIniSection, "AutoDestroyTimeout", "40");
-    ASSERT_TRUE(other.Save(m_path));
+    ASSERT_TRUE(other.Save(m_settingsFile));
     EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), 40);
     EXPECT_EQ(Settings::ReadString("LastSelected", ""), "C:\\new\\db.kvtdat");
 }
@@ -102,8 +88,8 @@ TEST_F(SettingsIniTest, WritesFromTwoThreadsAtOnceAreAllKept) {
 }
 
 TEST_F(SettingsIniTest, StoredIntegersReadByTheirLeadingDigits) {
-    ASSERT_TRUE(WriteFileBytes(m_path, "[Quillmoth Keyhaven]\r\nA=12abc\r\nB=abc\r\nC=-5\r\nD=\r\nE= 7\r\n"
-                                       "F=99999999999999999999\r\nG=-99999999999999999999\r\n"));
+    ASSERT_TRUE(WriteFileBytes(m_settingsFile, "[Quillmoth Keyhaven]\r\nA=12abc\r\nB=abc\r\nC=-5\r\nD=\r\nE= 7\r\n"
+                                               "F=99999999999999999999\r\nG=-99999999999999999999\r\n"));
     EXPECT_EQ(Settings::ReadInt("A", 1), 12);
     EXPECT_EQ(Settings::ReadInt("B", 1), 0);
     EXPECT_EQ(Settings::ReadInt("C", 1), -5);
@@ -116,7 +102,7 @@ TEST_F(SettingsIniTest, StoredIntegersReadByTheirLeadingDigits) {
 TEST_F(SettingsIniTest, AnUnreadableFileGivesDefaultsAndDropsWrites) {
     // A folder standing where the ini file should be: it cannot be read, and it must not be
     // replaced by a file holding only the one value being written.
-    SettingsLocation::Set(m_folder.Path());
+    SettingsLocation::Set(m_root.Path());
     EXPECT_EQ(Settings::ReadInt("ShowTrayIcon", 1), 1);
     Settings::WriteInt("ShowTrayIcon", 0);
     Settings::WriteList(setting::kDataBaseList, {"x"});
@@ -124,7 +110,7 @@ TEST_F(SettingsIniTest, AnUnreadableFileGivesDefaultsAndDropsWrites) {
     EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
 
     // A location in a folder that does not exist: reads give defaults, writes vanish quietly.
-    SettingsLocation::Set(m_folder.File("missing/Vaultlet.ini"));
+    SettingsLocation::Set(m_root.File("missing/Vaultlet.ini"));
     Settings::WriteString("Language", "Ukrainian");
     EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
 }
@@ -136,13 +122,13 @@ TEST_F(SettingsIniTest, ABatchOfIntsLandsWholeOrReportsFailure) {
     EXPECT_EQ(Settings::ReadInt("HonKeyModifier", 6), 3);
     EXPECT_EQ(Settings::Read(setting::kLanguage), "Russian") << "the batch keeps the other values";
 
-    const std::string before = ReadFileBytes(m_path);
-    for (const std::string& location : {m_folder.Path(), m_folder.File("missing/Vaultlet.ini")}) {
+    const std::string before = ReadFileBytes(m_settingsFile);
+    for (const std::string& location : {m_root.Path(), m_root.File("missing/Vaultlet.ini")}) {
         SettingsLocation::Set(location);
         EXPECT_FALSE(Settings::WriteInts({{"HonKeyKey", 72}})) << location;
         EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 70) << location;
     }
-    EXPECT_EQ(ReadFileBytes(m_path), before);
+    EXPECT_EQ(ReadFileBytes(m_settingsFile), before);
 }
 
 TEST_F(SettingsIniTest, ExportWritesACompletePortableFile) {
@@ -150,9 +136,9 @@ TEST_F(SettingsIniTest, ExportWritesACompletePortableFile) {
     Settings::WriteInt("Monitor", 1);
     Settings::WriteString("Language", "Ukrainian");
     Settings::WriteList(setting::kDataBaseList, {"C:\\db\\one.kvtdat", "C:\\two.kvtdat"});
-    const std::string exported = m_folder.File("export/Vaultlet.ini");
+    const std::string exported = m_root.File("export/Vaultlet.ini");
     ASSERT_FALSE(Settings::ExportSettingsToIni(exported)) << "the target folder does not exist yet";
-    const std::string target = m_folder.File("Exported.ini");
+    const std::string target = m_root.File("Exported.ini");
     ASSERT_TRUE(WriteFileBytes(target, "[Stale]\r\nold=1\r\n"));
     ASSERT_TRUE(Settings::ExportSettingsToIni(target));
 

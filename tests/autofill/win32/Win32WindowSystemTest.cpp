@@ -1,18 +1,13 @@
-// Window descriptions and the passphrase monitor on real windows of another thread.
+// Window descriptions of real windows of another thread. Which windows the monitor fills is
+// WindowMonitorTest's, and the monitor on real prompts of other programs the end-to-end AutofillTest's.
 #include "autofill/win32/Win32WindowSystem.h"
 
-#include "autofill/WindowMonitor.h"
-#include "autofill/win32/Win32InputSender.h"
 #include "autofill/win32/WindowDescription.h"
-#include "core/Database.h"
-#include "tests/autofill/RecordingInputSender.h"
 #include "tests/support/ModelFixture.h"
-#include "tests/support/win32/PromptProgram.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 using namespace vaultlet;
@@ -25,38 +20,8 @@ constexpr const char* kPromptDescription = "#32770:Pageant: Enter Passphrase:Sta
 
 class Win32WindowSystemTest : public ModelFixture {
 protected:
-    Win32WindowSystemTest()
-        : m_monitor(
-              m_windows,
-              [this](WindowHandle) -> std::unique_ptr<InputSender> {
-                  ++m_sendersMade;
-                  return std::make_unique<Win32InputSender>();
-              },
-              [] {
-                  return AutofillOptions{false, 1};
-              }) {
-        m_monitor.AddBuiltInTemplates();
-    }
-
-    void AddKeyPassphrase(std::string_view group, std::string_view keyName, std::string_view value) {
-        auto passcard = std::make_unique<Passcard>();
-        auto item = std::make_unique<Item>();
-        item->ApplyTypeDefaults(ItemType::KeyPassphrase);
-        item->SetMeta(keyName);
-        item->SetValue(value);
-        passcard->Add(std::move(item));
-        auto owner = std::make_unique<Group>(group);
-        owner->Add(std::move(passcard));
-        m_database.Add(std::move(owner));
-    }
-
     static WindowThread::Factory Prompt(const wchar_t* keyName) {
         return [keyName] { return CreatePassphrasePrompt(keyName); };
-    }
-
-    // The Pageant prompt in a process of its own, run as the program named.
-    static std::unique_ptr<PromptProgram> StartPrompt(const std::string& program, const std::string& keyName) {
-        return std::make_unique<PromptProgram>(VAULTLET_PROMPT_HARNESS_PATH, program, keyName);
     }
 
     static bool PromptReady(const WindowThread& prompt) {
@@ -64,10 +29,7 @@ protected:
                PumpUntil([&] { return FindFocusWindow(prompt.Window()) == prompt.Control(kPromptEditId); });
     }
 
-    Database m_database;
     Win32WindowSystem m_windows;
-    int m_sendersMade = 0;
-    WindowMonitor m_monitor;
 };
 
 } // namespace
@@ -114,31 +76,4 @@ TEST_F(Win32WindowSystemTest, AWindowWithManyChildrenIsDescribedUpToTheLimit) {
     const SecureString description = DescribeWindow(crowded.Window());
     EXPECT_EQ(description.size(), WindowSystem::kMaxDescription);
     EXPECT_EQ(description.Viewed().substr(0, 24), "Static:clipboard owner:S");
-}
-
-// Which key names match (none when ambiguous or differently cased) is WindowMonitorTest's, and which
-// descriptions, classes and programs a template accepts.
-TEST_F(Win32WindowSystemTest, MonitorTypesThePassphraseOnceIntoTheAgentsPromptOnly) {
-    AddKeyPassphrase("Servers", "mykey", "correct horse");
-    AddKeyPassphrase("Servers", "otherkey", "wrong one");
-
-    // The prompt's very shape, shown by this program and by one of another name: nothing.
-    WindowThread own(Prompt(L"mykey"));
-    ASSERT_TRUE(PromptReady(own));
-    EXPECT_FALSE(m_monitor.CheckForeground(&m_database));
-    const std::unique_ptr<PromptProgram> lookalike = StartPrompt("keyprompt.exe", "mykey");
-    ASSERT_TRUE(lookalike->BringToFront());
-    EXPECT_FALSE(m_monitor.CheckForeground(&m_database));
-    EXPECT_EQ(m_monitor.LastDescription(), kPromptDescription);
-    EXPECT_EQ(m_sendersMade, 0);
-
-    // The same prompt shown by the agent's program gets the passphrase.
-    const std::unique_ptr<PromptProgram> pageant = StartPrompt("pageant.exe", "mykey");
-    ASSERT_TRUE(pageant->BringToFront());
-    EXPECT_TRUE(m_monitor.CheckForeground(&m_database));
-    EXPECT_EQ(m_sendersMade, 1);
-    EXPECT_TRUE(PumpUntil([&] { return pageant->EditText() == "correct horse"; })) << pageant->EditText();
-    EXPECT_TRUE(NoKeyIsPressed());
-    EXPECT_EQ(lookalike->EditText(), "");
-    EXPECT_EQ(WindowTextOf(own.Control(kPromptEditId)), "");
 }

@@ -1,10 +1,8 @@
 #include "services/LanguagePack.h"
 
-#include "core/TextConversion.h"
 #include "resources/resource.h"
 #include "services/BuiltinStringTable.h"
 #include "services/EmbeddedLanguageFile.h"
-#include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -154,16 +152,7 @@ TEST(LanguagePackWindowsTest, TheDefaultFileCoversEveryMenuOfTheProgram) {
     }
 }
 
-TEST(LanguagePackWindowsTest, RussianTextsReachTheMenuInTheAnsiCodePage) {
-    LanguagePack pack(EmbeddedLanguageFile());
-    ASSERT_TRUE(pack.setLanguage("Russian"));
-    MenuOwner main{LoadProgramMenu(IDR_MAIN_MENU)};
-    pack.translateMenu(main.menu, IDR_MAIN_MENU);
-    EXPECT_EQ(MenuText(main.menu, 0), std::string(Utf8ToAnsi("&Файл").Viewed()));
-    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), std::string(Utf8ToAnsi("Группа").Viewed()));
-}
-
-TEST(LanguagePackWindowsTest, TheResourcesHoldTheBuiltInTableAndTheLanguageFile) {
+TEST(LanguagePackWindowsTest, TheResourcesHoldTheBuiltInTableAndTheShortcuts) {
     HMODULE module = GetModuleHandleA(nullptr);
     for (const int id : BuiltinStringTable::Ids()) {
         char text[1024] = "";
