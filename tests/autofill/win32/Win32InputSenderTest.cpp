@@ -191,5 +191,4 @@ TEST_F(Win32InputSenderTest, ClipboardThatCannotBeOpenedIsNotPasted) {
         [] { CloseClipboard(); });
     Win32InputSender sender;
     EXPECT_FALSE(sender.SetClipboardText("value"));
-    EXPECT_EQ(ClipboardText(nullptr), "another secret");
 }
