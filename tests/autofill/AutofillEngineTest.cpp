@@ -48,19 +48,14 @@ TEST_F(AutofillEngineTest, DefaultTemplateInKeystrokeMode) {
     AddItem("Password", "p");
     Type(m_passcard.AutofillString(), false);
     EXPECT_EQ(m_sender.KeyEvents(), (Events{"+U", "-U", "+Tab", "-Tab", "+P", "-P"}));
-    EXPECT_EQ(m_sender.typed, "u\tp");
 }
 
 TEST_F(AutofillEngineTest, DefaultTemplateInClipboardModePastesValuesAndEmptiesTheClipboard) {
     AddItem("Login", "u");
     AddItem("Password", "p");
-    m_sender.clipboard = "what the user copied";
     Type(m_passcard.AutofillString(), true);
     EXPECT_EQ(m_sender.KeyEvents(), (Events{"clip u", "+Ctrl", "+V", "-V", "-Ctrl", "empty", "+Tab", "-Tab", "clip p",
                                             "+Ctrl", "+V", "-V", "-Ctrl", "empty"}));
-    EXPECT_EQ(m_sender.typed, "u\tp");
-    EXPECT_EQ(m_sender.clipboard, "");
-    EXPECT_TRUE(m_sender.pressed.empty());
 }
 
 TEST_F(AutofillEngineTest, SpecialKeyNamesAreCaseSensitive) {
@@ -100,8 +95,6 @@ TEST_F(AutofillEngineTest, ModifiersArePressedAroundEachKeyAndReleasedInOrder) {
                                        "+Shift", "+B",       "pause 30", "-B",       "-Shift", // B
                                        "+Shift", "+1",       "pause 30", "-1",       "-Shift", // !
                                        "+Ctrl",  "+Alt",     "+0xE2",    "pause 30", "-0xE2",  "-Ctrl", "-Alt"}));
-    EXPECT_EQ(m_sender.typed, "aB!|");
-    EXPECT_TRUE(m_sender.pressed.empty());
 }
 
 TEST_F(AutofillEngineTest, HoldTimeComesFromTheOptionsAtSendTime) {
@@ -255,8 +248,6 @@ TEST_F(AutofillEngineTest, APasteAskedForByAnotherProgramStopsTheFill) {
     m_sender.pasteRefused = true;
     Type(m_passcard.AutofillString(), true);
     EXPECT_EQ(m_sender.KeyEvents(), (Events{"clip u", "+Ctrl", "+V", "-V", "-Ctrl", "refused"}));
-    EXPECT_EQ(m_sender.typed, "");
-    EXPECT_TRUE(m_sender.pressed.empty());
 }
 
 // A character the layout cannot type goes as Unicode character events, never as a made-up virtual
