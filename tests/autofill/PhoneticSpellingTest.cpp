@@ -5,8 +5,8 @@
 using namespace vaultlet;
 
 TEST(PhoneticSpellingTest, WordsPerLetterOrDigitJoinedWithDashesElseNothing) {
-    EXPECT_EQ(SpellPhonetically("aB3"), "air - BIT - three");
-    EXPECT_EQ(SpellPhonetically("Z0q"), "ZEN - zero - quiz");
+    EXPECT_EQ(SpellPhonetically("aB3A"), "air - BIT - three - AIR");
+    EXPECT_EQ(SpellPhonetically("Z0qz"), "ZEN - zero - quiz - zen");
     EXPECT_EQ(SpellPhonetically("UxX9"), "UNIT - xmas - XMAS - nine");
     EXPECT_EQ(SpellPhonetically("t"), "tia");
     EXPECT_EQ(SpellPhonetically(""), "");

@@ -119,6 +119,7 @@ TEST_F(DatabaseListTest, FilesBesideTheProgramCannotBeRemovedAndComeBackAfterCle
     ASSERT_EQ(PathsOf(list), (Paths{local, home}));
     EXPECT_TRUE(list.IsInExecutableFolder(local));
     EXPECT_FALSE(list.IsInExecutableFolder(home));
+    EXPECT_FALSE(DatabaseList(DatabaseFolders{}).IsInExecutableFolder(home)) << "no program folder known";
 
     list.Remove(local);
     EXPECT_EQ(PathsOf(list), (Paths{local, home})) << "refused for the program's folder";

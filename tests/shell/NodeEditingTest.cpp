@@ -188,6 +188,18 @@ TEST(NodeEditingLinkTest, OnlyWebFileServerAndMailLinksOpenAsTheyAreAndHelpSitsB
         EXPECT_EQ(LinkTarget(each.value), each.opened) << each.value;
     }
     EXPECT_EQ(HelpFilePath("C:\\Program Files\\Quillmoth\\Vaultlet.EXE"), "c:\\program files\\quillmoth\\vaultlet.chm");
+
+    // Only an address with a value opens on a click: any other value must never reach the browser.
+    Item address;
+    address.SetType(ItemType::Url);
+    Item password;
+    password.SetType(ItemType::Password);
+    password.SetValue("s3cret");
+    EXPECT_FALSE(IsLink(address)) << "empty";
+    EXPECT_FALSE(IsLink(password));
+    EXPECT_FALSE(IsLink(Group("books.example.org")));
+    address.SetValue("books.example.org");
+    EXPECT_TRUE(IsLink(address));
 }
 
 } // namespace
