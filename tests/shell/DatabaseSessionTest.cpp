@@ -211,13 +211,15 @@ TEST_F(DatabaseSessionTest, SaveAsTakesTheNewPathOnlyAfterASuccessfulSave) {
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
 
+    // Meanwhile another copy of the program listed a database: the list gains the new file and keeps it.
+    Settings::WriteList(setting::kDataBaseList, {m_path});
     const std::string copy = m_root.File("Copy.kvtdat");
     EXPECT_EQ(m_session.SaveAs(copy), DatabaseSession::SaveResult::Saved);
     EXPECT_EQ(CurrentDatabase::Get()->Path(), copy);
     EXPECT_FALSE(ModifiedFlag::IsRaised());
     EXPECT_EQ(CommentOnDisk(copy), "moved");
     EXPECT_EQ(CommentOnDisk(m_path), "");
-    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{copy});
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (std::vector<std::string>{m_path, copy}));
 }
 
 TEST_F(DatabaseSessionTest, EndOfSessionSavesTheChangesWithoutAskingAnything) {
@@ -259,6 +261,7 @@ TEST_F(DatabaseSessionTest, EndOfSessionPutsChangesTheFileCannotTakeIntoARecover
         SCOPED_TRACE(c.what);
         ResetFiles();
         c.arrange();
+        Settings::WriteList(setting::kDataBaseList, {m_path}); // listed meanwhile by another copy
         const std::string onDisk = CommentOnDisk(m_path);
         Change("ours");
         const SessionEnd end = m_session.EndSession(Documents());
@@ -277,7 +280,7 @@ TEST_F(DatabaseSessionTest, EndOfSessionPutsChangesTheFileCannotTakeIntoARecover
         EXPECT_EQ(RecoveryCopiesIn(c.copyFolder), 1u);
         EXPECT_EQ(std::filesystem::path(end.recoveryCopy).parent_path(), std::filesystem::path(c.copyFolder));
         EXPECT_EQ(CommentOnDisk(end.recoveryCopy), "ours") << "under the same master password";
-        EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), std::vector<std::string>{end.recoveryCopy});
+        EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (std::vector<std::string>{m_path, end.recoveryCopy}));
         EXPECT_EQ(RecoveryCopy::TakeUntold(), end.recoveryCopy);
         EXPECT_EQ(RecoveryCopy::TakeUntold(), "") << "told once";
     }
