@@ -110,26 +110,3 @@ INT_PTR ShellGuiFixture::RunDialog(Dialog& dialog, const std::function<bool(HWND
 }
 
 } // namespace vaultlet::test
-
-// The list view's messages; included here, with the helpers that need them.
-#include <commctrl.h>
-
-namespace vaultlet::test {
-
-std::string ListViewText(HWND list, int row, int column) {
-    char text[260] = {};
-    LVITEMA data{};
-    data.iSubItem = column;
-    data.pszText = text;
-    data.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&data));
-    return text;
-}
-
-HWND FocusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
-} // namespace vaultlet::test

@@ -60,12 +60,3 @@ private:
 };
 
 } // namespace vaultlet::test
-
-namespace vaultlet::test {
-
-// The text of a list view's cell, asked for directly (the test runs in the dialog's process).
-std::string ListViewText(HWND list, int row, int column);
-// The control with the keyboard focus on the window's thread, or null.
-HWND FocusOf(HWND window);
-
-} // namespace vaultlet::test

@@ -3,6 +3,8 @@
 #include "core/TextConversion.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
+#include <commctrl.h>
+
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -40,6 +42,22 @@ bool IsItemEnabled(HWND dialog, int id) {
 
 bool IsChecked(HWND dialog, int id) {
     return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::string ListViewText(HWND list, int row, int column) {
+    char text[260] = {};
+    LVITEMA data{};
+    data.iSubItem = column;
+    data.pszText = text;
+    data.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&data));
+    return text;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 namespace {

@@ -24,6 +24,10 @@ void SetItemTextOf(HWND dialog, int id, const std::string& text);
 void Click(HWND dialog, int id);
 bool IsItemEnabled(HWND dialog, int id);
 bool IsChecked(HWND dialog, int id);
+// The text of a list view's cell, asked for directly (the list must be in the test's process).
+std::string ListViewText(HWND list, int row, int column);
+// The control with the keyboard focus on the window's thread, or null.
+HWND FocusOf(HWND window);
 
 // Drop-down lists, read through the wide API so that it works across processes.
 std::vector<std::string> ComboItemsOf(HWND dialog, int id);

@@ -1,5 +1,6 @@
 #include "tests/support/win32/PromptProgram.h"
 
+#include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/Win32TestWindows.h"
 
 namespace vaultlet::test {
@@ -19,12 +20,6 @@ BOOL CALLBACK FindVisibleWindowOf(HWND window, LPARAM parameter) {
         return FALSE;
     }
     return TRUE;
-}
-
-HWND FocusOfThreadOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 } // namespace
@@ -68,7 +63,7 @@ bool PromptProgram::BringToFront() const {
         return false;
     }
     SetForegroundWindow(m_window);
-    return PumpUntil([this] { return GetForegroundWindow() == m_window && FocusOfThreadOf(m_window) == Edit(); });
+    return PumpUntil([this] { return GetForegroundWindow() == m_window && FocusOf(m_window) == Edit(); });
 }
 
 std::string PromptProgram::EditText() const {
