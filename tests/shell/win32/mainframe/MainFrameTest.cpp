@@ -604,15 +604,14 @@ TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize)
     }
     ASSERT_TRUE(WaitUntil([&] { return test::TextOf(search) == "pas"; }));
     EXPECT_EQ(TreeView_GetSelection(m_tree), Child(mail, 1));
-    const auto focus = [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(GetWindowThreadProcessId(m_frame, nullptr), &info);
-        return info.hwndFocus;
-    };
+    // Esc there ends the search, not the window: the tree takes the focus.
+    ASSERT_EQ(test::FocusOf(m_frame), search);
+    Send(WM_COMMAND, MAKEWPARAM(ID_ESCAPE, kAcceleratorCommandCode));
+    EXPECT_EQ(test::FocusOf(m_frame), m_tree);
+    EXPECT_TRUE(IsWindowVisible(m_frame));
     for (int press = 0; press < 3; ++press) {
         Send(WM_COMMAND, ID_NEXT_FOCUS);
-        EXPECT_EQ(focus(), m_tree) << press;
+        EXPECT_EQ(test::FocusOf(m_frame), m_tree) << press;
     }
 
     // A field added to the passcard shows in the tree at once.
