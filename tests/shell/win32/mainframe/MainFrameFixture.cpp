@@ -106,13 +106,7 @@ HTREEITEM MainFrameFixture::Child(HTREEITEM parent, int index) const {
 }
 
 std::string MainFrameFixture::ListText(int row, int column) const {
-    char text[256] = {};
-    LVITEMA data{};
-    data.iSubItem = column;
-    data.pszText = text;
-    data.cchTextMax = sizeof text;
-    SendMessageA(m_list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&data));
-    return text;
+    return ListViewText(m_list, row, column);
 }
 
 int MainFrameFixture::ListImage(int row) const {
