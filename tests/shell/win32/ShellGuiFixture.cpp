@@ -3,7 +3,6 @@
 #include "services/LanguagePack.h"
 #include "services/UpdateEndpoint.h"
 #include "shell/CurrentDatabase.h"
-#include "shell/SettingsLocation.h"
 #include "shell/win32/system/ShellOpen.h"
 #include "shell/win32/system/UserGuide.h"
 #include "shell/win32/ui/Dialog.h"
@@ -18,8 +17,6 @@
 namespace vaultlet::test {
 
 void ShellGuiFixture::SetUp() {
-    m_previousLocation = SettingsLocation::Get();
-    SettingsLocation::Set(m_root.File("Vaultlet.ini"));
     std::filesystem::create_directory(m_root.File("program"));
     std::filesystem::create_directory(m_root.File("documents"));
     CurrentDatabase::Reset();
@@ -44,7 +41,6 @@ void ShellGuiFixture::TearDown() {
     ShellOpen::SetOpener(nullptr);
     MessageBoxes::SetAnswerer(nullptr);
     CurrentDatabase::Reset();
-    SettingsLocation::Set(m_previousLocation);
 }
 
 DatabaseFolders ShellGuiFixture::Folders() const {

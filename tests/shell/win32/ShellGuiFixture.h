@@ -2,7 +2,7 @@
 
 #include "shell/DatabaseFolders.h"
 #include "shell/win32/ui/Dialog.h"
-#include "tests/support/TempDir.h"
+#include "tests/shell/PrivateSettingsTest.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ std::string Text(int id);
 // documents folder in a fresh temporary folder, no open database, update checks sent to a closed
 // loopback port, message boxes answered by the test (every text and its MB_ flags are recorded;
 // the answer is `answer`), and what the shell is asked to open recorded instead of opened.
-class ShellGuiFixture : public ::testing::Test {
+class ShellGuiFixture : public PrivateSettingsTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -50,8 +50,6 @@ protected:
                              const std::function<void(HWND)>& drive);
 
 private:
-    TempDir m_root;
-    std::string m_previousLocation;
     mutable std::mutex m_lock;
     std::vector<std::string> m_messages;
     std::vector<UINT> m_flags;

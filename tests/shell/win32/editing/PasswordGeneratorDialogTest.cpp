@@ -5,9 +5,8 @@
 #include "autofill/PhoneticSpelling.h"
 #include "resources/resource.h"
 #include "shell/Settings.h"
-#include "shell/SettingsLocation.h"
 #include "shell/win32/system/SecretClipboard.h"
-#include "tests/support/TempDir.h"
+#include "tests/shell/PrivateSettingsTest.h"
 #include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/Win32TestWindows.h"
@@ -24,14 +23,8 @@ namespace {
 constexpr const char* kTitle = "Password Generator";
 
 // Every test runs against a private settings file.
-class PasswordGeneratorDialogTest : public ::testing::Test {
+class PasswordGeneratorDialogTest : public test::PrivateSettingsTest {
 protected:
-    void SetUp() override {
-        m_previous = SettingsLocation::Get();
-        SettingsLocation::Set(m_folder.File("Vaultlet.ini"));
-    }
-    void TearDown() override { SettingsLocation::Set(m_previous); }
-
     // Opens the generator (on a thread of its own) and waits for its window.
     HWND Open() {
         m_dialog = std::make_unique<PasswordGeneratorDialog>();
@@ -79,8 +72,6 @@ protected:
     }
     static int Stored(const char* key) { return Settings::ReadInt(key, -100); }
 
-    test::TempDir m_folder;
-    std::string m_previous;
     std::unique_ptr<PasswordGeneratorDialog> m_dialog;
     std::unique_ptr<test::ModalThread> m_run;
 };
