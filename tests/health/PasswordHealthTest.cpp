@@ -53,57 +53,61 @@ protected:
     Database m_database;
 };
 
-TEST_F(PasswordHealthTest, FindsAValueSharedByPasscardsOfDifferentGroups) {
+// Every kind of finding, listed by kind, then the most urgent first: the most shared, the weakest.
+TEST_F(PasswordHealthTest, FindsEveryKindInOrderOfUrgency) {
     Add("Internet", MakePasscard("Mail", {{ItemType::Password, kStrong}}));
+    // The login and the visible field are not passwords; the hidden field is, and it is the login.
+    auto shop = MakePasscard("Shop", {{ItemType::Login, "ros3bud99"},
+                                      {ItemType::Custom, "ros3bud99"},
+                                      {ItemType::Custom, "ros3bud99"},
+                                      {ItemType::Password, "Tr0ub4dour&3"}});
+    shop->At(1)->SetName("PIN");
+    shop->At(1)->SetHidden(true);
+    Add("Internet", std::move(shop));
+    Add("Internet", MakePasscard("Forum", {{ItemType::Login, "Kx81!zzQ-walrus-Tiber"},
+                                           {ItemType::Password, "kx81!ZZQ-Walrus-tiber"}}));
+    Add("Internet", MakePasscard("Wintergarden-Pavilion-88", {{ItemType::Password, "wintergarden-pavilion-88"}}));
+    // An empty password is only empty: not weak as well, not reused by other empty ones, and not
+    // the empty login.
+    Add("Internet", MakePasscard("Blank", {{ItemType::Password, ""}, {ItemType::Login, ""}}));
+    Add("Internet", MakePasscard("Blank too", {{ItemType::Password, ""}}));
     Add("Banking", MakePasscard("Bank", {{ItemType::Password, kStrong}}));
     Add("Banking", MakePasscard("Card", {{ItemType::Password, kOtherStrong}}));
     // One passcard holding a value twice does not reuse it.
     Add("Network", MakePasscard("Router", {{ItemType::Password, kOtherStrong + std::string("!")},
                                            {ItemType::Password, kOtherStrong + std::string("!")}}));
+    auto expiring = MakePasscard("Expiring", {{ItemType::Password, kStrong + std::string("1")}});
+    expiring->SetExpiration(Now() + PasswordHealth::kFileTimeDay);
+    Add("A", std::move(expiring));
+    Add("A", MakePasscard("Somewhat", {{ItemType::Password, "qwER43@!"}}));
+    Add("A", MakePasscard("Very", {{ItemType::Password, "password1"}}));
+    Add("A", MakePasscard("Shared", {{ItemType::Password, kOtherStrong}}));
+    Add("B", MakePasscard("Shared too", {{ItemType::Password, kOtherStrong}}));
+    auto expired = MakePasscard("Expired", {{ItemType::Password, kStrong + std::string("2")}});
+    expired->SetExpiration(Now() - 1);
+    Add("B", std::move(expired));
 
     const HealthReport report = Analyse();
 
-    EXPECT_EQ(Rows(report), (std::vector<Row>{{FindingKind::Reused, "Mail", "Password", 2},
-                                              {FindingKind::Reused, "Bank", "Password", 2}}));
-    EXPECT_EQ(report.reused, 2u);
-    EXPECT_EQ(report.passcards, 4u);
-    EXPECT_EQ(report.passwords, 5u);
-}
-
-TEST_F(PasswordHealthTest, ChecksPasswordsAndHiddenFieldsOnly) {
-    auto passcard = MakePasscard("Shop", {{ItemType::Login, "password1"},
-                                          {ItemType::Custom, "password1"},
-                                          {ItemType::Custom, "password1"},
-                                          {ItemType::Password, "Tr0ub4dour&3"}});
-    passcard->At(1)->SetName("PIN");
-    passcard->At(1)->SetHidden(true);
-    Add("Internet", std::move(passcard));
-
-    const HealthReport report = Analyse();
-
-    // The login and the visible field are not passwords; the hidden field is, and it is the login.
-    EXPECT_EQ(Rows(report),
-              (std::vector<Row>{{FindingKind::SameAsLogin, "Shop", "PIN", 0}, {FindingKind::Weak, "Shop", "PIN", 0}}));
-    EXPECT_EQ(report.passwords, 2u);
-    EXPECT_EQ(report.findings[1].strength->score, 0);
-    EXPECT_EQ(report.weak, 1u);
-}
-
-TEST_F(PasswordHealthTest, FindsEmptyPasswordsAndPasswordsThatAreTheLoginOrTheName) {
-    Add("Internet", MakePasscard("Forum", {{ItemType::Login, "Kx81!zzQ-walrus-Tiber"},
-                                           {ItemType::Password, "kx81!ZZQ-Walrus-tiber"}}));
-    Add("Internet", MakePasscard("Wintergarden-Pavilion-88", {{ItemType::Password, "wintergarden-pavilion-88"}}));
-    Add("Internet", MakePasscard("Blank", {{ItemType::Password, ""}, {ItemType::Login, ""}}));
-
-    const HealthReport report = Analyse();
-
-    // An empty password is only empty: not weak as well, not reused by other empty ones, and not
-    // the empty login.
-    EXPECT_EQ(Rows(report), (std::vector<Row>{{FindingKind::Empty, "Blank", "Password", 0},
+    EXPECT_EQ(Rows(report), (std::vector<Row>{{FindingKind::Expired, "Expired", "", 0},
+                                              {FindingKind::Reused, "Card", "Password", 3},
+                                              {FindingKind::Reused, "Shared", "Password", 3},
+                                              {FindingKind::Reused, "Shared too", "Password", 3},
+                                              {FindingKind::Reused, "Mail", "Password", 2},
+                                              {FindingKind::Reused, "Bank", "Password", 2},
+                                              {FindingKind::Empty, "Blank", "Password", 0},
+                                              {FindingKind::Empty, "Blank too", "Password", 0},
+                                              {FindingKind::SameAsLogin, "Shop", "PIN", 0},
                                               {FindingKind::SameAsLogin, "Forum", "Password", 0},
-                                              {FindingKind::SameAsName, "Wintergarden-Pavilion-88", "Password", 0}}));
-    EXPECT_EQ(report.weak, 3u);
-    EXPECT_EQ(report.findings[0].strength->score, 0);
+                                              {FindingKind::SameAsName, "Wintergarden-Pavilion-88", "Password", 0},
+                                              {FindingKind::Weak, "Very", "Password", 0},
+                                              {FindingKind::Weak, "Shop", "PIN", 0},
+                                              {FindingKind::Weak, "Somewhat", "Password", 0},
+                                              {FindingKind::Expiring, "Expiring", "", 1}}));
+    EXPECT_EQ(report.findings[6].strength->score, 0);
+    EXPECT_EQ(std::make_tuple(report.passcards, report.passwords, report.expired, report.reused, report.weak,
+                              report.expiring),
+              std::make_tuple(15u, 17u, 1u, 5u, 7u, 1u));
 }
 
 TEST_F(PasswordHealthTest, ReportsExpiryAtTheBoundaries) {
@@ -133,37 +137,6 @@ TEST_F(PasswordHealthTest, ReportsExpiryAtTheBoundaries) {
                                                   {FindingKind::Expired, "just now", "", 0},
                                                   {FindingKind::Expiring, "this instant", "", 1}}));
     EXPECT_EQ(PasswordHealth::CountExpired(m_database), 2u);
-}
-
-TEST_F(PasswordHealthTest, ListsTheMostUrgentFirst) {
-    auto expiring = MakePasscard("Expiring", {{ItemType::Password, kStrong + std::string("1")}});
-    expiring->SetExpiration(Now() + PasswordHealth::kFileTimeDay);
-    Add("A", std::move(expiring));
-    Add("A", MakePasscard("Somewhat", {{ItemType::Password, "qwER43@!"}}));
-    Add("A", MakePasscard("Very", {{ItemType::Password, "password1"}}));
-    Add("A", MakePasscard("Shared", {{ItemType::Password, kOtherStrong}}));
-    Add("B", MakePasscard("Shared too", {{ItemType::Password, kOtherStrong}}));
-    auto expired = MakePasscard("Expired", {{ItemType::Password, kStrong + std::string("2")}});
-    expired->SetExpiration(Now() - 1);
-    Add("B", std::move(expired));
-
-    const HealthReport report = Analyse();
-
-    EXPECT_EQ(Rows(report), (std::vector<Row>{{FindingKind::Expired, "Expired", "", 0},
-                                              {FindingKind::Reused, "Shared", "Password", 2},
-                                              {FindingKind::Reused, "Shared too", "Password", 2},
-                                              {FindingKind::Weak, "Very", "Password", 0},
-                                              {FindingKind::Weak, "Somewhat", "Password", 0},
-                                              {FindingKind::Expiring, "Expiring", "", 1}}));
-    EXPECT_EQ(std::make_tuple(report.expired, report.reused, report.weak, report.expiring),
-              std::make_tuple(1u, 2u, 2u, 1u));
-}
-
-TEST_F(PasswordHealthTest, FindsNothingInAHealthyDatabase) {
-    Add("Internet", MakePasscard("Mail", {{ItemType::Login, "me"}, {ItemType::Password, kStrong}}));
-    const HealthReport report = Analyse();
-    EXPECT_TRUE(report.Clean());
-    EXPECT_EQ(report.passwords, 1u);
 }
 
 } // namespace

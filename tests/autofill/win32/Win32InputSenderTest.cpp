@@ -88,6 +88,9 @@ protected:
     }
 
     static bool FocusIs(const WindowThread& form, int id) { return FindFocusWindow(form.Window()) == form.Control(id); }
+    static bool LoginFocused(const WindowThread& form) {
+        return form.BringToFront() && PumpUntil([&] { return FocusIs(form, kLoginEditId); });
+    }
 
     HWND m_owner = nullptr;
     std::string m_eAcute;
@@ -96,47 +99,33 @@ protected:
 
 } // namespace
 
-TEST_F(Win32InputSenderTest, KeystrokeModeTypesTheTemplateIntoTheFocusedControls) {
-    WindowThread form(CreateLoginForm);
-    ASSERT_TRUE(form.BringToFront());
-    ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
-
-    Win32InputSender sender;
-    // The e-acute takes the character-event path, and "@" and "{" need Shift.
-    ASSERT_EQ(sender.KeyForChar(m_eAcute.front()), kNoKey);
-    ASSERT_EQ(ModifiersOf(sender.KeyForChar('{')), kShiftBit);
-    AutofillEngine engine(sender, AutofillOptions{false, 1});
-    ASSERT_TRUE(engine.PrepareTemplate(m_passcard.AutofillString(), &m_passcard));
-    engine.Send(form.Window());
-
-    const std::string password = "p@ss W0rd!~" + m_eAcute + "{}";
-    EXPECT_TRUE(PumpUntil([&] { return WindowTextOf(form.Control(kPasswordEditId)) == password; }))
-        << WindowTextOf(form.Control(kPasswordEditId));
-    EXPECT_EQ(WindowTextOf(form.Control(kLoginEditId)), "User.Name@example.com");
-    EXPECT_TRUE(FocusIs(form, kPasswordEditId));
-    EXPECT_TRUE(NoKeyIsPressed());
-}
-
-TEST_F(Win32InputSenderTest, ClipboardModePastesMarkedValuesAndLeavesTheClipboardEmpty) {
-    ASSERT_TRUE(PutClipboardText(m_owner, "what the user copied before"));
-    WindowThread form(CreateLoginForm);
-    ASSERT_TRUE(form.BringToFront());
-    ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
-
-    Win32InputSender win32;
-    MarkerCheckingSender sender(win32, m_owner);
-    AutofillEngine engine(sender, AutofillOptions{true, 1});
-    ASSERT_TRUE(engine.PrepareTemplate("<Login>{TAB}<Password>" + m_eAcute, &m_passcard));
-    engine.Send(form.Window());
-
+// In both modes the template reaches the focused controls; pasted copies carry the markers that keep
+// them out of clipboard history, and the clipboard is left empty.
+TEST_F(Win32InputSenderTest, BothModesFillTheFocusedControls) {
     const std::string password = "p@ss W0rd!~" + m_eAcute + "{}" + m_eAcute;
-    EXPECT_EQ(sender.pastes, 2);
-    EXPECT_EQ(sender.markerFaults, "");
-    EXPECT_TRUE(PumpUntil([&] { return WindowTextOf(form.Control(kPasswordEditId)) == password; }))
-        << WindowTextOf(form.Control(kPasswordEditId));
-    EXPECT_EQ(WindowTextOf(form.Control(kLoginEditId)), "User.Name@example.com");
-    EXPECT_TRUE(NoKeyIsPressed());
-    EXPECT_FALSE(ClipboardHasText(m_owner));
+    for (const bool fromClipboard : {false, true}) {
+        SCOPED_TRACE(fromClipboard);
+        ASSERT_TRUE(PutClipboardText(m_owner, "what the user copied before"));
+        WindowThread form(CreateLoginForm);
+        ASSERT_TRUE(LoginFocused(form));
+        Win32InputSender win32;
+        // The e-acute takes the character-event path, and "@" and "{" need Shift.
+        ASSERT_EQ(win32.KeyForChar(m_eAcute.front()), kNoKey);
+        ASSERT_EQ(ModifiersOf(win32.KeyForChar('{')), kShiftBit);
+        MarkerCheckingSender sender(win32, m_owner);
+        AutofillEngine engine(sender, AutofillOptions{fromClipboard, 1});
+        ASSERT_TRUE(engine.PrepareTemplate(std::string(m_passcard.AutofillString()) + m_eAcute, &m_passcard));
+        EXPECT_TRUE(engine.Send(form.Window()));
+
+        EXPECT_TRUE(PumpUntil([&] { return WindowTextOf(form.Control(kPasswordEditId)) == password; }))
+            << WindowTextOf(form.Control(kPasswordEditId));
+        EXPECT_EQ(WindowTextOf(form.Control(kLoginEditId)), "User.Name@example.com");
+        EXPECT_TRUE(FocusIs(form, kPasswordEditId));
+        EXPECT_TRUE(NoKeyIsPressed());
+        EXPECT_EQ(sender.pastes, fromClipboard ? 2 : 0);
+        EXPECT_EQ(sender.markerFaults, "");
+        EXPECT_EQ(ClipboardHasText(m_owner), !fromClipboard);
+    }
 }
 
 // A clipboard monitor that ignores the exclusion markers reads the value before the target can: it
@@ -155,8 +144,7 @@ TEST_F(Win32InputSenderTest, AProgramReadingThePasteFirstGetsNothingAndTheFillSt
     ASSERT_TRUE(
         CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &reader));
     WindowThread form(CreateLoginForm);
-    ASSERT_TRUE(form.BringToFront());
-    ASSERT_TRUE(PumpUntil([&] { return FocusIs(form, kLoginEditId); }));
+    ASSERT_TRUE(LoginFocused(form));
 
     Win32InputSender win32;
     ReaderFirstSender sender(win32, go);
