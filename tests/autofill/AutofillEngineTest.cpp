@@ -37,24 +37,33 @@ std::string Joined(const Events& events) {
     return joined;
 }
 
+// A character without a key on the layout goes as Unicode character events, never as a made-up
+// virtual key with Shift, Ctrl and Alt held; they are converted from the system's narrow text
+// (UTF-8 outside Windows, so a run of bytes can be one character; the ANSI code page on Windows).
+const std::string kEAcute = "\xC3\xA9";
+const std::string kAccented = "p" + kEAcute + "!\xF0\x9F\x98\x80"; // "!" and a grinning face
+
 // The key-down and key-up of each UTF-16 unit of a narrow text, as character events.
-Events CharacterEvents(std::string_view narrow) {
-    Events events;
+std::string CharacterEvents(std::string_view narrow) {
+    std::string events;
     for (const char16_t unit : AnsiToUtf16(narrow)) {
-        char name[16];
-        std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(unit));
-        events.push_back(std::string("+") + name);
-        events.push_back(std::string("-") + name);
+        char name[32];
+        std::snprintf(name, sizeof name, " +U+%04X -U+%04X", static_cast<unsigned>(unit), static_cast<unsigned>(unit));
+        events += name;
     }
-    return events;
+    return events.substr(1);
 }
 
 class AutofillEngineTest : public vaultlet::test::ModelFixture {
 protected:
     void SetUp() override {
         ModelFixture::SetUp();
-        for (const auto& [name, value] :
-             {std::pair{"Login", "u"}, {"Login", "second"}, {"Password", "p"}, {"Note", ""}, {"", "nameless"}}) {
+        for (const auto& [name, value] : {std::pair{"Login", "u"},
+                                          {"Login", "second"},
+                                          {"Password", "p"},
+                                          {"Note", ""},
+                                          {"", "nameless"},
+                                          {"Accented", kAccented.c_str()}}) {
             auto item = std::make_unique<Item>();
             item->SetName(name);
             item->SetValue(value);
@@ -75,7 +84,7 @@ TEST_F(AutofillEngineTest, TemplatesBecomeTheseEvents) {
     const char* const standard = Passcard::kDefaultAutofillString;
     const char* const paste = "+Ctrl +V -V -Ctrl empty";
     const struct {
-        const char* autofillTemplate;
+        std::string autofillTemplate;
         bool fromClipboard;
         Trouble trouble;
         bool sent;
@@ -101,6 +110,14 @@ TEST_F(AutofillEngineTest, TemplatesBecomeTheseEvents) {
         {standard, true, {.pasteRefused = true}, false, "clip u +Ctrl +V -V -Ctrl refused"},
         // Pasting after a failed hand-over would type what the clipboard held before.
         {standard, true, {.clipboardFails = true}, true, "clip failed +Tab -Tab clip failed"},
+        // Literals and values alike, except that a pasted value is pasted unchanged.
+        {"<Accented>" + kEAcute,
+         false,
+         {},
+         true,
+         "+P -P " + CharacterEvents(kEAcute) + " +Shift +1 -1 -Shift " + CharacterEvents(kAccented.substr(4)) + " " +
+             CharacterEvents(kEAcute)},
+        {kEAcute + "<Accented>", true, {}, true, CharacterEvents(kEAcute) + " clip " + kAccented + " " + paste},
         // A layout without a Latin "v" pastes with the key in the V position.
         {"<Login>", true, {.withoutLatinV = true}, true, "clip u " + std::string(paste)},
     };
@@ -202,34 +219,6 @@ TEST_F(AutofillEngineTest, ATargetIsActivatedAndCheckedJustBeforeTheFirstKey) {
     ASSERT_TRUE(refused.PrepareText("xy"));
     EXPECT_FALSE(refused.Send(&window));
     EXPECT_EQ(behind.events, Events{"activate"});
-}
-
-// A character the layout cannot type goes as Unicode character events, never as a made-up virtual
-// key with Shift, Ctrl and Alt held; they are converted from the system's narrow text (UTF-8 outside
-// Windows, so a run of bytes can be one character; the ANSI code page on Windows).
-TEST_F(AutofillEngineTest, CharactersWithoutAKeyAreTypedAsUnicodeCharacters) {
-    const std::string eAcute = "\xC3\xA9";
-    const std::string grinning = "\xF0\x9F\x98\x80";
-    m_passcard.At(2)->SetValue("p" + eAcute + "!" + grinning);
-    AutofillEngine keys(m_sender, AutofillOptions{false, 0});
-    ASSERT_TRUE(keys.PrepareTemplate("<Password>" + eAcute, &m_passcard));
-    keys.Send();
-    Events expected{"+P", "-P"};
-    for (const Events& part : {CharacterEvents(eAcute), Events{"+Shift", "+1", "-1", "-Shift"},
-                               CharacterEvents(grinning), CharacterEvents(eAcute)}) {
-        expected.insert(expected.end(), part.begin(), part.end());
-    }
-    EXPECT_EQ(m_sender.events, expected);
-
-    // Literals in clipboard mode take the same way; the value itself is pasted unchanged.
-    RecordingInputSender clipboardSender;
-    AutofillEngine paste(clipboardSender, AutofillOptions{true, 0});
-    ASSERT_TRUE(paste.PrepareTemplate(eAcute + "<Password>", &m_passcard));
-    paste.Send();
-    expected = CharacterEvents(eAcute);
-    expected.push_back("clip p" + eAcute + "!" + grinning);
-    clipboardSender.events.resize(std::min(clipboardSender.events.size(), expected.size()));
-    EXPECT_EQ(clipboardSender.events, expected);
 }
 
 // The codes themselves show in the events of AutofillEngineTest's templates.

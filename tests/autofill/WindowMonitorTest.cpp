@@ -114,7 +114,7 @@ TEST_F(WindowMonitorTest, TypesTheSingleMatchingPassphraseOnceIntoThePrompt) {
 
 // A web page sets its window's title to the text of a prompt and focuses an input; any program can
 // name a window class after one. Only the prompt's own program, with the prompt's window class,
-// gets a passphrase, and the key name is one field of the description.
+// gets a passphrase, and the key name is one field of the description. No other window gets one.
 TEST_F(WindowMonitorTest, PromptsSpoofedByOtherWindowsGetNothing) {
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "mykey", "s3cret!");
     AddItem(AddPasscard(), ItemType::KeyPassphrase, "x:QLineEdit:mykey", "crossed");
@@ -137,6 +137,12 @@ TEST_F(WindowMonitorTest, PromptsSpoofedByOtherWindowsGetNothing) {
         {kPageantPrompt, "#32770:Pageant: Enter Passphrase:Static:Enter passphrase for key", "pageant.exe"},
         // A key name that would run over into the next windows.
         {"QWidget:FOCUSED:x:QLineEdit:mykey: OpenPGP Passphrase", "QWidget", "pinentry.exe"},
+        // Other windows, and prompts with nothing to describe or an empty key name.
+        {"Notepad:Untitled - Notepad:Edit:FOCUSED:", "Notepad", "notepad.exe"},
+        {"", "#32770", "pageant.exe"},
+        {"#32770:Pageant: Enter Passphrase:Static:Enter passphrase for key:Static::Edit:FOCUSED::Button:O&K:"
+         "Button:&Cancel",
+         "#32770", "pageant.exe"},
     };
     int slot = 0;
     for (const auto& spoof : spoofs) {
@@ -144,9 +150,16 @@ TEST_F(WindowMonitorTest, PromptsSpoofedByOtherWindowsGetNothing) {
         EXPECT_FALSE(m_monitor.CheckWindow(window)) << spoof.description << " / " << spoof.program;
         EXPECT_EQ(m_monitor.LastHandled(), nullptr) << spoof.description << " / " << spoof.program;
     }
+    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Slot(15))); // not a window
+    EXPECT_FALSE(m_monitor.CheckWindow(nullptr));
+    // Without a database a recognised prompt is handled but nothing is typed.
+    m_monitor.SetDatabase(nullptr);
+    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Show(slot++, kPageantPrompt, "#32770", "pageant.exe")));
+    EXPECT_EQ(m_monitor.LastHandled(), m_windows.Slot(slot - 1));
     EXPECT_EQ(Typed(), "");
 
     // The real prompts, their class and program names in any letter case, are still filled.
+    m_monitor.SetDatabase(&m_database);
     EXPECT_TRUE(m_monitor.CheckWindow(m_windows.Show(slot++, kPageantPrompt, "#32770", "PAGEANT.EXE")));
     EXPECT_TRUE(m_monitor.CheckWindow(
         m_windows.Show(slot, "QWidget:FOCUSED:mykey: OpenPGP Passphrase:QLineEdit:", "qwidget", "Pinentry-Qt.exe")));
@@ -173,26 +186,6 @@ TEST_F(WindowMonitorTest, PassphraseSearchRules) {
     AddItem(AddPasscard("D"), ItemType::Custom, "x", "custom");
     EXPECT_EQ(FindKeyPassphrase(m_database, "x"), "");
     EXPECT_EQ(FindKeyPassphrase(m_database, "K"), "");
-}
-
-TEST_F(WindowMonitorTest, UnrecognisedMissingAndEmptyWindows) {
-    AddItem(AddPasscard(), ItemType::KeyPassphrase, "mykey", "p");
-    const WindowHandle other = m_windows.Show(0, "Notepad:Untitled - Notepad:Edit:FOCUSED:", "Notepad", "notepad.exe");
-    EXPECT_FALSE(m_monitor.CheckWindow(other));
-    EXPECT_EQ(m_monitor.LastHandled(), nullptr);
-    EXPECT_FALSE(m_monitor.CheckWindow(m_windows.Slot(5))); // not a window
-    EXPECT_FALSE(m_monitor.CheckWindow(nullptr));
-    EXPECT_FALSE(m_monitor.CheckWindow(ShowPageant(m_windows, 2, "")));
-    // A prompt whose key field is empty captures nothing.
-    EXPECT_FALSE(m_monitor.CheckWindow(ShowPageant(m_windows, 3,
-                                                   "#32770:Pageant: Enter Passphrase:Static:Enter "
-                                                   "passphrase for key:Static::Edit:FOCUSED::Button:O&K:"
-                                                   "Button:&Cancel")));
-    EXPECT_EQ(m_monitor.LastHandled(), nullptr);
-    // Without a database a recognised prompt is handled but nothing is typed.
-    m_monitor.SetDatabase(nullptr);
-    EXPECT_FALSE(m_monitor.CheckWindow(ShowPageant(m_windows, 4)));
-    EXPECT_TRUE(m_senders.empty());
 }
 
 TEST_F(WindowMonitorTest, ForegroundChecksRunOnlyOnAChangeOfWindowOrFocus) {
