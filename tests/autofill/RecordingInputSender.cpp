@@ -15,7 +15,7 @@ constexpr std::uint8_t kVirtualKeyReturn = 0x0D;
 constexpr std::uint8_t kVirtualKeySpace = 0x20;
 constexpr std::uint8_t kVirtualKeyOem102 = 0xE2;
 
-// US punctuation keys: unshifted character, shifted character, virtual key.
+// US keys other than letters and digits: unshifted character, shifted character (none: 0), virtual key.
 struct PunctuationKey {
     char plain;
     char shifted;
@@ -23,8 +23,9 @@ struct PunctuationKey {
 };
 
 constexpr PunctuationKey kPunctuation[] = {
-    {';', ':', 0xBA}, {'=', '+', 0xBB}, {',', '<', 0xBC},  {'-', '_', 0xBD}, {'.', '>', 0xBE},  {'/', '?', 0xBF},
-    {'`', '~', 0xC0}, {'[', '{', 0xDB}, {'\\', '|', 0xDC}, {']', '}', 0xDD}, {'\'', '"', 0xDE},
+    {';', ':', 0xBA},  {'=', '+', 0xBB}, {',', '<', 0xBC}, {'-', '_', 0xBD},  {'.', '>', 0xBE},
+    {'/', '?', 0xBF},  {'`', '~', 0xC0}, {'[', '{', 0xDB}, {'\\', '|', 0xDC}, {']', '}', 0xDD},
+    {'\'', '"', 0xDE}, {' ', 0, 0x20},   {'\t', 0, 0x09},  {'\r', 0, 0x0D},
 };
 
 constexpr char kShiftedDigits[] = ")!@#$%^&*(";
@@ -52,22 +53,11 @@ KeyCode FakeUsLayout::KeyForChar(char character) const {
         if (key.plain == character) {
             return MakeKeyCode(key.virtualKey);
         }
-        if (key.shifted == character) {
+        if (key.shifted == character && c != 0) {
             return MakeKeyCode(key.virtualKey, kShiftBit);
         }
     }
-    switch (c) {
-    case ' ':
-        return MakeKeyCode(kVirtualKeySpace);
-    case '\t':
-        return MakeKeyCode(kVirtualKeyTab);
-    case '\r':
-        return MakeKeyCode(kVirtualKeyReturn);
-    case '\n':
-        return MakeKeyCode(kVirtualKeyReturn, kCtrlBit);
-    default:
-        return kNoKey;
-    }
+    return c == '\n' ? MakeKeyCode(kVirtualKeyReturn, kCtrlBit) : kNoKey;
 }
 
 std::string KeyName(std::uint8_t virtualKey) {

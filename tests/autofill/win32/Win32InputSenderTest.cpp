@@ -24,43 +24,32 @@ namespace {
 
 // Checks each pasted copy's markers while it stands on the clipboard. It does not wait for the
 // target: the sender itself must keep the text there until the target, which handles its input
-// later on its own thread, has read it.
-class MarkerCheckingSender : public ForwardingInputSender {
+// later on its own thread, has read it. Given an event, it then lets another program that reads the
+// clipboard as soon as a value is offered go, and sends the paste keys only once that program holds
+// the clipboard open, waiting for the text. So it asks first, every time.
+class ObservingSender : public ForwardingInputSender {
 public:
-    MarkerCheckingSender(InputSender& target, HWND owner) : ForwardingInputSender(target), m_owner(owner) {}
+    ObservingSender(InputSender& target, HWND owner, HANDLE go = nullptr)
+        : ForwardingInputSender(target), m_owner(owner), m_go(go) {}
 
     bool SetClipboardText(std::string_view text) override {
         ++pastes;
         const bool set = ForwardingInputSender::SetClipboardText(text);
         markerFaults += SecretMarkerFaults(m_owner);
+        if (m_go != nullptr) {
+            SetEvent(m_go);
+            readerAsked = PumpUntil([] { return GetOpenClipboardWindow() != nullptr; });
+        }
         return set;
     }
 
     int pastes = 0;
     // What each pasted copy lacked of the markers that keep it out of clipboard history.
     std::string markerFaults;
-
-private:
-    HWND m_owner;
-};
-
-// Another program that reads the clipboard as soon as a value is offered: the reader is told to go
-// when the value is on the clipboard, and the paste keys go out only once it holds the clipboard
-// open, waiting for the text. So it asks first, every time.
-class ReaderFirstSender : public ForwardingInputSender {
-public:
-    ReaderFirstSender(InputSender& target, HANDLE go) : ForwardingInputSender(target), m_go(go) {}
-
-    bool SetClipboardText(std::string_view text) override {
-        const bool set = ForwardingInputSender::SetClipboardText(text);
-        SetEvent(m_go);
-        readerAsked = PumpUntil([] { return GetOpenClipboardWindow() != nullptr; });
-        return set;
-    }
-
     bool readerAsked = false;
 
 private:
+    HWND m_owner;
     HANDLE m_go;
 };
 
@@ -112,7 +101,7 @@ TEST_F(Win32InputSenderTest, BothModesFillTheFocusedControls) {
         // The e-acute takes the character-event path, and "@" and "{" need Shift.
         ASSERT_EQ(win32.KeyForChar(m_eAcute.front()), kNoKey);
         ASSERT_EQ(ModifiersOf(win32.KeyForChar('{')), kShiftBit);
-        MarkerCheckingSender sender(win32, m_owner);
+        ObservingSender sender(win32, m_owner);
         AutofillEngine engine(sender, AutofillOptions{fromClipboard, 1});
         ASSERT_TRUE(engine.PrepareTemplate(std::string(m_passcard.AutofillString()) + m_eAcute, &m_passcard));
         EXPECT_TRUE(engine.Send(form.Window()));
@@ -147,11 +136,12 @@ TEST_F(Win32InputSenderTest, AProgramReadingThePasteFirstGetsNothingAndTheFillSt
     ASSERT_TRUE(LoginFocused(form));
 
     Win32InputSender win32;
-    ReaderFirstSender sender(win32, go);
+    ObservingSender sender(win32, m_owner, go);
     AutofillEngine engine(sender, AutofillOptions{true, 1});
     ASSERT_TRUE(engine.PrepareTemplate("<Login>{TAB}<Password>x", &m_passcard));
     EXPECT_FALSE(engine.Send(form.Window()));
     EXPECT_TRUE(sender.readerAsked);
+    EXPECT_EQ(sender.pastes, 1);
 
     EXPECT_EQ(WaitForSingleObject(reader.hProcess, 10000), WAIT_OBJECT_0);
     EXPECT_EQ(ReadFileBytes(result), "nothing");
