@@ -133,25 +133,6 @@ TEST_F(DatabaseDocumentTest, PrintAndParseBothClearModifiedFlag) {
     EXPECT_FALSE(ModifiedFlag::IsRaised());
 }
 
-TEST_F(DatabaseDocumentTest, AbsentOptionalAttributesGetTheirDefaults) {
-    const auto database = ParseBody("<group name=\"G\"><passcard name=\"P\">"
-                                    "<item name=\"I\" type=\"1\" value=\"v\"/></passcard></group>");
-    ASSERT_EQ(database->Count(), 1u);
-    const Group* group = database->At(0);
-    EXPECT_EQ(group->Image(), -1);
-    EXPECT_EQ(group->Time(), kNow) << "no time attribute: the moment of reading";
-    const Passcard* passcard = group->At(0);
-    EXPECT_FALSE(passcard->Bookmark());
-    EXPECT_FALSE(passcard->UseAutofill());
-    EXPECT_EQ(passcard->Expiration(), 0u);
-    EXPECT_EQ(passcard->AutofillString(), Passcard::kDefaultAutofillString);
-    const Item* item = passcard->At(0);
-    EXPECT_FALSE(item->Hidden());
-    EXPECT_EQ(item->Image(), -1);
-    EXPECT_EQ(item->Meta(), "");
-    EXPECT_EQ(item->Type(), ItemType::Login);
-}
-
 TEST_F(DatabaseDocumentTest, ElementsMissingRequiredAttributesAreDroppedWithTheirSubtree) {
     const auto database = ParseBody("<group><passcard name=\"lost\"/></group>"
                                     "<group name=\"Kept\">"
@@ -171,13 +152,16 @@ TEST_F(DatabaseDocumentTest, ElementsMissingRequiredAttributesAreDroppedWithThei
     EXPECT_EQ(group->At(0)->At(0)->Name(), "ok");
 }
 
-TEST_F(DatabaseDocumentTest, NumbersAndFlagsAreReadLeniently) {
+// Absent optional attributes get their defaults; numbers and flags are read leniently.
+TEST_F(DatabaseDocumentTest, OptionalAttributesAreReadLenientlyOrGetTheirDefaults) {
     const auto database = ParseBody("<group name=\"G\" image=\"12abc\" time=\"x\">"
                                     "<passcard name=\"P\" bookmark=\"7\" use_autofill=\"-1\" expiration=\"1A2B\">"
                                     "<item name=\"I\" type=\"15\" hide=\"2\" value=\"v\" image=\" 4\"/></passcard>"
                                     "<passcard name=\"Q\" expiration=\"\"/>"
                                     "<passcard name=\"R\" expiration=\"0X00000001FFFFFFFF\"/>"
-                                    "</group>");
+                                    "</group>"
+                                    "<group name=\"Bare\"><passcard name=\"P\">"
+                                    "<item name=\"I\" type=\"1\" value=\"v\"/></passcard></group>");
     const Group* group = database->At(0);
     EXPECT_EQ(group->Image(), 12);
     EXPECT_EQ(group->Time(), 0);
@@ -189,6 +173,20 @@ TEST_F(DatabaseDocumentTest, NumbersAndFlagsAreReadLeniently) {
     EXPECT_EQ(passcard->At(0)->Image(), 4);
     EXPECT_EQ(group->At(1)->Expiration(), 0u) << "an empty expiration counts as absent";
     EXPECT_EQ(group->At(2)->Expiration(), 0x1FFFFFFFFull);
+
+    const Group* bare = database->At(1);
+    EXPECT_EQ(bare->Image(), -1);
+    EXPECT_EQ(bare->Time(), kNow) << "no time attribute: the moment of reading";
+    const Passcard* defaults = bare->At(0);
+    EXPECT_FALSE(defaults->Bookmark());
+    EXPECT_FALSE(defaults->UseAutofill());
+    EXPECT_EQ(defaults->Expiration(), 0u);
+    EXPECT_EQ(defaults->AutofillString(), Passcard::kDefaultAutofillString);
+    const Item* item = defaults->At(0);
+    EXPECT_FALSE(item->Hidden());
+    EXPECT_EQ(item->Image(), -1);
+    EXPECT_EQ(item->Meta(), "");
+    EXPECT_EQ(item->Type(), ItemType::Login);
 }
 
 TEST_F(DatabaseDocumentTest, DamagedBinaryIsDroppedWholeAndTheItemKept) {

@@ -286,6 +286,28 @@ TEST_F(DatabaseMergeTest, EachRuleOfTheThreeWayMerge) {
          [](Database& d) { MoveChild(GroupAt(d, "Mail"), 1, 0); },
          [](Database& d) { MoveChild(GroupAt(d, "Mail"), 2, 0); },
          {}},
+        {"an order changed there is taken though here the node it removed moved",
+         [](Database& d) { MoveChild(GroupAt(d, "Mail"), 1, 0); },
+         [](Database& d) {
+             d.DeleteNode(&PasscardAt(d, "Mail", "Bank"));
+             MoveChild(GroupAt(d, "Mail"), 1, 0);
+         },
+         [](Database& d) {
+             d.DeleteNode(&PasscardAt(d, "Mail", "Bank"));
+             MoveChild(GroupAt(d, "Mail"), 1, 0);
+         },
+         {.removed = 1}},
+        {"a node both sides added does not count as a change of our order",
+         [](Database& d) { GroupAt(d, "Mail").Insert(NewPasscard("Shop", 210), 0); },
+         [](Database& d) {
+             GroupAt(d, "Mail").Insert(NewPasscard("Shop", 210), 0);
+             MoveChild(GroupAt(d, "Mail"), 2, 1);
+         },
+         [](Database& d) {
+             GroupAt(d, "Mail").Insert(NewPasscard("Shop", 210), 0);
+             MoveChild(GroupAt(d, "Mail"), 2, 1);
+         },
+         {}},
         {"nodes of equal identity are told apart by their order",
          Nothing(),
          [](Database& d) { PasscardAt(d, "Work", "VPN").At(1)->SetValue("vpn3"); },

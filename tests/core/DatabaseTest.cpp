@@ -38,14 +38,10 @@ std::vector<std::string> GroupNames(const Database& database) {
 
 } // namespace
 
-TEST_F(DatabaseTest, ConstructionLeavesModifiedFlagCleared) {
+TEST_F(DatabaseTest, ConstructionClearsModifiedFlagAndCountsSumOverGroupsAndPasscards) {
     ModifiedFlag::Raise();
     Database database;
     EXPECT_FALSE(ModifiedFlag::IsRaised());
-}
-
-TEST_F(DatabaseTest, CountsSumOverGroupsAndPasscards) {
-    Database database;
     AddGroup(database, "Empty");
     Group* mail = AddGroup(database, "Mail", 2, 3);
     AddGroup(database, "Bank", 1, 4);

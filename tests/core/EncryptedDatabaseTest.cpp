@@ -115,48 +115,27 @@ TEST_F(EncryptedDatabaseTest, EveryCipherWritesTheReferenceFileAndReadsEveryFiel
     }
 }
 
+// CR LF and lone CR are line breaks; the stored text is handed out as the file holds it (line ends
+// untouched, nothing after the zero byte), and only when the file loads.
 TEST_F(EncryptedDatabaseTest, FilesOfTheReferenceWriterOpenForEveryExtraIterationCount) {
-    const std::string text = "<?xml version=\"1.0\"?>\r\n<database name=\"Ref\">\r<group name=\"G\"/></database>";
+    const std::string text = "<?xml version=\"1.0\"?>\r\n<database name=\"Ref\">\r<group name=\"G\"/></database>\n";
+    const std::string path = m_dir.File("ref.kvtdat");
     for (const int cipherId : kAllCipherIds) {
         for (std::uint32_t r = 0; r < 9; ++r) {
-            const test::ReferenceFile file{text, "Ref", cipherId, 9, r, "pw"};
-            const std::string path = m_dir.File("ref.kvtdat");
-            test::WriteFileBytes(path, test::WriteReferenceFile(file));
-
+            SCOPED_TRACE("cipher " + std::to_string(cipherId) + " r " + std::to_string(r));
+            test::WriteFileBytes(path, test::WriteReferenceFile({text, "Ref", cipherId, 9, r, "pw"}));
             EncryptedDatabase database;
-            ASSERT_EQ(Open(path, "pw", database), LoadResult::Loaded) << "cipher " << cipherId << " r " << r;
+            SecureString stored("before");
+            database.SetPassword("PW");
+            EXPECT_EQ(database.Load(path, nullptr, &stored), LoadResult::WrongPassword);
+            EXPECT_EQ(stored, "before");
+            database.SetPassword("pw");
+            ASSERT_EQ(database.Load(path, nullptr, &stored), LoadResult::Loaded);
+            EXPECT_EQ(stored, text);
             EXPECT_EQ(database.Name(), "Ref");
-            ASSERT_EQ(database.Count(), 1u) << "CR LF and lone CR are line breaks";
-            EXPECT_EQ(Open(path, "PW", database), LoadResult::WrongPassword);
+            EXPECT_EQ(database.Count(), 1u);
         }
     }
-}
-
-// The stored text is handed out as the file holds it (line ends untouched, nothing after the zero
-// byte), and only when the file loads.
-TEST_F(EncryptedDatabaseTest, LoadCanHandOutTheDocumentAsStored) {
-    const std::string text = "<?xml version=\"1.0\"?>\r\n<database name=\"Ref\">\r<group name=\"G\"/></database>\n";
-    const test::ReferenceFile file{text, "Ref", 1, 3, 0, "pw"};
-    const std::string path = m_dir.File("ref.kvtdat");
-    test::WriteFileBytes(path, test::WriteReferenceFile(file));
-
-    EncryptedDatabase database;
-    database.SetPassword("pw");
-    SecureString stored;
-    ASSERT_EQ(database.Load(path, nullptr, &stored), LoadResult::Loaded);
-    EXPECT_EQ(stored, text);
-    EXPECT_EQ(database.Count(), 1u);
-
-    SecureString untouched("before");
-    database.SetPassword("PW");
-    EXPECT_EQ(database.Load(path, nullptr, &untouched), LoadResult::WrongPassword);
-    EXPECT_EQ(untouched, "before");
-    test::ReferenceFile broken = file;
-    broken.documentText = "<?xml version=\"1.0\"?><nodatabase/>";
-    test::WriteFileBytes(path, test::WriteReferenceFile(broken));
-    database.SetPassword("pw");
-    EXPECT_EQ(database.Load(path, nullptr, &untouched), LoadResult::NotADatabase);
-    EXPECT_EQ(untouched, "before");
 }
 
 // The process's pseudo-random source is seeded from guessable machine facts; seeded alike before
@@ -224,9 +203,12 @@ TEST_F(EncryptedDatabaseTest, EveryLoadResultFromCraftedFiles) {
         test::WriteFileBytes(path, c.bytes);
         EncryptedDatabase database;
         database.Add(std::make_unique<Group>("stale"));
-        EXPECT_EQ(Open(path, "pw", database), c.expected) << c.what;
+        database.SetPassword("pw");
+        SecureString stored("before");
+        EXPECT_EQ(database.Load(path, nullptr, &stored), c.expected) << c.what;
         if (c.expected != LoadResult::Loaded) {
             EXPECT_EQ(database.Count(), 0u) << c.what << ": a failed load leaves no groups";
+            EXPECT_EQ(stored, "before") << c.what;
         }
     }
 
@@ -237,30 +219,29 @@ TEST_F(EncryptedDatabaseTest, EveryLoadResultFromCraftedFiles) {
     EXPECT_EQ(database.KeyIterations(), 4u);
     EXPECT_EQ(Open(m_dir.File("missing.kvtdat"), "pw", database), LoadResult::CannotOpen);
     EXPECT_EQ(Open(m_dir.Path(), "pw", database), LoadResult::CannotOpen);
+
+    FaultyFileSystem failing(FaultyFileSystem::Fault::Read, static_cast<int>(valid.size()) - 16);
+    EncryptedDatabase cut(failing);
+    test::WriteFileBytes(m_dir.File("cut.kvtdat"), valid);
+    EXPECT_EQ(Open(m_dir.File("cut.kvtdat"), "pw", cut), LoadResult::ReadFailure) << "data that cannot be read whole";
 }
 
-TEST_F(EncryptedDatabaseTest, DataThatCannotBeReadWholeIsAReadFailure) {
-    const std::string path = m_dir.File("db.kvtdat");
-    auto database = MakeDatabase(1);
-    ASSERT_TRUE(database->Save(path));
-    const auto size = static_cast<int>(test::ReadFileBytes(path).size());
-
-    FaultyFileSystem failing(FaultyFileSystem::Fault::Read, size - 16);
-    EncryptedDatabase loaded(failing);
-    EXPECT_EQ(Open(path, "correct horse", loaded), LoadResult::ReadFailure);
-    EXPECT_EQ(loaded.Count(), 0u);
-}
-
+// The header holds at most 255 characters of the name; the document keeps the whole name.
 TEST_F(EncryptedDatabaseTest, ProbeFileReadsNameAndCipherWithoutThePassword) {
     auto database = MakeDatabase(2);
-    database->SetName("Caf\xC3\xA9");
+    database->SetName("Caf\xC3\xA9" + std::string(300, 'n'));
     const std::string path = m_dir.File("probe.kvtdat");
     ASSERT_TRUE(database->Save(path));
     std::string name;
     int cipherId = -1;
     ASSERT_TRUE(ProbeFile(path, name, cipherId));
-    EXPECT_EQ(name, database->Name());
+    EXPECT_EQ(name, database->Name().Viewed().substr(0, name.size()));
+    EXPECT_EQ(AnsiToUtf16(name).size(), 255u);
     EXPECT_EQ(cipherId, 2);
+    EncryptedDatabase loaded;
+    ASSERT_EQ(Open(path, "correct horse", loaded), LoadResult::Loaded);
+    EXPECT_EQ(loaded.Name(), database->Name());
+    EXPECT_EQ(test::ReadReferenceFile(test::ReadFileBytes(path), "correct horse").result, 0);
 
     // A valid header is not enough: the file must have room for a check block and data.
     std::string bytes = test::ReadFileBytes(path).substr(0, 48);
@@ -277,23 +258,6 @@ TEST_F(EncryptedDatabaseTest, ProbeFileReadsNameAndCipherWithoutThePassword) {
     test::WriteFileBytes(path, bytes);
     EXPECT_FALSE(ProbeFile(path, name, cipherId));
     EXPECT_FALSE(ProbeFile(m_dir.File("missing"), name, cipherId));
-}
-
-TEST_F(EncryptedDatabaseTest, NamesLongerThanTheHeaderHoldsAreCutThereOnly) {
-    const std::string longName(300, 'n');
-    auto database = MakeDatabase(1);
-    database->SetName(longName);
-    const std::string path = m_dir.File("long.kvtdat");
-    ASSERT_TRUE(database->Save(path));
-
-    std::string name;
-    int cipherId = 0;
-    ASSERT_TRUE(ProbeFile(path, name, cipherId));
-    EXPECT_EQ(name, std::string(255, 'n'));
-    EncryptedDatabase loaded;
-    ASSERT_EQ(Open(path, "correct horse", loaded), LoadResult::Loaded);
-    EXPECT_EQ(loaded.Name(), longName) << "the document keeps the whole name";
-    EXPECT_EQ(test::ReadReferenceFile(test::ReadFileBytes(path), "correct horse").result, 0);
 }
 
 TEST_F(EncryptedDatabaseTest, AFailedSaveKeepsTheOldFileAndRaisesModifiedFlag) {
@@ -451,21 +415,16 @@ TEST_F(EncryptedDatabaseTest, SavingRefusesWhatCannotBeWrittenCorrectly) {
     EXPECT_TRUE(m_dir.List().empty());
 }
 
-TEST_F(EncryptedDatabaseTest, PasswordCheckComparesTheWholeHash) {
+TEST_F(EncryptedDatabaseTest, DefaultsOfANewObjectAndThePasswordCheck) {
     EncryptedDatabase database;
+    EXPECT_EQ(database.CipherId(), 1);
+    EXPECT_EQ(database.KeyIterations(), 100000u);
+    ASSERT_NE(database.CurrentCipher(), nullptr);
+    EXPECT_STREQ(database.CurrentCipher()->Name(), "AES (Rijndael) using 256-bit key");
     database.SetPassword("secret");
     EXPECT_TRUE(database.CheckPassword("secret"));
     EXPECT_FALSE(database.CheckPassword("Secret"));
     EXPECT_FALSE(database.CheckPassword(""));
     database.SetPassword("");
     EXPECT_TRUE(database.CheckPassword(""));
-}
-
-TEST_F(EncryptedDatabaseTest, DefaultsOfANewObject) {
-    EncryptedDatabase database;
-    EXPECT_EQ(database.CipherId(), 1);
-    EXPECT_EQ(database.KeyIterations(), 100000u);
-    EXPECT_EQ(database.Count(), 0u);
-    ASSERT_NE(database.CurrentCipher(), nullptr);
-    EXPECT_STREQ(database.CurrentCipher()->Name(), "AES (Rijndael) using 256-bit key");
 }

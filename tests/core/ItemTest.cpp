@@ -13,46 +13,41 @@ class ItemTest : public test::ModelFixture {};
 
 } // namespace
 
-TEST_F(ItemTest, CustomTypeDefaultsOnlyFillAMissingImage) {
-    Item item;
-    EXPECT_EQ(item.Type(), ItemType::Custom) << "a new item is custom";
-    item.SetName("Note");
-    item.ApplyTypeDefaults(ItemType::Custom);
-    EXPECT_EQ(item.Image(), 3);
-    EXPECT_EQ(item.Name(), "Note");
-
-    Item withImage;
-    withImage.SetImage(7);
-    withImage.SetHidden(true);
-    withImage.ApplyTypeDefaults(ItemType::Custom);
-    EXPECT_EQ(withImage.Image(), 7);
-    EXPECT_TRUE(withImage.Hidden());
-}
-
+// Known types set name, image and hidden flag; the custom type only fills a missing image; unknown
+// types change only the type number. None of it touches the modified flag.
 TEST_F(ItemTest, TypeDefaultsSetNameImageAndHiddenWithoutTouchingModifiedFlag) {
-    struct Expected {
-        ItemType type;
-        const char* name;
+    const struct {
+        std::uint32_t type;
         int image;
         bool hidden;
+        const char* expectedName;
+        int expectedImage;
+        bool expectedHidden;
+    } cases[] = {
+        {static_cast<std::uint32_t>(ItemType::Custom), -1, false, "Note", 3, false},
+        {static_cast<std::uint32_t>(ItemType::Custom), 7, true, "Note", 7, true},
+        {static_cast<std::uint32_t>(ItemType::Password), -1, false, "Password", 1, true},
+        {static_cast<std::uint32_t>(ItemType::Login), 7, true, "Login", 2, false},
+        {static_cast<std::uint32_t>(ItemType::Ip), -1, true, "IP", 14, false},
+        {static_cast<std::uint32_t>(ItemType::KeyPassphrase), -1, false, "Key passphrase", 24, true},
+        {13, -1, true, "Note", -1, true},
+        {16, -1, false, "Note", -1, false},
+        {0xFFFFFFFFu, -1, false, "Note", -1, false},
     };
-    const Expected table[] = {
-        {ItemType::Password, "Password", 1, true},
-        {ItemType::Login, "Login", 2, false},
-        {ItemType::Ip, "IP", 14, false},
-        {ItemType::KeyPassphrase, "Key passphrase", 24, true},
-    };
-    for (const auto& expected : table) {
+    EXPECT_EQ(Item().Type(), ItemType::Custom) << "a new item is custom";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
         Item item;
         item.SetName("Note");
-        item.SetHidden(!expected.hidden);
+        item.SetImage(c.image);
+        item.SetHidden(c.hidden);
         ModifiedFlag::Clear();
-        item.ApplyTypeDefaults(expected.type);
-        EXPECT_EQ(item.Name(), expected.name);
-        EXPECT_EQ(item.Image(), expected.image) << expected.name;
-        EXPECT_EQ(item.Hidden(), expected.hidden) << expected.name;
-        EXPECT_EQ(item.Type(), expected.type);
-        EXPECT_FALSE(ModifiedFlag::IsRaised()) << expected.name;
+        item.ApplyTypeDefaults(static_cast<ItemType>(c.type));
+        EXPECT_EQ(static_cast<std::uint32_t>(item.Type()), c.type);
+        EXPECT_EQ(item.Name(), c.expectedName);
+        EXPECT_EQ(item.Image(), c.expectedImage);
+        EXPECT_EQ(item.Hidden(), c.expectedHidden);
+        EXPECT_FALSE(ModifiedFlag::IsRaised());
     }
 
     // A raised flag stays raised.
@@ -60,17 +55,6 @@ TEST_F(ItemTest, TypeDefaultsSetNameImageAndHiddenWithoutTouchingModifiedFlag) {
     ModifiedFlag::Raise();
     item.ApplyTypeDefaults(ItemType::Password);
     EXPECT_TRUE(ModifiedFlag::IsRaised());
-}
-
-TEST_F(ItemTest, UnknownTypesChangeOnlyTheTypeNumber) {
-    for (std::uint32_t number : {13u, 16u, 0xFFFFFFFFu}) {
-        Item item;
-        item.SetName("Keep");
-        item.ApplyTypeDefaults(static_cast<ItemType>(number));
-        EXPECT_EQ(static_cast<std::uint32_t>(item.Type()), number);
-        EXPECT_EQ(item.Name(), "Keep");
-        EXPECT_EQ(item.Image(), -1);
-    }
 }
 
 TEST_F(ItemTest, SettersRaiseModifiedFlagOnlyOnChangeButBinaryAlways) {

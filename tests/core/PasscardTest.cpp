@@ -91,7 +91,9 @@ TEST_F(PasscardTest, SettersRaiseModifiedFlagOnlyOnChange) {
     EXPECT_TRUE(ModifiedFlag::IsRaised());
 }
 
-TEST_F(PasscardTest, CloneCopiesItemsAndSettingsButNotBookmarkOrTime) {
+// A clone copies the items and settings but not the bookmark or the time; CopyFrom copies the settings
+// alone and leaves the items and the time as they were.
+TEST_F(PasscardTest, CloneAndCopyFromCopyTheSettingsButNotTheBookmarkOrTime) {
     Passcard source;
     source.SetName("Mail");
     source.SetComment("work");
@@ -125,18 +127,12 @@ TEST_F(PasscardTest, CloneCopiesItemsAndSettingsButNotBookmarkOrTime) {
         EXPECT_EQ(clone->At(i)->Parent(), clone.get());
         EXPECT_EQ(clone->At(i)->Time(), kNow + 60);
     }
-}
 
-TEST_F(PasscardTest, CopyFromLeavesItemsParentAndTimeAlone) {
     Passcard target;
     target.Add(MakeItem("Keep", "me"));
     target.SetTime(42);
-    Passcard source;
-    source.SetName("Source");
-    source.SetBookmark(true);
-    source.Add(MakeItem("Other", "x"));
     target.CopyFrom(source);
-    EXPECT_EQ(target.Name(), "Source");
+    EXPECT_EQ(target.Name(), "Mail");
     EXPECT_FALSE(target.Bookmark());
     ASSERT_EQ(target.Count(), 1u);
     EXPECT_EQ(target.At(0)->Name(), "Keep");

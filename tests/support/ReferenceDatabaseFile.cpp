@@ -35,21 +35,12 @@ void HashTimes(Bytes& key, std::uint32_t times) {
     }
 }
 
+// The database ciphers have blocks of 16 bytes (a RIPEMD-128 digest fills them) or 8 (no RIPEMD width
+// fits: the check value is zeros).
 Bytes CheckValue(const std::string& ansiName, std::size_t blockSize) {
     Bytes input(kSalt, kSalt + sizeof kSalt);
     input.insert(input.end(), ansiName.begin(), ansiName.end());
-    switch (blockSize) {
-    case 16:
-        return HashOf(RipemdVariant::Ripemd128, input);
-    case 20:
-        return HashOf(RipemdVariant::Ripemd160, input);
-    case 32:
-        return HashOf(RipemdVariant::Ripemd256, input);
-    case 40:
-        return HashOf(RipemdVariant::Ripemd320, input);
-    default:
-        return Bytes(blockSize, 0);
-    }
+    return blockSize == 16 ? HashOf(RipemdVariant::Ripemd128, input) : Bytes(blockSize, 0);
 }
 
 // `size` bytes of whole blocks through the cipher under `key`, in one call (ECB: the same bytes as a

@@ -34,32 +34,10 @@ std::vector<std::uint8_t> Decrypt(const std::vector<std::uint8_t>& key, const st
 
 } // namespace
 
-// Eric Young's Blowfish test vectors (published with Blowfish by Counterpane, vectors.txt): rows of
-// the ECB table (8-byte keys, taken from the DES validation tests). The whole table, and every other
-// key length, is checked against Crypto++ natively (posix/CipherOracleTest).
-TEST(BlowfishTest, MatchesEricYoungsEcbVectors) {
-    const struct {
-        const char* key;
-        const char* plain;
-        const char* cipher;
-    } vectors[] = {
-        {"0000000000000000", "0000000000000000", "4EF997456198DD78"},
-        {"FFFFFFFFFFFFFFFF", "FFFFFFFFFFFFFFFF", "51866FD5B85ECB8A"},
-        {"3000000000000000", "1000000000000001", "7D856F9A613063F2"},
-        {"0123456789ABCDEF", "1111111111111111", "61F9C3802281B096"},
-        {"FEDCBA9876543210", "0123456789ABCDEF", "0ACEAB0FC6A0A28D"},
-        {"7CA110454A1A6E57", "01A1D6D039776742", "59C68245EB05282B"},
-        {"E0FEE0FEF1FEF1FE", "0123456789ABCDEF", "C39E072D9FAC631D"},
-        {"FEDCBA9876543210", "FFFFFFFFFFFFFFFF", "6B5C5A9C5D9E0A5A"},
-    };
-    for (const auto& v : vectors) {
-        EXPECT_EQ(ToHex(Encrypt(FromHex(v.key), FromHex(v.plain))), ToHex(FromHex(v.cipher))) << v.key;
-        EXPECT_EQ(ToHex(Decrypt(FromHex(v.key), FromHex(v.cipher))), ToHex(FromHex(v.plain))) << v.key;
-    }
-}
-
-// The same source's set_key table: the block FEDCBA9876543210 under the first 1 to 24 bytes of one key,
-// which exercises the key bytes cycling through the P-array for every length up to 24.
+// Eric Young's Blowfish test vectors (published with Blowfish by Counterpane, vectors.txt), the set_key
+// table: the block FEDCBA9876543210 under the first 1 to 24 bytes of one key, which exercises the key
+// bytes cycling through the P-array for every length up to 24. Every other key length, and many
+// blocks, are checked against Crypto++ natively (posix/CipherOracleTest).
 TEST(BlowfishTest, MatchesEricYoungsVariableKeyVectors) {
     const auto fullKey = FromHex("F0E1D2C3B4A5968778695A4B3C2D1E0F0011223344556677");
     const auto plain = FromHex("FEDCBA9876543210");
@@ -73,6 +51,7 @@ TEST(BlowfishTest, MatchesEricYoungsVariableKeyVectors) {
     for (std::size_t length = 1; length <= fullKey.size(); ++length) {
         const std::vector<std::uint8_t> key(fullKey.begin(), fullKey.begin() + static_cast<std::ptrdiff_t>(length));
         EXPECT_EQ(ToHex(Encrypt(key, plain)), ToHex(FromHex(ciphers[length - 1]))) << length;
+        EXPECT_EQ(Decrypt(key, FromHex(ciphers[length - 1])), plain) << length;
     }
 }
 
