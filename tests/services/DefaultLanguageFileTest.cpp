@@ -49,50 +49,26 @@ std::vector<std::string> Conversions(const std::string& text) {
     return found;
 }
 
-struct Section {
-    std::map<int, std::string> strings;
-    std::map<int, MenuTexts> menus;
-};
-
-void ReadMenu(const XMLElement& menu, MenuTexts& texts, const std::string& where) {
-    for (const XMLElement* child = menu.FirstChildElement(); child != nullptr; child = child->NextSiblingElement()) {
-        const std::string name = child->Name();
+// Reads the children of a language section or of a menu strictly: "string" children into texts,
+// "menu" children into submenus, each with a numeric id given once.
+void ReadTexts(const XMLElement& parent, MenuTexts& read, const std::string& where) {
+    for (const XMLElement* child = parent.FirstChildElement(); child != nullptr; child = child->NextSiblingElement()) {
         int id = -1;
         ASSERT_EQ(child->QueryIntAttribute("id", &id), tinyxml2::XML_SUCCESS) << where;
-        if (name == "string") {
-            ASSERT_NE(child->Attribute("string"), nullptr) << where << " position " << id;
-            EXPECT_TRUE(texts.texts.emplace(id, child->Attribute("string")).second) << where << " twice " << id;
-        } else {
-            ASSERT_EQ(name, "menu") << where;
-            EXPECT_EQ(texts.submenus.count(id), 0U) << where << " submenu twice " << id;
-            ReadMenu(*child, texts.submenus[id], where + "/" + std::to_string(id));
-        }
-    }
-}
-
-// Reads one language section strictly: only "string" and "menu" children, numeric ids, no id twice.
-Section ReadSection(const XMLElement& language) {
-    Section section;
-    for (const XMLElement* child = language.FirstChildElement(); child != nullptr;
-         child = child->NextSiblingElement()) {
         const std::string name = child->Name();
-        int id = 0;
-        EXPECT_EQ(child->QueryIntAttribute("id", &id), tinyxml2::XML_SUCCESS) << language.Name();
+        const std::string at = where + " " + name + " " + std::to_string(id);
         if (name == "string") {
-            const char* text = child->Attribute("string");
-            EXPECT_NE(text, nullptr) << language.Name() << " " << id;
-            EXPECT_NE(id, 0) << language.Name();
-            EXPECT_TRUE(section.strings.emplace(id, text != nullptr ? text : "").second)
-                << language.Name() << " has string " << id << " twice";
+            ASSERT_NE(child->Attribute("string"), nullptr) << at;
+            EXPECT_TRUE(read.texts.emplace(id, child->Attribute("string")).second) << at << " twice";
         } else {
-            EXPECT_EQ(name, "menu") << language.Name();
-            EXPECT_EQ(section.menus.count(id), 0U) << language.Name() << " has menu " << id << " twice";
-            ReadMenu(*child, section.menus[id], std::string(language.Name()) + " menu " + std::to_string(id));
+            ASSERT_EQ(name, "menu") << at;
+            EXPECT_EQ(read.submenus.count(id), 0U) << at << " twice";
+            ReadTexts(*child, read.submenus[id], at);
         }
     }
-    return section;
 }
 
+// The ids of a section's strings and the positions of its menus' texts.
 std::set<std::string> Positions(const MenuTexts& texts, const std::string& prefix = "") {
     std::set<std::string> positions;
     for (const auto& entry : texts.texts) {
@@ -118,14 +94,14 @@ protected:
         for (const XMLElement* language = root->FirstChildElement(); language != nullptr;
              language = language->NextSiblingElement()) {
             m_order.push_back(language->Name());
-            m_sections[language->Name()] = ReadSection(*language);
+            ReadTexts(*language, m_sections[language->Name()], language->Name());
         }
     }
 
     std::string m_bytes;
     tinyxml2::XMLDocument m_document;
     std::vector<std::string> m_order;
-    std::map<std::string, Section> m_sections;
+    std::map<std::string, MenuTexts> m_sections;
 };
 
 TEST_F(DefaultLanguageFileTest, IsTheFileOfTheResourcesFolder) {
@@ -135,32 +111,20 @@ TEST_F(DefaultLanguageFileTest, IsTheFileOfTheResourcesFolder) {
 }
 
 TEST_F(DefaultLanguageFileTest, EverySectionCoversTheSameIdsAndMenuPositions) {
-    const Section& english = m_sections.at("English");
-    EXPECT_EQ((std::set<int>{128, 219, 220, 270}), [&] {
-        std::set<int> ids;
-        for (const auto& entry : english.menus) {
-            ids.insert(entry.first);
-        }
-        return ids;
-    }());
+    const MenuTexts& english = m_sections.at("English");
+    for (const int menu : {128, 219, 220, 270}) {
+        EXPECT_EQ(english.submenus.count(menu), 1U) << menu;
+    }
     for (const auto& [name, section] : m_sections) {
-        std::set<int> ids;
-        for (const auto& [id, text] : section.strings) {
-            ids.insert(id);
+        EXPECT_EQ(Positions(section), Positions(english)) << name;
+        for (const auto& [id, text] : section.texts) {
             EXPECT_FALSE(text.empty()) << name << " " << id;
-            ASSERT_EQ(english.strings.count(id), 1U) << name << " has " << id << " which English lacks";
-            EXPECT_EQ(Conversions(text), Conversions(english.strings.at(id))) << name << " " << id;
-        }
-        EXPECT_EQ(ids.size(), english.strings.size()) << name;
-        ASSERT_EQ(section.menus.size(), english.menus.size()) << name;
-        for (const auto& [menuId, texts] : english.menus) {
-            ASSERT_EQ(section.menus.count(menuId), 1U) << name << " lacks menu " << menuId;
-            EXPECT_EQ(Positions(section.menus.at(menuId)), Positions(texts)) << name << " menu " << menuId;
+            EXPECT_EQ(Conversions(text), Conversions(english.texts.at(id))) << name << " " << id;
         }
     }
 }
 
-TEST_F(DefaultLanguageFileTest, IdsAreStringsOrDialogControls) {
+TEST_F(DefaultLanguageFileTest, IdsAreStringsOrDialogControlsAndEnglishIsTheBuiltInTable) {
     const auto controls = DefinedIds("resources/resource.h", "IDC_");
     std::set<int> controlIds = {1, 2}; // the dialogs' OK and Cancel buttons
     for (const auto& entry : controls) {
@@ -169,28 +133,24 @@ TEST_F(DefaultLanguageFileTest, IdsAreStringsOrDialogControls) {
     const auto builtin = BuiltinStringTable::Ids();
     const std::set<int> builtinIds(builtin.begin(), builtin.end());
     for (const auto& [name, section] : m_sections) {
-        for (const auto& entry : section.strings) {
+        for (const auto& entry : section.texts) {
             EXPECT_TRUE(builtinIds.count(entry.first) == 1 || controlIds.count(entry.first) == 1)
                 << name << ": " << entry.first << " is neither a string nor a control id";
         }
-        for (const int id : builtin) {
-            EXPECT_EQ(section.strings.count(id), 1U) << name << " lacks string " << id;
-        }
     }
-}
-
-TEST_F(DefaultLanguageFileTest, EnglishMatchesTheBuiltInTableWhereItShould) {
-    const Section& english = m_sections.at("English");
-    for (const int id : BuiltinStringTable::Ids()) {
+    // English, and so every language, has every string; it matches the built-in table where it should.
+    const auto& english = m_sections.at("English").texts;
+    for (const int id : builtin) {
+        ASSERT_EQ(english.count(id), 1U) << "English lacks string " << id;
         if (id == IDS_INVALID_PASSWORD || id == IDS_PASSWORDS_DIFFER) {
             continue;
         }
-        EXPECT_EQ(english.strings.at(id), BuiltinStringTable::Find(id)) << id;
+        EXPECT_EQ(english.at(id), BuiltinStringTable::Find(id)) << id;
     }
-    EXPECT_EQ(english.strings.at(IDS_INVALID_PASSWORD), "Invalid password. Please type your password again.");
+    EXPECT_EQ(english.at(IDS_INVALID_PASSWORD), "Invalid password. Please type your password again.");
     EXPECT_EQ(std::string(BuiltinStringTable::Find(IDS_INVALID_PASSWORD)),
               "Invalid password. Please retype the password.");
-    EXPECT_EQ(english.strings.at(IDS_PASSWORDS_DIFFER),
+    EXPECT_EQ(english.at(IDS_PASSWORDS_DIFFER),
               "The password you typed do not match. Please type your password again.");
 }
 
@@ -201,11 +161,16 @@ TEST_F(DefaultLanguageFileTest, EveryLanguageLoadsThroughTheLanguagePack) {
         ASSERT_TRUE(pack.setLanguage(name)) << name;
         EXPECT_EQ(pack.getString(IDS_PRODUCT_TITLE), "Quillmoth Keyhaven");
         ASSERT_NE(pack.menuTexts(128), nullptr);
-        EXPECT_EQ(Positions(*pack.menuTexts(128)), Positions(m_sections.at(name).menus.at(128)));
+        EXPECT_EQ(Positions(*pack.menuTexts(128)), Positions(m_sections.at(name).submenus.at(128)));
     }
 }
 
-TEST(BuiltinStringTableTest, EveryStringIdOfTheCodeHasABuiltInText) {
+TEST(BuiltinStringTableTest, LooksUpByIdAndEveryStringIdOfTheCodeHasABuiltInText) {
+    EXPECT_STREQ(BuiltinStringTable::Find(IDS_PRODUCT_TITLE), "Quillmoth Keyhaven");
+    EXPECT_EQ(BuiltinStringTable::Find(0), nullptr);
+    EXPECT_EQ(BuiltinStringTable::Find(127), nullptr);
+    const auto ids = BuiltinStringTable::Ids();
+    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
     const auto named = DefinedIds("resources/StringIds.h", "IDS_");
     ASSERT_GT(named.size(), 50U);
     std::set<int> numbers;
@@ -238,14 +203,6 @@ TEST(BuiltinStringTableTest, EveryStringIdOfTheCodeHasABuiltInText) {
     for (const auto& name : used) {
         EXPECT_EQ(named.count(name), 1U) << name << " is used by the code but not defined in StringIds.h";
     }
-}
-
-TEST(BuiltinStringTableTest, LooksUpByIdAndKnowsWhatItLacks) {
-    EXPECT_STREQ(BuiltinStringTable::Find(IDS_PRODUCT_TITLE), "Quillmoth Keyhaven");
-    EXPECT_EQ(BuiltinStringTable::Find(0), nullptr);
-    EXPECT_EQ(BuiltinStringTable::Find(127), nullptr);
-    const auto ids = BuiltinStringTable::Ids();
-    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
 }
 
 } // namespace

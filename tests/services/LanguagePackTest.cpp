@@ -79,15 +79,55 @@ TEST_F(LanguagePackTest, BrokenOrMissingFilesFallBackToTheEmbeddedOne) {
     EXPECT_EQ(noSource.getString(4242), "");
 }
 
-TEST_F(LanguagePackTest, AMissingLanguageFallsBackToEnglishOfTheSameSource) {
+// A Western code page: Latin-1 letters, nothing beyond.
+bool WesternCodePage(std::u16string_view text) {
+    for (const char16_t c : text) {
+        if (c > 0xFF) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(LanguagePackTest, LanguagesAreChosenByTheirSectionAndFallBackToEnglish) {
     auto pack = PackWithFile(R"(<strings>
-        <English><string id="131" string="File group"/></English>
+        <Korean><string id="131" string="K"/></Korean>
+        <English><string id="131" string="File group"/><menu id="128"><string id="0" string="&amp;File"/></menu></English>
+        <Japan><string id="131" string="J"/></Japan>
+        <japan><string id="131" string="j"/></japan>
         <Russian><string id="131" string="Группа"/></Russian>
+        <French><string id="131" string="Groupe d'élèves"/></French>
+        <Mixed><string id="131" string="Group"/><menu id="128"><menu id="0"><string id="2" string="Ж"/></menu></menu></Mixed>
+        <Menus><menu id="270"><string id="0" string="Now!"/></menu></Menus>
     </strings>)");
+    // Korean and Japan are hidden but loadable.
+    EXPECT_EQ(pack.availableLanguages(),
+              (std::vector<std::string>{"English", "japan", "Russian", "French", "Mixed", "Menus"}));
+    ASSERT_TRUE(pack.setLanguage("Japan"));
+    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "J");
+    ASSERT_TRUE(pack.setLanguage("Korean"));
+    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "K");
+
     EXPECT_TRUE(pack.setLanguage("Klingon"));
     EXPECT_EQ(pack.languageName(), "Klingon");
     EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "File group");
     EXPECT_EQ(pack.getString(IDS_KIND_PASSCARD), "Passcard") << "ids the language lacks come from the table";
+
+    // Menus alone do not make a language.
+    ASSERT_TRUE(pack.setLanguage("Russian"));
+    EXPECT_FALSE(pack.setLanguage("Menus"));
+    EXPECT_EQ(pack.languageName(), "Russian");
+    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "Group") << "the strings of the earlier language are gone";
+    ASSERT_NE(pack.menuTexts(270), nullptr) << "menu texts that were read stay in force";
+    EXPECT_EQ(pack.menuTexts(270)->texts.at(0), "Now!");
+
+    // Only a language whose every text the system holds can be shown.
+    EXPECT_TRUE(pack.canShow("English", WesternCodePage));
+    EXPECT_TRUE(pack.canShow("French", WesternCodePage));
+    EXPECT_FALSE(pack.canShow("Russian", WesternCodePage));
+    EXPECT_FALSE(pack.canShow("Mixed", WesternCodePage)) << "a menu text deep down counts as well";
+    EXPECT_FALSE(pack.canShow("German", WesternCodePage)) << "not in the file";
+    EXPECT_TRUE(pack.canShow("Russian", [](std::u16string_view) { return true; }));
 }
 
 TEST_F(LanguagePackTest, StringEntriesFollowTheirRules) {
@@ -121,58 +161,6 @@ TEST_F(LanguagePackTest, StringEntriesFollowTheirRules) {
     EXPECT_EQ(menu->submenus.at(0).texts.at(0), "nested");
     EXPECT_EQ(menu->submenus.at(0).submenus.at(2).texts.at(1), "deeper");
     EXPECT_EQ(pack.menuTexts(219), nullptr);
-}
-
-TEST_F(LanguagePackTest, MenusAloneDoNotMakeALanguage) {
-    auto pack = PackWithFile(R"(<strings>
-        <Russian><string id="131" string="Группа"/></Russian>
-        <Menus><menu id="270"><string id="0" string="Now!"/></menu></Menus>
-    </strings>)");
-    ASSERT_TRUE(pack.setLanguage("Russian"));
-    EXPECT_FALSE(pack.setLanguage("Menus"));
-    EXPECT_EQ(pack.languageName(), "Russian");
-    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "Group") << "the strings of the earlier language are gone";
-    ASSERT_NE(pack.menuTexts(270), nullptr) << "menu texts that were read stay in force";
-    EXPECT_EQ(pack.menuTexts(270)->texts.at(0), "Now!");
-}
-
-TEST_F(LanguagePackTest, KoreanAndJapanAreHiddenButLoadable) {
-    auto pack = PackWithFile(R"(<strings>
-        <Korean><string id="131" string="K"/></Korean>
-        <English><string id="131" string="E"/></English>
-        <Japan><string id="131" string="J"/></Japan>
-        <japan><string id="131" string="j"/></japan>
-    </strings>)");
-    EXPECT_EQ(pack.availableLanguages(), (std::vector<std::string>{"English", "japan"}));
-    ASSERT_TRUE(pack.setLanguage("Japan"));
-    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "J");
-    ASSERT_TRUE(pack.setLanguage("Korean"));
-    EXPECT_EQ(pack.getString(IDS_KIND_GROUP), "K");
-}
-
-// A Western code page: Latin-1 letters, nothing beyond.
-bool WesternCodePage(std::u16string_view text) {
-    for (const char16_t c : text) {
-        if (c > 0xFF) {
-            return false;
-        }
-    }
-    return true;
-}
-
-TEST_F(LanguagePackTest, OnlyALanguageWhoseEveryTextTheSystemHoldsCanBeShown) {
-    auto pack = PackWithFile(R"(<strings>
-        <English><string id="131" string="Group"/><menu id="128"><string id="0" string="&amp;File"/></menu></English>
-        <French><string id="131" string="Groupe d'élèves"/></French>
-        <Russian><string id="131" string="Группа"/></Russian>
-        <Mixed><string id="131" string="Group"/><menu id="128"><menu id="0"><string id="2" string="Ж"/></menu></menu></Mixed>
-    </strings>)");
-    EXPECT_TRUE(pack.canShow("English", WesternCodePage));
-    EXPECT_TRUE(pack.canShow("French", WesternCodePage));
-    EXPECT_FALSE(pack.canShow("Russian", WesternCodePage));
-    EXPECT_FALSE(pack.canShow("Mixed", WesternCodePage)) << "a menu text deep down counts as well";
-    EXPECT_FALSE(pack.canShow("German", WesternCodePage)) << "not in the file";
-    EXPECT_TRUE(pack.canShow("Russian", [](std::u16string_view) { return true; }));
 }
 
 TEST_F(LanguagePackTest, TheSourceIsReadAnewEachTime) {

@@ -11,6 +11,7 @@ TEST(UpdateEndpointTest, AServerIsAHostAndAPort) {
     EXPECT_EQ(loopback->host, "127.0.0.1");
     EXPECT_EQ(loopback->port, 8080);
     EXPECT_EQ(loopback->deadline, UpdateEndpoint{}.deadline);
+    EXPECT_EQ(UpdateEndpoint::WithServer("host:1").value_or(UpdateEndpoint{}).port, 1) << "the lowest port";
     for (const char* text : {"127.0.0.1", ":80", "host:", "host:0", "host:65536", "host:80x", "host:-1"}) {
         EXPECT_FALSE(UpdateEndpoint::WithServer(text).has_value()) << text;
     }

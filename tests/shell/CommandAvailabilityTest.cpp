@@ -66,16 +66,7 @@ TEST(CommandAvailabilityTest, NewLoginNeedsAGroupAndTheCopiesTheirField) {
     EXPECT_TRUE(CommandStateOf(ID_EDIT_COPY_LOGIN, state).enabled);
 }
 
-TEST(CommandAvailabilityTest, ViewChecksFollowTheViews) {
-    FrameState state;
-    state.toolbarShown = false;
-    state.keepOnTop = true;
-    EXPECT_FALSE(CommandStateOf(ID_VIEW_TOOLBAR, state).checked);
-    EXPECT_TRUE(CommandStateOf(ID_VIEW_STATUS_BAR, state).checked);
-    EXPECT_TRUE(CommandStateOf(ID_VIEW_ALWAYS_ON_TOP, state).checked);
-}
-
-TEST(CommandAvailabilityTest, CommandsThatNeedNoSelectionAreEnabledWhateverIsSelected) {
+TEST(CommandAvailabilityTest, CommandsThatNeedNoSelectionAreEnabledWhateverIsSelectedAndViewChecksFollowTheViews) {
     FrameState state;
     state.selected = NodeKind::Passcard;
     state.noteFocused = true;
@@ -84,6 +75,12 @@ TEST(CommandAvailabilityTest, CommandsThatNeedNoSelectionAreEnabledWhateverIsSel
                    ID_HELP_CHECK_UPDATES, ID_HELP_HOME_PAGE, ID_HELP_REPORT_BUG}) {
         EXPECT_TRUE(CommandStateOf(id, state).enabled) << id;
     }
+    // View checks follow the views.
+    state.toolbarShown = false;
+    state.keepOnTop = true;
+    EXPECT_FALSE(CommandStateOf(ID_VIEW_TOOLBAR, state).checked);
+    EXPECT_TRUE(CommandStateOf(ID_VIEW_STATUS_BAR, state).checked);
+    EXPECT_TRUE(CommandStateOf(ID_VIEW_ALWAYS_ON_TOP, state).checked);
 }
 
 } // namespace

@@ -10,13 +10,14 @@ namespace {
 
 using test::MakePasscard;
 
-TEST(CopySourceTest, EachCommandCopiesItsNodeForEveryKindOfSelection) {
+TEST(CopySourceTest, EachCommandAndADoubleClickCopyTheirNodeForEveryKindOfSelection) {
     Group group("Internet");
     // A passcard whose password is not its first field, one with only an address, one without fields.
     group.Add(MakePasscard("Mail", {{ItemType::Url, "mail.example"},
                                     {ItemType::Login, "anna"},
                                     {ItemType::Password, "first"},
-                                    {ItemType::Password, "second"}}));
+                                    {ItemType::Password, "second"},
+                                    {ItemType::Custom, "note"}}));
     group.Add(MakePasscard("Link", {{ItemType::Url, "news.example"}}));
     group.Add(MakePasscard("Empty", {}));
     const Passcard& mail = *group.At(0);
@@ -46,18 +47,12 @@ TEST(CopySourceTest, EachCommandCopiesItsNodeForEveryKindOfSelection) {
         EXPECT_EQ(CopySource(selected, CopyWhat::Login), loginField) << name;
         EXPECT_EQ(CopySource(selected, CopyWhat::Password), passwordField) << name;
     }
-}
-
-TEST(CopySourceTest, ADoubleClickCopiesEveryFieldButAnAddress) {
-    const auto passcard = MakePasscard("Mail", {{ItemType::Url, "mail.example"},
-                                                {ItemType::Login, "anna"},
-                                                {ItemType::Password, "secret"},
-                                                {ItemType::Custom, "note"}});
-    EXPECT_FALSE(DoubleClickCopies(passcard->At(0)));
-    EXPECT_TRUE(DoubleClickCopies(passcard->At(1)));
-    EXPECT_TRUE(DoubleClickCopies(passcard->At(2)));
-    EXPECT_TRUE(DoubleClickCopies(passcard->At(3)));
-    EXPECT_FALSE(DoubleClickCopies(passcard.get()));
+    // A double click copies every field but an address.
+    EXPECT_FALSE(DoubleClickCopies(url));
+    EXPECT_TRUE(DoubleClickCopies(login));
+    EXPECT_TRUE(DoubleClickCopies(password));
+    EXPECT_TRUE(DoubleClickCopies(mail.At(4)));
+    EXPECT_FALSE(DoubleClickCopies(&mail));
     EXPECT_FALSE(DoubleClickCopies(nullptr));
 }
 

@@ -154,7 +154,7 @@ protected:
     DatabaseSession m_session{m_prompts, m_list};
 };
 
-TEST_F(DatabaseSessionTest, PromptAsksOnlyForUnsavedChangesOfAFile) {
+TEST_F(DatabaseSessionTest, PromptAsksOnlyAboutUnsavedChangesOfAFileAndItsAnswerDecides) {
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::No);
     Change();
     CurrentDatabase::Get()->SetPath("");
@@ -164,33 +164,25 @@ TEST_F(DatabaseSessionTest, PromptAsksOnlyForUnsavedChangesOfAFile) {
     CurrentDatabase::Reset();
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::No);
     EXPECT_EQ(m_prompts.TakeLog(), Log{});
-}
 
-TEST_F(DatabaseSessionTest, PromptAnswersDecideWhetherTheFileIsWritten) {
-    Change("first");
+    // A note typed and not stored yet is an unsaved change too.
+    ResetFiles();
+    m_prompts.pendingNote = "typed into the note";
     m_prompts.answer = Answer::No;
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING), Answer::No);
     m_prompts.answer = Answer::Cancel;
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_LOGOFF), Answer::Cancel);
     EXPECT_EQ(CommentOnDisk(m_path), "");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
-
     m_prompts.answer = Answer::Yes;
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Yes);
-    EXPECT_EQ(CommentOnDisk(m_path), "first");
+    EXPECT_EQ(CommentOnDisk(m_path), "typed into the note");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
     EXPECT_EQ(m_prompts.questions,
               (std::vector<int>{IDS_SAVE_BEFORE_LOCKING, IDS_SAVE_BEFORE_LOGOFF, IDS_SAVE_BEFORE_CLOSING}));
-}
-
-TEST_F(DatabaseSessionTest, NoteTypedBeforeAPromptIsAskedAboutAndSaved) {
-    m_prompts.pendingNote = "typed into the note";
-    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Yes);
-    EXPECT_EQ(CommentOnDisk(m_path), "typed into the note");
     m_prompts.pendingNote = "typed before Save";
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
     EXPECT_EQ(CommentOnDisk(m_path), "typed before Save");
-    EXPECT_EQ(m_prompts.TakeLog(), Log{"save?"});
 }
 
 TEST_F(DatabaseSessionTest, FailedSaveIsReportedStopsTheTransitionAndKeepsTheChanges) {
@@ -205,7 +197,7 @@ TEST_F(DatabaseSessionTest, FailedSaveIsReportedStopsTheTransitionAndKeepsTheCha
 }
 
 TEST_F(DatabaseSessionTest, SaveAsTakesTheNewPathOnlyAfterASuccessfulSave) {
-    Change("moved");
+    m_prompts.pendingNote = "moved";
     EXPECT_EQ(m_session.SaveAs(Unwritable()), DatabaseSession::SaveResult::Failed);
     EXPECT_EQ(CurrentDatabase::Get()->Path(), m_path);
     EXPECT_TRUE(ModifiedFlag::IsRaised());
@@ -288,9 +280,10 @@ TEST_F(DatabaseSessionTest, EndOfSessionPutsChangesTheFileCannotTakeIntoARecover
 
 TEST_F(DatabaseSessionTest, SavingAfterEveryChangeReportsAFailureOnceAndAsksAboutAChangedFileOnce) {
     EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::NoPath) << "nothing to save";
-    Change("first");
+    m_prompts.pendingNote = "first";
     EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Saved);
     EXPECT_EQ(CommentOnDisk(m_path), "first");
+    m_prompts.pendingNote.clear();
 
     CurrentDatabase::Get()->SetPath(Unwritable());
     for (const char* change : {"second", "third"}) {
@@ -363,14 +356,24 @@ TEST_F(DatabaseSessionTest, SaveAsAnswerToAChangedFileSavesUnderTheChosenNameAnd
     EXPECT_EQ(m_prompts.TakeLog(), (Log{"changed?", "save as?", "save?", "changed?", "save as?", "changed?"}));
 }
 
-TEST_F(DatabaseSessionTest, ReloadIsOfferedOncePerChangeAndOnlyWithoutUnsavedChanges) {
+TEST_F(DatabaseSessionTest, ComingBackOffersAMergeForUnsavedChangesOrElseAReloadOncePerChange) {
     EXPECT_EQ(m_session.OfferReload(), nullptr);
     ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
     m_prompts.pendingNote = "typed";
     EXPECT_EQ(m_session.OfferReload(), nullptr);
-    EXPECT_EQ(m_prompts.TakeLog(), Log{"merge?"}) << "a typed note is an unsaved change: the merge is offered";
     m_prompts.pendingNote.clear();
-    ModifiedFlag::Clear();
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_prompts.TakeLog(), Log{"merge?"}) << "a typed note is an unsaved change";
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
+
+    ASSERT_TRUE(TheirsSaved(m_path, "theirs again"));
+    m_prompts.merge = true;
+    EXPECT_EQ(m_session.OfferReload(), nullptr) << "merged in place";
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"merge?", "replace", "merged"}));
+    EXPECT_EQ(CommentOnDisk(m_path), "typed\n\ntheirs again");
+    EXPECT_FALSE(ModifiedFlag::IsRaised());
+    EXPECT_EQ(m_session.OfferReload(), nullptr);
+    EXPECT_EQ(m_prompts.TakeLog(), Log{}) << "nothing left to offer";
 
     ASSERT_TRUE(TheirsSaved(m_path, "theirs once more"));
     EXPECT_EQ(m_session.OfferReload(), nullptr);
@@ -440,34 +443,14 @@ TEST_F(DatabaseSessionTest, AnOtherCopyWithItsOwnPasswordIsMergedWithTheOneTheUs
     EXPECT_EQ(m_prompts.TakeLog(), (Log{"changed?", "password?", "password again?", "replace", "merged"}));
     EXPECT_TRUE(m_prompts.reports.at(0).otherPassword);
     EXPECT_EQ(CommentOnDisk(m_path), "ours\n\ntheirs") << "saved with our password";
-}
 
-TEST_F(DatabaseSessionTest, AnOtherCopyThatCannotBeReadIsReportedAndNothingIsSaved) {
-    m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Merge;
-    Change("ours");
+    // A copy that cannot be read at all is reported, and no save is attempted.
+    Change("later");
     ASSERT_TRUE(test::WriteFileBytes(m_path, std::string(200, 'x')));
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
-    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "changed?", "merge failed"})) << "no save was attempted";
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "changed?", "merge failed"}));
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     EXPECT_EQ(test::ReadFileBytes(m_path), std::string(200, 'x'));
-}
-
-TEST_F(DatabaseSessionTest, ComingBackWithUnsavedChangesOffersTheMergeOncePerChange) {
-    Change("ours");
-    ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
-    EXPECT_EQ(m_session.OfferReload(), nullptr);
-    EXPECT_EQ(m_session.OfferReload(), nullptr);
-    EXPECT_EQ(m_prompts.TakeLog(), Log{"merge?"});
-    EXPECT_TRUE(ModifiedFlag::IsRaised());
-
-    ASSERT_TRUE(TheirsSaved(m_path, "theirs again"));
-    m_prompts.merge = true;
-    EXPECT_EQ(m_session.OfferReload(), nullptr) << "merged in place";
-    EXPECT_EQ(m_prompts.TakeLog(), (Log{"merge?", "replace", "merged"}));
-    EXPECT_EQ(CommentOnDisk(m_path), "ours\n\ntheirs again");
-    EXPECT_FALSE(ModifiedFlag::IsRaised());
-    EXPECT_EQ(m_session.OfferReload(), nullptr);
-    EXPECT_EQ(m_prompts.TakeLog(), Log{}) << "nothing left to offer";
 }
 
 TEST_F(DatabaseSessionTest, ALogoffAskedForUnderADialogWinsOverALockAndEachIsRunOnce) {

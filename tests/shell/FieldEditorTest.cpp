@@ -33,9 +33,11 @@ TEST(FieldEditorTest, AnEditedItemKeepsItsOwnNameImageAndHiddenFlag) {
     ModifiedFlag::Clear();
     editor.WriteTo(target, "");
     EXPECT_FALSE(ModifiedFlag::IsRaised()) << "an OK without changes changes nothing";
+    editor.ChooseType(ItemType::Custom);
+    EXPECT_EQ(editor.Current().image, 3) << "a custom field of its own, not the password's";
 }
 
-TEST(FieldEditorTest, ANewItemShowsItsTypeLabel) {
+TEST(FieldEditorTest, ANewItemShowsItsTypeLabelAndTheGeneratorOnlyWhereItMakesTheValue) {
     const auto item = MakeItem(ItemType::KeyPassphrase, "whatever", -1, false);
     item->SetMeta("id_rsa");
     FieldEditor editor(*item, true);
@@ -45,6 +47,10 @@ TEST(FieldEditorTest, ANewItemShowsItsTypeLabel) {
     EXPECT_EQ(editor.Current().meta, "id_rsa");
     EXPECT_EQ(editor.MetaLabelId(), IDS_KEY_NAME_LABEL);
     EXPECT_EQ(editor.Types()[editor.SelectedRow()].type, ItemType::KeyPassphrase);
+    // The generator is off for addresses and numbers the user has.
+    EXPECT_TRUE(editor.GeneratorIsEnabled());
+    editor.ChooseType(ItemType::Phone);
+    EXPECT_FALSE(editor.GeneratorIsEnabled());
 }
 
 TEST(FieldEditorTest, LeavingCustomAndComingBackRestoresWhatWasShown) {
@@ -71,17 +77,6 @@ TEST(FieldEditorTest, LeavingCustomAndComingBackRestoresWhatWasShown) {
     EXPECT_EQ(editor.Current().meta, "id_ed25519");
 }
 
-TEST(FieldEditorTest, TheGeneratorIsOffForAddressesAndNumbersTheUserHas) {
-    const auto item = MakeItem(ItemType::Custom, "x", 3, false);
-    FieldEditor editor(*item, false);
-    for (const FieldEditor::TypeRow& row : std::vector<FieldEditor::TypeRow>(editor.Types())) {
-        editor.ChooseType(row.type);
-        const bool offered = row.type != ItemType::Url && row.type != ItemType::Location &&
-                             row.type != ItemType::Mail && row.type != ItemType::Phone && row.type != ItemType::Ip;
-        EXPECT_EQ(editor.GeneratorIsEnabled(), offered) << static_cast<int>(row.type);
-    }
-}
-
 TEST(FieldEditorTest, TypesTheListDoesNotOfferAreShownFixedAndWrittenBackUnchanged) {
     const std::pair<ItemType, std::string> fixed[] = {{ItemType::File, "File"},
                                                       {ItemType::Exec, "Exec"},
@@ -99,12 +94,13 @@ TEST(FieldEditorTest, TypesTheListDoesNotOfferAreShownFixedAndWrittenBackUnchang
         EXPECT_FALSE(editor.GeneratorIsEnabled());
 
         editor.ChooseType(ItemType::Password);
-        editor.Update("renamed.key", false, "note");
+        editor.Update("renamed.key", true, "note");
         editor.WriteTo(*item, "C:\\keys\\backup.key");
         EXPECT_EQ(item->Type(), type);
         EXPECT_EQ(item->Name(), "renamed.key");
         EXPECT_EQ(item->Image(), 7);
         EXPECT_EQ(item->Meta(), "note");
+        EXPECT_TRUE(item->Hidden());
         ASSERT_EQ(item->BinarySize(), sizeof bytes);
         EXPECT_EQ(std::memcmp(item->BinaryData(), bytes, sizeof bytes), 0);
     }

@@ -13,7 +13,7 @@ using test::ReadFileBytes;
 using test::TempDir;
 using test::WriteFileBytes;
 
-TEST(IniFileTest, ValuesSurviveAWriteAndARead) {
+TEST(IniFileTest, ValuesSurviveAWriteAndAReadAsUtf8) {
     const std::vector<std::string> values = {
         "a=b",
         "[section]",
@@ -30,6 +30,10 @@ TEST(IniFileTest, ValuesSurviveAWriteAndARead) {
         "  leading blanks",
         "==",
         "\\\\server\\share",
+        // Text is UTF-8 on disk and ANSI in memory.
+        std::string(Utf8ToAnsi("Gr\xC3\xBC\xC3\x9F"
+                               "e \xC3\xA9t\xC3\xA9")
+                        .Viewed()),
     };
     TempDir folder;
     const std::string path = folder.File("round.ini");
@@ -51,6 +55,10 @@ TEST(IniFileTest, ValuesSurviveAWriteAndARead) {
     EXPECT_NE(bytes.find("k6=C:\\5cnew\\5cdb.kvtdat\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("k0=a\\3db\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("k1=\\5bsection\\5d\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("k15=Gr\xC3\xBC\xC3\x9F"
+                         "e \xC3\xA9t\xC3\xA9\r\n"),
+              std::string::npos);
+    EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
 }
 
 TEST(IniFileTest, BackslashesOfOlderFilesReadAsBefore) {
@@ -78,26 +86,15 @@ TEST(IniFileTest, ParsingFollowsTheLineRules) {
               "[]\r\n"
               "lost=in an empty section\r\n"
               "[Other]\r\n"
-              "x=1=2\r\n");
+              "x=1=2]\r\n");
     EXPECT_EQ(ini.Sections().size(), 2U);
     EXPECT_EQ(ini.Get("Main", "Key One"), "  value with blanks");
     EXPECT_EQ(ini.Get("Main", "dup"), "second");
     EXPECT_EQ(ini.Get("Main", "orphan"), std::nullopt);
     EXPECT_EQ(ini.Get("Main", "; comment"), std::nullopt);
     EXPECT_EQ(ini.Sections().at("Main").size(), 2U);
-    EXPECT_EQ(ini.Get("Other", "x"), "1=2");
+    EXPECT_EQ(ini.Get("Other", "x"), "1=2]");
     EXPECT_EQ(ini.Get("", "lost"), std::nullopt);
-}
-
-TEST(IniFileTest, OutputIsSortedAndStartsWithAnEmptyLine) {
-    IniFile ini;
-    ini.Set("b", "z", "1");
-    ini.Set("b", "A", "2");
-    ini.Set("a", "y", "3");
-    ini.Set("B", "k", "4");
-    EXPECT_EQ(ini.Format(), "\r\n[B]\r\nk=4\r\n"
-                            "\r\n[a]\r\ny=3\r\n"
-                            "\r\n[b]\r\nA=2\r\nz=1\r\n");
 }
 
 TEST(IniFileTest, ATwelveEntryListReadsBackInKeyOrder) {
@@ -120,23 +117,6 @@ TEST(IniFileTest, ATwelveEntryListReadsBackInKeyOrder) {
     EXPECT_EQ(read.List("DataBaseList"), std::vector<std::string>{"only"});
 }
 
-TEST(IniFileTest, TextIsUtf8OnDiskAndAnsiInMemory) {
-    const std::string utf8 = "Gr\xC3\xBC\xC3\x9F"
-                             "e \xC3\xA9t\xC3\xA9";
-    const std::string ansi(Utf8ToAnsi(utf8).Viewed());
-    TempDir folder;
-    IniFile ini;
-    ini.Set("Quillmoth Keyhaven", "Name", ansi);
-    ASSERT_TRUE(ini.Save(folder.File("utf8.ini")));
-    const std::string bytes = ReadFileBytes(folder.File("utf8.ini"));
-    EXPECT_NE(bytes.find("Name=" + utf8 + "\r\n"), std::string::npos);
-    EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
-
-    IniFile read;
-    read.Load(folder.File("utf8.ini"));
-    EXPECT_EQ(read.Get("Quillmoth Keyhaven", "Name"), ansi);
-}
-
 TEST(IniFileTest, MissingAndUnreadableFilesAreToldApart) {
     TempDir folder;
     IniFile ini;
@@ -151,14 +131,19 @@ TEST(IniFileTest, MissingAndUnreadableFilesAreToldApart) {
     EXPECT_FALSE(ini.Save(folder.File("no-such-folder/x.ini")));
 }
 
-TEST(IniFileTest, SavingReplacesTheWholeFile) {
+TEST(IniFileTest, SavingReplacesTheWholeFileWithSortedSectionsAfterEmptyLines) {
     TempDir folder;
     const std::string path = folder.File("replace.ini");
     ASSERT_TRUE(WriteFileBytes(path, "[Old]\r\nstale=1\r\n"));
     IniFile ini;
-    ini.Set("New", "fresh", "1");
+    ini.Set("b", "z", "1");
+    ini.Set("b", "A", "2");
+    ini.Set("a", "y", "3");
+    ini.Set("B", "k", "4");
     ASSERT_TRUE(ini.Save(path));
-    EXPECT_EQ(ReadFileBytes(path), "\r\n[New]\r\nfresh=1\r\n");
+    EXPECT_EQ(ReadFileBytes(path), "\r\n[B]\r\nk=4\r\n"
+                                   "\r\n[a]\r\ny=3\r\n"
+                                   "\r\n[b]\r\nA=2\r\nz=1\r\n");
     EXPECT_EQ(folder.List(), std::vector<std::string>{"replace.ini"}) << "no temporary file stays behind";
 }
 

@@ -34,12 +34,6 @@ protected:
         list.AddFile(m_work);
         return list;
     }
-    static std::string Upper(std::string text) {
-        for (char& c : text) {
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
-        return text;
-    }
 
     DatabaseFolders m_folders;
     std::string m_portable, m_home, m_work;
@@ -47,7 +41,9 @@ protected:
 
 TEST_F(LoginListPlanTest, SelectsTheLastDatabaseOpenedOrElseTheFirst) {
     const DatabaseList list = Loaded(false);
-    const LoginListPlan last = LoginListPlan::Make(list, "", false, Upper(m_work));
+    std::string shouted = m_work;
+    shouted.replace(shouted.size() - 11, 4, "WORK");
+    const LoginListPlan last = LoginListPlan::Make(list, "", false, shouted);
     ASSERT_EQ(last.texts.size(), 3u);
     EXPECT_EQ(last.texts[0].rfind("Portable [", 0), 0u) << "entries in list order";
     EXPECT_EQ(last.texts[1].rfind("Home [", 0), 0u);

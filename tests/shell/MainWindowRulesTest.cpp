@@ -12,7 +12,7 @@ void PrintTo(const StoredRect& rect, std::ostream* out) {
 
 namespace {
 
-TEST(MainWindowRulesTest, MinimizeGoesToTheTrayOnlyWithAnIconToComeBackBy) {
+TEST(MainWindowRulesTest, MinimizeAndCloseGoToTheTrayOnlyWithAnIconToComeBackBy) {
     TraySettings settings;
     EXPECT_EQ(ChooseMinimizeAction(settings, false), MinimizeAction::HideToTray);
     settings.autoLogOff = true;
@@ -24,6 +24,15 @@ TEST(MainWindowRulesTest, MinimizeGoesToTheTrayOnlyWithAnIconToComeBackBy) {
     settings.showTrayIcon = true;
     settings.minimizeToTray = false;
     EXPECT_EQ(ChooseMinimizeAction(settings, false), MinimizeAction::Minimize);
+
+    // The close button minimizes to the tray, or in the compact layout.
+    settings = TraySettings();
+    EXPECT_FALSE(CloseButtonMinimizes(settings, false));
+    EXPECT_TRUE(CloseButtonMinimizes(settings, true));
+    settings.closeToTray = true;
+    EXPECT_TRUE(CloseButtonMinimizes(settings, false));
+    settings.showTrayIcon = false;
+    EXPECT_FALSE(CloseButtonMinimizes(settings, false));
 }
 
 TEST(MainWindowRulesTest, AnAutomaticLockHidesItsLoginOnlyWhereATrayIconBringsItBack) {
@@ -31,16 +40,6 @@ TEST(MainWindowRulesTest, AnAutomaticLockHidesItsLoginOnlyWhereATrayIconBringsIt
     EXPECT_TRUE(AutomaticLockShowsLogin(true, false));
     EXPECT_FALSE(AutomaticLockShowsLogin(false, true));
     EXPECT_TRUE(AutomaticLockShowsLogin(false, false));
-}
-
-TEST(MainWindowRulesTest, CloseButtonMinimizesToTheTrayOrInCompactLayout) {
-    TraySettings settings;
-    EXPECT_FALSE(CloseButtonMinimizes(settings, false));
-    EXPECT_TRUE(CloseButtonMinimizes(settings, true));
-    settings.closeToTray = true;
-    EXPECT_TRUE(CloseButtonMinimizes(settings, false));
-    settings.showTrayIcon = false;
-    EXPECT_FALSE(CloseButtonMinimizes(settings, false));
 }
 
 TEST(MainWindowRulesTest, StoredRectangleMustBeCompleteAndStartOnTheScreen) {

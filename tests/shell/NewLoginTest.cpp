@@ -62,6 +62,7 @@ TEST(NewLoginTest, HostOfAnAddress) {
         {"ftp://files.example#top", "files.example"},
         {"mailto:anna@mail.example", "mail.example"},
         {"https://[::1]:8443/", "[::1]"},
+        {"https://[::1]/", "[::1]"},
         {"www.", "www."},
         {"https://", ""},
         {"", ""},

@@ -29,11 +29,5 @@ TEST(RemovableDriveTest, OffersTheWritableRemovableDrivesFromBToZInLetterOrder) 
                                                "LAST (Z:)"}));
 }
 
-TEST(RemovableDriveTest, NoneWhenTheOnlyRemovableDriveIsWriteProtected) {
-    test::FakeInstallSystem system;
-    system.drives = {Drive{'C', false, true, "SYSTEM"}, Drive{'E', true, true, "LOCKED", true}};
-    EXPECT_TRUE(ListRemovableDrives(system, "Removable disk").empty());
-}
-
 } // namespace
 } // namespace vaultlet

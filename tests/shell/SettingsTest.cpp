@@ -99,34 +99,26 @@ TEST_F(SettingsIniTest, StoredIntegersReadByTheirLeadingDigits) {
     EXPECT_EQ(Settings::ReadInt("G", 1), INT_MIN);
 }
 
-TEST_F(SettingsIniTest, AnUnreadableFileGivesDefaultsAndDropsWrites) {
-    // A folder standing where the ini file should be: it cannot be read, and it must not be
-    // replaced by a file holding only the one value being written.
-    SettingsLocation::Set(m_root.Path());
-    EXPECT_EQ(Settings::ReadInt("ShowTrayIcon", 1), 1);
-    Settings::WriteInt("ShowTrayIcon", 0);
-    Settings::WriteList(setting::kDataBaseList, {"x"});
-    EXPECT_EQ(Settings::ReadInt("ShowTrayIcon", 1), 1);
-    EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
-
-    // A location in a folder that does not exist: reads give defaults, writes vanish quietly.
-    SettingsLocation::Set(m_root.File("missing/Vaultlet.ini"));
-    Settings::WriteString("Language", "Ukrainian");
-    EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
-}
-
-TEST_F(SettingsIniTest, ABatchOfIntsLandsWholeOrReportsFailure) {
+TEST_F(SettingsIniTest, ABatchOfIntsLandsWholeAndAFileThatCannotBeUsedGivesDefaultsAndTakesNothing) {
     Settings::WriteString("Language", "Russian");
     ASSERT_TRUE(Settings::WriteInts({{"HonKeyKey", 71}, {"HonKeyModifier", 3}}));
     EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 71);
     EXPECT_EQ(Settings::ReadInt("HonKeyModifier", 6), 3);
     EXPECT_EQ(Settings::Read(setting::kLanguage), "Russian") << "the batch keeps the other values";
 
+    // A folder standing where the ini file should be cannot be read, and must not be replaced by a
+    // file holding only the values being written; in a folder that does not exist writes vanish.
     const std::string before = ReadFileBytes(m_settingsFile);
     for (const std::string& location : {m_root.Path(), m_root.File("missing/Vaultlet.ini")}) {
         SettingsLocation::Set(location);
         EXPECT_FALSE(Settings::WriteInts({{"HonKeyKey", 72}})) << location;
+        Settings::WriteInt("ShowTrayIcon", 0);
+        Settings::WriteList(setting::kDataBaseList, {"x"});
+        Settings::WriteString("Language", "Ukrainian");
         EXPECT_EQ(Settings::ReadInt("HonKeyKey", 70), 70) << location;
+        EXPECT_EQ(Settings::ReadInt("ShowTrayIcon", 1), 1) << location;
+        EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty()) << location;
+        EXPECT_EQ(Settings::Read(setting::kLanguage), "English") << location;
     }
     EXPECT_EQ(ReadFileBytes(m_settingsFile), before);
 }

@@ -152,7 +152,7 @@ TEST(LanguagePackWindowsTest, TheDefaultFileCoversEveryMenuOfTheProgram) {
     }
 }
 
-TEST(LanguagePackWindowsTest, TheResourcesHoldTheBuiltInTableAndTheShortcuts) {
+TEST(LanguagePackWindowsTest, TheResourcesHoldTheBuiltInTableTheShortcutsAndTheIcon) {
     HMODULE module = GetModuleHandleA(nullptr);
     for (const int id : BuiltinStringTable::Ids()) {
         char text[1024] = "";
@@ -188,12 +188,10 @@ TEST(LanguagePackWindowsTest, TheResourcesHoldTheBuiltInTableAndTheShortcuts) {
         }
     }
     DestroyAcceleratorTable(accelerators);
-}
 
-// The node icons in their order are SharedIconsTest's.
-TEST(LanguagePackWindowsTest, TheProgramIconLoads) {
-    HICON program = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+    // The node icons in their order are SharedIconsTest's.
+    HICON program =
+        static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
     EXPECT_NE(program, nullptr);
     DestroyIcon(program);
 }
