@@ -7,7 +7,7 @@
 #include "core/Passcard.h"
 #include "resources/resource.h"
 #include "shell/NewItemType.h"
-#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/shell/win32/editing/DialogCheckFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/MemoryScan.h"
 
@@ -57,7 +57,7 @@ std::unique_ptr<Item> StoredItem(std::uint32_t type) {
     return item;
 }
 
-class FieldDialogTest : public test::ShellGuiFixture {
+class FieldDialogTest : public test::DialogCheckFixture {
 protected:
     static INT_PTR RunFieldDialog(Item& item, bool isNew, const std::function<void(HWND)>& drive) {
         FieldDialog dialog(item, isNew);
@@ -108,32 +108,20 @@ TEST_F(FieldDialogTest, AnEditWithoutChangesKeepsTheItemsOwnNameAndHiddenFlag) {
     EXPECT_EQ(item.Value(), "hunter2");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
 
-    RunFieldDialog(item, false, [](HWND window) {
+    RunFieldDialog(item, false, [&](HWND window) {
         Click(window, IDC_FIELD_HIDDEN);
         ASSERT_TRUE(test::WaitUntil([&] { return IsMasked(window); }));
         ChooseType(window, 2);
         test::SetItemTextOf(window, IDC_FIELD_DATA, "root");
+        // A value the code page cannot keep is refused: a password stored as "?" would lock the user out.
+        if (GetACP() != CP_UTF8) {
+            ExpectRefused(window, {{IDC_FIELD_DATA, test::kNotInCodePage}}, IDS_TEXT_NOT_EXACT, IDC_FIELD_DATA);
+        }
         Click(window, IDCANCEL);
     });
     EXPECT_EQ(item.Type(), ItemType::Password);
     EXPECT_EQ(item.Value(), "hunter2");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
-
-    // Text the system's code page cannot keep: OK refuses it and the dialog stays; a password stored
-    // as "?" would lock the user out. Each box's check is the dialog base's one loop.
-    if (GetACP() != CP_UTF8) {
-        ModifiedFlag::Clear();
-        RunFieldDialog(item, false, [&](HWND window) {
-            SetWindowTextW(GetDlgItem(window, IDC_FIELD_DATA), L"has\x0142o-\x0416");
-            Click(window, IDOK);
-            ASSERT_TRUE(WaitForMessages(1));
-            EXPECT_EQ(Messages().back(), test::Text(IDS_TEXT_NOT_EXACT));
-            EXPECT_TRUE(IsWindowVisible(window));
-            Click(window, IDCANCEL);
-        });
-        EXPECT_EQ(item.Value(), "hunter2");
-        EXPECT_FALSE(ModifiedFlag::IsRaised());
-    }
 }
 
 // The value goes from the item into its box and back without a copy that the program does not wipe

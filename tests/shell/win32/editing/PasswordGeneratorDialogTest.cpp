@@ -80,10 +80,8 @@ protected:
 // password PasswordGeneratorRulesTest's; here the stored choices reach the radios and boxes, the
 // radios shape what Generate makes, and whatever is shown is stored even by the close box.
 TEST_F(PasswordGeneratorDialogTest, OpensOnTheStoredChoicesAndTheCloseBoxStoresTheShownOnes) {
-    Settings::WriteInt("PassGenType", 0);
-    Settings::WriteInt("PassGenCase", 0);
-    Settings::WriteInt("PassGenExcludeSimilar", 0);
-    Settings::WriteInt("PassGenPasswordLen", 40);
+    ASSERT_TRUE(Settings::WriteInts(
+        {{"PassGenType", 0}, {"PassGenCase", 0}, {"PassGenExcludeSimilar", 0}, {"PassGenPasswordLen", 40}}));
     HWND window = Open();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(test::IsChecked(window, IDC_GENERATOR_ONLY_NUMBERS));
@@ -106,8 +104,7 @@ TEST_F(PasswordGeneratorDialogTest, OpensOnTheStoredChoicesAndTheCloseBoxStoresT
     ExpectCaseRadiosEnabled(window, true);
     ClickAndWait(window, IDC_GENERATOR_UPPER_CASE);
     EXPECT_FALSE(test::IsChecked(window, IDC_GENERATOR_LOWER_CASE));
-    test::Click(window, IDC_GENERATOR_EXCLUDE_SIMILAR);
-    ASSERT_TRUE(test::WaitUntil([&] { return test::IsChecked(window, IDC_GENERATOR_EXCLUDE_SIMILAR); }));
+    ClickAndWait(window, IDC_GENERATOR_EXCLUDE_SIMILAR);
     for (const char c : Generate(window, 30)) {
         EXPECT_TRUE((c >= '2' && c <= '9') || (c >= 'A' && c <= 'F')) << c;
     }

@@ -1,5 +1,5 @@
 // The database list dialog on real windows: rows and icons, the enable rules of Remove and Clear All,
-// removing with its question, clearing (files beside the program stay) and adding an existing file.
+// removing with its question, and adding an existing file or what a search finds.
 #include "shell/win32/login/ManageDatabaseListDialog.h"
 
 #include "resources/resource.h"
@@ -100,8 +100,9 @@ TEST_F(ManageDatabaseListDialogTest, ListsEveryDatabaseWithItsPlaceAndRemovesOnl
 }
 
 // Clear All keeping the file beside the program is driven on the real program: LoginFlowTest.
-TEST_F(ManageDatabaseListDialogTest, AddTakesDatabasesAndRefusesOtherFiles) {
+TEST_F(ManageDatabaseListDialogTest, AddTakesDatabasesAndRefusesOtherFilesAndSearchAddsTheOthersFound) {
     const std::string home = MakeDatabase(DocumentsFile("home.kvtdat"), "Home");
+    const std::string found = MakeDatabase(DocumentsFile("found.kvtdat"), "Found");
     const std::string text = DocumentsFile("notes.kvtdat");
     ASSERT_TRUE(test::WriteFileBytes(text, std::string(200, 'n')));
     const HWND window = Start();
@@ -125,19 +126,12 @@ TEST_F(ManageDatabaseListDialogTest, AddTakesDatabasesAndRefusesOtherFiles) {
     ASSERT_TRUE(test::WaitUntil([&] { return Rows(window).size() == 1; }));
     EXPECT_EQ(Rows(window), Paths{Row(SharedIcons::kDatabaseFileImage, "Home", home)});
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), Paths{home});
-    Click(window, IDOK);
-    ASSERT_TRUE(m_run->WaitForEnd());
-}
 
-TEST_F(ManageDatabaseListDialogTest, SearchAddsWhatTheStandardFoldersHold) {
-    const std::string found = MakeDatabase(DocumentsFile("found.kvtdat"), "Found");
-    const HWND window = Start();
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(Rows(window).empty());
     Click(window, IDC_MANAGEDB_SEARCH);
-    ASSERT_TRUE(test::WaitUntil([&] { return Rows(window).size() == 1; }));
-    EXPECT_EQ(Rows(window), Paths{Row(SharedIcons::kDatabaseFileImage, "Found", found)});
-    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), Paths{found});
+    ASSERT_TRUE(test::WaitUntil([&] { return Rows(window).size() == 2; }));
+    EXPECT_EQ(Rows(window), (Paths{Row(SharedIcons::kDatabaseFileImage, "Home", home),
+                                   Row(SharedIcons::kDatabaseFileImage, "Found", found)}));
+    EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (Paths{home, found}));
     Click(window, IDOK);
     ASSERT_TRUE(m_run->WaitForEnd());
 }

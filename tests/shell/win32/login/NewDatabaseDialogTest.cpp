@@ -7,7 +7,7 @@
 #include "resources/resource.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/shell/win32/editing/DialogCheckFixture.h"
 #include "tests/support/TestData.h"
 #include "tests/support/win32/GuiDriver.h"
 
@@ -17,7 +17,6 @@ namespace vaultlet {
 namespace {
 
 using test::Click;
-using test::FocusOf;
 using test::SetItemTextOf;
 using test::Text;
 using Texts = std::vector<std::string>;
@@ -34,7 +33,7 @@ bool IsGenerator(HWND window) {
     return test::HasControl(window, IDC_GENERATOR_GENERATE);
 }
 
-using NewDatabaseDialogTest = test::ShellGuiFixture;
+using NewDatabaseDialogTest = test::DialogCheckFixture;
 
 TEST_F(NewDatabaseDialogTest, ChecksNamePasswordAndConfirmationInThatOrder) {
     NewDatabaseDialog dialog("my.vault");
@@ -46,43 +45,22 @@ TEST_F(NewDatabaseDialogTest, ChecksNamePasswordAndConfirmationInThatOrder) {
     const CipherRegistry ciphers;
     EXPECT_EQ(test::ComboItemsOf(window, IDC_NEWDB_CIPHER).size(), static_cast<std::size_t>(ciphers.Count()));
     EXPECT_EQ(test::ComboSelectionOf(window, IDC_NEWDB_CIPHER), 0) << "AES-256 first";
-    EXPECT_EQ(FocusOf(window), GetDlgItem(window, IDC_NEWDB_PASSWORD));
+    EXPECT_EQ(test::FocusOf(window), GetDlgItem(window, IDC_NEWDB_PASSWORD));
 
     // Every rule is broken: the name is reported first.
-    SetItemTextOf(window, IDC_NEWDB_NAME, "");
-    SetItemTextOf(window, IDC_NEWDB_CONFIRM, "x");
-    Click(window, IDOK);
-    ASSERT_TRUE(WaitForMessages(1));
-    EXPECT_TRUE(test::WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, IDC_NEWDB_NAME); }));
-
-    SetItemTextOf(window, IDC_NEWDB_NAME, "Family");
-    Click(window, IDOK);
-    ASSERT_TRUE(WaitForMessages(2));
-    EXPECT_TRUE(test::WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, IDC_NEWDB_PASSWORD); }));
-
-    SetItemTextOf(window, IDC_NEWDB_PASSWORD, "one");
-    SetItemTextOf(window, IDC_NEWDB_CONFIRM, "One");
-    Click(window, IDOK);
-    ASSERT_TRUE(WaitForMessages(3));
-    EXPECT_TRUE(test::WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, IDC_NEWDB_CONFIRM); }));
-    EXPECT_EQ(Messages(),
-              (Texts{Text(IDS_INVALID_DATABASE_NAME), Text(IDS_INVALID_PASSWORD), Text(IDS_PASSWORDS_DIFFER)}));
-
-    // Letters the system's code page cannot hold: the name would be stored changed, and every
-    // password would hash as "?".
+    ExpectRefused(window, {{IDC_NEWDB_NAME, L""}, {IDC_NEWDB_CONFIRM, L"x"}}, IDS_INVALID_DATABASE_NAME,
+                  IDC_NEWDB_NAME);
+    ExpectRefused(window, {{IDC_NEWDB_NAME, L"Family"}}, IDS_INVALID_PASSWORD, IDC_NEWDB_PASSWORD);
+    ExpectRefused(window, {{IDC_NEWDB_PASSWORD, L"one"}, {IDC_NEWDB_CONFIRM, L"One"}}, IDS_PASSWORDS_DIFFER,
+                  IDC_NEWDB_CONFIRM);
+    // Text the code page cannot hold: the name would be stored changed, every password hash as "?".
     if (GetACP() != CP_UTF8) {
-        SetWindowTextW(GetDlgItem(window, IDC_NEWDB_NAME), L"\x0141\x00F3d\x017A \x0416");
-        Click(window, IDOK);
-        ASSERT_TRUE(WaitForMessages(4));
-        EXPECT_EQ(Messages().back(), Text(IDS_TEXT_NOT_EXACT));
-        EXPECT_TRUE(test::WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, IDC_NEWDB_NAME); }));
-        SetItemTextOf(window, IDC_NEWDB_NAME, "Family");
-        for (const int box : {IDC_NEWDB_PASSWORD, IDC_NEWDB_CONFIRM}) {
-            SetWindowTextW(GetDlgItem(window, box), L"\x043F\x0430\x0440\x043E\x043B\x044C");
-        }
-        Click(window, IDOK);
-        ASSERT_TRUE(WaitForMessages(5));
-        EXPECT_EQ(Messages().back(), Text(IDS_PASSWORD_NOT_EXACT));
+        ExpectRefused(window, {{IDC_NEWDB_NAME, test::kNotInCodePage}}, IDS_TEXT_NOT_EXACT, IDC_NEWDB_NAME);
+        ExpectRefused(window,
+                      {{IDC_NEWDB_NAME, L"Family"},
+                       {IDC_NEWDB_PASSWORD, test::kNotInCodePage},
+                       {IDC_NEWDB_CONFIRM, test::kNotInCodePage}},
+                      IDS_PASSWORD_NOT_EXACT, IDC_NEWDB_PASSWORD);
         SetItemTextOf(window, IDC_NEWDB_PASSWORD, "one");
     }
     SetItemTextOf(window, IDC_NEWDB_CONFIRM, "one");
@@ -93,7 +71,6 @@ TEST_F(NewDatabaseDialogTest, ChecksNamePasswordAndConfirmationInThatOrder) {
     EXPECT_EQ(dialog.Name(), "Family");
     EXPECT_EQ(dialog.Password(), "one");
     EXPECT_EQ(dialog.CipherId(), ciphers.At(2)->Id());
-    EXPECT_EQ(Messages().size(), GetACP() != CP_UTF8 ? 5u : 3u);
 }
 
 TEST_F(NewDatabaseDialogTest, TheGeneratorFillsThePasswordAndEachKeyboardButtonServesItsField) {

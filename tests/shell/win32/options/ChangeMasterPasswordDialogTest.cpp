@@ -4,7 +4,7 @@
 
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
-#include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/shell/win32/editing/DialogCheckFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 
 namespace vaultlet {
@@ -18,17 +18,6 @@ bool IsChangePassword(HWND window) {
     return test::HasControl(window, IDC_CHANGEPW_CONFIRM);
 }
 
-// A click moves the focus to the button, so a rejection must bring it back.
-bool FocusReturnsToOldPassword(HWND window) {
-    return test::WaitUntil([&] { return test::FocusOf(window) == GetDlgItem(window, IDC_CHANGEPW_OLD); });
-}
-
-void Type(HWND window, const std::string& old, const std::string& fresh, const std::string& confirmation) {
-    SetItemTextOf(window, IDC_CHANGEPW_OLD, old);
-    SetItemTextOf(window, IDC_CHANGEPW_NEW, fresh);
-    SetItemTextOf(window, IDC_CHANGEPW_CONFIRM, confirmation);
-}
-
 LoadResult Open(EncryptedDatabase& database, const std::string& path, const std::string& password) {
     database.SetPassword(password);
     database.SetPath(path);
@@ -40,7 +29,7 @@ LoadResult LoadWithPassword(const std::string& path, const std::string& password
     return Open(database, path, password);
 }
 
-using ChangeMasterPasswordDialogTest = test::ShellGuiFixture;
+using ChangeMasterPasswordDialogTest = test::DialogCheckFixture;
 
 TEST_F(ChangeMasterPasswordDialogTest, RejectsEmptyWrongAndMismatchedPasswordsThenTheNewOneReachesTheFileOnSave) {
     const std::string path = MakeDatabase(DocumentsFile("Home.kvtdat"), "Home");
@@ -52,33 +41,26 @@ TEST_F(ChangeMasterPasswordDialogTest, RejectsEmptyWrongAndMismatchedPasswordsTh
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(test::TextOf(window), Text(IDS_TITLE_CHANGE_MASTER_PASSWORD));
 
-    // One empty field is enough, even with the right password.
-    Type(window, "secret", "fresh", "");
-    Click(window, IDOK);
-    ASSERT_TRUE(WaitForMessages(1));
-    EXPECT_TRUE(FocusReturnsToOldPassword(window));
-
-    Type(window, "Secret", "fresh", "fresh");
-    Click(window, IDOK);
-    ASSERT_TRUE(WaitForMessages(2));
-    EXPECT_TRUE(FocusReturnsToOldPassword(window));
+    // One empty field is enough, even with the right password; every rejection focuses the old one.
+    ExpectRefused(window, {{IDC_CHANGEPW_OLD, L"secret"}, {IDC_CHANGEPW_NEW, L"fresh"}}, IDS_INVALID_PASSWORD,
+                  IDC_CHANGEPW_OLD);
+    ExpectRefused(window, {{IDC_CHANGEPW_OLD, L"Secret"}, {IDC_CHANGEPW_CONFIRM, L"fresh"}}, IDS_INVALID_PASSWORD,
+                  IDC_CHANGEPW_OLD);
     EXPECT_EQ(test::ItemTextOf(window, IDC_CHANGEPW_OLD), "") << "a wrong password is not kept";
     EXPECT_EQ(test::ItemTextOf(window, IDC_CHANGEPW_NEW), "fresh");
+    ExpectRefused(window, {{IDC_CHANGEPW_OLD, L"secret"}, {IDC_CHANGEPW_CONFIRM, L"Fresh"}}, IDS_PASSWORDS_DIFFER,
+                  IDC_CHANGEPW_OLD);
+    if (GetACP() != CP_UTF8) {
+        ExpectRefused(window, {{IDC_CHANGEPW_NEW, test::kNotInCodePage}, {IDC_CHANGEPW_CONFIRM, test::kNotInCodePage}},
+                      IDS_PASSWORD_NOT_EXACT, IDC_CHANGEPW_OLD);
+    }
+    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "a rejection changes nothing";
 
-    Type(window, "secret", "fresh", "Fresh");
-    Click(window, IDOK);
-    ASSERT_TRUE(WaitForMessages(3));
-    EXPECT_TRUE(FocusReturnsToOldPassword(window));
-    EXPECT_EQ(Messages(), (std::vector<std::string>{Text(IDS_INVALID_PASSWORD), Text(IDS_INVALID_PASSWORD),
-                                                    Text(IDS_PASSWORDS_DIFFER)}));
-    EXPECT_TRUE(IsWindowVisible(window)) << "a rejection keeps the dialog open";
-    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "and changes nothing";
-
-    Type(window, "secret", "correct horse", "correct horse");
+    SetItemTextOf(window, IDC_CHANGEPW_NEW, "correct horse");
+    SetItemTextOf(window, IDC_CHANGEPW_CONFIRM, "correct horse");
     Click(window, IDOK);
     ASSERT_TRUE(run.WaitForEnd());
     EXPECT_EQ(run.Result(), IDOK);
-    EXPECT_EQ(Messages().size(), 3u);
     EXPECT_TRUE(database.CheckPassword("correct horse"));
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     EXPECT_EQ(LoadWithPassword(path, "secret"), LoadResult::Loaded) << "unsaved, the file keeps the old password";

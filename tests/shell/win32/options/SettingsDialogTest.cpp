@@ -135,22 +135,11 @@ TEST_F(SettingsDialogTest, OpensOnTheStoredValuesAndCancelWritesNothing) {
     EXPECT_FALSE(m_dialog.Changes().Any());
 }
 
-// Which stored combinations are replaced is ProgramOptionsTest's.
-TEST_F(SettingsDialogTest, AStoredHotKeyWithoutCtrlOrAltShowsTheDefaultInsteadAndSaysSo) {
-    ASSERT_TRUE(Settings::WriteInts({{"HonKeyKey", 'K'}, {"HonKeyModifier", 0}}));
-    const HWND dialog = Show();
-    ASSERT_NE(dialog, nullptr);
-    ChoosePage(dialog, SettingsDialog::kAutofillPage);
-    EXPECT_EQ(HotKeyOf(dialog), MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_ALT));
-    EXPECT_TRUE(IsShown(dialog, IDC_SETTINGS_HOTKEY_NOTE));
-    EXPECT_EQ(test::ItemTextOf(dialog, IDC_SETTINGS_HOTKEY_NOTE),
-              LanguagePack::Instance().getString(IDS_SETTINGS_HOTKEY_REPLACED));
-    EXPECT_EQ(Close(dialog, IDCANCEL), IDCANCEL);
-}
-
 // Which option needs which is ProgramOptionsRulesTest's, and the clamping of typed time-outs
 // ProgramOptionsTest's; here a click applies the rules again and the spin buttons step in the ranges.
-TEST_F(SettingsDialogTest, EnablesFollowTheClickedBoxesAndTheSpinsStepInTheTimeOutRanges) {
+// Which stored hot keys are replaced is ProgramOptionsTest's; here the replacement is shown and said.
+TEST_F(SettingsDialogTest, EnablesFollowTheClickedBoxesTheSpinsStepInTheRangesAndABadHotKeyIsReplaced) {
+    ASSERT_TRUE(Settings::WriteInts({{"HonKeyKey", 'K'}, {"HonKeyModifier", 0}}));
     const HWND dialog = Show();
     ASSERT_NE(dialog, nullptr);
     const auto enabled = [&](int id) { return test::IsItemEnabled(dialog, id); };
@@ -179,6 +168,11 @@ TEST_F(SettingsDialogTest, EnablesFollowTheClickedBoxesAndTheSpinsStepInTheTimeO
         EXPECT_EQ(low, minimum) << spin;
         EXPECT_EQ(high, maximum) << spin;
     }
+    ChoosePage(dialog, SettingsDialog::kAutofillPage);
+    EXPECT_EQ(HotKeyOf(dialog), MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_ALT));
+    EXPECT_TRUE(IsShown(dialog, IDC_SETTINGS_HOTKEY_NOTE));
+    EXPECT_EQ(test::ItemTextOf(dialog, IDC_SETTINGS_HOTKEY_NOTE),
+              LanguagePack::Instance().getString(IDS_SETTINGS_HOTKEY_REPLACED));
     Close(dialog, IDCANCEL);
 }
 
