@@ -1,7 +1,6 @@
 #include "cli/AddCommand.h"
 
 #include "tests/cli/CliFixture.h"
-#include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -62,33 +61,4 @@ TEST_F(AddCommandTest, TheValueFromStandardInputFollowsThePasswordLine) {
     const auto database = Load(m_path);
     EXPECT_EQ(database->At(0)->At(0)->At(0)->Value(), "-----BEGIN-----\nAAAA\n");
     EXPECT_EQ(database->At(0)->At(0)->At(1)->Value(), "pw\nvalue");
-}
-
-TEST_F(AddCommandTest, TextsADatabaseCannotHoldAreRefusedAndNothingChanges) {
-    const std::string before = test::ReadFileBytes(m_path);
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network/Router/Key", "--value-stdin"}, std::string("pw\nab\0cd", 8)), 64,
-                       "the value contains a NUL byte, which a database cannot hold");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network/Router/Key", "--value-stdin"}, "pw\nwindows\r\nline\n"), 64,
-                       "the value contains a carriage return");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network/Router/Key", "--value", "a\rb"}), 64, "the value contains");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network/Router/Key", "--comment", "a\rb"}), 64, "the comment contains");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network/Ro\ruter"}), 64, "the name \"Ro\\ruter\" contains");
-    EXPECT_EQ(test::ReadFileBytes(m_path), before);
-}
-
-TEST_F(AddCommandTest, WrongCombinationsAndTakenNamesAreUsageErrors) {
-    Add(m_path, {"Network/Router/Pass"});
-    const std::string before = test::ReadFileBytes(m_path);
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Work", "--value", "x"}), 64, "--value is for items only");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Work/Card", "--type", "password"}), 64, "--type is for items only");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Work/Card", "--hidden"}), 64, "--hidden is for items only");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network/Router/X", "--value", "a", "--value-stdin"}), 64,
-                       "either --value or --value-stdin");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network/Router/X", "--type", "file"}), 64, "come only from imports");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network"}), 64, "there is already a group \"Network\"");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network/Router"}), 64, "there is already a passcard \"Network/Router\"");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network/Router/Pass"}), 64, "there is already an item");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Nowhere/Card"}), 64, "no group \"Nowhere\"");
-    EXPECT_CLI_FAILURE(Run({"add", m_path, "Network/Switch/Pass"}), 64, "no passcard \"Network/Switch\"");
-    EXPECT_EQ(test::ReadFileBytes(m_path), before);
 }

@@ -1,17 +1,31 @@
 #include "cli/CliApplication.h"
 
 #include "tests/cli/CliFixture.h"
+#include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 using namespace vaultlet;
-using test::CliRun;
+using test::ProcessResult;
 
 namespace {
 
-class CliApplicationTest : public test::CliFixture {};
+class CliApplicationTest : public test::CliFixture {
+protected:
+    // "@NAME" stands for the file NAME in the test's folder, up to a quote or the end of the text.
+    std::string InFolder(std::string text) const {
+        for (std::size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+            const std::size_t end = std::min(text.find('"', at), text.size());
+            const std::string file = Path(text.substr(at + 1, end - at - 1));
+            text.replace(at, end - at, file);
+            at += file.size();
+        }
+        return text;
+    }
+};
 
 // An output that refuses every byte, like a full disk behind a redirection.
 class FullBuffer : public std::streambuf {
@@ -22,46 +36,162 @@ protected:
 } // namespace
 
 TEST_F(CliApplicationTest, HelpAndVersionGoToStandardOutput) {
-    const CliRun help = m_cli.Run({"--help"});
+    const ProcessResult help = RunPlain({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
-    EXPECT_EQ(help.out.rfind("Usage: vaultlet-cli [--help] [--version] [--password-stdin] COMMAND [ARGS]\n", 0), 0u);
+    EXPECT_EQ(help.out.rfind("Usage: vaultlet-cli [--help] [--version] "
+                             "[--password-stdin] COMMAND [ARGS]\n",
+                             0),
+              0u);
     // Every command with its arguments, then the notes.
     EXPECT_NE(help.out.find("\n  info FILE\n  ls FILE [PATH] [--reveal]\n"), std::string::npos) << help.out;
     EXPECT_NE(help.out.find("64 usage error"), std::string::npos);
-    const CliRun commandHelp = m_cli.Run({"rm", "--help"});
+    const ProcessResult commandHelp = RunPlain({"rm", "--help"});
     EXPECT_EQ(commandHelp.status, 0);
     EXPECT_EQ(commandHelp.out.rfind("Usage: vaultlet-cli rm FILE PATH\n", 0), 0u);
 
-    const CliRun version = m_cli.Run({"--version"});
+    const ProcessResult version = RunPlain({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("vaultlet-cli ", 0), 0u);
     EXPECT_EQ(version.out.back(), '\n');
 }
 
-TEST_F(CliApplicationTest, CommandLineMistakesAreUsageErrorsOnOneLine) {
-    EXPECT_CLI_FAILURE(m_cli.Run({}), 64, "no command given (see vaultlet-cli --help)");
-    EXPECT_CLI_FAILURE(m_cli.Run({"--password-stdin"}), 64, "no command given");
-    EXPECT_CLI_FAILURE(m_cli.Run({"list"}), 64, "unknown command \"list\"");
-    EXPECT_CLI_FAILURE(m_cli.Run({"--verbose", "info"}), 64, "unknown option --verbose");
-    EXPECT_CLI_FAILURE(m_cli.Run({"info"}), 64, "missing arguments; usage: vaultlet-cli info FILE");
-    EXPECT_CLI_FAILURE(m_cli.Run({"info", "a", "b"}), 64, "unexpected argument \"b\"");
-    EXPECT_CLI_FAILURE(m_cli.Run({"info", "a", "--reveal"}), 64, "unknown option --reveal");
-    // Even a password given as an argument is just an unknown option.
-    EXPECT_CLI_FAILURE(m_cli.Run({"ls", "a", "--password", "secret"}), 64, "unknown option --password");
-    EXPECT_CLI_FAILURE(m_cli.Run({"list\nmore"}), 64, "unknown command \"list\\nmore\"");
+// Every command's mistakes and every load result, against one database and a few files that are
+// none: each exits with its status and one line on standard error, and no file is written.
+TEST_F(CliApplicationTest, EveryFailureIsOneLineWithItsStatusAndChangesNoFile) {
+    const std::string db = MakeDatabase("db");
+    Add(db, {"Internet/Mail"});
+    Add(db, {"Internet/Mail/Password", "--type", "password", "--value", "old"});
+    const std::string bytes = test::ReadFileBytes(db);
+    std::string unknownCipher = bytes;
+    unknownCipher[16] = 7;
+    for (const auto& [name, content] : {std::pair<const char*, std::string>{"cut", bytes.substr(0, bytes.size() - 3)},
+                                        {"short", bytes.substr(0, 48)},
+                                        {"empty", ""},
+                                        {"text", std::string(100, 'x')},
+                                        {"unknown", unknownCipher},
+                                        {"other", bytes}}) {
+        ASSERT_TRUE(test::WriteFileBytes(Path(name), content));
+    }
+    const std::vector<std::string> files = m_dir.List();
+    const std::string keepass1 = test::DataPath("KeePass1Export.xml");
+    const std::string longName(256, 'n');
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        std::string message;
+        std::string input = "pw\n";
+    } cases[] = {
+        {{}, 64, "no command given (see vaultlet-cli --help)"},
+        {{"list\nmore"}, 64, "unknown command \"list\\nmore\" (see vaultlet-cli --help)"},
+        {{"--verbose", "info"}, 64, "unknown option --verbose"},
+        {{"info"}, 64, "missing arguments; usage: vaultlet-cli info FILE"},
+        {{"info", "a", "b"}, 64, "unexpected argument \"b\"; usage: vaultlet-cli info FILE"},
+        {{"info", "a", "--reveal"}, 64, "unknown option --reveal"},
+        // Even a password given as an argument is just an unknown option.
+        {{"ls", "a", "--password", "secret"}, 64, "unknown option --password"},
+        {{"ls", "@db"}, 1, "wrong password for \"@db\"", "Pw\n"},
+        {{"ls", "@db"}, 1, "wrong password", "\n"},
+        {{"ls", "@cut"}, 2, "\"@cut\" is not a Vaultlet database, or it is damaged"},
+        {{"ls", "@empty"}, 2, "is not a Vaultlet database"},
+        {{"ls", "@missing"}, 3, "cannot open \"@missing\""},
+        {{"ls", "@unknown"}, 5, "\"@unknown\" uses a cipher this program does not know (id 7)"},
+        {{"ls", "@db", "Internet/mail"}, 64, "no passcard \"Internet/mail\""},
+        {{"ls", "@db", "a", "b"}, 64, "unexpected argument \"b\"; usage: vaultlet-cli ls FILE"},
+        // info reads the header itself.
+        {{"info", "@missing"}, 3, "cannot open"},
+        {{"info", "@"}, 3, "cannot open"},
+        {{"info", "@short"}, 2, "\"@short\" is not a Vaultlet database, or it is damaged"},
+        {{"info", "@text"}, 2, "is not a Vaultlet database"},
+        {{"info", "@unknown"}, 5, "uses a cipher this program does not know (id 7)"},
+        {{"show", "@db", "Internet/Mail/Pin"}, 64, "no item \"Internet/Mail/Pin\""},
+        {{"show", "@db"}, 64, "missing arguments; usage: vaultlet-cli show FILE PATH [--reveal]"},
+        {{"rm", "@db", "Nowhere"}, 64, "no group \"Nowhere\""},
+        {{"rm", "@db"}, 64, "missing arguments; usage: vaultlet-cli rm FILE PATH"},
+        {{"add", "@db", "Internet/Mail/K", "--value-stdin"}, 64, "the value contains a NUL", std::string("pw\na\0", 5)},
+        {{"add", "@db", "Internet/Mail/K", "--value-stdin"}, 64, "a carriage return", "pw\nwindows\r\nline\n"},
+        {{"add", "@db", "Internet/Mail/Key", "--value", "a\rb"}, 64, "the value contains"},
+        {{"add", "@db", "Internet/Mail/Key", "--comment", "a\rb"}, 64, "the comment contains"},
+        {{"add", "@db", "Internet/Ma\ril"}, 64, "the name \"Ma\\ril\" contains"},
+        {{"add", "@db", "Work", "--value", "x"}, 64, "--value is for items only"},
+        {{"add", "@db", "Work/Card", "--type", "password"}, 64, "--type is for items only"},
+        {{"add", "@db", "Work/Card", "--hidden"}, 64, "--hidden is for items only"},
+        {{"add", "@db", "Internet/Mail/X", "--value", "a", "--value-stdin"}, 64, "either --value or --value-stdin"},
+        {{"add", "@db", "Internet/Mail/X", "--type", "file"}, 64, "come only from imports"},
+        {{"add", "@db", "Internet"}, 64, "there is already a group \"Internet\""},
+        {{"add", "@db", "Internet/Mail"}, 64, "there is already a passcard \"Internet/Mail\""},
+        {{"add", "@db", "Internet/Mail/Password"}, 64, "there is already an item"},
+        {{"add", "@db", "Nowhere/Card"}, 64, "no group \"Nowhere\""},
+        {{"add", "@db", "Internet/Shop/Pass"}, 64, "no passcard \"Internet/Shop\""},
+        {{"create", "@x", "--iterations", "0"}, 64, "--iterations must be a whole number from 1 to 1000000"},
+        {{"create", "@x", "--iterations", "1000001"}, 64, "from 1 to 1000000"},
+        {{"create", "@x", "--cipher", "AES256"}, 64, "unknown cipher \"AES256\""},
+        {{"create", "@x", "--name", ""}, 64, "the database name must not be empty"},
+        {{"create", "@.kvtdat"}, 64, "the database name must not be empty"},
+        {{"create", "@x", "--name", "a\rb"}, 64, "contains a carriage return"},
+        {{"create", "@x", "--name", longName}, 64, "longer than 255 characters"},
+        {{"create", "@x"}, 64, "standard input ended before a password line", ""},
+        {{"create", "@x"}, 64, "the password must not be empty", "\n"},
+        {{"create", "@db", "--iterations", "1"}, 64, "already exists; add --force", "other\n"},
+        {{"create", "@missing/x", "--iterations", "1"}, 6, "could not save"},
+        {{"export", "@db", "document", "@db"}, 64, "is the database file itself"},
+        {{"export", "@db", "csv", "-"}, 64, "unknown export format \"csv\" (document, xml or html)"},
+        {{"export", "@db", "document", "-", "--node", "Internet"}, 64, "--node does not apply to the document"},
+        {{"export", "@db", "xml", "-", "--node", "Internet/Nope"}, 64, "no passcard \"Internet/Nope\""},
+        {{"export", "@db", "document", "@missing/out.xml"}, 6, "could not write \"@missing/out.xml\""},
+        {{"import", "@db", "keepass2", keepass1},
+         7,
+         "\"" + keepass1 + "\": Error while importing \"KeePass 2 XML\" file."},
+        {{"import", "@db", "xml", "@missing.xml"}, 7, "Error while importing \"Quillmoth Keyhaven XML\" file."},
+        {{"import", "@db", "csv", "@x.csv"}, 64, "unknown import format \"csv\" (xml, keepass2 or keepass1)"},
+        {{"import", "@db", "xml", ""}, 64, "IN must name a file"},
+        {{"merge", "@db", "@missing"}, 3, "cannot open"},
+        {{"merge", "@db", "@other", "--base", "@text"}, 2, "not a Vaultlet database"},
+        {{"merge", "@db"}, 64, "usage: vaultlet-cli merge FILE OTHER [--base BASE]"},
+        {{"merge", "@db", "@other", "--base="}, 64, "must name files"},
+        {{"generate", "--type", "Symbols"}, 64, "--type takes numbers, hex, letters, mixed, symbols, not \"Symbols\""},
+        {{"generate", "--case", "Lower"}, 64, "--case takes lower, upper, mixed"},
+        {{"generate", "--length", "0"}, 64, "--length must be a whole number from 1 to 4096"},
+        {{"generate", "--count", "10001"}, 64, "--count must be a whole number from 1 to"},
+        {{"generate", "extra"}, 64, "unexpected argument \"extra\""},
+        {{"audit", "@db"}, 8, "wrong password", "PW\n"},
+        {{"audit", "@db", "--expiring-days", "-1"}, 64, "--expiring-days"},
+        {{"passwd", "@db"}, 64, "standard input ended before a password line"},
+        {{"passwd", "@db"}, 64, "the password must not be empty", "pw\n\n"},
+        {{"set-cipher", "@db", "des"}, 64, "unknown cipher \"des\" (aes256, aes128, twofish or blowfish)"},
+    };
+    for (const auto& each : cases) {
+        std::vector<std::string> arguments;
+        for (const std::string& argument : each.arguments) {
+            arguments.push_back(InFolder(argument));
+        }
+        SCOPED_TRACE(each.message);
+        EXPECT_CLI_FAILURE(Run(arguments, each.input), each.status, InFolder(each.message));
+    }
+    EXPECT_EQ(test::ReadFileBytes(db), bytes);
+    EXPECT_EQ(m_dir.List(), files);
+}
+
+// Mistakes in the arguments are reported before the password is asked.
+TEST_F(CliApplicationTest, ArgumentsAreCheckedBeforeThePasswordIsAsked) {
+    const std::string db = MakeDatabase();
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"ls", db, "a//b"}, {"set-cipher", db, "des"}, {"add", db, "Work", "--hidden"}}) {
+        EXPECT_EQ(RunTyped(arguments, {"pw"}).status, 64) << arguments[0];
+        EXPECT_TRUE(m_terminal.prompts.empty()) << arguments[0];
+    }
 }
 
 TEST_F(CliApplicationTest, PasswordStdinWorksBeforeOrAfterTheCommand) {
     const std::string path = MakeDatabase();
-    EXPECT_EQ(m_cli.Run({"--password-stdin", "ls", path, "Internet"}, "pw\n").status, 0);
-    EXPECT_EQ(m_cli.Run({"ls", path, "--password-stdin"}, "pw\n").status, 0);
+    EXPECT_EQ(RunPlain({"--password-stdin", "ls", path, "Internet"}, "pw\n").status, 0);
+    EXPECT_EQ(RunPlain({"ls", path, "--password-stdin"}, "pw\n").status, 0);
     // Without it the terminal is asked, and standard input is left alone.
-    const CliRun typed = RunTyped({"ls", path}, {"pw"}, "not the password\n");
+    const ProcessResult typed = RunTyped({"ls", path}, {"pw"}, "not the password\n");
     EXPECT_EQ(typed.status, 0) << typed.err;
-    EXPECT_EQ(m_cli.terminal.prompts, std::vector<std::string>{"Password for \"" + path + "\": "});
-    m_cli.terminal.present = false;
-    EXPECT_CLI_FAILURE(m_cli.Run({"ls", path}), 64, "no terminal to ask for the password");
+    EXPECT_EQ(m_terminal.prompts, std::vector<std::string>{"Password for \"" + path + "\": "});
+    m_terminal.present = false;
+    EXPECT_CLI_FAILURE(RunPlain({"ls", path}), 64, "no terminal to ask for the password");
 }
 
 TEST_F(CliApplicationTest, OutputThatCannotBeWrittenFailsTheRun) {
@@ -69,8 +199,7 @@ TEST_F(CliApplicationTest, OutputThatCannotBeWrittenFailsTheRun) {
     std::ostream out(&full);
     std::istringstream in;
     std::ostringstream err;
-    test::FakeTerminal terminal;
-    CliApplication application(in, out, err, terminal, FileSystem::Real());
+    CliApplication application(in, out, err, m_terminal, FileSystem::Real());
     const std::vector<std::string_view> arguments = {"generate"};
     EXPECT_EQ(application.Run(arguments), 6);
     EXPECT_EQ(err.str(), "vaultlet-cli: could not write to standard output\n");

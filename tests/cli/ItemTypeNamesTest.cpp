@@ -8,13 +8,10 @@
 using namespace vaultlet;
 
 TEST(ItemTypeNamesTest, NamesMatchIgnoringCaseBlanksAndDashes) {
-    EXPECT_EQ(ItemTypeNames::Pickable("password"), ItemType::Password);
     EXPECT_EQ(ItemTypeNames::Pickable("Card Number"), ItemType::CardNumber);
     EXPECT_EQ(ItemTypeNames::Pickable("card-number"), ItemType::CardNumber);
     EXPECT_EQ(ItemTypeNames::Pickable("CARD_NUMBER"), ItemType::CardNumber);
-    EXPECT_EQ(ItemTypeNames::Pickable("key-passphrase"), ItemType::KeyPassphrase);
     EXPECT_EQ(ItemTypeNames::Pickable("URL"), ItemType::Url);
-    EXPECT_EQ(ItemTypeNames::Pickable("custom"), ItemType::Custom);
 }
 
 TEST(ItemTypeNamesTest, EveryPickableTypeOfTheProgramHasANameAndNoOtherIsAccepted) {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 using namespace vaultlet;
-using test::CliRun;
 
 namespace {
 
@@ -37,14 +36,4 @@ TEST_F(LsCommandTest, ListsTheChildrenOfTheDatabaseAGroupOrAPasscard) {
                                                                     "Password: s3cret\n"
                                                                     "Note: line one\\nline two\n");
     EXPECT_EQ(Run({"ls", m_path, "Internet/Mail/Password"}).out, "Password: **********\n");
-}
-
-TEST_F(LsCommandTest, AMissingNodePrintsNothing) {
-    const CliRun missing = Run({"ls", m_path, "Internet/mail"});
-    EXPECT_CLI_FAILURE(missing, 64, "no passcard \"Internet/mail\"");
-    EXPECT_EQ(missing.out, "");
-    // A bad path is reported before the password is asked for.
-    EXPECT_CLI_FAILURE(RunTyped({"ls", m_path, "a//b"}, {"pw"}), 64, "empty name");
-    EXPECT_TRUE(m_cli.terminal.prompts.empty());
-    EXPECT_CLI_FAILURE(Run({"ls", m_path, "a", "b"}), 64, "unexpected argument \"b\"; usage: vaultlet-cli ls FILE");
 }

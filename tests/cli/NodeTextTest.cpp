@@ -17,23 +17,6 @@ protected:
 
 } // namespace
 
-TEST_F(NodeTextTest, ListLinesShowNamesAndMaskHiddenValues) {
-    Group group("Mail\nbox");
-    EXPECT_EQ(Text(NodeText::ListLine(group, false)), "Mail\\nbox\n");
-    Item item;
-    item.SetName("PIN");
-    item.SetValue("1234");
-    EXPECT_EQ(Text(NodeText::ListLine(item, false)), "PIN: 1234\n");
-    item.SetHidden(true);
-    EXPECT_EQ(Text(NodeText::ListLine(item, false)), "PIN: **********\n");
-    EXPECT_EQ(Text(NodeText::ListLine(item, true)), "PIN: 1234\n");
-    // A hidden empty value is masked too: the mask must not tell the length.
-    item.SetValue("");
-    EXPECT_EQ(Text(NodeText::ListLine(item, false)), "PIN: **********\n");
-    item.SetValue("two\r\nlines");
-    EXPECT_EQ(Text(NodeText::ListLine(item, true)), "PIN: two\\r\\nlines\n");
-}
-
 TEST_F(NodeTextTest, TimesAreUtcCalendarTimes) {
     EXPECT_EQ(NodeText::FormatUtc(0), "1970-01-01 00:00:00 UTC");
     EXPECT_EQ(NodeText::FormatUtc(kNow), "2023-11-14 22:13:20 UTC");

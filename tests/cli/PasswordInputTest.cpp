@@ -1,6 +1,6 @@
 #include "cli/PasswordInput.h"
 
-#include "tests/cli/CliHarness.h"
+#include "tests/cli/CliFixture.h"
 #include "tests/cli/UsageError.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,8 @@ TEST(PasswordInputTest, TheTerminalIsAskedOnceForAnExistingPasswordAndTwiceForAN
     EXPECT_EQ(UsageErrorOf([&] { passwords.Existing("Password: "); }), "no password entered");
     terminal.present = false;
     EXPECT_EQ(UsageErrorOf([&] { passwords.Existing("Password: "); }),
-              "no terminal to ask for the password; give it on standard input with --password-stdin");
+              "no terminal to ask for the password; give it on standard input "
+              "with --password-stdin");
 }
 
 TEST(PasswordInputTest, ANewPasswordMustKeepEveryCharacterAnExistingOneIsTriedAsItCame) {
@@ -44,7 +45,8 @@ TEST(PasswordInputTest, ANewPasswordMustKeepEveryCharacterAnExistingOneIsTriedAs
     PasswordInput passwords(false, in, terminal);
     terminal.answers = {"?mega", "?mega", "?mega"};
     EXPECT_EQ(UsageErrorOf([&] { passwords.New("New: ", "Again: "); }),
-              "the password contains characters that this system cannot keep exactly; use other characters");
+              "the password contains characters that this system cannot keep "
+              "exactly; use other characters");
     EXPECT_EQ(terminal.prompts, std::vector<std::string>{"New: "});
     EXPECT_EQ(passwords.Existing("Password: "), "?mega");
 }

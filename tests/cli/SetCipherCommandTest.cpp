@@ -1,7 +1,6 @@
 #include "cli/SetCipherCommand.h"
 
 #include "tests/cli/CliFixture.h"
-#include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +19,4 @@ TEST_F(SetCipherCommandTest, EachNameChoosesItsCipher) {
         ASSERT_EQ(Run({"set-cipher", path, name}).status, 0) << name;
         EXPECT_EQ(Load(path)->CipherId(), id);
     }
-}
-
-TEST_F(SetCipherCommandTest, AnUnknownCipherIsRefusedBeforeThePasswordIsAsked) {
-    const std::string path = MakeDatabase();
-    const std::string before = test::ReadFileBytes(path);
-    EXPECT_CLI_FAILURE(RunTyped({"set-cipher", path, "des"}, {"pw"}), 64,
-                       "unknown cipher \"des\" (aes256, aes128, twofish or blowfish)");
-    EXPECT_TRUE(m_cli.terminal.prompts.empty());
-    EXPECT_EQ(test::ReadFileBytes(path), before);
 }

@@ -1,9 +1,8 @@
 #include "cli/StorableText.h"
 
-#include "core/EncryptedDatabase.h"
+#include "tests/cli/CliFixture.h"
 #include "tests/cli/UsageError.h"
-#include "tests/support/ModelFixture.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/DatabaseFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,7 @@ using namespace vaultlet;
 
 namespace {
 
-class StorableTextTest : public test::ModelFixture {};
+class StorableTextTest : public test::CliFixture {};
 
 // The message of the refusal, or "" when the text is accepted.
 std::string MessageFor(std::string_view text) {
@@ -31,36 +30,27 @@ TEST_F(StorableTextTest, NulAndCarriageReturnAreRefusedWithTheReason) {
 // Whatever is accepted must come back from the file exactly: every single byte between two letters,
 // one item each, through a real save and load.
 TEST_F(StorableTextTest, EveryAcceptedByteSurvivesSavingAndLoading) {
-    test::TempDir dir;
-    const std::string path = dir.File("bytes.kvtdat");
-    EncryptedDatabase database;
-    database.SetName("bytes");
-    database.SetPassword("pw");
-    database.SetKeyIterations(1);
-    auto group = std::make_unique<Group>("g");
-    auto passcard = std::make_unique<Passcard>();
+    const std::string path = MakeDatabase();
     std::vector<std::string> accepted;
-    for (int byte = 0; byte < 256; ++byte) {
-        const std::string value = std::string("a") + static_cast<char>(byte) + "b";
-        if (MessageFor(value).empty()) {
-            auto item = std::make_unique<Item>();
-            item->SetName(std::to_string(byte));
-            item->SetValue(value);
-            passcard->Add(std::move(item));
-            accepted.push_back(value);
+    const auto addEveryAcceptedByte = [&](EncryptedDatabase& database) {
+        auto passcard = std::make_unique<Passcard>();
+        for (int byte = 0; byte < 256; ++byte) {
+            const std::string value = std::string("a") + static_cast<char>(byte) + "b";
+            if (MessageFor(value).empty()) {
+                auto item = std::make_unique<Item>();
+                item->SetValue(value);
+                passcard->Add(std::move(item));
+                accepted.push_back(value);
+            }
         }
-    }
+        database.At(0)->Add(std::move(passcard));
+    };
+    ASSERT_TRUE(test::ChangeDatabaseFile(path, addEveryAcceptedByte, kPassword));
     ASSERT_GE(accepted.size(), 126u); // at least every ASCII character but NUL and CR
-    group->Add(std::move(passcard));
-    database.Add(std::move(group));
-    ASSERT_TRUE(database.Save(path));
-
-    EncryptedDatabase loaded;
-    loaded.SetPassword("pw");
-    ASSERT_EQ(loaded.Load(path), LoadResult::Loaded);
-    const Passcard& back = *loaded.At(0)->At(0);
+    const auto loaded = Load(path);
+    const Passcard& back = *loaded->At(0)->At(0);
     ASSERT_EQ(back.Count(), accepted.size());
     for (std::size_t i = 0; i < accepted.size(); ++i) {
-        EXPECT_EQ(back.At(i)->Value(), accepted[i]) << "item " << back.At(i)->Name().Viewed();
+        EXPECT_EQ(back.At(i)->Value(), accepted[i]) << "item " << i;
     }
 }

@@ -42,8 +42,9 @@ TEST_F(CliWindowsTest, AFileThatCannotBeReplacedIsLeftAsItWas) {
     {
         HeldFile held(db, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_NE(held.Get(), INVALID_HANDLE_VALUE);
-        ExpectFailure(Cli({"--password-stdin", "add", db, "Lost"}, "pw\n"), 6, "the file on disk is as it was before");
-        ExpectFailure(Cli({"--password-stdin", "set-cipher", db, "blowfish"}, "pw\n"), 6, "could not save");
+        EXPECT_CLI_FAILURE(Cli({"--password-stdin", "add", db, "Lost"}, "pw\n"), 6,
+                           "the file on disk is as it was before");
+        EXPECT_CLI_FAILURE(Cli({"--password-stdin", "set-cipher", db, "blowfish"}, "pw\n"), 6, "could not save");
         EXPECT_EQ(test::ReadFileBytes(db), before);
     }
     EXPECT_EQ(m_dir.List(), std::vector<std::string>{"db.kvtdat"});
@@ -54,12 +55,12 @@ TEST_F(CliWindowsTest, ANewPasswordTheCodePageCannotHoldIsRefused) {
     // U+03A9 (Greek capital omega) is in no Western ANSI code page; a best-fit conversion would make
     // it "O", and "Omega" would then open the file too.
     const std::string omega = "\xCE\xA9mega\n";
-    ExpectFailure(Cli({"--password-stdin", "create", Path("omega.kvtdat"), "--iterations", "1"}, omega), 64,
-                  "cannot keep exactly");
+    EXPECT_CLI_FAILURE(Cli({"--password-stdin", "create", Path("omega.kvtdat"), "--iterations", "1"}, omega), 64,
+                       "cannot keep exactly");
     EXPECT_TRUE(m_dir.List().empty());
 
     const std::string db = MakeDatabase("db.kvtdat");
     const std::string before = test::ReadFileBytes(db);
-    ExpectFailure(Cli({"--password-stdin", "passwd", db}, "pw\n" + omega), 64, "cannot keep exactly");
+    EXPECT_CLI_FAILURE(Cli({"--password-stdin", "passwd", db}, "pw\n" + omega), 64, "cannot keep exactly");
     EXPECT_EQ(test::ReadFileBytes(db), before);
 }
