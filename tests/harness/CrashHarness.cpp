@@ -1,10 +1,10 @@
 // A stand-in program for the crash reporter's tests: it enters like Vaultlet.exe does (crash-report
 // mode or an installed reporter) and then crashes the way its argument asks:
-//   main        an access violation on the main thread, with a secret in registers and on the stack
+//   main        an access violation on the main thread, with a secret in registers and on the stack,
+//               and a secret the program copied standing on the clipboard
 //   values      an access violation with small values (characters of a password), the address of
 //               a heap block, of the program's code and of the stack in registers
 //   data        a jump into data memory that holds the secret
-//   clipboard   an access violation while a secret the program copied stands on the clipboard
 //   throw       a C++ exception leaving the worker thread "CheckUpdateThread"
 //   twothreads  two worker threads faulting at the same moment
 // Started as `/crash_report FILE` (the reporter's relaunch), it appends its command line to the file
@@ -80,16 +80,6 @@ void Record(const std::string&, const std::string&) {
                  : "rax", "rbx", "rcx", "rdx", "rsi", "memory");
 }
 
-// The copy goes through the program's clipboard keeper, as a copy from the main window does.
-[[gnu::noinline]] void FaultWithASecretOnTheClipboard() {
-    const HWND owner =
-        CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    vaultlet::SecretClipboard keeper(owner, 1);
-    if (keeper.Copy(kSecretText)) {
-        WriteUnmapped();
-    }
-}
-
 void JumpIntoData() {
     auto* data = static_cast<std::uint64_t*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     for (int index = 0; index < 512; ++index) {
@@ -143,11 +133,14 @@ int main() {
     }
     const std::string mode = commandLine.Tokens().size() > 1 ? commandLine.Tokens()[1] : "";
     if (mode == "main") {
-        FaultHoldingSecret();
+        // The copy goes through the program's clipboard keeper, as a copy from the main window does.
+        const HWND owner = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        vaultlet::SecretClipboard keeper(owner, 1);
+        if (keeper.Copy(kSecretText)) {
+            FaultHoldingSecret();
+        }
     } else if (mode == "values") {
         FaultHoldingValues();
-    } else if (mode == "clipboard") {
-        FaultWithASecretOnTheClipboard();
     } else if (mode == "data") {
         JumpIntoData();
     } else if (mode == "throw" || mode == "twothreads") {

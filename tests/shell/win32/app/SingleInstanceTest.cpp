@@ -95,28 +95,3 @@ TEST(SingleInstanceTest, TheWaitForTheRunningCopyEndsWithItOrAfterTheTimeOut) {
     running.reset();
     EXPECT_TRUE(restarting.WaitForRunningCopyToEnd(10000));
 }
-
-// A running copy of another user, or one started as administrator, owns an event this start may not open:
-// it must not count as the first copy, nor as one that can hand its request over.
-TEST(SingleInstanceTest, AnEventThisStartMayNotOpenMeansACopyRunsUnderAnotherAccount) {
-    const std::string name = TestEventName("elsewhere");
-    // An empty access list grants nobody anything, as another account's event does to this one.
-    SECURITY_DESCRIPTOR descriptor{};
-    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    ACL nobody{};
-    InitializeAcl(&nobody, sizeof nobody, ACL_REVISION);
-    SetSecurityDescriptorDacl(&descriptor, TRUE, &nobody, FALSE);
-    SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
-    HANDLE foreign = CreateEventA(&attributes, FALSE, FALSE, name.c_str());
-    ASSERT_NE(foreign, nullptr);
-
-    const SingleInstance start(name);
-    EXPECT_TRUE(start.RunsElsewhere());
-    EXPECT_FALSE(start.IsFirst());
-    CloseHandle(foreign);
-
-    const SingleInstance first(name);
-    const SingleInstance second(name);
-    EXPECT_FALSE(first.RunsElsewhere() || second.RunsElsewhere()) << "an event of this account is opened";
-    EXPECT_TRUE(first.IsFirst());
-}

@@ -69,49 +69,56 @@ protected:
 
     static EncryptedDatabase& Open() { return *CurrentDatabase::Get(); }
 
-    // Waits for the command's file dialog, picks the filter (counting from 1) and enters the path.
-    static void ChooseFile(const test::ModalThread& run, int filterIndex, const std::string& path) {
+    // Runs the command on a thread of its own, hands its file dialog to `answer` and returns the
+    // command's result once it has ended.
+    static INT_PTR Run(const std::function<INT_PTR()>& command, const std::function<void(HWND)>& answer) {
+        test::ModalThread run(command);
         const HWND dialog = run.WaitForDialogWhere(test::IsFileDialog);
-        ASSERT_NE(dialog, nullptr);
-        if (filterIndex != 1) {
-            test::ChooseComboItem(dialog, cmb1, filterIndex - 1);
-            // The dialog takes the filter when the choice is ended, as a closing drop-down list
-            // ends it.
-            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, cmb1)));
-            ASSERT_TRUE(test::WaitUntil([&] { return test::ComboSelectionOf(dialog, cmb1) == filterIndex - 1; }));
+        EXPECT_NE(dialog, nullptr);
+        if (dialog != nullptr) {
+            answer(dialog);
         }
-        test::TypeFileName(dialog, path);
+        EXPECT_TRUE(run.WaitForEnd());
+        return run.Result();
     }
-
-    static void CancelDialog(const test::ModalThread& run) {
-        const HWND dialog = run.WaitForDialogWhere(test::IsFileDialog);
-        ASSERT_NE(dialog, nullptr);
-        test::Click(dialog, IDCANCEL);
+    // An answer that picks the filter (counting from 1) and enters the path.
+    static std::function<void(HWND)> Choose(int filterIndex, const std::string& path) {
+        return [=](HWND dialog) {
+            if (filterIndex != 1) {
+                test::ChooseComboItem(dialog, cmb1, filterIndex - 1);
+                // The dialog takes the filter when the choice is ended, as a closing drop-down list
+                // ends it.
+                PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dialog, cmb1)));
+                EXPECT_TRUE(test::WaitUntil([&] { return test::ComboSelectionOf(dialog, cmb1) == filterIndex - 1; }));
+            }
+            test::TypeFileName(dialog, path);
+        };
     }
+    static void Cancel(HWND dialog) { test::Click(dialog, IDCANCEL); }
 
     // The export of the open database (node null) or one of its nodes, run through the command.
-    void ExportThroughDialog(const ModelNode* node, int filterIndex, const std::string& path) {
-        test::ModalThread run([node] {
-            if (node == nullptr) {
-                ExportDatabaseCommand(nullptr);
-            } else {
-                ExportItemCommand(nullptr, [node] { return node; });
-            }
+    static void ExportThroughDialog(const ModelNode* node, int filterIndex, const std::string& path) {
+        Run(node == nullptr ? ExportDatabase : ExportItemOf([node] { return node; }), Choose(filterIndex, path));
+    }
+    static INT_PTR ExportDatabase() {
+        ExportDatabaseCommand(nullptr);
+        return 0;
+    }
+    static std::function<INT_PTR()> ExportItemOf(const SelectedNode& selection) {
+        return [selection] {
+            ExportItemCommand(nullptr, selection);
             return INT_PTR{0};
-        });
-        ChooseFile(run, filterIndex, path);
-        ASSERT_TRUE(run.WaitForEnd());
+        };
     }
 
-    // Runs the import command up to its end; the result and how often the tree was rebuilt.
-    bool ImportThroughDialog(int filterIndex, const std::string& path, int& rebuilds) {
+    // Runs the import command up to its end; the result, and how often the tree was rebuilt added to
+    // `rebuilds`.
+    static bool ImportThroughDialog(const std::function<void(HWND)>& answer, int& rebuilds) {
         std::atomic<int> rebuilt{0};
-        test::ModalThread run([&] { return INT_PTR{ImportCommand(nullptr, [&] { ++rebuilt; })}; });
-        ChooseFile(run, filterIndex, path);
-        EXPECT_TRUE(run.WaitForEnd());
-        rebuilds = rebuilt;
-        return run.Result() != 0;
+        const INT_PTR result = Run([&] { return INT_PTR{ImportCommand(nullptr, [&] { ++rebuilt; })}; }, answer);
+        rebuilds += rebuilt;
+        return result != 0;
     }
 
     test::TempDir m_dir;
@@ -146,14 +153,7 @@ TEST_F(ExchangeCommandTest, ExportWritesWhatTheChosenFormatWritesForTheDatabaseO
 }
 
 TEST_F(ExchangeCommandTest, ExportThatIsCancelledOrCannotBeWrittenLeavesNoFile) {
-    {
-        test::ModalThread run([] {
-            ExportDatabaseCommand(nullptr);
-            return INT_PTR{0};
-        });
-        CancelDialog(run);
-        ASSERT_TRUE(run.WaitForEnd());
-    }
+    Run(ExportDatabase, Cancel);
     EXPECT_TRUE(m_dir.List().empty());
     EXPECT_TRUE(Messages().empty());
 
@@ -185,7 +185,7 @@ TEST_F(ExchangeCommandTest, ImportMergesThroughTheChosenFilterAndReportsTheFiles
     ASSERT_EQ(expected.status, ImportOutcome::Status::Merged);
 
     int rebuilds = 0;
-    EXPECT_TRUE(ImportThroughDialog(kImportKeePass1, path, rebuilds));
+    EXPECT_TRUE(ImportThroughDialog(Choose(kImportKeePass1, path), rebuilds));
     EXPECT_EQ(rebuilds, 1);
     EXPECT_TRUE(ModifiedFlag::IsRaised());
     EXPECT_EQ(GroupNames(Open()), GroupNames(reference));
@@ -199,19 +199,14 @@ TEST_F(ExchangeCommandTest, ImportOfAnUnreadableOrEmptyFileOrACancelChangesNothi
     ASSERT_TRUE(test::WriteFileBytes(empty, "<pwlist><pwentry><title>only a title</title></pwentry></pwlist>"));
     int rebuilds = 0;
 
-    EXPECT_FALSE(ImportThroughDialog(kImportKeePass2, DataFile("KeePass1Export.xml"), rebuilds));
+    EXPECT_FALSE(ImportThroughDialog(Choose(kImportKeePass2, DataFile("KeePass1Export.xml")), rebuilds));
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0],
               FormatImportFailure(Text(IDS_IMPORT_FAILED), ImportFormatList().at(kImportKeePass2 - 1)->displayName()));
     EXPECT_EQ(MessageFlags()[0], static_cast<UINT>(MB_OK | MB_ICONSTOP));
 
-    EXPECT_FALSE(ImportThroughDialog(kImportKeePass1, empty, rebuilds));
-    {
-        test::ModalThread run([] { return INT_PTR{ImportCommand(nullptr, [] {})}; });
-        CancelDialog(run);
-        ASSERT_TRUE(run.WaitForEnd());
-        EXPECT_EQ(run.Result(), 0);
-    }
+    EXPECT_FALSE(ImportThroughDialog(Choose(kImportKeePass1, empty), rebuilds));
+    EXPECT_FALSE(ImportThroughDialog(Cancel, rebuilds));
     EXPECT_EQ(Messages().size(), 1u) << "no groups, no message";
     EXPECT_EQ(rebuilds, 0);
     EXPECT_EQ(GroupNames(Open()), before);
@@ -225,34 +220,23 @@ TEST_F(ExchangeCommandTest, ADatabaseOrSelectionReplacedDuringTheDialogStopsTheC
 
     // Export Item: the selection moved to another node while the dialog was up.
     std::atomic<const ModelNode*> selected{Open().At(0)->At(0)};
-    {
-        test::ModalThread run([&] {
-            ExportItemCommand(nullptr, [&] { return selected.load(); });
-            return INT_PTR{0};
-        });
-        const HWND dialog = run.WaitForDialogWhere(test::IsFileDialog);
-        ASSERT_NE(dialog, nullptr);
+    Run(ExportItemOf([&] { return selected.load(); }), [&](HWND dialog) {
         selected = Open().At(0)->At(1);
         test::TypeFileName(dialog, m_dir.File("item.xml"));
-        ASSERT_TRUE(run.WaitForEnd());
-    }
+    });
 
     // Export Database and Import: a log-off and new login put another database in place.
-    auto replaceDuringDialog = [&](const std::function<void()>& command, const std::string& path) {
-        test::ModalThread run([&] {
-            command();
-            return INT_PTR{0};
-        });
-        const HWND dialog = run.WaitForDialogWhere(test::IsFileDialog);
-        ASSERT_NE(dialog, nullptr);
-        auto replacement = std::make_unique<EncryptedDatabase>();
-        replacement->Add(std::make_unique<Group>("Other"));
-        CurrentDatabase::Set(std::move(replacement));
-        test::TypeFileName(dialog, path);
-        ASSERT_TRUE(run.WaitForEnd());
+    const auto replaceThenEnter = [](const std::string& path) {
+        return [path](HWND dialog) {
+            auto replacement = std::make_unique<EncryptedDatabase>();
+            replacement->Add(std::make_unique<Group>("Other"));
+            CurrentDatabase::Set(std::move(replacement));
+            test::TypeFileName(dialog, path);
+        };
     };
-    replaceDuringDialog([] { ExportDatabaseCommand(nullptr); }, m_dir.File("database.xml"));
-    replaceDuringDialog([] { ImportCommand(nullptr, [] {}); }, importFile);
+    Run(ExportDatabase, replaceThenEnter(m_dir.File("database.xml")));
+    int rebuilds = 0;
+    ImportThroughDialog(replaceThenEnter(importFile), rebuilds);
 
     EXPECT_EQ(m_dir.List(), files) << "nothing exported";
     EXPECT_EQ(GroupNames(Open()), std::vector<std::string>{"Other"}) << "nothing merged";

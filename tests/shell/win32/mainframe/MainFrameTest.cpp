@@ -56,7 +56,22 @@ protected:
         Send(WM_NOTIFY, IDC_MAIN_TREE, reinterpret_cast<LPARAM>(&drag));
         Send(WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
     }
+    // Runs the command's dialog with that field, types the text there and presses OK.
+    void Answer(int command, int field, const char* text) const {
+        Command(command);
+        const HWND dialog = DialogWith(field);
+        ASSERT_NE(dialog, nullptr) << command;
+        SetItemTextOf(dialog, field, text);
+        Click(dialog, IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    }
 };
+
+std::string MenuText(HMENU menu, UINT item, UINT flags = MF_BYCOMMAND) {
+    char text[128] = {};
+    GetMenuStringA(menu, item, text, sizeof text, flags);
+    return text;
+}
 
 int WidthOf(HWND window) {
     RECT place{};
@@ -332,9 +347,7 @@ TEST_F(MainFrameTest, AHandedOverFileIsCheckedThenOpenedThroughItsLoginWithItsOw
     EXPECT_EQ(TreeText(Root()), "Work");
     Send(WM_NULL); // the window has rebuilt its views
     ASSERT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY + 1);
-    char text[64] = {};
-    GetMenuStringA(bookmarks, ID_BOOKMARK_FIRST, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_STREQ(text, "HomeBanking\\Bank");
+    EXPECT_EQ(MenuText(bookmarks, ID_BOOKMARK_FIRST), "HomeBanking\\Bank");
 }
 
 // Which passcards the menu lists, in which order, is NodeEditingTest's.
@@ -345,9 +358,7 @@ TEST_F(MainFrameTest, BookmarksListTheMarkedPasscardsAndSelectThem) {
     SelectInTree(MailInTree());
     Send(WM_COMMAND, ID_BOOKMARKS_ADD);
     ASSERT_EQ(GetMenuItemCount(bookmarks), VAULTLET_BOOKMARKS_POS_FIRST_ENTRY + 1);
-    char text[64] = {};
-    GetMenuStringA(bookmarks, ID_BOOKMARK_FIRST, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_STREQ(text, "Internet\\Mail");
+    EXPECT_EQ(MenuText(bookmarks, ID_BOOKMARK_FIRST), "Internet\\Mail");
     EXPECT_TRUE(Mail().Bookmark());
 
     SelectInTree(Root());
@@ -405,19 +416,11 @@ TEST_F(MainFrameTest, EditCommandsGoThroughTheirDialogsAndTheTreeFollows) {
     EXPECT_NE(TreeView_GetSelection(m_tree), nullptr);
 
     // Adding through each dialog is the end-to-end test's; here the tree follows, and Edit renames.
-    const auto answer = [&](int command, int field, const char* text) {
-        Command(command);
-        const HWND dialog = DialogWith(field);
-        ASSERT_NE(dialog, nullptr) << command;
-        SetItemTextOf(dialog, field, text);
-        Click(dialog, IDOK);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-    };
     SelectInTree(Root());
-    answer(ID_EDIT_ADD, IDC_NAME_EDIT, "Travel"); // Ins on the database: a group
+    Answer(ID_EDIT_ADD, IDC_NAME_EDIT, "Travel"); // Ins on the database: a group
     EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Travel");
     EXPECT_EQ(TreeText(Child(Root(), 5)), "Travel");
-    answer(ID_EDIT_EDIT, IDC_NAME_EDIT, "Trips");
+    Answer(ID_EDIT_EDIT, IDC_NAME_EDIT, "Trips");
     EXPECT_EQ(TreeText(Child(Root(), 5)), "Trips");
     EXPECT_EQ(CurrentDatabase::Get()->At(5)->Name().Viewed(), "Trips");
 }
@@ -535,11 +538,7 @@ TEST_F(MainFrameTest, LanguageSwitchRetranslatesMenusPanesAndColumnsAndOffersOnl
     };
     ASSERT_NE(languages(), nullptr);
     ASSERT_EQ(GetMenuItemCount(languages()), 4);
-    const auto entry = [&](int index) {
-        char name[128] = {};
-        GetMenuStringA(languages(), ID_LANGUAGE_FIRST + index, name, sizeof name, MF_BYCOMMAND);
-        return std::string(name);
-    };
+    const auto entry = [&](int index) { return MenuText(languages(), ID_LANGUAGE_FIRST + index); };
     const auto greyed = [&](int index) {
         return (GetMenuState(languages(), ID_LANGUAGE_FIRST + index, MF_BYCOMMAND) & MF_GRAYED) != 0;
     };
@@ -562,15 +561,12 @@ TEST_F(MainFrameTest, LanguageSwitchRetranslatesMenusPanesAndColumnsAndOffersOnl
     Send(WM_COMMAND, ID_LANGUAGE_FIRST + 3);
     EXPECT_EQ(Settings::Read(setting::kLanguage), "Pirate");
     EXPECT_EQ(test::TextOf(title), "Map o' Cards");
-    char file[64] = {};
-    GetMenuStringA(GetMenu(m_frame), 0, file, sizeof file, MF_BYPOSITION);
-    EXPECT_STREQ(file, "&Chest");
+    EXPECT_EQ(MenuText(GetMenu(m_frame), 0, MF_BYPOSITION), "&Chest");
     EXPECT_NE(GetMenuState(languages(), ID_LANGUAGE_FIRST + 3, MF_BYCOMMAND) & MF_CHECKED, 0u);
 
     Send(WM_COMMAND, ID_LANGUAGE_FIRST);
     EXPECT_EQ(test::TextOf(title), english);
-    GetMenuStringA(GetMenu(m_frame), 0, file, sizeof file, MF_BYPOSITION);
-    EXPECT_STREQ(file, "&File");
+    EXPECT_EQ(MenuText(GetMenu(m_frame), 0, MF_BYPOSITION), "&File");
     // The window goes before its language file does. (That a close saves a changed note on Yes is
     // MainWindowTest's, in tests/e2e.)
     Command(ID_APP_EXIT);
@@ -616,12 +612,7 @@ TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize)
 
     // A field added to the passcard shows in the tree at once.
     SelectInTree(mail);
-    Command(ID_EDIT_ADD_ITEM);
-    const HWND field = DialogWith(IDC_FIELD_DATA);
-    ASSERT_NE(field, nullptr);
-    SetItemTextOf(field, IDC_FIELD_DATA, "pin");
-    Click(field, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(field); }));
+    Answer(ID_EDIT_ADD_ITEM, IDC_FIELD_DATA, "pin");
     Send(WM_NULL);
     ASSERT_NE(Child(mail, 2), nullptr);
     EXPECT_EQ(Mail().Count(), 3u);

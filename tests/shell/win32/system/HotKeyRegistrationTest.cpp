@@ -1,8 +1,8 @@
 #include "shell/win32/system/HotKeyRegistration.h"
 
 #include "shell/Settings.h"
-#include "shell/win32/ui/DialogTemplate.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
+#include "tests/support/win32/Win32TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,7 @@ TEST(HotKeyRegistrationTest, RegistersUnderARandomAtomAndReleasesEverything) {
     EXPECT_EQ(HotKeyRegistration::SystemModifiers(1), static_cast<UINT>(MOD_SHIFT));
     EXPECT_EQ(HotKeyRegistration::SystemModifiers(8 | 4), static_cast<UINT>(MOD_ALT)) << "the extended bit is dropped";
 
-    DialogTemplate layout("Hot key owner", WS_POPUP, 0, 0, 10, 10);
-    HWND window = CreateDialogIndirectParamA(
-        GetModuleHandleA(nullptr), layout.Get(), nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; },
-        0);
+    const HWND window = test::CreateOwnerWindow();
     ASSERT_NE(window, nullptr);
     {
         HotKeyRegistration first;
@@ -44,10 +41,7 @@ using HotKeyFromSettingsTest = test::ShellGuiFixture;
 // registered, and the plain key stays every other program's.
 TEST_F(HotKeyFromSettingsTest, AStoredKeyWithoutCtrlOrAltIsNotRegisteredButTheDefaultIs) {
     ASSERT_TRUE(Settings::WriteInts({{"HonKeyKey", 'K'}, {"HonKeyModifier", 0}}));
-    DialogTemplate layout("Hot key owner", WS_POPUP, 0, 0, 10, 10);
-    HWND window = CreateDialogIndirectParamA(
-        GetModuleHandleA(nullptr), layout.Get(), nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; },
-        0);
+    const HWND window = test::CreateOwnerWindow();
     ASSERT_NE(window, nullptr);
     {
         HotKeyRegistration registration;

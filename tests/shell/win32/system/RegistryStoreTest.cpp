@@ -21,17 +21,10 @@ struct RawValue {
 };
 
 std::optional<RawValue> QueryRaw(HKEY root, const std::string& path, const std::string& name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
     RawValue value;
     char buffer[4096];
     DWORD size = sizeof buffer;
-    const LONG status =
-        RegQueryValueExA(key, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(buffer), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS) {
+    if (RegGetValueA(root, path.c_str(), name.c_str(), RRF_RT_ANY, &value.type, buffer, &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     value.data.assign(buffer, size);
@@ -39,12 +32,8 @@ std::optional<RawValue> QueryRaw(HKEY root, const std::string& path, const std::
 }
 
 void SetRaw(HKEY root, const std::string& path, const std::string& name, DWORD type, const std::string& data) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+    ASSERT_EQ(RegSetKeyValueA(root, path.c_str(), name.c_str(), type, data.data(), static_cast<DWORD>(data.size())),
               ERROR_SUCCESS);
-    RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                   static_cast<DWORD>(data.size()));
-    RegCloseKey(key);
 }
 
 void ClearStores() {

@@ -6,7 +6,7 @@
 #include "shell/Settings.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
 #include "tests/support/win32/ClipboardContents.h"
-#include "tests/support/win32/GuiDriver.h"
+#include "tests/support/win32/Win32TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -58,34 +58,12 @@ private:
     std::thread m_thread;
 };
 
-// Counts the WM_TIMER messages of the countdown timer that reach the owner window.
-int g_timerTicks = 0;
-
-LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_TIMER && wParam == kTimerId) {
-        ++g_timerTicks;
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND CreateOwnerWindow() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = OwnerProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"SecretClipboardTestOwner";
-    RegisterClassW(&windowClass);
-    return CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                           windowClass.hInstance, nullptr);
-}
-
 class SecretClipboardTest : public ShellGuiFixture {
 protected:
     void SetUp() override {
         ShellGuiFixture::SetUp();
         m_owner = CreateOwnerWindow();
-        m_other = CreateWindowExW(0, L"Static", L"another program", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+        m_other = CreateOwnerWindow();
         ASSERT_NE(m_owner, nullptr);
         ASSERT_NE(m_other, nullptr);
         ASSERT_TRUE(PutClipboardText(m_other, "before"));
@@ -115,8 +93,13 @@ TEST_F(SecretClipboardTest, CopyIsMarkedCountedDownByTheSettingsAndClearedOnTheL
     EXPECT_EQ(ClipboardText(m_other), "s3cret value");
     EXPECT_EQ(SecretMarkerFaults(m_other), "");
     EXPECT_EQ(clipboard.SecondsLeft(), 3);
-    g_timerTicks = 0;
-    EXPECT_TRUE(WaitUntil([] { return g_timerTicks > 0; }, 5000)) << "no WM_TIMER of the countdown's id";
+    // Read from the queue without pumping, which would hand the tick to the window.
+    MSG tick{};
+    const auto ticked = [&] {
+        return PeekMessageW(&tick, m_owner, WM_TIMER, WM_TIMER, PM_REMOVE) && tick.wParam == kTimerId;
+    };
+    EXPECT_TRUE(ticked() || (MsgWaitForMultipleObjects(0, nullptr, FALSE, 5000, QS_TIMER) == WAIT_OBJECT_0 && ticked()))
+        << "no WM_TIMER of the countdown's id";
 
     clipboard.OnTimer();
     clipboard.OnTimer();

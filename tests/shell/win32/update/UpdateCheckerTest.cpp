@@ -8,7 +8,6 @@
 #include "services/UpdateRequest.h"
 #include "services/UpdateResponseBody.h"
 #include "services/UpdateResultSlot.h"
-#include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/LoopbackHttpServer.h"
 
 #include <gtest/gtest.h>
@@ -28,54 +27,27 @@ constexpr const char* kVersionText = "2.1.1.26";
 const Posted kNotFound = {{MSG_UPDATE_CHECK_STARTED, 0}, {MSG_UPDATE_CHECK_FINISHED, UpdateChecker::kNoUpdate}};
 const Posted kFailed = {{MSG_UPDATE_CHECK_STARTED, 0}, {MSG_UPDATE_CHECK_FINISHED, UpdateChecker::kFailed}};
 
-// A window of the test thread that keeps the update messages it receives.
+// A message-only window of the test thread; the update messages posted to it stay in the queue
+// until Received takes them out.
 class Recipient {
 public:
-    Recipient() {
-        static const ATOM atom = [] {
-            WNDCLASSA type{};
-            type.lpfnWndProc = Procedure;
-            type.hInstance = GetModuleHandleA(nullptr);
-            type.lpszClassName = "VaultletUpdateRecipient";
-            return RegisterClassA(&type);
-        }();
-        m_window = CreateWindowExA(0, MAKEINTATOM(atom), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
-        SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
+    Recipient() : m_window(CreateWindowExA(0, "Static", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
     ~Recipient() { DestroyWindow(m_window); }
     Recipient(const Recipient&) = delete;
     Recipient& operator=(const Recipient&) = delete;
 
     HWND Window() const noexcept { return m_window; }
-    // Everything posted so far, once the queue has been emptied.
-    Posted Received() {
+    Posted Received() const {
+        Posted received;
         MSG message;
-        while (PeekMessageA(&message, m_window, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&message);
+        while (PeekMessageA(&message, m_window, MSG_UPDATE_AVAILABLE, MSG_UPDATE_CHECK_FINISHED, PM_REMOVE)) {
+            received.emplace_back(message.message, message.wParam);
         }
-        return std::exchange(m_received, {});
-    }
-    std::size_t Count(UINT message) const {
-        std::size_t count = 0;
-        for (const auto& [each, parameter] : m_received) {
-            count += each == message ? 1 : 0;
-        }
-        return count;
+        return received;
     }
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<Recipient*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (self != nullptr && message >= MSG_UPDATE_AVAILABLE && message <= MSG_UPDATE_CHECK_FINISHED) {
-            self->m_received.emplace_back(message, wParam);
-            return 0;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-
-    HWND m_window = nullptr;
-    Posted m_received;
+    HWND m_window;
 };
 
 UpdateChecker::Options OptionsFor(HWND window, bool silent, const std::string& server) {
@@ -157,7 +129,14 @@ TEST(UpdateCheckerTest, StartingReturnsOnceTheThreadRunsEvenWhenItsCheckEndsAtOn
     for (std::size_t check = 0; check < kChecks; ++check) {
         EXPECT_TRUE(UpdateChecker::StartCheck(options));
     }
-    EXPECT_TRUE(test::WaitUntil([&] { return recipient.Count(MSG_UPDATE_CHECK_FINISHED) == kChecks; }));
+    // Waited for without pumping, which would hand the messages to the window before they are counted.
+    std::size_t finished = 0;
+    while (finished < kChecks && MsgWaitForMultipleObjects(0, nullptr, FALSE, 10000, QS_POSTMESSAGE) == WAIT_OBJECT_0) {
+        for (const auto& [message, parameter] : recipient.Received()) {
+            finished += message == MSG_UPDATE_CHECK_FINISHED ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(finished, kChecks);
 }
 
 } // namespace
