@@ -7,7 +7,7 @@
 #include "core/Passcard.h"
 #include "resources/resource.h"
 #include "shell/NewItemType.h"
-#include "tests/shell/win32/editing/DialogCheckFixture.h"
+#include "tests/shell/win32/DialogCheckFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/MemoryScan.h"
 

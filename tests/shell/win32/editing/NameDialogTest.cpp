@@ -6,7 +6,7 @@
 #include "core/Group.h"
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
-#include "tests/shell/win32/editing/DialogCheckFixture.h"
+#include "tests/shell/win32/DialogCheckFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 
 namespace vaultlet {

@@ -8,7 +8,7 @@
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
 #include "shell/ExpirationMenu.h"
-#include "tests/shell/win32/editing/DialogCheckFixture.h"
+#include "tests/shell/win32/DialogCheckFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 
 #include <algorithm>

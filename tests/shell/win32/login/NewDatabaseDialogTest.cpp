@@ -7,7 +7,7 @@
 #include "resources/resource.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "tests/shell/win32/editing/DialogCheckFixture.h"
+#include "tests/shell/win32/DialogCheckFixture.h"
 #include "tests/support/TestData.h"
 #include "tests/support/win32/GuiDriver.h"
 

@@ -4,7 +4,7 @@
 
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
-#include "tests/shell/win32/editing/DialogCheckFixture.h"
+#include "tests/shell/win32/DialogCheckFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 
 namespace vaultlet {
