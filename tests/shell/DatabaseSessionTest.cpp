@@ -185,17 +185,6 @@ TEST_F(DatabaseSessionTest, PromptAsksOnlyAboutUnsavedChangesOfAFileAndItsAnswer
     EXPECT_EQ(CommentOnDisk(m_path), "typed before Save");
 }
 
-TEST_F(DatabaseSessionTest, FailedSaveIsReportedStopsTheTransitionAndKeepsTheChanges) {
-    Change();
-    CurrentDatabase::Get()->SetPath(Unwritable());
-    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
-    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Failed);
-    EXPECT_TRUE(ModifiedFlag::IsRaised());
-    // Nothing was written, and the next prompt still asks.
-    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
-    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "save failed", "save failed", "save?", "save failed"}));
-}
-
 TEST_F(DatabaseSessionTest, SaveAsTakesTheNewPathOnlyAfterASuccessfulSave) {
     m_prompts.pendingNote = "moved";
     EXPECT_EQ(m_session.SaveAs(Unwritable()), DatabaseSession::SaveResult::Failed);
@@ -298,6 +287,11 @@ TEST_F(DatabaseSessionTest, SavingAfterEveryChangeReportsAFailureOnceAndAsksAbou
     Change("fifth");
     EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Failed);
     EXPECT_EQ(m_prompts.TakeLog(), Log{"save failed"}) << "told again after a save had succeeded";
+    // A save the user asks for is told every time it fails, and a failed save stops the transition.
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Failed);
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "save failed", "save failed"}));
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
 
     // Read afresh, so the next save knows the file's version and sees another writer's change.
     ReopenOn(FileSystem::Real());
