@@ -164,7 +164,7 @@ TEST_F(DefaultLanguageFileTest, EveryLanguageLoadsThroughTheLanguagePack) {
     }
 }
 
-// Every id StringIds.h names has a text of its own; the code cannot name one the header lacks.
+// Every id StringIds.h names has a text of its own; code naming an id the header lacks does not compile.
 TEST(BuiltinStringTableTest, LooksUpByIdAndEveryStringIdOfTheCodeHasABuiltInText) {
     EXPECT_STREQ(BuiltinStringTable::Find(IDS_PRODUCT_TITLE), "Quillmoth Keyhaven");
     EXPECT_EQ(BuiltinStringTable::Find(0), nullptr);
