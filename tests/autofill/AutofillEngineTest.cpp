@@ -27,6 +27,8 @@ struct Trouble {
     bool pasteRefused = false;
     bool clipboardFails = false;
     bool withoutLatinV = false;
+    bool targetStaysBehind = false;
+    bool targetCheckFails = false;
 };
 
 std::string Joined(const Events& events) {
@@ -79,7 +81,10 @@ protected:
 
 // Which events a template becomes in either mode, and where sending stops when the window in front
 // changes, the clipboard fails or another program asks for a pasted value first. Whatever happens,
-// no key stays pressed and no value stays on the clipboard.
+// no key stays pressed and no value stays on the clipboard. Typing goes only to the window the user
+// chose: it is activated first and checked once, after the activation and before the first key;
+// when it does not come forward or the check fails, nothing is typed, and each pasted value is
+// released to that window only.
 TEST_F(AutofillEngineTest, TemplatesBecomeTheseEvents) {
     const char* const standard = Passcard::kDefaultAutofillString;
     const char* const paste = "+Ctrl +V -V -Ctrl empty";
@@ -92,6 +97,7 @@ TEST_F(AutofillEngineTest, TemplatesBecomeTheseEvents) {
         bool sent;
         std::string events; // "" for nothing prepared
         const char* typed = nullptr;
+        bool text = false; // prepared as text, not as a template
     } cases[] = {
         {standard, false, {}, true, "+U -U +Tab -Tab +P -P"},
         {standard, true, {}, true, "clip u " + std::string(paste) + " +Tab -Tab clip p " + paste},
@@ -106,8 +112,12 @@ TEST_F(AutofillEngineTest, TemplatesBecomeTheseEvents) {
         {"<Note>", true, {}, true, ""},
         {"", true, {}, true, ""},
         // Another window coming forward gets none of the rest; a value already offered is taken back.
-        {standard, false, {.frontLostAfterEvents = 2}, false, "+U -U"},
-        {standard, true, {.frontLostAfterEvents = 1}, false, "clip u withdraw"},
+        {standard, false, {.frontLostAfterEvents = 3}, false, "+U -U"},
+        {standard, true, {.frontLostAfterEvents = 2}, false, "clip u withdraw"},
+        // A target that stays behind, or fails its check, gets nothing at all.
+        {standard, false, {.targetStaysBehind = true}, false, ""},
+        {standard, false, {.targetCheckFails = true}, false, ""},
+        {standard, true, {.targetCheckFails = true}, false, ""},
         // A program that reads the paste before the target stops the fill.
         {standard, true, {.pasteRefused = true}, false, "clip u +Ctrl +V -V -Ctrl refused"},
         // Pasting after a failed hand-over would type what the clipboard held before.
@@ -117,7 +127,11 @@ TEST_F(AutofillEngineTest, TemplatesBecomeTheseEvents) {
         {kEAcute + "<Accented>", true, {}, true, eAcute + " clip " + kAccented + " " + paste},
         // A layout without a Latin "v" pastes with the key in the V position.
         {"<Login>", true, {.withoutLatinV = true}, true, "clip u " + std::string(paste)},
+        // Text is taken literally in either mode.
+        {"{TAB}<Login>", false, {}, true, "", "{TAB}<Login>", true},
+        {"{TAB}x", true, {}, true, "clip {TAB}x " + std::string(paste), nullptr, true},
     };
+    int window = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << &c - cases);
         RecordingInputSender sender;
@@ -126,20 +140,33 @@ TEST_F(AutofillEngineTest, TemplatesBecomeTheseEvents) {
         sender.clipboardFails = c.trouble.clipboardFails;
         sender.clipboard = c.trouble.clipboardFails ? "another secret" : "";
         sender.layout.withoutLatinV = c.trouble.withoutLatinV;
+        sender.targetStaysBehind = c.trouble.targetStaysBehind;
         AutofillEngine engine(sender, AutofillOptions{c.fromClipboard, 0});
-        ASSERT_EQ(engine.PrepareTemplate(c.autofillTemplate, &m_passcard), c.typed != nullptr || !c.events.empty());
-        EXPECT_EQ(engine.Send(), c.sent);
+        Events seen;
+        engine.SetTargetCheck([&] {
+            seen = sender.events;
+            return !c.trouble.targetCheckFails;
+        });
+        const bool prepared = c.typed != nullptr || !c.events.empty() || !c.sent;
+        ASSERT_EQ(c.text ? engine.PrepareText(c.autofillTemplate)
+                         : engine.PrepareTemplate(c.autofillTemplate, &m_passcard),
+                  prepared);
+        EXPECT_EQ(engine.Send(&window), c.sent);
+        EXPECT_EQ(seen, Events{"activate"});
+        EXPECT_EQ(sender.activated, std::vector<WindowHandle>{&window});
         if (c.typed != nullptr) {
             EXPECT_EQ(sender.typed, c.typed);
         } else {
-            EXPECT_EQ(Joined(sender.events), c.events);
+            EXPECT_EQ(Joined(sender.events), "activate" + (c.events.empty() ? "" : " " + c.events));
         }
         EXPECT_TRUE(sender.pressed.empty());
         EXPECT_EQ(sender.clipboard, c.trouble.clipboardFails ? "another secret" : "");
+        EXPECT_EQ(std::count(sender.pasteTargets.begin(), sender.pasteTargets.end(), &window),
+                  static_cast<std::ptrdiff_t>(sender.pasteTargets.size()));
     }
 }
 
-TEST_F(AutofillEngineTest, ModeAndHoldTimeAreReadAtSendTime) {
+TEST_F(AutofillEngineTest, ModeAndHoldTimeAreReadAtSendTimeAndANewPreparationReplacesTheOld) {
     AutofillOptions options{false, 30};
     AutofillEngine engine(m_sender, [&options] { return options; });
     ASSERT_TRUE(engine.PrepareText("aB!|\x7F"));
@@ -165,59 +192,14 @@ TEST_F(AutofillEngineTest, ModeAndHoldTimeAreReadAtSendTime) {
     options.fromClipboard = true;
     engine.Send();
     EXPECT_TRUE(m_sender.events.empty());
-}
-
-TEST_F(AutofillEngineTest, PreparedTextIsTakenLiterallyAndReplacesWhatWasPrepared) {
-    AutofillEngine keys(m_sender, AutofillOptions{false, 0});
-    ASSERT_TRUE(keys.PrepareTemplate("abc", &m_passcard));
-    ASSERT_TRUE(keys.PrepareTemplate("<Login>", &m_passcard));
-    keys.Send();
-    ASSERT_TRUE(keys.PrepareText("{TAB}<Login>"));
-    keys.Send();
-    EXPECT_EQ(m_sender.typed, "u{TAB}<Login>");
-    EXPECT_FALSE(keys.PrepareText(""));
-    EXPECT_FALSE(keys.PrepareTemplate("abc", nullptr));
-    EXPECT_FALSE(keys.HasInput());
-
-    RecordingInputSender clipboardSender;
-    AutofillEngine paste(clipboardSender, AutofillOptions{true, 0});
-    ASSERT_TRUE(paste.PrepareTemplate("<Login>", &m_passcard));
-    ASSERT_TRUE(paste.PrepareText("{TAB}x"));
-    paste.Send();
-    EXPECT_EQ(Joined(clipboardSender.events), "clip {TAB}x +Ctrl +V -V -Ctrl empty");
-}
-
-// Typing goes only to the window the user chose: it is activated first and checked once, after the
-// activation and before the first key; when it does not come forward or the check fails, nothing is
-// typed, and each pasted value is released to that window only.
-TEST_F(AutofillEngineTest, ATargetIsActivatedAndCheckedJustBeforeTheFirstKey) {
-    int window = 0;
-    for (const bool fromClipboard : {false, true}) {
-        for (const bool unchanged : {true, false}) {
-            SCOPED_TRACE(testing::Message() << fromClipboard << unchanged);
-            RecordingInputSender sender;
-            AutofillEngine engine(sender, AutofillOptions{fromClipboard, 0});
-            ASSERT_TRUE(engine.PrepareTemplate("x<Password><Login>", &m_passcard));
-            Events seen;
-            engine.SetTargetCheck([&] {
-                seen = sender.events;
-                return unchanged;
-            });
-            EXPECT_EQ(engine.Send(&window), unchanged);
-            EXPECT_EQ(seen, Events{"activate"});
-            EXPECT_EQ(sender.activated, std::vector<WindowHandle>{&window});
-            EXPECT_EQ(sender.typed, unchanged ? "xpu" : "");
-            EXPECT_EQ(sender.pasteTargets.size(), fromClipboard && unchanged ? 2u : 0u);
-            EXPECT_EQ(std::count(sender.pasteTargets.begin(), sender.pasteTargets.end(), &window),
-                      static_cast<std::ptrdiff_t>(sender.pasteTargets.size()));
-        }
-    }
-    RecordingInputSender behind;
-    behind.targetStaysBehind = true;
-    AutofillEngine refused(behind, AutofillOptions{false, 0});
-    ASSERT_TRUE(refused.PrepareText("xy"));
-    EXPECT_FALSE(refused.Send(&window));
-    EXPECT_EQ(behind.events, Events{"activate"});
+    // Whatever was prepared before is replaced, and nothing to send prepares nothing.
+    ASSERT_TRUE(engine.PrepareTemplate("<Password>", &m_passcard));
+    ASSERT_TRUE(engine.PrepareText("x"));
+    engine.Send();
+    EXPECT_EQ(Joined(m_sender.events), "clip x +Ctrl +V pause 1000 -V -Ctrl empty");
+    EXPECT_FALSE(engine.PrepareText(""));
+    EXPECT_FALSE(engine.PrepareTemplate("abc", nullptr));
+    EXPECT_FALSE(engine.HasInput());
 }
 
 // The codes themselves show in the events of AutofillEngineTest's templates.

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <deque>
 #include <set>
 #include <string>
@@ -111,7 +110,8 @@ TEST(PasswordGeneratorRulesTest, ARejectedCandidateIsRedrawnFromItsFirstDraw) {
 TEST(PasswordGeneratorRulesTest, AcceptanceRules) {
     ScriptedDraws none({});
     PasswordGeneratorRules strict(Options(PasswordClass::LettersAndNumbers, LetterCase::Mixed, true, true), none);
-    // The look-alike symbols go with the similar characters (which others stay is AlphabetsForEveryClass's).
+    // The look-alike symbols go with the similar characters; the generate command's test checks which
+    // characters remain in every class.
     for (const char similar : std::string("0Ooli1Ij|`'\",.;:")) {
         EXPECT_FALSE(strict.IsCharAcceptable(similar, "")) << similar;
     }
@@ -178,59 +178,6 @@ TEST(PasswordGeneratorRulesTest, OptionsFromStoredSettings) {
               std::make_tuple(PasswordClass::LettersNumbersAndSymbols, LetterCase::Lower, false, false));
     EXPECT_EQ(read(5, 0, 0, 0), std::make_tuple(PasswordClass::LettersAndNumbers, LetterCase::Lower, false, false));
     EXPECT_EQ(read(1, 1, 0, 5), std::make_tuple(PasswordClass::Hex, LetterCase::Upper, false, true));
-}
-
-namespace {
-
-// Generates many passwords with the system's draws and checks the alphabet and the exclusions.
-void CheckAlphabet(PasswordClass passwordClass, LetterCase letterCase, bool exclude,
-                   const std::string& expectedAlphabet) {
-    SCOPED_TRACE(expectedAlphabet);
-    SystemGeneratorDraws draws;
-    PasswordGeneratorRules rules(PasswordOptions{passwordClass, letterCase, exclude, exclude}, draws);
-    std::set<char> seen;
-    for (int i = 0; i < 1000; ++i) {
-        SecureString password;
-        ASSERT_TRUE(rules.GeneratePassword(20, password));
-        ASSERT_EQ(password.size(), 20u);
-        for (std::size_t p = 0; p < password.size(); ++p) {
-            seen.insert(password[p]);
-            for (std::size_t back = 1; exclude && back <= 5 && back <= p; ++back) {
-                ASSERT_NE(std::tolower(password[p]), std::tolower(password[p - back])) << password;
-            }
-        }
-    }
-    EXPECT_EQ(std::string(seen.begin(), seen.end()), expectedAlphabet);
-}
-
-std::string Range(char first, char last, std::string_view without = "") {
-    std::string range;
-    for (char c = first; c <= last; ++c) {
-        if (without.find(c) == std::string_view::npos) {
-            range.push_back(c);
-        }
-    }
-    return range;
-}
-
-} // namespace
-
-// One configuration for each way a character is drawn; which draw makes which character is
-// DrawsInTheFixedOrderForEveryClassAndCase's.
-TEST(PasswordGeneratorRulesTest, AlphabetsForEveryClass) {
-    const std::string_view similar = PasswordGeneratorRules::kSimilarCharacters;
-    CheckAlphabet(PasswordClass::Numbers, LetterCase::Upper, true, Range('2', '9'));
-    CheckAlphabet(PasswordClass::Hex, LetterCase::Mixed, false, Range('0', '9') + Range('A', 'F') + Range('a', 'f'));
-    CheckAlphabet(PasswordClass::Letters, LetterCase::Mixed, true, Range('A', 'Z', similar) + Range('a', 'z', similar));
-    CheckAlphabet(PasswordClass::LettersAndNumbers, LetterCase::Lower, false, Range('0', '9') + Range('a', 'z'));
-    CheckAlphabet(PasswordClass::LettersAndNumbers, LetterCase::Mixed, true,
-                  Range('2', '9') + Range('A', 'Z', similar) + Range('a', 'z', similar));
-    // Printable ASCII in code order: the symbols lie between and around the digits and letters.
-    const std::string_view similarSymbols = PasswordGeneratorRules::kSimilarSymbols;
-    CheckAlphabet(PasswordClass::LettersNumbersAndSymbols, LetterCase::Mixed, false, Range('!', '~'));
-    CheckAlphabet(PasswordClass::LettersNumbersAndSymbols, LetterCase::Lower, true,
-                  Range('!', '@', std::string(similar) + std::string(similarSymbols)) +
-                      Range('[', '~', std::string(similar) + std::string(similarSymbols)));
 }
 
 // Each opening of the generator draws from the system's cryptographic source, so openings do not

@@ -133,16 +133,6 @@ void RecordingInputSender::Pause(unsigned milliseconds) {
     events.push_back("pause " + std::to_string(milliseconds));
 }
 
-std::vector<std::string> RecordingInputSender::KeyEvents() const {
-    std::vector<std::string> keys;
-    for (const std::string& event : events) {
-        if (!event.starts_with("pause")) {
-            keys.push_back(event);
-        }
-    }
-    return keys;
-}
-
 // What an edit control does with a key-down: the layout's character for the held modifiers, or
 // the clipboard for Ctrl+V.
 void RecordingInputSender::Type(std::uint8_t virtualKey) {

@@ -33,9 +33,6 @@ public:
     WindowHandle ForegroundWindow() const override;
     void Pause(unsigned milliseconds) override;
 
-    // The events without the pauses.
-    std::vector<std::string> KeyEvents() const;
-
     FakeUsLayout layout;
     std::vector<std::string> events;
     // The text a simple edit control would now hold (character events appended as UTF-8).

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 #include <tinyxml2.h>
 
-#include <filesystem>
 #include <map>
 #include <regex>
 #include <set>
@@ -165,12 +164,11 @@ TEST_F(DefaultLanguageFileTest, EveryLanguageLoadsThroughTheLanguagePack) {
     }
 }
 
+// Every id StringIds.h names has a text of its own; code naming an id the header lacks does not compile.
 TEST(BuiltinStringTableTest, LooksUpByIdAndEveryStringIdOfTheCodeHasABuiltInText) {
     EXPECT_STREQ(BuiltinStringTable::Find(IDS_PRODUCT_TITLE), "Quillmoth Keyhaven");
     EXPECT_EQ(BuiltinStringTable::Find(0), nullptr);
     EXPECT_EQ(BuiltinStringTable::Find(127), nullptr);
-    const auto ids = BuiltinStringTable::Ids();
-    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
     const auto named = DefinedIds("resources/StringIds.h", "IDS_");
     ASSERT_GT(named.size(), 50U);
     std::set<int> numbers;
@@ -179,29 +177,6 @@ TEST(BuiltinStringTableTest, LooksUpByIdAndEveryStringIdOfTheCodeHasABuiltInText
         const char* text = BuiltinStringTable::Find(id);
         ASSERT_NE(text, nullptr) << name;
         EXPECT_NE(std::string(text), "") << name;
-    }
-
-    // Every IDS_ name that source code mentions must be one of those.
-    const std::regex use("\\bIDS_[A-Z0-9_]+\\b");
-    std::set<std::string> used;
-    for (const char* folder : {"core", "exchange", "autofill", "services", "shell", "cli"}) {
-        const std::filesystem::path root(SourcePath(folder));
-        if (!std::filesystem::exists(root)) {
-            continue;
-        }
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-            const auto extension = entry.path().extension();
-            if (!entry.is_regular_file() || (extension != ".cpp" && extension != ".h")) {
-                continue;
-            }
-            const std::string text = test::ReadFileBytes(entry.path().string());
-            for (std::sregex_iterator it(text.begin(), text.end(), use), end; it != end; ++it) {
-                used.insert(it->str());
-            }
-        }
-    }
-    for (const auto& name : used) {
-        EXPECT_EQ(named.count(name), 1U) << name << " is used by the code but not defined in StringIds.h";
     }
 }
 

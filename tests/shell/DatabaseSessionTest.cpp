@@ -185,17 +185,6 @@ TEST_F(DatabaseSessionTest, PromptAsksOnlyAboutUnsavedChangesOfAFileAndItsAnswer
     EXPECT_EQ(CommentOnDisk(m_path), "typed before Save");
 }
 
-TEST_F(DatabaseSessionTest, FailedSaveIsReportedStopsTheTransitionAndKeepsTheChanges) {
-    Change();
-    CurrentDatabase::Get()->SetPath(Unwritable());
-    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
-    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Failed);
-    EXPECT_TRUE(ModifiedFlag::IsRaised());
-    // Nothing was written, and the next prompt still asks.
-    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
-    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "save failed", "save failed", "save?", "save failed"}));
-}
-
 TEST_F(DatabaseSessionTest, SaveAsTakesTheNewPathOnlyAfterASuccessfulSave) {
     m_prompts.pendingNote = "moved";
     EXPECT_EQ(m_session.SaveAs(Unwritable()), DatabaseSession::SaveResult::Failed);
@@ -298,6 +287,11 @@ TEST_F(DatabaseSessionTest, SavingAfterEveryChangeReportsAFailureOnceAndAsksAbou
     Change("fifth");
     EXPECT_EQ(m_session.SaveAfterChange(), DatabaseSession::SaveResult::Failed);
     EXPECT_EQ(m_prompts.TakeLog(), Log{"save failed"}) << "told again after a save had succeeded";
+    // A save the user asks for is told every time it fails, and a failed save stops the transition.
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel);
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Failed);
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "save failed", "save failed"}));
+    EXPECT_TRUE(ModifiedFlag::IsRaised());
 
     // Read afresh, so the next save knows the file's version and sees another writer's change.
     ReopenOn(FileSystem::Real());
@@ -316,29 +310,15 @@ TEST_F(DatabaseSessionTest, SavingAfterEveryChangeReportsAFailureOnceAndAsksAbou
     EXPECT_EQ(m_prompts.TakeLog(), (Log{"changed?", "changed?"})) << "once after changes, once for Save";
 }
 
-TEST_F(DatabaseSessionTest, AFileAnotherWriterChangedIsOverwrittenOnlyWhenTheUserSaysSo) {
+// A file another writer changed is overwritten only when the user says so; saved under another
+// name, that file is the one watched from then on.
+TEST_F(DatabaseSessionTest, AChangedFileIsKeptSavedUnderTheChosenNameOrOverwrittenAsTheUserAnswers) {
     Change("ours");
     ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
-    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled);
     EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_CLOSING), Answer::Cancel) << "a cancelled save stops the transition";
-    EXPECT_EQ(m_prompts.TakeLog(), (Log{"changed?", "save?", "changed?"})) << "every save asks";
-    EXPECT_EQ(CommentOnDisk(m_path), "theirs");
-    EXPECT_TRUE(ModifiedFlag::IsRaised());
-
-    m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Overwrite;
-    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING), Answer::Yes);
-    EXPECT_EQ(CommentOnDisk(m_path), "ours");
-    // Ours is the version on disk now: the next save has nothing to ask.
-    Change("again");
-    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
-    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "changed?"}));
-}
-
-TEST_F(DatabaseSessionTest, SaveAsAnswerToAChangedFileSavesUnderTheChosenNameAndWatchesThatFile) {
-    Change("ours");
-    ASSERT_TRUE(TheirsSaved(m_path, "theirs"));
     m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::SaveAs;
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled) << "no file chosen";
+    EXPECT_EQ(CommentOnDisk(m_path), "theirs");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
 
     const std::string copy = m_root.File("Copy.kvtdat");
@@ -353,7 +333,14 @@ TEST_F(DatabaseSessionTest, SaveAsAnswerToAChangedFileSavesUnderTheChosenNameAnd
     m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Cancel;
     EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Cancelled);
     EXPECT_EQ(CommentOnDisk(copy), "theirs too");
-    EXPECT_EQ(m_prompts.TakeLog(), (Log{"changed?", "save as?", "save?", "changed?", "save as?", "changed?"}));
+    m_prompts.changedFileAnswer = SessionPrompts::ChangedFileAnswer::Overwrite;
+    EXPECT_EQ(m_session.SavePrompt(IDS_SAVE_BEFORE_LOCKING), Answer::Yes);
+    EXPECT_EQ(CommentOnDisk(copy), "later");
+    // Ours is the version on disk now: the next save has nothing to ask.
+    Change("again");
+    EXPECT_EQ(m_session.Save(), DatabaseSession::SaveResult::Saved);
+    EXPECT_EQ(m_prompts.TakeLog(), (Log{"save?", "changed?", "changed?", "save as?", "save?", "changed?", "save as?",
+                                        "changed?", "save?", "changed?"}));
 }
 
 TEST_F(DatabaseSessionTest, ComingBackOffersAMergeForUnsavedChangesOrElseAReloadOncePerChange) {

@@ -21,12 +21,6 @@ TEST(DpiScaleTest, LengthsGrowWithTheResolutionAndRoundToTheNearestPixel) {
     }
 }
 
-TEST(DpiScaleTest, SizesMeasuredAtOneResolutionComeToAnother) {
-    EXPECT_EQ(DpiScale(96).From(798, DpiScale(144)), 532);
-    EXPECT_EQ(DpiScale(192).From(300, DpiScale(120)), 480);
-    EXPECT_EQ(DpiScale(144).From(300, DpiScale(144)), 300);
-}
-
 TEST(DpiScaleTest, ValuesThatAreNoResolutionCountAsTheDesignOne) {
     for (const int broken : {0, -96, 1, 47, 961, 1 << 30}) {
         EXPECT_EQ(DpiScale(broken).Dpi(), DpiScale::kDesignDpi) << broken;

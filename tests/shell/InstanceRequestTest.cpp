@@ -16,10 +16,13 @@ TEST(InstanceRequestTest, FirstInstanceComparesOptionsWithoutCaseAndOpensOnlyDri
     EXPECT_EQ(InstanceRequest::ForFirstInstance("-MINIMIZE").kind, Kind::StartHidden);
     EXPECT_EQ(InstanceRequest::ForFirstInstance("-Restart").kind, Kind::Normal);
     EXPECT_EQ(InstanceRequest::ForFirstInstance("my.kvtdat").kind, Kind::Normal) << "relative paths are ignored";
+    EXPECT_EQ(InstanceRequest::ForFirstInstance("\\\\server\\share\\a.kvtdat").kind, Kind::Normal);
+    EXPECT_EQ(InstanceRequest::ForFirstInstance("C:\\").kind, Kind::Normal) << "three characters are not enough";
+    EXPECT_EQ(InstanceRequest::ForFirstInstance("C:\\a").path, "C:\\a");
 
-    const InstanceRequest quoted = InstanceRequest::ForFirstInstance("\"C:\\data\\my file.kvtdat\"");
+    const InstanceRequest quoted = InstanceRequest::ForFirstInstance("\"C:\\data\\my \"file\".kvtdat\"");
     EXPECT_EQ(quoted.kind, Kind::OpenFile);
-    EXPECT_EQ(quoted.path, "C:\\data\\my file.kvtdat");
+    EXPECT_EQ(quoted.path, "C:\\data\\my file.kvtdat") << "every quote goes";
     const InstanceRequest plain = InstanceRequest::ForFirstInstance("C:\\data\\my.kvtdat");
     EXPECT_EQ(plain.kind, Kind::OpenFile);
     EXPECT_EQ(plain.path, "C:\\data\\my.kvtdat");
