@@ -77,12 +77,13 @@ protected:
 
 // Runs of every block count, on both sides of Twofish's switch to precomputed S-boxes, are checked
 // against Crypto++ in posix/CipherOracleTest; these cases cover what the key buffer goes through: AES
-// hashes a key of any length, Twofish and Blowfish copy at most 32 bytes over the old buffer.
+// hashes a key of any length (the files' 32 bytes on a path of their own), Twofish and Blowfish copy at
+// most 32 bytes over the old buffer.
 TEST_F(CipherTest, SetKeyFillsTheKeyBufferForKeysOfAnyLength) {
     const Bytes plain = RandomBytes(m_random, 32);
     for (int i = 0; i < m_registry.Count(); ++i) {
         Cipher& cipher = *m_registry.At(i);
-        for (std::size_t length : {0u, 1u, 5u, 16u, 31u, 33u, 40u, 100u}) {
+        for (std::size_t length : {0u, 1u, 5u, 16u, 31u, 32u, 33u, 40u, 100u}) {
             const Bytes key = RandomBytes(m_random, length);
             cipher.SetKey(key.data(), key.size());
             EXPECT_EQ(Call(cipher, true, plain), RunAlgorithm(cipher.Id(), BufferFor(cipher.Id(), key), true, plain))
