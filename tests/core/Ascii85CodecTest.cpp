@@ -12,10 +12,6 @@ using namespace vaultlet;
 
 namespace {
 
-SecureString EncodeText(std::string_view bytes) {
-    return Ascii85Codec::Encode(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-}
-
 std::string DecodeToString(std::string_view text, bool* ok = nullptr) {
     SecureBytes bytes;
     const bool result = Ascii85Codec::Decode(text, bytes);
@@ -26,15 +22,6 @@ std::string DecodeToString(std::string_view text, bool* ok = nullptr) {
 }
 
 } // namespace
-
-TEST(Ascii85CodecTest, EncodesZeroGroupsAsZAndSubstitutesBrackets) {
-    EXPECT_EQ(EncodeText(std::string(4, '\0')), "<~z~>");
-    EXPECT_EQ(EncodeText("U"), "<~xx~>"); // plain Ascii85 writes "<<"
-    EXPECT_EQ(DecodeToString("<~xx~>"), "U");
-    // Adobe's reference example for a short text, with "<" and ">" substituted where they appear.
-    EXPECT_EQ(EncodeText("Man "), "<~9jqo^~>");
-    EXPECT_EQ(EncodeText(""), "<~~>");
-}
 
 TEST(Ascii85CodecTest, EncodedTextNeverContainsCdataBreakingCharacters) {
     std::mt19937 random(7);

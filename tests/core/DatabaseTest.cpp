@@ -1,5 +1,6 @@
 #include "core/Database.h"
 
+#include "core/Clock.h"
 #include "core/ModifiedFlag.h"
 #include "tests/support/ModelFixture.h"
 
@@ -78,31 +79,16 @@ TEST_F(DatabaseTest, AddAndRemoveKeepOrderParentsAndRaiseTheFlag) {
     EXPECT_EQ(database.FindByName("A"), a);
     EXPECT_EQ(database.FindByName("a"), nullptr);
 
+    // A detached child is the caller's, with no parent, and no longer the container's.
+    const std::unique_ptr<Group> detached = database.Detach(c);
+    ASSERT_EQ(detached.get(), c);
+    EXPECT_EQ(c->Parent(), nullptr);
+    EXPECT_EQ(database.Detach(c), nullptr);
+
     ModifiedFlag::Clear();
     database.DeleteAll();
     EXPECT_EQ(database.Count(), 0u);
     EXPECT_FALSE(ModifiedFlag::IsRaised());
-}
-
-TEST_F(DatabaseTest, DeleteNodeDispatchesOnKind) {
-    Database database;
-    Group* group = AddGroup(database, "G", 2, 2);
-    Passcard* first = group->At(0);
-    Item* item = first->At(1);
-
-    database.DeleteNode(item);
-    EXPECT_EQ(first->Count(), 1u);
-    database.DeleteNode(group->At(1));
-    EXPECT_EQ(group->Count(), 1u);
-    database.DeleteNode(&database);
-    EXPECT_EQ(database.Count(), 1u);
-
-    Item detached;
-    database.DeleteNode(&detached); // no parent: ignored
-    database.DeleteNode(nullptr);
-
-    database.DeleteNode(group);
-    EXPECT_EQ(database.Count(), 0u);
 }
 
 TEST_F(DatabaseTest, MergeRenamesClashesIncludingThoseAmongImportedGroups) {
@@ -145,6 +131,7 @@ TEST_F(DatabaseTest, GroupCloneIsDeepAndFresh) {
     group->SetComment("c");
     group->SetImage(5);
     group->At(0)->SetBookmark(true);
+    Clock::SetFixed(kNow + 60);
     auto clone = group->Clone();
     EXPECT_EQ(clone->Name(), "G");
     EXPECT_EQ(clone->Comment(), "c");
@@ -155,20 +142,9 @@ TEST_F(DatabaseTest, GroupCloneIsDeepAndFresh) {
     EXPECT_EQ(clone->At(0)->Parent(), clone.get());
     EXPECT_EQ(clone->ItemCount(), 6u);
     EXPECT_FALSE(clone->At(0)->Bookmark());
-}
-
-TEST_F(DatabaseTest, DetachHandsOverOwnership) {
-    Database database;
-    Group* from = AddGroup(database, "From", 2);
-    Group* to = AddGroup(database, "To");
-    Passcard* moving = from->At(0);
-    auto owned = from->Detach(moving);
-    ASSERT_EQ(owned.get(), moving);
-    EXPECT_EQ(moving->Parent(), nullptr);
-    to->Add(std::move(owned));
-    EXPECT_EQ(moving->Parent(), to);
-    EXPECT_EQ(from->Count(), 1u);
-    EXPECT_EQ(from->Detach(moving), nullptr);
+    // A duplicate is a new node: its passcards and items get the time of the copy.
+    EXPECT_EQ(clone->At(0)->Time(), kNow + 60);
+    EXPECT_EQ(clone->At(1)->At(2)->Time(), kNow + 60);
 }
 
 TEST_F(DatabaseTest, FormatTimeIsEmptyForTimeZero) {

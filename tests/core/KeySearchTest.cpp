@@ -49,10 +49,11 @@ KeySearch::Task TaskFor(const Prepared& p, int cipherId, std::uint32_t iteration
 } // namespace
 
 TEST(KeySearchTest, AnyNumberOfThreadsFindsTheSameKeyForEveryExtraCount) {
-    // An odd count, so that the last candidate has no partner for ciphers that test two at once.
+    // An odd count, so that the last candidate has no partner for ciphers that test two at once; the
+    // extra counts put the key in each place of a pair and each of the four lanes of AES.
     constexpr std::uint32_t kIterations = 25;
     for (const int cipherId : {1, 0, 2, 3}) {
-        for (std::uint32_t extra = 0; extra < kIterations; extra += 6) {
+        for (const std::uint32_t extra : {0u, 5u, 10u, 19u, 24u}) {
             const Prepared p = Prepare(cipherId, kIterations, extra);
             for (const unsigned threads : {1u, 2u, 3u, 8u}) {
                 const auto found = KeySearch::Find(TaskFor(p, cipherId, kIterations), threads);

@@ -6,7 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <string>
+#include <vector>
 
 using namespace vaultlet;
 using test::FaultyFileSystem;
@@ -26,22 +27,7 @@ bool WriteInPieces(FileSystem& fileSystem, const std::string& path, const std::s
     return writer.Commit();
 }
 
-bool IsReadOnly(const std::string& path) {
-    const auto permissions = std::filesystem::status(path).permissions();
-    return (permissions & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
-}
-
 } // namespace
-
-TEST(SafeFileWriterTest, CreatesAndReplacesFilesLeavingNothingElseBehind) {
-    test::TempDir dir;
-    const std::string path = dir.File("db.kvtdat");
-    ASSERT_TRUE(WriteFileSafely(FileSystem::Real(), path, "first", 5));
-    EXPECT_EQ(test::ReadFileBytes(path), "first");
-    ASSERT_TRUE(WriteInPieces(FileSystem::Real(), path, "second version"));
-    EXPECT_EQ(test::ReadFileBytes(path), "second version");
-    EXPECT_EQ(dir.List(), std::vector<std::string>{"db.kvtdat"});
-}
 
 TEST(SafeFileWriterTest, AnyFailingStepLeavesTheOriginalUntouchedAndNoStrayFile) {
     test::TempDir dir;
@@ -52,6 +38,7 @@ TEST(SafeFileWriterTest, AnyFailingStepLeavesTheOriginalUntouchedAndNoStrayFile)
     FaultyFileSystem counting;
     ASSERT_TRUE(WriteInPieces(counting, dir.File("probe"), "abcdefghi"));
     ASSERT_EQ(counting.WriteCount(), 3);
+    EXPECT_EQ(test::ReadFileBytes(dir.File("probe")), "abcdefghi");
 
     std::vector<FaultyFileSystem> faults;
     for (int k = 1; k <= counting.WriteCount(); ++k) {
@@ -65,29 +52,4 @@ TEST(SafeFileWriterTest, AnyFailingStepLeavesTheOriginalUntouchedAndNoStrayFile)
         EXPECT_EQ(test::ReadFileBytes(path), original);
         EXPECT_EQ(dir.List(), (std::vector<std::string>{"db.kvtdat", "probe"}));
     }
-}
-
-TEST(SafeFileWriterTest, ReplacesAReadOnlyFileAndKeepsItReadOnly) {
-    test::TempDir dir;
-    const std::string path = dir.File("locked.kvtdat");
-    test::WriteFileBytes(path, "old");
-    std::filesystem::permissions(path,
-                                 std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                                     std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
-    ASSERT_TRUE(IsReadOnly(path));
-
-    ASSERT_TRUE(WriteFileSafely(FileSystem::Real(), path, "new", 3));
-    EXPECT_EQ(test::ReadFileBytes(path), "new");
-    EXPECT_TRUE(IsReadOnly(path));
-    EXPECT_EQ(dir.List(), std::vector<std::string>{"locked.kvtdat"});
-}
-
-TEST(SafeFileWriterTest, FailsCleanlyWhenTheFolderDoesNotExist) {
-    test::TempDir dir;
-    const std::string path = dir.File("missing/db.kvtdat");
-    EXPECT_FALSE(WriteFileSafely(FileSystem::Real(), path, "x", 1));
-    EXPECT_TRUE(dir.List().empty());
-    EXPECT_EQ(FileSystem::Real().OpenForReading(path), nullptr);
-    EXPECT_EQ(FileSystem::Real().OpenForReading(dir.Path()), nullptr) << "a folder is not a readable file";
 }

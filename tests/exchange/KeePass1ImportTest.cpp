@@ -39,15 +39,4 @@ TEST_F(KeePass1ImportTest, ReadsEntriesIntoGroupsByTheirGroupText) {
     }
 }
 
-TEST_F(KeePass1ImportTest, OtherFilesFailAndAListWithoutUsableEntriesIsEmpty) {
-    KeePass1Import import;
-    EXPECT_EQ(import.importFromText("<pwentries><pwentry><password>x</password></pwentry></pwentries>"), nullptr);
-    EXPECT_EQ(import.importFromText("<pwlist><pwentry>"), nullptr);
-    EXPECT_EQ(import.importFromText("<pwlist><pwentry><password>\x80</password></pwentry></pwlist>"), nullptr);
-    EXPECT_EQ(import.importFrom(DataPath("no such export.xml")), nullptr);
-    const auto empty = import.importFromText("<pwlist><pwentry><title>t</title><notes>n</notes></pwentry></pwlist>");
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(empty->Count(), 0u);
-}
-
 } // namespace

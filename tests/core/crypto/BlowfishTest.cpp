@@ -1,17 +1,14 @@
 #include "core/crypto/Blowfish.h"
 
 #include "tests/core/crypto/Hex.h"
-#include "tests/core/crypto/RandomBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 using namespace vaultlet;
 using vaultlet::test::FromHex;
-using vaultlet::test::RandomBytes;
 using vaultlet::test::ToHex;
 
 namespace {
@@ -62,29 +59,4 @@ TEST(BlowfishTest, RefusesEmptyAndOverlongKeys) {
     EXPECT_FALSE(blowfish.SetKey(nullptr, 8));
     EXPECT_FALSE(blowfish.SetKey(key.data(), 57));
     EXPECT_TRUE(blowfish.SetKey(key.data(), 56));
-}
-
-// Two key schedules built in step give exactly what two separate SetKey calls give, for every key
-// length, and keep nothing of one key in the other.
-TEST(BlowfishTest, KeyPairsEqualSeparateKeys) {
-    std::mt19937 random(77);
-    for (std::size_t length = 1; length <= Blowfish::kMaxKeyLength; ++length) {
-        const auto first = RandomBytes(random, length);
-        const auto second = RandomBytes(random, length);
-        const auto plain = RandomBytes(random, 16);
-        Blowfish a;
-        Blowfish b;
-        ASSERT_TRUE(Blowfish::SetKeyPair(a, first.data(), b, second.data(), length));
-        std::vector<std::uint8_t> outA(16);
-        std::vector<std::uint8_t> outB(16);
-        a.EncryptBlocks(plain.data(), outA.data(), 2);
-        b.EncryptBlocks(plain.data(), outB.data(), 2);
-        EXPECT_EQ(outA, Encrypt(first, plain)) << length;
-        EXPECT_EQ(outB, Encrypt(second, plain)) << length;
-    }
-    Blowfish a;
-    const std::uint8_t key[8] = {};
-    EXPECT_FALSE(Blowfish::SetKeyPair(a, key, a, key, 8)) << "one object cannot hold two schedules";
-    Blowfish b;
-    EXPECT_FALSE(Blowfish::SetKeyPair(a, key, b, key, 0));
 }

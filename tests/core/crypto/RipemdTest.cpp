@@ -1,17 +1,14 @@
 #include "core/crypto/Ripemd.h"
 
 #include "tests/core/crypto/Hex.h"
-#include "tests/core/crypto/RandomBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 using namespace vaultlet;
 using vaultlet::test::Bytes;
-using vaultlet::test::RandomBytes;
 using vaultlet::test::ToHex;
 
 namespace {
@@ -69,67 +66,5 @@ TEST(RipemdTest, MatchesTheDesignersVectorsForAllFourWidths) {
             EXPECT_EQ(Digest(published.variant, Bytes(kMessages[i])), published.digests[i])
                 << "RIPEMD-" << static_cast<int>(published.variant) << " of message " << i;
         }
-    }
-}
-
-TEST(RipemdTest, FinishStartsOverAndStartSwitchesWidth) {
-    const auto abc = Bytes("abc");
-    Ripemd hash(RipemdVariant::Ripemd160);
-    std::uint8_t digest[Ripemd::kMaxDigestSize];
-    hash.Add(abc.data(), abc.size());
-    hash.Finish(digest);
-    hash.Add(abc.data(), abc.size());
-    hash.Add(nullptr, 0);
-    hash.Finish(digest);
-    EXPECT_EQ(ToHex(digest, 20), "8eb208f7e05d987a9b044a8e98c6b087f15a0bfc");
-
-    hash.Add(abc.data(), abc.size());
-    hash.Start(RipemdVariant::Ripemd256);
-    EXPECT_EQ(hash.DigestSize(), 32u);
-    hash.Add(abc.data(), abc.size());
-    hash.Finish(digest);
-    EXPECT_EQ(ToHex(digest, 32), "afbd6e228b9d8cbbcef5ca2d03e6dba10ac0bc7dcbe4680e1e42d2e975459b65");
-}
-
-TEST(RipemdTest, ThirtyTwoByteFormsAgreeWithTheStreamingHash) {
-    std::mt19937 random(12);
-    for (int round = 0; round < 200; ++round) {
-        auto key = RandomBytes(random, 32);
-        std::uint8_t digest[32];
-        Ripemd::Hash256Of32(key.data(), digest);
-        EXPECT_EQ(ToHex(digest, 32), Digest(RipemdVariant::Ripemd256, key));
-        Ripemd::Hash128Of32(key.data(), digest);
-        EXPECT_EQ(ToHex(digest, 16), Digest(RipemdVariant::Ripemd128, key));
-
-        const std::string expected = Digest(RipemdVariant::Ripemd256, key);
-        auto stepped = key;
-        Ripemd::Hash256Of32(key.data(), key.data()); // in place
-        EXPECT_EQ(ToHex(key), expected);
-
-        // A chain step with four RIPEMD-128 digests beside it.
-        const auto four = RandomBytes(random, 4 * 32);
-        std::uint8_t digests[4 * 16];
-        Ripemd::Hash256Of32WithHash128Of32x4(stepped.data(), stepped.data(), four.data(), digests);
-        EXPECT_EQ(ToHex(stepped), expected);
-        for (std::size_t lane = 0; lane < 4; ++lane) {
-            const std::vector<std::uint8_t> one(four.begin() + 32 * lane, four.begin() + 32 * (lane + 1));
-            EXPECT_EQ(ToHex(digests + 16 * lane, 16), Digest(RipemdVariant::Ripemd128, one)) << lane;
-        }
-    }
-}
-
-TEST(RipemdTest, HashChainRepeatsTheDigestInPlace) {
-    std::mt19937 random(13);
-    const auto key = RandomBytes(random, 32);
-    for (std::uint32_t count : {0u, 1u, 2u, 17u, 300u}) {
-        auto chained = key;
-        Ripemd::HashChain256(chained.data(), count);
-        auto expected = key;
-        for (std::uint32_t i = 0; i < count; ++i) {
-            std::uint8_t digest[32];
-            Ripemd::Hash(RipemdVariant::Ripemd256, expected.data(), expected.size(), digest);
-            expected.assign(digest, digest + 32);
-        }
-        EXPECT_EQ(ToHex(chained), ToHex(expected)) << count;
     }
 }
