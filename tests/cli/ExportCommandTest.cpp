@@ -40,7 +40,6 @@ TEST_F(ExportCommandTest, TheDocumentIsTheDecryptedTextExactlyAsStored) {
     const ProcessResult run = Run({"export", m_path, "document", "-"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, StoredDocument());
-    EXPECT_NE(run.out.find("value=\"&quot;quoted&quot;\ttab\nline\""), std::string::npos) << run.out;
 
     const std::string out = Path("plain.xml");
     ASSERT_EQ(Run({"export", m_path, "document", out}).status, 0);
@@ -79,8 +78,6 @@ TEST_F(ExportCommandTest, XmlAndHtmlAreThoseOfTheProgramsExport) {
             EXPECT_EQ(test::ReadFileBytes(Path("out")), expected) << name;
         }
     }
-    // Hidden values are written in clear: that is what an export is for.
-    EXPECT_NE(Run({"export", m_path, "xml", "-"}).out.find("<Data>\"quoted\"\ttab\nline</Data>"), std::string::npos);
 }
 
 TEST_F(ExportCommandTest, AFailedWriteKeepsTheOldFile) {
