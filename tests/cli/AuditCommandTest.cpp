@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/Group.h"
 #include "tests/cli/CliFixture.h"
+#include "tests/support/DatabaseFiles.h"
 #include "tests/support/SampleDatabases.h"
 
 #include <gtest/gtest.h>
@@ -15,28 +16,11 @@ namespace {
 
 constexpr std::uint64_t kDay = 864000000000ULL;
 
-class AuditCommandTest : public test::CliFixture {
-protected:
-    void SetUp() override {
-        CliFixture::SetUp();
-        m_path = MakeDatabase();
-    }
-
-    // Adds passcards to the group "Internet" of the database and saves it.
-    void Plant(std::vector<std::unique_ptr<Passcard>> passcards) {
-        auto database = Load(m_path);
-        Group* group = database->FindByName("Internet");
-        for (auto& passcard : passcards) {
-            group->Add(std::move(passcard));
-        }
-        ASSERT_TRUE(database->Save());
-    }
-
-    std::string m_path;
-};
+class AuditCommandTest : public test::CliFixture {};
 
 TEST_F(AuditCommandTest, ExitsWithZeroWhenNothingIsFoundAndPrintsEachFindingWithoutThePassword) {
-    const ProcessResult clean = Run({"audit", m_path});
+    const std::string path = MakeDatabase();
+    const ProcessResult clean = Run({"audit", path});
     EXPECT_EQ(clean.status, 0) << clean.err;
     EXPECT_EQ(clean.out, "");
 
@@ -47,9 +31,16 @@ TEST_F(AuditCommandTest, ExitsWithZeroWhenNothingIsFoundAndPrintsEachFindingWith
     passcards.back()->SetExpiration(Clock::NowFileTime() + 3 * kDay);
     passcards.push_back(MakePasscard("Old", {}));
     passcards.back()->SetExpiration(Clock::NowFileTime() - 2 * kDay);
-    Plant(std::move(passcards));
+    ASSERT_TRUE(test::ChangeDatabaseFile(
+        path,
+        [&](EncryptedDatabase& database) {
+            for (auto& passcard : passcards) {
+                database.FindByName("Internet")->Add(std::move(passcard));
+            }
+        },
+        kPassword));
 
-    const ProcessResult run = Run({"audit", m_path});
+    const ProcessResult run = Run({"audit", path});
 
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_EQ(run.err, "");
@@ -59,7 +50,7 @@ TEST_F(AuditCommandTest, ExitsWithZeroWhenNothingIsFoundAndPrintsEachFindingWith
                        "Internet/Mail\\/Web/Password\tweak\t0\twould be guessed instantly\n"
                        "Internet/Bank\texpiring\t-\texpires in 3 days\n");
     // A narrower window leaves the passcard that expires in three days out.
-    EXPECT_EQ(Run({"audit", m_path, "--expiring-days", "2"}).out.find("expiring"), std::string::npos);
+    EXPECT_EQ(Run({"audit", path, "--expiring-days", "2"}).out.find("expiring"), std::string::npos);
 }
 
 } // namespace

@@ -106,10 +106,16 @@ TEST_F(CliApplicationTest, EveryFailureIsOneLineWithItsStatusAndChangesNoFile) {
         {{"info", "@unknown"}, 5, "uses a cipher this program does not know (id 7)"},
         {{"show", "@db", "Internet/Mail/Pin"}, 64, "no item \"Internet/Mail/Pin\""},
         {{"show", "@db"}, 64, "missing arguments; usage: vaultlet-cli show FILE PATH [--reveal]"},
-        {{"rm", "@db", "Nowhere"}, 64, "no group \"Nowhere\""},
+        {{"rm", "@db", "No\nwhere"}, 64, "no group \"No\\nwhere\""},
         {{"rm", "@db"}, 64, "missing arguments; usage: vaultlet-cli rm FILE PATH"},
-        {{"add", "@db", "Internet/Mail/K", "--value-stdin"}, 64, "the value contains a NUL", std::string("pw\na\0", 5)},
-        {{"add", "@db", "Internet/Mail/K", "--value-stdin"}, 64, "a carriage return", "pw\nwindows\r\nline\n"},
+        {{"add", "@db", "Internet/Mail/K", "--value-stdin"},
+         64,
+         "the value contains a NUL byte, which a database cannot hold",
+         std::string("pw\na\0", 5)},
+        {{"add", "@db", "Internet/Mail/K", "--value-stdin"},
+         64,
+         "the value contains a carriage return, which a database cannot hold (it reads back as a line feed)",
+         "pw\nwindows\r\nline\n"},
         {{"add", "@db", "Internet/Mail/Key", "--value", "a\rb"}, 64, "the value contains"},
         {{"add", "@db", "Internet/Mail/Key", "--comment", "a\rb"}, 64, "the comment contains"},
         {{"add", "@db", "Internet/Ma\ril"}, 64, "the name \"Ma\\ril\" contains"},
@@ -124,13 +130,12 @@ TEST_F(CliApplicationTest, EveryFailureIsOneLineWithItsStatusAndChangesNoFile) {
         {{"add", "@db", "Nowhere/Card"}, 64, "no group \"Nowhere\""},
         {{"add", "@db", "Internet/Shop/Pass"}, 64, "no passcard \"Internet/Shop\""},
         {{"create", "@x", "--iterations", "0"}, 64, "--iterations must be a whole number from 1 to 1000000"},
-        {{"create", "@x", "--iterations", "1000001"}, 64, "from 1 to 1000000"},
         {{"create", "@x", "--cipher", "AES256"}, 64, "unknown cipher \"AES256\""},
         {{"create", "@x", "--name", ""}, 64, "the database name must not be empty"},
         {{"create", "@.kvtdat"}, 64, "the database name must not be empty"},
         {{"create", "@x", "--name", "a\rb"}, 64, "contains a carriage return"},
         {{"create", "@x", "--name", longName}, 64, "longer than 255 characters"},
-        {{"create", "@x"}, 64, "standard input ended before a password line", ""},
+        {{"create", "@x"}, 64, "standard input ended before a password line (--password-stdin)", ""},
         {{"create", "@x"}, 64, "the password must not be empty", "\n"},
         {{"create", "@db", "--iterations", "1"}, 64, "already exists; add --force", "other\n"},
         {{"create", "@missing/x", "--iterations", "1"}, 6, "could not save"},
@@ -180,18 +185,6 @@ TEST_F(CliApplicationTest, ArgumentsAreCheckedBeforeThePasswordIsAsked) {
         EXPECT_EQ(RunTyped(arguments, {"pw"}).status, 64) << arguments[0];
         EXPECT_TRUE(m_terminal.prompts.empty()) << arguments[0];
     }
-}
-
-TEST_F(CliApplicationTest, PasswordStdinWorksBeforeOrAfterTheCommand) {
-    const std::string path = MakeDatabase();
-    EXPECT_EQ(RunPlain({"--password-stdin", "ls", path, "Internet"}, "pw\n").status, 0);
-    EXPECT_EQ(RunPlain({"ls", path, "--password-stdin"}, "pw\n").status, 0);
-    // Without it the terminal is asked, and standard input is left alone.
-    const ProcessResult typed = RunTyped({"ls", path}, {"pw"}, "not the password\n");
-    EXPECT_EQ(typed.status, 0) << typed.err;
-    EXPECT_EQ(m_terminal.prompts, std::vector<std::string>{"Password for \"" + path + "\": "});
-    m_terminal.present = false;
-    EXPECT_CLI_FAILURE(RunPlain({"ls", path}), 64, "no terminal to ask for the password");
 }
 
 TEST_F(CliApplicationTest, OutputThatCannotBeWrittenFailsTheRun) {

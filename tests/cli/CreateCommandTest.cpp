@@ -1,7 +1,5 @@
 #include "cli/CreateCommand.h"
 
-#include "core/DatabaseDocument.h"
-#include "core/NewDatabase.h"
 #include "tests/cli/CliFixture.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TestData.h"
@@ -28,14 +26,6 @@ TEST_F(CreateCommandTest, ANewDatabaseHasTheProgramsDefaults) {
                                        "Cipher: AES (Rijndael) using 256-bit key\n"
                                        "Cipher id: 1\n"
                                        "Iterations: 100000\n");
-
-    // The same content as the program's own new database.
-    const auto expected = NewDatabase::Create(path, "my.vault", "pw", 1);
-    SecureString loadedText;
-    SecureString expectedText;
-    ASSERT_TRUE(DatabaseDocument::Print(*Load(path), loadedText));
-    ASSERT_TRUE(DatabaseDocument::Print(*expected, expectedText));
-    EXPECT_EQ(loadedText, expectedText);
 }
 
 TEST_F(CreateCommandTest, AnExistingFileIsReplacedOnlyWithForce) {
@@ -50,16 +40,6 @@ TEST_F(CreateCommandTest, AnExistingFileIsReplacedOnlyWithForce) {
     // The longest name the header holds.
     ASSERT_EQ(Run({"create", path, "--force", "--name", std::string(255, 'n'), "--iterations", "1"}).status, 0);
     EXPECT_EQ(Load(path)->Name(), std::string(255, 'n'));
-}
-
-// Asking twice and comparing is PasswordInputTest's; here the prompts name the file.
-TEST_F(CreateCommandTest, OnTheTerminalThePasswordIsAskedTwice) {
-    const std::string path = Path("typed.kvtdat");
-    ProcessResult run = RunTyped({"create", path, "--iterations", "1"}, {"secret", "secret"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(m_terminal.prompts,
-              (std::vector<std::string>{"Password for the new database \"" + path + "\": ", "Repeat the password: "}));
-    Load(path, "secret");
 }
 
 TEST_F(CreateCommandTest, AFailedSaveLeavesNoFile) {

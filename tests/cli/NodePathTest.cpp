@@ -3,7 +3,6 @@
 #include "core/Database.h"
 #include "tests/cli/UsageError.h"
 #include "tests/support/ModelFixture.h"
-#include "tests/support/SampleDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -51,32 +50,4 @@ TEST_F(NodePathTest, EmptyNamesAndDeepPathsAreUsageErrors) {
         EXPECT_NE(UsageErrorOf(text).find("has an empty name"), std::string::npos) << text;
     }
     EXPECT_EQ(UsageErrorOf("a/b/c/d"), "PATH \"a/b/c/d\" has more than three names (GROUP/PASSCARD/ITEM)");
-}
-
-TEST_F(NodePathTest, ResolvesTheFirstNodeWithExactlyThatName) {
-    auto first = std::make_unique<Group>("Mail");
-    first->Add(test::MakePasscard("Box", {{ItemType::Password, "x"}}));
-    Group* const mail = first.get();
-    m_database.Add(std::make_unique<Group>("mail"));
-    m_database.Add(std::move(first));
-    m_database.Add(std::make_unique<Group>("Mail"));
-    m_database.Add(std::make_unique<Group>("a/b"));
-    Passcard* const box = mail->At(0);
-    Item* const pass = box->At(0);
-
-    EXPECT_EQ(NodePath::Parse("Mail").Resolve(m_database).Last(), mail);
-    EXPECT_EQ(NodePath::Parse("mail").Resolve(m_database).Last(), m_database.At(0));
-    EXPECT_EQ(NodePath::Parse("a\\/b").Resolve(m_database).Last(), m_database.At(3));
-    const NodePath::Nodes nodes = NodePath::Parse("Mail/Box/Password").Resolve(m_database);
-    EXPECT_EQ(nodes.group, mail);
-    EXPECT_EQ(nodes.passcard, box);
-    EXPECT_EQ(nodes.item, pass);
-    EXPECT_EQ(nodes.Last(), pass);
-    const NodePath::Nodes parents = NodePath::Parse("Mail/Box/New").ResolveParent(m_database);
-    EXPECT_EQ(parents.passcard, box);
-    EXPECT_EQ(parents.item, nullptr);
-
-    EXPECT_EQ(UsageErrorOf("Mail/Box/password"), "no item \"Mail/Box/password\"");
-    EXPECT_EQ(UsageErrorOf("a\\/b/x"), "no passcard \"a\\/b/x\"");
-    EXPECT_EQ(UsageErrorOf("Mail\nx"), "no group \"Mail\\nx\"");
 }

@@ -24,31 +24,20 @@ std::string UsageErrorOf(const std::vector<std::string_view>& arguments) {
 
 } // namespace
 
+// A value may be empty, contain "=", start with a dash or look like an option; "-" alone and
+// everything after "--" are positional.
 TEST(ParsedArgumentsTest, OptionsStandAnywhereAndTakeTheirValueInEitherForm) {
-    const ParsedArguments parsed = Parse({"--force", "a.kvtdat", "--name", "Home", "b", "--count=3"});
-    ASSERT_EQ(parsed.PositionalCount(), 2u);
-    EXPECT_EQ(parsed.Positional(0), "a.kvtdat");
-    EXPECT_EQ(parsed.Positional(1), "b");
-    EXPECT_TRUE(parsed.Has("force"));
-    EXPECT_EQ(parsed.Value("name"), "Home");
-    EXPECT_EQ(parsed.Value("count"), "3");
-    EXPECT_FALSE(parsed.Has("missing"));
-    EXPECT_FALSE(parsed.Value("missing").has_value());
-
-    // A value may be empty, start with a dash or look like an option.
-    const ParsedArguments odd = Parse({"--name=", "--count", "--force"});
-    EXPECT_EQ(odd.Value("name"), "");
-    EXPECT_EQ(odd.Value("count"), "--force");
-    EXPECT_FALSE(odd.Has("force"));
-}
-
-TEST(ParsedArgumentsTest, DashAloneAndEverythingAfterDoubleDashArePositional) {
-    const ParsedArguments parsed = Parse({"-", "--", "--force", "-x"});
+    const ParsedArguments parsed = Parse({"--force", "a.kvtdat", "--name=x=y", "--count", "--force", "-", "--", "--x"});
     ASSERT_EQ(parsed.PositionalCount(), 3u);
-    EXPECT_EQ(parsed.Positional(0), "-");
-    EXPECT_EQ(parsed.Positional(1), "--force");
-    EXPECT_EQ(parsed.Positional(2), "-x");
-    EXPECT_FALSE(parsed.Has("force"));
+    EXPECT_EQ(parsed.Positional(0), "a.kvtdat");
+    EXPECT_EQ(parsed.Positional(1), "-");
+    EXPECT_EQ(parsed.Positional(2), "--x");
+    EXPECT_TRUE(parsed.Has("force"));
+    EXPECT_EQ(parsed.Value("name"), "x=y");
+    EXPECT_EQ(parsed.Value("count"), "--force");
+    EXPECT_FALSE(parsed.Value("missing").has_value());
+    EXPECT_EQ(Parse({"--name="}).Value("name"), "");
+    EXPECT_FALSE(Parse({"--", "--force"}).Has("force"));
 }
 
 TEST(ParsedArgumentsTest, MistakesAreUsageErrorsThatNameTheOption) {

@@ -30,6 +30,8 @@ TEST_F(PasswdCommandTest, TheCurrentPasswordComesFirstThenTheNewOne) {
     // On the terminal: the current one, then the new one twice.
     const ProcessResult typed = RunTyped({"passwd", path}, {"new one", "third", "third"});
     ASSERT_EQ(typed.status, 0) << typed.err;
-    EXPECT_EQ(m_terminal.prompts.size(), 3u);
+    EXPECT_EQ(m_terminal.prompts,
+              (std::vector<std::string>{"Password for \"" + path + "\": ", "New password for \"" + path + "\": ",
+                                        "Repeat the new password: "}));
     EXPECT_EQ(Open(path, "third"), LoadResult::Loaded);
 }

@@ -50,15 +50,3 @@ TEST(PasswordInputTest, ANewPasswordMustKeepEveryCharacterAnExistingOneIsTriedAs
     EXPECT_EQ(terminal.prompts, std::vector<std::string>{"New: "});
     EXPECT_EQ(passwords.Existing("Password: "), "?mega");
 }
-
-TEST(PasswordInputTest, StandardInputGivesOnePasswordALineAndNoRepetition) {
-    test::FakeTerminal terminal;
-    std::istringstream in("current\r\nnext\n\n");
-    PasswordInput passwords(true, in, terminal);
-    EXPECT_EQ(passwords.Existing("Password: "), "current");
-    EXPECT_EQ(passwords.New("New: ", "Again: "), "next");
-    EXPECT_EQ(UsageErrorOf([&] { passwords.New("New: ", "Again: "); }), "the password must not be empty");
-    EXPECT_EQ(UsageErrorOf([&] { passwords.Existing("Password: "); }),
-              "standard input ended before a password line (--password-stdin)");
-    EXPECT_TRUE(terminal.prompts.empty());
-}
