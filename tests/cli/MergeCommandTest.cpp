@@ -58,8 +58,11 @@ TEST_F(MergeCommandTest, AnotherCopysPasswordIsAskedForAndTheSettingsStayThisFil
     Change(m_other, [](EncryptedDatabase& d) {
         SetPassword(d, "theirs");
         d.SetName("Elsewhere");
+        d.SetCipherId(d.CipherId() == 1 ? 2 : 1);
+        d.SetKeyIterations(d.KeyIterations() + 1);
         d.SetPassword("other");
     });
+    const auto own = Load(m_file);
     const std::string before = test::ReadFileBytes(m_file);
     EXPECT_CLI_FAILURE(Run({"merge", m_file, m_other, "--base", m_base}, "pw\nnope\n"), 1, "wrong password");
     EXPECT_EQ(test::ReadFileBytes(m_file), before);
@@ -67,10 +70,14 @@ TEST_F(MergeCommandTest, AnotherCopysPasswordIsAskedForAndTheSettingsStayThisFil
     // The base opens with either password already given.
     const test::ProcessResult run = Run({"merge", m_file, m_other, "--base", m_base}, "pw\nother\n");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Merged: 0 added, 0 removed, 1 changed, 0 kept as other copies\n"
-                       "Kept this database's name, master password (the other copy's differ)\n");
+    EXPECT_EQ(run.out,
+              "Merged: 0 added, 0 removed, 1 changed, 0 kept as other copies\n"
+              "Kept this database's name, cipher, key iterations, master password (the other copy's differ)\n");
     EXPECT_EQ(Listed("Internet/Mail"), "Password: theirs\n");
-    EXPECT_EQ(Load(m_file)->Name(), "db");
+    const auto merged = Load(m_file);
+    EXPECT_EQ(merged->Name(), "db");
+    EXPECT_EQ(merged->CipherId(), own->CipherId());
+    EXPECT_EQ(merged->KeyIterations(), own->KeyIterations());
 }
 
 // The rules of a merge with and without a base are DatabaseMergeTest's.
