@@ -1,7 +1,6 @@
 #include "cli/CreateCommand.h"
 
 #include "tests/cli/CliFixture.h"
-#include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
@@ -37,14 +36,4 @@ TEST_F(CreateCommandTest, AnExistingFileIsReplacedOnlyWithForce) {
     ASSERT_EQ(Run({"create", path, "--force", "--iterations", "1", "--name", "Fresh"}, "other\n").status, 0);
     EXPECT_EQ(Load(path, "other")->Name(), "Fresh");
     EXPECT_EQ(m_dir.List(), std::vector<std::string>{"db.kvtdat"});
-    // The longest name the header holds.
-    ASSERT_EQ(Run({"create", path, "--force", "--name", std::string(255, 'n'), "--iterations", "1"}).status, 0);
-    EXPECT_EQ(Load(path)->Name(), std::string(255, 'n'));
-}
-
-TEST_F(CreateCommandTest, AFailedSaveLeavesNoFile) {
-    test::FaultyFileSystem failing(test::FaultyFileSystem::Fault::Replace);
-    EXPECT_CLI_FAILURE(Run({"create", Path("db.kvtdat"), "--iterations", "1"}, "pw\n", failing), 6,
-                       "could not save \"" + Path("db.kvtdat") + "\"");
-    EXPECT_TRUE(m_dir.List().empty());
 }

@@ -1,7 +1,6 @@
 #include "cli/GenerateCommand.h"
 
 #include "autofill/PasswordGeneratorRules.h"
-#include "autofill/PhoneticSpelling.h"
 #include "tests/cli/CliFixture.h"
 
 #include <gtest/gtest.h>
@@ -84,12 +83,4 @@ TEST_F(GenerateCommandTest, OptionsChooseTheCharactersAndTheLength) {
     }
     EXPECT_EQ(Lines({}).size(), 1u);
     EXPECT_EQ(Lines({"--length", "4096"})[0].size(), 4096u);
-}
-
-TEST_F(GenerateCommandTest, PhoneticSpellingFollowsATab) {
-    for (const std::string& line : Lines({"--phonetic", "--count", "20"})) {
-        const std::size_t tab = line.find('\t');
-        ASSERT_EQ(tab, 10u) << line;
-        EXPECT_EQ(line.substr(tab + 1), SpellPhonetically(line.substr(0, tab)).Viewed());
-    }
 }

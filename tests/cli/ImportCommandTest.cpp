@@ -46,14 +46,3 @@ TEST_F(ImportCommandTest, EachFormatMergesItsFileAndPrintsTheCounts) {
     // The five groups of a new database and every imported one, under names of their own.
     EXPECT_EQ(std::ranges::count(Run({"ls", m_path}).out, '\n'), 5 + 1 + 6 + 4);
 }
-
-TEST_F(ImportCommandTest, AFileWithoutGroupsAddsNothingAndIsNotSaved) {
-    const std::string empty = Path("empty.xml");
-    ASSERT_TRUE(test::WriteFileBytes(empty, "<?xml version=\"1.0\"?><Cofferbook><Database><Name>x</Name>"
-                                            "</Database></Cofferbook>"));
-    const std::string before = test::ReadFileBytes(m_path);
-    const ProcessResult run = Run({"import", m_path, "xml", empty});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Imported: 0 Group(s), 0 Passcard(s), 0 Fields(s)\n");
-    EXPECT_EQ(test::ReadFileBytes(m_path), before);
-}

@@ -79,12 +79,3 @@ TEST_F(MergeCommandTest, AnotherCopysPasswordIsAskedForAndTheSettingsStayThisFil
     EXPECT_EQ(merged->CipherId(), own->CipherId());
     EXPECT_EQ(merged->KeyIterations(), own->KeyIterations());
 }
-
-// The rules of a merge with and without a base are DatabaseMergeTest's.
-TEST_F(MergeCommandTest, NothingNewLeavesTheFileUntouched) {
-    const std::string before = test::ReadFileBytes(m_file);
-    const test::ProcessResult run = Run({"merge", m_file, m_other});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Merged: 0 added, 0 removed, 0 changed, 0 kept as other copies\n");
-    EXPECT_EQ(test::ReadFileBytes(m_file), before);
-}

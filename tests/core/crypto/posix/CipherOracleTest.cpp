@@ -1,13 +1,11 @@
-// The ciphers against Crypto++ (a test-only oracle, native builds only) on random keys and runs of
-// every block count, at every key length they take. CipherTest checks the database ciphers' key
-// handling on top of these.
-#include "core/crypto/Blowfish.h"
+// Rijndael and Twofish against Crypto++ (a test-only oracle, native builds only) on random keys and
+// runs of every block count: the lanes of the AES instructions and Twofish's two keyings. CipherTest
+// checks the database ciphers' key handling on top of these.
 #include "core/crypto/Rijndael.h"
 #include "core/crypto/Twofish.h"
 #include "tests/core/crypto/RandomBytes.h"
 
 #include <cryptopp/aes.h>
-#include <cryptopp/blowfish.h>
 #include <cryptopp/modes.h>
 #include <cryptopp/twofish.h>
 
@@ -56,15 +54,6 @@ Bytes OurTwofish(Twofish::Keying keying, bool encrypting, const Bytes& key, cons
     return out;
 }
 
-Bytes OurBlowfish(bool encrypting, const Bytes& key, const Bytes& in) {
-    Bytes out(in.size());
-    Blowfish blowfish;
-    EXPECT_TRUE(blowfish.SetKey(key.data(), key.size()));
-    encrypting ? blowfish.EncryptBlocks(in.data(), out.data(), in.size() / 8)
-               : blowfish.DecryptBlocks(in.data(), out.data(), in.size() / 8);
-    return out;
-}
-
 } // namespace
 
 TEST(CipherOracleTest, RijndaelMatchesCryptoPPAesOnBothEngines) {
@@ -99,23 +88,4 @@ TEST(CipherOracleTest, TwofishMatchesCryptoPPWithBothKeyings) {
             }
         }
     }
-}
-
-TEST(CipherOracleTest, BlowfishMatchesCryptoPPForEveryKeyLength) {
-    std::mt19937 random(73);
-    // Crypto++ takes keys of 4 to 56 bytes; the shorter ones are covered by the published vectors.
-    for (std::size_t keyLength = 4; keyLength <= 56; ++keyLength) {
-        for (std::size_t blocks : {0u, 1u, 3u, 4u, 5u, 9u, 33u}) {
-            const Bytes key = RandomBytes(random, keyLength);
-            const Bytes data = RandomBytes(random, 8 * blocks);
-            for (bool encrypting : {true, false}) {
-                ASSERT_EQ(OurBlowfish(encrypting, key, data), Oracle<CryptoPP::Blowfish>(encrypting, key, data))
-                    << keyLength << "/" << blocks;
-            }
-        }
-    }
-    // The database format's case: a 32-byte key, here all zero.
-    const Bytes zeroKey(32, 0);
-    const Bytes block = RandomBytes(random, 8);
-    EXPECT_EQ(OurBlowfish(true, zeroKey, block), Oracle<CryptoPP::Blowfish>(true, zeroKey, block));
 }

@@ -1,13 +1,10 @@
 // The hashes against Crypto++ (a test-only oracle, native builds only) on random messages of every
 // length from 0 to 300 bytes, fed in random pieces.
-#include "core/crypto/Md5.h"
 #include "core/crypto/Ripemd.h"
 
 #include "tests/core/crypto/Hex.h"
 #include "tests/core/crypto/RandomBytes.h"
 
-#define CRYPTOPP_ENABLE_NAMESPACE_WEAK 1
-#include <cryptopp/md5.h>
 #include <cryptopp/ripemd.h>
 
 #include <gtest/gtest.h>
@@ -64,17 +61,4 @@ TEST(HashOracleTest, RipemdWidthsMatchCryptoPP) {
     CompareRipemd<CryptoPP::RIPEMD160>(RipemdVariant::Ripemd160, 2);
     CompareRipemd<CryptoPP::RIPEMD256>(RipemdVariant::Ripemd256, 3);
     CompareRipemd<CryptoPP::RIPEMD320>(RipemdVariant::Ripemd320, 4);
-}
-
-TEST(HashOracleTest, Md5MatchesCryptoPP) {
-    std::mt19937 random(5);
-    Md5 hash;
-    for (std::size_t length = 0; length <= 300; ++length) {
-        for (int trial = 0; trial < 3; ++trial) {
-            const auto message = RandomBytes(random, length);
-            ASSERT_EQ(PiecewiseDigest(hash, Md5::kDigestSize, message, random),
-                      OracleDigest<CryptoPP::Weak::MD5>(message))
-                << "length " << length;
-        }
-    }
 }
