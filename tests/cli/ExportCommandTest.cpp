@@ -44,10 +44,6 @@ TEST_F(ExportCommandTest, TheDocumentIsTheDecryptedTextExactlyAsStored) {
     const std::string out = Path("plain.xml");
     ASSERT_EQ(Run({"export", m_path, "document", out}).status, 0);
     EXPECT_EQ(test::ReadFileBytes(out), run.out);
-    // An existing file is replaced.
-    ASSERT_TRUE(test::WriteFileBytes(out, std::string(100000, 'x')));
-    ASSERT_EQ(Run({"export", m_path, "document", out}).status, 0);
-    EXPECT_EQ(test::ReadFileBytes(out), run.out);
 }
 
 // The same bytes as the program's own export commands write, for the whole database and for the

@@ -138,26 +138,17 @@ protected:
     }
 };
 
-// Each field of each kind of node, changed to a value the base does not have.
+// The fields the random edits of DatabaseMergePropertiesTest leave alone, changed to a value the base
+// does not have, and one that they change, for the report.
 std::vector<std::pair<const char*, Edit>> FieldChanges() {
-    const std::uint8_t bytes[] = {0, 1, 2};
     return {
-        {"item comment", [](Database& d) { Password(d).SetComment("note"); }},
-        {"item image", [](Database& d) { Password(d).SetImage(9); }},
         {"item meta", [](Database& d) { Password(d).SetMeta("meta"); }},
         {"item value", [](Database& d) { Password(d).SetValue("new"); }},
         {"item hidden", [](Database& d) { Password(d).SetHidden(true); }},
-        {"item binary", [bytes](Database& d) { Password(d).SetBinary(bytes, sizeof bytes); }},
-        {"passcard comment", [](Database& d) { Inbox(d).SetComment("note"); }},
-        {"passcard image", [](Database& d) { Inbox(d).SetImage(9); }},
         {"passcard bookmark", [](Database& d) { Inbox(d).SetBookmark(true); }},
         {"passcard auto-fill", [](Database& d) { Inbox(d).SetUseAutofill(true); }},
-        {"passcard template", [](Database& d) { Inbox(d).SetAutofillString("<Password>{ENTER}"); }},
-        {"passcard expiration", [](Database& d) { Inbox(d).SetExpiration(0x01DA000000000000ull); }},
         {"passcard window", [](Database& d) { Inbox(d).SetWindow("Sign in"); }},
         {"passcard window id", [](Database& d) { Inbox(d).SetWindowId("#32770|Sign in"); }},
-        {"group comment", [](Database& d) { GroupAt(d, "Work").SetComment("note"); }},
-        {"group image", [](Database& d) { GroupAt(d, "Work").SetImage(9); }},
     };
 }
 
@@ -182,11 +173,6 @@ TEST_F(DatabaseMergeTest, EachRuleOfTheThreeWayMerge) {
          [](Database& d) { d.DeleteNode(&PasscardAt(d, "Mail", "Bank")); },
          [](Database& d) { d.DeleteNode(&PasscardAt(d, "Mail", "Bank")); },
          {.removed = 1}},
-        {"removed here and unchanged there: removed",
-         [](Database& d) { d.DeleteNode(&PasscardAt(d, "Mail", "Bank")); },
-         Nothing(),
-         [](Database& d) { d.DeleteNode(&PasscardAt(d, "Mail", "Bank")); },
-         {}},
         {"removed there and changed below here: ours stays",
          [](Database& d) { ItemAt(d, "Mail", "Bank", "Password").SetValue("5678"); },
          [](Database& d) { d.DeleteNode(&GroupAt(d, "Mail")); },
@@ -271,16 +257,6 @@ TEST_F(DatabaseMergeTest, EachRuleOfTheThreeWayMerge) {
              GroupAt(d, "Mail").Insert(std::move(savings), 1);
          },
          {.added = 1}},
-        {"a passcard moved to another group there moves here",
-         Nothing(),
-         [](Database& d) { GroupAt(d, "Work").Add(GroupAt(d, "Mail").Detach(&PasscardAt(d, "Mail", "Bank"))); },
-         [](Database& d) { GroupAt(d, "Work").Add(GroupAt(d, "Mail").Detach(&PasscardAt(d, "Mail", "Bank"))); },
-         {.added = 1, .removed = 1}},
-        {"an order changed there only is taken",
-         Nothing(),
-         [](Database& d) { MoveChild(GroupAt(d, "Mail"), 1, 0); },
-         [](Database& d) { MoveChild(GroupAt(d, "Mail"), 1, 0); },
-         {}},
         {"an order changed on both sides stays ours",
          [](Database& d) { MoveChild(GroupAt(d, "Mail"), 2, 0); },
          [](Database& d) { MoveChild(GroupAt(d, "Mail"), 1, 0); },
@@ -313,11 +289,6 @@ TEST_F(DatabaseMergeTest, EachRuleOfTheThreeWayMerge) {
          [](Database& d) { PasscardAt(d, "Work", "VPN").At(1)->SetValue("vpn3"); },
          [](Database& d) { PasscardAt(d, "Work", "VPN").At(1)->SetValue("vpn3"); },
          {.changed = 1}},
-        {"a changed item type is a removal plus an addition",
-         Nothing(),
-         [](Database& d) { ItemAt(d, "Mail", "Inbox", "Login").SetType(ItemType::Mail); },
-         [](Database& d) { ItemAt(d, "Mail", "Inbox", "Login").SetType(ItemType::Mail); },
-         {.added = 1, .removed = 1}},
         {"the window filled into, changed differently, keeps ours without a copy",
          [](Database& d) { Inbox(d).SetWindow("ours"); },
          [](Database& d) { Inbox(d).SetWindow("theirs"); },

@@ -423,12 +423,8 @@ TEST_F(EncryptedDatabaseTest, SavingRefusesWhatCannotBeWrittenCorrectly) {
     EXPECT_TRUE(m_dir.List().empty());
 }
 
-TEST_F(EncryptedDatabaseTest, DefaultsOfANewObjectAndThePasswordCheck) {
+TEST_F(EncryptedDatabaseTest, ThePasswordCheckIsExact) {
     EncryptedDatabase database;
-    EXPECT_EQ(database.CipherId(), 1);
-    EXPECT_EQ(database.KeyIterations(), 100000u);
-    ASSERT_NE(database.CurrentCipher(), nullptr);
-    EXPECT_STREQ(database.CurrentCipher()->Name(), "AES (Rijndael) using 256-bit key");
     database.SetPassword("secret");
     EXPECT_TRUE(database.CheckPassword("secret"));
     EXPECT_FALSE(database.CheckPassword("Secret"));
