@@ -109,20 +109,6 @@ TEST_F(DatabaseTest, MergeRenamesClashesIncludingThoseAmongImportedGroups) {
 
     Database empty;
     EXPECT_EQ(database.MergeGroups(empty), 0);
-
-    // Numbered names already present, repeated and distinct names mixed: each name gets the lowest
-    // free number at its turn.
-    Database numbered;
-    for (const char* name : {"x", "x 2", "y 1"}) {
-        AddGroup(numbered, name);
-    }
-    Database mixed;
-    for (const char* name : {"x", "y", "x", "x 1", "y", "x 2", "x", "z", "y 1", "x", "z"}) {
-        AddGroup(mixed, name);
-    }
-    EXPECT_EQ(numbered.MergeGroups(mixed), 11);
-    EXPECT_EQ(GroupNames(numbered), (std::vector<std::string>{"x", "x 2", "y 1", "x 1", "y", "x 3", "x 1 1", "y 2",
-                                                              "x 2 1", "x 4", "z", "y 1 1", "x 5", "z 1"}));
 }
 
 TEST_F(DatabaseTest, GroupCloneIsDeepAndFresh) {

@@ -29,7 +29,6 @@ TEST_F(ItemTest, TypeDefaultsSetNameImageAndHiddenWithoutTouchingModifiedFlag) {
         {static_cast<std::uint32_t>(ItemType::Login), 7, true, "Login", 2, false},
         {13, -1, true, "Note", -1, true},
         {16, -1, false, "Note", -1, false},
-        {0xFFFFFFFFu, -1, false, "Note", -1, false},
     };
     EXPECT_EQ(Item().Type(), ItemType::Custom) << "a new item is custom";
     for (const auto& c : cases) {

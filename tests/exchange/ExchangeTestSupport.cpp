@@ -78,7 +78,7 @@ std::unique_ptr<Database> MakeRichDatabase() {
     return database;
 }
 
-SecureString DescribeItems(const Passcard& passcard) {
+static SecureString DescribeItems(const Passcard& passcard) {
     SecureString text;
     for (const auto& item : passcard.Children()) {
         text.append(item->Name()).append("/").append(std::to_string(static_cast<unsigned>(item->Type())));

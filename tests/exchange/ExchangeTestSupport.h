@@ -29,11 +29,8 @@ Item& AddItem(Passcard& passcard, ItemType type, std::string_view name, std::str
 // characters, non-ASCII text, unusual numbers.
 std::unique_ptr<Database> MakeRichDatabase();
 
-// "name/type=value|" for each item of the passcard, in order.
-SecureString DescribeItems(const Passcard& passcard);
-
 // The groups, passcards and items as UTF-8 text: a line for each group's name, and below it a line
-// "  name: items" (as DescribeItems) for each of its passcards.
+// "  name: items" for each of its passcards, the items as "name/type=value|" in order.
 std::string Outline(const Database& database);
 
 // Names of the element children of an element, in order, joined by blanks.
