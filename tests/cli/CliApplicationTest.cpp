@@ -165,16 +165,6 @@ TEST_F(CliApplicationTest, EveryFailureIsOneLineWithItsStatusAndChangesNoFile) {
     EXPECT_EQ(m_dir.List(), files);
 }
 
-// Mistakes in the arguments are reported before the password is asked.
-TEST_F(CliApplicationTest, ArgumentsAreCheckedBeforeThePasswordIsAsked) {
-    const std::string db = MakeDatabase();
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"ls", db, "a//b"}, {"set-cipher", db, "des"}, {"add", db, "Work", "--hidden"}}) {
-        EXPECT_EQ(RunTyped(arguments, {"pw"}).status, 64) << arguments[0];
-        EXPECT_TRUE(m_terminal.prompts.empty()) << arguments[0];
-    }
-}
-
 TEST_F(CliApplicationTest, OutputThatCannotBeWrittenFailsTheRun) {
     FullBuffer full;
     std::ostream out(&full);

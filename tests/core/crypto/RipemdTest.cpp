@@ -21,14 +21,13 @@ std::string Digest(RipemdVariant variant, const std::vector<std::uint8_t>& messa
 
 // Test messages of the RIPEMD designers' page (A. Bosselaers, "The hash function RIPEMD-160",
 // homes.esat.kuleuven.be/~bosselae/ripemd160.html), with the digests listed there for all four widths:
-// padding alone, one block, padding that needs a second block, several blocks and a million bytes.
+// padding alone, one block, padding that needs a second block and several blocks.
 // Every length up to 300 bytes, fed in pieces, is checked against Crypto++ natively (posix/HashOracleTest).
 const std::vector<std::string> kMessages = {
     "",
     "abc",
     "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
     "12345678901234567890123456789012345678901234567890123456789012345678901234567890",
-    std::string(1000000, 'a'),
 };
 
 struct Published {
@@ -39,23 +38,20 @@ struct Published {
 const std::vector<Published> kPublished = {
     {RipemdVariant::Ripemd128,
      {"cdf26213a150dc3ecb610f18f6b38b46", "c14a12199c66e4ba84636b0f69144c77", "a1aa0689d0fafa2ddc22e88b49133a06",
-      "3f45ef194732c2dbb2c4a2c769795fa3", "4a7f5723f954eba1216c9d8f6320431f"}},
+      "3f45ef194732c2dbb2c4a2c769795fa3"}},
     {RipemdVariant::Ripemd160,
      {"9c1185a5c5e9fc54612808977ee8f548b2258d31", "8eb208f7e05d987a9b044a8e98c6b087f15a0bfc",
-      "12a053384a9c0c88e405a06c27dcf49ada62eb2b", "9b752e45573d4b39f4dbd3323cab82bf63326bfb",
-      "52783243c1697bdbe16d37f97f68f08325dc1528"}},
+      "12a053384a9c0c88e405a06c27dcf49ada62eb2b", "9b752e45573d4b39f4dbd3323cab82bf63326bfb"}},
     {RipemdVariant::Ripemd256,
      {"02ba4c4e5f8ecd1877fc52d64d30e37a2d9774fb1e5d026380ae0168e3c5522d",
       "afbd6e228b9d8cbbcef5ca2d03e6dba10ac0bc7dcbe4680e1e42d2e975459b65",
       "3843045583aac6c8c8d9128573e7a9809afb2a0f34ccc36ea9e72f16f6368e3f",
-      "06fdcc7a409548aaf91368c06a6275b553e3f099bf0ea4edfd6778df89a890dd",
-      "ac953744e10e31514c150d4d8d7b677342e33399788296e43ae4850ce4f97978"}},
+      "06fdcc7a409548aaf91368c06a6275b553e3f099bf0ea4edfd6778df89a890dd"}},
     {RipemdVariant::Ripemd320,
      {"22d65d5661536cdc75c1fdf5c6de7b41b9f27325ebc61e8557177d705a0ec880151c3a32a00899b8",
       "de4c01b3054f8930a79d09ae738e92301e5a17085beffdc1b8d116713e74f82fa942d64cdbc4682d",
       "d034a7950cf722021ba4b84df769a5de2060e259df4c9bb4a4268c0e935bbc7470a969c9d072a1ac",
-      "557888af5f6d8ed62ab66945c6d2a0a47ecd5341e915eb8fea1d0524955f825dc717e4a008ab2d42",
-      "bdee37f4371e20646b8b0d862dda16292ae36f40965e8c8509e63d1dbddecc503e2b63eb9245bb66"}},
+      "557888af5f6d8ed62ab66945c6d2a0a47ecd5341e915eb8fea1d0524955f825dc717e4a008ab2d42"}},
 };
 
 } // namespace
