@@ -61,10 +61,6 @@ TEST_F(HtmlPageTest, WholeDatabasePageIsTheExpectedFile) {
     ASSERT_NE(at, std::string::npos);
     print.replace(at, printType.size(), "content=\"text/html; charset=utf-8\"");
     EXPECT_EQ(print, file);
-    const std::string crLfStyle = "p {}\r\nh1 {}\r\n";
-    Parse(nullptr, HtmlPageVariant::File, crLfStyle);
-    EXPECT_NE(m_page.find("<style type=\"text/css\">" + crLfStyle + "</style>"), std::string::npos)
-        << "the stylesheet's bytes as they are";
 }
 
 TEST_F(HtmlPageTest, EmptyElementsAreClosedExplicitlyForHtmlParsers) {
@@ -142,9 +138,6 @@ TEST_F(HtmlPageTest, NodeSelectsGroupPasscardOrItemInsideTheirShells) {
     EXPECT_EQ(ChildNames(passcard), "h3 p dl");
     EXPECT_EQ(ChildNames(passcard->FirstChildElement("dl")), "dt dd");
     EXPECT_STREQ(passcard->FirstChildElement("dl")->FirstChildElement("dt")->GetText(), "Mail:");
-
-    Database other;
-    EXPECT_TRUE(HtmlPage::Build(m_database, &AddGroup(other, "Foreign"), HtmlPageVariant::File, kStyle).empty());
 }
 
 } // namespace

@@ -67,13 +67,6 @@ TEST_F(KeePass2ImportTest, RootWithoutEntriesHasNoGeneralGroupAndAnEmptyRootNoGr
     const auto empty = import.importFromText(File("KeePass", ""));
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->Count(), 0u);
-
-    // Entries whose strings all lack a key or a value still make (empty) passcards.
-    const auto bare = import.importFromText(File("KeePass", Entry("Password", "") + Entry("", "v")));
-    ASSERT_NE(bare, nullptr);
-    ASSERT_EQ(bare->Count(), 1u);
-    EXPECT_EQ(bare->At(0)->Count(), 2u);
-    EXPECT_EQ(bare->ItemCount(), 0u);
 }
 
 // The generator must be exactly "KeePass"; a failed import after a good one hands nothing over.

@@ -75,8 +75,8 @@ protected:
 
 } // namespace
 
-// Runs of every block count, on both sides of Twofish's switch to precomputed S-boxes, are checked
-// against Crypto++ in posix/CipherOracleTest; these cases cover what the key buffer goes through: AES
+// Runs of many blocks, on both sides of Twofish's switch to precomputed S-boxes, are checked against
+// single blocks in SliceCipherTest; these cases cover what the key buffer goes through: AES
 // hashes a key of any length (the files' 32 bytes on a path of their own), Twofish and Blowfish copy at
 // most 32 bytes into the zeroed buffer.
 TEST_F(CipherTest, SetKeyFillsTheKeyBufferForKeysOfAnyLength) {
