@@ -1,7 +1,6 @@
 #include "core/crypto/Aes128Cipher.h"
 #include "core/crypto/Aes256Cipher.h"
 #include "core/crypto/Blowfish.h"
-#include "core/crypto/BlowfishCipher.h"
 #include "core/crypto/CipherRegistry.h"
 #include "core/crypto/Rijndael.h"
 #include "core/crypto/Ripemd.h"
