@@ -37,10 +37,7 @@ TEST(CommandLineTest, ArgumentTextIsTheRawRestWithoutTheSettingsOption) {
               "\"D:\\db\\home.kvtdat\"");
     EXPECT_EQ(CommandLine("v.exe -c \"D:\\cfg\\Vaultlet.ini\" \"D:\\db\\home.kvtdat\"").ArgumentText(),
               "\"D:\\db\\home.kvtdat\"");
-    EXPECT_EQ(CommandLine("v.exe \"D:\\db\\home.kvtdat\" -c D:\\cfg\\Vaultlet.ini").ArgumentText(),
-              "\"D:\\db\\home.kvtdat\"");
     EXPECT_EQ(CommandLine("v.exe -c x.ini -minimize").ArgumentText(), "-minimize");
-    EXPECT_EQ(CommandLine("v.exe -c x.ini").ArgumentText(), "");
     EXPECT_EQ(CommandLine("v.exe -c a.ini -restart -c b.ini").ArgumentText(), "-restart")
         << "every -c pair leaves the text, not only the one that counts";
     EXPECT_EQ(CommandLine("v.exe -c").ArgumentText(), "-c") << "a -c without a value is not an option";
