@@ -37,7 +37,6 @@ TEST(MainWindowRulesTest, MinimizeAndCloseGoToTheTrayOnlyWithAnIconToComeBackBy)
 
 TEST(MainWindowRulesTest, AnAutomaticLockHidesItsLoginOnlyWhereATrayIconBringsItBack) {
     EXPECT_TRUE(AutomaticLockShowsLogin(true, true));
-    EXPECT_TRUE(AutomaticLockShowsLogin(true, false));
     EXPECT_FALSE(AutomaticLockShowsLogin(false, true));
     EXPECT_TRUE(AutomaticLockShowsLogin(false, false));
 }
