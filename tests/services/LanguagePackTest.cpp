@@ -120,7 +120,6 @@ TEST_F(LanguagePackTest, StringEntriesFollowTheirRules) {
         <!-- comments are ignored -->
         <string id="0" string="never stored"/>
         <string string="no id, so id 0"/>
-        <string id="abc" string="not a number, so id 0"/>
         <string id="131" string="first"/>
         <string id="131" string="second"/>
         <string id="132"/>
