@@ -80,10 +80,8 @@ TEST(TemplateRegexTest, StepBudgetEndsPathologicalMatchesAsNoMatch) {
     TemplateMatch match;
     // Without a limit this would try 2^40 paths at the first start position alone.
     EXPECT_FALSE(regex.Match(std::string(40, 'a'), match));
-    EXPECT_TRUE(match.BudgetExhausted());
     // The same pattern still matches where a match is found early, with the default budget.
     EXPECT_TRUE(regex.Match(Repeated('a', 40, "b"), match));
-    EXPECT_FALSE(match.BudgetExhausted());
 
     // A long description with the built-in ".+" shape stays well inside the default budget.
     TemplateRegex window;
@@ -91,11 +89,6 @@ TEST(TemplateRegexTest, StepBudgetEndsPathologicalMatchesAsNoMatch) {
     const std::string description = Repeated('x', 4000, ":Static:key:Edit:FOCUSED:") + std::string(4000, 'y');
     ASSERT_TRUE(window.Match(description, match));
     EXPECT_EQ(match.Group(0).In(description), "key");
-
-    // A smaller budget turns a match that needs more steps into "no match".
-    regex.SetStepBudget(100);
-    EXPECT_FALSE(regex.Match(Repeated('a', 40, "b"), match));
-    EXPECT_TRUE(match.BudgetExhausted());
 }
 
 TEST(TemplateRegexTest, AMatchObjectCanBeReusedAcrossPatternsAndInputs) {
