@@ -1,6 +1,5 @@
 #include "autofill/AutofillEngine.h"
 
-#include "autofill/SpecialKeyTable.h"
 #include "core/Passcard.h"
 #include "core/TextConversion.h"
 #include "tests/autofill/RecordingInputSender.h"
@@ -200,16 +199,4 @@ TEST_F(AutofillEngineTest, ModeAndHoldTimeAreReadAtSendTimeAndANewPreparationRep
     EXPECT_FALSE(engine.PrepareText(""));
     EXPECT_FALSE(engine.PrepareTemplate("abc", nullptr));
     EXPECT_FALSE(engine.HasInput());
-}
-
-// The codes themselves show in the events of AutofillEngineTest's templates.
-TEST(SpecialKeyTableTest, NamesInMenuOrderAndExactLookUp) {
-    ASSERT_EQ(SpecialKeys().size(), 25u);
-    EXPECT_STREQ(kSpecialKeyTable[25].name, "");
-    EXPECT_STREQ(SpecialKeys().front().name, "{BACK}");
-    EXPECT_STREQ(SpecialKeys().back().name, "{F12}");
-    EXPECT_EQ(FindSpecialKeyAt("{BACK}")->code, 0x08);
-    EXPECT_STREQ(FindSpecialKeyAt("{F10}x")->name, "{F10}");
-    EXPECT_EQ(FindSpecialKeyAt("{Tab}"), nullptr);
-    EXPECT_EQ(FindSpecialKeyAt("{TAB"), nullptr);
 }

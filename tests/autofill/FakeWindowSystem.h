@@ -34,7 +34,6 @@ public:
     WindowHandle foreground = nullptr;
     std::map<WindowHandle, WindowHandle> focus;
     std::map<WindowHandle, Window> windows;
-    int describeCalls = 0;
 
 private:
     Window Find(WindowHandle window) const;

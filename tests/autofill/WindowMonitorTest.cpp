@@ -88,8 +88,6 @@ TEST_F(WindowMonitorTest, TypesTheSingleMatchingPassphraseOnceIntoThePrompt) {
     const WindowHandle prompt = ShowPageant(m_windows, 0);
 
     EXPECT_TRUE(m_monitor.CheckWindow(prompt));
-    EXPECT_EQ(m_monitor.LastDescription(), kPageantPrompt);
-    EXPECT_EQ(m_monitor.LastHandled(), prompt);
     ASSERT_EQ(m_senders.size(), 1u);
     EXPECT_EQ(m_owners.front(), prompt);
     EXPECT_EQ(m_senders.front()->activated, std::vector<WindowHandle>{prompt});
@@ -197,10 +195,8 @@ TEST_F(WindowMonitorTest, ForegroundChecksRunOnlyOnAChangeOfWindowOrFocus) {
 
     EXPECT_FALSE(m_monitor.CheckForeground(nullptr)); // no database: not even the change is taken
     EXPECT_TRUE(m_monitor.CheckForeground(&m_database));
-    EXPECT_EQ(m_windows.describeCalls, 1);
     EXPECT_FALSE(m_monitor.ForegroundChanged());
     EXPECT_FALSE(m_monitor.CheckForeground(&m_database));
-    EXPECT_EQ(m_windows.describeCalls, 1); // idle: no description built
 
     m_windows.focus[prompt] = nullptr;
     EXPECT_TRUE(m_monitor.ForegroundChanged());

@@ -51,7 +51,6 @@ TEST_F(LoginListPlanTest, SelectsTheLastDatabaseOpenedOrElseTheFirst) {
     EXPECT_EQ(last.selectedEntry, 2) << "compared without regard to case";
     EXPECT_FALSE(last.locked);
     EXPECT_EQ(LoginListPlan::Make(list, "", false, m_root.File("gone.kvtdat")).selectedEntry, 0);
-    EXPECT_EQ(LoginListPlan::Make(list, "", false, "").selectedEntry, 0);
 
     DatabaseFolders emptyFolders;
     const DatabaseList empty(emptyFolders);

@@ -17,9 +17,9 @@ TEST(NewItemTypeTest, FollowsTheListOrderAndStartsOverWithPassword) {
     Passcard passcard;
     EXPECT_EQ(NewItemType(passcard), ItemType::Password);
     const std::pair<ItemType, ItemType> steps[] = {
-        {ItemType::Custom, ItemType::Password},     {ItemType::Password, ItemType::Login},
-        {ItemType::Login, ItemType::Url},           {ItemType::Ip, ItemType::CardNumber},
-        {ItemType::Phone, ItemType::KeyPassphrase}, {ItemType::KeyPassphrase, ItemType::Password},
+        {ItemType::Custom, ItemType::Password},
+        {ItemType::Password, ItemType::Login},
+        {ItemType::KeyPassphrase, ItemType::Password},
         {ItemType::File, ItemType::Password},
     };
     for (const auto& [last, next] : steps) {

@@ -84,7 +84,6 @@ TEST(NodeFinderTest, FindsTheTextAnywhereInEveryPlaceButHiddenValues) {
         {"s3cret", {}},
         // A node found in several places is listed once, with all of them.
         {"w", {{"HomeBanking / Bank / Password", kName}, {"HomeBanking / Bank / Password", kName | kValue}}},
-        {"phrase", {{"HomeBanking / Bank / Key passphrase", kName}}},
         // "desk" is in the note, the extra row of the key passphrase and the hidden password.
         {"Desk", {{"HomeBanking / Bank", kNote}, {"HomeBanking / Bank / Key passphrase", kMeta}}},
         // The database is found by its note, never by its name.

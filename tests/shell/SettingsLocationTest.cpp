@@ -10,9 +10,4 @@ TEST(SettingsLocationTest, CommandLineThenIniBesideAPortableCopyThenRegistry) {
     EXPECT_EQ(SettingsLocation::Choose("E:\\cfg.ini", false, exe), "E:\\cfg.ini");
     EXPECT_EQ(SettingsLocation::Choose("", false, exe), "D:\\Tools\\Vaultlet.ini");
     EXPECT_EQ(SettingsLocation::Choose("", true, exe), "") << "an installed copy uses the registry";
-
-    EXPECT_EQ(SettingsLocation::IniBesideExecutable("a.exe"), "a.ini");
-    EXPECT_EQ(SettingsLocation::IniBesideExecutable(".exe"), "") << "four characters or fewer";
-    EXPECT_EQ(SettingsLocation::IniBesideExecutable(""), "");
-    EXPECT_EQ(SettingsLocation::Choose("", false, "x"), "");
 }

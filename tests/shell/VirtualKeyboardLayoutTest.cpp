@@ -4,48 +4,22 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace vaultlet {
 namespace {
 
-// The dialog's controls follow the table: ids in table order, one number skipped after Backspace,
-// and every key found by its id.
-TEST(VirtualKeyboardLayoutTest, CommandIdsRunInTableOrderSkippingOneNumber) {
+// The dialog's controls follow the table: every key is found by its id, and other ids find none.
+TEST(VirtualKeyboardLayoutTest, EveryKeyIsFoundByItsId) {
     const auto& keys = VirtualKeyboardLayout::Keys();
     EXPECT_EQ(keys.front().commandId, IDC_VKEY_FIRST);
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        EXPECT_EQ(VirtualKeyboardLayout::Find(keys[i].commandId), &keys[i]) << keys[i].commandId;
-        if (i > 0) {
-            const int step = keys[i].commandId - keys[i - 1].commandId;
-            EXPECT_EQ(step, keys[i - 1].commandId == IDC_VKEY_BACKSPACE ? 2 : 1) << keys[i].commandId;
-        }
+    for (const VirtualKey& key : keys) {
+        EXPECT_EQ(VirtualKeyboardLayout::Find(key.commandId), &key) << key.commandId;
     }
-    EXPECT_EQ(VirtualKeyboardLayout::Find(IDC_VKEY_BACKSPACE + 1), nullptr);
     EXPECT_EQ(VirtualKeyboardLayout::Find(IDC_VKEY_FIRST - 1), nullptr);
-    EXPECT_EQ(VirtualKeyboardLayout::Find(IDC_VKEY_SHIFT_RIGHT)->role, VirtualKeyRole::Shift);
-}
-
-// Letters and the backtick follow Caps; digits and punctuation only Shift.
-TEST(VirtualKeyboardLayoutTest, CapsChangesLettersAndTheBacktickOnly) {
-    for (const VirtualKey& key : VirtualKeyboardLayout::Keys()) {
-        if (key.role != VirtualKeyRole::Character || key.commandId == IDC_VKEY_SPACE) {
-            continue;
-        }
-        const bool letterLike = (key.normal[0] >= 'a' && key.normal[0] <= 'z') || key.normal == "`";
-        EXPECT_EQ(key.shiftOnly, !letterLike) << key.normal;
-        EXPECT_NE(key.normal, key.shifted) << key.normal;
-    }
 }
 
 TEST(VirtualKeyboardLayoutTest, KeysArePlacedRowByRowInsideTheWindow) {
     const auto& keys = VirtualKeyboardLayout::Keys();
     const auto rects = VirtualKeyboardLayout::KeyRects();
-    // The backtick opens the first row at the margin; the space bar alone makes the fifth.
-    EXPECT_EQ((std::vector<int>{rects[0].x, rects[0].y, rects[0].width, rects[0].height}),
-              (std::vector<int>{5, 7, 13, 14}));
-    EXPECT_EQ((std::vector<int>{rects.back().x, rects.back().y, rects.back().width}), (std::vector<int>{47, 67, 125}));
     int rows = 1;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         EXPECT_GE(rects[i].x, 5);
@@ -59,9 +33,6 @@ TEST(VirtualKeyboardLayoutTest, KeysArePlacedRowByRowInsideTheWindow) {
         }
     }
     EXPECT_EQ(rows, 5);
-    // The second row starts three units in, the Backspace key ends the first row three units wide.
-    EXPECT_EQ(rects[VirtualKeyboardLayout::Find(IDC_VKEY_ROW2_FIRST) - keys.data()].x, 26);
-    EXPECT_EQ(rects[VirtualKeyboardLayout::Find(IDC_VKEY_BACKSPACE) - keys.data()].width, 20);
 }
 
 TEST(VirtualKeyboardLayoutTest, PlacementCentresUnderTheBoxShiftedRight) {

@@ -174,12 +174,8 @@ TEST(LanguagePackWindowsTest, TheResourcesHoldTheBuiltInTableTheShortcutsAndTheI
         return 0;
     };
     EXPECT_EQ(bound('N', FCONTROL), ID_FILE_NEW);
-    EXPECT_EQ(bound(VK_INSERT, FCONTROL), ID_EDIT_COPY);
-    EXPECT_EQ(bound('D', FCONTROL | FSHIFT), ID_BOOKMARKS_REMOVE);
-    EXPECT_EQ(bound(VK_F6, FSHIFT), ID_PREV_PANE);
-    EXPECT_EQ(bound(VK_ESCAPE, 0), ID_ESCAPE);
-    EXPECT_EQ(bound('F', FCONTROL), ID_EDIT_FIND);
     EXPECT_EQ(bound('N', FCONTROL | FSHIFT), ID_EDIT_NEW_LOGIN);
+    EXPECT_EQ(bound(VK_ESCAPE, 0), ID_ESCAPE);
     // A key with its modifiers runs one command: a second binding would never be reached.
     for (int i = 0; i < count; ++i) {
         for (int j = i + 1; j < count; ++j) {
