@@ -73,17 +73,3 @@ TEST(DialogTest, ModalDialogInitialisesReadsBackOnOkAndSurvivesExceptions) {
     EXPECT_EQ(dialog.initCalls, 1);
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
-
-// Cancel ending a modal dialog without reading it back is every dialog's test (NameDialogTest's first).
-TEST(DialogTest, ModelessDialogsCloseWithTheirObject) {
-    HWND modelessWindow = nullptr;
-    {
-        const DialogTemplate modelessLayout = MakeTemplate("Modeless dialog");
-        NameDialog modeless(modelessLayout.Get());
-        modelessWindow = modeless.CreateModeless(nullptr);
-        ASSERT_NE(modelessWindow, nullptr);
-        EXPECT_EQ(modeless.Handle(), modelessWindow);
-        EXPECT_EQ(modeless.initCalls, 1);
-    }
-    EXPECT_FALSE(IsWindow(modelessWindow));
-}
