@@ -1,5 +1,5 @@
-// The dialog base class on real windows: initialisation, commands, reading controls back on OK,
-// modeless use, and exceptions stopped at the window procedure.
+// The dialog base class on real windows: initialisation, commands, reading controls back on OK
+// and exceptions stopped at the window procedure.
 #include "shell/win32/ui/Dialog.h"
 #include "shell/win32/ui/DialogTemplate.h"
 
