@@ -1,12 +1,14 @@
-// The install on a removable drive from the running program, and the copy it leaves there started
-// from the drive: it keeps its settings beside itself and opens its own database with the same
-// password.
+// The install on a removable drive from the running program, over the files of an earlier one, and
+// the copy it leaves there started from the drive: it keeps its settings beside itself and opens its
+// own database with the same password.
 #include "resources/resource.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
 #include "shell/TextFormat.h"
 #include "tests/e2e/ProgramFixture.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestData.h"
 #include "tests/support/win32/GuiDriver.h"
 
 #include <filesystem>
@@ -36,6 +38,10 @@ protected:
 TEST_F(RemovableInstallTest, TheCopyOnTheDriveKeepsItsSettingsBesideItselfAndOpensItsDatabase) {
     const std::string home = MakeDatabase("home.kvtdat", "Home");
     Settings::WriteList(setting::kDataBaseList, {home});
+    // An earlier install left its files there: they are replaced without a question.
+    std::filesystem::create_directories(kFolder);
+    ASSERT_TRUE(test::WriteFileBytes(kFolder + "\\passwords_db.kvtdat", "an earlier copy"));
+    ASSERT_TRUE(test::WriteFileBytes(kFolder + "\\Vaultlet.ini", "[earlier]"));
     // Installed from the program on the first drive offered, into the default folder.
     std::unique_ptr<RunningProgram> program;
     const HWND main = StartAndLogIn(program);
@@ -48,6 +54,7 @@ TEST_F(RemovableInstallTest, TheCopyOnTheDriveKeepsItsSettingsBesideItselfAndOpe
     EXPECT_EQ(AnswerMessageBox(*program), FormatText(Text(IDS_INSTALL_SUCCEEDED), {"R:\\", "Passwords"}));
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program->WaitForExit());
+    EXPECT_NE(test::ReadFileBytes(kFolder + "\\Vaultlet.ini"), "[earlier]");
     const std::string lastSelected = Settings::Read(setting::kLastSelected);
 
     // Started like any program, without "-c": it finds the settings beside it and, being on a

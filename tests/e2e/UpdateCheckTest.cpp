@@ -1,5 +1,6 @@
 // The real program's update check against a loopback server of the test: the first login dialog
-// asks with the program's own version and shows what was found over itself.
+// asks with the program's own version and shows what was found over itself. What the offer shows, and
+// its check box, are NewVersionDialogTest's.
 #include "tests/e2e/ProgramFixture.h"
 
 #include "Version.h"
@@ -14,7 +15,7 @@ namespace {
 
 using UpdateCheckTest = ProgramFixture;
 
-TEST_F(UpdateCheckTest, TheFirstLoginShowsANewVersionAndClosingKeepsTheCheckBox) {
+TEST_F(UpdateCheckTest, TheFirstLoginAsksWithTheProgramsVersionAndShowsTheOfferOverItself) {
     test::LoopbackHttpServer server({{200, "\r\n9.9.9\r\nhttp://example.org/download\r\n"}, {200, "Faster start\n"}});
     m_copy.SetUpdateServer(server.Address());
     Settings::WriteList(setting::kDataBaseList, {MakeDatabase("home.kvtdat", "Home")});
@@ -26,8 +27,6 @@ TEST_F(UpdateCheckTest, TheFirstLoginShowsANewVersionAndClosingKeepsTheCheckBox)
     const HWND dialog = program->WaitForDialogWithControl(IDC_NEWVERSION_CHANGELOG);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), login);
-    EXPECT_EQ(test::ItemTextOf(dialog, IDC_NEWVERSION_HEADER),
-              "Keyhaven 9.9.9 Released\nPlease click the \"Download\" button to visit our download page.");
 
     // The service is asked with the minor number first.
     const std::string version = std::to_string(VAULTLET_VERSION_MINOR) + "." + std::to_string(VAULTLET_VERSION_MAJOR) +
@@ -40,7 +39,6 @@ TEST_F(UpdateCheckTest, TheFirstLoginShowsANewVersionAndClosingKeepsTheCheckBox)
 
     test::Click(dialog, IDC_NEWVERSION_CLOSE);
     EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(dialog); }));
-    EXPECT_EQ(Settings::Read(setting::kCheckUpdatesOnStart), 1);
     test::Click(login, IDCANCEL);
     ASSERT_TRUE(program->WaitForExit());
 }

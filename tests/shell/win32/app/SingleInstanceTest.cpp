@@ -5,7 +5,6 @@
 #include <atomic>
 #include <condition_variable>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -81,17 +80,4 @@ TEST(SingleInstanceTest, OfCopiesStartedTogetherExactlyOneIsFirst) {
         thread.join();
     }
     EXPECT_EQ(firstsPerRound, std::vector<int>(kRounds, 1));
-}
-
-// A restart waits for the running copy to end, but not for ever.
-TEST(SingleInstanceTest, TheWaitForTheRunningCopyEndsWithItOrAfterTheTimeOut) {
-    const std::string name = TestEventName("wait");
-    auto running = std::make_unique<SingleInstance>(name);
-    ASSERT_TRUE(running->IsFirst());
-    SingleInstance restarting(name);
-    ASSERT_FALSE(restarting.IsFirst());
-    EXPECT_FALSE(restarting.WaitForRunningCopyToEnd(200));
-
-    running.reset();
-    EXPECT_TRUE(restarting.WaitForRunningCopyToEnd(10000));
 }

@@ -651,29 +651,6 @@ TEST_F(MainFrameTest, AMaximizedWindowStaysMaximizedThroughTheCompactLayoutAndAR
     EXPECT_TRUE(IsZoomed(m_frame));
 }
 
-// How a stored place is checked and rescaled is MainWindowRulesTest's.
-TEST_F(MainFrameTest, SizesStoredAtAnotherScalingAreConvertedAndStoredAtTodays) {
-    // Stored at 200 %: a window of 1064 x 900 pixels and a tree pane of 360 is 532 x 450 and 180 at 100 %
-    // (the tests' display), where the window stays at its place.
-    Settings::Write(setting::kMainWindowDpi, 192);
-    Settings::Write(setting::kMainWindowLeft, 40);
-    Settings::Write(setting::kMainWindowTop, 30);
-    Settings::Write(setting::kMainWindowRight, 40 + 1064);
-    Settings::Write(setting::kMainWindowBottom, 30 + 900);
-    Settings::Write(setting::kPaneTree, 360);
-    Start();
-    RECT place{};
-    GetWindowRect(m_frame, &place);
-    EXPECT_EQ(place.left, 40);
-    EXPECT_EQ(place.right - place.left, 532);
-    EXPECT_EQ(place.bottom - place.top, 450);
-    EXPECT_EQ(WidthOf(m_tree), 180);
-    Restart();
-    EXPECT_EQ(Settings::Read(setting::kMainWindowDpi), 96) << "stored at today's scaling";
-    EXPECT_EQ(Settings::Read(setting::kMainWindowRight) - Settings::Read(setting::kMainWindowLeft), 532);
-    EXPECT_EQ(Settings::Read(setting::kPaneTree), 180);
-}
-
 TEST_F(MainFrameTest, AMoveToAMonitorWithOtherScalingScalesPanesPicturesAndFonts) {
     // Wine has one scaling for the whole display and never sends WM_DPICHANGED; Windows does when the
     // window moves onto a monitor at 150 %, suggesting where the window goes at that size.
@@ -705,17 +682,6 @@ TEST_F(MainFrameTest, AMoveToAMonitorWithOtherScalingScalesPanesPicturesAndFonts
     EXPECT_EQ(icon, 24);
     EXPECT_NEAR(fontHeight(m_note), noteFont * 3 / 2, 1);
     EXPECT_NEAR(infoPaneWidth(), infoPane * 3 / 2, 1);
-}
-
-TEST_F(MainFrameTest, AVeryLongNameLeavesTheTreeAtItsLeftEdge) {
-    // Wider than the tree pane: showing it scrolls the tree sideways, past the root and the expand buttons.
-    const std::string name(200, 'W');
-    CurrentDatabase::Get()->At(2)->Add(test::MakePasscard(name, {{ItemType::Login, "someone"}}));
-    Start();
-    EXPECT_EQ(GetScrollPos(m_tree, SB_HORZ), 0) << "filled before the pane had its size";
-    Send(MSG_SELECT_NODE, 0, reinterpret_cast<LPARAM>(CurrentDatabase::Get()->At(2)->At(0)));
-    ASSERT_EQ(TreeText(TreeView_GetSelection(m_tree)), name);
-    EXPECT_EQ(GetScrollPos(m_tree, SB_HORZ), 0);
 }
 
 TEST_F(MainFrameTest, SettingsAreAppliedWhenTheDialogCloses) {

@@ -2,7 +2,6 @@
 
 #include "shell/Settings.h"
 #include "shell/SettingsLocation.h"
-#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +11,6 @@ namespace vaultlet {
 namespace {
 
 constexpr const char* kProductKey = "SOFTWARE\\Quillmoth\\Keyhaven";
-constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const char* kRunValue = "Quillmoth Keyhaven";
 
 struct RawValue {
     DWORD type = 0;
@@ -59,21 +56,6 @@ protected:
     std::string m_previous;
 };
 
-// What Settings makes of the stored values (defaults, exports, batches) is SettingsTest's, on an ini
-// file; here the registry is the store.
-TEST_F(RegistryStoreTest, EveryReaderReturnsItsDefaultOnAnEmptyStore) {
-    EXPECT_EQ(Settings::Read(setting::kAutoDestroyTimeout), setting::kAutoDestroyTimeout.defaultValue);
-    EXPECT_EQ(Settings::Read(setting::kLanguage), setting::kLanguage.defaultValue);
-    EXPECT_TRUE(Settings::ReadList(setting::kDataBaseList).empty());
-    EXPECT_EQ(Settings::ReadMachineInt("CheckUpdatesOnStart", 5), 5);
-    EXPECT_EQ(Settings::ReadCheckUpdatesOnStart(), 0);
-    EXPECT_FALSE(Settings::IsInstalledCopy());
-    EXPECT_FALSE(Settings::StartupEntryPointsHere());
-    // Reading creates nothing.
-    HKEY key = nullptr;
-    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, KEY_READ, &key), ERROR_SUCCESS);
-}
-
 TEST_F(RegistryStoreTest, ValuesAreStoredWithTheirRegistryTypes) {
     Settings::WriteInt("PaneTree", -1);
     ASSERT_TRUE(Settings::WriteInts({{"AutoDestroyTimeout", 25}, {"HonKeyKey", 71}}));
@@ -91,19 +73,6 @@ TEST_F(RegistryStoreTest, ValuesAreStoredWithTheirRegistryTypes) {
     ASSERT_TRUE(text);
     EXPECT_EQ(text->type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(text->data, std::string("C:\\new\\db.kvtdat") + '\0');
-}
-
-TEST_F(RegistryStoreTest, ValuesOfTheWrongShapeReadAsDefaults) {
-    SetRaw(HKEY_CURRENT_USER, kProductKey, "ShowToolbar", REG_SZ, std::string("0") + '\0');
-    SetRaw(HKEY_CURRENT_USER, kProductKey, "ShowStatusBar", REG_BINARY, std::string("\0\0", 2));
-    SetRaw(HKEY_CURRENT_USER, kProductKey, "Language", REG_DWORD, std::string("\1\0\0\0", 4));
-    SetRaw(HKEY_CURRENT_USER, kProductKey, "Fits", REG_SZ, std::string(1022, 'x') + '\0');
-    SetRaw(HKEY_CURRENT_USER, kProductKey, "TooLong", REG_SZ, std::string(1023, 'x') + '\0');
-    EXPECT_EQ(Settings::Read(setting::kShowToolbar), 1);
-    EXPECT_EQ(Settings::Read(setting::kShowStatusBar), 1);
-    EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
-    EXPECT_EQ(Settings::ReadString("Fits", ""), std::string(1022, 'x'));
-    EXPECT_EQ(Settings::ReadString("TooLong", "default"), "default");
 }
 
 TEST_F(RegistryStoreTest, ListsAreRewrittenAsAWholeSubKey) {
@@ -148,31 +117,6 @@ TEST_F(RegistryStoreTest, TheMachineKeyGivesDefaultsAndTheInstalledFolder) {
     EXPECT_FALSE(Settings::IsInstalledCopy());
     SetRaw(HKEY_LOCAL_MACHINE, kProductKey, "Install_Dir", REG_SZ, std::string(1, '\0'));
     EXPECT_FALSE(Settings::IsInstalledCopy());
-}
-
-TEST_F(RegistryStoreTest, TheStartupEntryNamesThisCopy) {
-    EXPECT_FALSE(RegistryStore::ReadStartupEntry());
-    Settings::DeleteStartupEntry(); // a missing entry is no error
-    ASSERT_TRUE(Settings::WriteStartupEntry());
-    EXPECT_TRUE(Settings::StartupEntryPointsHere());
-    const auto raw = QueryRaw(HKEY_CURRENT_USER, kRunKey, kRunValue);
-    ASSERT_TRUE(raw);
-    EXPECT_EQ(raw->type, static_cast<DWORD>(REG_SZ));
-    // Written quoted and without its terminating zero; the "A" query may add one of its own.
-    const std::string quoted = "\"" + RegistryStore::ExecutablePath() + "\" -minimize";
-    EXPECT_EQ(raw->data.substr(0, raw->data.find('\0')), quoted);
-    EXPECT_EQ(RegistryStore::ReadStartupEntry(), quoted);
-
-    // The same in ini mode: the start-up entry always lives in the registry.
-    test::TempDir folder;
-    SettingsLocation::Set(folder.File("Vaultlet.ini"));
-    EXPECT_TRUE(Settings::StartupEntryPointsHere());
-
-    SetRaw(HKEY_CURRENT_USER, kRunKey, kRunValue, REG_SZ, "C:\\Other\\Vaultlet.exe -minimize");
-    EXPECT_FALSE(Settings::StartupEntryPointsHere());
-    Settings::DeleteStartupEntry();
-    EXPECT_FALSE(QueryRaw(HKEY_CURRENT_USER, kRunKey, kRunValue));
-    EXPECT_FALSE(Settings::StartupEntryPointsHere());
 }
 
 } // namespace

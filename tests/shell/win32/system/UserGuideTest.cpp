@@ -1,5 +1,6 @@
-// F1 in the program's dialogs: the help viewer opens the dialog's own page of the guide beside the program,
-// and every dialog the program has names a page the guide has.
+// F1 in the program's dialogs (here the About box, which shows the product and its version): the help
+// viewer opens the dialog's own page of the guide beside the program, and every dialog the program has
+// names a page the guide has.
 #include "shell/win32/system/UserGuide.h"
 
 #include "resources/resource.h"
@@ -7,6 +8,7 @@
 #include "shell/win32/options/AboutDialog.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
 #include "tests/support/TestData.h"
+#include "tests/support/win32/GuiDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +49,8 @@ TEST_F(UserGuideTest, F1InADialogOpensItsPageOfTheGuideBesideTheProgram) {
     const INT_PTR result = RunDialog(
         about, [](HWND window) { return GetDlgItem(window, IDC_ABOUT_VERSION) != nullptr; },
         [](HWND window) {
+            EXPECT_EQ(test::ItemTextOf(window, IDC_ABOUT_PRODUCT), "Quillmoth Keyhaven");
+            EXPECT_EQ(test::ItemTextOf(window, IDC_ABOUT_VERSION), "v1.0");
             PressF1In(GetDlgItem(window, IDOK));
             PostMessageA(window, WM_COMMAND, IDOK, 0);
         });

@@ -1,5 +1,5 @@
-// The dialog base class on real windows: initialisation, commands, reading controls back on OK,
-// modeless use, and exceptions stopped at the window procedure.
+// The dialog base class on real windows: initialisation, commands, reading controls back on OK
+// and exceptions stopped at the window procedure.
 #include "shell/win32/ui/Dialog.h"
 #include "shell/win32/ui/DialogTemplate.h"
 
@@ -72,18 +72,4 @@ TEST(DialogTest, ModalDialogInitialisesReadsBackOnOkAndSurvivesExceptions) {
     EXPECT_EQ(dialog.result, "typed caf\xE9");
     EXPECT_EQ(dialog.initCalls, 1);
     EXPECT_EQ(dialog.Handle(), nullptr);
-}
-
-// Cancel ending a modal dialog without reading it back is every dialog's test (NameDialogTest's first).
-TEST(DialogTest, ModelessDialogsCloseWithTheirObject) {
-    HWND modelessWindow = nullptr;
-    {
-        const DialogTemplate modelessLayout = MakeTemplate("Modeless dialog");
-        NameDialog modeless(modelessLayout.Get());
-        modelessWindow = modeless.CreateModeless(nullptr);
-        ASSERT_NE(modelessWindow, nullptr);
-        EXPECT_EQ(modeless.Handle(), modelessWindow);
-        EXPECT_EQ(modeless.initCalls, 1);
-    }
-    EXPECT_FALSE(IsWindow(modelessWindow));
 }

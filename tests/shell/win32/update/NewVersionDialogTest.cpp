@@ -3,7 +3,6 @@
 #include "shell/win32/update/NewVersionDialog.h"
 
 #include "resources/resource.h"
-#include "services/UpdateResultSlot.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
@@ -59,20 +58,6 @@ TEST_F(NewVersionDialogTest, DownloadOpensOnlyAWebAddress) {
     local.address = "C:\\Windows\\system32\\cmd.exe";
     Run(local, [](HWND window) { Click(window, IDC_NEWVERSION_DOWNLOAD); });
     EXPECT_EQ(Opened().size(), 1u) << "the address is checked again before it is opened";
-}
-
-TEST_F(NewVersionDialogTest, ASecondFindWhileTheDialogIsOpenShowsNoSecondDialog) {
-    UpdateResultSlot::Instance().Publish(m_offer);
-    test::ModalThread first([] {
-        NewVersionDialog::ShowLatest(nullptr);
-        return INT_PTR{0};
-    });
-    const HWND window = first.WaitForDialogWhere(IsNewVersionDialog);
-    ASSERT_NE(window, nullptr);
-    NewVersionDialog::ShowLatest(nullptr); // returns at once: it would otherwise run its own modal loop
-    EXPECT_EQ(test::FindDialog(GetCurrentProcessId(), IsNewVersionDialog), window);
-    Click(window, IDC_NEWVERSION_CLOSE);
-    EXPECT_TRUE(first.WaitForEnd());
 }
 
 } // namespace
