@@ -1,5 +1,5 @@
 // Window descriptions of real windows of another thread. Which windows the monitor fills is
-// WindowMonitorTest's, and the monitor on real prompts of other programs the end-to-end AutofillTest's.
+// WindowMonitorTest's, and the monitor on real prompts of other programs the end-to-end RealInputTest.sh's.
 #include "autofill/win32/Win32WindowSystem.h"
 
 #include "autofill/win32/WindowDescription.h"
