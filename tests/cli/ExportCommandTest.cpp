@@ -3,7 +3,6 @@
 #include "exchange/HtmlExport.h"
 #include "exchange/XmlExport.h"
 #include "tests/cli/CliFixture.h"
-#include "tests/support/FaultyFileSystem.h"
 #include "tests/support/ReferenceDatabaseFile.h"
 #include "tests/support/TestData.h"
 
@@ -71,12 +70,4 @@ TEST_F(ExportCommandTest, XmlAndHtmlAreThoseOfTheProgramsExport) {
             EXPECT_EQ(test::ReadFileBytes(Path("out")), expected) << name;
         }
     }
-}
-
-TEST_F(ExportCommandTest, AFailedWriteKeepsTheOldFile) {
-    const std::string out = Path("old.xml");
-    ASSERT_TRUE(test::WriteFileBytes(out, "old content"));
-    test::FaultyFileSystem failing(test::FaultyFileSystem::Fault::Write, 1);
-    EXPECT_CLI_FAILURE(Run({"export", m_path, "document", out}, "pw\n", failing), 6, "could not write \"" + out + "\"");
-    EXPECT_EQ(test::ReadFileBytes(out), "old content");
 }

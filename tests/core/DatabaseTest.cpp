@@ -138,8 +138,4 @@ TEST_F(DatabaseTest, FormatTimeIsEmptyForTimeZero) {
     EXPECT_FALSE(group.FormatTime().empty());
     group.SetTime(0);
     EXPECT_EQ(group.FormatTime(), "");
-    group.Clear();
-    EXPECT_EQ(group.Time(), kNow);
-    EXPECT_EQ(group.Name(), "");
-    EXPECT_EQ(group.Image(), -1);
 }
