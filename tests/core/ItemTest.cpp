@@ -7,11 +7,7 @@
 
 using namespace vaultlet;
 
-namespace {
-
-class ItemTest : public test::ModelFixture {};
-
-} // namespace
+using ItemTest = test::ModelFixture;
 
 // Known types set name, image and hidden flag; the custom type only fills a missing image; unknown
 // types change only the type number. None of it touches the modified flag.

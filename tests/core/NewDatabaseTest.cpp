@@ -6,11 +6,7 @@
 
 using namespace vaultlet;
 
-namespace {
-
-class NewDatabaseTest : public test::ModelFixture {};
-
-} // namespace
+using NewDatabaseTest = test::ModelFixture;
 
 TEST_F(NewDatabaseTest, ProposedNameIsTheFileNameWithoutFolderAndLastExtension) {
     EXPECT_EQ(NewDatabase::DefaultName("C:\\Data\\my.vault.kvtdat"), "my.vault");
