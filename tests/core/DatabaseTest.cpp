@@ -39,19 +39,11 @@ std::vector<std::string> GroupNames(const Database& database) {
 
 } // namespace
 
-TEST_F(DatabaseTest, ConstructionClearsModifiedFlagAndCountsSumOverGroupsAndPasscards) {
+// The counts are those of the import reports and the status bar, checked through an import.
+TEST_F(DatabaseTest, ConstructionClearsModifiedFlag) {
     ModifiedFlag::Raise();
     Database database;
     EXPECT_FALSE(ModifiedFlag::IsRaised());
-    AddGroup(database, "Empty");
-    Group* mail = AddGroup(database, "Mail", 2, 3);
-    AddGroup(database, "Bank", 1, 4);
-    EXPECT_EQ(database.GroupCount(), 3u);
-    EXPECT_EQ(database.PasscardCount(), 3u);
-    EXPECT_EQ(database.ItemCount(), 10u);
-    EXPECT_EQ(mail->PasscardCount(), 2u);
-    EXPECT_EQ(mail->ItemCount(), 6u);
-    EXPECT_EQ(mail->At(0)->Count(), 3u);
 }
 
 TEST_F(DatabaseTest, AddAndRemoveKeepOrderParentsAndRaiseTheFlag) {
