@@ -23,13 +23,6 @@ protected:
             "pw\n\"quoted\"\ttab\nline\n");
     }
 
-    // The document as the file holds it, decrypted by the test's own reader.
-    std::string StoredDocument() {
-        const test::ReferenceOpenResult opened = test::ReadReferenceFile(test::ReadFileBytes(m_path), kPassword);
-        EXPECT_EQ(opened.result, 0);
-        return opened.documentText;
-    }
-
     std::string m_path;
 };
 
@@ -38,7 +31,10 @@ protected:
 TEST_F(ExportCommandTest, TheDocumentIsTheDecryptedTextExactlyAsStored) {
     const ProcessResult run = Run({"export", m_path, "document", "-"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, StoredDocument());
+    // The document as the file holds it, decrypted by the test's own reader.
+    const test::ReferenceOpenResult stored = test::ReadReferenceFile(test::ReadFileBytes(m_path), kPassword);
+    ASSERT_EQ(stored.result, 0);
+    EXPECT_EQ(run.out, stored.documentText);
 }
 
 // The same bytes as the program's own export commands write, for the whole database and for the
