@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::uint64_t kDay = 864000000000ULL;
 
-class AuditCommandTest : public test::CliFixture {};
+using AuditCommandTest = test::CliFixture;
 
 TEST_F(AuditCommandTest, ExitsWithZeroWhenNothingIsFoundAndPrintsEachFindingWithoutThePassword) {
     const std::string path = MakeDatabase();

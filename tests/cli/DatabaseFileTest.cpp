@@ -9,11 +9,7 @@
 using namespace vaultlet;
 using test::FaultyFileSystem;
 
-namespace {
-
-class DatabaseFileTest : public test::CliFixture {};
-
-} // namespace
+using DatabaseFileTest = test::CliFixture;
 
 // The check block arrives, the data blocks do not.
 TEST_F(DatabaseFileTest, AFailedReadExitsWithFour) {

@@ -7,11 +7,7 @@
 using namespace vaultlet;
 using test::ProcessResult;
 
-namespace {
-
-class InfoCommandTest : public test::CliFixture {};
-
-} // namespace
+using InfoCommandTest = test::CliFixture;
 
 // Control characters of the name are written as escapes: they do not reach the terminal.
 TEST_F(InfoCommandTest, PrintsTheHeaderWithoutAskingForThePassword) {

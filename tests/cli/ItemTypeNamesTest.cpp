@@ -21,12 +21,7 @@ TEST(ItemTypeNamesTest, EveryPickableTypeOfTheProgramHasANameAndNoOtherIsAccepte
     EXPECT_EQ(ItemTypeNames::Pickable("CARD_number"), ItemType::CardNumber);
     EXPECT_EQ(ItemTypeNames::PickableList(),
               "custom, password, login, url, location, mail, host, ip, card-number, serial, phone, key-passphrase");
-
-    for (const std::string_view name : {"file", "Exec", "private key"}) {
-        EXPECT_NE(test::UsageErrorOf([&] { ItemTypeNames::Pickable(name); }).find("come only from imports"),
-                  std::string::npos)
-            << name;
-    }
+    // The types that come only from imports are refused through add (CliApplicationTest).
     EXPECT_EQ(test::UsageErrorOf([] {
                   ItemTypeNames::Pickable("passwort");
               }).rfind("unknown item type \"passwort\"; --type takes custom, ", 0),

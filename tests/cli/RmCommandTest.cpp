@@ -6,11 +6,7 @@
 
 using namespace vaultlet;
 
-namespace {
-
-class RmCommandTest : public test::CliFixture {};
-
-} // namespace
+using RmCommandTest = test::CliFixture;
 
 TEST_F(RmCommandTest, RemovesAnItemAPasscardOrAGroupWithEverythingBelowIt) {
     const std::string path = MakeDatabase();

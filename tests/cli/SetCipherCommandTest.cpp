@@ -6,11 +6,7 @@
 
 using namespace vaultlet;
 
-namespace {
-
-class SetCipherCommandTest : public test::CliFixture {};
-
-} // namespace
+using SetCipherCommandTest = test::CliFixture;
 
 // That the content comes back under every cipher is EncryptedDatabaseTest's.
 TEST_F(SetCipherCommandTest, EachNameChoosesItsCipher) {

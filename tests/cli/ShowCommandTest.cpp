@@ -8,11 +8,7 @@
 
 using namespace vaultlet;
 
-namespace {
-
-class ShowCommandTest : public test::CliFixture {};
-
-} // namespace
+using ShowCommandTest = test::CliFixture;
 
 // Every field of each kind of node. The nodes are made by add, so this also checks that the depth of
 // its path chooses group, passcard or item, and that its options land on the node it makes.

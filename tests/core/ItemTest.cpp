@@ -7,11 +7,7 @@
 
 using namespace vaultlet;
 
-namespace {
-
-class ItemTest : public test::ModelFixture {};
-
-} // namespace
+using ItemTest = test::ModelFixture;
 
 // Known types set name, image and hidden flag; the custom type only fills a missing image; unknown
 // types change only the type number. None of it touches the modified flag.
@@ -28,7 +24,6 @@ TEST_F(ItemTest, TypeDefaultsSetNameImageAndHiddenWithoutTouchingModifiedFlag) {
         {static_cast<std::uint32_t>(ItemType::Custom), 7, true, "Note", 7, true},
         {static_cast<std::uint32_t>(ItemType::Login), 7, true, "Login", 2, false},
         {13, -1, true, "Note", -1, true},
-        {16, -1, false, "Note", -1, false},
     };
     EXPECT_EQ(Item().Type(), ItemType::Custom) << "a new item is custom";
     for (const auto& c : cases) {

@@ -8,11 +8,7 @@
 
 using namespace vaultlet;
 
-namespace {
-
-class PasscardTest : public test::ModelFixture {};
-
-} // namespace
+using PasscardTest = test::ModelFixture;
 
 TEST_F(PasscardTest, WindowIdsAreRegisteredAndWithdrawnWithThePasscard) {
     auto& registry = WindowIdRegistry::Instance();

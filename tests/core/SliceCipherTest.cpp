@@ -72,12 +72,3 @@ TEST(SliceCipherTest, ReportsRisingProgressBelowOneHundredOnTheCallingThread) {
     RecordingProgress empty;
     EXPECT_TRUE(SliceCipher::Run(1, key, true, data.data(), 0, &empty, 3));
 }
-
-TEST(SliceCipherTest, RefusesPartialBlocksAndUnknownCiphersWithoutTouchingTheData) {
-    SecureArray<32> key;
-    std::vector<std::uint8_t> data(40, 0xAB);
-    EXPECT_FALSE(SliceCipher::Run(1, key, true, data.data(), data.size(), nullptr)) << "40 is not a multiple of 16";
-    EXPECT_FALSE(SliceCipher::Run(9, key, true, data.data(), 32, nullptr));
-    EXPECT_EQ(data, std::vector<std::uint8_t>(40, 0xAB));
-    EXPECT_TRUE(SliceCipher::Run(3, key, true, data.data(), data.size(), nullptr)) << "Blowfish blocks are 8 bytes";
-}

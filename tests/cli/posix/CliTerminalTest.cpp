@@ -16,7 +16,7 @@ using namespace vaultlet;
 
 namespace {
 
-class CliTerminalTest : public test::CliBinaryTest {};
+using CliTerminalTest = test::CliBinaryTest;
 
 // The program started on a new pseudo-terminal, as its controlling terminal and its standard
 // streams, the way an interactive shell starts it.

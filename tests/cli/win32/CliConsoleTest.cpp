@@ -13,7 +13,7 @@ using namespace vaultlet;
 
 namespace {
 
-class CliConsoleTest : public test::CliBinaryTest {};
+using CliConsoleTest = test::CliBinaryTest;
 
 // The program started with a new console; the test attaches to that console to read its screen and
 // to type into it.

@@ -21,13 +21,11 @@ std::string Digest(const std::vector<std::uint8_t>& message) {
 
 } // namespace
 
-// The test suite of RFC 1321, appendix A.5.
+// From the test suite of RFC 1321, appendix A.5: padding alone, one block, padding that needs a second
+// block and several blocks.
 TEST(Md5Test, MatchesTheRfc1321TestSuite) {
     EXPECT_EQ(Digest(Bytes("")), "d41d8cd98f00b204e9800998ecf8427e");
-    EXPECT_EQ(Digest(Bytes("a")), "0cc175b9c0f1b6a831c399e269772661");
     EXPECT_EQ(Digest(Bytes("abc")), "900150983cd24fb0d6963f7d28e17f72");
-    EXPECT_EQ(Digest(Bytes("message digest")), "f96b697d7cb7938d525a2f31aaf161d0");
-    EXPECT_EQ(Digest(Bytes("abcdefghijklmnopqrstuvwxyz")), "c3fcd3d76192e4007dfb496cca67e13b");
     EXPECT_EQ(Digest(Bytes("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789")),
               "d174ab98d277d9f5a5611c2c9f419d9f");
     EXPECT_EQ(Digest(Bytes("12345678901234567890123456789012345678901234567890123456789012345678901234567890")),

@@ -39,21 +39,20 @@ std::string DecryptHex(Engine engine, const std::string& key, const std::string&
     return ToHex(block);
 }
 
-// The AES vectors for every key length in Brian Gladman's description of Rijndael and AES (key and
+// The AES vectors in Brian Gladman's description of Rijndael and AES (key and
 // plaintext are prefixes of the digits of e and pi); the first is the cipher example of FIPS-197,
-// appendix B. The program uses only the 128-bit block.
+// appendix B. The program uses only the 128-bit block, with 128- and 256-bit keys.
 const char* const kGladmanKey = "2b7e151628aed2a6abf7158809cf4f3c762e7160f38b4da56a784d9045190cfe";
 const char* const kGladmanPlain = "3243f6a8885a308d313198a2e0370734";
 
 const std::pair<int, const char*> kGladman[] = {
     {16, "3925841d02dc09fbdc118597196a0b32"},
-    {24, "f9fb29aefc384a250340d833b87ebc00"},
     {32, "1a6e6c2c662e7da6501ffb62bc9e93f3"},
 };
 
 } // namespace
 
-TEST(RijndaelTest, MatchesGladmansAesVectorsForEveryKeyLength) {
+TEST(RijndaelTest, MatchesGladmansAesVectorsForTheProgramsKeyLengths) {
     const std::string plain(kGladmanPlain);
     for (Engine engine : kEngines) {
         for (const auto& [keyBytes, cipher] : kGladman) {

@@ -20,8 +20,9 @@ std::string Digest(RipemdVariant variant, const std::vector<std::uint8_t>& messa
 }
 
 // Test messages of the RIPEMD designers' page (A. Bosselaers, "The hash function RIPEMD-160",
-// homes.esat.kuleuven.be/~bosselae/ripemd160.html), with the digests listed there for all four widths:
-// padding alone, one block, padding that needs a second block and several blocks.
+// homes.esat.kuleuven.be/~bosselae/ripemd160.html), with the digests listed there for the widths the
+// program hashes with (no caller uses the 320-bit form): padding alone, one block, padding that needs a
+// second block and several blocks.
 // Every length up to 300 bytes, fed in pieces, is checked against Crypto++ natively (posix/HashOracleTest).
 const std::vector<std::string> kMessages = {
     "",
@@ -47,16 +48,11 @@ const std::vector<Published> kPublished = {
       "afbd6e228b9d8cbbcef5ca2d03e6dba10ac0bc7dcbe4680e1e42d2e975459b65",
       "3843045583aac6c8c8d9128573e7a9809afb2a0f34ccc36ea9e72f16f6368e3f",
       "06fdcc7a409548aaf91368c06a6275b553e3f099bf0ea4edfd6778df89a890dd"}},
-    {RipemdVariant::Ripemd320,
-     {"22d65d5661536cdc75c1fdf5c6de7b41b9f27325ebc61e8557177d705a0ec880151c3a32a00899b8",
-      "de4c01b3054f8930a79d09ae738e92301e5a17085beffdc1b8d116713e74f82fa942d64cdbc4682d",
-      "d034a7950cf722021ba4b84df769a5de2060e259df4c9bb4a4268c0e935bbc7470a969c9d072a1ac",
-      "557888af5f6d8ed62ab66945c6d2a0a47ecd5341e915eb8fea1d0524955f825dc717e4a008ab2d42"}},
 };
 
 } // namespace
 
-TEST(RipemdTest, MatchesTheDesignersVectorsForAllFourWidths) {
+TEST(RipemdTest, MatchesTheDesignersVectorsForTheWidthsTheProgramUses) {
     for (const auto& published : kPublished) {
         for (std::size_t i = 0; i < kMessages.size(); ++i) {
             EXPECT_EQ(Digest(published.variant, Bytes(kMessages[i])), published.digests[i])

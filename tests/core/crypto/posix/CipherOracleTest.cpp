@@ -1,7 +1,8 @@
 // Rijndael on both engines against Crypto++ (a test-only oracle, native builds only) on random keys
 // and runs of every block count, which pass through the lanes of the AES instructions. Twofish's
-// many-block runs with either keying are compared with single blocks in SliceCipherTest, and
-// CipherTest checks the database ciphers' key handling on top of these.
+// many-block runs with either keying are compared with single blocks in SliceCipherTest, and the
+// database ciphers' key handling (always a 32-byte file key) with the reference files in
+// EncryptedDatabaseTest.
 #include "core/crypto/Rijndael.h"
 #include "tests/core/crypto/RandomBytes.h"
 
