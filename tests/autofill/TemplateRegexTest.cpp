@@ -90,19 +90,3 @@ TEST(TemplateRegexTest, StepBudgetEndsPathologicalMatchesAsNoMatch) {
     ASSERT_TRUE(window.Match(description, match));
     EXPECT_EQ(match.Group(0).In(description), "key");
 }
-
-TEST(TemplateRegexTest, AMatchObjectCanBeReusedAcrossPatternsAndInputs) {
-    TemplateRegex two;
-    TemplateRegex one;
-    ASSERT_EQ(two.Compile("{a}{b}", true), kTemplateSuccess);
-    ASSERT_EQ(one.Compile("{c}", true), kTemplateSuccess);
-    TemplateMatch match;
-    ASSERT_TRUE(two.Match("ab", match));
-    EXPECT_EQ(match.GroupCount(), 2);
-    ASSERT_TRUE(one.Match("xc", match));
-    EXPECT_EQ(match.GroupCount(), 1);
-    EXPECT_EQ(match.Group(0).start, 1);
-    EXPECT_TRUE(match.Group(1).Empty());
-    EXPECT_FALSE(two.Match("ba", match));
-    EXPECT_EQ(match.Whole().start, -1);
-}

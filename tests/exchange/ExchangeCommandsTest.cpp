@@ -95,7 +95,7 @@ TEST_F(ExchangeCommandsTest, FailedOrEmptyImportsLeaveTheOpenDatabaseAlone) {
     AddGroup(open, "Mail");
     const std::string file = ExportFileWithGroups({"Bank"});
     const std::string empty = m_dir.File("empty.xml");
-    WriteTestFile(empty, "<pwlist><pwentry><title>only a title</title></pwentry></pwlist>");
+    ASSERT_TRUE(WriteFileBytes(empty, "<pwlist><pwentry><title>only a title</title></pwentry></pwlist>"));
     const ImportFormatList formats;
     ModifiedFlag::Clear();
 

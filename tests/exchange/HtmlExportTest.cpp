@@ -21,7 +21,7 @@ TEST_F(HtmlExportTest, WritesTheFilePageAsItIsReplacesAnOldFileAndFailsWithoutAP
     TempDir dir;
     const auto database = MakeRichDatabase();
     const std::string file = dir.File("page.html");
-    WriteTestFile(file, std::string(100000, 'x'));
+    ASSERT_TRUE(WriteFileBytes(file, std::string(100000, 'x')));
     const ModelNode* nodes[] = {nullptr, database->At(0), database->At(0)->At(0), database->At(0)->At(0)->At(1)};
     for (const ModelNode* node : nodes) {
         ASSERT_TRUE(HtmlExport().exportTo(file, *database, node));

@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "core/ModifiedFlag.h"
+#include "core/TextConversion.h"
 #include "tests/exchange/ExchangeTestSupport.h"
 #include "tests/support/ModelFixture.h"
 #include "tests/support/TestData.h"
@@ -33,7 +34,7 @@ protected:
 
 std::unique_ptr<Database> MakeSmallDatabase() {
     auto database = std::make_unique<Database>();
-    database->SetName(Ansi("Home \xC3\xA9"));
+    database->SetName(Utf8ToAnsi("Home \xC3\xA9"));
     Group& web = AddGroup(*database, "Web", "Sites & <stuff>");
     Passcard& mail = AddPasscard(web, "Mail", "line1\r\nline2");
     mail.SetBookmark(true);
