@@ -77,7 +77,6 @@ TEST_F(KeePass2ImportTest, FilesWithoutTheExpectedFrameFail) {
         close += "</Group>";
     }
     const std::string broken[] = {
-        File("keepass", entry),
         File("KeePass 2.57", entry),
         "<KeePassFile><Meta><Generator>KeePass</Generator></Meta></KeePassFile>",
         "<KeePassFile><Root><Group/></Root></KeePassFile>",
