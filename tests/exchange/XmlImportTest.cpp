@@ -117,7 +117,6 @@ TEST_F(XmlImportTest, BrokenOrForeignInputFailsCleanly) {
     const std::string broken[] = {
         "<Keyring><Database/></Keyring>",
         "<Cofferbook><Groups/></Cofferbook>",
-        "",
         "Name;Password\nmail;secret\n",
         valid.substr(0, valid.size() / 2),
         valid + std::string(1, '\0') + "<x/>",
