@@ -55,13 +55,6 @@ TEST_F(LanguagePackTest, BrokenOrMissingFilesFallBackToTheEmbeddedOne) {
     EXPECT_TRUE(empty.availableLanguages().empty());
     EXPECT_FALSE(empty.setLanguage("English"));
     EXPECT_EQ(empty.getString(IDS_EDIT_NAME_TITLE), BuiltinStringTable::Find(IDS_EDIT_NAME_TITLE));
-
-    LanguagePack noSource("");
-    EXPECT_TRUE(noSource.availableLanguages().empty());
-    EXPECT_FALSE(noSource.setLanguage("English"));
-    EXPECT_EQ(noSource.languageName(), "English");
-    EXPECT_EQ(noSource.getString(IDS_PRODUCT_TITLE), "Quillmoth Keyhaven");
-    EXPECT_EQ(noSource.getString(4242), "");
 }
 
 // A Western code page: Latin-1 letters, nothing beyond.
