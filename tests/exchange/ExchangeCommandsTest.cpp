@@ -89,13 +89,8 @@ TEST_F(ExchangeCommandsTest, FailedOrEmptyImportsLeaveTheOpenDatabaseAlone) {
     const ImportFormatList formats;
     ModifiedFlag::Clear();
 
-    ImportOutcome outcome = ImportThroughFilter(formats, 1, DataPath("KeePass1Export.xml"), open);
-    EXPECT_EQ(outcome.status, ImportOutcome::Status::Failed) << "root is not Cofferbook";
-    EXPECT_EQ(outcome.displayName, "Quillmoth Keyhaven XML");
-    outcome = ImportThroughFilter(formats, 2, file, open);
-    EXPECT_EQ(outcome.status, ImportOutcome::Status::Failed) << "own XML read as KeePass 2";
-    EXPECT_EQ(outcome.displayName, "KeePass 2 XML");
-    outcome = ImportThroughFilter(formats, 3, DataPath("KeePass2Export.xml"), open);
+    // Each format's refusal of the others' files is its own test's; the failure names the chosen format.
+    ImportOutcome outcome = ImportThroughFilter(formats, 3, DataPath("KeePass2Export.xml"), open);
     EXPECT_EQ(outcome.status, ImportOutcome::Status::Failed);
     EXPECT_EQ(outcome.displayName, "KeePass 1.X XML");
     EXPECT_EQ(ImportThroughFilter(formats, 4, file, open).status, ImportOutcome::Status::NoFormat);
