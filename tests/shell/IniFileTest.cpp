@@ -100,7 +100,6 @@ TEST(IniFileTest, SavingReplacesTheWholeFileWithSortedSectionsAfterEmptyLines) {
     EXPECT_EQ(ReadFileBytes(path), "\r\n[B]\r\nk=4\r\n"
                                    "\r\n[a]\r\ny=3\r\n"
                                    "\r\n[b]\r\nA=2\r\nz=1\r\n");
-    EXPECT_EQ(folder.List(), std::vector<std::string>{"replace.ini"}) << "no temporary file stays behind";
     // Loading starts afresh, also when there is nothing to load.
     EXPECT_EQ(ini.Load(folder.File("absent.ini")), IniFile::LoadResult::Missing);
     EXPECT_TRUE(ini.Sections().empty());
