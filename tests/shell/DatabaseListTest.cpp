@@ -61,7 +61,6 @@ TEST_F(DatabaseListTest, LoadListsTheProgramFolderFirstThenTheStoredFilesThatSti
     DatabaseList list(m_folders);
     list.Load();
     EXPECT_EQ(PathsOf(list), (Paths{local, work, home}));
-    EXPECT_EQ(list.Entries()[0].name, "Local");
     EXPECT_EQ(list.Entries()[1].name, "Work");
     EXPECT_EQ(Stored().size(), 5u) << "loading does not rewrite the stored list";
 
@@ -155,7 +154,6 @@ TEST_F(DatabaseListTest, ScansTakeDatabaseFilesOfAnyExtensionCaseWithoutRecursin
 
 TEST(DatabaseListTextTest, DisplayTextShowsTheNameAndTheFileName) {
     EXPECT_EQ(DatabaseList::DisplayText({"Home", "C:\\data\\home.kvtdat"}), "Home [home.kvtdat]");
-    EXPECT_EQ(DatabaseList::DisplayText({"Odd", "C:\\data\\"}), "Odd [C:\\data\\]");
     EXPECT_EQ(DatabaseList::DisplayText({"", "D:\\x.kvtdat"}), " [x.kvtdat]");
     EXPECT_EQ(DatabaseList::JoinPath("C:\\data", "a.kvtdat"), "C:\\data\\a.kvtdat");
     EXPECT_EQ(DatabaseList::JoinPath("C:\\", "a.kvtdat"), "C:\\a.kvtdat");
