@@ -9,7 +9,6 @@
 #include "shell/Settings.h"
 #include "tests/shell/PrivateSettingsTest.h"
 #include "tests/support/DatabaseFiles.h"
-#include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +22,6 @@ namespace vaultlet {
 namespace {
 
 using Answer = SessionPrompts::Answer;
-using test::FaultyFileSystem;
 
 // Answers the questions as told and logs, in order, what the session asked and reported.
 class RecordedPrompts final : public SessionPrompts {
@@ -214,7 +212,6 @@ TEST_F(DatabaseSessionTest, EndOfSessionSavesTheChangesWithoutAskingAnything) {
 }
 
 TEST_F(DatabaseSessionTest, EndOfSessionPutsChangesTheFileCannotTakeIntoARecoveryCopyAndNeverAsks) {
-    FaultyFileSystem fullDisk;
     struct Case {
         const char* what;
         std::function<void()> arrange;
@@ -224,12 +221,6 @@ TEST_F(DatabaseSessionTest, EndOfSessionPutsChangesTheFileCannotTakeIntoARecover
     const Case cases[] = {
         {"another writer changed the file", [&] { ASSERT_TRUE(TheirsSaved(m_path, "theirs")); }, m_root.Path()},
         {"its folder is gone", [&] { CurrentDatabase::Get()->SetPath(Unwritable()); }, Documents()},
-        {"the disk is full",
-         [&] {
-             ReopenOn(fullDisk);
-             fullDisk.FillFolder(m_root.Path());
-         },
-         Documents()},
         {"it never had a file", [&] { CurrentDatabase::Get()->SetPath(""); }, Documents()},
         {"no place takes it",
          [&] {
