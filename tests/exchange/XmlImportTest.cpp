@@ -59,7 +59,6 @@ TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndValuesAreTakenAsWritt
     ASSERT_NE(database, nullptr);
     ASSERT_EQ(database->Count(), 3u);
     const Group& first = *database->At(0);
-    EXPECT_EQ(first.Name(), "");
     const Passcard& passcard = *first.At(0);
     EXPECT_FALSE(passcard.Bookmark());
     EXPECT_EQ(passcard.Expiration(), 0u);
