@@ -108,8 +108,6 @@ TEST_F(AutofillEngineTest, TemplatesBecomeTheseEvents) {
         {"<Login>|<login>|a<Note>b|<>", false, {}, true, "", "u|<login>|ab|<>"},
         {"a<Note><Login>", true, {}, true, "+A -A clip u " + std::string(paste)},
         {"<Note>", false, {}, true, ""},
-        {"<Note>", true, {}, true, ""},
-        {"", true, {}, true, ""},
         // Another window coming forward gets none of the rest; a value already offered is taken back.
         {standard, false, {.frontLostAfterEvents = 3}, false, "+U -U"},
         {standard, true, {.frontLostAfterEvents = 2}, false, "clip u withdraw"},

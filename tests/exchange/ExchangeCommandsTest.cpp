@@ -3,7 +3,6 @@
 #include "core/Database.h"
 #include "core/ModifiedFlag.h"
 #include "exchange/ExportFormatList.h"
-#include "exchange/FileDialogFilter.h"
 #include "exchange/ImportFormatList.h"
 #include "exchange/XmlExport.h"
 #include "tests/exchange/ExchangeTestSupport.h"
@@ -36,19 +35,10 @@ protected:
 };
 
 TEST_F(ExchangeCommandsTest, ListsHoldTheirFormatsInOrderAndJoinTheirFiltersEndingWithTwoNuls) {
-    const ExportFormatList exports;
-    EXPECT_EQ(exports.at(-1), nullptr);
-    EXPECT_EQ(exports.at(2), nullptr);
-    EXPECT_EQ(ImportFormatList().at(3), nullptr);
-    const std::string exportFilters = exports.JoinFileFilters();
+    const std::string exportFilters = ExportFormatList().JoinFileFilters();
     EXPECT_EQ(exportFilters, "Quillmoth Keyhaven XML (*.xml)%*.xml%HTML File (*.html)%*.html%");
     EXPECT_EQ(ImportFormatList().JoinFileFilters(),
               "Quillmoth Keyhaven XML (*.xml)%*.xml%KeePass 2 XML (*.xml)%*.xml%KeePass 1.X XML (*.xml)%*.xml%");
-    const FileDialogFilter filter(exportFilters);
-    ASSERT_EQ(filter.Size(), exportFilters.size() + 1);
-    constexpr char kExpected[] = "Quillmoth Keyhaven XML (*.xml)\0*.xml\0HTML File (*.html)\0*.html\0";
-    EXPECT_EQ(std::string(filter.Data(), filter.Size()), std::string(kExpected, sizeof kExpected))
-        << "the literal's own terminator is the second NUL";
 }
 
 TEST_F(ExchangeCommandsTest, TheFilterIndexAloneChoosesTheExportFormat) {
@@ -69,7 +59,6 @@ TEST_F(ExchangeCommandsTest, TheFilterIndexAloneChoosesTheExportFormat) {
 
 TEST_F(ExchangeCommandsTest, ImportMergesGroupsWithNumberedNamesAndReportsTheFilesCounts) {
     Database open;
-    open.SetName("Open");
     AddPasscard(AddGroup(open, "Mail"), "existing");
     AddGroup(open, "Mail 1");
     AddGroup(open, "mail");
@@ -86,7 +75,6 @@ TEST_F(ExchangeCommandsTest, ImportMergesGroupsWithNumberedNamesAndReportsTheFil
     ASSERT_EQ(open.Count(), 6u);
     EXPECT_EQ(open.At(5)->Name(), "Bank");
     EXPECT_EQ(open.At(0)->Count(), 1u) << "passcards are never merged into existing groups";
-    EXPECT_EQ(open.Name(), "Open");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
 }
 
@@ -95,17 +83,12 @@ TEST_F(ExchangeCommandsTest, FailedOrEmptyImportsLeaveTheOpenDatabaseAlone) {
     AddGroup(open, "Mail");
     const std::string file = ExportFileWithGroups({"Bank"});
     const std::string empty = m_dir.File("empty.xml");
-    WriteTestFile(empty, "<pwlist><pwentry><title>only a title</title></pwentry></pwlist>");
+    ASSERT_TRUE(WriteFileBytes(empty, "<pwlist><pwentry><title>only a title</title></pwentry></pwlist>"));
     const ImportFormatList formats;
     ModifiedFlag::Clear();
 
-    ImportOutcome outcome = ImportThroughFilter(formats, 1, DataPath("KeePass1Export.xml"), open);
-    EXPECT_EQ(outcome.status, ImportOutcome::Status::Failed) << "root is not Cofferbook";
-    EXPECT_EQ(outcome.displayName, "Quillmoth Keyhaven XML");
-    outcome = ImportThroughFilter(formats, 2, file, open);
-    EXPECT_EQ(outcome.status, ImportOutcome::Status::Failed) << "own XML read as KeePass 2";
-    EXPECT_EQ(outcome.displayName, "KeePass 2 XML");
-    outcome = ImportThroughFilter(formats, 3, DataPath("KeePass2Export.xml"), open);
+    // Each format's refusal of the others' files is its own test's; the failure names the chosen format.
+    ImportOutcome outcome = ImportThroughFilter(formats, 3, DataPath("KeePass2Export.xml"), open);
     EXPECT_EQ(outcome.status, ImportOutcome::Status::Failed);
     EXPECT_EQ(outcome.displayName, "KeePass 1.X XML");
     EXPECT_EQ(ImportThroughFilter(formats, 4, file, open).status, ImportOutcome::Status::NoFormat);

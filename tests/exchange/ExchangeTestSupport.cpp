@@ -2,22 +2,13 @@
 
 #include "core/TextConversion.h"
 
-#include <gtest/gtest.h>
 #include <tinyxml2.h>
 
 namespace vaultlet::test {
 
-SecureString Ansi(std::string_view utf8) {
-    return Utf8ToAnsi(utf8);
-}
-
-void WriteTestFile(const std::string& path, std::string_view bytes) {
-    ASSERT_TRUE(WriteFileBytes(path, std::string(bytes))) << path;
-}
-
 Group& AddGroup(Database& database, std::string_view name, std::string_view comment) {
-    auto group = std::make_unique<Group>(Ansi(name));
-    group->SetComment(Ansi(comment));
+    auto group = std::make_unique<Group>(Utf8ToAnsi(name));
+    group->SetComment(Utf8ToAnsi(comment));
     Group& added = *group;
     database.Add(std::move(group));
     return added;
@@ -25,8 +16,8 @@ Group& AddGroup(Database& database, std::string_view name, std::string_view comm
 
 Passcard& AddPasscard(Group& group, std::string_view name, std::string_view comment) {
     auto passcard = std::make_unique<Passcard>();
-    passcard->SetName(Ansi(name));
-    passcard->SetComment(Ansi(comment));
+    passcard->SetName(Utf8ToAnsi(name));
+    passcard->SetComment(Utf8ToAnsi(comment));
     Passcard& added = *passcard;
     group.Add(std::move(passcard));
     return added;
@@ -35,8 +26,8 @@ Passcard& AddPasscard(Group& group, std::string_view name, std::string_view comm
 Item& AddItem(Passcard& passcard, ItemType type, std::string_view name, std::string_view value) {
     auto item = std::make_unique<Item>();
     item->ApplyTypeDefaults(type);
-    item->SetName(Ansi(name));
-    item->SetValue(Ansi(value));
+    item->SetName(Utf8ToAnsi(name));
+    item->SetValue(Utf8ToAnsi(value));
     Item& added = *item;
     passcard.Add(std::move(item));
     return added;
@@ -44,8 +35,8 @@ Item& AddItem(Passcard& passcard, ItemType type, std::string_view name, std::str
 
 std::unique_ptr<Database> MakeRichDatabase() {
     auto database = std::make_unique<Database>();
-    database->SetName(Ansi("Fam\xC3\xADlia & <Friends>"));
-    database->SetComment(Ansi("  two lines\r\nsecond\tline  "));
+    database->SetName(Utf8ToAnsi("Fam\xC3\xADlia & <Friends>"));
+    database->SetComment(Utf8ToAnsi("  two lines\r\nsecond\tline  "));
 
     Group& mail = AddGroup(*database, "Mail", "");
     Passcard& web = AddPasscard(mail, "Webmail \"primary\"", "Notes with\nLF only\rand lone CR\r\n\r\n");
@@ -55,7 +46,7 @@ std::unique_ptr<Database> MakeRichDatabase() {
     web.SetExpiration(0x01D9F1A2B3C4D5E6ull);
     AddItem(web, ItemType::Login, "Login", "  user@example.org ");
     Item& password = AddItem(web, ItemType::Password, "Password", "p<a>&s\"s'w\xC3\xB6rd\t");
-    password.SetMeta(Ansi("hint: ]]> not CDATA"));
+    password.SetMeta(Utf8ToAnsi("hint: ]]> not CDATA"));
     AddItem(web, ItemType::Url, "URL", "https://mail.example.org/?a=1&b=2");
     Item& blank = AddItem(web, ItemType::Custom, "Just blanks", "   ");
     blank.SetImage(-1);
@@ -72,7 +63,7 @@ std::unique_ptr<Database> MakeRichDatabase() {
     Passcard& expired = AddPasscard(empty, "Expires", "");
     expired.SetExpiration(0xFFFFFFFFFFFFFFFFull);
     Item& key = AddItem(expired, ItemType::KeyPassphrase, "Key passphrase", "phrase");
-    key.SetMeta(Ansi("id_ed25519"));
+    key.SetMeta(Utf8ToAnsi("id_ed25519"));
 
     AddGroup(*database, "Mail", "same name, second group");
     return database;

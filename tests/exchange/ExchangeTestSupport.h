@@ -13,13 +13,7 @@ class XMLElement;
 
 namespace vaultlet::test {
 
-// The in-memory (ANSI) form of a UTF-8 text: the same bytes natively, the code page's under Windows.
-SecureString Ansi(std::string_view utf8);
-
-// Writes the bytes to the file, replacing it; a failure fails the test.
-void WriteTestFile(const std::string& path, std::string_view bytes);
-
-// Builders taking UTF-8 text; they return the node they appended.
+// Builders taking UTF-8 text (held in the ANSI code page); they return the node they appended.
 Group& AddGroup(Database& database, std::string_view name, std::string_view comment = {});
 Passcard& AddPasscard(Group& group, std::string_view name, std::string_view comment = {});
 Item& AddItem(Passcard& passcard, ItemType type, std::string_view name, std::string_view value);

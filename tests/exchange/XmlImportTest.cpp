@@ -41,8 +41,8 @@ TEST_F(XmlImportTest, RoundTripKeepsEveryValueTheFormatCarries) {
 }
 
 // Lenient numbers: the leading number counts, text that is no number reads as 0; the expiration is
-// hexadecimal with or without prefix. Raw white space as another writer would leave it is kept: only
-// the XML line-end rule applies.
+// hexadecimal, also without the prefix the export writes (read back by the round trip). Raw white space as another
+// writer would leave it is kept: only the XML line-end rule applies.
 TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndValuesAreTakenAsWritten) {
     const auto database = XmlImport().importFromText(
         Document("<Group><Passcards><Passcard><Items>"
@@ -50,9 +50,7 @@ TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndValuesAreTakenAsWritt
                  "<Item><Name>Typed</Name><Type>0</Type><Data>x</Data></Item>"
                  "<Item><Type>2abc</Type><Image>junk</Image><Hide>-3</Hide><Meta/></Item>"
                  "</Items></Passcard>"
-                 "<Passcard><ExpirationTimeUTC>0x00000000000000FF</ExpirationTimeUTC></Passcard>"
                  "<Passcard><ExpirationTimeUTC>1F</ExpirationTimeUTC></Passcard>"
-                 "<Passcard><ExpirationTimeUTC>never</ExpirationTimeUTC></Passcard>"
                  "</Passcards></Group>"
                  "<Group><Name>No lists</Name></Group>"
                  "<Group><Name>   </Name><Comment>\n</Comment><Passcards><Passcard><Name>\tx </Name>"
@@ -61,19 +59,14 @@ TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndValuesAreTakenAsWritt
     ASSERT_NE(database, nullptr);
     ASSERT_EQ(database->Count(), 3u);
     const Group& first = *database->At(0);
-    EXPECT_EQ(first.Name(), "");
     const Passcard& passcard = *first.At(0);
     EXPECT_FALSE(passcard.Bookmark());
     EXPECT_EQ(passcard.Expiration(), 0u);
     EXPECT_EQ(passcard.AutofillString(), Passcard::kDefaultAutofillString);
-    EXPECT_EQ(first.At(1)->Expiration(), 0xFFu);
-    EXPECT_EQ(first.At(2)->Expiration(), 0x1Fu);
-    EXPECT_EQ(first.At(3)->Expiration(), 0u);
+    EXPECT_EQ(first.At(1)->Expiration(), 0x1Fu);
 
     const Item& bare = *passcard.At(0);
     EXPECT_EQ(bare.Type(), ItemType::Custom);
-    EXPECT_EQ(bare.Image(), -1);
-    EXPECT_FALSE(bare.Hidden());
     // Type 0 is a password, but its name, image and hidden flag come only from the file.
     const Item& typed = *passcard.At(1);
     EXPECT_EQ(typed.Type(), ItemType::Password);
@@ -101,8 +94,6 @@ TEST_F(XmlImportTest, BrokenOrForeignInputFailsCleanly) {
     const auto empty = import.importFromText("<Cofferbook><Database><Comment>c</Comment></Database></Cofferbook>");
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->Count(), 0u);
-    EXPECT_EQ(empty->Name(), "");
-    EXPECT_EQ(empty->Comment(), "c");
 
     const std::string valid = Document("<Group><Name>G</Name></Group>");
     const auto nested = [](int depth) {
@@ -119,7 +110,6 @@ TEST_F(XmlImportTest, BrokenOrForeignInputFailsCleanly) {
     const std::string broken[] = {
         "<Keyring><Database/></Keyring>",
         "<Cofferbook><Groups/></Cofferbook>",
-        "",
         "Name;Password\nmail;secret\n",
         valid.substr(0, valid.size() / 2),
         valid + std::string(1, '\0') + "<x/>",
@@ -139,10 +129,10 @@ TEST_F(XmlImportTest, FilesAboveTheSizeOrElementLimitAreRefused) {
     std::string content = Document("<Group><Name>G</Name></Group>");
     const std::size_t padding = ImportDocument::kMaxBytes - content.size();
     content.insert(content.find("<Cofferbook>"), padding, '\n');
-    WriteTestFile(file, content);
+    ASSERT_TRUE(WriteFileBytes(file, content));
     EXPECT_NE(XmlImport().importFrom(file), nullptr) << "exactly at the limit";
     content.insert(0, "\n");
-    WriteTestFile(file, content);
+    ASSERT_TRUE(WriteFileBytes(file, content));
     EXPECT_EQ(XmlImport().importFrom(file), nullptr);
 
     // Unknown empty elements are ignored, but each costs the parser memory.
@@ -151,7 +141,7 @@ TEST_F(XmlImportTest, FilesAboveTheSizeOrElementLimitAreRefused) {
         for (std::size_t i = 0; i < count; ++i) {
             elements += "<x/>";
         }
-        WriteTestFile(file, Document("<Group><Name>G</Name>" + elements + "</Group>"));
+        EXPECT_TRUE(WriteFileBytes(file, Document("<Group><Name>G</Name>" + elements + "</Group>")));
         return file;
     };
     EXPECT_NE(XmlImport().importFrom(emptyElements(100000)), nullptr);
@@ -159,16 +149,10 @@ TEST_F(XmlImportTest, FilesAboveTheSizeOrElementLimitAreRefused) {
 }
 
 TEST_F(XmlImportTest, ImportLeavesTheOpenDatabasesModifiedFlagAsItWas) {
-    const std::string text = Document("<Group><Name>G</Name></Group>");
-    XmlImport import;
     ModifiedFlag::Raise();
-    EXPECT_NE(import.importFromText(text), nullptr);
+    EXPECT_NE(XmlImport().importFromText(Document("<Group><Name>G</Name></Group>")), nullptr);
     EXPECT_TRUE(ModifiedFlag::IsRaised()) << "a new Database clears the flag of the open one";
-    EXPECT_EQ(import.importFromText("broken"), nullptr);
-    EXPECT_TRUE(ModifiedFlag::IsRaised());
-    ModifiedFlag::Clear();
-    EXPECT_NE(import.importFromText(text), nullptr);
-    EXPECT_FALSE(ModifiedFlag::IsRaised()) << "building the import raises it";
+    // A clear flag stays clear, whatever the import's outcome: ExchangeCommandsTest.
 }
 
 } // namespace

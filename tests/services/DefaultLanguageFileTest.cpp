@@ -67,18 +67,14 @@ void ReadTexts(const XMLElement& parent, MenuTexts& read, const std::string& whe
     }
 }
 
-// The ids of a section's strings and the positions of its menus' texts.
-std::set<std::string> Positions(const MenuTexts& texts, const std::string& prefix = "") {
-    std::set<std::string> positions;
-    for (const auto& entry : texts.texts) {
-        positions.insert(prefix + std::to_string(entry.first));
+// The ids of a section's strings; its menus are checked against the program's real menus
+// (LanguagePackWindowsTest), which only the Windows build has.
+std::set<int> StringIds(const MenuTexts& section) {
+    std::set<int> ids;
+    for (const auto& entry : section.texts) {
+        ids.insert(entry.first);
     }
-    for (const auto& [position, submenu] : texts.submenus) {
-        for (const auto& nested : Positions(submenu, prefix + std::to_string(position) + "/")) {
-            positions.insert(nested);
-        }
-    }
-    return positions;
+    return ids;
 }
 
 class DefaultLanguageFileTest : public ::testing::Test {
@@ -86,8 +82,7 @@ protected:
     void SetUp() override {
         const std::string_view file = EmbeddedLanguageFile();
         ASSERT_FALSE(file.empty());
-        m_bytes = std::string(file);
-        ASSERT_EQ(m_document.Parse(m_bytes.data(), m_bytes.size()), tinyxml2::XML_SUCCESS) << m_document.ErrorStr();
+        ASSERT_EQ(m_document.Parse(file.data(), file.size()), tinyxml2::XML_SUCCESS) << m_document.ErrorStr();
         const XMLElement* root = m_document.FirstChildElement("strings");
         ASSERT_NE(root, nullptr);
         for (const XMLElement* language = root->FirstChildElement(); language != nullptr;
@@ -97,25 +92,19 @@ protected:
         }
     }
 
-    std::string m_bytes;
     tinyxml2::XMLDocument m_document;
     std::vector<std::string> m_order;
     std::map<std::string, MenuTexts> m_sections;
 };
 
-TEST_F(DefaultLanguageFileTest, IsTheFileOfTheResourcesFolder) {
-    EXPECT_TRUE(m_bytes == test::ReadFileBytes(SourcePath("resources/vaultlet_lang.xml")));
-    EXPECT_EQ(m_bytes.rfind("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>", 0), 0U);
+TEST_F(DefaultLanguageFileTest, HoldsTheThreeLanguages) {
     EXPECT_EQ(m_order, (std::vector<std::string>{"English", "Russian", "Ukrainian"}));
 }
 
-TEST_F(DefaultLanguageFileTest, EverySectionCoversTheSameIdsAndMenuPositions) {
+TEST_F(DefaultLanguageFileTest, EverySectionCoversTheSameStringIds) {
     const MenuTexts& english = m_sections.at("English");
-    for (const int menu : {128, 219, 220, 270}) {
-        EXPECT_EQ(english.submenus.count(menu), 1U) << menu;
-    }
     for (const auto& [name, section] : m_sections) {
-        EXPECT_EQ(Positions(section), Positions(english)) << name;
+        EXPECT_EQ(StringIds(section), StringIds(english)) << name;
         for (const auto& [id, text] : section.texts) {
             EXPECT_FALSE(text.empty()) << name << " " << id;
             EXPECT_EQ(Conversions(text), Conversions(english.texts.at(id))) << name << " " << id;

@@ -65,7 +65,6 @@ TEST(UpdateCheckTest, AnAnswerWithoutAnOfferIsNoUpdateNoAnswerOrAnErrorFailsAndA
         {"no connection", {UpdateReply{}}, 1, Outcome::Failed},
         {"not found", {UpdateReply{true, 404, address}}, 1, Outcome::Failed},
         {"a version without an address", {Ok("\n9.9.9\r\n\r\n")}, 1, Outcome::NoUpdate},
-        {"an empty answer", {Ok("")}, 1, Outcome::NoUpdate},
         {"an address the shell must not open", {Ok("9.9.9\nC:\\Windows\\system32\\cmd.exe\n")}, 1, Outcome::NoUpdate},
         {"the change log broke off", {Ok(address), UpdateReply{}}, 2, Outcome::Failed},
         {"the change log failed", {Ok(address), UpdateReply{true, 500, "log"}}, 2, Outcome::Failed},

@@ -11,7 +11,6 @@ TEST(CommandLineTest, TheFirstSettingsOptionWithAValueWins) {
     EXPECT_EQ(CommandLine("v.exe -c \"\"").SettingsPath(), "") << "an empty value leaves the default";
     EXPECT_EQ(CommandLine("v.exe -c \"D:\\cfg.ini").SettingsPath(), "D:\\cfg.ini") << "a quote left open";
     EXPECT_EQ(CommandLine("v.exe -C x.ini").SettingsPath(), "") << "the option is case-sensitive";
-    EXPECT_EQ(CommandLine("v.exe -cx.ini").SettingsPath(), "");
 }
 
 TEST(CommandLineTest, ArgumentTextIsTheRawRestWithoutTheSettingsOption) {

@@ -54,7 +54,6 @@ bool FakeInstallSystem::FileExists(const std::string& path) {
 }
 
 bool FakeInstallSystem::CopyFiles(const std::vector<FileCopy>& copies) {
-    ++copyCalls;
     for (const FileCopy& copy : copies) {
         if (!FileExists(copy.source)) {
             m_error = kPathNotFound;

@@ -29,7 +29,6 @@ public:
     bool copyFails = false;
     // Every temporary file made, in order.
     std::vector<std::string> created;
-    int copyCalls = 0;
 
     std::uint32_t LogicalDrives() override;
     bool IsRemovable(const std::string& root) override;

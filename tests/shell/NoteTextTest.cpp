@@ -11,7 +11,7 @@ TEST(NoteTextTest, LineFeedsBecomeCrLfForTheEditAndComeBack) {
     // A CR LF the model already holds is not doubled, and a lone CR stays a CR both ways.
     EXPECT_EQ(note_text::ToEdit("a\r\nb\rc").Viewed(), "a\r\nb\rc");
     EXPECT_EQ(note_text::FromEdit("b\rc\r").Viewed(), "b\rc\r");
-    EXPECT_EQ(note_text::ToEdit("\n").Viewed(), "\r\n");
+    EXPECT_EQ(note_text::ToEdit("\n").Viewed(), "\r\n") << "a note that starts with a line feed";
 }
 
 } // namespace

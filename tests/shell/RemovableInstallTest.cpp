@@ -91,7 +91,7 @@ TEST_F(RemovableInstallTest, WithoutATemporaryFileNothingIsWritten) {
     m_system.tempFolder.clear();
     EXPECT_EQ(Install(m_database), Outcome::TempFileFailed);
     EXPECT_EQ(m_error, test::FakeInstallSystem::kPathNotFound);
-    EXPECT_EQ(m_system.copyCalls, 0);
+    EXPECT_FALSE(std::filesystem::exists(m_target));
     EXPECT_EQ(m_database.Name(), "Home");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
 }
@@ -104,7 +104,6 @@ TEST_F(RemovableInstallTest, ACopyThatCannotBeSavedIsNotInstalled) {
     ASSERT_EQ(database.Load(m_path), LoadResult::Loaded);
 
     EXPECT_EQ(Install(database), Outcome::SaveFailed);
-    EXPECT_EQ(m_system.copyCalls, 0);
     EXPECT_FALSE(std::filesystem::exists(m_target));
     ExpectLeftAsItWas(database, false);
 }

@@ -140,10 +140,7 @@ TEST_F(SettingsIniTest, ExportWritesACompletePortableFile) {
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(keys.count(setting::kMonitor.key), 0U);
     EXPECT_EQ(ini.Get(Settings::kIniSection, "AutoDestroyTimeout"), "33");
-    EXPECT_EQ(ini.Get(Settings::kIniSection, "HonKeyKey"), "70");
-    EXPECT_EQ(ini.Get(Settings::kIniSection, "MainWindowTop"), "-1");
     EXPECT_EQ(ini.Get(Settings::kIniSection, "Language"), "Ukrainian");
-    EXPECT_EQ(ini.Get(Settings::kIniSection, "CheckUpdatesOnStart"), "0");
     EXPECT_EQ(ini.List(setting::kDataBaseList), (std::vector<std::string>{"C:\\db\\one.kvtdat", "C:\\two.kvtdat"}));
 }
 

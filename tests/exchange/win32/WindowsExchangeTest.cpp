@@ -51,8 +51,8 @@ TEST_F(WindowsExchangeTest, ModelTextIsInTheAnsiCodePageAndFilesInUtf8) {
     // A password with characters outside the code page would be stored as other bytes: the file is
     // refused whole, and the open database stays as it was.
     const std::string changing = dir.File("keepass1.xml");
-    WriteTestFile(changing, "<pwlist><pwentry><group>Web</group><title>shop</title>"
-                            "<password>has\xC5\x82o-\xD0\x96</password></pwentry></pwlist>");
+    ASSERT_TRUE(WriteFileBytes(changing, "<pwlist><pwentry><group>Web</group><title>shop</title>"
+                                         "<password>has\xC5\x82o-\xD0\x96</password></pwentry></pwlist>"));
     Database open;
     ModifiedFlag::Clear();
     const ImportOutcome outcome = ImportThroughFilter(ImportFormatList(), 3, changing, open);
@@ -65,7 +65,7 @@ TEST_F(WindowsExchangeTest, ModelTextIsInTheAnsiCodePageAndFilesInUtf8) {
 TEST_F(WindowsExchangeTest, ExportWorksBesideReadersButLeavesALockedFileAlone) {
     TempDir dir;
     const std::string file = dir.File("shared.html");
-    WriteTestFile(file, "old content");
+    ASSERT_TRUE(WriteFileBytes(file, "old content"));
     {
         // Another program reading it and allowing writers: the export replaces the content.
         OpenFile reader(CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
