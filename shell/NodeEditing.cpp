@@ -136,15 +136,6 @@ DeleteQuestion QuestionForDeleting(const ModelNode& node) {
     return {};
 }
 
-bool IsWithin(const ModelNode* node, const ModelNode* ancestor) {
-    for (; node != nullptr; node = node->Parent()) {
-        if (node == ancestor) {
-            return true;
-        }
-    }
-    return false;
-}
-
 std::vector<Bookmark> Bookmarks(const Database& database, std::size_t limit, PasscardScope scope) {
     std::vector<Bookmark> found;
     for (const auto& group : database.Children()) {

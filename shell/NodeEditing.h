@@ -34,9 +34,6 @@ MoveKind MoveKindOf(const ModelNode& dragged, const ModelNode& target);
 // Moves the node as MoveKindOf says; returns what it did.
 MoveKind Move(ModelNode& dragged, ModelNode& target);
 
-// True when `node` is `ancestor` or lies below it.
-bool IsWithin(const ModelNode* node, const ModelNode* ancestor);
-
 // Which passcards a view of the database shows: every one (the main window), or only those set to
 // use auto-fill (the auto-fill chooser).
 enum class PasscardScope { All, Autofill };
