@@ -57,6 +57,10 @@ TEST(TemplateRegexTest, MatchesAndGroups) {
         // Bytes above 0x7F are characters like any other.
         {"^{[^:]+}:", "\xe9\xff:x", "[\xe9\xff]"},
         {"{ab+c}", "xacx abbc", "[abbc]"},
+        // One row for each of the other operators of the language.
+        {"{ab?c}", "xacx", "[ac]"},
+        {"{a!b}", "ab ac", "[a]"},
+        {"{a|b}{!!c.}", "bcd", "[b][c]"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.pattern << " on " << c.input);

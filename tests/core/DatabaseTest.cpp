@@ -94,6 +94,8 @@ TEST_F(DatabaseTest, GroupCloneIsDeepAndFresh) {
     group->SetComment("c");
     group->SetImage(5);
     group->At(0)->SetBookmark(true);
+    group->At(0)->SetAutofillString("<Login>{ENTER}");
+    group->At(0)->SetExpiration(kNow + 3600);
     Clock::SetFixed(kNow + 60);
     auto clone = group->Clone();
     EXPECT_EQ(clone->Name(), "G");
@@ -105,6 +107,9 @@ TEST_F(DatabaseTest, GroupCloneIsDeepAndFresh) {
     EXPECT_EQ(clone->At(0)->Parent(), clone.get());
     EXPECT_EQ(clone->ItemCount(), 6u);
     EXPECT_FALSE(clone->At(0)->Bookmark());
+    // A passcard's own settings come along: the copy types and expires as the original does.
+    EXPECT_EQ(clone->At(0)->AutofillString(), "<Login>{ENTER}");
+    EXPECT_EQ(clone->At(0)->Expiration(), kNow + 3600);
     // A duplicate is a new node: its passcards and items get the time of the copy.
     EXPECT_EQ(clone->At(0)->Time(), kNow + 60);
     EXPECT_EQ(clone->At(1)->At(2)->Time(), kNow + 60);
