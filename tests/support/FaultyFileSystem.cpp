@@ -9,13 +9,12 @@ namespace vaultlet::test {
 
 class FaultyOutputFile : public OutputFile {
 public:
-    FaultyOutputFile(std::unique_ptr<OutputFile> real, FaultyFileSystem& owner, bool full)
-        : m_real(std::move(real)), m_owner(owner), m_full(full) {}
+    FaultyOutputFile(std::unique_ptr<OutputFile> real, FaultyFileSystem& owner)
+        : m_real(std::move(real)), m_owner(owner) {}
 
     bool Write(const void* data, std::size_t size) override {
         ++m_owner.m_writes;
-        if (m_full ||
-            (m_owner.m_fault == FaultyFileSystem::Fault::Write && m_owner.m_writes == m_owner.m_failingWrite)) {
+        if (m_owner.m_fault == FaultyFileSystem::Fault::Write && m_owner.m_writes == m_owner.m_failingWrite) {
             // Like a full disk: part of the data may have arrived.
             m_real->Write(data, size / 2);
             return false;
@@ -29,7 +28,6 @@ public:
 private:
     std::unique_ptr<OutputFile> m_real;
     FaultyFileSystem& m_owner;
-    bool m_full;
 };
 
 // Reads stop short after a number of bytes, as on a failing disk; the size still reads correctly.
@@ -73,12 +71,7 @@ std::unique_ptr<OutputFile> FaultyFileSystem::CreateBeside(const std::string& pa
     if (!real) {
         return nullptr;
     }
-    return std::make_unique<FaultyOutputFile>(std::move(real), *this, IsFull(createdPath));
-}
-
-bool FaultyFileSystem::IsFull(const std::string& path) const {
-    const std::size_t slash = path.find_last_of("\\/");
-    return !m_fullFolder.empty() && slash != std::string::npos && path.substr(0, slash) == m_fullFolder;
+    return std::make_unique<FaultyOutputFile>(std::move(real), *this);
 }
 
 bool FaultyFileSystem::Replace(const std::string& source, const std::string& target) {

@@ -3,7 +3,6 @@
 #include "core/FileSystem.h"
 
 #include <string>
-#include <utility>
 
 namespace vaultlet::test {
 
@@ -22,9 +21,6 @@ public:
     explicit FaultyFileSystem(Fault fault = Fault::None, int k = 0) : m_fault(fault), m_failingWrite(k) {}
 
     int WriteCount() const noexcept { return m_writes; }
-    // From now on every write to a new file in this folder fails, as on a full disk (whatever the
-    // fault).
-    void FillFolder(std::string folder) { m_fullFolder = std::move(folder); }
 
     std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
     std::unique_ptr<OutputFile> CreateBeside(const std::string& path, std::string& createdPath,
@@ -39,12 +35,9 @@ public:
 private:
     friend class FaultyOutputFile;
 
-    bool IsFull(const std::string& path) const;
-
     Fault m_fault;
     int m_failingWrite;
     int m_writes = 0;
-    std::string m_fullFolder;
 };
 
 } // namespace vaultlet::test
