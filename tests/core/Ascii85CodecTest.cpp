@@ -31,20 +31,6 @@ TEST(Ascii85CodecTest, EncodedTextNeverContainsCdataBreakingCharacters) {
     EXPECT_EQ(inner.find_first_of("<>[]"), std::string_view::npos);
 }
 
-TEST(Ascii85CodecTest, BreaksLongDataIntoLinesOf73Characters) {
-    std::vector<std::uint8_t> data(1000, 0x41);
-    const SecureString text = Ascii85Codec::Encode(data.data(), data.size());
-    std::size_t lineStart = 0;
-    std::size_t lines = 0;
-    for (std::size_t pos = text.find('\n'); pos != std::string::npos; pos = text.find('\n', lineStart)) {
-        EXPECT_EQ(pos - lineStart, 73u) << "line " << lines;
-        lineStart = pos + 1;
-        ++lines;
-    }
-    EXPECT_GT(lines, 10u);
-    EXPECT_LE(text.size() - lineStart, 73u + 2);
-}
-
 TEST(Ascii85CodecTest, RoundTripsEveryLengthAndByteValue) {
     std::mt19937 random(11);
     for (std::size_t length = 1; length < 300; ++length) { // empty data is never encoded

@@ -39,7 +39,6 @@ std::vector<std::string> GroupNames(const Database& database) {
 
 } // namespace
 
-// The counts are those of the import reports and the status bar, checked through an import.
 TEST_F(DatabaseTest, ConstructionClearsModifiedFlag) {
     ModifiedFlag::Raise();
     Database database;
@@ -113,11 +112,4 @@ TEST_F(DatabaseTest, GroupCloneIsDeepAndFresh) {
     // A duplicate is a new node: its passcards and items get the time of the copy.
     EXPECT_EQ(clone->At(0)->Time(), kNow + 60);
     EXPECT_EQ(clone->At(1)->At(2)->Time(), kNow + 60);
-}
-
-TEST_F(DatabaseTest, FormatTimeIsEmptyForTimeZero) {
-    Group group("G");
-    EXPECT_FALSE(group.FormatTime().empty());
-    group.SetTime(0);
-    EXPECT_EQ(group.FormatTime(), "");
 }

@@ -10,14 +10,6 @@ using namespace vaultlet;
 
 namespace {
 
-class RecordingProgress : public ProgressSink {
-public:
-    void SetPercent(int percent) override { percents.push_back(percent); }
-    void Begin(int) override {}
-    void End() override {}
-    std::vector<int> percents;
-};
-
 // The same buffer processed the plain way: one key set-up per block.
 std::vector<std::uint8_t> PerBlock(int cipherId, const SecureArray<32>& key, bool encrypt,
                                    std::vector<std::uint8_t> data) {
@@ -56,19 +48,4 @@ TEST(SliceCipherTest, SlicesOnAnyNumberOfThreadsEqualBlockByBlockProcessing) {
             }
         }
     }
-}
-
-TEST(SliceCipherTest, ReportsRisingProgressBelowOneHundredOnTheCallingThread) {
-    SecureArray<32> key;
-    std::vector<std::uint8_t> data(10 * SliceCipher::kSliceSize);
-    RecordingProgress progress;
-    ASSERT_TRUE(SliceCipher::Run(1, key, true, data.data(), data.size(), &progress, 3));
-    ASSERT_FALSE(progress.percents.empty()) << "reported even when the helpers did all the slices";
-    EXPECT_EQ(progress.percents.back(), 99);
-    for (std::size_t i = 1; i < progress.percents.size(); ++i) {
-        EXPECT_LE(progress.percents[i - 1], progress.percents[i]);
-    }
-
-    RecordingProgress empty;
-    EXPECT_TRUE(SliceCipher::Run(1, key, true, data.data(), 0, &empty, 3));
 }

@@ -63,17 +63,11 @@ TEST(CommandAvailabilityTest, NewLoginNeedsAGroupAndTheCopiesTheirField) {
     EXPECT_TRUE(CommandStateOf(ID_EDIT_COPY_LOGIN, state).enabled);
 }
 
-TEST(CommandAvailabilityTest, CommandsThatNeedNoSelectionAreEnabledWhateverIsSelectedAndViewChecksFollowTheViews) {
+TEST(CommandAvailabilityTest, CommandsThatNeedNoSelectionAreEnabledWhateverIsSelected) {
     FrameState state;
     state.selected = NodeKind::Passcard;
     state.noteFocused = true;
     EXPECT_TRUE(CommandStateOf(ID_FILE_SAVE, state).enabled);
-    // View checks follow the views.
-    state.toolbarShown = false;
-    state.keepOnTop = true;
-    EXPECT_FALSE(CommandStateOf(ID_VIEW_TOOLBAR, state).checked);
-    EXPECT_TRUE(CommandStateOf(ID_VIEW_STATUS_BAR, state).checked);
-    EXPECT_TRUE(CommandStateOf(ID_VIEW_ALWAYS_ON_TOP, state).checked);
 }
 
 } // namespace

@@ -5,23 +5,6 @@
 namespace vaultlet {
 namespace {
 
-TEST(DpiScaleTest, LengthsGrowWithTheResolutionAndRoundToTheNearestPixel) {
-    struct Case {
-        int dpi;
-        int length;
-        int scaled;
-    };
-    const Case cases[] = {
-        {120, 532, 665},
-        {144, 5, 8}, // 7.5: halves round away from zero
-        {144, -5, -8},
-        {120, 5, 6}, // 6.25
-    };
-    for (const Case& each : cases) {
-        EXPECT_EQ(DpiScale(each.dpi).Scale(each.length), each.scaled) << each.dpi << " " << each.length;
-    }
-}
-
 TEST(DpiScaleTest, ValuesThatAreNoResolutionCountAsTheDesignOne) {
     for (const int broken : {0, -96, 1, 47, 961, 1 << 30}) {
         EXPECT_EQ(DpiScale(broken).Dpi(), DpiScale::kDesignDpi) << broken;

@@ -124,25 +124,7 @@ TEST_F(ProgramOptionsTest, OnlyWhatChangedIsWrittenAndStoredValuesAreBoundedWher
     EXPECT_EQ(Settings::ReadInt("AutoDestroyTimeout", 10), 0);
 }
 
-TEST(ProgramOptionsRulesTest, TrayOptionsNeedTheIconLogOffNeedsMinimizingAndChangesNameWhatToRedo) {
-    for (int bits = 0; bits < 8; ++bits) {
-        ProgramOptions options;
-        options.showTrayIcon = (bits & 1) != 0;
-        options.minimizeToTray = (bits & 2) != 0;
-        options.enableAutoDestroy = (bits & 4) != 0;
-        const ProgramOptions::Enables enabled = options.Enabled();
-        SCOPED_TRACE(bits);
-        EXPECT_EQ(enabled.minimizeToTray, options.showTrayIcon);
-        EXPECT_EQ(enabled.closeToTray, options.showTrayIcon);
-        EXPECT_EQ(enabled.autoLogOff, options.showTrayIcon && options.minimizeToTray);
-        EXPECT_EQ(enabled.clipboardTimeout, options.enableAutoDestroy);
-        EXPECT_FALSE(enabled.idleMinutes);
-    }
-    ProgramOptions idle;
-    idle.lockWhenIdle = true;
-    EXPECT_TRUE(idle.Enabled().idleMinutes);
-
-    // Changes name what the main window must redo.
+TEST(ProgramOptionsRulesTest, ChangesNameWhatTheMainWindowMustRedo) {
     const ProgramOptions before;
     ProgramOptions after = before;
     after.autoLogOff = true;

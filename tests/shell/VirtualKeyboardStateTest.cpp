@@ -71,27 +71,5 @@ TEST(VirtualKeyboardStateTest, ShiftLastsForOneCharacterCapsForLettersAndBackspa
     EXPECT_EQ(typist.Click({"Shift", "OK"}), "<OK>");
 }
 
-// What the dialog needs to redraw its keys; the labels themselves show in what the clicks above type.
-TEST(VirtualKeyboardStateTest, LatchesAndRelabellingFollowTheState) {
-    VirtualKeyboardState state;
-    const VirtualKey& seven = Typist::KeyNamed("7");
-    const VirtualKey& shift = Typist::KeyNamed("Shift");
-    const VirtualKey& caps = Typist::KeyNamed("Caps");
-    EXPECT_TRUE(state.Press(shift).relabel);
-    EXPECT_TRUE(state.IsLatched(Typist::KeyNamed("Shift2")));
-    EXPECT_FALSE(state.IsLatched(caps));
-    EXPECT_EQ(state.Label(shift), "Shift");
-    EXPECT_TRUE(state.Press(caps).relabel);
-    EXPECT_TRUE(state.IsLatched(caps));
-    EXPECT_EQ(state.Label(seven), "&") << "Caps does not undo Shift on a digit";
-
-    // Typing the shifted character releases Shift and asks for a relabel; with Shift not latched
-    // for one character, typing changes nothing.
-    EXPECT_TRUE(state.Press(seven).relabel);
-    EXPECT_FALSE(state.IsLatched(shift));
-    EXPECT_FALSE(state.Press(Typist::KeyNamed("q")).relabel);
-    EXPECT_FALSE(state.Press(Typist::KeyNamed("Back")).relabel);
-}
-
 } // namespace
 } // namespace vaultlet

@@ -1,16 +1,13 @@
 #include "core/crypto/Twofish.h"
 
 #include "tests/core/crypto/Hex.h"
-#include "tests/core/crypto/RandomBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 using namespace vaultlet;
-using vaultlet::test::RandomBytes;
 using vaultlet::test::ToHex;
 
 namespace {
@@ -59,26 +56,5 @@ TEST(TwofishTest, MatchesTheIteratedTableTest) {
         EXPECT_EQ(ToHex(plain), "431058f4dbc7f734da4f02f04cc4f459");
         EXPECT_EQ(ToHex(cipher), "37fe26ff1cf66175f5ddf4c33b97a205");
         EXPECT_EQ(Decrypt(keying, key, cipher), plain);
-    }
-}
-
-// A block under two 256-bit keys in step gives what each key gives alone, with either keying.
-TEST(TwofishTest, BlockPairsEqualSeparateBlocks) {
-    std::mt19937 random(43);
-    for (const Keying keying : kKeyings) {
-        for (int round = 0; round < 8; ++round) {
-            const auto first = RandomBytes(random, 32);
-            const auto second = RandomBytes(random, 32);
-            const auto plain = RandomBytes(random, Twofish::kBlockSize);
-            Twofish a;
-            Twofish b;
-            ASSERT_TRUE(a.SetKey(first.data(), first.size(), keying));
-            ASSERT_TRUE(b.SetKey(second.data(), second.size(), keying));
-            std::vector<std::uint8_t> outA(Twofish::kBlockSize);
-            std::vector<std::uint8_t> outB(Twofish::kBlockSize);
-            ASSERT_TRUE(Twofish::EncryptBlockPair(a, b, plain.data(), outA.data(), outB.data()));
-            EXPECT_EQ(outA, Encrypt(keying, first, plain));
-            EXPECT_EQ(outB, Encrypt(keying, second, plain));
-        }
     }
 }
