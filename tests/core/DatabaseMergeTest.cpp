@@ -289,11 +289,6 @@ TEST_F(DatabaseMergeTest, EachRuleOfTheThreeWayMerge) {
          [](Database& d) { d.SetComment("theirs"); },
          [](Database& d) { d.SetComment("ours\n\ntheirs"); },
          {.notesJoined = true}},
-        {"a database icon changed on both sides keeps ours",
-         [](Database& d) { d.SetImage(5); },
-         [](Database& d) { d.SetImage(6); },
-         [](Database& d) { d.SetImage(5); },
-         {.otherImage = true}},
     };
     for (const MergeCase& row : cases) {
         Check(row);

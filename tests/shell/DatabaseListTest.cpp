@@ -152,9 +152,7 @@ TEST_F(DatabaseListTest, ScansTakeDatabaseFilesOfAnyExtensionCaseWithoutRecursin
     EXPECT_TRUE(Stored().empty()) << "scanning alone does not save";
 }
 
-TEST(DatabaseListTextTest, DisplayTextShowsTheNameAndTheFileName) {
-    EXPECT_EQ(DatabaseList::DisplayText({"Home", "C:\\data\\home.kvtdat"}), "Home [home.kvtdat]");
-    EXPECT_EQ(DatabaseList::DisplayText({"", "D:\\x.kvtdat"}), " [x.kvtdat]");
+TEST(DatabaseListTextTest, JoinPathAddsOneSeparator) {
     EXPECT_EQ(DatabaseList::JoinPath("C:\\data", "a.kvtdat"), "C:\\data\\a.kvtdat");
     EXPECT_EQ(DatabaseList::JoinPath("C:\\", "a.kvtdat"), "C:\\a.kvtdat");
     EXPECT_EQ(DatabaseList::JoinPath("E:", "a.kvtdat"), "E:\\a.kvtdat") << "a program at the root of a drive";

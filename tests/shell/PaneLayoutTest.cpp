@@ -7,20 +7,6 @@ namespace {
 
 using Rect = PaneLayout::Rect;
 
-TEST(PaneLayoutTest, PanesTileTheAreaAroundTheSplitters) {
-    const PaneLayout layout({0, 30, 532, 380});
-    EXPECT_EQ(layout.Tree().right, 180);
-    EXPECT_EQ(layout.Tree().bottom, 380);
-    EXPECT_EQ(layout.Items().left, 180 + PaneMetrics::kSplitter);
-    EXPECT_EQ(layout.Items().Height(), 200);
-    EXPECT_EQ(layout.Items().right, 532);
-    EXPECT_EQ(layout.NoteTitle().top, layout.Items().bottom + PaneMetrics::kSplitter);
-    EXPECT_EQ(layout.Note().bottom, 380);
-    EXPECT_EQ(layout.HitTest(181, 100), PaneLayout::Splitter::Vertical);
-    EXPECT_EQ(layout.HitTest(300, layout.Items().bottom + 1), PaneLayout::Splitter::Horizontal);
-    EXPECT_EQ(layout.HitTest(100, 100), PaneLayout::Splitter::None);
-}
-
 TEST(PaneLayoutTest, FixedSizesGrowWithTheResolution) {
     const DpiScale dpi(144);
     const PaneLayout layout({0, 45, 798, 570}, dpi.Scale(PaneLayout::kDefaultTreeWidth),
