@@ -128,28 +128,25 @@ TEST_F(DatabaseDocumentTest, ElementsMissingRequiredAttributesAreDroppedWithThei
 
 // Absent optional attributes get their defaults; numbers and flags are read leniently.
 TEST_F(DatabaseDocumentTest, OptionalAttributesAreReadLenientlyOrGetTheirDefaults) {
-    const auto database = ParseBody("<group name=\"G\" image=\"12abc\" time=\"x\">"
+    const auto database = ParseBody("<group name=\"G\" time=\"x\">"
                                     "<passcard name=\"P\" bookmark=\"7\" use_autofill=\"-1\" expiration=\"1A2B\">"
-                                    "<item name=\"I\" type=\"15\" hide=\"2\" value=\"v\" image=\" 4\"/></passcard>"
+                                    "<item name=\"I\" type=\"15\" hide=\"2\" value=\"v\"/></passcard>"
                                     "<passcard name=\"Q\" expiration=\"\"/>"
                                     "<passcard name=\"R\" expiration=\"0X00000001FFFFFFFF\"/>"
                                     "</group>"
                                     "<group name=\"Bare\"><passcard name=\"P\">"
                                     "<item name=\"I\" type=\"1\" value=\"v\"/></passcard></group>");
     const Group* group = database->At(0);
-    EXPECT_EQ(group->Image(), 12);
     EXPECT_EQ(group->Time(), 0);
     const Passcard* passcard = group->At(0);
     EXPECT_TRUE(passcard->Bookmark());
     EXPECT_TRUE(passcard->UseAutofill());
     EXPECT_EQ(passcard->Expiration(), 0x1A2Bu) << "hex without the 0x prefix";
     EXPECT_TRUE(passcard->At(0)->Hidden());
-    EXPECT_EQ(passcard->At(0)->Image(), 4);
     EXPECT_EQ(group->At(1)->Expiration(), 0u) << "an empty expiration counts as absent";
     EXPECT_EQ(group->At(2)->Expiration(), 0x1FFFFFFFFull);
 
     const Group* bare = database->At(1);
-    EXPECT_EQ(bare->Image(), -1);
     EXPECT_EQ(bare->Time(), kNow) << "no time attribute: the moment of reading";
     const Passcard* defaults = bare->At(0);
     EXPECT_FALSE(defaults->Bookmark());
@@ -158,7 +155,6 @@ TEST_F(DatabaseDocumentTest, OptionalAttributesAreReadLenientlyOrGetTheirDefault
     EXPECT_EQ(defaults->AutofillString(), Passcard::kDefaultAutofillString);
     const Item* item = defaults->At(0);
     EXPECT_FALSE(item->Hidden());
-    EXPECT_EQ(item->Image(), -1);
     EXPECT_EQ(item->Meta(), "");
     EXPECT_EQ(item->Type(), ItemType::Login);
 }

@@ -91,7 +91,6 @@ TEST_F(DatabaseTest, GroupCloneIsDeepAndFresh) {
     Database database;
     Group* group = AddGroup(database, "G", 2, 3);
     group->SetComment("c");
-    group->SetImage(5);
     group->At(0)->SetBookmark(true);
     group->At(0)->SetAutofillString("<Login>{ENTER}");
     group->At(0)->SetExpiration(kNow + 3600);
@@ -99,7 +98,6 @@ TEST_F(DatabaseTest, GroupCloneIsDeepAndFresh) {
     auto clone = group->Clone();
     EXPECT_EQ(clone->Name(), "G");
     EXPECT_EQ(clone->Comment(), "c");
-    EXPECT_EQ(clone->Image(), 5);
     EXPECT_EQ(clone->Parent(), nullptr);
     ASSERT_EQ(clone->Count(), 2u);
     EXPECT_NE(clone->At(0), group->At(0));

@@ -9,34 +9,28 @@ using namespace vaultlet;
 
 using ItemTest = test::ModelFixture;
 
-// Known types set name, image and hidden flag; the custom type only fills a missing image; unknown
-// types change only the type number. None of it touches the modified flag.
-TEST_F(ItemTest, TypeDefaultsSetNameImageAndHiddenWithoutTouchingModifiedFlag) {
+// Known types set name and hidden flag; the custom type keeps the hidden flag; unknown types change
+// only the type number. None of it touches the modified flag.
+TEST_F(ItemTest, TypeDefaultsSetNameAndHiddenWithoutTouchingModifiedFlag) {
     const struct {
         std::uint32_t type;
-        int image;
-        bool hidden;
         const char* expectedName;
-        int expectedImage;
         bool expectedHidden;
     } cases[] = {
-        {static_cast<std::uint32_t>(ItemType::Custom), -1, false, "Note", 3, false},
-        {static_cast<std::uint32_t>(ItemType::Custom), 7, true, "Note", 7, true},
-        {static_cast<std::uint32_t>(ItemType::Login), 7, true, "Login", 2, false},
-        {13, -1, true, "Note", -1, true},
+        {static_cast<std::uint32_t>(ItemType::Custom), "Note", true},
+        {static_cast<std::uint32_t>(ItemType::Login), "Login", false},
+        {13, "Note", true},
     };
     EXPECT_EQ(Item().Type(), ItemType::Custom) << "a new item is custom";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.type);
         Item item;
         item.SetName("Note");
-        item.SetImage(c.image);
-        item.SetHidden(c.hidden);
+        item.SetHidden(true);
         ModifiedFlag::Clear();
         item.ApplyTypeDefaults(static_cast<ItemType>(c.type));
         EXPECT_EQ(static_cast<std::uint32_t>(item.Type()), c.type);
         EXPECT_EQ(item.Name(), c.expectedName);
-        EXPECT_EQ(item.Image(), c.expectedImage);
         EXPECT_EQ(item.Hidden(), c.expectedHidden);
         EXPECT_FALSE(ModifiedFlag::IsRaised());
     }

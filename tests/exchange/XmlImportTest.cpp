@@ -48,7 +48,7 @@ TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndValuesAreTakenAsWritt
         Document("<Group><Passcards><Passcard><Items>"
                  "<Item><Name>Bare</Name></Item>"
                  "<Item><Name>Typed</Name><Type>0</Type><Data>x</Data></Item>"
-                 "<Item><Type>2abc</Type><Image>junk</Image><Hide>-3</Hide><Meta/></Item>"
+                 "<Item><Type>2abc</Type><Hide>-3</Hide><Meta/></Item>"
                  "</Items></Passcard>"
                  "<Passcard><ExpirationTimeUTC>1F</ExpirationTimeUTC></Passcard>"
                  "</Passcards></Group>"
@@ -67,15 +67,13 @@ TEST_F(XmlImportTest, MissingOrEmptyElementsKeepDefaultsAndValuesAreTakenAsWritt
 
     const Item& bare = *passcard.At(0);
     EXPECT_EQ(bare.Type(), ItemType::Custom);
-    // Type 0 is a password, but its name, image and hidden flag come only from the file.
+    // Type 0 is a password, but its name and hidden flag come only from the file.
     const Item& typed = *passcard.At(1);
     EXPECT_EQ(typed.Type(), ItemType::Password);
     EXPECT_EQ(typed.Name(), "Typed");
-    EXPECT_EQ(typed.Image(), -1);
     EXPECT_FALSE(typed.Hidden());
     const Item& lenient = *passcard.At(2);
     EXPECT_EQ(lenient.Type(), ItemType::Url);
-    EXPECT_EQ(lenient.Image(), 0);
     EXPECT_TRUE(lenient.Hidden());
     EXPECT_EQ(lenient.Meta(), "");
     EXPECT_EQ(database->At(1)->Count(), 0u);
