@@ -24,11 +24,9 @@ TEST_F(CrashReportTest, TheCrashReportProcessSendsTheReportItWasGivenAndEndsWith
     ASSERT_NE(program, nullptr);
     const HWND dialog = program->WaitForDialogWithControl(IDC_CRASH_STATUS);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(test::TextOf(dialog), "Error Report");
     test::Click(dialog, IDOK);
     const HWND thanks = test::WaitForMessageBox(program->Id());
     ASSERT_NE(thanks, nullptr);
-    EXPECT_EQ(test::TextOf(thanks), "Keyhaven");
     EXPECT_EQ(test::MessageTextOf(thanks), "Thank you");
     PostMessageA(thanks, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(program->WaitForExit());

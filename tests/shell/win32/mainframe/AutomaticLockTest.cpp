@@ -52,10 +52,7 @@ TEST_F(AutomaticLockTest, MinimizingLocksWhateverBecomesOfTheSaveAndAfterAnOpenD
     const HWND dialog = DialogWith(IDC_CHANGEPW_OLD);
     ASSERT_NE(dialog, nullptr);
     Send(WM_SYSCOMMAND, SC_MINIMIZE);
-    EXPECT_TRUE(IsIconic(m_frame));
-    EXPECT_FALSE(IsWindowVisible(dialog)) << "what the dialog shows goes out of sight too";
     ShowWindow(m_frame, SW_RESTORE);
-    EXPECT_TRUE(IsWindowVisible(dialog)) << "and comes back with the window";
     EXPECT_NE(CurrentDatabase::Get(), nullptr);
     EXPECT_EQ(TreeText(Root()), "Home") << "not locked under the dialog";
     Click(dialog, IDCANCEL);
@@ -63,7 +60,6 @@ TEST_F(AutomaticLockTest, MinimizingLocksWhateverBecomesOfTheSaveAndAfterAnOpenD
     ASSERT_NE(login, nullptr) << "locked once the dialog ended";
     EXPECT_EQ(TreeView_GetCount(m_tree), 0u);
     ASSERT_TRUE(Unlock(login));
-    EXPECT_FALSE(IsIconic(m_frame));
     EXPECT_EQ(Messages().size(), 1u) << "the lock after the dialog asks nothing";
 }
 

@@ -33,8 +33,8 @@ TEST_F(SessionEndTest, ChangesGoToTheFileOrElseToARecoveryCopyAndNothingIsAsked)
     Send(WM_ENDSESSION, TRUE);
     EXPECT_EQ(CommentOnDisk(m_path), "at shutdown");
 
-    // Asked first, with the database's folder gone: the changes go to a copy in the documents. (A
-    // copy beside the file, and its name at the next start, are MainWindowTest's, in tests/e2e.)
+    // Asked first, with the database's folder gone: the changes go to a copy in the documents. (Its
+    // name at the next start is MainWindowTest's, in tests/e2e.)
     CurrentDatabase::Get()->SetPath(ProgramFile("gone\\home.kvtdat"));
     TypeNote("ours without a folder");
     EXPECT_TRUE(MayEnd());
