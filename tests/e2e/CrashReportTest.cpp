@@ -1,5 +1,3 @@
-// The real program started as the crash-report process: it shows the report it was given, sends it
-// to the crash-report server a test build is pointed at, and ends with 0.
 #include "tests/e2e/ProgramFixture.h"
 
 #include "resources/resource.h"

@@ -61,8 +61,6 @@ TEST_F(MainWindowTest, TheDatabaseOpensInTheMainWindowStaysLockedAndAChangedNote
     EXPECT_EQ(test::CommentOnDisk(m_home), "remember the milk");
 }
 
-// The command-line tool changes one passcard of the open file while the program changes another: the
-// program's save merges the two, and the file holds both changes.
 TEST_F(MainWindowTest, ASaveOverAnotherCopysChangeMergesBothChangesIntoTheFile) {
     const auto cli = [&](std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), "--password-stdin");

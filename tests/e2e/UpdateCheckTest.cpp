@@ -1,6 +1,4 @@
-// The real program's update check against a loopback server of the test: the first login dialog
-// asks with the program's own version and shows what was found. What the offer shows, and
-// its check box, are NewVersionDialogTest's.
+// What the offer shows, and its check box, are NewVersionDialogTest's.
 #include "tests/e2e/ProgramFixture.h"
 
 #include "Version.h"

@@ -1,7 +1,4 @@
-// The main window's automatic locks: minimising with "AutoLogOff", which always locks whatever becomes
-// of its save and waits for an open dialog, and the locks when the user is away (minutes without
-// input, with the test's clock, and Windows locking the session). When each of them is due is
-// MainWindowRulesTest's and IdleLockTest's.
+// When each automatic lock is due is MainWindowRulesTest's and IdleLockTest's.
 #include "core/EncryptedDatabase.h"
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"

@@ -1,6 +1,4 @@
-// The main window when another copy of the program changed the open database's file: a save asks
-// before overwriting it, and coming back to the window offers to read it again, or to merge it when
-// there are unsaved changes. What each answer does is DatabaseSessionTest's; here the answers reach it.
+// What each answer does is DatabaseSessionTest's; here the answers reach it.
 #include "core/EncryptedDatabase.h"
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"

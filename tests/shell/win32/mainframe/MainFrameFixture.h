@@ -22,9 +22,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Opens the file at m_path as the current database.
     void LoadCurrent();
-    // Runs the main window on a thread of its own and waits until it is up.
     void Start();
     // Closes the window without saving and starts it again over the file, as the program's next start.
     void Restart();

@@ -1,6 +1,4 @@
-// The end of the Windows session, told to the real window by the messages Windows sends: the changes
-// are written without a question, to the database's file or else to a recovery copy, and the user
-// hears of a copy once the session goes on. Where a copy goes is DatabaseSessionTest's.
+// Where a recovery copy goes is DatabaseSessionTest's.
 #include "core/EncryptedDatabase.h"
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
