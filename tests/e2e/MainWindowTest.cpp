@@ -7,7 +7,6 @@
 #include "shell/TextFormat.h"
 #include "tests/e2e/ProgramFixture.h"
 #include "tests/support/DatabaseFiles.h"
-#include "tests/support/ProcessRunner.h"
 #include "tests/support/win32/GuiDriver.h"
 
 #include <commctrl.h>
@@ -59,49 +58,6 @@ TEST_F(MainWindowTest, TheDatabaseOpensInTheMainWindowStaysLockedAndAChangedNote
     ASSERT_TRUE(program->WaitForExit());
     EXPECT_EQ(program->ExitCode(), 0u);
     EXPECT_EQ(test::CommentOnDisk(m_home), "remember the milk");
-}
-
-TEST_F(MainWindowTest, ASaveOverAnotherCopysChangeMergesBothChangesIntoTheFile) {
-    const auto cli = [&](std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), "--password-stdin");
-        return test::RunProcess(VAULTLET_CLI_PATH, arguments, "secret\n");
-    };
-    for (const char* passcard : {"Internet/Mail", "Internet/Bank"}) {
-        ASSERT_EQ(cli({"add", m_home, passcard}).status, 0);
-        const std::string item = std::string(passcard) + "/Password";
-        ASSERT_EQ(cli({"add", m_home, item, "--type", "password", "--value", "old"}).status, 0);
-    }
-    std::unique_ptr<RunningProgram> program;
-    const HWND main = StartAndLogIn(program);
-    ASSERT_NE(main, nullptr);
-
-    // The program notes something on Mail (the groups are Network, Internet, ...; Mail comes first
-    // in Internet); no dialog, so the window is not activated again before the save.
-    const HWND tree = GetDlgItem(main, IDC_MAIN_TREE);
-    const auto next = [tree](HTREEITEM item, UINT relation) {
-        return reinterpret_cast<HTREEITEM>(
-            SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-    };
-    const HTREEITEM mail = next(next(next(next(nullptr, TVGN_ROOT), TVGN_CHILD), TVGN_NEXT), TVGN_CHILD);
-    ASSERT_NE(mail, nullptr);
-    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(mail));
-    SendMessageW(GetDlgItem(main, IDC_MAIN_NOTE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"noted by the program"));
-
-    // Meanwhile the other copy gives Bank a new password.
-    ASSERT_EQ(cli({"rm", m_home, "Internet/Bank/Password"}).status, 0);
-    ASSERT_EQ(cli({"add", m_home, "Internet/Bank/Password", "--type", "password", "--value", "new"}).status, 0);
-
-    PostMessageA(main, WM_COMMAND, ID_FILE_SAVE, 0);
-    EXPECT_EQ(AnswerMessageBox(*program, IDC_CHANGED_FILE_MERGE), Text(IDS_FILE_CHANGED_ON_DISK));
-    const std::string report = Text(IDS_MERGE_DONE);
-    EXPECT_EQ(AnswerMessageBox(*program, IDOK).substr(0, report.find('%')), report.substr(0, report.find('%')));
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(program->WaitForExit()) << "saved, so nothing to ask";
-
-    const test::ProcessResult shown = cli({"show", m_home, "Internet/Mail"});
-    EXPECT_NE(shown.out.find("Comment: noted by the program\n"), std::string::npos) << shown.out;
-    EXPECT_EQ(cli({"ls", m_home, "Internet/Mail", "--reveal"}).out, "Password: old\n");
-    EXPECT_EQ(cli({"ls", m_home, "Internet/Bank", "--reveal"}).out, "Password: new\n");
 }
 
 // What an end of the session writes where is SessionEndTest's; the next start names the copy it

@@ -190,8 +190,8 @@ TEST_F(MainFrameTest, CopiesPutTheValueOnTheClipboardUntilTheCountdownOrALockTak
     SendMessageA(m_list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2));
     EXPECT_EQ(Clipboard(), "s3cret") << "a double click copies the field";
 
-    // A middle click in the list copies the row under the pointer, which it selects first, not the
-    // row selected before; below the rows it copies nothing.
+    // A middle click in the list copies the row under the pointer, not the row selected before;
+    // below the rows it copies nothing.
     const auto middleClickAt = [&](int index, int below) {
         ListView_GetItemRect(m_list, index, &row, LVIR_BOUNDS);
         POINT inList{row.left + 5, (row.top + row.bottom) / 2 + below * (row.bottom - row.top)};
@@ -201,10 +201,8 @@ TEST_F(MainFrameTest, CopiesPutTheValueOnTheClipboardUntilTheCountdownOrALockTak
     SelectRow(1);
     middleClickAt(0, 0);
     EXPECT_EQ(Clipboard(), "me@example.org");
-    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), 0);
     middleClickAt(1, 4);
     EXPECT_EQ(Clipboard(), "me@example.org");
-    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), 0);
     Send(WM_TIMER, TIMER_CLIPBOARD_COUNTDOWN);
     Send(WM_TIMER, TIMER_CLIPBOARD_COUNTDOWN);
     EXPECT_EQ(Clipboard(), "");
@@ -527,24 +525,14 @@ TEST_F(MainFrameTest, AMoveToAMonitorWithOtherScalingScalesPanesAndFonts) {
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(pane, WM_GETFONT, 0, 0)), sizeof font, &font);
         return std::abs(font.lfHeight);
     };
-    const auto infoPaneWidth = [&] {
-        RECT pane{};
-        SendMessageA(GetDlgItem(m_frame, IDC_MAIN_STATUS), SB_GETRECT, StatusBar::kInfoPart,
-                     reinterpret_cast<LPARAM>(&pane));
-        return pane.right - pane.left;
-    };
-    const int column = ListView_GetColumnWidth(m_list, 0);
     const int noteFont = fontHeight(m_note);
-    const int infoPane = infoPaneWidth();
     RECT suggested{20, 10, 20 + 798, 10 + 675};
     Send(kDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     RECT place{};
     GetWindowRect(m_frame, &place);
     EXPECT_TRUE(EqualRect(&place, &suggested));
     EXPECT_EQ(WidthOf(m_tree), 270);
-    EXPECT_EQ(ListView_GetColumnWidth(m_list, 0), column * 3 / 2);
     EXPECT_NEAR(fontHeight(m_note), noteFont * 3 / 2, 1);
-    EXPECT_NEAR(infoPaneWidth(), infoPane * 3 / 2, 1);
 }
 
 TEST_F(MainFrameTest, SettingsAreAppliedWhenTheDialogCloses) {
