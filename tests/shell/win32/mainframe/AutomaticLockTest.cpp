@@ -44,7 +44,7 @@ TEST_F(AutomaticLockTest, MinimizingLocksWhateverBecomesOfTheSaveAndAfterAnOpenD
     ASSERT_TRUE(Unlock(login));
     EXPECT_EQ(OpenComment(), "kept in memory");
 
-    // Minimised under a dialog: the window goes down with the dialog, the lock follows the dialog.
+    // Minimised under a dialog: the lock follows the dialog.
     Command(ID_FILE_CHANGE_MASTER_PASSWORD);
     const HWND dialog = DialogWith(IDC_CHANGEPW_OLD);
     ASSERT_NE(dialog, nullptr);
