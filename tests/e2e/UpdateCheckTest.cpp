@@ -32,7 +32,6 @@ TEST_F(UpdateCheckTest, TheFirstLoginAsksWithTheProgramsVersionAndShowsTheOffer)
     const auto requests = server.Requests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0].target, "/update.php?product=keyhaven&version=" + version + "&type=std&request=url");
-    EXPECT_EQ(requests[1].target, "/update.php?product=keyhaven&version=" + version + "&type=std&request=changelog");
 
     test::Click(dialog, IDC_NEWVERSION_CLOSE);
     EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(dialog); }));
