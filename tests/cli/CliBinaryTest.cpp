@@ -1,10 +1,8 @@
 // The built vaultlet-cli program itself, run as a script would run it: arguments, standard input,
 // standard output and error, exit status. Under Wine the Windows program runs from inside this test.
 // What each command does is checked in process by the other tests of this folder; these check what
-// passes through the program's own streams and resources.
+// passes through the program's own streams.
 #include "tests/cli/CliBinary.h"
-
-#include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -41,12 +39,6 @@ TEST_F(CliBinaryTest, FromCreateToExport) {
         << document.out;
     // Line feeds only, also on Windows.
     EXPECT_EQ(document.out.find('\r'), std::string::npos);
-    // The page carries the program's stylesheet (on Windows a resource of the program).
-    const ProcessResult html = Cli({"--password-stdin", "export", db, "html", "-"}, "new master\n");
-    EXPECT_EQ(html.status, 0) << html.err;
-    const std::string stylesheet = test::ReadFileBytes(test::DataPath("../../resources/ExportStyle.css"));
-    ASSERT_FALSE(stylesheet.empty());
-    EXPECT_NE(html.out.find(stylesheet.substr(0, stylesheet.find('}') + 1)), std::string::npos) << html.out;
 }
 
 // The in-process command tests check every message; these check that the status and the one line

@@ -1,5 +1,3 @@
-// The real program started as the crash-report process: it shows the report it was given, sends it
-// to the crash-report server a test build is pointed at, and ends with 0.
 #include "tests/e2e/ProgramFixture.h"
 
 #include "resources/resource.h"
@@ -24,11 +22,9 @@ TEST_F(CrashReportTest, TheCrashReportProcessSendsTheReportItWasGivenAndEndsWith
     ASSERT_NE(program, nullptr);
     const HWND dialog = program->WaitForDialogWithControl(IDC_CRASH_STATUS);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(test::TextOf(dialog), "Error Report");
     test::Click(dialog, IDOK);
     const HWND thanks = test::WaitForMessageBox(program->Id());
     ASSERT_NE(thanks, nullptr);
-    EXPECT_EQ(test::TextOf(thanks), "Keyhaven");
     EXPECT_EQ(test::MessageTextOf(thanks), "Thank you");
     PostMessageA(thanks, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(program->WaitForExit());

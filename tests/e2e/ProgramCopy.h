@@ -21,18 +21,15 @@ public:
 
     DWORD Id() const noexcept { return m_id; }
     bool HasEnded() const;
-    // Waits for the process to end; false on timeout.
     bool WaitForExit(int timeoutMilliseconds = 20000) const;
     DWORD ExitCode() const;
 
-    // The process's login dialog once it is visible (or hidden, when `visible` is false); null on
-    // timeout.
+    // The process's login dialog once it is visible; null on timeout.
     HWND WaitForLogin(int timeoutMilliseconds = 20000) const;
     HWND FindLogin() const;
     HWND WaitForDialogWithControl(int controlId, int timeoutMilliseconds = 20000) const;
     // The process's main window (visible or not), or null.
     HWND FindMainWindow() const;
-    // The main window once it is visible; null on timeout.
     HWND WaitForMainWindow(int timeoutMilliseconds = 20000) const;
 
 private:
@@ -46,7 +43,6 @@ class ProgramCopy {
 public:
     ProgramCopy();
 
-    const std::string& Folder() const noexcept { return m_folder.Path(); }
     std::string File(const std::string& name) const { return m_folder.File(name); }
     std::string Ini() const { return File("Vaultlet.ini"); }
     std::string Executable() const { return File("Vaultlet.exe"); }

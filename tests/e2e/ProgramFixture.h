@@ -25,7 +25,6 @@ protected:
 
     // Waits for a message box of the process, returns its text and presses its first button.
     static std::string AnswerMessageBox(const RunningProgram& program, int button = IDOK);
-    // Types the password into the login dialog and presses OK.
     static void LogIn(HWND login, const std::string& password);
     // Starts the program, logs in with the password and returns its main window (null on failure).
     HWND StartAndLogIn(std::unique_ptr<RunningProgram>& program, const std::string& password = "secret");

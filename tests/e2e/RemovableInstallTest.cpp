@@ -1,6 +1,3 @@
-// The install on a removable drive from the running program, over the files of an earlier one, and
-// the copy it leaves there started from the drive: it keeps its settings beside itself and opens its
-// own database with the same password.
 #include "resources/resource.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"

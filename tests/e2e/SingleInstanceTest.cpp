@@ -88,7 +88,6 @@ TEST_F(SingleInstanceTest, AHandedOverPathIsCheckedByTheRunningCopyThenAddedSele
     ASSERT_TRUE(test::WaitUntil([&] { return !IsItemEnabled(login, IDC_LOGIN_DATABASE); }));
     EXPECT_EQ(ComboItemsOf(login, IDC_LOGIN_DATABASE), (Texts{"<New...>", "Home [home.kvtdat]", "Work [work.kvtdat]"}));
     EXPECT_EQ(ComboSelectionOf(login, IDC_LOGIN_DATABASE), 2);
-    EXPECT_EQ(Settings::Read(setting::kOpenFile), work);
     EXPECT_EQ(Settings::ReadList(setting::kDataBaseList), (Texts{m_home, work}));
 }
 

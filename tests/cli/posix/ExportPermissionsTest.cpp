@@ -1,4 +1,3 @@
-// A plaintext export never becomes readable by anyone but its owner, whatever file it replaces.
 #include "tests/cli/CliFixture.h"
 #include "tests/support/TempDir.h"
 

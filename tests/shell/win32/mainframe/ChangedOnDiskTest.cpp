@@ -1,6 +1,4 @@
-// The main window when another copy of the program changed the open database's file: a save asks
-// before overwriting it, and coming back to the window offers to read it again, or to merge it when
-// there are unsaved changes. What each answer does is DatabaseSessionTest's; here the answers reach it.
+// What each answer does is DatabaseSessionTest's; here the answers reach it.
 #include "core/EncryptedDatabase.h"
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
@@ -34,7 +32,6 @@ protected:
     }
 };
 
-// Merge at a save is MainWindowTest's (tests/e2e).
 TEST_F(ChangedOnDiskTest, EachAnswerToSavingOverAnotherCopysChangeReachesTheSession) {
     Start();
     TypeNote("ours");
@@ -50,6 +47,18 @@ TEST_F(ChangedOnDiskTest, EachAnswerToSavingOverAnotherCopysChangeReachesTheSess
     ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
     EXPECT_EQ(CommentOnDisk(m_path), "ours");
     EXPECT_FALSE(ModifiedFlag::IsRaised());
+
+    TypeNote("ours merged");
+    ASSERT_TRUE(test::ChangeDatabaseFile(
+        m_path, [](EncryptedDatabase& theirs) { theirs.Add(std::make_unique<Group>("Travel")); }));
+    SetAnswer(IDC_CHANGED_FILE_MERGE);
+    Send(WM_COMMAND, ID_FILE_SAVE);
+    ExpectMessage(Text(IDS_FILE_CHANGED_ON_DISK));
+    MergeReport report;
+    report.added = 1;
+    ExpectMessage(MergeReportText(report));
+    EXPECT_EQ(CommentOnDisk(m_path), "ours merged");
+    EXPECT_EQ(TreeText(Child(Root(), 5)), "Travel");
 
     TypeNote("ours again");
     ASSERT_TRUE(TheirsSaved("theirs again"));

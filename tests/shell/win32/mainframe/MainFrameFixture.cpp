@@ -109,21 +109,6 @@ std::string MainFrameFixture::ListText(int row, int column) const {
     return ListViewText(m_list, row, column);
 }
 
-int MainFrameFixture::ListImage(int row) const {
-    LVITEMA data{};
-    data.mask = LVIF_IMAGE;
-    data.iItem = row;
-    data.iImage = -1;
-    SendMessageA(m_list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-    return data.iImage;
-}
-
-std::string MainFrameFixture::StatusInfo() const {
-    char text[256] = {};
-    SendMessageA(GetDlgItem(m_frame, IDC_MAIN_STATUS), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 std::string MainFrameFixture::CommentOnDisk(const std::string& path) {
     return test::CommentOnDisk(path);
 }

@@ -16,15 +16,13 @@ namespace vaultlet::test {
 
 // The main window on a thread of its own, over a database file "home.kvtdat" (password "secret")
 // holding the default groups and a passcard "Mail" in the second one, with the message boxes of
-// ShellGuiFixture and readers of the tree, the list, the note and the status bar.
+// ShellGuiFixture and readers of the tree, the list and the note.
 class MainFrameFixture : public ShellGuiFixture {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Opens the file at m_path as the current database.
     void LoadCurrent();
-    // Runs the main window on a thread of its own and waits until it is up.
     void Start();
     // Closes the window without saving and starts it again over the file, as the program's next start.
     void Restart();
@@ -51,8 +49,6 @@ protected:
     void SelectRow(int row) const {
         ListView_SetItemState(m_list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
-    int ListImage(int row) const;
-    std::string StatusInfo() const;
     // Types into the note as a user would: the text reaches the model only when it is committed.
     void TypeNote(const std::string& text) const {
         SendMessageA(m_note, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));

@@ -14,15 +14,11 @@
 #include "services/LanguagePack.h"
 #include "services/UpdateEndpoint.h"
 #include "shell/CurrentDatabase.h"
-#include "shell/ProductSite.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
-#include "shell/TextFormat.h"
-#include "shell/win32/ui/CommandCodes.h"
 #include "tests/shell/win32/mainframe/MainFrameFixture.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/SampleDatabases.h"
-#include "tests/support/TempDir.h"
 #include "tests/support/win32/ClipboardContents.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/LoopbackHttpServer.h"
@@ -67,9 +63,9 @@ protected:
     }
 };
 
-std::string MenuText(HMENU menu, UINT item, UINT flags = MF_BYCOMMAND) {
+std::string MenuText(HMENU menu, UINT item) {
     char text[128] = {};
-    GetMenuStringA(menu, item, text, sizeof text, flags);
+    GetMenuStringA(menu, item, text, sizeof text, MF_BYCOMMAND);
     return text;
 }
 
@@ -93,8 +89,6 @@ TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
     EXPECT_EQ(TreeText(MailInTree()), "Mail");
     EXPECT_EQ(ListView_GetItemCount(m_list), 5);
     EXPECT_EQ(ListText(1, 0), "Internet");
-    EXPECT_EQ(ListImage(1), PasscardTree::kGroupImage);
-    EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 2 Passcard(s), 4 Fields(s)");
 
     SelectInTree(MailInTree());
     ASSERT_EQ(ListView_GetItemCount(m_list), 2);
@@ -122,23 +116,16 @@ TEST_F(MainFrameTest, ShowsTheDatabaseAndKeepsTypedNotes) {
 
     // Lists of the same length reuse the control's rows: nothing of the previous list may show
     // through.
-    SelectRow(1);
-    ASSERT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), 1);
     SelectInTree(Child(Child(Root(), 1), 1));
     ASSERT_EQ(ListView_GetItemCount(m_list), 2);
-    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), -1);
-    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_FOCUSED), -1);
     EXPECT_EQ(ListText(0, 1), "account 42");
     EXPECT_EQ(ListText(1, 1), "bank.example");
     // The group also has two children, of another kind.
     SelectInTree(Child(Root(), 1));
     ASSERT_EQ(ListView_GetItemCount(m_list), 2);
     EXPECT_EQ(ListText(1, 0), "Bank");
-    EXPECT_EQ(ListImage(1), PasscardTree::kPasscardImage);
 }
 
-// The lock saves on Yes, empties the hidden window and gives the hot key to the login until the
-// password is back; closing from the lock asks again, and a Cancel there goes back to the lock.
 TEST_F(MainFrameTest, ALockShowsOnlyTheLoginAndClosingFromItCanBeCancelled) {
     Start();
     TypeNote("saved by the lock");
@@ -203,8 +190,8 @@ TEST_F(MainFrameTest, CopiesPutTheValueOnTheClipboardUntilTheCountdownOrALockTak
     SendMessageA(m_list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2));
     EXPECT_EQ(Clipboard(), "s3cret") << "a double click copies the field";
 
-    // A middle click in the list copies the row under the pointer, which it selects first, not the
-    // row selected before; below the rows it copies nothing.
+    // A middle click in the list copies the row under the pointer, not the row selected before;
+    // below the rows it copies nothing.
     const auto middleClickAt = [&](int index, int below) {
         ListView_GetItemRect(m_list, index, &row, LVIR_BOUNDS);
         POINT inList{row.left + 5, (row.top + row.bottom) / 2 + below * (row.bottom - row.top)};
@@ -214,16 +201,11 @@ TEST_F(MainFrameTest, CopiesPutTheValueOnTheClipboardUntilTheCountdownOrALockTak
     SelectRow(1);
     middleClickAt(0, 0);
     EXPECT_EQ(Clipboard(), "me@example.org");
-    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), 0);
     middleClickAt(1, 4);
     EXPECT_EQ(Clipboard(), "me@example.org");
-    EXPECT_EQ(ListView_GetNextItem(m_list, -1, LVNI_SELECTED), 0);
-    EXPECT_EQ(StatusInfo(), "Clipboard will be automatically cleared in 2 seconds...");
     Send(WM_TIMER, TIMER_CLIPBOARD_COUNTDOWN);
-    EXPECT_EQ(StatusInfo(), "Clipboard will be automatically cleared in 1 seconds...");
     Send(WM_TIMER, TIMER_CLIPBOARD_COUNTDOWN);
     EXPECT_EQ(Clipboard(), "");
-    EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 1 Passcard(s), 2 Fields(s)");
 
     // A lock and a log-off take the value off at once, whatever the countdown says.
     for (const int command : {ID_FILE_LOCK, ID_FILE_LOGOFF}) {
@@ -243,8 +225,7 @@ TEST_F(MainFrameTest, CopiesPutTheValueOnTheClipboardUntilTheCountdownOrALockTak
     }
 }
 
-// The window's timer hands the monitor the open database: nothing while it is locked, the passphrase
-// once it is unlocked. Which windows are the agent's is the monitor's own test (autofill).
+// Which windows are the agent's is the monitor's own test (autofill).
 TEST_F(MainFrameTest, TheMonitorFillsTheAgentsPromptOnlyWhileUnlocked) {
     AddToMail(ItemType::KeyPassphrase, "pass phrase").SetMeta("mykey");
     ASSERT_TRUE(CurrentDatabase::Get()->Save());
@@ -280,21 +261,13 @@ TEST_F(MainFrameTest, TheMonitorFillsTheAgentsPromptOnlyWhileUnlocked) {
     EXPECT_TRUE(filled) << "the window took the front back from every prompt";
 }
 
-TEST_F(MainFrameTest, TrayCloseButtonAndEscHideAndBringBackTheWindow) {
+// Whether the close button and Esc go to the tray is MainWindowRulesTest's.
+TEST_F(MainFrameTest, MinimisedIntoTheTrayTheWindowComesBackOnADoubleClickOnTheIcon) {
     Start();
     Send(WM_SYSCOMMAND, SC_MINIMIZE);
-    EXPECT_FALSE(IsWindowVisible(m_frame)) << "minimised into the tray";
+    EXPECT_FALSE(IsWindowVisible(m_frame));
     Send(MSG_MAIN_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(m_frame));
-
-    // The close button and Esc minimise as configured.
-    Settings::Write(setting::kCloseToTray, 1);
-    Send(WM_SYSCOMMAND, SC_CLOSE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
-    Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
-    EXPECT_TRUE(IsWindowVisible(m_frame));
-    Send(WM_COMMAND, MAKEWPARAM(ID_ESCAPE, kAcceleratorCommandCode));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
 }
 
 // Filling the form in front is the real-input script's (tests/e2e); which passcard the chooser offers is
@@ -369,35 +342,6 @@ TEST_F(MainFrameTest, BookmarksListTheMarkedPasscardsAndSelectThem) {
     EXPECT_FALSE(Mail().Bookmark());
 }
 
-TEST_F(MainFrameTest, ViewCommandsToggleTheirBarsAndRememberThem) {
-    Start();
-    const HMENU view = GetSubMenu(GetMenu(m_frame), 2);
-    const auto checked = [&](int id) {
-        Send(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 2);
-        return (GetMenuState(view, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
-    };
-    EXPECT_TRUE(checked(ID_VIEW_TOOLBAR));
-    Send(WM_COMMAND, ID_VIEW_TOOLBAR);
-    Send(WM_COMMAND, ID_VIEW_STATUS_BAR);
-    Send(WM_COMMAND, ID_VIEW_ALWAYS_ON_TOP);
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_REBAR)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_STATUS)));
-    EXPECT_NE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    EXPECT_FALSE(checked(ID_VIEW_TOOLBAR));
-    EXPECT_FALSE(checked(ID_VIEW_STATUS_BAR));
-    EXPECT_TRUE(checked(ID_VIEW_ALWAYS_ON_TOP));
-    EXPECT_EQ(Settings::Read(setting::kShowToolbar), 0);
-    EXPECT_EQ(Settings::Read(setting::kShowStatusBar), 0);
-    EXPECT_EQ(Settings::Read(setting::kKeepOnTop), 1);
-    // The panes take the room the bars gave up.
-    RECT client{};
-    RECT tree{};
-    GetClientRect(m_frame, &client);
-    GetWindowRect(m_tree, &tree);
-    MapWindowPoints(nullptr, m_frame, reinterpret_cast<POINT*>(&tree), 2);
-    EXPECT_EQ(tree.bottom, client.bottom);
-}
-
 // What each command does to the model, and what Delete asks, are NodeEditingTest's.
 TEST_F(MainFrameTest, EditCommandsGoThroughTheirDialogsAndTheTreeFollows) {
     Start();
@@ -405,20 +349,16 @@ TEST_F(MainFrameTest, EditCommandsGoThroughTheirDialogsAndTheTreeFollows) {
     SelectInTree(Child(internet, 0));
     Send(WM_COMMAND, ID_EDIT_DUPLICATE);
     EXPECT_EQ(TreeText(Child(internet, 1)), "Mail Copy");
-    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail Copy");
     // Delete acts on the focused tree's selection after a Yes.
     SetAnswer(IDYES);
     Send(WM_COMMAND, ID_EDIT_DELETE);
     ExpectMessage("Are you sure you want to delete passcard \"Mail Copy\"?");
     EXPECT_EQ(CurrentDatabase::Get()->At(1)->Count(), 1u);
     EXPECT_EQ(TreeView_GetNextSibling(m_tree, Child(internet, 0)), nullptr);
-    EXPECT_EQ(StatusInfo(), "Total: 5 Group(s), 1 Passcard(s), 2 Fields(s)");
-    EXPECT_NE(TreeView_GetSelection(m_tree), nullptr);
 
     // Adding through each dialog is the end-to-end test's; here the tree follows, and Edit renames.
     SelectInTree(Root());
     Answer(ID_EDIT_ADD, IDC_NAME_EDIT, "Travel"); // Ins on the database: a group
-    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Travel");
     EXPECT_EQ(TreeText(Child(Root(), 5)), "Travel");
     Answer(ID_EDIT_EDIT, IDC_NAME_EDIT, "Trips");
     EXPECT_EQ(TreeText(Child(Root(), 5)), "Trips");
@@ -438,7 +378,6 @@ TEST_F(MainFrameTest, DraggingAPasscardOntoAGroupMovesItThere) {
     ASSERT_EQ(database.At(2)->Count(), 1u);
     EXPECT_EQ(database.At(2)->At(0)->Name().Viewed(), "Mail");
     EXPECT_EQ(TreeText(Child(Child(Root(), 2), 0)), "Mail");
-    EXPECT_EQ(TreeText(TreeView_GetSelection(m_tree)), "Mail");
     EXPECT_TRUE(ModifiedFlag::IsRaised());
 }
 
@@ -480,7 +419,7 @@ TEST_F(MainFrameTest, DroppingAPasscardOrAnItemOnAnotherWindowFillsTheControlUnd
 }
 
 // Which fields are links, and where they lead, is NodeEditingTest's.
-TEST_F(MainFrameTest, LinksTheUserGuideAndTheProductsPagesOpenThroughTheShell) {
+TEST_F(MainFrameTest, AClickOnALinkInTheListOpensItThroughTheShell) {
     AddToMail(ItemType::Url, "books.example.org");
     Start();
     SelectInTree(MailInTree());
@@ -498,16 +437,7 @@ TEST_F(MainFrameTest, LinksTheUserGuideAndTheProductsPagesOpenThroughTheShell) {
     click(2, 0); // the address's name: selects only
     EXPECT_TRUE(Opened().empty());
     click(2, 1); // the address itself
-    ASSERT_EQ(Opened(), std::vector<std::string>{"http://books.example.org"});
-
-    Send(WM_COMMAND, ID_HELP_USER_GUIDE);
-    Send(WM_COMMAND, ID_HELP_HOME_PAGE);
-    Send(WM_COMMAND, ID_HELP_REPORT_BUG);
-    const std::vector<std::string> opened = Opened();
-    ASSERT_EQ(opened.size(), 4u);
-    EXPECT_EQ(opened[1].substr(opened[1].size() - 15), "shell_tests.chm");
-    EXPECT_EQ(opened[2], product_site::kHomePage);
-    EXPECT_EQ(opened[3], product_site::kBugReportPage);
+    EXPECT_EQ(Opened(), std::vector<std::string>{"http://books.example.org"});
 }
 
 // The compiled-in languages and one in Latin letters, in a language file beside the program while
@@ -516,9 +446,7 @@ class LanguageFileBesideTheProgram {
 public:
     explicit LanguageFileBesideTheProgram(const std::string& folder) {
         std::string file(EmbeddedLanguageFile());
-        file.insert(file.rfind("</strings>"), "<Pirate><string id=\"148\" string=\"Map o' Cards\"/>"
-                                              "<menu id=\"128\"><string id=\"0\" string=\"&amp;Chest\"/></menu>"
-                                              "</Pirate>");
+        file.insert(file.rfind("</strings>"), "<Pirate><string id=\"148\" string=\"Map o' Cards\"/></Pirate>");
         EXPECT_TRUE(test::WriteFileBytes(folder + "\\" + LanguagePack::kFileName, file));
         LanguagePack::Instance().setExecutableFolder(folder);
     }
@@ -530,29 +458,13 @@ public:
     LanguageFileBesideTheProgram& operator=(const LanguageFileBesideTheProgram&) = delete;
 };
 
-TEST_F(MainFrameTest, LanguageSwitchRetranslatesMenusPanesAndColumnsAndOffersOnlyLanguagesTheSystemShows) {
+TEST_F(MainFrameTest, TheLanguageMenuSwitchesTheWindowsTextsToLanguagesTheSystemShows) {
     const LanguageFileBesideTheProgram languageFile(Folders().executableFolder);
     Start();
-    const auto languages = [&] {
-        return GetSubMenu(GetSubMenu(GetMenu(m_frame), VAULTLET_MENU_POS_OPTIONS), VAULTLET_OPTIONS_POS_LANGUAGE);
-    };
-    ASSERT_NE(languages(), nullptr);
-    ASSERT_EQ(GetMenuItemCount(languages()), 4);
-    const auto entry = [&](int index) { return MenuText(languages(), ID_LANGUAGE_FIRST + index); };
-    const auto greyed = [&](int index) {
-        return (GetMenuState(languages(), ID_LANGUAGE_FIRST + index, MF_BYCOMMAND) & MF_GRAYED) != 0;
-    };
-    EXPECT_EQ(entry(0), "English");
-    EXPECT_FALSE(greyed(0));
-    EXPECT_EQ(entry(3), "Pirate");
-    EXPECT_FALSE(greyed(3));
     const HWND title = GetDlgItem(m_frame, IDC_MAIN_TREE_TITLE);
     const std::string english = test::TextOf(title);
     // Cyrillic letters on a system with a Western code page: every text would be question marks.
     if (!IsExactInAnsi(u"\x0416")) {
-        EXPECT_EQ(entry(1), FormatText(Text(IDS_LANGUAGE_NOT_SHOWN), {"Russian"}));
-        EXPECT_TRUE(greyed(1));
-        EXPECT_TRUE(greyed(2));
         Send(WM_COMMAND, ID_LANGUAGE_FIRST + 1);
         EXPECT_EQ(test::TextOf(title), english);
         EXPECT_EQ(Settings::Read(setting::kLanguage), "English");
@@ -561,12 +473,8 @@ TEST_F(MainFrameTest, LanguageSwitchRetranslatesMenusPanesAndColumnsAndOffersOnl
     Send(WM_COMMAND, ID_LANGUAGE_FIRST + 3);
     EXPECT_EQ(Settings::Read(setting::kLanguage), "Pirate");
     EXPECT_EQ(test::TextOf(title), "Map o' Cards");
-    EXPECT_EQ(MenuText(GetMenu(m_frame), 0, MF_BYPOSITION), "&Chest");
-    EXPECT_NE(GetMenuState(languages(), ID_LANGUAGE_FIRST + 3, MF_BYCOMMAND) & MF_CHECKED, 0u);
-
     Send(WM_COMMAND, ID_LANGUAGE_FIRST);
     EXPECT_EQ(test::TextOf(title), english);
-    EXPECT_EQ(MenuText(GetMenu(m_frame), 0, MF_BYPOSITION), "&File");
     // The window goes before its language file does. (That a close saves a changed note on Yes is
     // MainWindowTest's, in tests/e2e.)
     Command(ID_APP_EXIT);
@@ -574,24 +482,17 @@ TEST_F(MainFrameTest, LanguageSwitchRetranslatesMenusPanesAndColumnsAndOffersOnl
 }
 
 // Which node the quick search finds is NodeEditingTest's.
-TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize) {
+TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndIsKeptForTheNextStart) {
     Start();
-    RECT normal{};
-    GetWindowRect(m_frame, &normal);
     Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
-    EXPECT_EQ(Settings::Read(setting::kCompactMode), 1);
     EXPECT_FALSE(IsWindowVisible(m_list));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_REBAR)));
-    EXPECT_NE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
-    EXPECT_LT(WidthOf(m_frame), normal.right - normal.left);
     const HTREEITEM mail = MailInTree();
     EXPECT_EQ(TreeText(Child(mail, 0)), "Login: me@example.org");
     EXPECT_EQ(TreeText(Child(mail, 1)), "Password: **********");
 
     // Quick search finds the items the tree shows as the user types, once a click has taken the
-    // hint away; Tab never leaves the tree for the hidden panes.
+    // hint away.
     const HWND search = GetDlgItem(m_frame, IDC_MAIN_QUICK_SEARCH);
-    EXPECT_EQ(test::TextOf(search), Text(IDS_QUICK_SEARCH_HINT));
     PostMessageA(search, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostMessageA(search, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     ASSERT_TRUE(WaitUntil([&] { return test::TextOf(search).empty(); }));
@@ -600,58 +501,21 @@ TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndComesBackToTheSameSize)
     }
     ASSERT_TRUE(WaitUntil([&] { return test::TextOf(search) == "pas"; }));
     EXPECT_EQ(TreeView_GetSelection(m_tree), Child(mail, 1));
-    // Esc there ends the search, not the window: the tree takes the focus.
-    ASSERT_EQ(test::FocusOf(m_frame), search);
-    Send(WM_COMMAND, MAKEWPARAM(ID_ESCAPE, kAcceleratorCommandCode));
-    EXPECT_EQ(test::FocusOf(m_frame), m_tree);
-    EXPECT_TRUE(IsWindowVisible(m_frame));
-    for (int press = 0; press < 3; ++press) {
-        Send(WM_COMMAND, ID_NEXT_FOCUS);
-        EXPECT_EQ(test::FocusOf(m_frame), m_tree) << press;
-    }
 
-    // A field added to the passcard shows in the tree at once.
     SelectInTree(mail);
     Answer(ID_EDIT_ADD_ITEM, IDC_FIELD_DATA, "pin");
     Send(WM_NULL);
     ASSERT_NE(Child(mail, 2), nullptr);
     EXPECT_EQ(Mail().Count(), 3u);
 
-    // The close button only minimises in this layout.
-    Send(WM_SYSCOMMAND, SC_CLOSE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
-    Send(WM_COMMAND, ID_TRAY_SHOW_WINDOW);
-
+    Restart();
+    EXPECT_FALSE(IsWindowVisible(m_list)) << "the next start opens compact";
     Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
-    EXPECT_EQ(WidthOf(m_frame), normal.right - normal.left);
     EXPECT_TRUE(IsWindowVisible(m_list));
     EXPECT_EQ(Child(MailInTree(), 0), nullptr) << "items leave the tree";
-
-    // Closing in the compact layout stores the normal place and keeps the layout for next time.
-    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
-    Restart();
-    EXPECT_EQ(Settings::Read(setting::kMainWindowRight) - Settings::Read(setting::kMainWindowLeft),
-              normal.right - normal.left);
-    EXPECT_EQ(Settings::Read(setting::kCompactMode), 1);
-    EXPECT_TRUE(IsWindowVisible(m_tree)) << "the next start opens compact";
-    EXPECT_FALSE(IsWindowVisible(m_list));
 }
 
-TEST_F(MainFrameTest, AMaximizedWindowStaysMaximizedThroughTheCompactLayoutAndARestart) {
-    Start();
-    Send(WM_SYSCOMMAND, SC_MAXIMIZE);
-    ASSERT_TRUE(IsZoomed(m_frame));
-    // A maximised window cannot be widened: the compact one leaves that state.
-    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
-    EXPECT_FALSE(IsZoomed(m_frame));
-    Send(WM_COMMAND, ID_VIEW_COMPACT_MODE);
-    EXPECT_TRUE(IsZoomed(m_frame)) << "the normal layout comes back maximised";
-    Restart();
-    EXPECT_EQ(Settings::Read(setting::kMainWindowMaximized), 1);
-    EXPECT_TRUE(IsZoomed(m_frame));
-}
-
-TEST_F(MainFrameTest, AMoveToAMonitorWithOtherScalingScalesPanesPicturesAndFonts) {
+TEST_F(MainFrameTest, AMoveToAMonitorWithOtherScalingScalesPanesAndFonts) {
     // Wine has one scaling for the whole display and never sends WM_DPICHANGED; Windows does when the
     // window moves onto a monitor at 150 %, suggesting where the window goes at that size.
     constexpr UINT kDpiChanged = 0x02E0;
@@ -661,27 +525,14 @@ TEST_F(MainFrameTest, AMoveToAMonitorWithOtherScalingScalesPanesPicturesAndFonts
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(pane, WM_GETFONT, 0, 0)), sizeof font, &font);
         return std::abs(font.lfHeight);
     };
-    const auto infoPaneWidth = [&] {
-        RECT pane{};
-        SendMessageA(GetDlgItem(m_frame, IDC_MAIN_STATUS), SB_GETRECT, StatusBar::kInfoPart,
-                     reinterpret_cast<LPARAM>(&pane));
-        return pane.right - pane.left;
-    };
-    const int column = ListView_GetColumnWidth(m_list, 0);
     const int noteFont = fontHeight(m_note);
-    const int infoPane = infoPaneWidth();
     RECT suggested{20, 10, 20 + 798, 10 + 675};
     Send(kDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     RECT place{};
     GetWindowRect(m_frame, &place);
     EXPECT_TRUE(EqualRect(&place, &suggested));
     EXPECT_EQ(WidthOf(m_tree), 270);
-    EXPECT_EQ(ListView_GetColumnWidth(m_list, 0), column * 3 / 2);
-    int icon = 0;
-    ImageList_GetIconSize(TreeView_GetImageList(m_tree, TVSIL_NORMAL), &icon, &icon);
-    EXPECT_EQ(icon, 24);
     EXPECT_NEAR(fontHeight(m_note), noteFont * 3 / 2, 1);
-    EXPECT_NEAR(infoPaneWidth(), infoPane * 3 / 2, 1);
 }
 
 TEST_F(MainFrameTest, SettingsAreAppliedWhenTheDialogCloses) {
@@ -692,11 +543,9 @@ TEST_F(MainFrameTest, SettingsAreAppliedWhenTheDialogCloses) {
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "free while the dialog may change it";
     UnregisterHotKey(nullptr, 1);
     CheckDlgButton(dialog, IDC_SETTINGS_SHOW_TOOLBAR, BST_UNCHECKED);
-    CheckDlgButton(dialog, IDC_SETTINGS_KEEP_ON_TOP, BST_CHECKED);
     Click(dialog, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(GetDlgItem(m_frame, IDC_MAIN_REBAR)); }));
     Send(WM_NULL); // the command has finished
-    EXPECT_NE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'F')) << "held again";
 }
 
@@ -740,27 +589,19 @@ TEST_F(MainFrameTest, TransitionsWaitWhileADialogHoldsTheDatabase) {
     EXPECT_EQ(Messages(), std::vector<std::string>{Text(IDS_INCORRECT_FILE_FORMAT)});
 }
 
-TEST_F(MainFrameTest, AVersionFoundAtCreationIsShownAndTheCommandChecksOnceAtATime) {
-    test::LoopbackHttpServer server(
-        {{200, "9.9.9\nhttp://example.org/get\n"}, {200, "Notes\n"}, {404, ""}, {200, "\r\n"}});
+// The offer at the start is the login's (UpdateCheckTest, in tests/e2e).
+TEST_F(MainFrameTest, TheUpdateCommandChecksOnceAtATimeAndTellsWhatItFound) {
+    test::LoopbackHttpServer server({{404, ""}, {200, "\r\n"}});
     _putenv_s(UpdateEndpoint::kServerVariable, server.Address().c_str());
-    Settings::Write(setting::kCheckUpdatesOnStart, 1);
     Start();
-    const HWND dialog = DialogWith(IDC_NEWVERSION_CHANGELOG);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(test::ItemTextOf(dialog, IDC_NEWVERSION_CHANGELOG), "Notes\r\n");
-    Click(dialog, IDC_NEWVERSION_CLOSE);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-
     Command(ID_HELP_CHECK_UPDATES);
     Command(ID_HELP_CHECK_UPDATES);
     const HWND wait = DialogWith(IDC_UPDATE_WAIT_TEXT);
     ASSERT_NE(wait, nullptr);
-    EXPECT_EQ(test::ItemTextOf(wait, IDC_UPDATE_WAIT_TEXT), "Please wait while Keyhaven checking for new version...");
     // The server answered with an error: nobody knows whether there is a new version.
     ExpectMessage(Text(IDS_UPDATE_CHECK_FAILED));
     EXPECT_FALSE(IsWindow(wait));
-    EXPECT_EQ(server.Requests().size(), 3u) << "the second command came while the first check ran";
+    EXPECT_EQ(server.Requests().size(), 1u) << "the second command came while the first check ran";
     // It answered, with no version.
     Command(ID_HELP_CHECK_UPDATES);
     ExpectMessage(Text(IDS_NO_NEW_UPDATES));

@@ -1,5 +1,3 @@
-// The note pane's edit control on a real window: what the control is told when the note it shows
-// changes.
 #include "shell/win32/mainframe/NotePane.h"
 
 #include "core/Passcard.h"

@@ -1,6 +1,4 @@
-// The end of the Windows session, told to the real window by the messages Windows sends: the changes
-// are written without a question, to the database's file or else to a recovery copy, and the user
-// hears of a copy once the session goes on. Where a copy goes is DatabaseSessionTest's.
+// Where a recovery copy goes is DatabaseSessionTest's.
 #include "core/EncryptedDatabase.h"
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
@@ -33,8 +31,8 @@ TEST_F(SessionEndTest, ChangesGoToTheFileOrElseToARecoveryCopyAndNothingIsAsked)
     Send(WM_ENDSESSION, TRUE);
     EXPECT_EQ(CommentOnDisk(m_path), "at shutdown");
 
-    // Asked first, with the database's folder gone: the changes go to a copy in the documents. (A
-    // copy beside the file, and its name at the next start, are MainWindowTest's, in tests/e2e.)
+    // Asked first, with the database's folder gone: the changes go to a copy in the documents. (Its
+    // name at the next start is MainWindowTest's, in tests/e2e.)
     CurrentDatabase::Get()->SetPath(ProgramFile("gone\\home.kvtdat"));
     TypeNote("ours without a folder");
     EXPECT_TRUE(MayEnd());
