@@ -1,7 +1,4 @@
-// Edit > New Login from the main window on real windows: the password box hides and shows its text,
-// a box with characters the code page cannot keep is refused, and OK adds a passcard with its three
-// fields and the note to the selected group and selects it. What the passcard holds is
-// NewLoginTest's.
+// What the passcard holds is NewLoginTest's.
 #include "shell/win32/editing/NewLoginDialog.h"
 
 #include "core/EncryptedDatabase.h"
