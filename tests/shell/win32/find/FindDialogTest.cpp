@@ -14,7 +14,6 @@
 namespace vaultlet {
 namespace {
 
-using test::ItemTextOf;
 using test::SetItemTextOf;
 using test::WaitUntil;
 
@@ -50,14 +49,6 @@ TEST_F(FindDialogTest, ListsWhatHoldsTheTextAndEnterSelectsTheFirstInTheMainWind
         return TreeText(TreeView_GetSelection(m_tree)) == "Mail" &&
                ListView_GetNextItem(m_list, -1, LVNI_SELECTED) == 0;
     }));
-
-    Command(ID_EDIT_FIND);
-    const HWND again = m_run->WaitForDialogWhere(IsFind);
-    ASSERT_NE(again, nullptr);
-    EXPECT_EQ(ItemTextOf(again, IDC_FIND_TEXT), "EXAMPLE");
-    EXPECT_EQ(ListView_GetItemCount(GetDlgItem(again, IDC_FIND_LIST)), 3);
-    test::Click(again, IDC_FIND_CLOSE);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(again); }));
 }
 
 } // namespace

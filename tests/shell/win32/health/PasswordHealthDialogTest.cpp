@@ -29,14 +29,7 @@ bool IsHealthReport(HWND window) {
     return test::HasControl(window, IDC_HEALTH_LIST);
 }
 
-class PasswordHealthDialogTest : public test::MainFrameFixture {
-protected:
-    std::string StatusText() const {
-        char text[256] = {};
-        SendMessageA(GetDlgItem(m_frame, IDC_MAIN_STATUS), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-};
+using PasswordHealthDialogTest = test::MainFrameFixture;
 
 TEST_F(PasswordHealthDialogTest, ListsThePlantedFindingsAndADoubleClickSelectsThePasscard) {
     // Besides the fixture's "Mail" (a weak password): an expired passcard and a shared password.
@@ -47,7 +40,6 @@ TEST_F(PasswordHealthDialogTest, ListsThePlantedFindingsAndADoubleClickSelectsTh
     database.At(3)->Add(MakePasscard("Bank", {{ItemType::Password, "rWibMFACxAUGZmxhVncy"}}));
     database.At(4)->Add(MakePasscard("Shop", {{ItemType::Password, "rWibMFACxAUGZmxhVncy"}}));
     Start();
-    EXPECT_EQ(StatusText(), FormatText(Text(IDS_HEALTH_STATUS_EXPIRED), {"1"}));
 
     SelectInTree(Root());
     Command(ID_TOOLS_PASSWORD_HEALTH);

@@ -131,7 +131,6 @@ TEST_F(LoginDialogTest, FailuresAreToldApartAndTheRightPasswordOpensTheDatabaseT
     // is LoginTextsTest's.
     ChooseComboItem(window, IDC_LOGIN_DATABASE, 3);
     TypeAndLogIn(window, "right");
-    EXPECT_EQ(ItemTextOf(window, IDC_LOGIN_PASSWORD), "");
     // Another program holds the file open exclusively after the list was filled.
     const HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);

@@ -43,8 +43,6 @@ TEST_F(ChangeMasterPasswordDialogTest, RejectsEmptyWrongAndMismatchedPasswordsTh
                   IDC_CHANGEPW_OLD);
     ExpectRefused(window, {{IDC_CHANGEPW_OLD, L"Secret"}, {IDC_CHANGEPW_CONFIRM, L"fresh"}}, IDS_INVALID_PASSWORD,
                   IDC_CHANGEPW_OLD);
-    EXPECT_EQ(test::ItemTextOf(window, IDC_CHANGEPW_OLD), "") << "a wrong password is not kept";
-    EXPECT_EQ(test::ItemTextOf(window, IDC_CHANGEPW_NEW), "fresh");
     ExpectRefused(window, {{IDC_CHANGEPW_OLD, L"secret"}, {IDC_CHANGEPW_CONFIRM, L"Fresh"}}, IDS_PASSWORDS_DIFFER,
                   IDC_CHANGEPW_OLD);
     if (GetACP() != CP_UTF8) {
@@ -83,8 +81,6 @@ TEST_F(ChangeMasterPasswordDialogTest, AGeneratedPasswordForADatabaseWithoutAFil
     const std::string generated = test::ItemTextOf(generator, IDC_GENERATOR_PASSWORD);
     Click(generator, IDOK);
     ASSERT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(window, IDC_CHANGEPW_NEW) == generated; }));
-    EXPECT_EQ(test::ItemTextOf(window, IDC_CHANGEPW_OLD), "secret");
-    EXPECT_EQ(test::ItemTextOf(window, IDC_CHANGEPW_CONFIRM), "");
 
     SetItemTextOf(window, IDC_CHANGEPW_CONFIRM, generated);
     Click(window, IDOK);
