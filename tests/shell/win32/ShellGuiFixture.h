@@ -37,7 +37,6 @@ protected:
                              int cipherId = 1) const;
 
     std::vector<std::string> Messages() const;
-    // The MB_ flags of each message, in the same order.
     std::vector<UINT> MessageFlags() const;
     bool WaitForMessages(std::size_t count) const;
     void SetAnswer(int answer);

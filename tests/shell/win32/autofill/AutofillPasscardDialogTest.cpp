@@ -1,6 +1,5 @@
-// The auto-fill chooser on real windows, for a window of another thread: what it says it fills, and
-// a target that shows another title by the time OK is pressed. Filling through the hot key is
-// MainFrameTest's and the end-to-end test's; the target's rules are AutofillTargetTest's.
+// Filling through the hot key is MainFrameTest's and the end-to-end test's; the target's rules are
+// AutofillTargetTest's.
 #include "shell/win32/autofill/AutofillPasscardDialog.h"
 
 #include "core/Database.h"

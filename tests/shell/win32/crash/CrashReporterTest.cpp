@@ -68,7 +68,6 @@ protected:
         }
     }
 
-    // Waits for the relaunched copy to record itself when one is expected.
     HarnessRun Run(const std::vector<std::string>& arguments, std::size_t expectedRelaunches = 1) {
         HarnessRun run;
         run.exitCode = static_cast<DWORD>(test::RunProcess(VAULTLET_CRASH_HARNESS_PATH, arguments, "").status);

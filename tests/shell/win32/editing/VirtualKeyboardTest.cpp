@@ -1,16 +1,11 @@
-// The on-screen keyboard on real windows: clicks typed into a password box, the keyboard following
-// its dialog, closing with it, and the toggle.
 #include "shell/win32/editing/VirtualKeyboard.h"
 
 #include "resources/resource.h"
-#include "shell/VirtualKeyboardLayout.h"
 #include "shell/win32/ui/DialogTemplate.h"
-#include "shell/win32/ui/WindowDpi.h"
 #include "tests/support/win32/GuiDriver.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,7 +70,6 @@ public:
 
     HWND WaitForHost(const std::string& title) const { return m_run.WaitForDialog(title); }
     HWND WaitForKeyboard() const { return m_run.WaitForDialog(kKeyboardTitle); }
-    // Clicks a box's keyboard button and waits for the keyboard.
     HWND OpenKeyboard(HWND host, int button = kPasswordButton) const {
         test::Click(host, button);
         return WaitForKeyboard();
@@ -92,7 +86,6 @@ std::string BoxText(HWND host, int box = kPasswordBox) {
     return test::ItemTextOf(host, box);
 }
 
-// Clicks the keys in order and waits until the box holds as many characters as expected.
 std::string Type(HWND keyboard, HWND host, std::initializer_list<int> keys, std::size_t expectedLength,
                  int box = kPasswordBox) {
     for (const int key : keys) {
@@ -102,31 +95,12 @@ std::string Type(HWND keyboard, HWND host, std::initializer_list<int> keys, std:
     return BoxText(host, box);
 }
 
-// Where the keyboard must stand for the box's current position.
-ScreenPoint ExpectedPlace(HWND host, HWND keyboard, int box = kPasswordBox) {
-    RECT target;
-    RECT own;
-    GetWindowRect(GetDlgItem(host, box), &target);
-    GetWindowRect(keyboard, &own);
-    return VirtualKeyboardLayout::Placement(target.left, target.right, target.bottom, own.right - own.left,
-                                            WindowDpi::Of(host));
-}
-
-bool StandsAt(HWND keyboard, ScreenPoint at) {
-    RECT own;
-    GetWindowRect(keyboard, &own);
-    return own.left == at.x && own.top == at.y;
-}
-
 constexpr int kQ = IDC_VKEY_ROW2_FIRST;
 constexpr int kA = IDC_VKEY_ROW3_FIRST;
-constexpr int kOne = IDC_VKEY_FIRST + 1;
 
 // Which character each click makes, and which labels and latches go with each state, is
-// VirtualKeyboardStateTest's; here the clicks reach the box at its caret, the buttons follow the
-// state, Backspace (which goes through the input queue) deletes, and the keyboard never takes the
-// activation or the focus.
-TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusTheKeyboardFollowsItsBoxAndGoesWithIt) {
+// VirtualKeyboardStateTest's. Backspace goes through the input queue, not the box's text.
+TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusAndTheKeyboardGoesWithItsDialog) {
     HostRun run({"Host", "Second"});
     HWND host = run.WaitForHost("Host");
     ASSERT_NE(host, nullptr);
@@ -134,12 +108,9 @@ TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusTheKeyboardFo
     SendMessageA(GetDlgItem(host, kPasswordBox), EM_SETSEL, 2, 2);
     HWND keyboard = run.OpenKeyboard(host);
     ASSERT_NE(keyboard, nullptr);
-    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard)); }));
 
     EXPECT_EQ(Type(keyboard, host, {IDC_VKEY_SHIFT, kQ, kQ}, 4), "xyQq");
     test::Click(keyboard, IDC_VKEY_SHIFT_RIGHT);
-    EXPECT_TRUE(test::WaitUntil([&] { return test::ItemTextOf(keyboard, kOne) == "!"; }));
-    EXPECT_TRUE(test::IsChecked(keyboard, IDC_VKEY_SHIFT));
     test::Click(keyboard, IDC_VKEY_BACKSPACE);
     EXPECT_TRUE(test::WaitUntil([&] { return BoxText(host) == "xyQ"; })) << BoxText(host);
     EXPECT_EQ(Type(keyboard, host, {kA}, 4), "xyQA");
@@ -161,7 +132,6 @@ TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusTheKeyboardFo
     EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
     keyboard = run.OpenKeyboard(host, kNameButton);
     ASSERT_NE(keyboard, nullptr);
-    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, ExpectedPlace(host, keyboard, kNameBox)); }));
     EXPECT_EQ(Type(keyboard, host, {kA}, 1, kNameBox), "a");
     EXPECT_EQ(BoxText(host), "xyQA");
 
@@ -170,23 +140,6 @@ TEST(VirtualKeyboardTest, ClicksTypeIntoTheBoxWithoutTakingTheFocusTheKeyboardFo
     EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(keyboard); }));
     keyboard = run.OpenKeyboard(host, kNameButton);
     ASSERT_NE(keyboard, nullptr);
-
-    // It follows the dialog when moved, and hides (without closing) with it.
-    const ScreenPoint before = ExpectedPlace(host, keyboard, kNameBox);
-    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, before); }));
-    RECT hostRect;
-    GetWindowRect(host, &hostRect);
-    SetWindowPos(host, nullptr, hostRect.left + 60, hostRect.top + 35, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const ScreenPoint after = ExpectedPlace(host, keyboard, kNameBox);
-    EXPECT_EQ(after.x, before.x + 60);
-    EXPECT_EQ(after.y, before.y + 35);
-    EXPECT_TRUE(test::WaitUntil([&] { return StandsAt(keyboard, after); }));
-    ShowWindow(host, SW_HIDE);
-    EXPECT_TRUE(test::WaitUntil([&] { return !IsWindowVisible(keyboard); }));
-    EXPECT_TRUE(IsWindow(keyboard)) << "hidden, not closed";
-    ShowWindow(host, SW_SHOWNA);
-    EXPECT_TRUE(test::WaitUntil([&] { return IsWindowVisible(keyboard) != 0; }));
 
     // The close box closes the keyboard before the dialog hears of it; the Cancel button leaves the
     // keyboard to the dialog's end, which destroys it.

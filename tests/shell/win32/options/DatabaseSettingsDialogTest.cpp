@@ -1,10 +1,7 @@
-// Choosing the cipher of an open database on real windows: the list with the file's cipher
-// selected, a change that marks the database for the next save, and OK without a choice.
 #include "shell/win32/options/DatabaseSettingsDialog.h"
 
 #include "core/ModifiedFlag.h"
 #include "resources/resource.h"
-#include "services/LanguagePack.h"
 #include "tests/shell/win32/ShellGuiFixture.h"
 #include "tests/support/win32/GuiDriver.h"
 
@@ -31,7 +28,6 @@ int PositionOf(const CipherRegistry& ciphers, int id) {
 
 class DatabaseSettingsDialogTest : public test::ShellGuiFixture {
 protected:
-    // Opens a database file of that cipher in the dialog and returns the dialog's window.
     HWND ShowFor(int cipherId) {
         const std::string path = MakeDatabase(DocumentsFile("Home.kvtdat"), "Home", "secret", cipherId);
         m_database.SetPassword("secret");
@@ -54,7 +50,6 @@ TEST_F(DatabaseSettingsDialogTest, OpensOnTheFilesCipherAndOkTakesTheChoice) {
     }
     const HWND window = ShowFor(kBlowfishId);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(test::TextOf(window), LanguagePack::Instance().getString(IDS_TITLE_DATABASE_SETTINGS));
     EXPECT_EQ(test::ComboItemsOf(window, IDC_DBSETTINGS_CIPHER), names);
     EXPECT_EQ(test::ComboSelectionOf(window, IDC_DBSETTINGS_CIPHER), PositionOf(ciphers, kBlowfishId));
 
@@ -64,17 +59,6 @@ TEST_F(DatabaseSettingsDialogTest, OpensOnTheFilesCipherAndOkTakesTheChoice) {
     EXPECT_EQ(m_run->Result(), IDOK);
     EXPECT_EQ(m_database.CipherId(), kTwofishId);
     EXPECT_TRUE(ModifiedFlag::IsRaised()) << "so the next save writes it";
-}
-
-TEST_F(DatabaseSettingsDialogTest, OkWithoutAChoiceChangesNothing) {
-    const HWND window = ShowFor(kTwofishId);
-    ASSERT_NE(window, nullptr);
-    test::ChooseComboItem(window, IDC_DBSETTINGS_CIPHER, -1);
-    ASSERT_TRUE(test::WaitUntil([&] { return test::ComboSelectionOf(window, IDC_DBSETTINGS_CIPHER) == -1; }));
-    test::Click(window, IDOK);
-    ASSERT_TRUE(m_run->WaitForEnd());
-    EXPECT_EQ(m_database.CipherId(), kTwofishId);
-    EXPECT_FALSE(ModifiedFlag::IsRaised());
 }
 
 } // namespace

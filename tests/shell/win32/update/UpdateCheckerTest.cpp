@@ -1,7 +1,4 @@
-// The update check as its thread runs it, against a loopback server of the test: an answer without
-// an offer ends as "not found" and every failure of the server as "failed" for a check the user asked
-// for, and both as nothing at all for a silent one. A found version reaching the windows is
-// MainFrameTest's and UpdateCheckTest's (tests/e2e).
+// A found version reaching the windows is MainFrameTest's and UpdateCheckTest's (tests/e2e).
 #include "shell/win32/update/UpdateChecker.h"
 
 #include "resources/resource.h"
