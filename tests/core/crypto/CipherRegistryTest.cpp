@@ -19,6 +19,7 @@ TEST(CipherRegistryTest, FindsTheFourCiphersByIdAndNothingElse) {
             << "the file format's blocks, Blowfish's of 64 bits";
     }
     // Ids of damaged headers must not pick a cipher.
+    EXPECT_EQ(registry.At(4), nullptr);
     EXPECT_EQ(registry.FindById(4), nullptr);
     EXPECT_EQ(registry.FindById(-1), nullptr);
 }

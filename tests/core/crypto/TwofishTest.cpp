@@ -56,5 +56,15 @@ TEST(TwofishTest, MatchesTheIteratedTableTest) {
         EXPECT_EQ(ToHex(plain), "431058f4dbc7f734da4f02f04cc4f459");
         EXPECT_EQ(ToHex(cipher), "37fe26ff1cf66175f5ddf4c33b97a205");
         EXPECT_EQ(Decrypt(keying, key, cipher), plain);
+
+        // Two engines in step, as the key search runs them, give what each gives alone.
+        const std::vector<std::uint8_t> zero(32, 0);
+        Twofish last;
+        Twofish first;
+        ASSERT_TRUE(last.SetKey(key.data(), key.size(), keying) && first.SetKey(zero.data(), zero.size(), keying));
+        std::vector<std::uint8_t> both(32);
+        ASSERT_TRUE(Twofish::EncryptBlockPair(last, first, plain.data(), both.data(), both.data() + 16));
+        const std::vector<std::uint8_t> alone = Encrypt(keying, zero, plain);
+        EXPECT_EQ(ToHex(both), ToHex(cipher) + ToHex(alone));
     }
 }
