@@ -16,6 +16,7 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/SettingKeys.h"
 #include "shell/Settings.h"
+#include "shell/win32/ui/CommandCodes.h"
 #include "tests/shell/win32/mainframe/MainFrameFixture.h"
 #include "tests/support/DatabaseFiles.h"
 #include "tests/support/SampleDatabases.h"
@@ -268,6 +269,9 @@ TEST_F(MainFrameTest, MinimisedIntoTheTrayTheWindowComesBackOnADoubleClickOnTheI
     EXPECT_FALSE(IsWindowVisible(m_frame));
     Send(MSG_MAIN_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(m_frame));
+    // Esc minimises, as set by default.
+    Send(WM_COMMAND, MAKEWPARAM(ID_ESCAPE, kAcceleratorCommandCode));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(m_frame); }));
 }
 
 // Filling the form in front is the real-input script's (tests/e2e); which passcard the chooser offers is
@@ -501,6 +505,11 @@ TEST_F(MainFrameTest, CompactLayoutShowsItemsInTheTreeAndIsKeptForTheNextStart) 
     }
     ASSERT_TRUE(WaitUntil([&] { return test::TextOf(search) == "pas"; }));
     EXPECT_EQ(TreeView_GetSelection(m_tree), Child(mail, 1));
+    // Esc there ends the search, not the window: the tree takes the focus.
+    ASSERT_EQ(test::FocusOf(m_frame), search);
+    Send(WM_COMMAND, MAKEWPARAM(ID_ESCAPE, kAcceleratorCommandCode));
+    EXPECT_EQ(test::FocusOf(m_frame), m_tree);
+    EXPECT_TRUE(IsWindowVisible(m_frame));
 
     SelectInTree(mail);
     Answer(ID_EDIT_ADD_ITEM, IDC_FIELD_DATA, "pin");
