@@ -9,7 +9,6 @@
 #include <sstream>
 
 using namespace vaultlet;
-using test::ProcessResult;
 
 namespace {
 
@@ -34,17 +33,6 @@ protected:
 };
 
 } // namespace
-
-// The version line is checked on the built program by its ctest entry.
-TEST_F(CliApplicationTest, HelpGoesToStandardOutput) {
-    const ProcessResult help = RunPlain({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.err, "");
-    EXPECT_EQ(help.out.rfind("Usage: vaultlet-cli ", 0), 0u);
-    const ProcessResult commandHelp = RunPlain({"rm", "--help"});
-    EXPECT_EQ(commandHelp.status, 0);
-    EXPECT_EQ(commandHelp.out.rfind("Usage: vaultlet-cli rm FILE PATH\n", 0), 0u);
-}
 
 TEST_F(CliApplicationTest, EveryFailureIsOneLineWithItsStatusAndChangesNoFile) {
     const std::string db = MakeDatabase("db");
@@ -128,7 +116,6 @@ TEST_F(CliApplicationTest, EveryFailureIsOneLineWithItsStatusAndChangesNoFile) {
         {{"import", "@db", "xml", "@missing.xml"}, 7, "Error while importing \"Quillmoth Keyhaven XML\" file."},
         {{"import", "@db", "csv", "@x.csv"}, 64, "unknown import format \"csv\" (xml, keepass2 or keepass1)"},
         {{"import", "@db", "xml", ""}, 64, "IN must name a file"},
-        {{"merge", "@db", "@missing"}, 3, "cannot open"},
         {{"merge", "@db", "@other", "--base", "@text"}, 2, "not a Vaultlet database"},
         {{"merge", "@db", "@other", "--base="}, 64, "must name files"},
         {{"generate", "--type", "Symbols"}, 64, "--type takes numbers, hex, letters, mixed, symbols, not \"Symbols\""},

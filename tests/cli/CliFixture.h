@@ -45,7 +45,6 @@ protected:
 
     // Runs "add FILE ARGUMENTS..." and expects it to succeed.
     void Add(const std::string& file, std::vector<std::string> arguments, const std::string& input = "pw\n");
-    // Creates <name> in the folder and returns its path.
     std::string MakeDatabase(const std::string& name = "db.kvtdat", std::vector<std::string> options = {});
     std::unique_ptr<EncryptedDatabase> Load(const std::string& path, const std::string& password = kPassword);
     std::string Path(const std::string& name) const { return m_dir.File(name); }
