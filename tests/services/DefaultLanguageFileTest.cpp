@@ -139,7 +139,6 @@ TEST_F(DefaultLanguageFileTest, IdsAreStringsOrDialogControlsAndEnglishIsTheBuil
 
 // Every id StringIds.h names has a text of its own; code naming an id the header lacks does not compile.
 TEST(BuiltinStringTableTest, LooksUpByIdAndEveryStringIdOfTheCodeHasABuiltInText) {
-    EXPECT_STREQ(BuiltinStringTable::Find(IDS_PRODUCT_TITLE), "Quillmoth Keyhaven");
     const auto named = DefinedIds("resources/StringIds.h", "IDS_");
     ASSERT_GT(named.size(), 50U);
     std::set<int> numbers;
