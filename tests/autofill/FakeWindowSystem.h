@@ -20,7 +20,6 @@ public:
     };
 
     WindowHandle Slot(int index) { return &m_slots[index]; }
-    // A window that exists, as its program shows it.
     WindowHandle Show(int index, std::string description, std::string className, std::string program);
 
     WindowHandle ForegroundWindow() override { return foreground; }

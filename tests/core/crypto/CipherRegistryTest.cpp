@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 using namespace vaultlet;
 
 // EncryptedDatabaseTest saves and loads with each cipher; here, that each is found by its id, with the
