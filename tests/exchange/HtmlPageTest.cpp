@@ -91,7 +91,9 @@ TEST_F(HtmlPageTest, LineBreaksShowAsBreaks) {
     Passcard& web = *m_database.At(0)->At(0);
     web.SetComment("first\r\nsecond\nthird\r\r\n");
     AddItem(web, ItemType::Custom, "Two lines", "one\ntwo");
+    m_database.SetComment("the database\nitself");
     Parse(nullptr);
+    EXPECT_NE(m_page.find("<p>the database<br/>itself</p>"), std::string::npos) << m_page;
     EXPECT_NE(m_page.find("<p>first<br/>second<br/>third<br/><br/></p>"), std::string::npos) << m_page;
     EXPECT_NE(m_page.find("<dd>one<br/>two</dd>"), std::string::npos);
 }
