@@ -19,25 +19,6 @@ namespace {
 
 using tinyxml2::XMLElement;
 
-// A file of the source tree, found lexically from the fixture folder (tests/data).
-std::string SourcePath(const std::string& relative) {
-    const std::string data = test::DataPath("");
-    const std::string suffix = "tests/data/";
-    return data.substr(0, data.size() - suffix.size()) + relative;
-}
-
-// name -> value of every decimal "#define PREFIX_... N" of a header.
-std::map<std::string, int> DefinedIds(const std::string& header, const std::string& prefix) {
-    const std::string text = test::ReadFileBytes(SourcePath(header));
-    EXPECT_FALSE(text.empty()) << header;
-    std::map<std::string, int> ids;
-    const std::regex define("#define[ \\t]+(" + prefix + "[A-Z0-9_]+)[ \\t]+([0-9]+)\\b");
-    for (std::sregex_iterator it(text.begin(), text.end(), define), end; it != end; ++it) {
-        ids[(*it)[1]] = std::stoi((*it)[2]);
-    }
-    return ids;
-}
-
 // The printf conversions of a text, in order: translations must take the same arguments.
 std::vector<std::string> Conversions(const std::string& text) {
     std::vector<std::string> found;
@@ -113,7 +94,7 @@ TEST_F(DefaultLanguageFileTest, EverySectionCoversTheSameStringIds) {
 }
 
 TEST_F(DefaultLanguageFileTest, IdsAreStringsOrDialogControlsAndEnglishIsTheBuiltInTable) {
-    const auto controls = DefinedIds("resources/resource.h", "IDC_");
+    const auto controls = test::DefinedIds("resources/resource.h", "IDC_");
     std::set<int> controlIds = {1, 2}; // the dialogs' OK and Cancel buttons
     for (const auto& entry : controls) {
         controlIds.insert(entry.second);
@@ -139,7 +120,7 @@ TEST_F(DefaultLanguageFileTest, IdsAreStringsOrDialogControlsAndEnglishIsTheBuil
 
 // Every id StringIds.h names has a text of its own; code naming an id the header lacks does not compile.
 TEST(BuiltinStringTableTest, LooksUpByIdAndEveryStringIdOfTheCodeHasABuiltInText) {
-    const auto named = DefinedIds("resources/StringIds.h", "IDS_");
+    const auto named = test::DefinedIds("resources/StringIds.h", "IDS_");
     ASSERT_GT(named.size(), 50U);
     std::set<int> numbers;
     for (const auto& [name, id] : named) {

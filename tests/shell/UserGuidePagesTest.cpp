@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 
 using namespace vaultlet;
@@ -14,8 +13,7 @@ namespace {
 // A page names a file of docs/guide/, with an anchor that file holds.
 bool GuideHas(std::string_view page) {
     const std::size_t hash = page.find('#');
-    const std::string text =
-        test::ReadFileBytes(test::DataPath("../../docs/guide/" + std::string(page.substr(0, hash))));
+    const std::string text = test::ReadFileBytes(test::SourcePath("docs/guide/" + std::string(page.substr(0, hash))));
     return !text.empty() && (hash == std::string_view::npos ||
                              text.find("id=\"" + std::string(page.substr(hash + 1)) + "\"") != std::string::npos);
 }
@@ -25,14 +23,12 @@ bool GuideHas(std::string_view page) {
 // F1 in a dialog opens its own page: a dialog added without a line in the table, or a page renamed in
 // the guide, would open the start page or nothing.
 TEST(UserGuidePagesTest, EveryDialogOfTheProgramHasAPageTheGuideHolds) {
-    const std::string header = test::ReadFileBytes(test::DataPath("../../resources/resource.h"));
-    const std::regex dialog(R"(#define (IDD_\w+) (\d+))");
-    int dialogs = 0;
-    for (std::sregex_iterator it(header.begin(), header.end(), dialog), end; it != end; ++it, ++dialogs) {
-        const std::string_view page = user_guide::PageOfDialog(std::stoi((*it)[2]));
-        EXPECT_NE(page, user_guide::kStartPage) << (*it)[1] << " has no page";
-        EXPECT_TRUE(GuideHas(page)) << (*it)[1] << ": " << page;
+    const auto dialogs = test::DefinedIds("resources/resource.h", "IDD_");
+    for (const auto& [name, id] : dialogs) {
+        const std::string_view page = user_guide::PageOfDialog(id);
+        EXPECT_NE(page, user_guide::kStartPage) << name << " has no page";
+        EXPECT_TRUE(GuideHas(page)) << name << ": " << page;
     }
-    EXPECT_GE(dialogs, 20);
+    EXPECT_GE(dialogs.size(), 20u);
     EXPECT_EQ(user_guide::PageOfDialog(0), user_guide::kStartPage);
 }
